@@ -1,0 +1,408 @@
+#include "app/Form1.h"
+
+#include "app/Look.h"
+#include "app/OptionButton.h"
+#include "app/PictureBox.h"
+#include "app/SentenceLabel.h"
+#include "plane/DrawPlane.h"
+#include "plane/Palette.h"
+#include "slots/DrawSlotLine.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <variant>
+
+namespace zelmora {
+namespace {
+
+constexpr int EnterKey = 13;
+
+const std::array<QString, SlotTable::UserSlots> slotCaptions{
+    QStringLiteral("１"), QStringLiteral("２"), QStringLiteral("３"), QStringLiteral("４"),
+    QStringLiteral("５"), QStringLiteral("６"), QStringLiteral("７"), QStringLiteral("８"),
+};
+
+void setColours(QWidget* widget, QColor text, QColor background)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Window, background);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// Option buttons paint their background with the button colour.
+void setOptionColours(QWidget* widget, QColor text, QColor background)
+{
+    setColours(widget, text, background);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Button, background);
+    widget->setPalette(palette);
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, QRect geometry, const QFont& font,
+                  QColor text, QColor background, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    setColours(label, text, background);
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QString& accessibleName,
+                        QRect geometry, const QFont& font)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setFont(font);
+    button->setAccessibleName(accessibleName);
+    // Enter and Return press the focused button, as they do in the desktop's own dialogs.
+    button->setAutoDefault(true);
+    return button;
+}
+
+QLineEdit* makeEntry(QWidget* parent, const QString& name, const QString& accessibleName, QRect geometry)
+{
+    auto* entry = new QLineEdit(parent);
+    entry->setObjectName(name);
+    entry->setGeometry(geometry);
+    entry->setFont(look::font(24, false));
+    entry->setTextMargins(0, 0, 0, 0);
+    entry->setAccessibleName(accessibleName);
+    return entry;
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setFixedSize(935, 650);
+    setColours(this, look::White, look::Green);
+    buildFrame();
+    buildPanel();
+    setTabOrder();
+    connectHandlers();
+    Form_Load();
+}
+
+const ImageSurface& Form1::surface() const
+{
+    return Picture1->surface();
+}
+
+void Form1::buildFrame()
+{
+    Picture1 = new PictureBox(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setAccessibleName(QStringLiteral("座標平面"));
+    Picture1->move(16, 32);
+
+    const QFont axisFont = look::font(20.25, true);
+    Label5[0] = makeLabel(this, QStringLiteral("Label5_0"), QStringLiteral("ｙ"), {304, 0, 25, 33}, axisFont,
+                          look::White, look::Green);
+    Label5[1] = makeLabel(this, QStringLiteral("Label5_1"), QStringLiteral("χ"), {616, 328, 25, 33}, axisFont,
+                          look::White, look::Green);
+    // Labels lie beneath the surface: the bottom row of "ｙ" meets the surface's top row.
+    Label5[0]->stackUnder(Picture1);
+}
+
+void Form1::buildPanel()
+{
+    // The olive panel first, so that the controls on it lie above it.
+    Shape1 = new QWidget(this);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setGeometry(648, 240, 273, 345);
+    setColours(Shape1, look::White, look::Olive);
+
+    const QFont bold12 = look::font(12, true);
+    const QFont bold14 = look::font(14.25, true);
+    const QFont bold20 = look::font(20.25, true);
+
+    Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("初期画面"), QStringLiteral("初期画面"),
+                          {832, 16, 89, 33}, bold12);
+    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("座標平面の大きさ"), {680, 56, 130, 16}, bold12,
+                       look::White, look::Green);
+
+    const std::array<QString, 3> sizeCaptions{QStringLiteral("小"), QStringLiteral("中"), QStringLiteral("大")};
+    for (int k = 0; k < 3; ++k) {
+        const QFont font = k == 1 ? bold20 : look::font(12, false);
+        Command3[static_cast<std::size_t>(k)] =
+            makeButton(this, QStringLiteral("Command3_%1").arg(k), sizeCaptions[static_cast<std::size_t>(k)],
+                       QStringLiteral("座標平面の大きさ %1").arg(sizeCaptions[static_cast<std::size_t>(k)]),
+                       {680 + 88 * k, 80, 65, 33}, font);
+    }
+
+    const std::array<QString, 4> instructions{
+        QStringLiteral("１～８本の線が引けます。"),
+        QStringLiteral("番号の○にチェックし，"),
+        QStringLiteral("ａ，ｂの値と変域をいれて"),
+        QStringLiteral("「線を引く」で描きます。"),
+    };
+    for (int k = 0; k < 4; ++k) {
+        Label7[static_cast<std::size_t>(k)] =
+            makeLabel(this, QStringLiteral("Label7_%1").arg(k), instructions[static_cast<std::size_t>(k)],
+                      {680, 136 + 24 * k, 225, 25}, bold14, look::White, look::Green);
+    }
+
+    for (int k = 0; k < SlotTable::UserSlots; ++k) {
+        auto* option = new OptionButton(slotCaptions[static_cast<std::size_t>(k)], this);
+        option->setObjectName(QStringLiteral("Option1_%1").arg(k));
+        option->setGeometry(672 + 64 * (k % 4), 248 + 32 * (k / 4), 33, 33);
+        option->setFont(bold14);
+        option->setAccessibleName(QStringLiteral("線%1").arg(slotCaptions[static_cast<std::size_t>(k)]));
+        setOptionColours(option, look::White, look::Olive);
+        Option1[static_cast<std::size_t>(k)] = option;
+    }
+    Option1[0]->setChecked(true);
+
+    Label8[0] = makeLabel(this, QStringLiteral("Label8_0"), QStringLiteral("ａ"), {728, 317, 17, 25}, bold14,
+                          look::White, look::Olive, Qt::AlignHCenter | Qt::AlignTop);
+    Label8[1] = makeLabel(this, QStringLiteral("Label8_1"), QStringLiteral("ｂ"), {872, 317, 17, 25}, bold14,
+                          look::White, look::Olive, Qt::AlignHCenter | Qt::AlignTop);
+    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("ｙ＝"), {656, 344, 49, 33}, bold20,
+                       look::White, look::Olive);
+    Text1 = makeEntry(this, QStringLiteral("Text1"), QStringLiteral("ａ"), {696, 336, 81, 41});
+    Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("χ"), {776, 344, 25, 33}, bold20,
+                       look::White, look::Olive);
+    Label4 = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("＋"), {800, 344, 25, 33}, bold20,
+                       look::White, look::Olive);
+    Text2 = makeEntry(this, QStringLiteral("Text2"), QStringLiteral("ｂ"), {832, 336, 81, 41});
+    Label9 = new SentenceLabel(
+        QStringLiteral("ａ，ｂは，分数でもよいです。　　　　　　分数の入力は，－２／３と入力します。"), this);
+    Label9->setObjectName(QStringLiteral("Label9"));
+    Label9->setGeometry(696, 384, 217, 25);
+    Label9->setFont(look::font(9, true));
+    Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setColours(Label9, look::Blue, look::Olive);
+    Text3 = makeEntry(this, QStringLiteral("Text3"), QStringLiteral("変域の下限"), {696, 424, 57, 41});
+    Label6 = makeLabel(this, QStringLiteral("Label6"), QStringLiteral("≦χ≦"), {760, 432, 89, 33}, bold20,
+                       look::White, look::Olive);
+    Text4 = makeEntry(this, QStringLiteral("Text4"), QStringLiteral("変域の上限"), {856, 424, 57, 41});
+    Command4 = makeButton(this, QStringLiteral("Command4"), QStringLiteral("線を引く"), QStringLiteral("線を引く"),
+                          {768, 488, 129, 33}, bold14);
+    Command5 = makeButton(this, QStringLiteral("Command5"), QStringLiteral("線を消す"), QStringLiteral("線を消す"),
+                          {768, 536, 129, 33}, bold14);
+    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("終　了"), QStringLiteral("終了"),
+                          {800, 600, 121, 33}, bold12);
+
+    Label10 = makeLabel(this, QStringLiteral("Label10"), QString(), {648, 590, 145, 56}, bold12, look::Yellow,
+                        look::Green);
+    Label10->setWordWrap(true);
+}
+
+void Form1::setTabOrder()
+{
+    // The order of the form's tab indices; the picture and the labels take no focus.
+    const std::array<QWidget*, 21> order{
+        Text1,      Text2,      Text3,      Text4,      Command4,   Command5,   Option1[1],
+        Command2,   Command1,   Picture1,   Command3[0], Command3[1], Command3[2], Option1[0],
+        Option1[2], Option1[3], Option1[4], Option1[5], Option1[6], Option1[7], Text1,
+    };
+    for (std::size_t k = 0; k + 1 < order.size(); ++k)
+        QWidget::setTabOrder(order[k], order[k + 1]);
+}
+
+void Form1::connectHandlers()
+{
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    for (int k = 0; k < 3; ++k)
+        connect(Command3[static_cast<std::size_t>(k)], &QPushButton::clicked, this, [this, k] { Command3_Click(k); });
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    for (int k = 0; k < SlotTable::UserSlots; ++k)
+        connect(Option1[static_cast<std::size_t>(k)], &QRadioButton::clicked, this, [this, k] { Option1_Click(k); });
+    connect(Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyPress(EnterKey); });
+    connect(Text2, &QLineEdit::returnPressed, this, [this] { Text2_KeyPress(EnterKey); });
+    connect(Text3, &QLineEdit::returnPressed, this, [this] { Text3_KeyPress(EnterKey); });
+    connect(Text4, &QLineEdit::returnPressed, this, [this] { Text4_KeyPress(EnterKey); });
+}
+
+void Form1::Form_Load()
+{
+    setWindowTitle(QStringLiteral("Zelmora (Tavrin)"));
+    Picture1->surface().FontSize(20);
+    OriginX = 300;
+    OriginY = 300;
+    UnitPixels = 22;
+    CurrentSlot = 0;
+    drawPlane();
+}
+
+// Exit: the application ends when its last window closes.
+void Form1::Command1_Click()
+{
+    close();
+}
+
+// Initial screen: every line goes; slot "１" becomes current with empty boxes.
+void Form1::Command2_Click()
+{
+    for (int slot = 0; slot < SlotTable::Rows; ++slot)
+        Slots.set(slot, SlotTable::Drawn, 0.0f);
+    CurrentSlot = 0;
+    Option1[0]->setChecked(true);
+    selectSlot(0);
+    drawPlane();
+}
+
+// Plane size: the chosen button carries the large bold mark; every line is drawn at the new scale.
+void Form1::Command3_Click(int index)
+{
+    for (QPushButton* button : Command3)
+        button->setFont(look::font(12, false));
+    Command3[static_cast<std::size_t>(index)]->setFont(look::font(20, true));
+    static constexpr std::array<std::int16_t, 3> unitPixelsBySize{40, 22, 14};
+    UnitPixels = unitPixelsBySize[static_cast<std::size_t>(index)];
+    clearMessage();
+    redrawPicture();
+}
+
+// Draw line: all four boxes are read and checked before anything changes, so that a line that
+// cannot be drawn leaves the slot, the picture and the selection as they were.
+void Form1::Command4_Click()
+{
+    const int slot = CurrentSlot;
+    const auto entry = readLineEntry(boxTexts());
+    if (const auto* fault = std::get_if<EntryFault>(&entry)) {
+        showFault(*fault);
+        return;
+    }
+    storeLine(Slots, slot, std::get<LineValues>(entry));
+    clearMessage();
+    DrawSlotLine(Picture1->surface(), Slots, geometry(), static_cast<std::int16_t>(slot), PaletteBlue);
+
+    const int next = (slot + 1) % SlotTable::UserSlots;
+    Option1[static_cast<std::size_t>(next)]->setChecked(true);
+    selectSlot(next);
+}
+
+// Erase line: the current slot empties and the picture is drawn again from the table, which also
+// removes segments left over from drawing a slot again.
+void Form1::Command5_Click()
+{
+    Slots.set(CurrentSlot, SlotTable::Drawn, 0.0f);
+    setBoxTexts({});
+    clearMessage();
+    redrawPicture();
+    Text1->setFocus();
+}
+
+// Clicking the slot that is already current keeps what has been typed.
+void Form1::Option1_Click(int index)
+{
+    if (index != CurrentSlot)
+        selectSlot(index);
+}
+
+void Form1::Text1_KeyPress(int key)
+{
+    if (key == EnterKey)
+        Text2->setFocus();
+}
+
+void Form1::Text2_KeyPress(int key)
+{
+    if (key == EnterKey)
+        Text3->setFocus();
+}
+
+void Form1::Text3_KeyPress(int key)
+{
+    if (key == EnterKey)
+        Text4->setFocus();
+}
+
+// Enter in the last box only puts the focus on the draw button; the next Enter presses it.
+void Form1::Text4_KeyPress(int key)
+{
+    if (key == EnterKey)
+        Command4->setFocus();
+}
+
+void Form1::selectSlot(int slot)
+{
+    setBoxTexts(entryTexts(Slots, slot));
+    CurrentSlot = static_cast<std::int16_t>(slot);
+    clearMessage();
+    Text1->setFocus();
+}
+
+void Form1::drawPlane()
+{
+    DrawPlane(Picture1->surface(), geometry());
+    placeAxisNames();
+}
+
+void Form1::redrawPicture()
+{
+    RedrawPicture(Picture1->surface(), Slots, geometry());
+    placeAxisNames();
+}
+
+// The origin's surface coordinates serve as window coordinates here, without the surface's
+// offset: that puts "ｙ" just right of the vertical axis's top and "χ" just below the
+// horizontal axis's right end.
+void Form1::placeAxisNames()
+{
+    Label5[0]->move(OriginX + 4, Label5[0]->y());
+    Label5[1]->move(Label5[1]->x(), OriginY + 28);
+}
+
+PlaneGeometry Form1::geometry() const
+{
+    return {OriginX, OriginY, UnitPixels};
+}
+
+EntryTexts Form1::boxTexts() const
+{
+    EntryTexts texts;
+    for (std::size_t k = 0; k < EntryBoxCount; ++k)
+        texts[k] = box(static_cast<EntryBox>(k))->text().toStdString();
+    return texts;
+}
+
+void Form1::setBoxTexts(const EntryTexts& texts)
+{
+    for (std::size_t k = 0; k < EntryBoxCount; ++k)
+        box(static_cast<EntryBox>(k))->setText(QString::fromStdString(texts[k]));
+}
+
+QLineEdit* Form1::box(EntryBox which) const
+{
+    switch (which) {
+    case EntryBox::A:
+        return Text1;
+    case EntryBox::B:
+        return Text2;
+    case EntryBox::From:
+        return Text3;
+    case EntryBox::To:
+        break;
+    }
+    return Text4;
+}
+
+void Form1::showFault(const EntryFault& fault)
+{
+    Label10->setText(QString::fromStdString(fault.message));
+    QLineEdit* entry = box(fault.box);
+    entry->setFocus();
+    entry->selectAll();
+}
+
+void Form1::clearMessage()
+{
+    Label10->clear();
+}
+
+} // namespace zelmora

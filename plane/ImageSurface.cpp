@@ -1,0 +1,140 @@
+#include "plane/ImageSurface.h"
+
+#include "plane/SegmentClip.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPen>
+
+#include <cmath>
+
+namespace zelmora {
+namespace {
+
+// 96 dots per inch: the point sizes of the surface's font come out as on a standard display.
+constexpr int dotsPerMeter = 3780;
+
+bool isWhole(double v)
+{
+    return v == std::floor(v);
+}
+
+} // namespace
+
+ImageSurface::ImageSurface(int width, int height, qreal devicePixelRatio, QColor background, const QFont& font)
+    : Image(qRound(width * devicePixelRatio), qRound(height * devicePixelRatio), QImage::Format_RGB32)
+    , Background(background)
+    , Font(font)
+{
+    Image.setDevicePixelRatio(devicePixelRatio);
+    Image.setDotsPerMeterX(dotsPerMeter);
+    Image.setDotsPerMeterY(dotsPerMeter);
+    Image.fill(Background);
+}
+
+void ImageSurface::Cls()
+{
+    Image.fill(Background);
+    TextPosition = {};
+    changed();
+}
+
+double ImageSurface::Width() const
+{
+    return Image.deviceIndependentSize().width();
+}
+
+double ImageSurface::Height() const
+{
+    return Image.deviceIndependentSize().height();
+}
+
+void ImageSurface::DrawWidth(int pixels)
+{
+    PenWidth = pixels;
+}
+
+void ImageSurface::ForeColor(Rgb colour)
+{
+    PenColour = QColor(colour.r, colour.g, colour.b);
+}
+
+void ImageSurface::Line(double x1, double y1, double x2, double y2)
+{
+    // The margin keeps the rounded or square ends of a wide pen whole at the edges.
+    const double margin = PenWidth + 2.0;
+    const auto clipped = clipSegment({{x1, y1}, {x2, y2}},
+                                     {-margin, -margin, Width() + margin, Height() + margin});
+    if (!clipped)
+        return;
+    const Point a = clipped->from;
+    const Point b = clipped->to;
+
+    QPainter painter(&Image);
+    const bool axisAligned = (a.x == b.x || a.y == b.y) && isWhole(a.x) && isWhole(a.y) && isWhole(b.x)
+        && isWhole(b.y);
+    if (axisAligned) {
+        // A line k pixels wide covers k pixel rows (or columns) centred on its coordinate, and
+        // reaches half its width past its ends, as a square cap would.
+        const double half = std::floor(PenWidth / 2.0);
+        const double left = std::min(a.x, b.x) - half;
+        const double top = std::min(a.y, b.y) - half;
+        const double right = std::max(a.x, b.x) - half + PenWidth;
+        const double bottom = std::max(a.y, b.y) - half + PenWidth;
+        painter.fillRect(QRectF(left, top, right - left, bottom - top), PenColour);
+    } else {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(PenColour, PenWidth, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(a.x, a.y), QPointF(b.x, b.y));
+    }
+    changed();
+}
+
+void ImageSurface::FontSize(double points)
+{
+    Font.setPointSizeF(points);
+}
+
+void ImageSurface::FontBold(bool bold)
+{
+    Font.setBold(bold);
+}
+
+void ImageSurface::CurrentX(double x)
+{
+    TextPosition.setX(x);
+}
+
+void ImageSurface::CurrentY(double y)
+{
+    TextPosition.setY(y);
+}
+
+void ImageSurface::Print(std::string_view text)
+{
+    const QString line = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QFontMetricsF metrics(Font, &Image);
+    {
+        QPainter painter(&Image);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.setFont(Font);
+        painter.setPen(PenColour);
+        painter.drawText(QPointF(TextPosition.x(), TextPosition.y() + metrics.ascent()), line);
+    }
+    TextPosition = {0.0, TextPosition.y() + metrics.height()};
+    changed();
+}
+
+void ImageSurface::Refresh()
+{
+    if (Refreshed)
+        Refreshed();
+}
+
+void ImageSurface::changed()
+{
+    if (Changed)
+        Changed();
+}
+
+} // namespace zelmora

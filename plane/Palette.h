@@ -1,0 +1,15 @@
+#pragma once
+
+#include "plane/Rgb.h"
+
+namespace zelmora {
+
+// The classic 16-colour palette, chosen by index 0 to 15. Lines are drawn in index 9 (blue)
+// and the pen goes back to index 0 (black) afterwards.
+inline constexpr int PaletteBlack = 0;
+inline constexpr int PaletteBlue = 9;
+
+// Indices outside 0 to 15 give black.
+Rgb paletteColour(int index);
+
+} // namespace zelmora

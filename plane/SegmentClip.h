@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+
+namespace zelmora {
+
+// Clipping of segments in surface pixels (double precision), before they reach a painter that
+// draws wrong lines for coordinates far beyond the surface.
+struct Point {
+    double x = 0;
+    double y = 0;
+
+    friend constexpr bool operator==(Point, Point) = default;
+};
+
+struct Segment {
+    Point from;
+    Point to;
+
+    friend constexpr bool operator==(Segment, Segment) = default;
+};
+
+struct ClipRect {
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    double bottom = 0;
+};
+
+// The part of the segment inside the rectangle, or nothing when it misses it or an end is not
+// finite. An end that lies inside the rectangle comes back bit for bit. Ends far outside are
+// first brought closer by halving the segment, since the usual parametric clip loses all
+// precision when the ends are many orders of magnitude away from the rectangle.
+std::optional<Segment> clipSegment(const Segment& segment, const ClipRect& rect);
+
+} // namespace zelmora

@@ -1,0 +1,122 @@
+#include "slots/DrawSlotLine.h"
+
+#include "plane/DrawPlane.h"
+#include "plane/Palette.h"
+#include "plane/PlaneSurface.h"
+#include "plane/SegmentClip.h"
+#include "slots/SlotTable.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zelmora {
+namespace {
+
+// Single-precision ends within this distance of the origin are drawn as computed. The painter
+// is exact far beyond it, and float pixel coordinates are still finer than a hundredth of a pixel.
+constexpr float nearLimit = 1e6f;
+
+// How far past the edges of the surface a segment computed in double precision is kept; the
+// surface makes the final cut.
+constexpr double planeMargin = 8.0;
+
+bool isNear(float v)
+{
+    return std::isfinite(v) && std::fabs(v) <= nearLimit;
+}
+
+// The segment as the line is defined: everything in single precision, mapped to surface pixels.
+std::optional<Segment> singlePrecisionSegment(const SlotTable& table, const PlaneGeometry& geometry, int slot)
+{
+    const float aDen = table.get(slot, SlotTable::ADen);
+    const float bDen = table.get(slot, SlotTable::BDen);
+    if (aDen == 0.0f || bDen == 0.0f)
+        return std::nullopt;
+
+    const auto s = static_cast<float>(geometry.unitPixels);
+    const auto x0 = static_cast<float>(geometry.originX);
+    const auto y0 = static_cast<float>(geometry.originY);
+    // Computing a and b again for the second end, as one might, gives the same bits.
+    const float a = table.get(slot, SlotTable::ANum) / aDen;
+    const float b = table.get(slot, SlotTable::BNum) / bDen;
+    const float x1 = table.get(slot, SlotTable::XFrom);
+    const float y1 = x1 * a + b;
+    const float x2 = table.get(slot, SlotTable::XTo);
+    const float y2 = x2 * a + b;
+
+    const float px1 = x0 + s * x1;
+    const float py1 = y0 + s * (-y1);
+    const float px2 = x0 + s * x2;
+    const float py2 = y0 - y2 * s;
+    if (!isNear(px1) || !isNear(py1) || !isNear(px2) || !isNear(py2))
+        return std::nullopt;
+    return Segment{{px1, py1}, {px2, py2}};
+}
+
+// The visible part of the segment, found in plane units in double precision before anything is
+// mapped to pixels. Mapping far ends to pixels first would lose the origin's offset against
+// their size (300 + 2.2e31 is 2.2e31), and no clip afterwards could bring it back.
+std::optional<Segment> clippedInPlane(const SlotTable& table, const PlaneGeometry& geometry, int slot,
+                                      double width, double height)
+{
+    const double aDen = table.get(slot, SlotTable::ADen);
+    const double bDen = table.get(slot, SlotTable::BDen);
+    const double s = geometry.unitPixels;
+    if (aDen == 0.0 || bDen == 0.0 || s <= 0.0)
+        return std::nullopt;
+    const double a = table.get(slot, SlotTable::ANum) / aDen;
+    const double b = table.get(slot, SlotTable::BNum) / bDen;
+    const double xFrom = table.get(slot, SlotTable::XFrom);
+    const double xTo = table.get(slot, SlotTable::XTo);
+    if (!std::isfinite(a) || !std::isfinite(b) || !std::isfinite(xFrom) || !std::isfinite(xTo))
+        return std::nullopt;
+
+    const double x0 = geometry.originX;
+    const double y0 = geometry.originY;
+    double lo = std::max(std::min(xFrom, xTo), (-planeMargin - x0) / s);
+    double hi = std::min(std::max(xFrom, xTo), (width + planeMargin - x0) / s);
+    const double yLow = (y0 - height - planeMargin) / s;
+    const double yHigh = (y0 + planeMargin) / s;
+    if (a != 0.0) {
+        const double atLow = (yLow - b) / a;
+        const double atHigh = (yHigh - b) / a;
+        lo = std::max(lo, std::min(atLow, atHigh));
+        hi = std::min(hi, std::max(atLow, atHigh));
+    } else if (b < yLow || b > yHigh) {
+        return std::nullopt;
+    }
+    if (lo > hi)
+        return std::nullopt;
+
+    const auto toSurface = [&](double x) { return Point{x0 + s * x, y0 - s * (a * x + b)}; };
+    if (xFrom <= xTo)
+        return Segment{toSurface(lo), toSurface(hi)};
+    return Segment{toSurface(hi), toSurface(lo)};
+}
+
+} // namespace
+
+void DrawSlotLine(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
+                  std::int16_t slot, std::int16_t colour)
+{
+    if (slot < 0 || slot >= SlotTable::Rows || !table.isDrawn(slot))
+        return;
+
+    surface.ForeColor(paletteColour(colour));
+    surface.DrawWidth(3);
+    auto segment = singlePrecisionSegment(table, geometry, slot);
+    if (!segment)
+        segment = clippedInPlane(table, geometry, slot, surface.Width(), surface.Height());
+    if (segment)
+        surface.Line(segment->from.x, segment->from.y, segment->to.x, segment->to.y);
+    surface.ForeColor(paletteColour(PaletteBlack));
+}
+
+void RedrawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry)
+{
+    DrawPlane(surface, geometry);
+    for (std::int16_t slot = 0; slot < SlotTable::Rows; ++slot)
+        DrawSlotLine(surface, table, geometry, slot, PaletteBlue);
+}
+
+} // namespace zelmora
