@@ -92,6 +92,8 @@ Form1::Form1(QWidget* parent)
     setTabOrder();
     connectHandlers();
     Form_Load();
+    // The window opens ready for typing a.
+    Text1->setFocus();
 }
 
 const ImageSurface& Form1::surface() const
@@ -219,8 +221,11 @@ void Form1::connectHandlers()
         connect(Command3[static_cast<std::size_t>(k)], &QPushButton::clicked, this, [this, k] { Command3_Click(k); });
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
     connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    for (int k = 0; k < SlotTable::UserSlots; ++k)
-        connect(Option1[static_cast<std::size_t>(k)], &QRadioButton::clicked, this, [this, k] { Option1_Click(k); });
+    for (int k = 0; k < SlotTable::UserSlots; ++k) {
+        OptionButton* option = Option1[static_cast<std::size_t>(k)];
+        connect(option, &QRadioButton::clicked, this, [this, k] { Option1_Click(k); });
+        connect(option, &OptionButton::arrowPressed, this, [this, k](Qt::Key key) { focusNeighbourSlot(k, key); });
+    }
     connect(Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyPress(EnterKey); });
     connect(Text2, &QLineEdit::returnPressed, this, [this] { Text2_KeyPress(EnterKey); });
     connect(Text3, &QLineEdit::returnPressed, this, [this] { Text3_KeyPress(EnterKey); });
@@ -327,6 +332,29 @@ void Form1::Text4_KeyPress(int key)
 {
     if (key == EnterKey)
         Command4->setFocus();
+}
+
+// The slots stand in two rows of four; the arrow keys move within them, wrapping around.
+void Form1::focusNeighbourSlot(int slot, Qt::Key key)
+{
+    const int rowLength = SlotTable::UserSlots / 2;
+    int step = 0;
+    switch (key) {
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    case Qt::Key_Right:
+        step = 1;
+        break;
+    case Qt::Key_Up:
+        step = -rowLength;
+        break;
+    default:
+        step = rowLength;
+        break;
+    }
+    const int neighbour = (slot + step + SlotTable::UserSlots) % SlotTable::UserSlots;
+    Option1[static_cast<std::size_t>(neighbour)]->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
 }
 
 void Form1::selectSlot(int slot)

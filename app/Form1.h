@@ -55,6 +55,7 @@ private:
     void Text4_KeyPress(int key);
 
     void selectSlot(int slot);
+    void focusNeighbourSlot(int slot, Qt::Key key);
     void drawPlane();
     void redrawPicture();
     void placeAxisNames();

@@ -1,6 +1,7 @@
 #include "app/OptionButton.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 
 namespace zelmora {
 
@@ -10,6 +11,20 @@ void OptionButton::focusInEvent(QFocusEvent* event)
     // A mouse press clicks on release by itself; clicking here as well would click twice.
     if (!isChecked() && event->reason() != Qt::MouseFocusReason)
         click();
+}
+
+void OptionButton::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        Q_EMIT arrowPressed(static_cast<Qt::Key>(event->key()));
+        break;
+    default:
+        QRadioButton::keyPressEvent(event);
+    }
 }
 
 bool OptionButton::hitButton(const QPoint& pos) const

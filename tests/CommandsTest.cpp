@@ -1,1 +1,320 @@
+// The commands as a pupil uses them: typing into the boxes, Enter, the buttons and the slots.
+#include "WindowFixture.h"
 
+#include "slots/SlotTable.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <array>
+
+namespace zelmora::testing {
+namespace {
+
+const QColor blue{0, 0, 255};
+
+struct StoredLine {
+    float aNum, aDen, bNum, bDen, xFrom, xTo;
+};
+
+class CommandsTest : public WindowTest {
+protected:
+    const SlotTable& table() const { return form->slotTable(); }
+
+    void expectStored(int slot, const StoredLine& line) const
+    {
+        SCOPED_TRACE(slot);
+        EXPECT_TRUE(table().isDrawn(slot));
+        EXPECT_EQ(table().get(slot, SlotTable::ANum), line.aNum);
+        EXPECT_EQ(table().get(slot, SlotTable::ADen), line.aDen);
+        EXPECT_EQ(table().get(slot, SlotTable::BNum), line.bNum);
+        EXPECT_EQ(table().get(slot, SlotTable::BDen), line.bDen);
+        EXPECT_EQ(table().get(slot, SlotTable::XFrom), line.xFrom);
+        EXPECT_EQ(table().get(slot, SlotTable::XTo), line.xTo);
+    }
+
+    std::array<QString, 4> boxTexts() const { return {box(1)->text(), box(2)->text(), box(3)->text(), box(4)->text()}; }
+
+    bool isChecked(int slot) const
+    {
+        return control<QRadioButton>(QStringLiteral("Option1_%1").arg(slot).toLatin1())->isChecked();
+    }
+
+    // Types a line into the current slot over whatever the boxes show, and presses the draw button.
+    void drawLine(const QString& a, const QString& b, const QString& from, const QString& to) const
+    {
+        for (int k = 1; k <= 4; ++k)
+            box(k)->clear();
+        box(1)->setFocus();
+        typeLine({a, b, from, to});
+        press(Qt::Key_Return);
+    }
+
+    void clickSlot(int slot) const { click(QStringLiteral("Option1_%1").arg(slot).toLatin1()); }
+
+    QString message() const { return control<QLabel>("Label10")->text(); }
+};
+
+TEST_F(CommandsTest, TypicalLineFromTheKeyboardAlone)
+{
+    typeLine({QStringLiteral("-2/3"), QStringLiteral("1"), QStringLiteral("-3"), QStringLiteral("3")});
+    EXPECT_EQ(QApplication::focusWidget(), control("Command4")) << "Enter in the last box focuses the button";
+    EXPECT_FALSE(table().isDrawn(0)) << "without pressing it";
+
+    press(Qt::Key_Return);
+    expectStored(0, {-2, 3, 1, 1, -3, 3});
+    // The segment (234, 234)-(366, 322): at x = -1.5, y = 2, i.e. pixel (267, 256).
+    EXPECT_EQ(pixel(267, 256), blue);
+    EXPECT_EQ(pixel(234, 234), blue);
+    EXPECT_EQ(pixel(366, 322), blue);
+
+    EXPECT_EQ(form->currentSlot(), 1);
+    EXPECT_TRUE(isChecked(1));
+    EXPECT_FALSE(isChecked(0));
+    EXPECT_EQ(boxTexts(), (std::array<QString, 4>{}));
+    EXPECT_EQ(QApplication::focusWidget(), box(1));
+}
+
+TEST_F(CommandsTest, DrawingInTheLastSlotWrapsToTheFirstAndLoadsIt)
+{
+    drawLine(QStringLiteral("1/3"), QStringLiteral(".5"), QStringLiteral("-1"), QStringLiteral("2"));
+    clickSlot(7);
+    EXPECT_EQ(form->currentSlot(), 7);
+    drawLine(QStringLiteral("2"), QStringLiteral(""), QStringLiteral(""), QStringLiteral("1"));
+
+    EXPECT_EQ(form->currentSlot(), 0);
+    EXPECT_TRUE(isChecked(0));
+    EXPECT_EQ(boxTexts(), (std::array<QString, 4>{QStringLiteral(" 1/ 3"), QStringLiteral(" .5"),
+                                                   QStringLiteral("-1"), QStringLiteral(" 2")}));
+}
+
+TEST_F(CommandsTest, SelectingSlotsShowsTheirTextsAndKeepsThePicture)
+{
+    drawLine(QStringLiteral("-2/3"), QStringLiteral("0.25"), QStringLiteral("-1E9"), QStringLiteral("1.5"));
+    const QImage before = form->surface().image();
+
+    clickSlot(0);
+    EXPECT_EQ(boxTexts(), (std::array<QString, 4>{QStringLiteral("-2/ 3"), QStringLiteral(" .25"),
+                                                   QStringLiteral("-1E+09"), QStringLiteral(" 1.5")}));
+    EXPECT_EQ(QApplication::focusWidget(), box(1));
+    clickSlot(5);
+    EXPECT_EQ(boxTexts(), (std::array<QString, 4>{}));
+    EXPECT_EQ(form->currentSlot(), 5);
+    EXPECT_EQ(form->surface().image(), before);
+}
+
+TEST_F(CommandsTest, ClickingTheCurrentSlotKeepsWhatWasTyped)
+{
+    box(1)->setText(QStringLiteral("7"));
+    clickSlot(0);
+    EXPECT_TRUE(isChecked(0));
+    EXPECT_EQ(box(1)->text(), QStringLiteral("7"));
+}
+
+TEST_F(CommandsTest, DrawingASlotAgainLeavesTheOldSegmentUntilTheNextFullRedraw)
+{
+    drawLine(QStringLiteral("0"), QStringLiteral("5"), QStringLiteral("-3"), QStringLiteral("3")); // y = 5: row 190
+    clickSlot(0);
+    drawLine(QStringLiteral("0"), QStringLiteral("-5"), QStringLiteral("-3"), QStringLiteral("3")); // y = -5: row 410
+    expectStored(0, {0, 1, -5, 1, -3, 3});
+    EXPECT_EQ(pixel(280, 190), blue) << "old segment still there";
+    EXPECT_EQ(pixel(280, 410), blue);
+
+    // Erasing the (empty) current slot redraws the picture from the table.
+    ASSERT_EQ(form->currentSlot(), 1);
+    box(2)->setText(QStringLiteral("typed"));
+    click("Command5");
+    EXPECT_NE(pixel(280, 190), blue);
+    EXPECT_EQ(pixel(280, 410), blue);
+    EXPECT_EQ(boxTexts(), (std::array<QString, 4>{}));
+    EXPECT_EQ(form->currentSlot(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), box(1));
+}
+
+TEST_F(CommandsTest, EraseLineEmptiesTheSlotButKeepsItsValues)
+{
+    drawLine(QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("-2"), QStringLiteral("2"));
+    clickSlot(0);
+    click("Command5");
+    EXPECT_FALSE(table().isDrawn(0));
+    EXPECT_EQ(table().get(0, SlotTable::XFrom), -2.0f);
+    EXPECT_NE(pixel(289, 289), blue);
+    EXPECT_EQ(form->currentSlot(), 0);
+}
+
+TEST_F(CommandsTest, PlaneSizeRedrawsEveryLineAtTheNewScaleAndMovesTheMark)
+{
+    drawLine(QStringLiteral("-2/3"), QStringLiteral("1"), QStringLiteral("-3"), QStringLiteral("3"));
+    box(1)->setText(QStringLiteral("typed"));
+
+    struct Size {
+        const char* button;
+        int unitPixels;
+        QPoint onLine; // a pixel of the segment a = -2/3, b = 1, -3 <= x <= 3 at that size
+    };
+    for (const Size& size : {Size{"Command3_0", 40, {180, 180}}, Size{"Command3_2", 14, {258, 258}},
+                             Size{"Command3_1", 22, {234, 234}}}) {
+        SCOPED_TRACE(size.button);
+        click(size.button);
+        EXPECT_EQ(form->unitPixels(), size.unitPixels);
+        EXPECT_EQ(pixel(size.onLine.x(), size.onLine.y()), blue);
+        for (const char* button : {"Command3_0", "Command3_1", "Command3_2"}) {
+            const bool chosen = qstrcmp(button, size.button) == 0;
+            EXPECT_EQ(control(button)->font().pointSizeF(), chosen ? 20 : 12) << button;
+            EXPECT_EQ(control(button)->font().bold(), chosen) << button;
+        }
+    }
+    EXPECT_EQ(box(1)->text(), QStringLiteral("typed"));
+    EXPECT_EQ(form->currentSlot(), 1);
+}
+
+TEST_F(CommandsTest, EmptyBoxesDrawAPointAtTheOrigin)
+{
+    press(Qt::Key_Tab); // Text2
+    press(Qt::Key_Tab); // Text3
+    press(Qt::Key_Tab); // Text4
+    press(Qt::Key_Tab); // the draw button
+    press(Qt::Key_Space);
+    expectStored(0, {0, 1, 0, 1, 0, 0});
+    EXPECT_EQ(pixel(300, 300), blue);
+    EXPECT_EQ(message(), QString());
+}
+
+TEST_F(CommandsTest, InitialScreenClearsEverythingButThePlaneSize)
+{
+    drawLine(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("-2"), QStringLiteral("2"));
+    drawLine(QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("-2"), QStringLiteral("2"));
+    click("Command3_0");
+    clickSlot(0);
+    box(1)->setText(QStringLiteral("typed"));
+
+    click("Command2");
+    for (int slot = 0; slot < SlotTable::Rows; ++slot)
+        EXPECT_FALSE(table().isDrawn(slot)) << slot;
+    EXPECT_EQ(form->currentSlot(), 0);
+    EXPECT_TRUE(isChecked(0));
+    EXPECT_EQ(boxTexts(), (std::array<QString, 4>{})) << "emptied even though slot １ was checked";
+    EXPECT_EQ(form->unitPixels(), 40);
+    EXPECT_EQ(control("Command3_0")->font().pointSizeF(), 20);
+    EXPECT_NE(pixel(260, 260), blue);
+
+    drawLine(QStringLiteral("3"), QStringLiteral(""), QStringLiteral("0"), QStringLiteral("1"));
+    EXPECT_TRUE(table().isDrawn(0)) << "the next line goes to slot １";
+}
+
+TEST_F(CommandsTest, FullWidthTextDrawsTheSameLine)
+{
+    drawLine(QStringLiteral("－２／３"), QStringLiteral("　１"), QStringLiteral("ー３"), QStringLiteral("３．０"));
+    expectStored(0, {-2, 3, 1, 1, -3, 3});
+    EXPECT_EQ(pixel(267, 256), blue);
+}
+
+struct FaultRow {
+    const char* name;
+    std::array<const char*, 4> texts;
+    int faultyBox;
+    const char* message;
+};
+
+class RefusedLineTest : public CommandsTest, public ::testing::WithParamInterface<FaultRow> {};
+
+// A line that cannot be drawn changes nothing: not the slot, not the picture, not the selection.
+TEST_P(RefusedLineTest, LeavesEverythingAsItWasAndSaysWhy)
+{
+    const FaultRow& row = GetParam();
+    drawLine(QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("-1"), QStringLiteral("1")); // slot 0
+    drawLine(QStringLiteral("2"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1"));  // slot 1
+    clickSlot(1);
+    const auto cellsBefore = table().cells();
+    const QImage pictureBefore = form->surface().image();
+
+    for (int k = 0; k < 4; ++k)
+        box(k + 1)->setText(QString::fromUtf8(row.texts[static_cast<std::size_t>(k)]));
+    click("Command4");
+
+    EXPECT_EQ(table().cells(), cellsBefore);
+    EXPECT_EQ(form->surface().image(), pictureBefore);
+    EXPECT_EQ(form->surface().penColour(), QColor(0, 0, 0));
+    EXPECT_EQ(form->currentSlot(), 1);
+    EXPECT_TRUE(isChecked(1));
+    EXPECT_EQ(message(), QString::fromUtf8(row.message));
+    QLineEdit* faulty = box(row.faultyBox);
+    EXPECT_EQ(QApplication::focusWidget(), faulty);
+    EXPECT_EQ(faulty->selectedText(), faulty->text());
+
+    // The message goes with the next line that is drawn.
+    box(1)->setText(QStringLiteral("1"));
+    box(2)->setText(QStringLiteral("1"));
+    box(3)->setText(QStringLiteral("1"));
+    box(4)->setText(QStringLiteral("2"));
+    click("Command4");
+    EXPECT_EQ(message(), QString());
+    EXPECT_TRUE(table().isDrawn(0));
+    EXPECT_EQ(table().get(1, SlotTable::BNum), 1.0f);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, RefusedLineTest,
+    ::testing::Values(FaultRow{"ZeroDenominatorOfA", {"1/0", "1", "0", "1"}, 1, "ａの分母が０です。"},
+                      FaultRow{"NothingAfterTheSlash", {"1", "2/", "0", "1"}, 2, "ｂの分母が０です。"},
+                      FaultRow{"FullWidthZeroDenominator", {"１／０", "1", "0", "1"}, 1, "ａの分母が０です。"},
+                      FaultRow{"AOutsideSinglePrecision", {"1E39", "1", "0", "1"}, 1, "ａの値が大きすぎます。"},
+                      FaultRow{"BeyondDouble", {"1", "1E400", "0", "1"}, 2, "ｂの値が大きすぎます。"},
+                      FaultRow{"HugeDenominator", {"1", "1/-1E39", "0", "1"}, 2, "ｂの分母が大きすぎます。"},
+                      FaultRow{"LowerBound", {"1", "1", "-1E39", "1"}, 3, "χの値が大きすぎます。"},
+                      FaultRow{"UpperBoundAndFirstFaultWins", {"1", "1", "0", "1E99"}, 4, "χの値が大きすぎます。"}),
+    [](const ::testing::TestParamInfo<FaultRow>& info) { return info.param.name; });
+
+TEST_F(CommandsTest, RefusalMessageGoesWithSelectionEraseInitialScreenAndSize)
+{
+    for (const char* command : {"Option1_3", "Command5", "Command2", "Command3_2"}) {
+        SCOPED_TRACE(command);
+        clickSlot(0);
+        box(1)->setText(QStringLiteral("1/0"));
+        click("Command4");
+        ASSERT_FALSE(message().isEmpty());
+        click(command);
+        EXPECT_EQ(message(), QString());
+    }
+}
+
+TEST_F(CommandsTest, EnterAndSpaceOnAFocusedButtonPressIt)
+{
+    control("Command3_0")->setFocus();
+    press(Qt::Key_Return);
+    EXPECT_EQ(form->unitPixels(), 40);
+    control("Command3_2")->setFocus();
+    press(Qt::Key_Space);
+    EXPECT_EQ(form->unitPixels(), 14);
+    control("Command3_1")->setFocus();
+    press(Qt::Key_Enter);
+    EXPECT_EQ(form->unitPixels(), 22);
+}
+
+TEST_F(CommandsTest, KeyboardFocusOnASlotSelectsIt)
+{
+    drawLine(QStringLiteral("4"), QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("1"));
+    clickSlot(0);
+    // Focus given from code to an unchecked slot checks it and loads it.
+    control("Option1_1")->setFocus(Qt::OtherFocusReason);
+    EXPECT_EQ(form->currentSlot(), 1);
+    EXPECT_TRUE(isChecked(1));
+    EXPECT_EQ(QApplication::focusWidget(), box(1));
+
+    // Arrow keys move between slots.
+    control("Option1_1")->setFocus(Qt::OtherFocusReason);
+    press(Qt::Key_Left);
+    EXPECT_EQ(form->currentSlot(), 0);
+    EXPECT_EQ(box(1)->text(), QStringLiteral(" 4"));
+    EXPECT_EQ(QApplication::focusWidget(), box(1));
+}
+
+TEST_F(CommandsTest, ExitClosesTheWindow)
+{
+    click("Command1");
+    EXPECT_FALSE(form->isVisible());
+}
+
+} // namespace
+} // namespace zelmora::testing

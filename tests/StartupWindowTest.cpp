@@ -1,1 +1,89 @@
+// The window as it first appears: caption, frame, state, and the plane drawn before it is shown.
+#include "WindowFixture.h"
 
+#include "app/PictureBox.h"
+#include "slots/SlotTable.h"
+
+#include <QLabel>
+
+namespace zelmora::testing {
+namespace {
+
+const QColor background{255, 255, 192};
+const QColor black{0, 0, 0};
+
+using StartupTest = WindowTest;
+
+TEST_F(StartupTest, CaptionFrameAndState)
+{
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Zelmora (Tavrin)"));
+    EXPECT_EQ(form->size(), QSize(935, 650));
+    EXPECT_EQ(form->minimumSize(), form->maximumSize()) << "the window is not resizable";
+    EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
+
+    EXPECT_EQ(form->originX(), 300);
+    EXPECT_EQ(form->originY(), 300);
+    EXPECT_EQ(form->unitPixels(), 22);
+    EXPECT_EQ(form->currentSlot(), 0);
+    for (float cell : form->slotTable().cells())
+        EXPECT_EQ(cell, 0.0f);
+
+    EXPECT_EQ(control("Picture1")->geometry(), QRect(16, 32, 600, 600));
+    EXPECT_EQ(QApplication::focusWidget(), box(1));
+}
+
+TEST_F(StartupTest, AxisNamesBesideTheSurface)
+{
+    auto* y = control<QLabel>("Label5_0");
+    auto* x = control<QLabel>("Label5_1");
+    EXPECT_EQ(y->text(), QStringLiteral("ｙ"));
+    EXPECT_EQ(y->geometry(), QRect(304, 0, 25, 33));
+    EXPECT_EQ(x->text(), QStringLiteral("χ"));
+    EXPECT_EQ(x->geometry(), QRect(616, 328, 25, 33));
+    EXPECT_EQ(y->font().pointSizeF(), 20.25);
+    EXPECT_TRUE(y->font().bold());
+    EXPECT_EQ(y->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+}
+
+TEST_F(StartupTest, PlaneIsOnTheSurfaceWithoutAnyAction)
+{
+    const ImageSurface& surface = form->surface();
+    EXPECT_EQ(surface.image().size(), QSize(600, 600));
+    EXPECT_EQ(pixel(10, 10), background);
+    EXPECT_EQ(pixel(590, 590), background);
+
+    // Both axes are three pixels wide through (300, 300).
+    for (int d : {-1, 0, 1}) {
+        EXPECT_EQ(pixel(100, 300 + d), black) << d;
+        EXPECT_EQ(pixel(300 + d, 450), black) << d;
+    }
+    EXPECT_EQ(pixel(100, 298), background);
+    EXPECT_EQ(pixel(100, 302), background);
+    EXPECT_EQ(pixel(298, 450), background);
+    EXPECT_EQ(pixel(302, 450), background);
+
+    // A one-pixel grid line 22 pixels from each axis, crisp on both sides.
+    EXPECT_EQ(pixel(322, 450), black);
+    EXPECT_EQ(pixel(321, 450), background);
+    EXPECT_EQ(pixel(323, 450), background);
+    EXPECT_EQ(pixel(450, 278), black);
+    EXPECT_EQ(pixel(450, 277), background);
+    EXPECT_EQ(pixel(450, 279), background);
+
+    // Ink where " 5" is printed right of the origin (its top-left corner at (395, 298)), between
+    // the grid lines at 388 and 410 and below the axis.
+    int ink = 0;
+    for (int x = 400; x < 410; ++x) {
+        for (int y = 303; y < 322; ++y)
+            ink += pixel(x, y).lightness() < 128 ? 1 : 0;
+    }
+    EXPECT_GT(ink, 10);
+
+    // The surface shows its image in the window.
+    const QImage shown = control("Picture1")->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(322, 450), black);
+    EXPECT_EQ(shown.pixelColor(10, 10), background);
+}
+
+} // namespace
+} // namespace zelmora::testing

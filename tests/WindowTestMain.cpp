@@ -1,1 +1,23 @@
+// Runs the window tests on Qt's offscreen platform at a scale factor of 1, with the same style
+// and fonts as the program, so that pixel positions are exact.
+#include "app/Startup.h"
 
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_SCALE_FACTOR", "1");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
+    qunsetenv("QT_FONT_DPI");
+    qunsetenv("QT_ENABLE_HIGHDPI_SCALING");
+
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication application(argc, argv);
+    zelmora::installStyle();
+    zelmora::installFontSubstitution();
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "app/Form1.h"
+#include "plane/ImageSurface.h"
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace zelmora::testing {
+
+// A shown, active main window, with ways to find its controls and to type and press keys as
+// the pupil does.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        form = std::make_unique<Form1>();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    void TearDown() override { form.reset(); }
+
+    template <typename T = QWidget>
+    T* control(const char* name) const
+    {
+        T* widget = form->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    QLineEdit* box(int number) const { return control<QLineEdit>(QStringLiteral("Text%1").arg(number).toLatin1()); }
+
+    // Key presses go to the window, which hands them to the focused control.
+    void press(Qt::Key key) const { QTest::keyClick(form->windowHandle(), key); }
+
+    // Text arrives as an input method commits it, so full-width text comes in as typed in Japanese.
+    void type(const QString& text) const
+    {
+        QWidget* target = QApplication::focusWidget();
+        ASSERT_NE(target, nullptr);
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(target, &commit);
+    }
+
+    // Types each text into the focused box and presses Enter after it.
+    void typeLine(std::initializer_list<QString> texts) const
+    {
+        for (const QString& text : texts) {
+            type(text);
+            press(Qt::Key_Return);
+        }
+    }
+
+    void click(const char* name) const { QTest::mouseClick(control(name), Qt::LeftButton); }
+
+    QColor pixel(int x, int y) const { return form->surface().image().pixelColor(x, y); }
+
+    std::unique_ptr<Form1> form;
+};
+
+} // namespace zelmora::testing
