@@ -14,14 +14,22 @@
 
 #include <variant>
 
+using namespace Qt::StringLiterals;
+
 namespace zelmora {
 namespace {
 
 constexpr int EnterKey = 13;
 
 const std::array<QString, SlotTable::UserSlots> slotCaptions{
-    QStringLiteral("１"), QStringLiteral("２"), QStringLiteral("３"), QStringLiteral("４"),
-    QStringLiteral("５"), QStringLiteral("６"), QStringLiteral("７"), QStringLiteral("８"),
+    u"１"_s,
+    u"２"_s,
+    u"３"_s,
+    u"４"_s,
+    u"５"_s,
+    u"６"_s,
+    u"７"_s,
+    u"８"_s,
 };
 
 void setColours(QWidget* widget, QColor text, QColor background)
@@ -42,10 +50,11 @@ void setOptionColours(QWidget* widget, QColor text, QColor background)
     widget->setPalette(palette);
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, QRect geometry, const QFont& font,
-                  QColor text, QColor background, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
+template <typename Label = QLabel>
+Label* makeLabel(QWidget* parent, const QString& name, const QString& caption, QRect geometry, const QFont& font,
+    QColor text, QColor background, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
 {
-    auto* label = new QLabel(caption, parent);
+    auto* label = new Label(caption, parent);
     label->setObjectName(name);
     label->setGeometry(geometry);
     label->setFont(font);
@@ -55,7 +64,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
 }
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QString& accessibleName,
-                        QRect geometry, const QFont& font)
+    QRect geometry, const QFont& font)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
@@ -81,10 +90,11 @@ QLineEdit* makeEntry(QWidget* parent, const QString& name, const QString& access
 } // namespace
 
 Form1::Form1(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(u"Form1"_s);
     setFixedSize(935, 650);
     setColours(this, look::White, look::Green);
     buildFrame();
@@ -104,15 +114,13 @@ const ImageSurface& Form1::surface() const
 void Form1::buildFrame()
 {
     Picture1 = new PictureBox(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setAccessibleName(QStringLiteral("座標平面"));
+    Picture1->setObjectName(u"Picture1"_s);
+    Picture1->setAccessibleName(u"座標平面"_s);
     Picture1->move(16, 32);
 
     const QFont axisFont = look::font(20.25, true);
-    Label5[0] = makeLabel(this, QStringLiteral("Label5_0"), QStringLiteral("ｙ"), {304, 0, 25, 33}, axisFont,
-                          look::White, look::Green);
-    Label5[1] = makeLabel(this, QStringLiteral("Label5_1"), QStringLiteral("χ"), {616, 328, 25, 33}, axisFont,
-                          look::White, look::Green);
+    Label5[0] = makeLabel(this, u"Label5_0"_s, u"ｙ"_s, {304, 0, 25, 33}, axisFont, look::White, look::Green);
+    Label5[1] = makeLabel(this, u"Label5_1"_s, u"χ"_s, {616, 328, 25, 33}, axisFont, look::White, look::Green);
     // Labels lie beneath the surface: the bottom row of "ｙ" meets the surface's top row.
     Label5[0]->stackUnder(Picture1);
 }
@@ -121,7 +129,7 @@ void Form1::buildPanel()
 {
     // The olive panel first, so that the controls on it lie above it.
     Shape1 = new QWidget(this);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setObjectName(u"Shape1"_s);
     Shape1->setGeometry(648, 240, 273, 345);
     setColours(Shape1, look::White, look::Olive);
 
@@ -129,75 +137,64 @@ void Form1::buildPanel()
     const QFont bold14 = look::font(14.25, true);
     const QFont bold20 = look::font(20.25, true);
 
-    Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("初期画面"), QStringLiteral("初期画面"),
-                          {832, 16, 89, 33}, bold12);
-    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("座標平面の大きさ"), {680, 56, 130, 16}, bold12,
-                       look::White, look::Green);
+    Command2 = makeButton(this, u"Command2"_s, u"初期画面"_s, u"初期画面"_s, {832, 16, 89, 33}, bold12);
+    Label1 = makeLabel(this, u"Label1"_s, u"座標平面の大きさ"_s, {680, 56, 130, 16}, bold12, look::White, look::Green);
 
-    const std::array<QString, 3> sizeCaptions{QStringLiteral("小"), QStringLiteral("中"), QStringLiteral("大")};
-    for (int k = 0; k < 3; ++k) {
-        const QFont font = k == 1 ? bold20 : look::font(12, false);
-        Command3[static_cast<std::size_t>(k)] =
-            makeButton(this, QStringLiteral("Command3_%1").arg(k), sizeCaptions[static_cast<std::size_t>(k)],
-                       QStringLiteral("座標平面の大きさ %1").arg(sizeCaptions[static_cast<std::size_t>(k)]),
-                       {680 + 88 * k, 80, 65, 33}, font);
+    // "中" starts with the large bold mark of the selected size.
+    const std::array<QString, 3> sizeCaptions{u"小"_s, u"中"_s, u"大"_s};
+    for (std::size_t k = 0; k < Command3.size(); ++k) {
+        const int i = static_cast<int>(k);
+        Command3[k]
+            = makeButton(this, u"Command3_%1"_s.arg(i), sizeCaptions[k], u"座標平面の大きさ %1"_s.arg(sizeCaptions[k]),
+                {680 + 88 * i, 80, 65, 33}, k == 1 ? bold20 : look::font(12, false));
     }
 
     const std::array<QString, 4> instructions{
-        QStringLiteral("１～８本の線が引けます。"),
-        QStringLiteral("番号の○にチェックし，"),
-        QStringLiteral("ａ，ｂの値と変域をいれて"),
-        QStringLiteral("「線を引く」で描きます。"),
+        u"１～８本の線が引けます。"_s,
+        u"番号の○にチェックし，"_s,
+        u"ａ，ｂの値と変域をいれて"_s,
+        u"「線を引く」で描きます。"_s,
     };
-    for (int k = 0; k < 4; ++k) {
-        Label7[static_cast<std::size_t>(k)] =
-            makeLabel(this, QStringLiteral("Label7_%1").arg(k), instructions[static_cast<std::size_t>(k)],
-                      {680, 136 + 24 * k, 225, 25}, bold14, look::White, look::Green);
+    for (std::size_t k = 0; k < Label7.size(); ++k) {
+        const int i = static_cast<int>(k);
+        Label7[k] = makeLabel(this, u"Label7_%1"_s.arg(i), instructions[k], {680, 136 + 24 * i, 225, 25}, bold14,
+            look::White, look::Green);
     }
 
-    for (int k = 0; k < SlotTable::UserSlots; ++k) {
-        auto* option = new OptionButton(slotCaptions[static_cast<std::size_t>(k)], this);
-        option->setObjectName(QStringLiteral("Option1_%1").arg(k));
-        option->setGeometry(672 + 64 * (k % 4), 248 + 32 * (k / 4), 33, 33);
+    // Two rows of four.
+    for (std::size_t k = 0; k < Option1.size(); ++k) {
+        const int i = static_cast<int>(k);
+        auto* option = new OptionButton(slotCaptions[k], this);
+        option->setObjectName(u"Option1_%1"_s.arg(i));
+        option->setGeometry(672 + 64 * (i % 4), 248 + 32 * (i / 4), 33, 33);
         option->setFont(bold14);
-        option->setAccessibleName(QStringLiteral("線%1").arg(slotCaptions[static_cast<std::size_t>(k)]));
+        option->setAccessibleName(u"線%1"_s.arg(slotCaptions[k]));
         setOptionColours(option, look::White, look::Olive);
-        Option1[static_cast<std::size_t>(k)] = option;
+        Option1[k] = option;
     }
     Option1[0]->setChecked(true);
 
-    Label8[0] = makeLabel(this, QStringLiteral("Label8_0"), QStringLiteral("ａ"), {728, 317, 17, 25}, bold14,
-                          look::White, look::Olive, Qt::AlignHCenter | Qt::AlignTop);
-    Label8[1] = makeLabel(this, QStringLiteral("Label8_1"), QStringLiteral("ｂ"), {872, 317, 17, 25}, bold14,
-                          look::White, look::Olive, Qt::AlignHCenter | Qt::AlignTop);
-    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("ｙ＝"), {656, 344, 49, 33}, bold20,
-                       look::White, look::Olive);
-    Text1 = makeEntry(this, QStringLiteral("Text1"), QStringLiteral("ａ"), {696, 336, 81, 41});
-    Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("χ"), {776, 344, 25, 33}, bold20,
-                       look::White, look::Olive);
-    Label4 = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("＋"), {800, 344, 25, 33}, bold20,
-                       look::White, look::Olive);
-    Text2 = makeEntry(this, QStringLiteral("Text2"), QStringLiteral("ｂ"), {832, 336, 81, 41});
-    Label9 = new SentenceLabel(
-        QStringLiteral("ａ，ｂは，分数でもよいです。　　　　　　分数の入力は，－２／３と入力します。"), this);
-    Label9->setObjectName(QStringLiteral("Label9"));
-    Label9->setGeometry(696, 384, 217, 25);
-    Label9->setFont(look::font(9, true));
-    Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setColours(Label9, look::Blue, look::Olive);
-    Text3 = makeEntry(this, QStringLiteral("Text3"), QStringLiteral("変域の下限"), {696, 424, 57, 41});
-    Label6 = makeLabel(this, QStringLiteral("Label6"), QStringLiteral("≦χ≦"), {760, 432, 89, 33}, bold20,
-                       look::White, look::Olive);
-    Text4 = makeEntry(this, QStringLiteral("Text4"), QStringLiteral("変域の上限"), {856, 424, 57, 41});
-    Command4 = makeButton(this, QStringLiteral("Command4"), QStringLiteral("線を引く"), QStringLiteral("線を引く"),
-                          {768, 488, 129, 33}, bold14);
-    Command5 = makeButton(this, QStringLiteral("Command5"), QStringLiteral("線を消す"), QStringLiteral("線を消す"),
-                          {768, 536, 129, 33}, bold14);
-    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("終　了"), QStringLiteral("終了"),
-                          {800, 600, 121, 33}, bold12);
+    Label8[0] = makeLabel(this, u"Label8_0"_s, u"ａ"_s, {728, 317, 17, 25}, bold14, look::White, look::Olive,
+        Qt::AlignHCenter | Qt::AlignTop);
+    Label8[1] = makeLabel(this, u"Label8_1"_s, u"ｂ"_s, {872, 317, 17, 25}, bold14, look::White, look::Olive,
+        Qt::AlignHCenter | Qt::AlignTop);
+    Label2 = makeLabel(this, u"Label2"_s, u"ｙ＝"_s, {656, 344, 49, 33}, bold20, look::White, look::Olive);
+    Text1 = makeEntry(this, u"Text1"_s, u"ａ"_s, {696, 336, 81, 41});
+    Label3 = makeLabel(this, u"Label3"_s, u"χ"_s, {776, 344, 25, 33}, bold20, look::White, look::Olive);
+    Label4 = makeLabel(this, u"Label4"_s, u"＋"_s, {800, 344, 25, 33}, bold20, look::White, look::Olive);
+    Text2 = makeEntry(this, u"Text2"_s, u"ｂ"_s, {832, 336, 81, 41});
+    // The hint's two sentences stand on two lines: the run of ideographic spaces separates them.
+    Label9 = makeLabel<SentenceLabel>(this, u"Label9"_s,
+        u"ａ，ｂは，分数でもよいです。　　　　　　分数の入力は，－２／３と入力します。"_s, {696, 384, 217, 25},
+        look::font(9, true), look::Blue, look::Olive);
+    Text3 = makeEntry(this, u"Text3"_s, u"変域の下限"_s, {696, 424, 57, 41});
+    Label6 = makeLabel(this, u"Label6"_s, u"≦χ≦"_s, {760, 432, 89, 33}, bold20, look::White, look::Olive);
+    Text4 = makeEntry(this, u"Text4"_s, u"変域の上限"_s, {856, 424, 57, 41});
+    Command4 = makeButton(this, u"Command4"_s, u"線を引く"_s, u"線を引く"_s, {768, 488, 129, 33}, bold14);
+    Command5 = makeButton(this, u"Command5"_s, u"線を消す"_s, u"線を消す"_s, {768, 536, 129, 33}, bold14);
+    Command1 = makeButton(this, u"Command1"_s, u"終　了"_s, u"終了"_s, {800, 600, 121, 33}, bold12);
 
-    Label10 = makeLabel(this, QStringLiteral("Label10"), QString(), {648, 590, 145, 56}, bold12, look::Yellow,
-                        look::Green);
+    Label10 = makeLabel(this, u"Label10"_s, QString(), {648, 590, 145, 56}, bold12, look::Yellow, look::Green);
     Label10->setWordWrap(true);
 }
 
@@ -205,9 +202,27 @@ void Form1::setTabOrder()
 {
     // The order of the form's tab indices; the picture and the labels take no focus.
     const std::array<QWidget*, 21> order{
-        Text1,      Text2,      Text3,      Text4,      Command4,   Command5,   Option1[1],
-        Command2,   Command1,   Picture1,   Command3[0], Command3[1], Command3[2], Option1[0],
-        Option1[2], Option1[3], Option1[4], Option1[5], Option1[6], Option1[7], Text1,
+        Text1,
+        Text2,
+        Text3,
+        Text4,
+        Command4,
+        Command5,
+        Option1[1],
+        Command2,
+        Command1,
+        Picture1,
+        Command3[0],
+        Command3[1],
+        Command3[2],
+        Option1[0],
+        Option1[2],
+        Option1[3],
+        Option1[4],
+        Option1[5],
+        Option1[6],
+        Option1[7],
+        Text1,
     };
     for (std::size_t k = 0; k + 1 < order.size(); ++k)
         QWidget::setTabOrder(order[k], order[k + 1]);
@@ -217,14 +232,14 @@ void Form1::connectHandlers()
 {
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    for (int k = 0; k < 3; ++k)
-        connect(Command3[static_cast<std::size_t>(k)], &QPushButton::clicked, this, [this, k] { Command3_Click(k); });
+    for (std::size_t k = 0; k < Command3.size(); ++k)
+        connect(Command3[k], &QPushButton::clicked, this, [this, k] { Command3_Click(static_cast<int>(k)); });
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
     connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    for (int k = 0; k < SlotTable::UserSlots; ++k) {
-        OptionButton* option = Option1[static_cast<std::size_t>(k)];
-        connect(option, &QRadioButton::clicked, this, [this, k] { Option1_Click(k); });
-        connect(option, &OptionButton::arrowPressed, this, [this, k](Qt::Key key) { focusNeighbourSlot(k, key); });
+    for (std::size_t k = 0; k < Option1.size(); ++k) {
+        const int i = static_cast<int>(k);
+        connect(Option1[k], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+        connect(Option1[k], &OptionButton::arrowPressed, this, [this, i](Qt::Key key) { focusNeighbourSlot(i, key); });
     }
     connect(Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyPress(EnterKey); });
     connect(Text2, &QLineEdit::returnPressed, this, [this] { Text2_KeyPress(EnterKey); });
@@ -234,7 +249,7 @@ void Form1::connectHandlers()
 
 void Form1::Form_Load()
 {
-    setWindowTitle(QStringLiteral("Zelmora (Tavrin)"));
+    setWindowTitle(u"Zelmora (Tavrin)"_s);
     Picture1->surface().FontSize(20);
     OriginX = 300;
     OriginY = 300;

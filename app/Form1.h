@@ -22,8 +22,7 @@ class PictureBox;
 // The program's one window: the plane on the left, the panel on the right, and the state they
 // share. Positions and sizes are pixels of the 935 x 650 client area. The handlers are named
 // after the control and the event they answer.
-class Form1 : public QWidget
-{
+class Form1 : public QWidget {
     Q_OBJECT
 
 public:

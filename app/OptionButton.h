@@ -9,8 +9,7 @@ namespace zelmora {
 // The arrow keys ask for a neighbour to take the focus (arrowPressed) rather than moving by
 // themselves: Qt would click the neighbour first and focus it afterwards, taking the focus back
 // from wherever the click's handler had put it.
-class OptionButton : public QRadioButton
-{
+class OptionButton : public QRadioButton {
     Q_OBJECT
 
 public:

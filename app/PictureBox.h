@@ -9,8 +9,7 @@ namespace zelmora {
 // The widget that shows the drawing surface: a borderless 600 x 600 area whose image persists,
 // so it shows the same picture whether it was drawn before the window appeared or while it was
 // covered.
-class PictureBox : public QWidget
-{
+class PictureBox : public QWidget {
     Q_OBJECT
 
 public:

@@ -7,8 +7,7 @@ namespace zelmora {
 // A label whose caption starts a new line after each run of ideographic spaces and wraps within
 // its width otherwise, so that a hint of two sentences separated by such a run shows them one
 // under the other. text() stays the caption as given.
-class SentenceLabel : public QLabel
-{
+class SentenceLabel : public QLabel {
     Q_OBJECT
 
 public:

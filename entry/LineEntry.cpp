@@ -69,8 +69,8 @@ EntryTexts entryTexts(const SlotTable& table, int slot)
     if (!table.isDrawn(slot))
         return {};
     return {FormatCoefficient(table.get(slot, SlotTable::ANum), table.get(slot, SlotTable::ADen)),
-            FormatCoefficient(table.get(slot, SlotTable::BNum), table.get(slot, SlotTable::BDen)),
-            FormatNumber(table.get(slot, SlotTable::XFrom)), FormatNumber(table.get(slot, SlotTable::XTo))};
+        FormatCoefficient(table.get(slot, SlotTable::BNum), table.get(slot, SlotTable::BDen)),
+        FormatNumber(table.get(slot, SlotTable::XFrom)), FormatNumber(table.get(slot, SlotTable::XTo))};
 }
 
 } // namespace zelmora

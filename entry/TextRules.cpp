@@ -177,8 +177,8 @@ std::string FormatNumber(float value)
 
     // Seven significant digits, correctly rounded: d.dddddde±x
     std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
-                                      std::chars_format::scientific, 6);
+    const auto result = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), std::fabs(value), std::chars_format::scientific, 6);
     const std::string_view scientific(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
     const std::size_t e = scientific.find('e');
     std::string digits;
@@ -187,8 +187,8 @@ std::string FormatNumber(float value)
             digits += c;
     }
     int exponent = 0;
-    std::from_chars(scientific.data() + e + (scientific[e + 1] == '+' ? 2 : 1),
-                    scientific.data() + scientific.size(), exponent);
+    std::from_chars(
+        scientific.data() + e + (scientific[e + 1] == '+' ? 2 : 1), scientific.data() + scientific.size(), exponent);
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 

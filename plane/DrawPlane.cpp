@@ -14,9 +14,9 @@ namespace {
 // How the ticks are numbered at each of the three plane sizes.
 struct TickScheme {
     std::int16_t unitPixels;
-    int unitsPerLabel;         // a label every k units
-    int labelCount;            // labels 1 to m on each half-axis
-    int firstTwoDigitLabel;    // labels from this one on have two digits and sit further left
+    int unitsPerLabel;      // a label every k units
+    int labelCount;         // labels 1 to m on each half-axis
+    int firstTwoDigitLabel; // labels from this one on have two digits and sit further left
 };
 
 constexpr std::array<TickScheme, 3> tickSchemes{{

@@ -63,16 +63,14 @@ void ImageSurface::Line(double x1, double y1, double x2, double y2)
 {
     // The margin keeps the rounded or square ends of a wide pen whole at the edges.
     const double margin = PenWidth + 2.0;
-    const auto clipped = clipSegment({{x1, y1}, {x2, y2}},
-                                     {-margin, -margin, Width() + margin, Height() + margin});
+    const auto clipped = clipSegment({{x1, y1}, {x2, y2}}, {-margin, -margin, Width() + margin, Height() + margin});
     if (!clipped)
         return;
     const Point a = clipped->from;
     const Point b = clipped->to;
 
     QPainter painter(&Image);
-    const bool axisAligned = (a.x == b.x || a.y == b.y) && isWhole(a.x) && isWhole(a.y) && isWhole(b.x)
-        && isWhole(b.y);
+    const bool axisAligned = (a.x == b.x || a.y == b.y) && isWhole(a.x) && isWhole(a.y) && isWhole(b.x) && isWhole(b.y);
     if (axisAligned) {
         // A line k pixels wide covers k pixel rows (or columns) centred on its coordinate, and
         // reaches half its width past its ends, as a square cap would.

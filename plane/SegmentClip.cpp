@@ -21,8 +21,8 @@ bool isFar(Point p)
 
 bool boundsMiss(Point a, Point b, const ClipRect& rect)
 {
-    return std::max(a.x, b.x) < rect.left || std::min(a.x, b.x) > rect.right
-        || std::max(a.y, b.y) < rect.top || std::min(a.y, b.y) > rect.bottom;
+    return std::max(a.x, b.x) < rect.left || std::min(a.x, b.x) > rect.right || std::max(a.y, b.y) < rect.top
+        || std::min(a.y, b.y) > rect.bottom;
 }
 
 // Liang–Barsky, for ends close enough that the parameter keeps its precision.

@@ -56,8 +56,8 @@ std::optional<Segment> singlePrecisionSegment(const SlotTable& table, const Plan
 // The visible part of the segment, found in plane units in double precision before anything is
 // mapped to pixels. Mapping far ends to pixels first would lose the origin's offset against
 // their size (300 + 2.2e31 is 2.2e31), and no clip afterwards could bring it back.
-std::optional<Segment> clippedInPlane(const SlotTable& table, const PlaneGeometry& geometry, int slot,
-                                      double width, double height)
+std::optional<Segment> clippedInPlane(
+    const SlotTable& table, const PlaneGeometry& geometry, int slot, double width, double height)
 {
     const double aDen = table.get(slot, SlotTable::ADen);
     const double bDen = table.get(slot, SlotTable::BDen);
@@ -96,8 +96,8 @@ std::optional<Segment> clippedInPlane(const SlotTable& table, const PlaneGeometr
 
 } // namespace
 
-void DrawSlotLine(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
-                  std::int16_t slot, std::int16_t colour)
+void DrawSlotLine(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, std::int16_t slot,
+    std::int16_t colour)
 {
     if (slot < 0 || slot >= SlotTable::Rows || !table.isDrawn(slot))
         return;

@@ -85,8 +85,9 @@ TEST_F(CommandsTest, DrawingInTheLastSlotWrapsToTheFirstAndLoadsIt)
 
     EXPECT_EQ(form->currentSlot(), 0);
     EXPECT_TRUE(isChecked(0));
-    EXPECT_EQ(boxTexts(), (std::array<QString, 4>{QStringLiteral(" 1/ 3"), QStringLiteral(" .5"),
-                                                   QStringLiteral("-1"), QStringLiteral(" 2")}));
+    EXPECT_EQ(boxTexts(),
+        (std::array<QString, 4>{
+            QStringLiteral(" 1/ 3"), QStringLiteral(" .5"), QStringLiteral("-1"), QStringLiteral(" 2")}));
 }
 
 TEST_F(CommandsTest, SelectingSlotsShowsTheirTextsAndKeepsThePicture)
@@ -95,8 +96,9 @@ TEST_F(CommandsTest, SelectingSlotsShowsTheirTextsAndKeepsThePicture)
     const QImage before = form->surface().image();
 
     clickSlot(0);
-    EXPECT_EQ(boxTexts(), (std::array<QString, 4>{QStringLiteral("-2/ 3"), QStringLiteral(" .25"),
-                                                   QStringLiteral("-1E+09"), QStringLiteral(" 1.5")}));
+    EXPECT_EQ(boxTexts(),
+        (std::array<QString, 4>{
+            QStringLiteral("-2/ 3"), QStringLiteral(" .25"), QStringLiteral("-1E+09"), QStringLiteral(" 1.5")}));
     EXPECT_EQ(QApplication::focusWidget(), box(1));
     clickSlot(5);
     EXPECT_EQ(boxTexts(), (std::array<QString, 4>{}));
@@ -153,8 +155,8 @@ TEST_F(CommandsTest, PlaneSizeRedrawsEveryLineAtTheNewScaleAndMovesTheMark)
         int unitPixels;
         QPoint onLine; // a pixel of the segment a = -2/3, b = 1, -3 <= x <= 3 at that size
     };
-    for (const Size& size : {Size{"Command3_0", 40, {180, 180}}, Size{"Command3_2", 14, {258, 258}},
-                             Size{"Command3_1", 22, {234, 234}}}) {
+    for (const Size& size :
+        {Size{"Command3_0", 40, {180, 180}}, Size{"Command3_2", 14, {258, 258}}, Size{"Command3_1", 22, {234, 234}}}) {
         SCOPED_TRACE(size.button);
         click(size.button);
         EXPECT_EQ(form->unitPixels(), size.unitPixels);
@@ -217,7 +219,7 @@ struct FaultRow {
     const char* message;
 };
 
-class RefusedLineTest : public CommandsTest, public ::testing::WithParamInterface<FaultRow> {};
+class RefusedLineTest : public CommandsTest, public ::testing::WithParamInterface<FaultRow> { };
 
 // A line that cannot be drawn changes nothing: not the slot, not the picture, not the selection.
 TEST_P(RefusedLineTest, LeavesEverythingAsItWasAndSaysWhy)
@@ -254,16 +256,15 @@ TEST_P(RefusedLineTest, LeavesEverythingAsItWasAndSaysWhy)
     EXPECT_EQ(table().get(1, SlotTable::BNum), 1.0f);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faults, RefusedLineTest,
+INSTANTIATE_TEST_SUITE_P(Faults, RefusedLineTest,
     ::testing::Values(FaultRow{"ZeroDenominatorOfA", {"1/0", "1", "0", "1"}, 1, "ａの分母が０です。"},
-                      FaultRow{"NothingAfterTheSlash", {"1", "2/", "0", "1"}, 2, "ｂの分母が０です。"},
-                      FaultRow{"FullWidthZeroDenominator", {"１／０", "1", "0", "1"}, 1, "ａの分母が０です。"},
-                      FaultRow{"AOutsideSinglePrecision", {"1E39", "1", "0", "1"}, 1, "ａの値が大きすぎます。"},
-                      FaultRow{"BeyondDouble", {"1", "1E400", "0", "1"}, 2, "ｂの値が大きすぎます。"},
-                      FaultRow{"HugeDenominator", {"1", "1/-1E39", "0", "1"}, 2, "ｂの分母が大きすぎます。"},
-                      FaultRow{"LowerBound", {"1", "1", "-1E39", "1"}, 3, "χの値が大きすぎます。"},
-                      FaultRow{"UpperBoundAndFirstFaultWins", {"1", "1", "0", "1E99"}, 4, "χの値が大きすぎます。"}),
+        FaultRow{"NothingAfterTheSlash", {"1", "2/", "0", "1"}, 2, "ｂの分母が０です。"},
+        FaultRow{"FullWidthZeroDenominator", {"１／０", "1", "0", "1"}, 1, "ａの分母が０です。"},
+        FaultRow{"AOutsideSinglePrecision", {"1E39", "1", "0", "1"}, 1, "ａの値が大きすぎます。"},
+        FaultRow{"BeyondDouble", {"1", "1E400", "0", "1"}, 2, "ｂの値が大きすぎます。"},
+        FaultRow{"HugeDenominator", {"1", "1/-1E39", "0", "1"}, 2, "ｂの分母が大きすぎます。"},
+        FaultRow{"LowerBound", {"1", "1", "-1E39", "1"}, 3, "χの値が大きすぎます。"},
+        FaultRow{"UpperBoundAndFirstFaultWins", {"1", "1", "0", "1E99"}, 4, "χの値が大きすぎます。"}),
     [](const ::testing::TestParamInfo<FaultRow>& info) { return info.param.name; });
 
 TEST_F(CommandsTest, RefusalMessageGoesWithSelectionEraseInitialScreenAndSize)

@@ -13,7 +13,7 @@ struct ControlRow {
     const char* name;
     const char* caption; // empty for entry boxes and the panel
     QRect geometry;
-    qreal points;        // 0: not checked (the panel has no text)
+    qreal points; // 0: not checked (the panel has no text)
     bool bold;
 };
 
@@ -43,7 +43,8 @@ const std::vector<ControlRow> panel{
     {"Label3", "χ", {776, 344, 25, 33}, 20.25, true},
     {"Label4", "＋", {800, 344, 25, 33}, 20.25, true},
     {"Text2", "", {832, 336, 81, 41}, 24, false},
-    {"Label9", "ａ，ｂは，分数でもよいです。　　　　　　分数の入力は，－２／３と入力します。", {696, 384, 217, 25}, 9, true},
+    {"Label9", "ａ，ｂは，分数でもよいです。　　　　　　分数の入力は，－２／３と入力します。", {696, 384, 217, 25}, 9,
+        true},
     {"Text3", "", {696, 424, 57, 41}, 24, false},
     {"Label6", "≦χ≦", {760, 432, 89, 33}, 20.25, true},
     {"Text4", "", {856, 424, 57, 41}, 24, false},
@@ -115,9 +116,25 @@ TEST_F(PanelLayoutTest, ColoursOfLabelsPanelAndOptions)
 TEST_F(PanelLayoutTest, TabOrderFollowsTheFormAndLabelsTakeNoFocus)
 {
     const std::vector<const char*> order{
-        "Text1",      "Text2",      "Text3",      "Text4",     "Command4",  "Command5",  "Option1_1",
-        "Command2",   "Command1",   "Command3_0", "Command3_1", "Command3_2", "Option1_0", "Option1_2",
-        "Option1_3",  "Option1_4",  "Option1_5",  "Option1_6", "Option1_7",
+        "Text1",
+        "Text2",
+        "Text3",
+        "Text4",
+        "Command4",
+        "Command5",
+        "Option1_1",
+        "Command2",
+        "Command1",
+        "Command3_0",
+        "Command3_1",
+        "Command3_2",
+        "Option1_0",
+        "Option1_2",
+        "Option1_3",
+        "Option1_4",
+        "Option1_5",
+        "Option1_6",
+        "Option1_7",
     };
     QWidget* widget = box(1);
     for (const char* name : order) {
@@ -136,8 +153,14 @@ TEST_F(PanelLayoutTest, TabOrderFollowsTheFormAndLabelsTakeNoFocus)
 TEST_F(PanelLayoutTest, ControlsHaveJapaneseAccessibleNames)
 {
     const std::vector<std::pair<const char*, const char*>> names{
-        {"Text1", "ａ"},           {"Text2", "ｂ"},        {"Text3", "変域の下限"}, {"Text4", "変域の上限"},
-        {"Option1_2", "線３"},     {"Command4", "線を引く"}, {"Command1", "終了"},    {"Command3_0", "座標平面の大きさ 小"},
+        {"Text1", "ａ"},
+        {"Text2", "ｂ"},
+        {"Text3", "変域の下限"},
+        {"Text4", "変域の上限"},
+        {"Option1_2", "線３"},
+        {"Command4", "線を引く"},
+        {"Command1", "終了"},
+        {"Command3_0", "座標平面の大きさ 小"},
     };
     for (const auto& [name, accessible] : names)
         EXPECT_EQ(control(name)->accessibleName(), QString::fromUtf8(accessible)) << name;

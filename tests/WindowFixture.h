@@ -27,8 +27,7 @@ protected:
 
     void TearDown() override { form.reset(); }
 
-    template <typename T = QWidget>
-    T* control(const char* name) const
+    template <typename T = QWidget> T* control(const char* name) const
     {
         T* widget = form->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
