@@ -8,6 +8,9 @@
 #include "plane/Palette.h"
 #include "slots/DrawSlotLine.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -117,6 +120,16 @@ void Form1::buildFrame()
     Picture1->setObjectName(u"Picture1"_s);
     Picture1->setAccessibleName(u"座標平面"_s);
     Picture1->move(16, 32);
+
+    // Teachers paste the plane into worksheets: a right click on it, or Ctrl+Shift+C anywhere in
+    // the window (Ctrl+C stays the entry boxes' own copy), puts the picture on the clipboard.
+    auto* copyPicture = new QAction(u"図をコピー"_s, Picture1);
+    copyPicture->setObjectName(u"CopyPicture"_s);
+    copyPicture->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copyPicture->setShortcutContext(Qt::WindowShortcut);
+    connect(copyPicture, &QAction::triggered, this, [this] { CopyPicture_Click(); });
+    Picture1->addAction(copyPicture);
+    Picture1->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     const QFont axisFont = look::font(20.25, true);
     Label5[0] = makeLabel(this, u"Label5_0"_s, u"ｙ"_s, {304, 0, 25, 33}, axisFont, look::White, look::Green);
@@ -256,6 +269,12 @@ void Form1::Form_Load()
     UnitPixels = 22;
     CurrentSlot = 0;
     drawPlane();
+}
+
+// The image goes at the display's pixel ratio, so the copy is as sharp as the picture on screen.
+void Form1::CopyPicture_Click()
+{
+    QGuiApplication::clipboard()->setImage(surface().image());
 }
 
 // Exit: the application ends when its last window closes.

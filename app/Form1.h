@@ -52,6 +52,7 @@ private:
     void Text2_KeyPress(int key);
     void Text3_KeyPress(int key);
     void Text4_KeyPress(int key);
+    void CopyPicture_Click();
 
     void selectSlot(int slot);
     void focusNeighbourSlot(int slot, Qt::Key key);

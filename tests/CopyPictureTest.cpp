@@ -1,0 +1,58 @@
+// Copying the picture for worksheets, from the plane's menu or the keyboard.
+#include "WindowFixture.h"
+
+#include <QAction>
+#include <QClipboard>
+
+namespace zelmora::testing {
+namespace {
+
+class CopyPictureTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        QGuiApplication::clipboard()->clear();
+        box(1)->setFocus();
+        typeLine({QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("-5"), QStringLiteral("5")});
+        press(Qt::Key_Return);
+    }
+
+    QImage clipboardImage() const { return QGuiApplication::clipboard()->image(); }
+};
+
+TEST_F(CopyPictureTest, ThePlanesMenuCopiesThePictureWithItsLines)
+{
+    QWidget* picture = control("Picture1");
+    EXPECT_EQ(picture->contextMenuPolicy(), Qt::ActionsContextMenu);
+    const QList<QAction*> actions = picture->actions();
+    ASSERT_EQ(actions.size(), 1);
+    EXPECT_EQ(actions.front()->text(), QStringLiteral("図をコピー"));
+
+    actions.front()->trigger();
+    const QImage copied = clipboardImage();
+    const QImage& shown = form->surface().image();
+    ASSERT_EQ(copied.size(), shown.size());
+    EXPECT_EQ(copied.convertToFormat(shown.format()), shown);
+    EXPECT_EQ(copied.pixelColor(300 + 44, 300 - 44), QColor(0, 0, 255));
+}
+
+TEST_F(CopyPictureTest, CtrlShiftCCopiesThePictureFromAnEntryBox)
+{
+    box(2)->setFocus();
+    QTest::keyClick(form->windowHandle(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(clipboardImage().convertToFormat(form->surface().image().format()), form->surface().image());
+}
+
+TEST_F(CopyPictureTest, CtrlCInAnEntryBoxStillCopiesItsText)
+{
+    box(1)->setText(QStringLiteral("-2/3"));
+    box(1)->setFocus();
+    box(1)->selectAll();
+    QTest::keyClick(form->windowHandle(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("-2/3"));
+    EXPECT_TRUE(clipboardImage().isNull());
+}
+
+} // namespace
+} // namespace zelmora::testing
