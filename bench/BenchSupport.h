@@ -1,0 +1,30 @@
+#pragma once
+
+#include "plane/ImageSurface.h"
+
+#include <QColor>
+#include <QFont>
+
+namespace zelmora::bench {
+
+// What the drawing benchmarks share with the window: a 600 x 600 surface of logical pixels at a
+// device pixel ratio of 1, its light-yellow background and the 20-point Japanese face of the
+// plane's numbers.
+
+inline const QString PlaneFace = QStringLiteral("ＭＳ Ｐゴシック");
+inline const QColor PlaneBackground{255, 255, 192};
+inline constexpr int PlaneSize = 600;
+
+inline QFont planeFont()
+{
+    QFont font(PlaneFace);
+    font.setPointSizeF(20);
+    return font;
+}
+
+inline ImageSurface makePlaneSurface()
+{
+    return ImageSurface(PlaneSize, PlaneSize, 1.0, PlaneBackground, planeFont());
+}
+
+} // namespace zelmora::bench

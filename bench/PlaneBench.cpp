@@ -1,0 +1,160 @@
+// The whole plane drawn on the image surface at the three plane sizes, against the same plane
+// painted the plain way: one QPainter for the picture and one drawLine per grid line.
+
+#include "BenchSupport.h"
+
+#include "plane/DrawPlane.h"
+#include "plane/PlaneSurface.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QLineF>
+#include <QPainter>
+#include <QPen>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <variant>
+#include <vector>
+
+namespace {
+
+using zelmora::PlaneGeometry;
+using zelmora::Rgb;
+
+PlaneGeometry planeAt(std::int64_t unitPixels)
+{
+    return {300, 300, static_cast<std::int16_t>(unitPixels)};
+}
+
+// The calls DrawPlane makes, in order, so that the plain painting below draws exactly the
+// plane the renderer draws. Coordinates are the surface pixels the renderer passes.
+class CapturedPlane final : public zelmora::PlaneSurface {
+public:
+    struct Stroke {
+        QLineF line;
+        int width;
+        QColor colour;
+    };
+    struct Caption {
+        QPointF topLeft;
+        QString text;
+        double points;
+        bool bold;
+        QColor colour;
+    };
+    using Step = std::variant<Stroke, Caption>;
+
+    explicit CapturedPlane(const PlaneGeometry& geometry) { zelmora::DrawPlane(*this, geometry); }
+
+    const std::vector<Step>& steps() const { return Steps; }
+
+    void Cls() override
+    {
+        Steps.clear();
+        TextPosition = {};
+    }
+    double Width() const override { return zelmora::bench::PlaneSize; }
+    double Height() const override { return zelmora::bench::PlaneSize; }
+    void DrawWidth(int pixels) override { PenWidth = pixels; }
+    void ForeColor(Rgb colour) override { PenColour = QColor(colour.r, colour.g, colour.b); }
+    void Line(double x1, double y1, double x2, double y2) override
+    {
+        Steps.emplace_back(Stroke{QLineF(x1, y1, x2, y2), PenWidth, PenColour});
+    }
+    void FontSize(double points) override { Points = points; }
+    void FontBold(bool bold) override { Bold = bold; }
+    void CurrentX(double x) override { TextPosition.setX(x); }
+    void CurrentY(double y) override { TextPosition.setY(y); }
+    void Print(std::string_view text) override
+    {
+        Steps.emplace_back(Caption{TextPosition, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+            Points, Bold, PenColour});
+    }
+    void Refresh() override { }
+
+private:
+    std::vector<Step> Steps;
+    int PenWidth = 1;
+    QColor PenColour{Qt::black};
+    double Points = 20;
+    bool Bold = false;
+    QPointF TextPosition;
+};
+
+// Fills the image and paints every captured step with one painter: lines with drawLine, whatever
+// their direction or position, and texts with their top-left corner at the captured position.
+void paintWithDrawLine(QImage& image, const std::vector<CapturedPlane::Step>& steps)
+{
+    image.fill(zelmora::bench::PlaneBackground);
+    QPainter painter(&image);
+    QPen pen;
+    QFont font = zelmora::bench::planeFont();
+    for (const CapturedPlane::Step& step : steps) {
+        if (const auto* stroke = std::get_if<CapturedPlane::Stroke>(&step)) {
+            if (pen.width() != stroke->width || pen.color() != stroke->colour) {
+                pen = QPen(stroke->colour, stroke->width);
+                painter.setPen(pen);
+            }
+            painter.drawLine(stroke->line);
+            continue;
+        }
+        const auto& caption = std::get<CapturedPlane::Caption>(step);
+        if (font.pointSizeF() != caption.points || font.bold() != caption.bold) {
+            font.setPointSizeF(caption.points);
+            font.setBold(caption.bold);
+        }
+        painter.setFont(font);
+        painter.setPen(caption.colour);
+        const double ascent = QFontMetricsF(font, &image).ascent();
+        painter.drawText(QPointF(caption.topLeft.x(), caption.topLeft.y() + ascent), caption.text);
+        pen = painter.pen();
+    }
+}
+
+void drawPlaneOnImageSurface(benchmark::State& state)
+{
+    zelmora::ImageSurface surface = zelmora::bench::makePlaneSurface();
+    const PlaneGeometry geometry = planeAt(state.range(0));
+    for (auto _ : state) {
+        zelmora::DrawPlane(surface, geometry);
+        benchmark::DoNotOptimize(surface.image().constBits());
+        benchmark::ClobberMemory();
+    }
+}
+
+void drawPlaneWithDrawLine(benchmark::State& state)
+{
+    const CapturedPlane plane(planeAt(state.range(0)));
+    QImage image(zelmora::bench::PlaneSize, zelmora::bench::PlaneSize, QImage::Format_RGB32);
+    // 96 dots per inch, as on the image surface, so that the texts come out the same size.
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    for (auto _ : state) {
+        paintWithDrawLine(image, plane.steps());
+        benchmark::DoNotOptimize(image.constBits());
+        benchmark::ClobberMemory();
+    }
+    state.counters["lines"] = static_cast<double>(std::count_if(plane.steps().begin(), plane.steps().end(),
+        [](const CapturedPlane::Step& step) { return std::holds_alternative<CapturedPlane::Stroke>(step); }));
+}
+
+BENCHMARK(drawPlaneOnImageSurface)
+    ->Name("DrawPlane/imageSurface")
+    ->ArgName("unitPixels")
+    ->Arg(40)
+    ->Arg(22)
+    ->Arg(14)
+    ->Unit(benchmark::kMicrosecond);
+
+BENCHMARK(drawPlaneWithDrawLine)
+    ->Name("DrawPlane/drawLineBaseline")
+    ->ArgName("unitPixels")
+    ->Arg(40)
+    ->Arg(22)
+    ->Arg(14)
+    ->Unit(benchmark::kMicrosecond);
+
+} // namespace
