@@ -53,9 +53,29 @@ std::optional<Segment> singlePrecisionSegment(const SlotTable& table, const Plan
     return Segment{{px1, py1}, {px2, py2}};
 }
 
+struct Interval {
+    double low = 0;
+    double high = 0;
+};
+
+std::optional<Interval> overlap(Interval first, Interval second)
+{
+    const Interval both{std::max(first.low, second.low), std::min(first.high, second.high)};
+    if (both.low > both.high)
+        return std::nullopt;
+    return both;
+}
+
+Interval between(double u, double v)
+{
+    return {std::min(u, v), std::max(u, v)};
+}
+
 // The visible part of the segment, found in plane units in double precision before anything is
 // mapped to pixels. Mapping far ends to pixels first would lose the origin's offset against
-// their size (300 + 2.2e31 is 2.2e31), and no clip afterwards could bring it back.
+// their size (300 + 2.2e31 is 2.2e31), and no clip afterwards could bring it back. A flat line
+// is followed along x and a steep one along y, so that the coordinate that changes little
+// across the surface is never derived from the one that changes a lot.
 std::optional<Segment> clippedInPlane(
     const SlotTable& table, const PlaneGeometry& geometry, int slot, double width, double height)
 {
@@ -73,25 +93,37 @@ std::optional<Segment> clippedInPlane(
 
     const double x0 = geometry.originX;
     const double y0 = geometry.originY;
-    double lo = std::max(std::min(xFrom, xTo), (-planeMargin - x0) / s);
-    double hi = std::min(std::max(xFrom, xTo), (width + planeMargin - x0) / s);
-    const double yLow = (y0 - height - planeMargin) / s;
-    const double yHigh = (y0 + planeMargin) / s;
-    if (a != 0.0) {
-        const double atLow = (yLow - b) / a;
-        const double atHigh = (yHigh - b) / a;
-        lo = std::max(lo, std::min(atLow, atHigh));
-        hi = std::min(hi, std::max(atLow, atHigh));
-    } else if (b < yLow || b > yHigh) {
+    const Interval visibleX{(-planeMargin - x0) / s, (width + planeMargin - x0) / s};
+    const Interval visibleY{(y0 - height - planeMargin) / s, (y0 + planeMargin) / s};
+    const auto xs = overlap(between(xFrom, xTo), visibleX);
+    if (!xs)
         return std::nullopt;
-    }
-    if (lo > hi)
-        return std::nullopt;
+    const auto toSurface = [&](double x, double y) { return Point{x0 + s * x, y0 - s * y}; };
 
-    const auto toSurface = [&](double x) { return Point{x0 + s * x, y0 - s * (a * x + b)}; };
+    Point lowerX;
+    Point higherX;
+    if (std::fabs(a) <= 1.0) {
+        std::optional<Interval> range = xs;
+        if (a != 0.0)
+            range = overlap(*xs, between((visibleY.low - b) / a, (visibleY.high - b) / a));
+        else if (b < visibleY.low || b > visibleY.high)
+            range = std::nullopt;
+        if (!range)
+            return std::nullopt;
+        lowerX = toSurface(range->low, a * range->low + b);
+        higherX = toSurface(range->high, a * range->high + b);
+    } else {
+        const auto ys = overlap(between(a * xs->low + b, a * xs->high + b), visibleY);
+        if (!ys)
+            return std::nullopt;
+        const Point lowerY = toSurface((ys->low - b) / a, ys->low);
+        const Point higherY = toSurface((ys->high - b) / a, ys->high);
+        lowerX = a > 0.0 ? lowerY : higherY;
+        higherX = a > 0.0 ? higherY : lowerY;
+    }
     if (xFrom <= xTo)
-        return Segment{toSurface(lo), toSurface(hi)};
-    return Segment{toSurface(hi), toSurface(lo)};
+        return Segment{lowerX, higherX};
+    return Segment{higherX, lowerX};
 }
 
 } // namespace

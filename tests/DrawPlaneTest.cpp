@@ -1,1 +1,103 @@
+#include "plane/DrawPlane.h"
+#include "RecordingSurface.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+
+using namespace zelmora;
+using zelmora::testing::RecordingSurface;
+using RecordedLine = RecordingSurface::DrawnLine;
+
+namespace {
+
+RecordingSurface drawnPlane(std::int16_t unitPixels)
+{
+    RecordingSurface surface;
+    DrawPlane(surface, PlaneGeometry{300, 300, unitPixels});
+    return surface;
+}
+
+// 2 + 4 n lines with n = floor(600 / s); 1 + 4 m texts, or the origin mark alone at a size without ticks.
+// A second run, without anything in between, records the same calls again.
+TEST(DrawPlane, CountsAndStateAtEachSize)
+{
+    const struct {
+        std::int16_t unitPixels;
+        std::size_t lines, texts;
+    } rows[] = {{40, 62, 29}, {22, 110, 21}, {14, 170, 33}, {30, 82, 1}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.unitPixels);
+        const RecordingSurface surface = drawnPlane(row.unitPixels);
+        RecordingSurface twice = surface;
+        DrawPlane(twice, PlaneGeometry{300, 300, row.unitPixels});
+        EXPECT_EQ(std::vector(twice.calls.begin() + std::ssize(surface.calls), twice.calls.end()), surface.calls);
+        EXPECT_EQ(surface.lines.size(), row.lines);
+        ASSERT_EQ(surface.texts.size(), row.texts);
+        EXPECT_EQ(surface.texts.front(), (RecordingSurface::PrintedText{280, 298, "Ｏ", true}));
+        EXPECT_EQ(surface.calls.front(), "Cls");
+        EXPECT_EQ(surface.calls.back(), "Refresh");
+        EXPECT_EQ(surface.penWidth, 1);
+        EXPECT_TRUE(surface.bold);
+    }
+}
+
+TEST(DrawPlane, TickLabelPositions)
+{
+    const struct {
+        const char* name;
+        std::int16_t unitPixels;
+        const char* text;
+        double x, y;
+    } rows[] = {{"22: x 5", 22, " 5", 395, 298}, {"22: x 10, shifted as two digits", 22, " 10", 497, 298},
+        {"22: x -10", 22, "-10", 52, 298}, {"22: y 5", 22, " 5", 275, 178}, {"22: y 10", 22, " 10", 262, 68},
+        {"22: y -5", 22, "-5", 270, 398}, {"40: x 2", 40, " 2", 365, 298}, {"40: x -2", 40, "-2", 200, 298},
+        {"40: y 2", 40, " 2", 275, 208}, {"40: y -2", 40, "-2", 270, 368},
+        {"40: x 8, still one digit", 40, " 8", 605, 298}, {"40: x 10, two digits", 40, " 10", 677, 298},
+        {"14: x 5", 14, " 5", 355, 298}, {"14: x 10", 14, " 10", 417, 298},
+        {"14: x -20, cut at the left edge", 14, "-20", -8, 298}, {"14: y 20", 14, " 20", 262, 8}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const RecordingSurface surface = drawnPlane(row.unitPixels);
+        const RecordingSurface::PrintedText expected{row.x, row.y, row.text, true};
+        EXPECT_EQ(std::count(surface.texts.begin(), surface.texts.end(), expected), 1);
+    }
+}
+
+TEST(DrawPlane, OriginMarkThenLabelsInAxisOrder)
+{
+    const RecordingSurface surface = drawnPlane(22);
+    const std::vector<RecordingSurface::PrintedText> expected{{280, 298, "Ｏ", true}, {395, 298, " 5", true},
+        {170, 298, "-5", true}, {275, 178, " 5", true}, {270, 398, "-5", true}};
+    ASSERT_GE(surface.texts.size(), expected.size());
+    EXPECT_EQ(std::vector(surface.texts.begin(), surface.texts.begin() + 5), expected);
+}
+
+TEST(DrawPlane, AxesFirstThenGridLinesOutwards)
+{
+    const RecordingSurface surface = drawnPlane(22);
+    const std::vector<RecordedLine> firstSix{{0, 300, 600, 300, 3, {}}, {300, 0, 300, 600, 3, {}},
+        {0, 322, 600, 322, 1, {}}, {322, 0, 322, 600, 1, {}}, {0, 278, 600, 278, 1, {}}, {278, 0, 278, 600, 1, {}}};
+    // The last ring, 27 units out, lies past the surface and is drawn all the same.
+    const std::vector<RecordedLine> lastFour{
+        {0, 894, 600, 894, 1, {}}, {894, 0, 894, 600, 1, {}}, {0, -294, 600, -294, 1, {}}, {-294, 0, -294, 600, 1, {}}};
+    ASSERT_EQ(surface.lines.size(), 110u);
+    EXPECT_EQ(std::vector(surface.lines.begin(), surface.lines.begin() + 6), firstSix);
+    EXPECT_EQ(std::vector(surface.lines.end() - 4, surface.lines.end()), lastFour);
+}
+
+TEST(DrawPlane, KeepsThePenColourTheSurfaceHas)
+{
+    RecordingSurface surface;
+    surface.ForeColor(Rgb{255, 0, 0});
+    surface.calls.clear();
+    DrawPlane(surface, PlaneGeometry{});
+    EXPECT_EQ(std::count_if(surface.calls.begin(), surface.calls.end(),
+                  [](const std::string& call) { return call.starts_with("ForeColor"); }),
+        0);
+    for (const auto& line : surface.lines)
+        EXPECT_EQ(line.colour, (Rgb{255, 0, 0}));
+}
+
+} // namespace

@@ -11,17 +11,17 @@ namespace zelmora::testing {
 // texts and pen changes can be checked exactly.
 class RecordingSurface final : public PlaneSurface {
 public:
-    struct Line {
+    struct DrawnLine {
         double x1, y1, x2, y2;
         int width;
         Rgb colour;
-        friend bool operator==(const Line&, const Line&) = default;
+        friend bool operator==(const DrawnLine&, const DrawnLine&) = default;
     };
-    struct Text {
+    struct PrintedText {
         double x, y;
         std::string text;
         bool bold;
-        friend bool operator==(const Text&, const Text&) = default;
+        friend bool operator==(const PrintedText&, const PrintedText&) = default;
     };
 
     void Cls() override;
@@ -39,8 +39,8 @@ public:
 
     // Every call in order, one word each with its arguments, e.g. "Line 0 300 600 300".
     std::vector<std::string> calls;
-    std::vector<struct Line> lines;
-    std::vector<Text> texts;
+    std::vector<DrawnLine> lines;
+    std::vector<PrintedText> texts;
     int penWidth = 1;
     Rgb penColour{};
     bool bold = false;
