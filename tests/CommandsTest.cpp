@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include <array>
+#include <ostream>
 
 namespace zelmora::testing {
 namespace {
@@ -218,6 +219,11 @@ struct FaultRow {
     int faultyBox;
     const char* message;
 };
+
+void PrintTo(const FaultRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 class RefusedLineTest : public CommandsTest, public ::testing::WithParamInterface<FaultRow> { };
 

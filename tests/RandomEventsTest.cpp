@@ -1,0 +1,240 @@
+// The whole window under a long seeded stream of clicks, typing and keys: whatever the order,
+// the window state stays sound after every event. ZELMORA_RANDOM_SEED replays another run and
+// ZELMORA_RANDOM_EVENTS sets its length.
+#include "WindowFixture.h"
+
+#include "slots/SlotTable.h"
+
+#include <QRadioButton>
+
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <iostream>
+#include <random>
+#include <string>
+
+namespace zelmora::testing {
+namespace {
+
+unsigned long long environmentNumber(const char* name, unsigned long long fallback)
+{
+    const char* text = std::getenv(name);
+    return text != nullptr && *text != '\0' ? std::strtoull(text, nullptr, 0) : fallback;
+}
+
+// Texts beyond what the rules read, as pupils paste or mistype them.
+const std::array<QString, 30> hostileTexts{
+    QString(),
+    QStringLiteral("   "),
+    QStringLiteral("."),
+    QStringLiteral("-"),
+    QStringLiteral("E5"),
+    QStringLiteral("1E+"),
+    QStringLiteral("1E400"),
+    QStringLiteral("-1E400"),
+    QStringLiteral("1E-400"),
+    QStringLiteral("1E39"),
+    QStringLiteral("3.4028236E38"),
+    QStringLiteral("nan"),
+    QStringLiteral("Infinity"),
+    QStringLiteral("&H"),
+    QStringLiteral("&HFFFFFFFFFFFFFFFFFFFFFFFF"),
+    QStringLiteral("&O9"),
+    QStringLiteral("1/0"),
+    QStringLiteral("0/0"),
+    QStringLiteral("//"),
+    QStringLiteral("1//2"),
+    QStringLiteral("/0"),
+    QString(400, u'9'),
+    QStringLiteral("1") + QChar(u'\0') + QStringLiteral("2"),
+    QStringLiteral("1\n2\t3"),
+    QStringLiteral("\u200F-2/3"),
+    QStringLiteral("2\U0001F600/3"),
+    QStringLiteral("1\u0301\u0308/2"),
+    QStringLiteral("ー３"),
+    QStringLiteral("３．５"),
+    QStringLiteral("－１／０"),
+};
+
+const std::array<Qt::Key, 11> keys{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Space,
+    Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Backspace, Qt::Key_A};
+
+const std::array<const char*, 14> clickable{"Command2", "Command3_0", "Command3_1", "Command3_2", "Command4",
+    "Command5", "Option1_0", "Option1_1", "Option1_2", "Option1_3", "Option1_4", "Option1_5", "Option1_6", "Option1_7"};
+
+class RandomEventsTest : public WindowTest {
+protected:
+    using Random = std::mt19937;
+
+    static int below(Random& random, int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
+
+    static QString decimal(Random& random)
+    {
+        QString text = below(random, 3) == 0 ? QStringLiteral("-") : QString();
+        text += QString::number(below(random, 2) == 0 ? below(random, 10) : below(random, 100000));
+        if (below(random, 3) == 0)
+            text += QStringLiteral(".") + QString::number(below(random, 1000));
+        if (below(random, 6) == 0)
+            text += QStringLiteral("E") + QString::number(below(random, 90) - 45);
+        return text;
+    }
+
+    // As a Japanese input method types it: full-width forms, and a kana-mode minus now and then.
+    static QString fullWidth(Random& random, const QString& ascii)
+    {
+        QString text;
+        for (QChar c : ascii) {
+            if (c == u'-' && below(random, 2) == 0)
+                text += QChar(below(random, 2) == 0 ? 0x30FC : 0x2212);
+            else
+                text += QChar(c.unicode() + 0xFEE0);
+        }
+        return text;
+    }
+
+    static QString randomText(Random& random)
+    {
+        switch (below(random, 5)) {
+        case 0:
+        case 1:
+            return decimal(random);
+        case 2:
+            return decimal(random) + QStringLiteral("/")
+                + (below(random, 8) == 0 ? QStringLiteral("0") : decimal(random));
+        case 3:
+            return fullWidth(random, decimal(random) + (below(random, 2) == 0 ? QStringLiteral("/3") : QString()));
+        default:
+            return hostileTexts[static_cast<std::size_t>(below(random, static_cast<int>(hostileTexts.size())))];
+        }
+    }
+
+    static std::string shown(const QString& text)
+    {
+        std::string out;
+        for (QChar c : text.left(40))
+            out += c.isPrint() && c.unicode() < 0x80 ? std::string(1, c.toLatin1())
+                                                     : "\\u" + QString::number(c.unicode(), 16).toStdString();
+        return text.size() > 40 ? out + "..." : out;
+    }
+
+    // Performs one random event and says what it was.
+    std::string randomEvent(Random& random)
+    {
+        const int kind = below(random, 1000);
+        if (kind < 2) {
+            click("Command1");
+            return "click Command1";
+        }
+        if (kind < 100) {
+            click("Command4");
+            return "click Command4";
+        }
+        if (kind < 350) {
+            const char* name = clickable[static_cast<std::size_t>(below(random, static_cast<int>(clickable.size())))];
+            click(name);
+            return std::string("click ") + name;
+        }
+        if (kind < 650) {
+            const Qt::Key key = keys[static_cast<std::size_t>(below(random, static_cast<int>(keys.size())))];
+            // A is pressed with Ctrl: select all, so that the next text replaces the box's.
+            const Qt::KeyboardModifiers modifiers = key == Qt::Key_A ? Qt::ControlModifier : Qt::NoModifier;
+            QTest::keyClick(form->windowHandle(), key, modifiers);
+            return "key " + QKeySequence(QKeyCombination(modifiers, key)).toString().toStdString();
+        }
+        const QString text = randomText(random);
+        QWidget* target = QApplication::focusWidget();
+        if (target == nullptr)
+            return "type (no focus)";
+        // Half the time the text replaces the box's, as when the pupil selects it first.
+        const bool replacing = below(random, 2) == 0;
+        if (replacing)
+            QTest::keyClick(form->windowHandle(), Qt::Key_A, Qt::ControlModifier);
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(target, &commit);
+        return std::string(replacing ? "replace with" : "type") + " \"" + shown(text) + "\" in "
+            + target->objectName().toStdString();
+    }
+
+    // What is wrong with the window state, or nothing.
+    std::string brokenInvariant() const
+    {
+        const int current = form->currentSlot();
+        if (current < 0 || current >= SlotTable::UserSlots)
+            return "current slot " + std::to_string(current);
+        for (int k = 0; k < SlotTable::UserSlots; ++k) {
+            if (options[static_cast<std::size_t>(k)]->isChecked() != (k == current))
+                return "option button " + std::to_string(k) + " checked with slot " + std::to_string(current)
+                    + " current";
+        }
+        const SlotTable& table = form->slotTable();
+        for (int slot = 0; slot < SlotTable::Rows; ++slot) {
+            const std::string row = "slot " + std::to_string(slot) + ": ";
+            const float drawn = table.get(slot, SlotTable::Drawn);
+            if (drawn != 0.0f && drawn != 1.0f)
+                return row + "Drawn is " + std::to_string(drawn);
+            for (int column = 0; column < SlotTable::Columns; ++column) {
+                const float value = table.get(slot, static_cast<SlotTable::Column>(column));
+                if (slot >= SlotTable::UserSlots && value != 0.0f)
+                    return row + "a slot no button selects was written";
+                if (drawn == 1.0f && !std::isfinite(value))
+                    return row + "column " + std::to_string(column) + " is not finite";
+            }
+            if (drawn == 1.0f && (table.get(slot, SlotTable::ADen) == 0.0f || table.get(slot, SlotTable::BDen) == 0.0f))
+                return row + "a zero denominator was stored";
+        }
+        if (form->surface().penColour() != QColor(Qt::black))
+            return "the pen is " + form->surface().penColour().name().toStdString();
+        return {};
+    }
+
+    void findOptions()
+    {
+        for (std::size_t k = 0; k < options.size(); ++k)
+            options[k] = control<QRadioButton>(QStringLiteral("Option1_%1").arg(k).toLatin1());
+    }
+
+    std::array<QRadioButton*, SlotTable::UserSlots> options{};
+};
+
+TEST_F(RandomEventsTest, NoOrderOfClicksKeysAndTextBreaksTheWindowState)
+{
+    const auto seed = environmentNumber("ZELMORA_RANDOM_SEED", Random::default_seed);
+    const auto events = environmentNumber("ZELMORA_RANDOM_EVENTS", 20000);
+    Random random(static_cast<Random::result_type>(seed));
+    findOptions();
+    int changes = 0;
+    int exits = 0;
+    for (unsigned long long n = 0; n < events; ++n) {
+        QWidget* exitButton = control("Command1");
+        const bool exitFocused = QApplication::focusWidget() == exitButton;
+        const auto cellsBefore = form->slotTable().cells();
+        const std::string event = randomEvent(random);
+        const std::string replay = "seed " + std::to_string(seed) + ", event " + std::to_string(n) + " (" + event
+            + "); replay with ZELMORA_RANDOM_SEED=" + std::to_string(seed)
+            + " ZELMORA_RANDOM_EVENTS=" + std::to_string(n + 1);
+
+        if (!form->isVisible()) {
+            // Only the exit button closes the window, clicked or pressed from the keyboard.
+            const bool pressedExit = event == "click Command1"
+                || (exitFocused && (event == "key Return" || event == "key Enter" || event == "key Space"));
+            ASSERT_TRUE(pressedExit) << "the window closed at " << replay;
+            ++exits;
+            form = std::make_unique<Form1>();
+            form->show();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+            findOptions();
+            continue;
+        }
+        QCoreApplication::processEvents();
+        const std::string problem = brokenInvariant();
+        ASSERT_TRUE(problem.empty()) << problem << " after " << replay;
+        changes += form->slotTable().cells() != cellsBefore;
+    }
+    std::cout << events << " events, seed " << seed << ": " << changes << " changed the table, " << exits
+              << " closed the window\n";
+}
+
+} // namespace
+} // namespace zelmora::testing
