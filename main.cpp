@@ -12,6 +12,8 @@ int main(int argc, char* argv[])
         return 1;
     }
     QApplication application(argc, argv);
+    // Lets the desktop match the window with its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zelmora.Zelmora"));
     zelmora::installStyle();
     zelmora::installFontSubstitution();
 

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -99,6 +100,7 @@ Form1::Form1(QWidget* parent)
 {
     setObjectName(u"Form1"_s);
     setFixedSize(935, 650);
+    setWindowIcon(QIcon(u":/icons/io.github.zelmora.Zelmora.svg"_s));
     setColours(this, look::White, look::Green);
     buildFrame();
     buildPanel();

@@ -32,6 +32,16 @@ TEST_F(StartupTest, CaptionFrameAndState)
     EXPECT_EQ(QApplication::focusWidget(), box(1));
 }
 
+TEST_F(StartupTest, WindowShowsTheIconOfTheMenuEntry)
+{
+    // The icon's blue line runs through its centre; an icon that failed to load is empty.
+    const QImage icon = form->windowIcon().pixmap(48, 48).toImage();
+    ASSERT_EQ(icon.size(), QSize(48, 48));
+    const QColor centre = icon.pixelColor(24, 24);
+    EXPECT_GT(centre.blue(), 150);
+    EXPECT_LT(centre.red(), 80);
+}
+
 TEST_F(StartupTest, AxisNamesBesideTheSurface)
 {
     auto* y = control<QLabel>("Label5_0");
