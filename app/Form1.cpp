@@ -10,9 +10,13 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QImageReader>
+#include <QPixmap>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -24,6 +28,19 @@ namespace zelmora {
 namespace {
 
 constexpr int EnterKey = 13;
+
+// The program's icon, from the renderings built into it, one per size. They are read as PNG
+// alone: left to guess, Qt would load every image plugin to ask whether it knows the files.
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (const QFileInfo& file : QDir(u":/icons"_s).entryInfoList(QDir::Files)) {
+        QImageReader reader(file.filePath(), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    return icon;
+}
 
 const std::array<QString, SlotTable::UserSlots> slotCaptions{
     u"１"_s,
@@ -100,7 +117,7 @@ Form1::Form1(QWidget* parent)
 {
     setObjectName(u"Form1"_s);
     setFixedSize(935, 650);
-    setWindowIcon(QIcon(u":/icons/io.github.zelmora.Zelmora.svg"_s));
+    setWindowIcon(applicationIcon());
     setColours(this, look::White, look::Green);
     buildFrame();
     buildPanel();
