@@ -19,6 +19,7 @@
 #include <QPixmap>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include <variant>
 
@@ -117,7 +118,9 @@ Form1::Form1(QWidget* parent)
 {
     setObjectName(u"Form1"_s);
     setFixedSize(935, 650);
-    setWindowIcon(applicationIcon());
+    // The icon is not needed to draw the window: it is set once the event loop runs, after the
+    // window has been shown, which keeps its decoding off the start-up path.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(applicationIcon()); });
     setColours(this, look::White, look::Green);
     buildFrame();
     buildPanel();
