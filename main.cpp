@@ -12,10 +12,9 @@ int main(int argc, char* argv[])
         return 1;
     }
     QApplication application(argc, argv);
-    // Lets the desktop match the window with its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zelmora.Zelmora"));
     zelmora::installStyle();
     zelmora::installFontSubstitution();
+    zelmora::installIdentity();
 
     zelmora::Form1 window;
     window.show();

@@ -10,16 +10,10 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
-#include <QImageReader>
-#include <QPixmap>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include <variant>
 
@@ -29,19 +23,6 @@ namespace zelmora {
 namespace {
 
 constexpr int EnterKey = 13;
-
-// The program's icon, from the renderings built into it, one per size. They are read as PNG
-// alone: left to guess, Qt would load every image plugin to ask whether it knows the files.
-QIcon applicationIcon()
-{
-    QIcon icon;
-    for (const QFileInfo& file : QDir(u":/icons"_s).entryInfoList(QDir::Files)) {
-        QImageReader reader(file.filePath(), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
-    }
-    return icon;
-}
 
 const std::array<QString, SlotTable::UserSlots> slotCaptions{
     u"１"_s,
@@ -118,9 +99,6 @@ Form1::Form1(QWidget* parent)
 {
     setObjectName(u"Form1"_s);
     setFixedSize(935, 650);
-    // The icon is not needed to draw the window: it is set once the event loop runs, after the
-    // window has been shown, which keeps its decoding off the start-up path.
-    QTimer::singleShot(0, this, [this] { setWindowIcon(applicationIcon()); });
     setColours(this, look::White, look::Green);
     buildFrame();
     buildPanel();

@@ -3,9 +3,15 @@
 #include "app/Look.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
+#include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QStyleFactory>
+#include <QTimer>
 
 namespace zelmora {
 
@@ -28,6 +34,31 @@ void installFontSubstitution()
 {
     if (!QFontDatabase::hasFamily(look::Face))
         QFont::insertSubstitution(look::Face, QStringLiteral("IPAPGothic"));
+}
+
+namespace {
+
+// The icon from the renderings built into the program, one per size. They are read as PNG alone:
+// left to guess, Qt would load every image plugin to ask whether it knows the files.
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (const QFileInfo& file : QDir(QStringLiteral(":/icons")).entryInfoList(QDir::Files)) {
+        QImageReader reader(file.filePath(), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    return icon;
+}
+
+} // namespace
+
+void installIdentity()
+{
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zelmora.Zelmora"));
+    // No window needs the icon to be drawn, so it is read once the event loop runs, after the
+    // first window is shown; that keeps the decoding off the start-up path.
+    QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(applicationIcon()); });
 }
 
 void installStyle()

@@ -4,8 +4,8 @@
 
 namespace zelmora {
 
-// What the application needs before its window is created: a display, the Fusion style and a
-// Japanese face for the captions.
+// What the application needs before its window is created: a display, the Fusion style, a
+// Japanese face for the captions, and the name and icon its desktop entry shares.
 
 // Whether Qt can open a window here: a platform was named, or an X11 or Wayland display is set.
 bool hasDisplay();
@@ -16,5 +16,8 @@ QString noDisplayMessage(const QString& program);
 void installFontSubstitution();
 // The Fusion style, so that the window looks the same on every desktop.
 void installStyle();
+// Names the desktop entry the program belongs to, and gives its windows the entry's icon once
+// the event loop runs.
+void installIdentity();
 
 } // namespace zelmora

@@ -19,5 +19,6 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     zelmora::installStyle();
     zelmora::installFontSubstitution();
+    zelmora::installIdentity();
     return RUN_ALL_TESTS();
 }
