@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
@@ -51,14 +52,34 @@ QIcon applicationIcon()
     return icon;
 }
 
+// Gives the application its icon once the first window is on screen. No window needs the icon
+// to appear, and reading it and handing it to the window system earlier, even from the event
+// loop's first turn, would delay the window itself.
+class IconOnFirstExpose : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && watched->isWindowType()) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                QApplication::setWindowIcon(applicationIcon());
+                deleteLater();
+            });
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 void installIdentity()
 {
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zelmora.Zelmora"));
-    // No window needs the icon to be drawn, so it is read once the event loop runs, after the
-    // first window is shown; that keeps the decoding off the start-up path.
-    QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(applicationIcon()); });
+    auto* app = QCoreApplication::instance();
+    app->installEventFilter(new IconOnFirstExpose(app));
 }
 
 void installStyle()

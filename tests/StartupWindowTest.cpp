@@ -34,7 +34,9 @@ TEST_F(StartupTest, CaptionFrameAndState)
 
 TEST_F(StartupTest, WindowShowsTheIconOfTheMenuEntry)
 {
-    // The icon's blue line runs through its centre; an icon that failed to load is empty.
+    // The icon comes once the window is on screen. Its blue line runs through its centre; an icon
+    // that failed to load is empty.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !form->windowIcon().isNull(); }));
     const QImage icon = form->windowIcon().pixmap(48, 48).toImage();
     ASSERT_EQ(icon.size(), QSize(48, 48));
     const QColor centre = icon.pixelColor(24, 24);
