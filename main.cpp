@@ -7,10 +7,11 @@
 
 int main(int argc, char* argv[])
 {
-    if (!zelmora::hasDisplay()) {
+    if (!zelmora::hasDisplay(argc, argv)) {
         std::fputs(zelmora::noDisplayMessage(QStringLiteral("zelmora")).toLocal8Bit().constData(), stderr);
         return 1;
     }
+    zelmora::prepareApplication();
     QApplication application(argc, argv);
     zelmora::installStyle();
     zelmora::installFontSubstitution();

@@ -1,6 +1,9 @@
 #include "app/Form1.h"
 
+#include "app/FocusRing.h"
 #include "app/Look.h"
+#include "app/MessageLabel.h"
+#include "app/Messages.h"
 #include "app/OptionButton.h"
 #include "app/PictureBox.h"
 #include "app/SentenceLabel.h"
@@ -14,7 +17,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
+#include <algorithm>
 #include <variant>
 
 using namespace Qt::StringLiterals;
@@ -207,14 +212,17 @@ void Form1::buildPanel()
     Command5 = makeButton(this, u"Command5"_s, u"線を消す"_s, u"線を消す"_s, {768, 536, 129, 33}, bold14);
     Command1 = makeButton(this, u"Command1"_s, u"終　了"_s, u"終了"_s, {800, 600, 121, 33}, bold12);
 
-    Label10 = makeLabel(this, u"Label10"_s, QString(), {648, 590, 145, 56}, bold12, look::Yellow, look::Green);
+    Label10 = makeLabel<MessageLabel>(
+        this, u"Label10"_s, QString(), {648, 590, 145, 56}, bold12, look::Yellow, look::Green);
     Label10->setWordWrap(true);
+
+    new FocusRing(this);
 }
 
 void Form1::setTabOrder()
 {
-    // The order of the form's tab indices; the picture and the labels take no focus.
-    const std::array<QWidget*, 21> order{
+    // The order of the form's tab indices; the labels take no focus.
+    TabRing = {
         Text1,
         Text2,
         Text3,
@@ -235,10 +243,29 @@ void Form1::setTabOrder()
         Option1[5],
         Option1[6],
         Option1[7],
-        Text1,
     };
-    for (std::size_t k = 0; k + 1 < order.size(); ++k)
-        QWidget::setTabOrder(order[k], order[k + 1]);
+    for (std::size_t k = 0; k < TabRing.size(); ++k)
+        QWidget::setTabOrder(TabRing[k], TabRing[(k + 1) % TabRing.size()]);
+}
+
+// Tab and Shift+Tab go round the ring in the order of the tab indices. The slot buttons are one
+// stop, at the place of the checked one: landing on an unchecked one would check it and load its
+// slot over what has been typed. The arrow keys move among the slots.
+bool Form1::focusNextPrevChild(bool next)
+{
+    const auto count = static_cast<std::ptrdiff_t>(TabRing.size());
+    const auto current = std::find(TabRing.begin(), TabRing.end(), focusWidget());
+    std::ptrdiff_t index = current == TabRing.end() ? (next ? count - 1 : 0) : current - TabRing.begin();
+    for (std::ptrdiff_t step = 0; step < count; ++step) {
+        index = (index + (next ? 1 : count - 1)) % count;
+        QWidget* candidate = TabRing[static_cast<std::size_t>(index)];
+        const auto* option = qobject_cast<const QRadioButton*>(candidate);
+        if (candidate->isEnabled() && candidate->isVisible() && (option == nullptr || option->isChecked())) {
+            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
 }
 
 void Form1::connectHandlers()
@@ -258,6 +285,15 @@ void Form1::connectHandlers()
     connect(Text2, &QLineEdit::returnPressed, this, [this] { Text2_KeyPress(EnterKey); });
     connect(Text3, &QLineEdit::returnPressed, this, [this] { Text3_KeyPress(EnterKey); });
     connect(Text4, &QLineEdit::returnPressed, this, [this] { Text4_KeyPress(EnterKey); });
+    // A refusal goes as soon as the pupil changes the box it names.
+    for (std::size_t k = 0; k < EntryBoxCount; ++k) {
+        const auto which = static_cast<EntryBox>(k);
+        connect(box(which), &QLineEdit::textEdited, this, [this, which] {
+            if (RefusedBox == which)
+                clearMessage();
+        });
+    }
+    connect(Picture1, &PictureBox::pixelRatioChanged, this, [this] { redrawPicture(); });
 }
 
 void Form1::Form_Load()
@@ -271,10 +307,12 @@ void Form1::Form_Load()
     drawPlane();
 }
 
-// The image goes at the display's pixel ratio, so the copy is as sharp as the picture on screen.
+// The image goes at the display's pixel ratio, tagged with its resolution, so the copy is as sharp
+// as the picture on screen and pastes at the same size.
 void Form1::CopyPicture_Click()
 {
     QGuiApplication::clipboard()->setImage(surface().image());
+    showMessage(messages::pictureCopied());
 }
 
 // Exit: the application ends when its last window closes.
@@ -311,9 +349,10 @@ void Form1::Command3_Click(int index)
 void Form1::Command4_Click()
 {
     const int slot = CurrentSlot;
-    const auto entry = readLineEntry(boxTexts());
-    if (const auto* fault = std::get_if<EntryFault>(&entry)) {
-        showFault(*fault);
+    const EntryTexts texts = boxTexts();
+    const auto entry = readLineEntry(texts);
+    if (const auto* refusal = std::get_if<EntryRefusal>(&entry)) {
+        showRefusal(*refusal);
         return;
     }
     storeLine(Slots, slot, std::get<LineValues>(entry));
@@ -323,6 +362,9 @@ void Form1::Command4_Click()
     const int next = (slot + 1) % SlotTable::UserSlots;
     Option1[static_cast<std::size_t>(next)]->setChecked(true);
     selectSlot(next);
+    // The line is drawn as the rules read it; the pupil hears what they left out.
+    if (const auto ignored = ignoredText(texts))
+        showMessage(messages::ignored(*ignored));
 }
 
 // Erase line: the current slot empties and the picture is drawn again from the table, which also
@@ -433,10 +475,14 @@ EntryTexts Form1::boxTexts() const
     return texts;
 }
 
+// A text the program puts in a box shows from its start: the sign is what a pupil must see.
 void Form1::setBoxTexts(const EntryTexts& texts)
 {
-    for (std::size_t k = 0; k < EntryBoxCount; ++k)
-        box(static_cast<EntryBox>(k))->setText(QString::fromStdString(texts[k]));
+    for (std::size_t k = 0; k < EntryBoxCount; ++k) {
+        QLineEdit* entry = box(static_cast<EntryBox>(k));
+        entry->setText(QString::fromStdString(texts[k]));
+        entry->setCursorPosition(0);
+    }
 }
 
 QLineEdit* Form1::box(EntryBox which) const
@@ -454,17 +500,25 @@ QLineEdit* Form1::box(EntryBox which) const
     return Text4;
 }
 
-void Form1::showFault(const EntryFault& fault)
+void Form1::showRefusal(const EntryRefusal& refusal)
 {
-    Label10->setText(QString::fromStdString(fault.message));
-    QLineEdit* entry = box(fault.box);
+    showMessage(messages::refusal(refusal));
+    RefusedBox = refusal.box;
+    QLineEdit* entry = box(refusal.box);
     entry->setFocus();
     entry->selectAll();
+}
+
+void Form1::showMessage(const QString& message)
+{
+    Label10->setText(message);
+    RefusedBox.reset();
 }
 
 void Form1::clearMessage()
 {
     Label10->clear();
+    RefusedBox.reset();
 }
 
 } // namespace zelmora

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -34,6 +35,9 @@ public:
     std::int16_t currentSlot() const { return CurrentSlot; }
     const SlotTable& slotTable() const { return Slots; }
     const ImageSurface& surface() const;
+
+protected:
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void buildFrame();
@@ -63,7 +67,8 @@ private:
     EntryTexts boxTexts() const;
     void setBoxTexts(const EntryTexts& texts);
     QLineEdit* box(EntryBox which) const;
-    void showFault(const EntryFault& fault);
+    void showRefusal(const EntryRefusal& refusal);
+    void showMessage(const QString& message);
     void clearMessage();
 
     // Window state.
@@ -95,7 +100,12 @@ private:
     std::array<QLabel*, 4> Label7{};
     std::array<QLabel*, 2> Label8{};
     QLabel* Label9 = nullptr;
-    QLabel* Label10 = nullptr; // the message shown when the boxes cannot make a line
+    QLabel* Label10 = nullptr; // messages for the pupil: a refused line, ignored text, a copy made
+
+    // The controls in the order of their tab indices.
+    std::array<QWidget*, 20> TabRing{};
+    // The box a refusal shown in Label10 names; editing it takes the refusal away.
+    std::optional<EntryBox> RefusedBox;
 };
 
 } // namespace zelmora

@@ -16,10 +16,25 @@
 
 namespace zelmora {
 
-bool hasDisplay()
+bool hasDisplay(int argc, const char* const* argv)
 {
+#ifdef Q_OS_LINUX
+    // Qt takes -platform and --platform, as a separate argument or joined with "=".
+    for (int i = 1; i < argc; ++i) {
+        const QByteArrayView argument(argv[i]);
+        for (const QByteArrayView option : {QByteArrayView("-platform"), QByteArrayView("--platform")}) {
+            if (argument == option || argument.startsWith(QByteArray(option.toByteArray() + '=')))
+                return true;
+        }
+    }
     return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
         || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    // Elsewhere the desktop is always there, and Qt says so itself if it is not.
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return true;
+#endif
 }
 
 QString noDisplayMessage(const QString& program)
@@ -29,6 +44,11 @@ QString noDisplayMessage(const QString& program)
                           "To run it without a desktop, start it under a virtual display:\n"
                           "    xvfb-run -s '-screen 0 1280x1024x24' %1\n")
         .arg(program);
+}
+
+void prepareApplication()
+{
+    QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
 }
 
 void installFontSubstitution()

@@ -7,10 +7,16 @@ namespace zelmora {
 // What the application needs before its window is created: a display, the Fusion style, a
 // Japanese face for the captions, and the name and icon its desktop entry shares.
 
-// Whether Qt can open a window here: a platform was named, or an X11 or Wayland display is set.
-bool hasDisplay();
+// Whether Qt can open a window here. On Linux: a platform was named (QT_QPA_PLATFORM, or -platform
+// among the arguments), or an X11 or Wayland display is set; elsewhere Qt decides.
+bool hasDisplay(int argc, const char* const* argv);
 // The message for a machine without a display, with the command that runs the program headless.
 QString noDisplayMessage(const QString& program);
+
+// Before the application object exists: metrics of fonts and controls as at 96 dots per inch, so
+// that the fixed layout holds on a desktop set to another logical DPI. Displays with more pixels
+// still get a sharp window through Qt's device pixel ratio.
+void prepareApplication();
 
 // Substitutes IPA P Gothic for the caption face where that face is not installed.
 void installFontSubstitution();

@@ -80,12 +80,33 @@ char32_t fold(char32_t cp)
     case 0x2010: // hyphen
     case 0x30FC: // prolonged sound mark
         return '-';
+    // In kana mode the keys for "/" and "." type the middle dot and the ideographic full stop,
+    // full-width or half-width.
+    case 0x30FB: // katakana middle dot
+    case 0xFF65: // half-width katakana middle dot
+        return '/';
+    case 0x3002: // ideographic full stop
+    case 0xFF61: // half-width ideographic full stop
+        return '.';
     default:
         return cp;
     }
 }
 
 } // namespace
+
+std::size_t originalOffset(std::string_view original, std::string_view folded, std::size_t foldedOffset)
+{
+    // Each character of the folded text comes from one character, or one invalid byte, of the
+    // original.
+    std::size_t characters = 0;
+    for (std::size_t k = 0; k < foldedOffset && k < folded.size(); ++k)
+        characters += (static_cast<std::uint8_t>(folded[k]) & 0xC0) != 0x80 ? 1 : 0;
+    std::size_t offset = 0;
+    for (; characters > 0 && offset < original.size(); --characters)
+        decode(original, offset);
+    return offset;
+}
 
 std::string foldFullWidth(std::string_view text)
 {

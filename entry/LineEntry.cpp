@@ -9,21 +9,14 @@
 namespace zelmora {
 namespace {
 
-std::optional<std::string> coefficientFault(const Coefficient& value, const char* name)
+std::optional<EntryFault> coefficientFault(const Coefficient& value)
 {
     if (!std::isfinite(value.numerator))
-        return std::string(name) + "の値が大きすぎます。";
+        return EntryFault::TooLarge;
     if (value.denominator == 0.0f)
-        return std::string(name) + "の分母が０です。";
+        return EntryFault::ZeroDenominator;
     if (!std::isfinite(value.denominator))
-        return std::string(name) + "の分母が大きすぎます。";
-    return std::nullopt;
-}
-
-std::optional<std::string> boundFault(float value)
-{
-    if (!std::isfinite(value))
-        return std::string("χの値が大きすぎます。");
+        return EntryFault::DenominatorTooLarge;
     return std::nullopt;
 }
 
@@ -32,9 +25,30 @@ const std::string& textOf(const EntryTexts& texts, EntryBox box)
     return texts[static_cast<std::size_t>(box)];
 }
 
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The part of one number's text (already folded) that the rules did not read, as a range of the
+// folded text.
+std::string_view unreadPart(std::string_view number)
+{
+    return trimmed(number.substr(readNumberPrefix(number).length));
+}
+
 } // namespace
 
-std::variant<LineValues, EntryFault> readLineEntry(const EntryTexts& texts)
+std::variant<LineValues, EntryRefusal> readLineEntry(const EntryTexts& texts)
 {
     LineValues line;
     line.a = ParseCoefficient(foldFullWidth(textOf(texts, EntryBox::A)));
@@ -42,15 +56,43 @@ std::variant<LineValues, EntryFault> readLineEntry(const EntryTexts& texts)
     line.xFrom = toSingle(ReadNumber(foldFullWidth(textOf(texts, EntryBox::From))));
     line.xTo = toSingle(ReadNumber(foldFullWidth(textOf(texts, EntryBox::To))));
 
-    if (auto fault = coefficientFault(line.a, "ａ"))
-        return EntryFault{EntryBox::A, *fault};
-    if (auto fault = coefficientFault(line.b, "ｂ"))
-        return EntryFault{EntryBox::B, *fault};
-    if (auto fault = boundFault(line.xFrom))
-        return EntryFault{EntryBox::From, *fault};
-    if (auto fault = boundFault(line.xTo))
-        return EntryFault{EntryBox::To, *fault};
+    if (auto fault = coefficientFault(line.a))
+        return EntryRefusal{EntryBox::A, *fault};
+    if (auto fault = coefficientFault(line.b))
+        return EntryRefusal{EntryBox::B, *fault};
+    if (!std::isfinite(line.xFrom))
+        return EntryRefusal{EntryBox::From, EntryFault::TooLarge};
+    if (!std::isfinite(line.xTo))
+        return EntryRefusal{EntryBox::To, EntryFault::TooLarge};
     return line;
+}
+
+std::optional<IgnoredText> ignoredText(const EntryTexts& texts)
+{
+    for (std::size_t k = 0; k < EntryBoxCount; ++k) {
+        const auto box = static_cast<EntryBox>(k);
+        const std::string& original = texts[k];
+        const std::string folded = foldFullWidth(original);
+        const std::string_view all(folded);
+        // a and b are split at the first slash, and each side is read on its own; the bounds are
+        // read whole.
+        std::string_view unread;
+        const std::size_t slash = all.find('/');
+        if (box == EntryBox::From || box == EntryBox::To || slash == std::string_view::npos) {
+            unread = unreadPart(all);
+        } else {
+            unread = unreadPart(all.substr(0, slash));
+            if (unread.empty())
+                unread = unreadPart(all.substr(slash + 1));
+        }
+        if (unread.empty())
+            continue;
+        const auto from = static_cast<std::size_t>(unread.data() - all.data());
+        const std::size_t begin = originalOffset(original, folded, from);
+        const std::size_t end = originalOffset(original, folded, from + unread.size());
+        return IgnoredText{box, original.substr(begin, end - begin)};
+    }
+    return std::nullopt;
 }
 
 void storeLine(SlotTable& table, int slot, const LineValues& line)

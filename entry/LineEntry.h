@@ -3,6 +3,7 @@
 #include "entry/TextRules.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -23,16 +24,38 @@ struct LineValues {
     float xTo = 0.0f;
 };
 
-// Why the boxes cannot make a line: the first box at fault and a message for the pupil.
-struct EntryFault {
+// Why a box cannot make a line.
+enum class EntryFault {
+    ZeroDenominator,     // a or b has a denominator of 0, or nothing after its slash
+    TooLarge,            // the value is beyond single precision
+    DenominatorTooLarge, // the denominator of a or b is beyond single precision
+};
+
+// A refused line: the first box at fault and why.
+struct EntryRefusal {
     EntryBox box = EntryBox::A;
-    std::string message;
+    EntryFault fault = EntryFault::TooLarge;
+
+    friend bool operator==(const EntryRefusal&, const EntryRefusal&) = default;
+};
+
+// Characters of a box that the number rules did not read, as they were typed, without the blanks
+// around them: "abc" of "3abc", "/2" of a bound "-1/2".
+struct IgnoredText {
+    EntryBox box = EntryBox::A;
+    std::string text;
+
+    friend bool operator==(const IgnoredText&, const IgnoredText&) = default;
 };
 
 // Reads the four box texts (as typed, full-width forms allowed). Refuses a zero denominator and
 // any value that single precision cannot hold, naming the first box at fault; empty boxes read
 // as 0 (and a denominator of 1) and are no fault.
-std::variant<LineValues, EntryFault> readLineEntry(const EntryTexts& texts);
+std::variant<LineValues, EntryRefusal> readLineEntry(const EntryTexts& texts);
+
+// The first box, in panel order, that holds characters the number rules stop before and ignore.
+// Empty boxes and blanks are not counted.
+std::optional<IgnoredText> ignoredText(const EntryTexts& texts);
 
 // Marks the slot as holding the line and stores its values.
 void storeLine(SlotTable& table, int slot, const LineValues& line);

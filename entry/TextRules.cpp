@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 
 namespace zelmora {
 namespace {
@@ -40,6 +41,7 @@ public:
     }
 
     bool atEnd() const { return Position >= Text.size(); }
+    std::size_t position() const { return Position; }
     char peek() const { return atEnd() ? '\0' : Text[Position]; }
     void advance()
     {
@@ -58,20 +60,28 @@ private:
     std::size_t Position = 0;
 };
 
-double readRadixInteger(Characters& chars, int radix)
+// The number read so far and where reading stopped; an end of 0 means nothing was read.
+struct Reading {
+    double value = 0.0;
+    std::size_t end = 0;
+};
+
+Reading readRadixInteger(Characters& chars, int radix)
 {
     double value = 0.0;
+    bool anyDigit = false;
     for (int digit = hexDigit(chars.peek()); digit >= 0 && digit < radix; digit = hexDigit(chars.peek())) {
         value = value * radix + digit;
+        anyDigit = true;
         chars.advance();
     }
-    return value;
+    return {value, anyDigit ? chars.position() : 0};
 }
 
 // A decimal number gathered without blanks, read by from_chars. Its size in decimal orders of
 // magnitude is tracked alongside, so that a result from_chars cannot represent can be told
 // apart as overflow (infinity) or underflow (zero).
-double readDecimal(Characters& chars)
+Reading readDecimal(Characters& chars)
 {
     std::string number;
     if (chars.peek() == '+' || chars.peek() == '-') {
@@ -112,7 +122,7 @@ double readDecimal(Characters& chars)
         }
     }
     if (!anyDigit)
-        return 0.0;
+        return {};
 
     if (chars.peek() == 'E' || chars.peek() == 'e') {
         // The exponent counts only when at least one digit follows; "1E" and "1E+" read as 1.
@@ -146,25 +156,64 @@ double readDecimal(Characters& chars)
         value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     else if (error != std::errc{} || end != number.data() + number.size())
         value = 0.0;
-    return negative ? -value : value;
+    return {negative ? -value : value, chars.position()};
+}
+
+// The magnitude rounded to seven significant digits, half away from zero as pupils round: the
+// digits and the decimal exponent of the first. A float written out in full has at most 112
+// significant digits, so the exact expansion shows whether the rest is at least half a unit.
+std::pair<std::string, int> sevenSignificantDigits(float magnitude)
+{
+    constexpr int exactDigits = 120;
+    std::array<char, exactDigits + 16> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<double>(magnitude),
+        std::chars_format::scientific, exactDigits);
+    const std::string_view scientific(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    const std::size_t e = scientific.find('e');
+    int exponent = 0;
+    std::from_chars(
+        scientific.data() + e + (scientific[e + 1] == '+' ? 2 : 1), scientific.data() + scientific.size(), exponent);
+
+    std::string digits{scientific[0]};
+    digits.append(scientific.substr(2, 6));
+    if (scientific[8] >= '5') {
+        auto digit = digits.rbegin();
+        while (digit != digits.rend() && *digit == '9')
+            *digit++ = '0';
+        if (digit == digits.rend()) {
+            digits.insert(digits.begin(), '1');
+            digits.pop_back();
+            ++exponent;
+        } else {
+            ++*digit;
+        }
+    }
+    return {digits, exponent};
 }
 
 } // namespace
 
-double ReadNumber(std::string_view text)
+NumberPrefix readNumberPrefix(std::string_view text)
 {
     Characters chars(text);
+    Reading reading;
     if (chars.peek() == '&') {
         Characters afterAmpersand = chars;
         afterAmpersand.advance();
         const char prefix = afterAmpersand.peek();
         if (prefix == 'H' || prefix == 'h' || prefix == 'O' || prefix == 'o') {
             afterAmpersand.advance();
-            return readRadixInteger(afterAmpersand, prefix == 'H' || prefix == 'h' ? 16 : 8);
+            reading = readRadixInteger(afterAmpersand, prefix == 'H' || prefix == 'h' ? 16 : 8);
         }
-        return 0.0;
+    } else {
+        reading = readDecimal(chars);
     }
-    return readDecimal(chars);
+    return {reading.value, reading.end};
+}
+
+double ReadNumber(std::string_view text)
+{
+    return readNumberPrefix(text).value;
 }
 
 std::string FormatNumber(float value)
@@ -175,20 +224,7 @@ std::string FormatNumber(float value)
     if (!std::isfinite(value))
         return text + (std::isnan(value) ? "NaN" : "Inf");
 
-    // Seven significant digits, correctly rounded: d.dddddde±x
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(
-        buffer.data(), buffer.data() + buffer.size(), std::fabs(value), std::chars_format::scientific, 6);
-    const std::string_view scientific(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
-    const std::size_t e = scientific.find('e');
-    std::string digits;
-    for (char c : scientific.substr(0, e)) {
-        if (c != '.')
-            digits += c;
-    }
-    int exponent = 0;
-    std::from_chars(
-        scientific.data() + e + (scientific[e + 1] == '+' ? 2 : 1), scientific.data() + scientific.size(), exponent);
+    auto [digits, exponent] = sevenSignificantDigits(std::fabs(value));
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 
@@ -231,7 +267,8 @@ std::string FormatCoefficient(float numerator, float denominator)
 {
     if (std::fabs(denominator) != 1.0f)
         return FormatNumber(numerator) + "/" + FormatNumber(denominator);
-    return FormatNumber(numerator);
+    // A denominator of -1 is folded into the value, so that the text reads back as the same number.
+    return FormatNumber(denominator < 0.0f ? -numerator : numerator);
 }
 
 } // namespace zelmora

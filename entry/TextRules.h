@@ -15,9 +15,18 @@ namespace zelmora {
 // the double range reads as plus or minus infinity. Independent of the locale.
 double ReadNumber(std::string_view text);
 
+// ReadNumber's value together with the length in bytes of the part of the text it read, blanks
+// after the number included. A length of 0 means the text does not start with a number; what lies
+// beyond the length was ignored.
+struct NumberPrefix {
+    double value = 0.0;
+    std::size_t length = 0;
+};
+NumberPrefix readNumberPrefix(std::string_view text);
+
 // A blank before zero or a positive value, a minus sign before a negative one; at most seven
-// significant digits, no trailing zeros, no zero before the decimal point (" .5", "-.25");
-// exponent form below 1E-4 and from 1E+7 on (" 1E+08", "-1.5E-05").
+// significant digits, rounded half away from zero (1234566.5 gives " 1234567"), no trailing zeros, no zero before the
+// decimal point (" .5", "-.25"); exponent form below 1E-4 and from 1E+7 on (" 1E+08", "-1.5E-05").
 std::string FormatNumber(float value);
 
 // The single-precision value nearest to v, rounding as the hardware does; values past the single
@@ -35,7 +44,8 @@ struct Coefficient {
 // denominator is 1. Each side is read with ReadNumber.
 Coefficient ParseCoefficient(std::string_view text);
 
-// "n/d" with both parts formatted by FormatNumber, or n alone when |d| is 1.
+// "n/d" with both parts formatted by FormatNumber; when |d| is 1, the value n/d alone, so that
+// (2, -1) gives "-2".
 std::string FormatCoefficient(float numerator, float denominator);
 
 } // namespace zelmora

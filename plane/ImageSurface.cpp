@@ -11,8 +11,11 @@
 namespace zelmora {
 namespace {
 
-// 96 dots per inch: the point sizes of the surface's font come out as on a standard display.
-constexpr int dotsPerMeter = 3780;
+// Text sizes are pixels; points convert as on a standard display of 96 dots per inch.
+int pixelsForPoints(double points)
+{
+    return static_cast<int>(std::lround(points * 96.0 / 72.0));
+}
 
 bool isWhole(double v)
 {
@@ -22,11 +25,27 @@ bool isWhole(double v)
 } // namespace
 
 ImageSurface::ImageSurface(int width, int height, qreal devicePixelRatio, QColor background, const QFont& font)
-    : Image(qRound(width * devicePixelRatio), qRound(height * devicePixelRatio), QImage::Format_RGB32)
-    , Background(background)
+    : Background(background)
     , Font(font)
 {
-    Image.setDevicePixelRatio(devicePixelRatio);
+    if (Font.pixelSize() < 0)
+        Font.setPixelSize(pixelsForPoints(Font.pointSizeF()));
+    makeImage(QSize(width, height), devicePixelRatio);
+}
+
+void ImageSurface::setDevicePixelRatio(qreal ratio)
+{
+    makeImage(Image.deviceIndependentSize().toSize(), ratio);
+    changed();
+}
+
+// The image is tagged with its true resolution, 96 dots per inch times the ratio, so that a copy
+// pastes elsewhere at the size it has on screen.
+void ImageSurface::makeImage(QSize size, qreal ratio)
+{
+    Image = QImage(qRound(size.width() * ratio), qRound(size.height() * ratio), QImage::Format_RGB32);
+    Image.setDevicePixelRatio(ratio);
+    const int dotsPerMeter = qRound(ratio * 96.0 / 0.0254);
     Image.setDotsPerMeterX(dotsPerMeter);
     Image.setDotsPerMeterY(dotsPerMeter);
     Image.fill(Background);
@@ -97,9 +116,11 @@ void ImageSurface::Line(double x1, double y1, double x2, double y2)
     changed();
 }
 
+// Points are converted at 96 dots per inch and set in pixels: the text keeps its size against the
+// grid on any device, and the device pixel ratio alone scales it for the display.
 void ImageSurface::FontSize(double points)
 {
-    Font.setPointSizeF(points);
+    Font.setPixelSize(pixelsForPoints(points));
 }
 
 void ImageSurface::FontBold(bool bold)

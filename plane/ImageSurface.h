@@ -12,7 +12,8 @@
 namespace zelmora {
 
 // The drawing surface backed by a persistent image of width x height logical pixels, held at a
-// device pixel ratio so that lines and text stay sharp on scaled displays. Axis-aligned lines at
+// device pixel ratio so that lines and text stay sharp on scaled displays. Text is sized in
+// pixels (the points it is given convert at 96 dots per inch). Axis-aligned lines at
 // whole-pixel positions are filled as crisp rectangles; other lines and all text are antialiased.
 class ImageSurface final : public PlaneSurface {
 public:
@@ -32,6 +33,8 @@ public:
     void Refresh() override;
 
     const QImage& image() const { return Image; }
+    // Makes the image anew at another device pixel ratio, empty, for a display with other pixels.
+    void setDevicePixelRatio(qreal ratio);
     QColor penColour() const { return PenColour; }
     int penWidth() const { return PenWidth; }
     const QFont& font() const { return Font; }
@@ -43,6 +46,7 @@ public:
 
 private:
     void changed();
+    void makeImage(QSize size, qreal ratio);
 
     QImage Image;
     QColor Background;

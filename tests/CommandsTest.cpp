@@ -164,7 +164,7 @@ TEST_F(CommandsTest, PlaneSizeRedrawsEveryLineAtTheNewScaleAndMovesTheMark)
         EXPECT_EQ(pixel(size.onLine.x(), size.onLine.y()), blue);
         for (const char* button : {"Command3_0", "Command3_1", "Command3_2"}) {
             const bool chosen = qstrcmp(button, size.button) == 0;
-            EXPECT_EQ(control(button)->font().pointSizeF(), chosen ? 20 : 12) << button;
+            EXPECT_EQ(control(button)->font().pixelSize(), chosen ? 27 : 16) << button; // 20 and 12 points
             EXPECT_EQ(control(button)->font().bold(), chosen) << button;
         }
     }
@@ -199,7 +199,7 @@ TEST_F(CommandsTest, InitialScreenClearsEverythingButThePlaneSize)
     EXPECT_TRUE(isChecked(0));
     EXPECT_EQ(boxTexts(), (std::array<QString, 4>{})) << "emptied even though slot １ was checked";
     EXPECT_EQ(form->unitPixels(), 40);
-    EXPECT_EQ(control("Command3_0")->font().pointSizeF(), 20);
+    EXPECT_EQ(control("Command3_0")->font().pixelSize(), 27);
     EXPECT_NE(pixel(260, 260), blue);
 
     drawLine(QStringLiteral("3"), QStringLiteral(""), QStringLiteral("0"), QStringLiteral("1"));
@@ -269,8 +269,8 @@ INSTANTIATE_TEST_SUITE_P(Faults, RefusedLineTest,
         FaultRow{"AOutsideSinglePrecision", {"1E39", "1", "0", "1"}, 1, "ａの値が大きすぎます。"},
         FaultRow{"BeyondDouble", {"1", "1E400", "0", "1"}, 2, "ｂの値が大きすぎます。"},
         FaultRow{"HugeDenominator", {"1", "1/-1E39", "0", "1"}, 2, "ｂの分母が大きすぎます。"},
-        FaultRow{"LowerBound", {"1", "1", "-1E39", "1"}, 3, "χの値が大きすぎます。"},
-        FaultRow{"UpperBoundAndFirstFaultWins", {"1", "1", "0", "1E99"}, 4, "χの値が大きすぎます。"}),
+        FaultRow{"LowerBound", {"1", "1", "-1E39", "1"}, 3, "変域の下限の値が大きすぎます。"},
+        FaultRow{"UpperBoundAndFirstFaultWins", {"1", "1", "0", "1E99"}, 4, "変域の上限の値が大きすぎます。"}),
     [](const ::testing::TestParamInfo<FaultRow>& info) { return info.param.name; });
 
 TEST_F(CommandsTest, RefusalMessageGoesWithSelectionEraseInitialScreenAndSize)
@@ -284,6 +284,56 @@ TEST_F(CommandsTest, RefusalMessageGoesWithSelectionEraseInitialScreenAndSize)
         click(command);
         EXPECT_EQ(message(), QString());
     }
+}
+
+TEST_F(CommandsTest, RefusalGoesWhenTheBoxItNamesIsEditedButNotAnother)
+{
+    drawLine(QStringLiteral("1"), QStringLiteral("2/0"), QStringLiteral("0"), QStringLiteral("1"));
+    ASSERT_EQ(message(), QStringLiteral("ｂの分母が０です。"));
+    box(1)->setFocus();
+    type(QStringLiteral("5"));
+    EXPECT_EQ(message(), QStringLiteral("ｂの分母が０です。")) << "another box was edited";
+    box(2)->setFocus();
+    QTest::keyClick(form->windowHandle(), Qt::Key_Backspace);
+    EXPECT_EQ(message(), QString());
+}
+
+TEST_F(CommandsTest, ADenominatorOfMinusOneKeepsItsSignWhenTheSlotIsShownAndDrawnAgain)
+{
+    drawLine(QStringLiteral("2/-1"), QStringLiteral("-3/-1"), QStringLiteral("-2"), QStringLiteral("2"));
+    EXPECT_EQ(pixel(300 + 22, 300 - 22), blue) << "y = -2x + 3 at x = 1";
+    clickSlot(0);
+    EXPECT_EQ(boxTexts(),
+        (std::array<QString, 4>{
+            QStringLiteral("-2"), QStringLiteral(" 3"), QStringLiteral("-2"), QStringLiteral(" 2")}));
+    click("Command4");
+    expectStored(0, {-2, 1, 3, 1, -2, 2});
+}
+
+TEST_F(CommandsTest, TextsShownForASlotShowTheirStart)
+{
+    drawLine(QStringLiteral("1E30"), QStringLiteral("-2/3"), QStringLiteral("-1E-30"), QStringLiteral("1"));
+    clickSlot(0);
+    for (int k = 1; k <= 4; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(box(k)->cursorPosition(), 0);
+    }
+    // Typing still moves along as usual.
+    box(1)->setFocus();
+    box(1)->end(false);
+    type(QStringLiteral("9"));
+    EXPECT_EQ(box(1)->cursorPosition(), box(1)->text().size());
+}
+
+TEST_F(CommandsTest, IgnoredCharactersAreNamedAfterTheLineIsDrawn)
+{
+    drawLine(QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("-1/2"), QStringLiteral("1"));
+    expectStored(0, {1, 1, 0, 1, -1, 1});
+    EXPECT_EQ(message(), QStringLiteral("変域の「/2」は読みませんでした。"));
+    drawLine(QStringLiteral("3ａｂｃｄｅｆｇ"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1"));
+    EXPECT_EQ(message(), QStringLiteral("ａの「ａｂｃｄｅ…」は読みませんでした。"));
+    drawLine(QStringLiteral("1"), QStringLiteral("0"), QStringLiteral(""), QStringLiteral(""));
+    EXPECT_EQ(message(), QString()) << "empty boxes are not pointed out";
 }
 
 TEST_F(CommandsTest, EnterAndSpaceOnAFocusedButtonPressIt)

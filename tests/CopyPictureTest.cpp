@@ -1,8 +1,11 @@
 // Copying the picture for worksheets, from the plane's menu or the keyboard.
 #include "WindowFixture.h"
 
+#include "app/PictureBox.h"
+
 #include <QAction>
 #include <QClipboard>
+#include <QLabel>
 
 namespace zelmora::testing {
 namespace {
@@ -42,6 +45,26 @@ TEST_F(CopyPictureTest, CtrlShiftCCopiesThePictureFromAnEntryBox)
     box(2)->setFocus();
     QTest::keyClick(form->windowHandle(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(clipboardImage().convertToFormat(form->surface().image().format()), form->surface().image());
+}
+
+TEST_F(CopyPictureTest, TheCopySaysSoAndCarriesItsTrueResolution)
+{
+    const struct {
+        qreal ratio;
+        int width;
+        int dotsPerInch;
+    } rows[] = {{1, 600, 96}, {2, 1200, 192}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.ratio);
+        control<PictureBox>("Picture1")->setPixelRatio(row.ratio);
+        control<QLabel>("Label10")->clear();
+        QTest::keyClick(form->windowHandle(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(control<QLabel>("Label10")->text(), QStringLiteral("図をコピーしました。"));
+        const QImage copied = clipboardImage();
+        EXPECT_EQ(copied.width(), row.width);
+        EXPECT_EQ(qRound(copied.dotsPerMeterX() * 0.0254), row.dotsPerInch);
+        EXPECT_EQ(qRound(copied.dotsPerMeterY() * 0.0254), row.dotsPerInch);
+    }
 }
 
 TEST_F(CopyPictureTest, CtrlCInAnEntryBoxStillCopiesItsText)

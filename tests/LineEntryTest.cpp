@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <variant>
 
 using namespace zelmora;
@@ -12,8 +13,8 @@ namespace {
 LineValues readLine(const EntryTexts& texts)
 {
     const auto result = readLineEntry(texts);
-    if (const auto* fault = std::get_if<EntryFault>(&result)) {
-        ADD_FAILURE() << "unexpected fault: " << fault->message;
+    if (std::holds_alternative<EntryRefusal>(result)) {
+        ADD_FAILURE() << "unexpected refusal";
         return {};
     }
     return std::get<LineValues>(result);
@@ -37,6 +38,8 @@ TEST(ReadLineEntry, FullWidthReadsAsAscii)
 {
     expectLine(readLine({"－２／３", "\u3000１", "ー３", "３．５"}), {-2, 3}, {1, 1}, -3, 3.5f);
     expectLine(readLine({"＆Ｈ１Ｆ", "\u22121", "\u20102", "１Ｅ１"}), {31, 1}, {-1, 1}, -2, 10);
+    // Kana mode: the "/" and "." keys type middle dots and ideographic full stops.
+    expectLine(readLine({"ー２・３", "１･４", "０。５", "－１｡５"}), {-2, 3}, {1, 4}, 0.5f, -1.5f);
 }
 
 TEST(ReadLineEntry, EmptyBoxesAreZeroWithDenominatorOne)
@@ -49,37 +52,66 @@ TEST(ReadLineEntry, BoundIsNotSplitAtASlash)
     expectLine(readLine({"1", "0", "1/2", "1/0"}), {1, 1}, {0, 1}, 1, 1);
 }
 
-TEST(ReadLineEntry, FaultNamesTheFirstBoxAtFault)
+TEST(ReadLineEntry, RefusalNamesTheFirstBoxAtFault)
 {
-    const std::string aZeroDenominator = "ａの分母が０です。";
+    using enum EntryFault;
     const struct {
         const char* name;
         EntryTexts texts;
-        EntryBox box;
-        std::string message;
-    } rows[] = {{"a = 1/0", {"1/0", "1", "0", "1"}, EntryBox::A, aZeroDenominator},
-        {"a = 0/0", {"0/0", "1", "0", "1"}, EntryBox::A, aZeroDenominator},
-        {"a = /", {"/", "1", "0", "1"}, EntryBox::A, aZeroDenominator},
-        {"a = //", {"//", "1", "0", "1"}, EntryBox::A, aZeroDenominator},
-        {"a = 1//2", {"1//2", "1", "0", "1"}, EntryBox::A, aZeroDenominator},
-        {"denominator underflows to 0", {"1/1E-50", "1", "0", "1"}, EntryBox::A, aZeroDenominator},
-        {"full-width 1/0", {"１／０", "1", "0", "1"}, EntryBox::A, aZeroDenominator},
-        {"a beyond single", {"1E39", "1", "0", "1"}, EntryBox::A, "ａの値が大きすぎます。"},
-        {"a beyond double", {"1E400", "1", "0", "1"}, EntryBox::A, "ａの値が大きすぎます。"},
-        {"a denominator beyond single", {"1/1E39", "1", "0", "1"}, EntryBox::A, "ａの分母が大きすぎます。"},
-        {"b = 1/0", {"1", "1/0", "0", "1"}, EntryBox::B, "ｂの分母が０です。"},
-        {"lower bound beyond single", {"1", "1", "-1E39", "1"}, EntryBox::From, "χの値が大きすぎます。"},
-        {"upper bound beyond single", {"1", "1", "0", "1E39"}, EntryBox::To, "χの値が大きすぎます。"},
-        {"a before b", {"1/0", "1/0", "1E39", "1E39"}, EntryBox::A, aZeroDenominator},
-        {"b before the bounds", {"1", "1/0", "1E39", "1"}, EntryBox::B, "ｂの分母が０です。"},
-        {"lower before upper", {"1", "1", "1E39", "1E39"}, EntryBox::From, "χの値が大きすぎます。"}};
+        EntryRefusal expected;
+    } rows[] = {{"a = 1/0", {"1/0", "1", "0", "1"}, {EntryBox::A, ZeroDenominator}},
+        {"a = 0/0", {"0/0", "1", "0", "1"}, {EntryBox::A, ZeroDenominator}},
+        {"a = /", {"/", "1", "0", "1"}, {EntryBox::A, ZeroDenominator}},
+        {"a = //", {"//", "1", "0", "1"}, {EntryBox::A, ZeroDenominator}},
+        {"a = 1//2", {"1//2", "1", "0", "1"}, {EntryBox::A, ZeroDenominator}},
+        {"denominator underflows to 0", {"1/1E-50", "1", "0", "1"}, {EntryBox::A, ZeroDenominator}},
+        {"full-width 1/0", {"１／０", "1", "0", "1"}, {EntryBox::A, ZeroDenominator}},
+        {"kana-mode 1/0", {"１・０", "1", "0", "1"}, {EntryBox::A, ZeroDenominator}},
+        {"a beyond single", {"1E39", "1", "0", "1"}, {EntryBox::A, TooLarge}},
+        {"a beyond double", {"1E400", "1", "0", "1"}, {EntryBox::A, TooLarge}},
+        {"a denominator beyond single", {"1/1E39", "1", "0", "1"}, {EntryBox::A, DenominatorTooLarge}},
+        {"b = 1/0", {"1", "1/0", "0", "1"}, {EntryBox::B, ZeroDenominator}},
+        {"lower bound beyond single", {"1", "1", "-1E39", "1"}, {EntryBox::From, TooLarge}},
+        {"upper bound beyond single", {"1", "1", "0", "1E39"}, {EntryBox::To, TooLarge}},
+        {"a before b", {"1/0", "1/0", "1E39", "1E39"}, {EntryBox::A, ZeroDenominator}},
+        {"b before the bounds", {"1", "1/0", "1E39", "1"}, {EntryBox::B, ZeroDenominator}},
+        {"lower before upper", {"1", "1", "1E39", "1E39"}, {EntryBox::From, TooLarge}}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const auto result = readLineEntry(row.texts);
-        const auto* fault = std::get_if<EntryFault>(&result);
-        ASSERT_NE(fault, nullptr);
-        EXPECT_EQ(fault->box, row.box);
-        EXPECT_EQ(fault->message, row.message);
+        const auto* refusal = std::get_if<EntryRefusal>(&result);
+        ASSERT_NE(refusal, nullptr);
+        EXPECT_EQ(*refusal, row.expected);
+    }
+}
+
+TEST(IgnoredText, NamesTheFirstBoxWithUnreadCharactersAsTyped)
+{
+    const struct {
+        const char* name;
+        EntryTexts texts;
+        std::optional<IgnoredText> expected;
+    } rows[] = {{"everything read", {"-2/3", " 1 ", "-3", "3"}, std::nullopt},
+        {"empty boxes", {"", "", "", ""}, std::nullopt}, {"blanks only", {" ", "\t", "\u3000", "\n"}, std::nullopt},
+        {"letters after a", {"3abc", "1", "0", "1"}, IgnoredText{EntryBox::A, "abc"}},
+        {"comma is no point", {"1", "1,5", "0", "1"}, IgnoredText{EntryBox::B, ",5"}},
+        {"fraction in a bound", {"1", "1", "-1/2", "1"}, IgnoredText{EntryBox::From, "/2"}},
+        {"upper bound", {"1", "1", "0", "2x"}, IgnoredText{EntryBox::To, "x"}},
+        {"first box wins", {"1", "2y", "3z", "1"}, IgnoredText{EntryBox::B, "y"}},
+        {"no number at all", {"abc", "", "", ""}, IgnoredText{EntryBox::A, "abc"}},
+        {"lone minus", {"-", "", "", ""}, IgnoredText{EntryBox::A, "-"}},
+        {"exponent without digits", {"1E", "", "", ""}, IgnoredText{EntryBox::A, "E"}},
+        {"after the numerator", {"2x/3", "", "", ""}, IgnoredText{EntryBox::A, "x"}},
+        {"after the denominator", {"2/3x", "", "", ""}, IgnoredText{EntryBox::A, "x"}},
+        {"second slash", {"1/2/3", "", "", ""}, IgnoredText{EntryBox::A, "/3"}},
+        {"nothing before the slash", {"/3", "", "", ""}, std::nullopt},
+        {"full-width text as typed", {"３ａｂ　", "", "", ""}, IgnoredText{EntryBox::A, "ａｂ"}},
+        {"kana-mode fraction read whole", {"ー２・３", "０。５", "", ""}, std::nullopt},
+        {"blanks inside kept", {"3 a b ", "", "", ""}, IgnoredText{EntryBox::A, "a b"}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto actual = ignoredText(row.texts);
+        EXPECT_EQ(actual, row.expected);
     }
 }
 
@@ -101,7 +133,7 @@ TEST(EntryTexts, ShowTheStoredSlot)
     storeLine(table, 0, LineValues{{1, 3}, {0.5f, 1}, -2, 0.5f});
     storeLine(table, 1, LineValues{{-2, 3}, {7, -1}, 1e8f, -1.5e-5f});
     EXPECT_EQ(entryTexts(table, 0), (EntryTexts{" 1/ 3", " .5", "-2", " .5"}));
-    EXPECT_EQ(entryTexts(table, 1), (EntryTexts{"-2/ 3", " 7", " 1E+08", "-1.5E-05"}));
+    EXPECT_EQ(entryTexts(table, 1), (EntryTexts{"-2/ 3", "-7", " 1E+08", "-1.5E-05"}));
     EXPECT_EQ(entryTexts(table, 2), EntryTexts{});
 
     table.set(0, SlotTable::Drawn, 0);

@@ -77,7 +77,8 @@ TEST_F(PanelLayoutTest, EveryControlHasItsPlaceCaptionAndFont)
         EXPECT_TRUE(widget->isVisible());
         if (row.points > 0) {
             EXPECT_EQ(widget->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
-            EXPECT_EQ(widget->font().pointSizeF(), row.points);
+            // Sizes in points as at 96 dots per inch, set in pixels: 20.25 points are 27 pixels.
+            EXPECT_EQ(widget->font().pixelSize(), qRound(row.points * 4 / 3));
             EXPECT_EQ(widget->font().bold(), row.bold);
         }
     }
@@ -125,6 +126,7 @@ TEST_F(PanelLayoutTest, TabOrderFollowsTheFormAndLabelsTakeNoFocus)
         "Option1_1",
         "Command2",
         "Command1",
+        "Picture1",
         "Command3_0",
         "Command3_1",
         "Command3_2",

@@ -52,7 +52,7 @@ TEST_F(StartupTest, AxisNamesBesideTheSurface)
     EXPECT_EQ(y->geometry(), QRect(304, 0, 25, 33));
     EXPECT_EQ(x->text(), QStringLiteral("χ"));
     EXPECT_EQ(x->geometry(), QRect(616, 328, 25, 33));
-    EXPECT_EQ(y->font().pointSizeF(), 20.25);
+    EXPECT_EQ(y->font().pixelSize(), 27); // 20.25 points at 96 dots per inch
     EXPECT_TRUE(y->font().bold());
     EXPECT_EQ(y->palette().color(QPalette::WindowText), QColor(255, 255, 255));
 }

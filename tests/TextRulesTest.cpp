@@ -47,6 +47,20 @@ TEST(ReadNumber, Texts)
     }
 }
 
+TEST(ReadNumberPrefix, LengthEndsWhereReadingStopped)
+{
+    const struct {
+        const char* text;
+        std::size_t length;
+    } rows[] = {{"", 0}, {"3", 1}, {" 3 ", 3}, {"3abc", 1}, {"1 2x", 3}, {"1/2", 1}, {"1E", 1}, {"1E+", 1},
+        {"1E+2x", 4}, {"-", 0}, {".", 0}, {"abc", 0}, {"&H1Fz", 4}, {"&H", 0}, {"&Hz", 0}, {"-.5e1 ,", 6}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(readNumberPrefix(row.text).length, row.length);
+        EXPECT_EQ(readNumberPrefix(row.text).value, ReadNumber(row.text));
+    }
+}
+
 TEST(ReadNumber, TenThousandDigitNumbers)
 {
     const std::string zeros(9999, '0');
@@ -69,7 +83,11 @@ TEST(FormatNumber, Values)
         {1234567, " 1234567"}, {9999999, " 9999999"}, {12345678, " 1.234568E+07"}, {9999999.5f, " 1E+07"},
         {1e8f, " 1E+08"}, {0.0001f, " .0001"}, // the float lies just below 1E-4 and rounds up to it
         {0.00012345f, " .00012345"}, {0.00001f, " 1E-05"}, {-1.5e-5f, "-1.5E-05"}, {floatMax, " 3.402823E+38"},
-        {std::numeric_limits<float>::denorm_min(), " 1.401298E-45"}};
+        {std::numeric_limits<float>::denorm_min(), " 1.401298E-45"},
+        // Exact ties round away from zero, as pupils round; just below a tie rounds down.
+        {1234566.5f, " 1234567"}, {-1234566.5f, "-1234567"}, {1234567.5f, " 1234568"}, {123456.25f, " 123456.3"},
+        {-0.0009765625f, "-.0009765625"}, {9999999.0f, " 9999999"}, {std::nextafter(1234566.5f, 0.0f), " 1234566"},
+        {std::nextafter(1234566.5f, 2e6f), " 1234567"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.expected);
         EXPECT_EQ(FormatNumber(row.value), row.expected);
@@ -96,7 +114,11 @@ TEST(FormatCoefficient, Pairs)
     EXPECT_EQ(FormatCoefficient(-2, 3), "-2/ 3");
     EXPECT_EQ(FormatCoefficient(2, -3), " 2/-3");
     EXPECT_EQ(FormatCoefficient(3, 1), " 3");
-    EXPECT_EQ(FormatCoefficient(3, -1), " 3");
+    // A denominator of -1 is written into the value, so that the text reads back as the same line.
+    EXPECT_EQ(FormatCoefficient(2, -1), "-2");
+    EXPECT_EQ(FormatCoefficient(-3, -1), " 3");
+    EXPECT_EQ(FormatCoefficient(0, -1), " 0");
+    EXPECT_EQ(FormatCoefficient(-2, 1), "-2");
     EXPECT_EQ(FormatCoefficient(1, 0), " 1/ 0");
     EXPECT_EQ(FormatCoefficient(0.5f, 0.25f), " .5/ .25");
 }
@@ -149,12 +171,12 @@ TEST(CoefficientText, ReadsBackEveryFloatWithSevenDigits)
         const float n = values[i];
         const float d = values[i + 1];
         const std::string text = FormatCoefficient(n, d);
-        if (ParseCoefficient(text) != Coefficient{n, d == -1 ? 1 : d} && ++failures <= 10)
+        if (ParseCoefficient(text) != (d == -1 ? Coefficient{-n, 1} : Coefficient{n, d}) && ++failures <= 10)
             ADD_FAILURE() << ::testing::PrintToString(n) << " / " << ::testing::PrintToString(d) << " shown as «"
                           << text << "»";
     }
     EXPECT_EQ(failures, 0);
-    EXPECT_EQ(ParseCoefficient(FormatCoefficient(5, -1)), (Coefficient{5, 1}));
+    EXPECT_EQ(ParseCoefficient(FormatCoefficient(5, -1)), (Coefficient{-5, 1}));
     EXPECT_EQ(ParseCoefficient(FormatCoefficient(3.1415927f, 1)), (Coefficient{3.141593f, 1}));
 }
 

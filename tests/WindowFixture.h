@@ -11,6 +11,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
+
+// Failures show texts as text rather than as lists of UTF-16 units.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace zelmora::testing {
 

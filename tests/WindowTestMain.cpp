@@ -14,8 +14,14 @@ int main(int argc, char* argv[])
     qunsetenv("QT_SCREEN_SCALE_FACTORS");
     qunsetenv("QT_FONT_DPI");
     qunsetenv("QT_ENABLE_HIGHDPI_SCALING");
+    // A desktop set to another logical DPI without Qt's scaling, as some are.
+    if (const QByteArray dpi = qgetenv("ZELMORA_TEST_FONT_DPI"); !dpi.isEmpty()) {
+        qputenv("QT_FONT_DPI", dpi);
+        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    }
 
     ::testing::InitGoogleTest(&argc, argv);
+    zelmora::prepareApplication();
     QApplication application(argc, argv);
     zelmora::installStyle();
     zelmora::installFontSubstitution();

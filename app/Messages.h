@@ -1,0 +1,23 @@
+#pragma once
+
+#include "entry/LineEntry.h"
+
+#include <QString>
+
+namespace zelmora {
+
+// Every sentence the window shows the pupil in its message area, in Japanese. The layers below
+// report what happened as codes; the words live here alone.
+namespace messages {
+
+// Why a line was not drawn: "ａの分母が０です。", "変域の下限の値が大きすぎます。"
+QString refusal(const EntryRefusal& refusal);
+
+// A line was drawn, but some characters of a box were not read: "ａの「abc」は読みませんでした。"
+// A long text is shortened with "…".
+QString ignored(const IgnoredText& ignored);
+
+QString pictureCopied();
+
+} // namespace messages
+} // namespace zelmora
