@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/FocusRing.h"
 
 #include "app/Look.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/MessageLabel.h"
 
 #include <QFontMetricsF>

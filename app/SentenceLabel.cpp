@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/SentenceLabel.h"
 
 #include <QPainter>

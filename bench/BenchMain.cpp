@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the benchmarks inside a QGuiApplication on the offscreen platform, which text drawing
 // needs, with the window's font substitution in place so that the plane's numbers are drawn in
 // the same face as in the program.

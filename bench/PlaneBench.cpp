@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The whole plane drawn on the image surface at the three plane sizes, against the same plane
 // painted the plain way: one QPainter for the picture and one drawLine per grid line.
 

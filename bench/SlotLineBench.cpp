@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One slot's segment drawn over the plane on the image surface: an ordinary short segment;
 // y = x over -1E30 <= x <= 1E30, whose ends single precision cannot place on the surface and
 // which is clipped in double precision first; and the same visible diagonal given directly.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text rules on entry texts far longer than anyone types, from 64 KiB to 1 MiB, so that the
 // fitted complexity shows whether reading and folding stay linear in the length of the text.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Start-up time and memory of zelmora against zelmora_baseline, a plain Qt Widgets window of the
 # same size with the same kinds and number of controls, measured in one run on one virtual X
 # server so that both see the same machine load.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "entry/LineEntry.h"
 
 #include "entry/FullWidth.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "entry/TextRules.h"
 
 #include <array>

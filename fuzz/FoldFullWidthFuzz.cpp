@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // foldFullWidth over any bytes: the result is well-formed UTF-8, holds none of the characters
 // that are folded (U+FF01 to U+FF5E, U+3000, U+2212, U+2010, U+30FC), and folding it again
 // changes nothing.

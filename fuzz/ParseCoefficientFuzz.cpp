@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ParseCoefficient over any bytes, and FormatCoefficient of what it gives: for a finite pair the
 // written text reads back as the pair rounded to seven significant digits. So a pair whose values
 // have at most seven significant digits comes back exactly, except that a denominator of 1 or -1

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ReadNumber over any bytes: the result is a number (finite or infinite, never NaN); blanks, tabs
 // and line feeds change nothing; reading stops at a slash, as the fraction rule relies on; and
 // text made only of digits, points, signs and E reads as the C library's strtod reads it.

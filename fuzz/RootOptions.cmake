@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The libFuzzer build, clang only: configure with -DZELMORA_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++.
 # Every library is compiled with coverage instrumentation and the address and undefined-behaviour
 # sanitizers; the targets in fuzz/ link those libraries with libFuzzer's own main. The other

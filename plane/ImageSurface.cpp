@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "plane/ImageSurface.h"
 
 #include "plane/SegmentClip.h"

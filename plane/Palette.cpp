@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "plane/Palette.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "plane/SegmentClip.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The commands as a pupil uses them: typing into the boxes, Enter, the buttons and the slots.
 #include "WindowFixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Copying the picture for worksheets, from the plane's menu or the keyboard.
 #include "WindowFixture.h"
 

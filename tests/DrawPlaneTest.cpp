@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "plane/DrawPlane.h"
 #include "RecordingSurface.h"
 

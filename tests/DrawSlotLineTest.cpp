@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "slots/DrawSlotLine.h"
 #include "RecordingSurface.h"
 #include "plane/DrawPlane.h"

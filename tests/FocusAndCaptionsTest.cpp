@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Keyboard focus and captions on any desktop: the tab ring, the focus ring's contrast, the
 // picture's place in the ring and its menu keys, and captions that keep inside their controls at
 // any logical DPI.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "entry/FullWidth.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Odd, broken and oversized entry texts, typed or pasted into the window and drawn: each gives the
 // value the text rules define, or the message of a refused line with the slot as it was.
 #include "HostileTexts.h"

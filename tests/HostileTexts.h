@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Odd, broken and oversized entry texts, as pupils type, paste or mistype them, with what the
 // window makes of each: the value the text rules give, or the message of a refused line.
 #pragma once

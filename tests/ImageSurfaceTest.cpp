@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The image-backed surface: crisp grid lines, text placement, clipping and scaled displays.
 #include "plane/ImageSurface.h"
 #include "plane/DrawPlane.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "entry/LineEntry.h"
 #include "slots/SlotTable.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every control of the panel where it belongs, with its caption, font, colours and tab order.
 #include "WindowFixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The whole window under a long seeded stream of clicks, typing and keys: whatever the order,
 // the window state stays sound after every event. ZELMORA_RANDOM_SEED replays another run and
 // ZELMORA_RANDOM_EVENTS sets its length.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window as it first appears: caption, frame, state, and the plane drawn before it is shown.
 #include "WindowFixture.h"
 

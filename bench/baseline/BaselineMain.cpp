@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The start-up baseline: a plain Qt Widgets window of the same fixed 935 x 650 client size and the
 // same kinds and number of controls as the program's window, in the same style and typeface, but
 // with nothing drawn on its 600 x 600 picture beyond a fill. bench/startup.sh times both.
