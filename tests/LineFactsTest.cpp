@@ -1,0 +1,120 @@
+#include "board/ExactLine.h"
+#include "slots/SlotTable.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+using namespace zelmora;
+
+namespace {
+
+// A rational from "n/d" text, as the expectations write it.
+mpq_class q(const char* text)
+{
+    mpq_class value(text);
+    value.canonicalize();
+    return value;
+}
+
+ExactLine line(const EntryTexts& texts)
+{
+    const auto read = readExactLine(texts);
+    if (!read) {
+        ADD_FAILURE() << "no line from " << texts[0] << " | " << texts[1] << " | " << texts[2] << " | " << texts[3];
+        return {};
+    }
+    return *read;
+}
+
+std::optional<std::string> asText(const std::optional<mpq_class>& value)
+{
+    return value ? std::optional(fractionText(*value)) : std::nullopt;
+}
+
+TEST(ExactNumber, ShownTextsReadExactly)
+{
+    const std::string tenTo400 = "1" + std::string(400, '0');
+    const struct {
+        const char* name;
+        const char* text;
+        std::optional<std::string> expected;
+    } rows[] = {{"integer", " 3", "3"}, {"negative", "-2", "-2"}, {"leading point", " .5", "1/2"},
+        {"negative leading point", "-.25", "-1/4"}, {"a tenth is a tenth", " .1", "1/10"},
+        {"seven digits", " .3333333", "3333333/10000000"}, {"negative exponent", "-1.5E-05", "-3/200000"},
+        {"exponent past the point", " 1.234568E+07", "12345680"},
+        {"large exponent", " 1E+30", "1" + std::string(30, '0')}, {"exponent at the limit", "1E+400", tenTo400},
+        {"lower-case e", "2e-1", "1/5"}, {"trailing point", "5.", "5"}, {"plus sign", "+7", "7"},
+        {"negative zero", "-0", "0"}, {"exponent past the limit", "1E+401", std::nullopt},
+        {"negative exponent past the limit", "1E-401", std::nullopt},
+        {"exponent past long", "1E99999999999999999999", std::nullopt}, {"Inf", " Inf", std::nullopt},
+        {"negative Inf", "-Inf", std::nullopt}, {"NaN", " NaN", std::nullopt}, {"empty", "", std::nullopt},
+        {"blanks", "  ", std::nullopt}, {"point alone", ".", std::nullopt}, {"sign alone", "-", std::nullopt},
+        {"two points", "1.2.3", std::nullopt}, {"blank inside", "1 2", std::nullopt}, {"E alone", "1E", std::nullopt},
+        {"two exponent signs", "1E--5", std::nullopt}, {"fraction", "1/2", std::nullopt}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(asText(exactNumber(row.text)), row.expected);
+    }
+}
+
+TEST(ExactNumber, CoefficientTexts)
+{
+    const struct {
+        const char* name;
+        const char* text;
+        std::optional<std::string> expected;
+    } rows[] = {{"as the box shows it", "-2/ 3", "-2/3"}, {"reduced", " 4/ 6", "2/3"}, {"whole", " 4/ 2", "2"},
+        {"negative denominator", " 2/-3", "-2/3"}, {"decimal parts", " 1.5/ 2", "3/4"}, {"no slash", "-.25", "-1/4"},
+        {"zero denominator", " 1/ 0", std::nullopt}, {"second slash", "1/2/3", std::nullopt},
+        {"empty denominator", "2/", std::nullopt}, {"infinite numerator", " Inf/ 2", std::nullopt}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(asText(exactCoefficient(row.text)), row.expected);
+    }
+}
+
+TEST(ExactNumber, FractionAndSpokenTexts)
+{
+    const struct {
+        mpq_class value;
+        const char* ascii;
+        const char* typographic;
+        const char* spoken;
+    } rows[] = {{q("-4/3"), "-4/3", "−4/3", "−3分の4"}, {q("5/2"), "5/2", "5/2", "2分の5"}, {q("3"), "3", "3", "3"},
+        {q("-1"), "-1", "−1", "−1"}, {q("0"), "0", "0", "0"}, {mpq_class(4, 6), "2/3", "2/3", "3分の2"},
+        {mpq_class(2, -4), "-1/2", "−1/2", "−2分の1"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.ascii);
+        EXPECT_EQ(fractionText(row.value), row.ascii);
+        EXPECT_EQ(fractionText(row.value, Minus::Typographic), row.typographic);
+        EXPECT_EQ(spokenFraction(row.value), row.spoken);
+    }
+}
+
+TEST(ExactLine, ReadsTheShownTexts)
+{
+    const ExactLine reversed = line({" .5", "-1.5E-05", " 3", "-.25"});
+    EXPECT_EQ(reversed.a, q("1/2"));
+    EXPECT_EQ(reversed.b, q("-3/200000"));
+    EXPECT_EQ(reversed.low(), q("-1/4"));
+    EXPECT_EQ(reversed.high(), q("3"));
+    EXPECT_EQ(reversed.aText, " .5");
+    EXPECT_FALSE(readExactLine({" 1", " 0", "-Inf", " 1"}));
+    EXPECT_FALSE(readExactLine({" 1/ 0", " 0", " 0", " 1"}));
+}
+
+TEST(ExactLine, SlotValuesComeBackAsTheBoxesShowThem)
+{
+    SlotTable table;
+    storeLine(table, 2, {{0.1f, 1.0f}, {-2.0f, 3.0f}, -3.0f, 3.0f});
+    const auto stored = exactLineOf(table, 2);
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->a, q("1/10"));
+    EXPECT_EQ(stored->b, q("-2/3"));
+    EXPECT_FALSE(exactLineOf(table, 3));
+}
+
+} // namespace
