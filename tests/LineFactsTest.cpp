@@ -1,4 +1,4 @@
-#include "board/ExactLine.h"
+#include "board/Equation.h"
 #include "slots/SlotTable.h"
 
 #include <gtest/gtest.h>
@@ -115,6 +115,58 @@ TEST(ExactLine, SlotValuesComeBackAsTheBoxesShowThem)
     EXPECT_EQ(stored->a, q("1/10"));
     EXPECT_EQ(stored->b, q("-2/3"));
     EXPECT_FALSE(exactLineOf(table, 3));
+}
+
+TEST(Equation, TextbookForms)
+{
+    const struct {
+        const char* name;
+        const char* a;
+        const char* b;
+        const char* plain;
+        const char* spoken;
+    } rows[] = {{"fraction", "-2/ 3", " 1", "y = -2/3χ + 1", "y＝−3分の2χ＋1"},
+        {"negative b", " 2", "-2", "y = 2χ - 2", "y＝2χ−2"}, {"a = 1, b = 0", " 1", " 0", "y = χ", "y＝χ"},
+        {"a = -1", "-1", " 2/ 3", "y = -χ + 2/3", "y＝−χ＋3分の2"}, {"a = 0", " 0", " 4", "y = 4", "y＝4"},
+        {"a = 0, negative b", " 0", "-1/ 2", "y = -1/2", "y＝−2分の1"}, {"both 0", " 0", " 0", "y = 0", "y＝0"},
+        {"decimal", " .5", "-3", "y = 0.5χ - 3", "y＝0.5χ−3"},
+        {"negative decimal", "-.25", " 1.5", "y = -0.25χ + 1.5", "y＝−0.25χ＋1.5"},
+        {"fractions reduced", " 4/ 6", "-4/ 2", "y = 2/3χ - 2", "y＝3分の2χ−2"},
+        {"fraction equal to 1", " 3/ 3", " 0", "y = χ", "y＝χ"},
+        {"fraction equal to -1", "-2/ 2", " 0", "y = -χ", "y＝−χ"},
+        {"decimal fraction", " 1.5/ 2", " 0", "y = 3/4χ", "y＝4分の3χ"},
+        {"exponent forms", " 1E+30", "-1.5E-05", "y = 1E+30χ - 1.5E-05", "y＝1E+30χ−1.5E-05"},
+        {"negative zero b", " 2", "-0", "y = 2χ", "y＝2χ"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const ExactLine shown = line({row.a, row.b, "-3", " 3"});
+        EXPECT_EQ(equationOf(shown).plain, row.plain);
+        EXPECT_EQ(spokenEquation(shown), row.spoken);
+    }
+}
+
+TEST(Equation, PartsStackTheFractions)
+{
+    using Parts = std::vector<EquationPart>;
+    const struct {
+        const char* name;
+        ExactLine line;
+        Minus minus;
+        Parts parts;
+        const char* plain;
+    } rows[] = {{"fraction a", line({"-2/ 3", " 1", "-3", " 3"}), Minus::Ascii,
+                    Parts{"y = -", StackedFraction{"2", "3"}, "χ + 1"}, "y = -2/3χ + 1"},
+        {"typographic minus", line({"-2/ 3", "-1/ 3", "-3", " 3"}), Minus::Typographic,
+            Parts{"y = −", StackedFraction{"2", "3"}, "χ − ", StackedFraction{"1", "3"}}, "y = −2/3χ − 1/3"},
+        {"decimals stay text", line({" .5", " 0", "-3", " 3"}), Minus::Ascii, Parts{"y = 0.5χ"}, "y = 0.5χ"},
+        {"texts that do not stand for the values", ExactLine{q("1/2"), q("-2"), q("0"), q("1"), " 3", ""}, Minus::Ascii,
+            Parts{"y = ", StackedFraction{"1", "2"}, "χ - 2"}, "y = 1/2χ - 2"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Equation equation = equationOf(row.line, row.minus);
+        EXPECT_EQ(equation.parts, row.parts);
+        EXPECT_EQ(equation.plain, row.plain);
+    }
 }
 
 } // namespace
