@@ -1,3 +1,4 @@
+#include "board/LineFacts.h"
 #include "board/Equation.h"
 #include "slots/SlotTable.h"
 
@@ -167,6 +168,125 @@ TEST(Equation, PartsStackTheFractions)
         EXPECT_EQ(equation.parts, row.parts);
         EXPECT_EQ(equation.plain, row.plain);
     }
+}
+
+TEST(LineFacts, Intersections)
+{
+    const struct {
+        const char* name;
+        EntryTexts first;
+        EntryTexts second;
+        IntersectionKind kind;
+        std::optional<ExactPoint> point;
+    } rows[] = {{"fractional point", {"-2/ 3", " 1", "-3", " 3"}, {" 2", "-2", "-3", " 3"}, IntersectionKind::Point,
+                    ExactPoint{q("9/8"), q("1/4")}},
+        {"whole point", {" 1", " 0", "-3", " 3"}, {"-1", " 2", "-3", " 3"}, IntersectionKind::Point,
+            ExactPoint{q("1"), q("1")}},
+        {"decimals", {" .1", " 0", " 0", " 5"}, {" 0", " .3", " 0", " 5"}, IntersectionKind::Point,
+            ExactPoint{q("3"), q("3/10")}},
+        {"touching at the ends", {" 1", " 0", "-3", " 1"}, {"-1", " 2", " 1", " 3"}, IntersectionKind::Point,
+            ExactPoint{q("1"), q("1")}},
+        {"domain stored high to low", {" 1", " 0", " 3", " 1"}, {"-1", " 2", " 3", " 1"}, IntersectionKind::Point,
+            ExactPoint{q("1"), q("1")}},
+        {"outside one domain", {" 1", " 0", "-3", " .5"}, {"-1", " 2", "-3", " 3"}, IntersectionKind::OutsideDomain,
+            ExactPoint{q("1"), q("1")}},
+        {"parallel", {" .5", " 1", "-3", " 3"}, {" 1/ 2", "-1", "-3", " 3"}, IntersectionKind::Parallel, std::nullopt},
+        {"coincident", {" 2/ 4", " 1", "-3", " 3"}, {" .5", " 1", " 5", " 9"}, IntersectionKind::Coincident,
+            std::nullopt}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Intersection result = intersection(line(row.first), line(row.second));
+        EXPECT_EQ(result.kind, row.kind);
+        EXPECT_EQ(result.point, row.point);
+    }
+}
+
+TEST(LineFacts, RangeOfY)
+{
+    const struct {
+        const char* name;
+        EntryTexts texts;
+        ExactInterval range;
+        const char* domain;
+        const char* rangeText;
+    } rows[] = {{"a < 0 swaps the ends", {"-2/ 3", " 1", "-3", " 3"}, {q("-1"), q("3")}, "−3 ≦ χ ≦ 3", "−1 ≦ y ≦ 3"},
+        {"domain stored high to low", {" 2", "-2", " 3", "-3"}, {q("-8"), q("4")}, "−3 ≦ χ ≦ 3", "−8 ≦ y ≦ 4"},
+        {"a = 0", {" 0", " 2", "-1", " 1"}, {q("2"), q("2")}, "−1 ≦ χ ≦ 1", "2 ≦ y ≦ 2"},
+        {"fractional ends", {"-.5", " 0", "-.5", " 1.5"}, {q("-3/4"), q("1/4")}, "−1/2 ≦ χ ≦ 3/2", "−3/4 ≦ y ≦ 1/4"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const ExactLine shown = line(row.texts);
+        EXPECT_EQ(yRange(shown), row.range);
+        EXPECT_EQ(domainText(shown), row.domain);
+        EXPECT_EQ(rangeText(shown), row.rangeText);
+    }
+}
+
+TEST(LineFacts, TableColumns)
+{
+    using Texts = std::vector<std::string>;
+    const struct {
+        const char* name;
+        const char* from;
+        const char* to;
+        Texts columns;
+    } rows[] = {{"narrow", "-2.5", " 2.5", {"-2", "-1", "0", "1", "2"}},
+        {"thirteen integers", "-6", " 6", {"-6", "-5", "-4", "-3", "-2", "-1", "0", "1", "2", "3", "4", "5", "6"}},
+        {"fourteen integers, a half rounds up", " 0", " 13",
+            {"0", "1", "2", "3", "4", "5", "7", "8", "9", "10", "11", "12", "13"}},
+        {"wide", "-100", " 100", {"-100", "-83", "-67", "-50", "-33", "-17", "0", "17", "33", "50", "67", "83", "100"}},
+        {"wide, fractional ends", "-.5", " 30.5",
+            {"0", "3", "5", "8", "10", "13", "15", "18", "20", "23", "25", "28", "30"}},
+        {"no integer", " .25", " .75", {"1/4", "3/4"}},
+        {"no integer, stored high to low", " .75", " .25", {"1/4", "3/4"}}, {"one point", " 1.5", " 1.5", {"3/2"}},
+        {"one integer", " 2", " 2", {"2"}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto table = tableOfValues(line({"-1/ 2", " 1", row.from, row.to}));
+        Texts columns;
+        for (const ExactPoint& column : table) {
+            columns.push_back(fractionText(column.x));
+            EXPECT_EQ(column.y, mpq_class(column.x * q("-1/2") + 1));
+        }
+        EXPECT_EQ(columns, row.columns);
+    }
+}
+
+TEST(LineFacts, HugeDomainKeepsThirteenColumns)
+{
+    const mpq_class tenTo30 = q("1000000000000000000000000000000");
+    const auto table = tableOfValues(line({" 1", " 0", "-1E+30", " 1E+30"}));
+    ASSERT_EQ(table.size(), 13u);
+    EXPECT_EQ(table.front().x, mpq_class(-tenTo30));
+    EXPECT_EQ(table[6].x, 0);
+    EXPECT_EQ(table.back().x, tenTo30);
+}
+
+TEST(LineFacts, TracingStops)
+{
+    const struct {
+        const char* name;
+        const char* a;
+        const char* x;
+        TraceMove move;
+        const char* expected;
+    } rows[] = {{"thirds, right from 0", "-2/ 3", "0", TraceMove::Right, "1/3"},
+        {"thirds, left from 0", "-2/ 3", "0", TraceMove::Left, "-1/3"},
+        {"thirds, right between stops", "-2/ 3", "1/2", TraceMove::Right, "2/3"},
+        {"thirds, left between stops", "-2/ 3", "1/2", TraceMove::Left, "1/3"},
+        {"thirds, right to the end", "-2/ 3", "14/5", TraceMove::Right, "29/10"},
+        {"thirds, home", "-2/ 3", "1", TraceMove::Home, "-5/2"}, {"thirds, end", "-2/ 3", "1", TraceMove::End, "29/10"},
+        {"whole, right from a stop", " 2", "1", TraceMove::Right, "2"},
+        {"whole, left between stops", " 2", "1/2", TraceMove::Left, "0"},
+        {"whole, left to the low end", " 2", "-2", TraceMove::Left, "-5/2"},
+        {"a = 0 steps by 1", " 0", "0", TraceMove::Right, "1"}, {"quarters", " 3/ 4", "0", TraceMove::Right, "1/4"},
+        {"sevenths step by 1", " 5/ 7", "0", TraceMove::Right, "1"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(fractionText(traceStop(line({row.a, " 0", " 2.9", "-2.5"}), q(row.x), row.move)), row.expected);
+    }
+    EXPECT_EQ(traceStep(line({"-2/ 3", " 0", " 0", " 1"})), q("1/3"));
+    EXPECT_EQ(traceStep(line({" 5/ 7", " 0", " 0", " 1"})), q("1"));
 }
 
 } // namespace
