@@ -1,5 +1,6 @@
 #include "board/LineFacts.h"
 #include "board/Equation.h"
+#include "board/SlopeStep.h"
 #include "slots/SlotTable.h"
 
 #include <gtest/gtest.h>
@@ -287,6 +288,39 @@ TEST(LineFacts, TracingStops)
     }
     EXPECT_EQ(traceStep(line({"-2/ 3", " 0", " 0", " 1"})), q("1/3"));
     EXPECT_EQ(traceStep(line({" 5/ 7", " 0", " 0", " 1"})), q("1"));
+}
+
+TEST(SlopeStep, StartAndSize)
+{
+    const PlaneWindow window{q("-300/22"), q("300/22"), q("-300/22"), q("300/22")};
+    const struct {
+        const char* name;
+        EntryTexts texts;
+        std::optional<ExactPoint> start;
+        int rise;
+        int run;
+    } rows[] = {{"from the intercept", {"-2/ 3", " 1", "-3", " 3"}, ExactPoint{q("0"), q("1")}, -2, 3},
+        {"run of 12", {" 1/ 12", " 0", "-100", " 100"}, ExactPoint{q("0"), q("0")}, 1, 12},
+        {"intercept not whole", {" 2/ 3", " 1/ 3", "-3", " 3"}, ExactPoint{q("-2"), q("-1")}, 2, 3},
+        {"no room after the intercept", {" 1/ 2", " 1", "-3", " 1"}, ExactPoint{q("-2"), q("0")}, 1, 2},
+        {"centred on the window", {" 1/ 2", " 1/ 2", "-100", " 100"}, ExactPoint{q("-1"), q("0")}, 1, 2},
+        {"tie takes the smaller χ", {" 1", " 0", " 1", " 5"}, ExactPoint{q("2"), q("2")}, 1, 1},
+        {"clipped at the window's bottom", {" 3", " 20", "-100", " 100"}, ExactPoint{q("-7"), q("-1")}, 3, 1},
+        {"a = 0", {" 0", " 1", "-3", " 3"}, std::nullopt, 0, 0},
+        {"run beyond 12", {" 1/ 13", " 0", "-100", " 100"}, std::nullopt, 0, 0},
+        {"does not fit", {" 1/ 2", " 0", "-1", " 1"}, std::nullopt, 0, 0},
+        {"no lattice point", {" 1/ 2", " 1/ 3", "-10", " 10"}, std::nullopt, 0, 0},
+        {"off the window", {" 1", " 0", " 20", " 30"}, std::nullopt, 0, 0}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto step = slopeStep(line(row.texts), window);
+        ASSERT_EQ(step.has_value(), row.start.has_value());
+        if (!step)
+            continue;
+        EXPECT_EQ(step->start, *row.start);
+        EXPECT_EQ(step->rise, row.rise);
+        EXPECT_EQ(step->run, row.run);
+    }
 }
 
 } // namespace
