@@ -1,0 +1,107 @@
+#include "board/Equation.h"
+
+#include <string_view>
+#include <utility>
+
+namespace zelmora {
+namespace {
+
+// How the equation writes "y =", a leading minus and the sign between the χ term and b.
+struct Signs {
+    std::string equals;
+    std::string leadingMinus;
+    std::string plus;
+    std::string minus;
+};
+
+// The decimal a box shows, without its sign and blanks, and with a zero before a leading point.
+std::string shownDecimal(std::string_view typed)
+{
+    const std::size_t first = typed.find_first_not_of(" +-");
+    const std::string_view shown = typed.substr(first, typed.find_last_not_of(' ') - first + 1);
+    std::string text(shown.front() == '.' ? "0" : "");
+    text += shown;
+    const std::size_t point = text.find('.');
+    if (point != std::string::npos && (point + 1 == text.size() || text[point + 1] < '0' || text[point + 1] > '9'))
+        text.erase(point, 1);
+    return text;
+}
+
+// The size of a coefficient as the pupil typed it: the box's decimal, or the reduced fraction when
+// it was typed with a slash. A text that does not stand for the value (a line built in code) falls
+// back to the fraction, so the equation never disagrees with the line.
+EquationPart shownSize(std::string_view typed, const mpq_class& value)
+{
+    if (typed.find('/') == std::string_view::npos) {
+        const auto read = exactNumber(typed);
+        if (read && *read == value)
+            return shownDecimal(typed);
+    }
+    mpq_class size = abs(value);
+    size.canonicalize();
+    if (size.get_den() == 1)
+        return size.get_num().get_str();
+    return StackedFraction{size.get_num().get_str(), size.get_den().get_str()};
+}
+
+std::vector<EquationPart> partsOf(const ExactLine& line, const Signs& signs)
+{
+    std::vector<EquationPart> parts;
+    const auto add = [&parts](EquationPart part) {
+        const auto* text = std::get_if<std::string>(&part);
+        if (text && !parts.empty() && std::holds_alternative<std::string>(parts.back()))
+            std::get<std::string>(parts.back()) += *text;
+        else
+            parts.push_back(std::move(part));
+    };
+
+    add(signs.equals);
+    if (sgn(line.a) != 0) {
+        if (sgn(line.a) < 0)
+            add(signs.leadingMinus);
+        if (abs(line.a) != 1)
+            add(shownSize(line.aText, line.a));
+        add(std::string("χ"));
+        if (sgn(line.b) == 0)
+            return parts;
+        add(sgn(line.b) < 0 ? signs.minus : signs.plus);
+    } else if (sgn(line.b) < 0) {
+        add(signs.leadingMinus);
+    }
+    add(shownSize(line.bText, line.b));
+    return parts;
+}
+
+template <typename WriteFraction>
+std::string joined(const std::vector<EquationPart>& parts, WriteFraction writeFraction)
+{
+    std::string text;
+    for (const EquationPart& part : parts) {
+        if (const auto* fraction = std::get_if<StackedFraction>(&part))
+            text += writeFraction(*fraction);
+        else
+            text += std::get<std::string>(part);
+    }
+    return text;
+}
+
+} // namespace
+
+Equation equationOf(const ExactLine& line, Minus minus)
+{
+    const std::string sign(minusSign(minus));
+    Equation equation;
+    equation.parts = partsOf(line, {"y = ", sign, " + ", " " + sign + " "});
+    equation.plain = joined(equation.parts,
+        [](const StackedFraction& fraction) { return fraction.numerator + "/" + fraction.denominator; });
+    return equation;
+}
+
+std::string spokenEquation(const ExactLine& line)
+{
+    const std::string sign(minusSign(Minus::Typographic));
+    return joined(partsOf(line, {"y＝", sign, "＋", sign}),
+        [](const StackedFraction& fraction) { return fraction.denominator + "分の" + fraction.numerator; });
+}
+
+} // namespace zelmora

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "board/ExactLine.h"
+
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace zelmora {
+
+// A line's equation in textbook form, y = aχ + b, as the pieces a renderer draws (text runs and
+// fractions stacked numerator over denominator) and as plain UTF-8 text for copying.
+
+// A fraction drawn stacked; both parts are digits alone, the sign stands in the text before it.
+struct StackedFraction {
+    std::string numerator;
+    std::string denominator;
+
+    friend bool operator==(const StackedFraction&, const StackedFraction&) = default;
+};
+
+// A run of text, or a stacked fraction. Neighbouring runs are always joined into one.
+using EquationPart = std::variant<std::string, StackedFraction>;
+
+struct Equation {
+    std::vector<EquationPart> parts;
+    // The same, fractions written "n/d": "y = -2/3χ + 1".
+    std::string plain;
+};
+
+// No "1χ", no "+ -", no "+ 0"; a = 0 leaves "y = b". A coefficient typed with a slash is shown as
+// its reduced fraction, one typed without as the decimal its box shows, with a zero before a
+// leading point (" .5" gives "0.5").
+Equation equationOf(const ExactLine& line, Minus minus = Minus::Ascii);
+
+// The equation as a screen reader says it in Japanese, with full-width "＝" and "＋" and fractions
+// read denominator first: "y＝−3分の2χ＋1".
+std::string spokenEquation(const ExactLine& line);
+
+} // namespace zelmora

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "board/ExactNumber.h"
+#include "entry/LineEntry.h"
+
+#include <optional>
+#include <string>
+
+namespace zelmora {
+
+// A drawn line y = aχ + b over the domain between from and to, in plane units, read exactly from
+// the texts its slot shows in the entry boxes. from and to stay as stored: from may exceed to.
+struct ExactLine {
+    mpq_class a;
+    mpq_class b;
+    mpq_class from;
+    mpq_class to;
+    // The a and b texts as the boxes show them, which decide how the equation writes a and b.
+    std::string aText;
+    std::string bText;
+
+    const mpq_class& low() const { return from <= to ? from : to; }
+    const mpq_class& high() const { return from <= to ? to : from; }
+};
+
+// A point of the plane, in plane units.
+struct ExactPoint {
+    mpq_class x;
+    mpq_class y;
+
+    friend bool operator==(const ExactPoint&, const ExactPoint&) = default;
+};
+
+// The line the four box texts (a, b, from, to) stand for; none when any of them has no value.
+std::optional<ExactLine> readExactLine(const EntryTexts& texts);
+
+// The line a slot holds, read from the texts the boxes show for it; none for an empty slot.
+std::optional<ExactLine> exactLineOf(const SlotTable& table, int slot);
+
+// y at χ = x, on the unbounded line.
+mpq_class yAt(const ExactLine& line, const mpq_class& x);
+
+} // namespace zelmora

@@ -1,0 +1,68 @@
+#include "board/SlopeStep.h"
+
+#include "board/LineFacts.h"
+
+#include <algorithm>
+
+namespace zelmora {
+namespace {
+
+// The χ interval over which the segment lies inside the window; none when it lies outside.
+std::optional<ExactInterval> visibleRange(const ExactLine& line, const mpq_class& a, const PlaneWindow& window)
+{
+    mpq_class atYMin = (window.yMin - line.b) / a;
+    mpq_class atYMax = (window.yMax - line.b) / a;
+    if (sgn(a) < 0)
+        std::swap(atYMin, atYMax);
+    const mpq_class low = std::max({line.low(), window.xMin, atYMin});
+    const mpq_class high = std::min({line.high(), window.xMax, atYMax});
+    if (low > high)
+        return std::nullopt;
+    return ExactInterval{low, high};
+}
+
+} // namespace
+
+std::optional<SlopeStep> slopeStep(const ExactLine& line, const PlaneWindow& window)
+{
+    mpq_class a = line.a;
+    a.canonicalize();
+    if (sgn(a) == 0 || a.get_den() > MaxSlopeRun)
+        return std::nullopt;
+    const auto visible = visibleRange(line, a, window);
+    if (!visible)
+        return std::nullopt;
+    const mpz_class& run = a.get_den();
+    const auto fits = [&](const mpq_class& x) { return visible->low <= x && x + run <= visible->high; };
+
+    mpq_class b = line.b;
+    b.canonicalize();
+    if (b.get_den() == 1 && fits(0))
+        return SlopeStep{{0, b}, a.get_num(), run};
+
+    // The lattice points of the line repeat every run in χ, so the first run of integers holds the
+    // first of them or shows there are none.
+    std::optional<mpz_class> offset;
+    for (mpz_class x = 0; x < run && !offset; ++x) {
+        if (yAt(line, x).get_den() == 1)
+            offset = x;
+    }
+    if (!offset)
+        return std::nullopt;
+
+    // Starts are χ0 = offset + k run; the one centred best is the k nearest ideal, within the fitting ks.
+    const mpz_class kMin = ceilOf((visible->low - *offset) / run);
+    const mpz_class kMax = floorOf((visible->high - run - *offset) / run);
+    if (kMin > kMax)
+        return std::nullopt;
+    const mpq_class middle = (visible->low + visible->high) / 2;
+    const mpq_class ideal = (middle - mpq_class(run) / 2 - *offset) / run;
+    mpz_class k = std::clamp(floorOf(ideal), kMin, kMax);
+    const mpz_class above = std::clamp(mpz_class(k + 1), kMin, kMax);
+    if (abs(above - ideal) < abs(k - ideal))
+        k = above;
+    const mpq_class start = *offset + k * run;
+    return SlopeStep{{start, yAt(line, start)}, a.get_num(), run};
+}
+
+} // namespace zelmora

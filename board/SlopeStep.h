@@ -1,0 +1,36 @@
+#pragma once
+
+#include "board/ExactLine.h"
+
+#include <optional>
+
+namespace zelmora {
+
+// The slope triangle textbooks draw on a line: from a lattice point, run to the right, then rise
+// (down for a negative rise) back onto the line. Plane units throughout.
+
+// The part of the plane on screen: xMin ≤ χ ≤ xMax, yMin ≤ y ≤ yMax.
+struct PlaneWindow {
+    mpq_class xMin;
+    mpq_class xMax;
+    mpq_class yMin;
+    mpq_class yMax;
+};
+
+// a = rise / run in lowest terms, starting at a point with integer χ and y.
+struct SlopeStep {
+    ExactPoint start;
+    mpz_class rise;
+    mpz_class run;
+};
+
+// The longest run a triangle is drawn with.
+inline constexpr int MaxSlopeRun = 12;
+
+// None for a = 0, a run beyond 12, or when no triangle fits on the visible part of the segment.
+// The triangle starts at the intercept (0, b) when that is a lattice point and the triangle fits
+// there; otherwise at the lattice point whose triangle is centred best on the visible part (the
+// smaller χ on a tie).
+std::optional<SlopeStep> slopeStep(const ExactLine& line, const PlaneWindow& window);
+
+} // namespace zelmora
