@@ -183,16 +183,21 @@ std::optional<LessonFault> readSlots(const QJsonObject& root, Lesson& lesson)
 }
 
 // A string as a JSON string literal, quotes included. Qt's writer does the escaping, so quotes,
-// backslashes and control characters come out as any JSON reader expects.
+// backslashes and control characters come out as any JSON reader expects. U+FEFF is written as an
+// escape as well: Qt's reader drops it from the start of a string written without escapes, taking
+// it for a byte-order mark, and the text would not read back as it was.
 QByteArray quoted(const QString& text)
 {
     const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
-    return array.sliced(1, array.size() - 2);
+    return array.sliced(1, array.size() - 2).replace("\xEF\xBB\xBF", "\\ufeff");
 }
 
+// Keeps a leading U+FEFF, which QString::fromStdString would drop as a byte-order mark.
 QByteArray quoted(const std::string& text)
 {
-    return quoted(QString::fromStdString(text));
+    QStringDecoder utf8(
+        QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return quoted(utf8.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size()))));
 }
 
 const char* flag(bool on)

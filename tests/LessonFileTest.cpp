@@ -133,7 +133,8 @@ TEST(LessonText, ReadsBackWhatItWrites)
         {"empty texts", withTexts(7, {"", "", "", ""})},
         {"quotes and backslashes", withTexts(0, {"\"", "\\", "a\"b\\c/d", "\\u0041"})},
         {"control characters", withTexts(1, {"\t\n\r", std::string("1\0/2", 4), "\x01\x1f\x7f", "\u2028"})},
-        {"outside the basic plane", withTexts(2, {"😀", "𝑥", "", ""})}};
+        {"outside the basic plane", withTexts(2, {"😀", "𝑥", "", ""})},
+        {"text opening with U+FEFF", withTexts(5, {"\uFEFF1", "\uFEFF", "", ""})}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const QByteArray written = writeLesson(row.lesson);
