@@ -44,7 +44,7 @@ enum class LessonFaultCode {
 };
 
 // A fault with what it concerns: the slot number (1 to 8, or 0 when none or unknown), the key
-// name (empty when none), and for file faults the error Qt reported.
+// name (empty when none), and for Unreadable and Unwritable the file error behind it.
 struct LessonFault {
     LessonFaultCode Code = LessonFaultCode::Empty;
     int Slot = 0;
