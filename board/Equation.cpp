@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "board/Equation.h"
 
 #include <string_view>

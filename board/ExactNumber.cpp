@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "board/ExactNumber.h"
 
 #include <charconv>

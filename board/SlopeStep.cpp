@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "board/SlopeStep.h"
 
 #include "board/LineFacts.h"

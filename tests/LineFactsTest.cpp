@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "board/LineFacts.h"
 #include "board/Equation.h"
 #include "board/SlopeStep.h"

@@ -1,0 +1,343 @@
+// SPDX-License-Identifier: MIT
+#include "lesson/LessonFile.h"
+
+#include <QByteArrayList>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QJsonValue>
+#include <QLatin1StringView>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cmath>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zelmora {
+
+namespace {
+
+constexpr QLatin1StringView FormatName("zelmora-lesson");
+constexpr int Version = 1;
+
+// The size names in the order of Lesson::Size.
+constexpr std::array<const char*, 3> SizeNames = {"小", "中", "大"};
+
+// The keys of a slot entry, in the order of EntryBox.
+constexpr std::array<const char*, EntryBoxCount> BoxKeys = {"a", "b", "from", "to"};
+
+struct ShowKey {
+    const char* Name;
+    bool ShowOptions::*Member;
+};
+constexpr std::array<ShowKey, 5> ShowKeys = {{{"numbers", &ShowOptions::Numbers},
+    {"equations", &ShowOptions::Equations}, {"intersections", &ShowOptions::Intersections},
+    {"endpoints", &ShowOptions::Endpoints}, {"slope", &ShowOptions::Slope}}};
+
+LessonFault fault(LessonFaultCode code, const char* key = "", int slot = 0)
+{
+    return LessonFault{code, slot, key, QFileDevice::NoError};
+}
+
+LessonFault fileFault(LessonFaultCode code, QFileDevice::FileError error)
+{
+    return LessonFault{code, 0, {}, error};
+}
+
+QJsonValue member(const QJsonObject& object, const char* key)
+{
+    return object.value(QLatin1StringView(key));
+}
+
+// JSON has only one kind of number: a whole number is one without a fractional part, so 2.0
+// counts as 2 (the JSON reader refuses numbers beyond the double range, so all are finite).
+bool isWholeNumber(const QJsonValue& value)
+{
+    if (!value.isDouble())
+        return false;
+    const double number = value.toDouble();
+    return std::isfinite(number) && std::trunc(number) == number;
+}
+
+// A slot number, 1 to 8, from a value that is present.
+std::variant<int, LessonFault> readSlotNumber(const QJsonValue& value, const char* key)
+{
+    if (!isWholeNumber(value))
+        return fault(LessonFaultCode::WrongType, key);
+    const double number = value.toDouble();
+    if (number < 1 || number > SlotTable::UserSlots)
+        return fault(LessonFaultCode::SlotOutOfRange, key);
+    return static_cast<int>(number);
+}
+
+std::optional<LessonFault> readVersion(const QJsonObject& root)
+{
+    const QJsonValue value = member(root, "version");
+    if (value.isUndefined())
+        return fault(LessonFaultCode::MissingKey, "version");
+    if (!isWholeNumber(value))
+        return fault(LessonFaultCode::WrongType, "version");
+    if (value.toDouble() < 1)
+        return fault(LessonFaultCode::BadVersion, "version");
+    if (value.toDouble() > Version)
+        return fault(LessonFaultCode::NewerVersion, "version");
+    return std::nullopt;
+}
+
+std::optional<LessonFault> readSize(const QJsonObject& root, Lesson& lesson)
+{
+    const QJsonValue value = member(root, "size");
+    if (value.isUndefined())
+        return std::nullopt;
+    if (!value.isString())
+        return fault(LessonFaultCode::WrongType, "size");
+    const auto name = std::find_if(SizeNames.begin(), SizeNames.end(),
+        [text = value.toString()](const char* size) { return text == QString::fromUtf8(size); });
+    if (name == SizeNames.end())
+        return fault(LessonFaultCode::BadSize, "size");
+    lesson.Size = static_cast<int>(name - SizeNames.begin());
+    return std::nullopt;
+}
+
+std::optional<LessonFault> readCurrentSlot(const QJsonObject& root, Lesson& lesson)
+{
+    const QJsonValue value = member(root, "currentSlot");
+    if (value.isUndefined())
+        return std::nullopt;
+    const auto number = readSlotNumber(value, "currentSlot");
+    if (const auto* refused = std::get_if<LessonFault>(&number))
+        return *refused;
+    lesson.CurrentSlot = std::get<int>(number) - 1;
+    return std::nullopt;
+}
+
+std::optional<LessonFault> readShow(const QJsonObject& root, Lesson& lesson)
+{
+    const QJsonValue value = member(root, "show");
+    if (value.isUndefined())
+        return std::nullopt;
+    if (!value.isObject())
+        return fault(LessonFaultCode::WrongType, "show");
+    const QJsonObject object = value.toObject();
+    ShowOptions show;
+    for (const ShowKey& key : ShowKeys) {
+        const QJsonValue flag = member(object, key.Name);
+        if (flag.isUndefined())
+            continue;
+        if (!flag.isBool())
+            return fault(LessonFaultCode::WrongType, key.Name);
+        show.*key.Member = flag.toBool();
+    }
+    lesson.Show = show;
+    return std::nullopt;
+}
+
+std::optional<LessonFault> readSlotEntry(const QJsonValue& entry, Lesson& lesson)
+{
+    if (!entry.isObject())
+        return fault(LessonFaultCode::SlotNotObject, "slots");
+    const QJsonObject object = entry.toObject();
+    const QJsonValue slotValue = member(object, "slot");
+    if (slotValue.isUndefined())
+        return fault(LessonFaultCode::MissingKey, "slot");
+    const auto number = readSlotNumber(slotValue, "slot");
+    if (const auto* refused = std::get_if<LessonFault>(&number))
+        return *refused;
+    const int slot = std::get<int>(number);
+    auto& texts = lesson.Slots[static_cast<std::size_t>(slot - 1)];
+    if (texts)
+        return fault(LessonFaultCode::RepeatedSlot, "slot", slot);
+
+    EntryTexts read;
+    for (std::size_t box = 0; box < EntryBoxCount; ++box) {
+        const QJsonValue text = member(object, BoxKeys[box]);
+        if (text.isUndefined())
+            continue;
+        if (!text.isString())
+            return fault(LessonFaultCode::WrongType, BoxKeys[box], slot);
+        read[box] = text.toString().toStdString();
+    }
+    texts = std::move(read);
+    return std::nullopt;
+}
+
+std::optional<LessonFault> readSlots(const QJsonObject& root, Lesson& lesson)
+{
+    const QJsonValue value = member(root, "slots");
+    if (value.isUndefined())
+        return std::nullopt;
+    if (!value.isArray())
+        return fault(LessonFaultCode::WrongType, "slots");
+    for (const QJsonValue& entry : value.toArray()) {
+        if (auto refused = readSlotEntry(entry, lesson))
+            return refused;
+    }
+    return std::nullopt;
+}
+
+// A string as a JSON string literal, quotes included. Qt's writer does the escaping, so quotes,
+// backslashes and control characters come out as any JSON reader expects. U+FEFF is written as an
+// escape as well: Qt's reader drops it from the start of a string written without escapes, taking
+// it for a byte-order mark, and the text would not read back as it was.
+QByteArray quoted(const QString& text)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return array.sliced(1, array.size() - 2).replace("\xEF\xBB\xBF", "\\ufeff");
+}
+
+// Keeps a leading U+FEFF, which QString::fromStdString would drop as a byte-order mark.
+QByteArray quoted(const std::string& text)
+{
+    QStringDecoder utf8(
+        QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return quoted(utf8.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size()))));
+}
+
+const char* flag(bool on)
+{
+    return on ? "true" : "false";
+}
+
+// Closes the file descriptor it owns.
+struct Descriptor {
+    int Number = -1;
+
+    explicit Descriptor(int number)
+        : Number(number)
+    {
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor()
+    {
+        if (Number >= 0)
+            ::close(Number);
+    }
+};
+
+} // namespace
+
+std::variant<Lesson, LessonFault> readLesson(QByteArrayView bytes)
+{
+    if (bytes.isEmpty())
+        return fault(LessonFaultCode::Empty);
+    if (bytes.size() > LessonFileLimit)
+        return fault(LessonFaultCode::TooLarge);
+    // Stateless, so that a sequence cut off at the end counts as an error instead of being kept
+    // back for input that never comes.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    [[maybe_unused]] const QString decoded = utf8.decode(bytes);
+    if (utf8.hasError())
+        return fault(LessonFaultCode::NotUtf8);
+
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes.toByteArray(), &error);
+    if (error.error == QJsonParseError::DeepNesting)
+        return fault(LessonFaultCode::TooDeep);
+    if (error.error != QJsonParseError::NoError)
+        return fault(LessonFaultCode::NotJson);
+    if (!document.isObject())
+        return fault(LessonFaultCode::NotAnObject);
+    const QJsonObject root = document.object();
+
+    const QJsonValue format = member(root, "format");
+    if (!format.isString() || format.toString() != FormatName)
+        return fault(LessonFaultCode::NotALesson, "format");
+    // The version comes before every other key: a newer lesson may use them differently.
+    if (auto refused = readVersion(root))
+        return *refused;
+
+    Lesson lesson;
+    for (auto part : {readSize, readCurrentSlot, readShow, readSlots}) {
+        if (auto refused = part(root, lesson))
+            return *refused;
+    }
+    return lesson;
+}
+
+QByteArray writeLesson(const Lesson& lesson)
+{
+    const int size = std::clamp(lesson.Size, 0, static_cast<int>(SizeNames.size()) - 1);
+    const int currentSlot = std::clamp(lesson.CurrentSlot, 0, SlotTable::UserSlots - 1);
+
+    QByteArray out = "{\n  \"format\": " + quoted(FormatName) + ",\n  \"version\": " + QByteArray::number(Version)
+        + ",\n  \"size\": " + quoted(QString::fromUtf8(SizeNames[static_cast<std::size_t>(size)]))
+        + ",\n  \"currentSlot\": " + QByteArray::number(currentSlot + 1) + ",\n";
+    if (lesson.Show) {
+        out += "  \"show\": {";
+        for (std::size_t i = 0; i < ShowKeys.size(); ++i) {
+            out += (i == 0 ? "\"" : ", \"") + QByteArray(ShowKeys[i].Name) + "\": ";
+            out += flag((*lesson.Show).*ShowKeys[i].Member);
+        }
+        out += "},\n";
+    }
+
+    QByteArrayList entries;
+    for (std::size_t slot = 0; slot < lesson.Slots.size(); ++slot) {
+        if (!lesson.Slots[slot])
+            continue;
+        QByteArray entry = "    {\"slot\": " + QByteArray::number(static_cast<int>(slot) + 1);
+        for (std::size_t box = 0; box < EntryBoxCount; ++box)
+            entry += ", \"" + QByteArray(BoxKeys[box]) + "\": " + quoted((*lesson.Slots[slot])[box]);
+        entries.append(entry + "}");
+    }
+    if (entries.isEmpty())
+        return out + "  \"slots\": []\n}\n";
+    return out + "  \"slots\": [\n" + entries.join(",\n") + "\n  ]\n}\n";
+}
+
+std::variant<Lesson, LessonFault> loadLessonFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return fault(LessonFaultCode::FileMissing);
+    if (!info.isFile())
+        return fault(LessonFaultCode::NotRegularFile);
+
+    // Opened without blocking and checked again, in case a FIFO took the file's place after the
+    // check above; for a regular file the flag changes nothing.
+    const Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.Number < 0) {
+        return fileFault(
+            errno == ENOENT ? LessonFaultCode::FileMissing : LessonFaultCode::Unreadable, QFileDevice::OpenError);
+    }
+    struct stat status { };
+    if (::fstat(file.Number, &status) != 0 || !S_ISREG(status.st_mode))
+        return fault(LessonFaultCode::NotRegularFile);
+    QFile reader;
+    if (!reader.open(file.Number, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+        return fileFault(LessonFaultCode::Unreadable, reader.error());
+    // One byte past the limit, so that a larger file is refused rather than read cut short.
+    const QByteArray bytes = reader.read(LessonFileLimit + 1);
+    if (reader.error() != QFileDevice::NoError)
+        return fileFault(LessonFaultCode::Unreadable, reader.error());
+    return readLesson(bytes);
+}
+
+std::optional<LessonFault> saveLessonFile(const QString& path, const Lesson& lesson)
+{
+    const QByteArray bytes = writeLesson(lesson);
+    QSaveFile file(path);
+    // Unbuffered, and the count checked: Qt 6.4's commit() ignores a failure to flush its buffer
+    // and a write cut short by a full disk, and would replace the old file with a truncated one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fileFault(LessonFaultCode::Unwritable, file.error());
+    if (file.write(bytes) != bytes.size()) {
+        const QFileDevice::FileError error = file.error();
+        file.cancelWriting();
+        return fileFault(LessonFaultCode::Unwritable, error == QFileDevice::NoError ? QFileDevice::WriteError : error);
+    }
+    if (!file.commit())
+        return fileFault(LessonFaultCode::Unwritable, file.error());
+    return std::nullopt;
+}
+
+} // namespace zelmora

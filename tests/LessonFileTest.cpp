@@ -1,0 +1,274 @@
+// SPDX-License-Identifier: MIT
+#include "lesson/LessonFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <future>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zelmora {
+
+void PrintTo(const Lesson& lesson, std::ostream* out)
+{
+    *out << writeLesson(lesson).toStdString();
+}
+
+void PrintTo(const LessonFault& fault, std::ostream* out)
+{
+    *out << "code " << static_cast<int>(fault.Code) << ", slot " << fault.Slot << ", key " << fault.Key
+         << ", file error " << fault.FileError;
+}
+
+namespace {
+
+const QByteArray Example = R"({
+  "format": "zelmora-lesson",
+  "version": 1,
+  "size": "中",
+  "currentSlot": 1,
+  "show": {"numbers": true, "equations": false, "intersections": true, "endpoints": true, "slope": false},
+  "slots": [
+    {"slot": 1, "a": "-2/ 3", "b": " 1", "from": "-3", "to": " 3"},
+    {"slot": 2, "a": " 1/ 2", "b": "-3", "from": "-10", "to": " 10"}
+  ]
+}
+)";
+
+Lesson lesson(std::optional<ShowOptions> show, std::initializer_list<std::pair<int, EntryTexts>> slotTexts = {})
+{
+    Lesson made;
+    made.Show = show;
+    for (const auto& [slot, texts] : slotTexts)
+        made.Slots[static_cast<std::size_t>(slot - 1)] = texts;
+    return made;
+}
+
+const Lesson ExampleLesson = lesson(ShowOptions{true, false, true, true, false},
+    {{1, {"-2/ 3", " 1", "-3", " 3"}}, {2, {" 1/ 2", "-3", "-10", " 10"}}});
+
+// A lesson file with these keys after the format and version.
+QByteArray lessonWith(const QByteArray& keys)
+{
+    return R"({"format": "zelmora-lesson", "version": 1)" + (keys.isEmpty() ? "" : ", " + keys) + "}";
+}
+
+using Result = std::variant<Lesson, LessonFault>;
+
+LessonFault refused(
+    LessonFaultCode code, std::string key = {}, int slot = 0, QFileDevice::FileError fileError = QFileDevice::NoError)
+{
+    return LessonFault{code, slot, std::move(key), fileError};
+}
+
+std::string contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "(unreadable)";
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+TEST(LessonText, WritesOneKeyAndOneSlotALine)
+{
+    EXPECT_EQ(writeLesson(ExampleLesson), Example);
+    Lesson bare;
+    bare.Size = 2;
+    bare.CurrentSlot = 7;
+    EXPECT_TRUE(writeLesson(bare).endsWith("\"size\": \"大\",\n  \"currentSlot\": 8,\n  \"slots\": []\n}\n"));
+}
+
+TEST(LessonText, ReadsBackWhatItWrites)
+{
+    Lesson allSlots = lesson(ShowOptions{true, true, true, true, true});
+    allSlots.Size = 0;
+    allSlots.CurrentSlot = 5;
+    for (std::size_t slot = 0; slot < allSlots.Slots.size(); ++slot)
+        allSlots.Slots[slot] = EntryTexts{std::to_string(slot), "1/" + std::to_string(slot), "", "1E+3"};
+    const struct {
+        const char* name;
+        Lesson lesson;
+    } rows[] = {{"defaults", Lesson{}}, {"example", ExampleLesson}, {"every slot, every mark", allSlots},
+        {"fractions, negatives, exponents", lesson({}, {{4, {"-2/ 3", " 1E+08", "-1.5E-05", "-.25/-7"}}})},
+        {"full-width as typed", lesson({}, {{5, {"－２／３", "\u3000１", "ー３", "３．５"}}})},
+        {"empty texts", lesson({}, {{8, {"", "", "", ""}}})},
+        {"quotes and backslashes", lesson({}, {{1, {"\"", "\\", "a\"b\\c/d", "\\u0041"}}})},
+        {"control characters", lesson({}, {{2, {"\t\n\r", std::string("1\0/2", 4), "\x01\x1f\x7f", "\u2028"}}})},
+        {"outside the basic plane", lesson({}, {{3, {"😀", "𝑥", "", ""}}})},
+        {"text opening with U+FEFF", lesson({}, {{6, {"\uFEFF1", "\uFEFF", "", ""}}})}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(readLesson(writeLesson(row.lesson)), Result(row.lesson));
+    }
+}
+
+TEST(LessonText, AbsentKeysTakeDefaultsAndUnknownKeysAreIgnored)
+{
+    const Lesson twoSlots = lesson({}, {{3, {"", "7", "", ""}}, {1, {"1", "", "", ""}}});
+    QByteArray exactLimit = lessonWith({});
+    exactLimit += QByteArray(LessonFileLimit - exactLimit.size(), ' ');
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        Lesson expected;
+    } rows[] = {{"format and version alone", lessonWith({}), Lesson{}},
+        {"empty show", lessonWith(R"("show": {})"), lesson(ShowOptions{})},
+        {"one mark", lessonWith(R"("show": {"endpoints": true})"), lesson(ShowOptions{false, false, false, true})},
+        {"missing texts, slots out of order", lessonWith(R"("slots": [{"slot": 3, "b": "7"}, {"slot": 1, "a": "1"}])"),
+            twoSlots},
+        {"unknown keys everywhere",
+            lessonWith(R"("author": {"name": [1, {"x": null}]}, "show": {"grid": 3}, "colour": "blue",)"
+                       R"("slots": [{"slot": 3, "b": "7", "colour": [1]}, {"slot": 1, "a": "1"}])"),
+            lesson(ShowOptions{}, {{3, {"", "7", "", ""}}, {1, {"1", "", "", ""}}})},
+        {"whole number written with a point",
+            lessonWith(R"("slots": [{"slot": 3.0, "b": "7"}, {"slot": 1, "a": "1"}])"), twoSlots},
+        {"byte-order mark", "\xEF\xBB\xBF" + lessonWith({}), Lesson{}},
+        {"exactly the size limit", exactLimit, Lesson{}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(readLesson(row.bytes), Result(row.expected));
+    }
+}
+
+TEST(LessonText, RefusesTheWholeFile)
+{
+    using enum LessonFaultCode;
+    QByteArray overLimit = lessonWith({});
+    overLimit += QByteArray(LessonFileLimit + 1 - overLimit.size(), ' ');
+    const QByteArray deep = lessonWith(R"("notes": )" + QByteArray(2000, '[') + QByteArray(2000, ']'));
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        LessonFault expected;
+    } rows[] = {{"empty", "", refused(Empty)}, {"one byte over the limit", overLimit, refused(TooLarge)},
+        {"cut short", Example.left(120), refused(NotJson)},
+        {"cut inside a character", Example.left(Example.indexOf("中") + 1), refused(NotUtf8)},
+        {"Latin-1 byte", lessonWith("\"size\": \"\xE9\""), refused(NotUtf8)},
+        {"not JSON", "format = zelmora-lesson", refused(NotJson)},
+        {"an array", "[" + lessonWith({}) + "]", refused(NotAnObject)}, {"deeply nested", deep, refused(TooDeep)},
+        {"missing format", R"({"version": 1})", refused(NotALesson, "format")},
+        {"other format", R"({"format": "zelmora-lessons", "version": 1})", refused(NotALesson, "format")},
+        {"missing version", R"({"format": "zelmora-lesson"})", refused(MissingKey, "version")},
+        {"fractional version", R"({"format": "zelmora-lesson", "version": 1.5})", refused(WrongType, "version")},
+        {"version 0", R"({"format": "zelmora-lesson", "version": 0})", refused(BadVersion, "version")},
+        {"newer version", R"({"format": "zelmora-lesson", "version": 2, "size": 7})", refused(NewerVersion, "version")},
+        {"size as number", lessonWith(R"("size": 1)"), refused(WrongType, "size")},
+        {"unknown size", lessonWith(R"("size": "特大")"), refused(BadSize, "size")},
+        {"current slot 9", lessonWith(R"("currentSlot": 9)"), refused(SlotOutOfRange, "currentSlot")},
+        {"mark as number", lessonWith(R"("show": {"slope": 1})"), refused(WrongType, "slope")},
+        {"slots as object", lessonWith(R"("slots": {})"), refused(WrongType, "slots")},
+        {"slot entry a number", lessonWith(R"("slots": [3])"), refused(SlotNotObject, "slots")},
+        {"slot 0", lessonWith(R"("slots": [{"slot": 0}])"), refused(SlotOutOfRange, "slot")},
+        {"slot 9", lessonWith(R"("slots": [{"slot": 9}])"), refused(SlotOutOfRange, "slot")},
+        {"slot repeated", lessonWith(R"("slots": [{"slot": 2}, {"slot": 5}, {"slot": 2}])"),
+            refused(RepeatedSlot, "slot", 2)},
+        {"slot without number", lessonWith(R"("slots": [{"a": "1"}])"), refused(MissingKey, "slot")},
+        {"text as number", lessonWith(R"("slots": [{"slot": 4, "a": 5}])"), refused(WrongType, "a", 4)}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(readLesson(row.bytes), Result(row.expected));
+    }
+}
+
+TEST(LessonFile, SavesAndLoads)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("lesson.zelmora");
+    ASSERT_EQ(saveLessonFile(path, ExampleLesson), std::nullopt);
+    EXPECT_EQ(contents(path), Example.toStdString());
+    EXPECT_EQ(loadLessonFile(path), Result(ExampleLesson));
+}
+
+TEST(LessonFile, LoadRefusesWhatIsNotAReadableLessonWithoutBlocking)
+{
+    QTemporaryDir folder;
+    const QString tooLarge = folder.filePath("large.zelmora");
+    ASSERT_TRUE(writeFile(tooLarge, lessonWith({}) + QByteArray(LessonFileLimit, ' ')));
+    const QString locked = folder.filePath("locked.zelmora");
+    ASSERT_TRUE(writeFile(locked, lessonWith({})) && QFile::setPermissions(locked, {}));
+    ASSERT_TRUE(QFile::link(folder.filePath("gone.zelmora"), folder.filePath("dangling.zelmora")));
+    const QString fifo = folder.filePath("pipe.zelmora");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    using enum LessonFaultCode;
+    const struct {
+        const char* name;
+        QString path;
+        LessonFault expected;
+        bool needsPermissions;
+    } rows[] = {{"missing", folder.filePath("none.zelmora"), refused(FileMissing), false},
+        {"dangling link", folder.filePath("dangling.zelmora"), refused(FileMissing), false},
+        {"folder", folder.path(), refused(NotRegularFile), false}, {"FIFO", fifo, refused(NotRegularFile), false},
+        {"device", "/dev/zero", refused(NotRegularFile), false},
+        {"larger than the limit", tooLarge, refused(TooLarge), false},
+        {"no read permission", locked, refused(Unreadable, {}, 0, QFileDevice::OpenError), true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.needsPermissions && ::geteuid() == 0)
+            continue; // root reads the file regardless of its permissions
+        auto load = std::async(std::launch::async, [&] { return loadLessonFile(row.path); });
+        if (load.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+            // Open the FIFO's writing end, so that the blocked reader returns and the test can end.
+            ::close(::open(QFile::encodeName(row.path).constData(), O_WRONLY | O_NONBLOCK));
+            FAIL() << "loading blocked";
+        }
+        EXPECT_EQ(load.get(), Result(row.expected));
+    }
+}
+
+TEST(LessonFile, FailedSaveLeavesTheOldFile)
+{
+    const struct {
+        const char* name;
+        void (*breakFolder)(const QString& folder);
+        rlim_t fileSizeLimit;
+        QFileDevice::FileError expected;
+        bool needsPermissions;
+    } rows[]
+        = {{"read-only folder", [](const QString& f) { QFile::setPermissions(f, QFile::ReadOwner | QFile::ExeOwner); },
+               RLIM_INFINITY, QFileDevice::OpenError, true},
+            {"vanished folder", [](const QString& f) { QDir(f).removeRecursively(); }, RLIM_INFINITY,
+                QFileDevice::OpenError, false},
+            // A file-size limit fails the write as a full disk does, for root too.
+            {"no space", [](const QString&) {}, 16, QFileDevice::WriteError, false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.needsPermissions && ::geteuid() == 0)
+            continue; // root writes into the folder regardless of its permissions
+        QTemporaryDir parent;
+        const QString folder = parent.filePath("lessons");
+        const QString path = folder + "/lesson.zelmora";
+        ASSERT_TRUE(QDir().mkdir(folder) && writeFile(path, "old lesson\n"));
+        row.breakFolder(folder);
+
+        rlimit saved{};
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{std::min(row.fileSizeLimit, saved.rlim_cur), saved.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const auto fault = saveLessonFile(path, ExampleLesson);
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+
+        EXPECT_EQ(fault, refused(LessonFaultCode::Unwritable, {}, 0, row.expected));
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const bool folderLeft = QDir(folder).exists();
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+            folderLeft ? QStringList{"lesson.zelmora"} : QStringList{});
+        EXPECT_EQ(contents(path), folderLeft ? "old lesson\n" : "(unreadable)");
+    }
+}
+
+} // namespace
+} // namespace zelmora
