@@ -504,8 +504,8 @@ QLineEdit* Form1::box(EntryBox which) const
 void Form1::showRefusal(const EntryRefusal& refusal)
 {
     showMessage(messages::refusal(refusal));
-    RefusedBox = refusal.box;
-    QLineEdit* entry = box(refusal.box);
+    RefusedBox = refusal.Box;
+    QLineEdit* entry = box(refusal.Box);
     entry->setFocus();
     entry->selectAll();
 }

@@ -51,22 +51,22 @@ QString shortened(const QString& text)
 
 QString refusal(const EntryRefusal& refusal)
 {
-    switch (refusal.fault) {
+    switch (refusal.Fault) {
     case EntryFault::ZeroDenominator:
-        return u"%1の分母が０です。"_s.arg(boxName(refusal.box));
+        return u"%1の分母が０です。"_s.arg(boxName(refusal.Box));
     case EntryFault::DenominatorTooLarge:
-        return u"%1の分母が大きすぎます。"_s.arg(boxName(refusal.box));
+        return u"%1の分母が大きすぎます。"_s.arg(boxName(refusal.Box));
     case EntryFault::TooLarge:
         break;
     }
-    return u"%1の値が大きすぎます。"_s.arg(boxName(refusal.box));
+    return u"%1の値が大きすぎます。"_s.arg(boxName(refusal.Box));
 }
 
 QString ignored(const IgnoredText& ignored)
 {
     // Both bounds go by the name the hint gives them; the text itself tells which one it was.
-    const QString box = ignored.box == EntryBox::From || ignored.box == EntryBox::To ? u"変域"_s : boxName(ignored.box);
-    return u"%1の「%2」は読みませんでした。"_s.arg(box, shortened(visible(QString::fromStdString(ignored.text))));
+    const QString box = ignored.Box == EntryBox::From || ignored.Box == EntryBox::To ? u"変域"_s : boxName(ignored.Box);
+    return u"%1の「%2」は読みませんでした。"_s.arg(box, shortened(visible(QString::fromStdString(ignored.Text))));
 }
 
 QString pictureCopied()

@@ -35,16 +35,16 @@ PlaneGeometry planeAt(std::int64_t unitPixels)
 class CapturedPlane final : public zelmora::PlaneSurface {
 public:
     struct Stroke {
-        QLineF line;
-        int width;
-        QColor colour;
+        QLineF Line;
+        int Width;
+        QColor Colour;
     };
     struct Caption {
-        QPointF topLeft;
-        QString text;
-        double points;
-        bool bold;
-        QColor colour;
+        QPointF TopLeft;
+        QString Text;
+        double Points;
+        bool Bold;
+        QColor Colour;
     };
     using Step = std::variant<Stroke, Caption>;
 
@@ -60,7 +60,7 @@ public:
     double Width() const override { return zelmora::bench::PlaneSize; }
     double Height() const override { return zelmora::bench::PlaneSize; }
     void DrawWidth(int pixels) override { PenWidth = pixels; }
-    void ForeColor(Rgb colour) override { PenColour = QColor(colour.r, colour.g, colour.b); }
+    void ForeColor(Rgb colour) override { PenColour = QColor(colour.R, colour.G, colour.B); }
     void Line(double x1, double y1, double x2, double y2) override
     {
         Steps.emplace_back(Stroke{QLineF(x1, y1, x2, y2), PenWidth, PenColour});
@@ -95,22 +95,22 @@ void paintWithDrawLine(QImage& image, const std::vector<CapturedPlane::Step>& st
     QFont font = zelmora::bench::planeFont();
     for (const CapturedPlane::Step& step : steps) {
         if (const auto* stroke = std::get_if<CapturedPlane::Stroke>(&step)) {
-            if (pen.width() != stroke->width || pen.color() != stroke->colour) {
-                pen = QPen(stroke->colour, stroke->width);
+            if (pen.width() != stroke->Width || pen.color() != stroke->Colour) {
+                pen = QPen(stroke->Colour, stroke->Width);
                 painter.setPen(pen);
             }
-            painter.drawLine(stroke->line);
+            painter.drawLine(stroke->Line);
             continue;
         }
         const auto& caption = std::get<CapturedPlane::Caption>(step);
-        if (font.pointSizeF() != caption.points || font.bold() != caption.bold) {
-            font.setPointSizeF(caption.points);
-            font.setBold(caption.bold);
+        if (font.pointSizeF() != caption.Points || font.bold() != caption.Bold) {
+            font.setPointSizeF(caption.Points);
+            font.setBold(caption.Bold);
         }
         painter.setFont(font);
-        painter.setPen(caption.colour);
+        painter.setPen(caption.Colour);
         const double ascent = QFontMetricsF(font, &image).ascent();
-        painter.drawText(QPointF(caption.topLeft.x(), caption.topLeft.y() + ascent), caption.text);
+        painter.drawText(QPointF(caption.TopLeft.x(), caption.TopLeft.y() + ascent), caption.Text);
         pen = painter.pen();
     }
 }

@@ -9,10 +9,10 @@ namespace {
 
 // How the equation writes "y =", a leading minus and the sign between the χ term and b.
 struct Signs {
-    std::string equals;
-    std::string leadingMinus;
-    std::string plus;
-    std::string minus;
+    std::string Equals;
+    std::string LeadingMinus;
+    std::string Plus;
+    std::string Minus;
 };
 
 // The decimal a box shows, without its sign and blanks, and with a zero before a leading point.
@@ -56,20 +56,20 @@ std::vector<EquationPart> partsOf(const ExactLine& line, const Signs& signs)
             parts.push_back(std::move(part));
     };
 
-    add(signs.equals);
-    if (sgn(line.a) != 0) {
-        if (sgn(line.a) < 0)
-            add(signs.leadingMinus);
-        if (abs(line.a) != 1)
-            add(shownSize(line.aText, line.a));
+    add(signs.Equals);
+    if (sgn(line.A) != 0) {
+        if (sgn(line.A) < 0)
+            add(signs.LeadingMinus);
+        if (abs(line.A) != 1)
+            add(shownSize(line.AText, line.A));
         add(std::string("χ"));
-        if (sgn(line.b) == 0)
+        if (sgn(line.B) == 0)
             return parts;
-        add(sgn(line.b) < 0 ? signs.minus : signs.plus);
-    } else if (sgn(line.b) < 0) {
-        add(signs.leadingMinus);
+        add(sgn(line.B) < 0 ? signs.Minus : signs.Plus);
+    } else if (sgn(line.B) < 0) {
+        add(signs.LeadingMinus);
     }
-    add(shownSize(line.bText, line.b));
+    add(shownSize(line.BText, line.B));
     return parts;
 }
 
@@ -92,9 +92,9 @@ Equation equationOf(const ExactLine& line, Minus minus)
 {
     const std::string sign(minusSign(minus));
     Equation equation;
-    equation.parts = partsOf(line, {"y = ", sign, " + ", " " + sign + " "});
-    equation.plain = joined(equation.parts,
-        [](const StackedFraction& fraction) { return fraction.numerator + "/" + fraction.denominator; });
+    equation.Parts = partsOf(line, {"y = ", sign, " + ", " " + sign + " "});
+    equation.Plain = joined(equation.Parts,
+        [](const StackedFraction& fraction) { return fraction.Numerator + "/" + fraction.Denominator; });
     return equation;
 }
 
@@ -102,7 +102,7 @@ std::string spokenEquation(const ExactLine& line)
 {
     const std::string sign(minusSign(Minus::Typographic));
     return joined(partsOf(line, {"y＝", sign, "＋", sign}),
-        [](const StackedFraction& fraction) { return fraction.denominator + "分の" + fraction.numerator; });
+        [](const StackedFraction& fraction) { return fraction.Denominator + "分の" + fraction.Numerator; });
 }
 
 } // namespace zelmora

@@ -14,8 +14,8 @@ namespace zelmora {
 
 // A fraction drawn stacked; both parts are digits alone, the sign stands in the text before it.
 struct StackedFraction {
-    std::string numerator;
-    std::string denominator;
+    std::string Numerator;
+    std::string Denominator;
 
     friend bool operator==(const StackedFraction&, const StackedFraction&) = default;
 };
@@ -24,9 +24,9 @@ struct StackedFraction {
 using EquationPart = std::variant<std::string, StackedFraction>;
 
 struct Equation {
-    std::vector<EquationPart> parts;
+    std::vector<EquationPart> Parts;
     // The same, fractions written "n/d": "y = -2/3χ + 1".
-    std::string plain;
+    std::string Plain;
 };
 
 // No "1χ", no "+ -", no "+ 0"; a = 0 leaves "y = b". A coefficient typed with a slash is shown as

@@ -25,7 +25,7 @@ std::optional<ExactLine> exactLineOf(const SlotTable& table, int slot)
 
 mpq_class yAt(const ExactLine& line, const mpq_class& x)
 {
-    return line.a * x + line.b;
+    return line.A * x + line.B;
 }
 
 } // namespace zelmora

@@ -12,22 +12,22 @@ namespace zelmora {
 // A drawn line y = aχ + b over the domain between from and to, in plane units, read exactly from
 // the texts its slot shows in the entry boxes. from and to stay as stored: from may exceed to.
 struct ExactLine {
-    mpq_class a;
-    mpq_class b;
-    mpq_class from;
-    mpq_class to;
+    mpq_class A;
+    mpq_class B;
+    mpq_class From;
+    mpq_class To;
     // The a and b texts as the boxes show them, which decide how the equation writes a and b.
-    std::string aText;
-    std::string bText;
+    std::string AText;
+    std::string BText;
 
-    const mpq_class& low() const { return from <= to ? from : to; }
-    const mpq_class& high() const { return from <= to ? to : from; }
+    const mpq_class& low() const { return From <= To ? From : To; }
+    const mpq_class& high() const { return From <= To ? To : From; }
 };
 
 // A point of the plane, in plane units.
 struct ExactPoint {
-    mpq_class x;
-    mpq_class y;
+    mpq_class X;
+    mpq_class Y;
 
     friend bool operator==(const ExactPoint&, const ExactPoint&) = default;
 };

@@ -14,7 +14,7 @@ bool inDomain(const ExactLine& line, const mpq_class& x)
 // The tracing stops per unit of χ: q of a = p/q when it is at most 4, else 1.
 mpz_class stopsPerUnit(const ExactLine& line)
 {
-    mpq_class a = line.a;
+    mpq_class a = line.A;
     a.canonicalize();
     return a.get_den() <= 4 ? a.get_den() : mpz_class(1);
 }
@@ -49,9 +49,9 @@ std::vector<mpq_class> tableColumns(const ExactLine& line)
 
 Intersection intersection(const ExactLine& first, const ExactLine& second)
 {
-    if (first.a == second.a)
-        return {first.b == second.b ? IntersectionKind::Coincident : IntersectionKind::Parallel, std::nullopt};
-    const mpq_class x = (second.b - first.b) / (first.a - second.a);
+    if (first.A == second.A)
+        return {first.B == second.B ? IntersectionKind::Coincident : IntersectionKind::Parallel, std::nullopt};
+    const mpq_class x = (second.B - first.B) / (first.A - second.A);
     const bool inBoth = inDomain(first, x) && inDomain(second, x);
     return {inBoth ? IntersectionKind::Point : IntersectionKind::OutsideDomain, ExactPoint{x, yAt(first, x)}};
 }
@@ -60,7 +60,7 @@ ExactInterval yRange(const ExactLine& line)
 {
     mpq_class low = yAt(line, line.low());
     mpq_class high = yAt(line, line.high());
-    if (sgn(line.a) < 0)
+    if (sgn(line.A) < 0)
         std::swap(low, high);
     return {low, high};
 }
@@ -73,7 +73,7 @@ std::string domainText(const ExactLine& line)
 std::string rangeText(const ExactLine& line)
 {
     const ExactInterval range = yRange(line);
-    return fractionText(range.low, Minus::Typographic) + " ≦ y ≦ " + fractionText(range.high, Minus::Typographic);
+    return fractionText(range.Low, Minus::Typographic) + " ≦ y ≦ " + fractionText(range.High, Minus::Typographic);
 }
 
 std::vector<ExactPoint> tableOfValues(const ExactLine& line)

@@ -17,17 +17,17 @@ namespace zelmora {
 enum class IntersectionKind { Point, OutsideDomain, Parallel, Coincident };
 
 struct Intersection {
-    IntersectionKind kind = IntersectionKind::Parallel;
+    IntersectionKind Kind = IntersectionKind::Parallel;
     // Where the lines cross, for Point and OutsideDomain.
-    std::optional<ExactPoint> point;
+    std::optional<ExactPoint> Point;
 };
 
 Intersection intersection(const ExactLine& first, const ExactLine& second);
 
 // A closed interval, low ≤ high.
 struct ExactInterval {
-    mpq_class low;
-    mpq_class high;
+    mpq_class Low;
+    mpq_class High;
 
     friend bool operator==(const ExactInterval&, const ExactInterval&) = default;
 };

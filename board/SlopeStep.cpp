@@ -11,12 +11,12 @@ namespace {
 // The χ interval over which the segment lies inside the window; none when it lies outside.
 std::optional<ExactInterval> visibleRange(const ExactLine& line, const mpq_class& a, const PlaneWindow& window)
 {
-    mpq_class atYMin = (window.yMin - line.b) / a;
-    mpq_class atYMax = (window.yMax - line.b) / a;
+    mpq_class atYMin = (window.YMin - line.B) / a;
+    mpq_class atYMax = (window.YMax - line.B) / a;
     if (sgn(a) < 0)
         std::swap(atYMin, atYMax);
-    const mpq_class low = std::max({line.low(), window.xMin, atYMin});
-    const mpq_class high = std::min({line.high(), window.xMax, atYMax});
+    const mpq_class low = std::max({line.low(), window.XMin, atYMin});
+    const mpq_class high = std::min({line.high(), window.XMax, atYMax});
     if (low > high)
         return std::nullopt;
     return ExactInterval{low, high};
@@ -26,7 +26,7 @@ std::optional<ExactInterval> visibleRange(const ExactLine& line, const mpq_class
 
 std::optional<SlopeStep> slopeStep(const ExactLine& line, const PlaneWindow& window)
 {
-    mpq_class a = line.a;
+    mpq_class a = line.A;
     a.canonicalize();
     if (sgn(a) == 0 || a.get_den() > MaxSlopeRun)
         return std::nullopt;
@@ -34,9 +34,9 @@ std::optional<SlopeStep> slopeStep(const ExactLine& line, const PlaneWindow& win
     if (!visible)
         return std::nullopt;
     const mpz_class& run = a.get_den();
-    const auto fits = [&](const mpq_class& x) { return visible->low <= x && x + run <= visible->high; };
+    const auto fits = [&](const mpq_class& x) { return visible->Low <= x && x + run <= visible->High; };
 
-    mpq_class b = line.b;
+    mpq_class b = line.B;
     b.canonicalize();
     if (b.get_den() == 1 && fits(0))
         return SlopeStep{{0, b}, a.get_num(), run};
@@ -52,11 +52,11 @@ std::optional<SlopeStep> slopeStep(const ExactLine& line, const PlaneWindow& win
         return std::nullopt;
 
     // Starts are χ0 = offset + k run; the one centred best is the k nearest ideal, within the fitting ks.
-    const mpz_class kMin = ceilOf((visible->low - *offset) / run);
-    const mpz_class kMax = floorOf((visible->high - run - *offset) / run);
+    const mpz_class kMin = ceilOf((visible->Low - *offset) / run);
+    const mpz_class kMax = floorOf((visible->High - run - *offset) / run);
     if (kMin > kMax)
         return std::nullopt;
-    const mpq_class middle = (visible->low + visible->high) / 2;
+    const mpq_class middle = (visible->Low + visible->High) / 2;
     const mpq_class ideal = (middle - mpq_class(run) / 2 - *offset) / run;
     mpz_class k = std::clamp(floorOf(ideal), kMin, kMax);
     const mpz_class above = std::clamp(mpz_class(k + 1), kMin, kMax);

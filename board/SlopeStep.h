@@ -12,17 +12,17 @@ namespace zelmora {
 
 // The part of the plane on screen: xMin ≤ χ ≤ xMax, yMin ≤ y ≤ yMax.
 struct PlaneWindow {
-    mpq_class xMin;
-    mpq_class xMax;
-    mpq_class yMin;
-    mpq_class yMax;
+    mpq_class XMin;
+    mpq_class XMax;
+    mpq_class YMin;
+    mpq_class YMax;
 };
 
 // a = rise / run in lowest terms, starting at a point with integer χ and y.
 struct SlopeStep {
-    ExactPoint start;
-    mpz_class rise;
-    mpz_class run;
+    ExactPoint Start;
+    mpz_class Rise;
+    mpz_class Run;
 };
 
 // The longest run a triangle is drawn with.

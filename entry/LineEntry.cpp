@@ -12,11 +12,11 @@ namespace {
 
 std::optional<EntryFault> coefficientFault(const Coefficient& value)
 {
-    if (!std::isfinite(value.numerator))
+    if (!std::isfinite(value.Numerator))
         return EntryFault::TooLarge;
-    if (value.denominator == 0.0f)
+    if (value.Denominator == 0.0f)
         return EntryFault::ZeroDenominator;
-    if (!std::isfinite(value.denominator))
+    if (!std::isfinite(value.Denominator))
         return EntryFault::DenominatorTooLarge;
     return std::nullopt;
 }
@@ -44,7 +44,7 @@ std::string_view trimmed(std::string_view text)
 // folded text.
 std::string_view unreadPart(std::string_view number)
 {
-    return trimmed(number.substr(readNumberPrefix(number).length));
+    return trimmed(number.substr(readNumberPrefix(number).Length));
 }
 
 } // namespace
@@ -52,18 +52,18 @@ std::string_view unreadPart(std::string_view number)
 std::variant<LineValues, EntryRefusal> readLineEntry(const EntryTexts& texts)
 {
     LineValues line;
-    line.a = ParseCoefficient(foldFullWidth(textOf(texts, EntryBox::A)));
-    line.b = ParseCoefficient(foldFullWidth(textOf(texts, EntryBox::B)));
-    line.xFrom = toSingle(ReadNumber(foldFullWidth(textOf(texts, EntryBox::From))));
-    line.xTo = toSingle(ReadNumber(foldFullWidth(textOf(texts, EntryBox::To))));
+    line.A = ParseCoefficient(foldFullWidth(textOf(texts, EntryBox::A)));
+    line.B = ParseCoefficient(foldFullWidth(textOf(texts, EntryBox::B)));
+    line.XFrom = toSingle(ReadNumber(foldFullWidth(textOf(texts, EntryBox::From))));
+    line.XTo = toSingle(ReadNumber(foldFullWidth(textOf(texts, EntryBox::To))));
 
-    if (auto fault = coefficientFault(line.a))
+    if (auto fault = coefficientFault(line.A))
         return EntryRefusal{EntryBox::A, *fault};
-    if (auto fault = coefficientFault(line.b))
+    if (auto fault = coefficientFault(line.B))
         return EntryRefusal{EntryBox::B, *fault};
-    if (!std::isfinite(line.xFrom))
+    if (!std::isfinite(line.XFrom))
         return EntryRefusal{EntryBox::From, EntryFault::TooLarge};
-    if (!std::isfinite(line.xTo))
+    if (!std::isfinite(line.XTo))
         return EntryRefusal{EntryBox::To, EntryFault::TooLarge};
     return line;
 }
@@ -99,12 +99,12 @@ std::optional<IgnoredText> ignoredText(const EntryTexts& texts)
 void storeLine(SlotTable& table, int slot, const LineValues& line)
 {
     table.set(slot, SlotTable::Drawn, 1.0f);
-    table.set(slot, SlotTable::ANum, line.a.numerator);
-    table.set(slot, SlotTable::ADen, line.a.denominator);
-    table.set(slot, SlotTable::BNum, line.b.numerator);
-    table.set(slot, SlotTable::BDen, line.b.denominator);
-    table.set(slot, SlotTable::XFrom, line.xFrom);
-    table.set(slot, SlotTable::XTo, line.xTo);
+    table.set(slot, SlotTable::ANum, line.A.Numerator);
+    table.set(slot, SlotTable::ADen, line.A.Denominator);
+    table.set(slot, SlotTable::BNum, line.B.Numerator);
+    table.set(slot, SlotTable::BDen, line.B.Denominator);
+    table.set(slot, SlotTable::XFrom, line.XFrom);
+    table.set(slot, SlotTable::XTo, line.XTo);
 }
 
 EntryTexts entryTexts(const SlotTable& table, int slot)

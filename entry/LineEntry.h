@@ -19,10 +19,10 @@ using EntryTexts = std::array<std::string, EntryBoxCount>;
 
 // A line as read from the boxes, ready to be stored in a slot.
 struct LineValues {
-    Coefficient a;
-    Coefficient b;
-    float xFrom = 0.0f;
-    float xTo = 0.0f;
+    Coefficient A;
+    Coefficient B;
+    float XFrom = 0.0f;
+    float XTo = 0.0f;
 };
 
 // Why a box cannot make a line.
@@ -34,8 +34,8 @@ enum class EntryFault {
 
 // A refused line: the first box at fault and why.
 struct EntryRefusal {
-    EntryBox box = EntryBox::A;
-    EntryFault fault = EntryFault::TooLarge;
+    EntryBox Box = EntryBox::A;
+    EntryFault Fault = EntryFault::TooLarge;
 
     friend bool operator==(const EntryRefusal&, const EntryRefusal&) = default;
 };
@@ -43,8 +43,8 @@ struct EntryRefusal {
 // Characters of a box that the number rules did not read, as they were typed, without the blanks
 // around them: "abc" of "3abc", "/2" of a bound "-1/2".
 struct IgnoredText {
-    EntryBox box = EntryBox::A;
-    std::string text;
+    EntryBox Box = EntryBox::A;
+    std::string Text;
 
     friend bool operator==(const IgnoredText&, const IgnoredText&) = default;
 };

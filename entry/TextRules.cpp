@@ -63,8 +63,8 @@ private:
 
 // The number read so far and where reading stopped; an end of 0 means nothing was read.
 struct Reading {
-    double value = 0.0;
-    std::size_t end = 0;
+    double Value = 0.0;
+    std::size_t End = 0;
 };
 
 Reading readRadixInteger(Characters& chars, int radix)
@@ -209,12 +209,12 @@ NumberPrefix readNumberPrefix(std::string_view text)
     } else {
         reading = readDecimal(chars);
     }
-    return {reading.value, reading.end};
+    return {reading.Value, reading.End};
 }
 
 double ReadNumber(std::string_view text)
 {
-    return readNumberPrefix(text).value;
+    return readNumberPrefix(text).Value;
 }
 
 std::string FormatNumber(float value)

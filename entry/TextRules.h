@@ -20,8 +20,8 @@ double ReadNumber(std::string_view text);
 // after the number included. A length of 0 means the text does not start with a number; what lies
 // beyond the length was ignored.
 struct NumberPrefix {
-    double value = 0.0;
-    std::size_t length = 0;
+    double Value = 0.0;
+    std::size_t Length = 0;
 };
 NumberPrefix readNumberPrefix(std::string_view text);
 
@@ -35,8 +35,8 @@ std::string FormatNumber(float value);
 float toSingle(double v);
 
 struct Coefficient {
-    float numerator = 0.0f;
-    float denominator = 1.0f;
+    float Numerator = 0.0f;
+    float Denominator = 1.0f;
 
     friend constexpr bool operator==(Coefficient, Coefficient) = default;
 };

@@ -14,10 +14,10 @@ namespace {
 
 // How the ticks are numbered at each of the three plane sizes.
 struct TickScheme {
-    std::int16_t unitPixels;
-    int unitsPerLabel;      // a label every k units
-    int labelCount;         // labels 1 to m on each half-axis
-    int firstTwoDigitLabel; // labels from this one on have two digits and sit further left
+    std::int16_t UnitPixels;
+    int UnitsPerLabel;      // a label every k units
+    int LabelCount;         // labels 1 to m on each half-axis
+    int FirstTwoDigitLabel; // labels from this one on have two digits and sit further left
 };
 
 constexpr std::array<TickScheme, 3> tickSchemes{{
@@ -29,7 +29,7 @@ constexpr std::array<TickScheme, 3> tickSchemes{{
 std::optional<TickScheme> tickSchemeFor(std::int16_t unitPixels)
 {
     for (const TickScheme& scheme : tickSchemes) {
-        if (scheme.unitPixels == unitPixels)
+        if (scheme.UnitPixels == unitPixels)
             return scheme;
     }
     return std::nullopt;
@@ -44,10 +44,10 @@ void printAt(PlaneSurface& surface, double x, double y, std::string_view text)
 
 void drawTickLabels(PlaneSurface& surface, int x0, int y0, const TickScheme& ticks)
 {
-    const int k = ticks.unitsPerLabel;
-    const int s = ticks.unitPixels;
-    for (int i = 1; i <= ticks.labelCount; ++i) {
-        const int t = i >= ticks.firstTwoDigitLabel ? 1 : 0;
+    const int k = ticks.UnitsPerLabel;
+    const int s = ticks.UnitPixels;
+    for (int i = 1; i <= ticks.LabelCount; ++i) {
+        const int t = i >= ticks.FirstTwoDigitLabel ? 1 : 0;
         const int number = k * i;
         const int offset = k * s * i;
         printAt(surface, x0 - 15 + offset - 8 * t, y0 - 2, tickText(number));
@@ -70,9 +70,9 @@ std::string tickText(int number)
 
 void DrawPlane(PlaneSurface& surface, const PlaneGeometry& geometry)
 {
-    const int x0 = geometry.originX;
-    const int y0 = geometry.originY;
-    const int s = geometry.unitPixels;
+    const int x0 = geometry.OriginX;
+    const int y0 = geometry.OriginY;
+    const int s = geometry.UnitPixels;
 
     surface.Cls();
     const auto n = s > 0 ? static_cast<std::int16_t>(std::floor(surface.Width() / s)) : std::int16_t{0};
@@ -94,7 +94,7 @@ void DrawPlane(PlaneSurface& surface, const PlaneGeometry& geometry)
     surface.FontBold(true);
     printAt(surface, x0 - 20, y0 - 2, "Ｏ");
 
-    if (const auto ticks = tickSchemeFor(geometry.unitPixels))
+    if (const auto ticks = tickSchemeFor(geometry.UnitPixels))
         drawTickLabels(surface, x0, y0, *ticks);
 
     surface.Refresh();

@@ -76,7 +76,7 @@ void ImageSurface::DrawWidth(int pixels)
 
 void ImageSurface::ForeColor(Rgb colour)
 {
-    PenColour = QColor(colour.r, colour.g, colour.b);
+    PenColour = QColor(colour.R, colour.G, colour.B);
 }
 
 void ImageSurface::Line(double x1, double y1, double x2, double y2)
@@ -86,25 +86,25 @@ void ImageSurface::Line(double x1, double y1, double x2, double y2)
     const auto clipped = clipSegment({{x1, y1}, {x2, y2}}, {-margin, -margin, Width() + margin, Height() + margin});
     if (!clipped)
         return;
-    const Point a = clipped->from;
-    const Point b = clipped->to;
+    const Point a = clipped->From;
+    const Point b = clipped->To;
 
     QPainter painter(&Image);
-    const bool axisAligned = (a.x == b.x || a.y == b.y) && isWhole(a.x) && isWhole(a.y) && isWhole(b.x) && isWhole(b.y);
+    const bool axisAligned = (a.X == b.X || a.Y == b.Y) && isWhole(a.X) && isWhole(a.Y) && isWhole(b.X) && isWhole(b.Y);
     if (axisAligned) {
         // A line k pixels wide covers k pixel rows (or columns) centred on its coordinate, and
         // reaches half its width past its ends, as a square cap would.
         const double half = std::floor(PenWidth / 2.0);
-        const double left = std::min(a.x, b.x) - half;
-        const double top = std::min(a.y, b.y) - half;
-        const double right = std::max(a.x, b.x) - half + PenWidth;
-        const double bottom = std::max(a.y, b.y) - half + PenWidth;
+        const double left = std::min(a.X, b.X) - half;
+        const double top = std::min(a.Y, b.Y) - half;
+        const double right = std::max(a.X, b.X) - half + PenWidth;
+        const double bottom = std::max(a.Y, b.Y) - half + PenWidth;
         painter.fillRect(QRectF(left, top, right - left, bottom - top), PenColour);
     } else {
         // Round ends as discs on a flat-capped line: Qt strokes a round-capped wide line as a
         // general outline, which costs ten times as much on a long segment.
-        const QPointF from(a.x, a.y);
-        const QPointF to(b.x, b.y);
+        const QPointF from(a.X, a.Y);
+        const QPointF to(b.X, b.Y);
         const qreal radius = PenWidth / 2.0;
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(PenColour, PenWidth, Qt::SolidLine, Qt::FlatCap));

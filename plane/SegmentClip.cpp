@@ -12,25 +12,25 @@ constexpr double farAway = 1e9;
 
 bool isFinite(Point p)
 {
-    return std::isfinite(p.x) && std::isfinite(p.y);
+    return std::isfinite(p.X) && std::isfinite(p.Y);
 }
 
 bool isFar(Point p)
 {
-    return std::fabs(p.x) > farAway || std::fabs(p.y) > farAway;
+    return std::fabs(p.X) > farAway || std::fabs(p.Y) > farAway;
 }
 
 bool boundsMiss(Point a, Point b, const ClipRect& rect)
 {
-    return std::max(a.x, b.x) < rect.left || std::min(a.x, b.x) > rect.right || std::max(a.y, b.y) < rect.top
-        || std::min(a.y, b.y) > rect.bottom;
+    return std::max(a.X, b.X) < rect.Left || std::min(a.X, b.X) > rect.Right || std::max(a.Y, b.Y) < rect.Top
+        || std::min(a.Y, b.Y) > rect.Bottom;
 }
 
 // Liang–Barsky, for ends close enough that the parameter keeps its precision.
 std::optional<Segment> clipNear(Point a, Point b, const ClipRect& rect)
 {
-    const double dx = b.x - a.x;
-    const double dy = b.y - a.y;
+    const double dx = b.X - a.X;
+    const double dy = b.Y - a.Y;
     double enter = 0.0;
     double leave = 1.0;
     const auto edge = [&](double p, double q) {
@@ -48,12 +48,12 @@ std::optional<Segment> clipNear(Point a, Point b, const ClipRect& rect)
         }
         return true;
     };
-    if (!edge(-dx, a.x - rect.left) || !edge(dx, rect.right - a.x) || !edge(-dy, a.y - rect.top)
-        || !edge(dy, rect.bottom - a.y))
+    if (!edge(-dx, a.X - rect.Left) || !edge(dx, rect.Right - a.X) || !edge(-dy, a.Y - rect.Top)
+        || !edge(dy, rect.Bottom - a.Y))
         return std::nullopt;
 
-    const Point from = enter > 0.0 ? Point{a.x + enter * dx, a.y + enter * dy} : a;
-    const Point to = leave < 1.0 ? Point{a.x + leave * dx, a.y + leave * dy} : b;
+    const Point from = enter > 0.0 ? Point{a.X + enter * dx, a.Y + enter * dy} : a;
+    const Point to = leave < 1.0 ? Point{a.X + leave * dx, a.Y + leave * dy} : b;
     return Segment{from, to};
 }
 
@@ -65,13 +65,13 @@ std::optional<Segment> clipFinite(Point a, Point b, const ClipRect& rect)
         return clipNear(a, b, rect);
 
     // Halving as a * 0.5 + b * 0.5 cannot overflow, whatever the ends.
-    const Point middle{a.x * 0.5 + b.x * 0.5, a.y * 0.5 + b.y * 0.5};
+    const Point middle{a.X * 0.5 + b.X * 0.5, a.Y * 0.5 + b.Y * 0.5};
     if (middle == a || middle == b)
         return std::nullopt;
     const auto first = clipFinite(a, middle, rect);
     const auto second = clipFinite(middle, b, rect);
     if (first && second)
-        return Segment{first->from, second->to};
+        return Segment{first->From, second->To};
     return first ? first : second;
 }
 
@@ -79,9 +79,9 @@ std::optional<Segment> clipFinite(Point a, Point b, const ClipRect& rect)
 
 std::optional<Segment> clipSegment(const Segment& segment, const ClipRect& rect)
 {
-    if (!isFinite(segment.from) || !isFinite(segment.to))
+    if (!isFinite(segment.From) || !isFinite(segment.To))
         return std::nullopt;
-    return clipFinite(segment.from, segment.to, rect);
+    return clipFinite(segment.From, segment.To, rect);
 }
 
 } // namespace zelmora

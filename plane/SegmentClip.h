@@ -8,24 +8,24 @@ namespace zelmora {
 // Clipping of segments in surface pixels (double precision), before they reach a painter that
 // draws wrong lines for coordinates far beyond the surface.
 struct Point {
-    double x = 0;
-    double y = 0;
+    double X = 0;
+    double Y = 0;
 
     friend constexpr bool operator==(Point, Point) = default;
 };
 
 struct Segment {
-    Point from;
-    Point to;
+    Point From;
+    Point To;
 
     friend constexpr bool operator==(Segment, Segment) = default;
 };
 
 struct ClipRect {
-    double left = 0;
-    double top = 0;
-    double right = 0;
-    double bottom = 0;
+    double Left = 0;
+    double Top = 0;
+    double Right = 0;
+    double Bottom = 0;
 };
 
 // The part of the segment inside the rectangle, or nothing when it misses it or an end is not

@@ -34,9 +34,9 @@ std::optional<Segment> singlePrecisionSegment(const SlotTable& table, const Plan
     if (aDen == 0.0f || bDen == 0.0f)
         return std::nullopt;
 
-    const auto s = static_cast<float>(geometry.unitPixels);
-    const auto x0 = static_cast<float>(geometry.originX);
-    const auto y0 = static_cast<float>(geometry.originY);
+    const auto s = static_cast<float>(geometry.UnitPixels);
+    const auto x0 = static_cast<float>(geometry.OriginX);
+    const auto y0 = static_cast<float>(geometry.OriginY);
     // Computing a and b again for the second end, as one might, gives the same bits.
     const float a = table.get(slot, SlotTable::ANum) / aDen;
     const float b = table.get(slot, SlotTable::BNum) / bDen;
@@ -55,14 +55,14 @@ std::optional<Segment> singlePrecisionSegment(const SlotTable& table, const Plan
 }
 
 struct Interval {
-    double low = 0;
-    double high = 0;
+    double Low = 0;
+    double High = 0;
 };
 
 std::optional<Interval> overlap(Interval first, Interval second)
 {
-    const Interval both{std::max(first.low, second.low), std::min(first.high, second.high)};
-    if (both.low > both.high)
+    const Interval both{std::max(first.Low, second.Low), std::min(first.High, second.High)};
+    if (both.Low > both.High)
         return std::nullopt;
     return both;
 }
@@ -82,7 +82,7 @@ std::optional<Segment> clippedInPlane(
 {
     const double aDen = table.get(slot, SlotTable::ADen);
     const double bDen = table.get(slot, SlotTable::BDen);
-    const double s = geometry.unitPixels;
+    const double s = geometry.UnitPixels;
     if (aDen == 0.0 || bDen == 0.0 || s <= 0.0)
         return std::nullopt;
     const double a = table.get(slot, SlotTable::ANum) / aDen;
@@ -92,8 +92,8 @@ std::optional<Segment> clippedInPlane(
     if (!std::isfinite(a) || !std::isfinite(b) || !std::isfinite(xFrom) || !std::isfinite(xTo))
         return std::nullopt;
 
-    const double x0 = geometry.originX;
-    const double y0 = geometry.originY;
+    const double x0 = geometry.OriginX;
+    const double y0 = geometry.OriginY;
     const Interval visibleX{(-planeMargin - x0) / s, (width + planeMargin - x0) / s};
     const Interval visibleY{(y0 - height - planeMargin) / s, (y0 + planeMargin) / s};
     const auto xs = overlap(between(xFrom, xTo), visibleX);
@@ -106,19 +106,19 @@ std::optional<Segment> clippedInPlane(
     if (std::fabs(a) <= 1.0) {
         std::optional<Interval> range = xs;
         if (a != 0.0)
-            range = overlap(*xs, between((visibleY.low - b) / a, (visibleY.high - b) / a));
-        else if (b < visibleY.low || b > visibleY.high)
+            range = overlap(*xs, between((visibleY.Low - b) / a, (visibleY.High - b) / a));
+        else if (b < visibleY.Low || b > visibleY.High)
             range = std::nullopt;
         if (!range)
             return std::nullopt;
-        lowerX = toSurface(range->low, a * range->low + b);
-        higherX = toSurface(range->high, a * range->high + b);
+        lowerX = toSurface(range->Low, a * range->Low + b);
+        higherX = toSurface(range->High, a * range->High + b);
     } else {
-        const auto ys = overlap(between(a * xs->low + b, a * xs->high + b), visibleY);
+        const auto ys = overlap(between(a * xs->Low + b, a * xs->High + b), visibleY);
         if (!ys)
             return std::nullopt;
-        const Point lowerY = toSurface((ys->low - b) / a, ys->low);
-        const Point higherY = toSurface((ys->high - b) / a, ys->high);
+        const Point lowerY = toSurface((ys->Low - b) / a, ys->Low);
+        const Point higherY = toSurface((ys->High - b) / a, ys->High);
         lowerX = a > 0.0 ? lowerY : higherY;
         higherX = a > 0.0 ? higherY : lowerY;
     }
@@ -141,7 +141,7 @@ void DrawSlotLine(PlaneSurface& surface, const SlotTable& table, const PlaneGeom
     if (!segment)
         segment = clippedInPlane(table, geometry, slot, surface.Width(), surface.Height());
     if (segment)
-        surface.Line(segment->from.x, segment->from.y, segment->to.x, segment->to.y);
+        surface.Line(segment->From.X, segment->From.Y, segment->To.X, segment->To.Y);
     surface.ForeColor(paletteColour(PaletteBlack));
 }
 

@@ -17,23 +17,23 @@ namespace {
 const QColor blue{0, 0, 255};
 
 struct StoredLine {
-    float aNum, aDen, bNum, bDen, xFrom, xTo;
+    float ANum, ADen, BNum, BDen, XFrom, XTo;
 };
 
 class CommandsTest : public WindowTest {
 protected:
-    const SlotTable& table() const { return form->slotTable(); }
+    const SlotTable& table() const { return Form->slotTable(); }
 
     void expectStored(int slot, const StoredLine& line) const
     {
         SCOPED_TRACE(slot);
         EXPECT_TRUE(table().isDrawn(slot));
-        EXPECT_EQ(table().get(slot, SlotTable::ANum), line.aNum);
-        EXPECT_EQ(table().get(slot, SlotTable::ADen), line.aDen);
-        EXPECT_EQ(table().get(slot, SlotTable::BNum), line.bNum);
-        EXPECT_EQ(table().get(slot, SlotTable::BDen), line.bDen);
-        EXPECT_EQ(table().get(slot, SlotTable::XFrom), line.xFrom);
-        EXPECT_EQ(table().get(slot, SlotTable::XTo), line.xTo);
+        EXPECT_EQ(table().get(slot, SlotTable::ANum), line.ANum);
+        EXPECT_EQ(table().get(slot, SlotTable::ADen), line.ADen);
+        EXPECT_EQ(table().get(slot, SlotTable::BNum), line.BNum);
+        EXPECT_EQ(table().get(slot, SlotTable::BDen), line.BDen);
+        EXPECT_EQ(table().get(slot, SlotTable::XFrom), line.XFrom);
+        EXPECT_EQ(table().get(slot, SlotTable::XTo), line.XTo);
     }
 
     std::array<QString, 4> boxTexts() const { return {box(1)->text(), box(2)->text(), box(3)->text(), box(4)->text()}; }
@@ -71,7 +71,7 @@ TEST_F(CommandsTest, TypicalLineFromTheKeyboardAlone)
     EXPECT_EQ(pixel(234, 234), blue);
     EXPECT_EQ(pixel(366, 322), blue);
 
-    EXPECT_EQ(form->currentSlot(), 1);
+    EXPECT_EQ(Form->currentSlot(), 1);
     EXPECT_TRUE(isChecked(1));
     EXPECT_FALSE(isChecked(0));
     EXPECT_EQ(boxTexts(), (std::array<QString, 4>{}));
@@ -82,10 +82,10 @@ TEST_F(CommandsTest, DrawingInTheLastSlotWrapsToTheFirstAndLoadsIt)
 {
     drawLine(QStringLiteral("1/3"), QStringLiteral(".5"), QStringLiteral("-1"), QStringLiteral("2"));
     clickSlot(7);
-    EXPECT_EQ(form->currentSlot(), 7);
+    EXPECT_EQ(Form->currentSlot(), 7);
     drawLine(QStringLiteral("2"), QStringLiteral(""), QStringLiteral(""), QStringLiteral("1"));
 
-    EXPECT_EQ(form->currentSlot(), 0);
+    EXPECT_EQ(Form->currentSlot(), 0);
     EXPECT_TRUE(isChecked(0));
     EXPECT_EQ(boxTexts(),
         (std::array<QString, 4>{
@@ -95,7 +95,7 @@ TEST_F(CommandsTest, DrawingInTheLastSlotWrapsToTheFirstAndLoadsIt)
 TEST_F(CommandsTest, SelectingSlotsShowsTheirTextsAndKeepsThePicture)
 {
     drawLine(QStringLiteral("-2/3"), QStringLiteral("0.25"), QStringLiteral("-1E9"), QStringLiteral("1.5"));
-    const QImage before = form->surface().image();
+    const QImage before = Form->surface().image();
 
     clickSlot(0);
     EXPECT_EQ(boxTexts(),
@@ -104,8 +104,8 @@ TEST_F(CommandsTest, SelectingSlotsShowsTheirTextsAndKeepsThePicture)
     EXPECT_EQ(QApplication::focusWidget(), box(1));
     clickSlot(5);
     EXPECT_EQ(boxTexts(), (std::array<QString, 4>{}));
-    EXPECT_EQ(form->currentSlot(), 5);
-    EXPECT_EQ(form->surface().image(), before);
+    EXPECT_EQ(Form->currentSlot(), 5);
+    EXPECT_EQ(Form->surface().image(), before);
 }
 
 TEST_F(CommandsTest, ClickingTheCurrentSlotKeepsWhatWasTyped)
@@ -126,13 +126,13 @@ TEST_F(CommandsTest, DrawingASlotAgainLeavesTheOldSegmentUntilTheNextFullRedraw)
     EXPECT_EQ(pixel(280, 410), blue);
 
     // Erasing the (empty) current slot redraws the picture from the table.
-    ASSERT_EQ(form->currentSlot(), 1);
+    ASSERT_EQ(Form->currentSlot(), 1);
     box(2)->setText(QStringLiteral("typed"));
     click("Command5");
     EXPECT_NE(pixel(280, 190), blue);
     EXPECT_EQ(pixel(280, 410), blue);
     EXPECT_EQ(boxTexts(), (std::array<QString, 4>{}));
-    EXPECT_EQ(form->currentSlot(), 1);
+    EXPECT_EQ(Form->currentSlot(), 1);
     EXPECT_EQ(QApplication::focusWidget(), box(1));
 }
 
@@ -144,7 +144,7 @@ TEST_F(CommandsTest, EraseLineEmptiesTheSlotButKeepsItsValues)
     EXPECT_FALSE(table().isDrawn(0));
     EXPECT_EQ(table().get(0, SlotTable::XFrom), -2.0f);
     EXPECT_NE(pixel(289, 289), blue);
-    EXPECT_EQ(form->currentSlot(), 0);
+    EXPECT_EQ(Form->currentSlot(), 0);
 }
 
 TEST_F(CommandsTest, PlaneSizeRedrawsEveryLineAtTheNewScaleAndMovesTheMark)
@@ -153,24 +153,24 @@ TEST_F(CommandsTest, PlaneSizeRedrawsEveryLineAtTheNewScaleAndMovesTheMark)
     box(1)->setText(QStringLiteral("typed"));
 
     struct Size {
-        const char* button;
-        int unitPixels;
-        QPoint onLine; // a pixel of the segment a = -2/3, b = 1, -3 <= x <= 3 at that size
+        const char* Button;
+        int UnitPixels;
+        QPoint OnLine; // a pixel of the segment a = -2/3, b = 1, -3 <= x <= 3 at that size
     };
     for (const Size& size :
         {Size{"Command3_0", 40, {180, 180}}, Size{"Command3_2", 14, {258, 258}}, Size{"Command3_1", 22, {234, 234}}}) {
-        SCOPED_TRACE(size.button);
-        click(size.button);
-        EXPECT_EQ(form->unitPixels(), size.unitPixels);
-        EXPECT_EQ(pixel(size.onLine.x(), size.onLine.y()), blue);
+        SCOPED_TRACE(size.Button);
+        click(size.Button);
+        EXPECT_EQ(Form->unitPixels(), size.UnitPixels);
+        EXPECT_EQ(pixel(size.OnLine.x(), size.OnLine.y()), blue);
         for (const char* button : {"Command3_0", "Command3_1", "Command3_2"}) {
-            const bool chosen = qstrcmp(button, size.button) == 0;
+            const bool chosen = qstrcmp(button, size.Button) == 0;
             EXPECT_EQ(control(button)->font().pixelSize(), chosen ? 27 : 16) << button; // 20 and 12 points
             EXPECT_EQ(control(button)->font().bold(), chosen) << button;
         }
     }
     EXPECT_EQ(box(1)->text(), QStringLiteral("typed"));
-    EXPECT_EQ(form->currentSlot(), 1);
+    EXPECT_EQ(Form->currentSlot(), 1);
 }
 
 TEST_F(CommandsTest, EmptyBoxesDrawAPointAtTheOrigin)
@@ -196,10 +196,10 @@ TEST_F(CommandsTest, InitialScreenClearsEverythingButThePlaneSize)
     click("Command2");
     for (int slot = 0; slot < SlotTable::Rows; ++slot)
         EXPECT_FALSE(table().isDrawn(slot)) << slot;
-    EXPECT_EQ(form->currentSlot(), 0);
+    EXPECT_EQ(Form->currentSlot(), 0);
     EXPECT_TRUE(isChecked(0));
     EXPECT_EQ(boxTexts(), (std::array<QString, 4>{})) << "emptied even though slot １ was checked";
-    EXPECT_EQ(form->unitPixels(), 40);
+    EXPECT_EQ(Form->unitPixels(), 40);
     EXPECT_EQ(control("Command3_0")->font().pixelSize(), 27);
     EXPECT_NE(pixel(260, 260), blue);
 
@@ -215,15 +215,15 @@ TEST_F(CommandsTest, FullWidthTextDrawsTheSameLine)
 }
 
 struct FaultRow {
-    const char* name;
-    std::array<const char*, 4> texts;
-    int faultyBox;
-    const char* message;
+    const char* Name;
+    std::array<const char*, 4> Texts;
+    int FaultyBox;
+    const char* Message;
 };
 
 void PrintTo(const FaultRow& row, std::ostream* out)
 {
-    *out << row.name;
+    *out << row.Name;
 }
 
 class RefusedLineTest : public CommandsTest, public ::testing::WithParamInterface<FaultRow> { };
@@ -236,19 +236,19 @@ TEST_P(RefusedLineTest, LeavesEverythingAsItWasAndSaysWhy)
     drawLine(QStringLiteral("2"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1"));  // slot 1
     clickSlot(1);
     const auto cellsBefore = table().cells();
-    const QImage pictureBefore = form->surface().image();
+    const QImage pictureBefore = Form->surface().image();
 
     for (int k = 0; k < 4; ++k)
-        box(k + 1)->setText(QString::fromUtf8(row.texts[static_cast<std::size_t>(k)]));
+        box(k + 1)->setText(QString::fromUtf8(row.Texts[static_cast<std::size_t>(k)]));
     click("Command4");
 
     EXPECT_EQ(table().cells(), cellsBefore);
-    EXPECT_EQ(form->surface().image(), pictureBefore);
-    EXPECT_EQ(form->surface().penColour(), QColor(0, 0, 0));
-    EXPECT_EQ(form->currentSlot(), 1);
+    EXPECT_EQ(Form->surface().image(), pictureBefore);
+    EXPECT_EQ(Form->surface().penColour(), QColor(0, 0, 0));
+    EXPECT_EQ(Form->currentSlot(), 1);
     EXPECT_TRUE(isChecked(1));
-    EXPECT_EQ(message(), QString::fromUtf8(row.message));
-    QLineEdit* faulty = box(row.faultyBox);
+    EXPECT_EQ(message(), QString::fromUtf8(row.Message));
+    QLineEdit* faulty = box(row.FaultyBox);
     EXPECT_EQ(QApplication::focusWidget(), faulty);
     EXPECT_EQ(faulty->selectedText(), faulty->text());
 
@@ -272,7 +272,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, RefusedLineTest,
         FaultRow{"HugeDenominator", {"1", "1/-1E39", "0", "1"}, 2, "ｂの分母が大きすぎます。"},
         FaultRow{"LowerBound", {"1", "1", "-1E39", "1"}, 3, "変域の下限の値が大きすぎます。"},
         FaultRow{"UpperBoundAndFirstFaultWins", {"1", "1", "0", "1E99"}, 4, "変域の上限の値が大きすぎます。"}),
-    [](const ::testing::TestParamInfo<FaultRow>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<FaultRow>& info) { return info.param.Name; });
 
 TEST_F(CommandsTest, RefusalMessageGoesWithSelectionEraseInitialScreenAndSize)
 {
@@ -295,7 +295,7 @@ TEST_F(CommandsTest, RefusalGoesWhenTheBoxItNamesIsEditedButNotAnother)
     type(QStringLiteral("5"));
     EXPECT_EQ(message(), QStringLiteral("ｂの分母が０です。")) << "another box was edited";
     box(2)->setFocus();
-    QTest::keyClick(form->windowHandle(), Qt::Key_Backspace);
+    QTest::keyClick(Form->windowHandle(), Qt::Key_Backspace);
     EXPECT_EQ(message(), QString());
 }
 
@@ -341,13 +341,13 @@ TEST_F(CommandsTest, EnterAndSpaceOnAFocusedButtonPressIt)
 {
     control("Command3_0")->setFocus();
     press(Qt::Key_Return);
-    EXPECT_EQ(form->unitPixels(), 40);
+    EXPECT_EQ(Form->unitPixels(), 40);
     control("Command3_2")->setFocus();
     press(Qt::Key_Space);
-    EXPECT_EQ(form->unitPixels(), 14);
+    EXPECT_EQ(Form->unitPixels(), 14);
     control("Command3_1")->setFocus();
     press(Qt::Key_Enter);
-    EXPECT_EQ(form->unitPixels(), 22);
+    EXPECT_EQ(Form->unitPixels(), 22);
 }
 
 TEST_F(CommandsTest, KeyboardFocusOnASlotSelectsIt)
@@ -356,14 +356,14 @@ TEST_F(CommandsTest, KeyboardFocusOnASlotSelectsIt)
     clickSlot(0);
     // Focus given from code to an unchecked slot checks it and loads it.
     control("Option1_1")->setFocus(Qt::OtherFocusReason);
-    EXPECT_EQ(form->currentSlot(), 1);
+    EXPECT_EQ(Form->currentSlot(), 1);
     EXPECT_TRUE(isChecked(1));
     EXPECT_EQ(QApplication::focusWidget(), box(1));
 
     // Arrow keys move between slots.
     control("Option1_1")->setFocus(Qt::OtherFocusReason);
     press(Qt::Key_Left);
-    EXPECT_EQ(form->currentSlot(), 0);
+    EXPECT_EQ(Form->currentSlot(), 0);
     EXPECT_EQ(box(1)->text(), QStringLiteral(" 4"));
     EXPECT_EQ(QApplication::focusWidget(), box(1));
 }
@@ -371,7 +371,7 @@ TEST_F(CommandsTest, KeyboardFocusOnASlotSelectsIt)
 TEST_F(CommandsTest, ExitClosesTheWindow)
 {
     click("Command1");
-    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(Form->isVisible());
 }
 
 } // namespace

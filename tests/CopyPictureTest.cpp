@@ -35,7 +35,7 @@ TEST_F(CopyPictureTest, ThePlanesMenuCopiesThePictureWithItsLines)
 
     actions.front()->trigger();
     const QImage copied = clipboardImage();
-    const QImage& shown = form->surface().image();
+    const QImage& shown = Form->surface().image();
     ASSERT_EQ(copied.size(), shown.size());
     EXPECT_EQ(copied.convertToFormat(shown.format()), shown);
     EXPECT_EQ(copied.pixelColor(300 + 44, 300 - 44), QColor(0, 0, 255));
@@ -44,27 +44,27 @@ TEST_F(CopyPictureTest, ThePlanesMenuCopiesThePictureWithItsLines)
 TEST_F(CopyPictureTest, CtrlShiftCCopiesThePictureFromAnEntryBox)
 {
     box(2)->setFocus();
-    QTest::keyClick(form->windowHandle(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(clipboardImage().convertToFormat(form->surface().image().format()), form->surface().image());
+    QTest::keyClick(Form->windowHandle(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(clipboardImage().convertToFormat(Form->surface().image().format()), Form->surface().image());
 }
 
 TEST_F(CopyPictureTest, TheCopySaysSoAndCarriesItsTrueResolution)
 {
     const struct {
-        qreal ratio;
-        int width;
-        int dotsPerInch;
+        qreal Ratio;
+        int Width;
+        int DotsPerInch;
     } rows[] = {{1, 600, 96}, {2, 1200, 192}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.ratio);
-        control<PictureBox>("Picture1")->setPixelRatio(row.ratio);
+        SCOPED_TRACE(row.Ratio);
+        control<PictureBox>("Picture1")->setPixelRatio(row.Ratio);
         control<QLabel>("Label10")->clear();
-        QTest::keyClick(form->windowHandle(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(Form->windowHandle(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_EQ(control<QLabel>("Label10")->text(), QStringLiteral("図をコピーしました。"));
         const QImage copied = clipboardImage();
-        EXPECT_EQ(copied.width(), row.width);
-        EXPECT_EQ(qRound(copied.dotsPerMeterX() * 0.0254), row.dotsPerInch);
-        EXPECT_EQ(qRound(copied.dotsPerMeterY() * 0.0254), row.dotsPerInch);
+        EXPECT_EQ(copied.width(), row.Width);
+        EXPECT_EQ(qRound(copied.dotsPerMeterX() * 0.0254), row.DotsPerInch);
+        EXPECT_EQ(qRound(copied.dotsPerMeterY() * 0.0254), row.DotsPerInch);
     }
 }
 
@@ -73,7 +73,7 @@ TEST_F(CopyPictureTest, CtrlCInAnEntryBoxStillCopiesItsText)
     box(1)->setText(QStringLiteral("-2/3"));
     box(1)->setFocus();
     box(1)->selectAll();
-    QTest::keyClick(form->windowHandle(), Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(Form->windowHandle(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("-2/3"));
     EXPECT_TRUE(clipboardImage().isNull());
 }

@@ -25,32 +25,32 @@ RecordingSurface drawnPlane(std::int16_t unitPixels)
 TEST(DrawPlane, CountsAndStateAtEachSize)
 {
     const struct {
-        std::int16_t unitPixels;
-        std::size_t lines, texts;
+        std::int16_t UnitPixels;
+        std::size_t Lines, Texts;
     } rows[] = {{40, 62, 29}, {22, 110, 21}, {14, 170, 33}, {30, 82, 1}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.unitPixels);
-        const RecordingSurface surface = drawnPlane(row.unitPixels);
+        SCOPED_TRACE(row.UnitPixels);
+        const RecordingSurface surface = drawnPlane(row.UnitPixels);
         RecordingSurface twice = surface;
-        DrawPlane(twice, PlaneGeometry{300, 300, row.unitPixels});
-        EXPECT_EQ(std::vector(twice.calls.begin() + std::ssize(surface.calls), twice.calls.end()), surface.calls);
-        EXPECT_EQ(surface.lines.size(), row.lines);
-        ASSERT_EQ(surface.texts.size(), row.texts);
-        EXPECT_EQ(surface.texts.front(), (RecordingSurface::PrintedText{280, 298, "Ｏ", true}));
-        EXPECT_EQ(surface.calls.front(), "Cls");
-        EXPECT_EQ(surface.calls.back(), "Refresh");
-        EXPECT_EQ(surface.penWidth, 1);
-        EXPECT_TRUE(surface.bold);
+        DrawPlane(twice, PlaneGeometry{300, 300, row.UnitPixels});
+        EXPECT_EQ(std::vector(twice.Calls.begin() + std::ssize(surface.Calls), twice.Calls.end()), surface.Calls);
+        EXPECT_EQ(surface.Lines.size(), row.Lines);
+        ASSERT_EQ(surface.Texts.size(), row.Texts);
+        EXPECT_EQ(surface.Texts.front(), (RecordingSurface::PrintedText{280, 298, "Ｏ", true}));
+        EXPECT_EQ(surface.Calls.front(), "Cls");
+        EXPECT_EQ(surface.Calls.back(), "Refresh");
+        EXPECT_EQ(surface.PenWidth, 1);
+        EXPECT_TRUE(surface.Bold);
     }
 }
 
 TEST(DrawPlane, TickLabelPositions)
 {
     const struct {
-        const char* name;
-        std::int16_t unitPixels;
-        const char* text;
-        double x, y;
+        const char* Name;
+        std::int16_t UnitPixels;
+        const char* Text;
+        double X, Y;
     } rows[] = {{"22: x 5", 22, " 5", 395, 298}, {"22: x 10, shifted as two digits", 22, " 10", 497, 298},
         {"22: x -10", 22, "-10", 52, 298}, {"22: y 5", 22, " 5", 275, 178}, {"22: y 10", 22, " 10", 262, 68},
         {"22: y -5", 22, "-5", 270, 398}, {"40: x 2", 40, " 2", 365, 298}, {"40: x -2", 40, "-2", 200, 298},
@@ -59,10 +59,10 @@ TEST(DrawPlane, TickLabelPositions)
         {"14: x 5", 14, " 5", 355, 298}, {"14: x 10", 14, " 10", 417, 298},
         {"14: x -20, cut at the left edge", 14, "-20", -8, 298}, {"14: y 20", 14, " 20", 262, 8}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const RecordingSurface surface = drawnPlane(row.unitPixels);
-        const RecordingSurface::PrintedText expected{row.x, row.y, row.text, true};
-        EXPECT_EQ(std::count(surface.texts.begin(), surface.texts.end(), expected), 1);
+        SCOPED_TRACE(row.Name);
+        const RecordingSurface surface = drawnPlane(row.UnitPixels);
+        const RecordingSurface::PrintedText expected{row.X, row.Y, row.Text, true};
+        EXPECT_EQ(std::count(surface.Texts.begin(), surface.Texts.end(), expected), 1);
     }
 }
 
@@ -71,8 +71,8 @@ TEST(DrawPlane, OriginMarkThenLabelsInAxisOrder)
     const RecordingSurface surface = drawnPlane(22);
     const std::vector<RecordingSurface::PrintedText> expected{{280, 298, "Ｏ", true}, {395, 298, " 5", true},
         {170, 298, "-5", true}, {275, 178, " 5", true}, {270, 398, "-5", true}};
-    ASSERT_GE(surface.texts.size(), expected.size());
-    EXPECT_EQ(std::vector(surface.texts.begin(), surface.texts.begin() + 5), expected);
+    ASSERT_GE(surface.Texts.size(), expected.size());
+    EXPECT_EQ(std::vector(surface.Texts.begin(), surface.Texts.begin() + 5), expected);
 }
 
 TEST(DrawPlane, AxesFirstThenGridLinesOutwards)
@@ -83,22 +83,22 @@ TEST(DrawPlane, AxesFirstThenGridLinesOutwards)
     // The last ring, 27 units out, lies past the surface and is drawn all the same.
     const std::vector<RecordedLine> lastFour{
         {0, 894, 600, 894, 1, {}}, {894, 0, 894, 600, 1, {}}, {0, -294, 600, -294, 1, {}}, {-294, 0, -294, 600, 1, {}}};
-    ASSERT_EQ(surface.lines.size(), 110u);
-    EXPECT_EQ(std::vector(surface.lines.begin(), surface.lines.begin() + 6), firstSix);
-    EXPECT_EQ(std::vector(surface.lines.end() - 4, surface.lines.end()), lastFour);
+    ASSERT_EQ(surface.Lines.size(), 110u);
+    EXPECT_EQ(std::vector(surface.Lines.begin(), surface.Lines.begin() + 6), firstSix);
+    EXPECT_EQ(std::vector(surface.Lines.end() - 4, surface.Lines.end()), lastFour);
 }
 
 TEST(DrawPlane, KeepsThePenColourTheSurfaceHas)
 {
     RecordingSurface surface;
     surface.ForeColor(Rgb{255, 0, 0});
-    surface.calls.clear();
+    surface.Calls.clear();
     DrawPlane(surface, PlaneGeometry{});
-    EXPECT_EQ(std::count_if(surface.calls.begin(), surface.calls.end(),
+    EXPECT_EQ(std::count_if(surface.Calls.begin(), surface.Calls.end(),
                   [](const std::string& call) { return call.starts_with("ForeColor"); }),
         0);
-    for (const auto& line : surface.lines)
-        EXPECT_EQ(line.colour, (Rgb{255, 0, 0}));
+    for (const auto& line : surface.Lines)
+        EXPECT_EQ(line.Colour, (Rgb{255, 0, 0}));
 }
 
 } // namespace

@@ -23,13 +23,13 @@ constexpr Rgb blue{0, 0, 255};
 constexpr Rgb black{0, 0, 0};
 
 struct SlotValues {
-    float aNum, aDen, bNum, bDen, xFrom, xTo;
+    float ANum, ADen, BNum, BDen, XFrom, XTo;
 };
 constexpr SlotValues minusTwoThirds{-2, 3, 1, 1, -3, 3};
 
 void fill(SlotTable& table, int slot, const SlotValues& v, float drawn = 1)
 {
-    const float cells[] = {drawn, v.aNum, v.bNum, v.xFrom, v.xTo, v.aDen, v.bDen}; // in column order
+    const float cells[] = {drawn, v.ANum, v.BNum, v.XFrom, v.XTo, v.ADen, v.BDen}; // in column order
     for (int column = 0; column < SlotTable::Columns; ++column)
         table.set(slot, static_cast<SlotTable::Column>(column), cells[column]);
 }
@@ -46,10 +46,10 @@ RecordingSurface drawnSlot(const SlotValues& values, std::int16_t unitPixels = 2
 TEST(DrawSlotLine, DrawsTheSegmentAtEachSize)
 {
     const struct {
-        const char* name;
-        SlotValues values;
-        std::int16_t unitPixels;
-        RecordedLine expected;
+        const char* Name;
+        SlotValues Values;
+        std::int16_t UnitPixels;
+        RecordedLine Expected;
     } rows[] = {{"-2/3 x + 1 at 22", minusTwoThirds, 22, {234, 234, 366, 322, 3, blue}},
         {"-2/3 x + 1 at 40", minusTwoThirds, 40, {180, 180, 420, 340, 3, blue}},
         {"-2/3 x + 1 at 14", minusTwoThirds, 14, {258, 258, 342, 314, 3, blue}},
@@ -57,12 +57,12 @@ TEST(DrawSlotLine, DrawsTheSegmentAtEachSize)
         {"zero length", {1, 1, 0, 1, 2, 2}, 22, {344, 256, 344, 256, 3, blue}},
         {"b as a fraction", {0, 1, 1, 2, -1, 1}, 22, {278, 289, 322, 289, 3, blue}}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const RecordingSurface surface = drawnSlot(row.values, row.unitPixels);
-        ASSERT_EQ(surface.lines.size(), 1u);
-        EXPECT_EQ(surface.lines[0], row.expected);
-        EXPECT_EQ(surface.penColour, black);
-        EXPECT_EQ(surface.penWidth, 3);
+        SCOPED_TRACE(row.Name);
+        const RecordingSurface surface = drawnSlot(row.Values, row.UnitPixels);
+        ASSERT_EQ(surface.Lines.size(), 1u);
+        EXPECT_EQ(surface.Lines[0], row.Expected);
+        EXPECT_EQ(surface.PenColour, black);
+        EXPECT_EQ(surface.PenWidth, 3);
     }
 }
 
@@ -73,22 +73,22 @@ TEST(DrawSlotLine, ComputesInSinglePrecision)
     const RecordedLine expected{300.0f + 22.0f * 0.1f, 300.0f + 22.0f * -(0.1f * a + b), 300.0f + 22.0f * 7.7f,
         300.0f - (7.7f * a + b) * 22.0f, 3, blue};
     const RecordingSurface surface = drawnSlot({1, 3, 1, 10, 0.1f, 7.7f});
-    ASSERT_EQ(surface.lines.size(), 1u);
-    EXPECT_EQ(surface.lines[0], expected);
-    EXPECT_NE(expected.y2, 300.0 - (7.7 * (1.0 / 3.0) + 0.1) * 22.0) << "double arithmetic would differ";
+    ASSERT_EQ(surface.Lines.size(), 1u);
+    EXPECT_EQ(surface.Lines[0], expected);
+    EXPECT_NE(expected.Y2, 300.0 - (7.7 * (1.0 / 3.0) + 0.1) * 22.0) << "double arithmetic would differ";
 }
 
 TEST(DrawSlotLine, CallOrderIsColourWidthLineBlack)
 {
     const std::vector<std::string> expected{
         "ForeColor 0 0 255", "DrawWidth 3", "Line 234 234 366 322", "ForeColor 0 0 0"};
-    EXPECT_EQ(drawnSlot(minusTwoThirds).calls, expected);
+    EXPECT_EQ(drawnSlot(minusTwoThirds).Calls, expected);
 }
 
 TEST(DrawSlotLine, EmptySlotDrawsNothingWhateverItHolds)
 {
-    EXPECT_TRUE(drawnSlot(minusTwoThirds, 22, 0).calls.empty());
-    EXPECT_TRUE(drawnSlot({nanF, 0, infF, 0, -infF, nanF}, 22, 0).calls.empty());
+    EXPECT_TRUE(drawnSlot(minusTwoThirds, 22, 0).Calls.empty());
+    EXPECT_TRUE(drawnSlot({nanF, 0, infF, 0, -infF, nanF}, 22, 0).Calls.empty());
 }
 
 // y = x over -1E30..1E30: the whole diagonal through the origin, both ends beyond the surface.
@@ -97,13 +97,13 @@ TEST(DrawSlotLine, FarEndsGiveTheDiagonalAtEverySize)
     for (const std::int16_t s : {40, 22, 14}) {
         SCOPED_TRACE(s);
         const RecordingSurface surface = drawnSlot({1, 1, 0, 1, -1e30f, 1e30f}, s);
-        ASSERT_EQ(surface.lines.size(), 1u);
-        const auto& line = surface.lines[0];
-        EXPECT_NEAR(line.y1, 600 - line.x1, 1e-9);
-        EXPECT_NEAR(line.y2, 600 - line.x2, 1e-9);
-        EXPECT_TRUE(line.x1 <= 0 && line.x1 > -1000) << line.x1;
-        EXPECT_TRUE(line.x2 >= 600 && line.x2 < 1600) << line.x2;
-        EXPECT_EQ(surface.penColour, black);
+        ASSERT_EQ(surface.Lines.size(), 1u);
+        const auto& line = surface.Lines[0];
+        EXPECT_NEAR(line.Y1, 600 - line.X1, 1e-9);
+        EXPECT_NEAR(line.Y2, 600 - line.X2, 1e-9);
+        EXPECT_TRUE(line.X1 <= 0 && line.X1 > -1000) << line.X1;
+        EXPECT_TRUE(line.X2 >= 600 && line.X2 < 1600) << line.X2;
+        EXPECT_EQ(surface.PenColour, black);
     }
 }
 
@@ -113,38 +113,38 @@ TEST(DrawSlotLine, FarEndsGiveTheDiagonalAtEverySize)
 TEST(DrawSlotLine, SteepLinesCrossTheWholeSurface)
 {
     const struct {
-        const char* name;
-        float aNum, aDen, c;
+        const char* Name;
+        float ANum, ADen, C;
     } rows[] = {{"a = 1E6", 1e6f, 1, 0}, {"a beyond single precision", 3e38f, 1e-5f, 0},
         {"a = 1E20, crossing at x = 1", 1e20f, 1, 1}, {"a = 3E38, crossing at x = 1", 3e38f, 1, 1}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const float b = row.c == 0 ? 0 : -row.aNum / row.aDen;
-        const RecordingSurface surface = drawnSlot({row.aNum, row.aDen, b, 1, row.c - 1, row.c + 1});
-        ASSERT_EQ(surface.lines.size(), 1u);
-        const auto& line = surface.lines[0];
-        EXPECT_NEAR(line.x1, 300 + 22 * row.c, 0.01);
-        EXPECT_NEAR(line.x2, 300 + 22 * row.c, 0.01);
-        EXPECT_GE(line.y1, 600);
-        EXPECT_LE(line.y2, 0);
+        SCOPED_TRACE(row.Name);
+        const float b = row.C == 0 ? 0 : -row.ANum / row.ADen;
+        const RecordingSurface surface = drawnSlot({row.ANum, row.ADen, b, 1, row.C - 1, row.C + 1});
+        ASSERT_EQ(surface.Lines.size(), 1u);
+        const auto& line = surface.Lines[0];
+        EXPECT_NEAR(line.X1, 300 + 22 * row.C, 0.01);
+        EXPECT_NEAR(line.X2, 300 + 22 * row.C, 0.01);
+        EXPECT_GE(line.Y1, 600);
+        EXPECT_LE(line.Y2, 0);
     }
 }
 
 TEST(DrawSlotLine, FaultyValuesDrawNothingAndLeaveThePenBlack)
 {
     const struct {
-        const char* name;
-        SlotValues values;
+        const char* Name;
+        SlotValues Values;
     } rows[] = {{"zero a denominator", {1, 0, 0, 1, -3, 3}}, {"zero b denominator", {1, 1, 1, 0, -3, 3}},
         {"0/0", {0, 0, 0, 0, -3, 3}}, {"NaN bound", {1, 1, 0, 1, nanF, 3}},
         {"infinite bounds", {1, 1, 0, 1, infF, infF}},
         {"beyond single precision above the plane", {3e38f, 1, 3e38f, 1, 1, 2}}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const RecordingSurface surface = drawnSlot(row.values);
-        EXPECT_TRUE(surface.lines.empty());
-        EXPECT_EQ(surface.penColour, black);
-        EXPECT_EQ(surface.penWidth, 3);
+        SCOPED_TRACE(row.Name);
+        const RecordingSurface surface = drawnSlot(row.Values);
+        EXPECT_TRUE(surface.Lines.empty());
+        EXPECT_EQ(surface.PenColour, black);
+        EXPECT_EQ(surface.PenWidth, 3);
     }
 }
 
@@ -163,10 +163,10 @@ TEST(RedrawPicture, PlaneThenSlotsInOrder)
     RecordingSurface surface;
     RedrawPicture(surface, table, geometry);
 
-    auto expected = planeOnly.calls;
+    auto expected = planeOnly.Calls;
     for (const char* line : {"Line 278 278 322 278", "Line 278 256 322 256", "Line 278 234 322 234"})
         expected.insert(expected.end(), {"ForeColor 0 0 255", "DrawWidth 3", line, "ForeColor 0 0 0"});
-    EXPECT_EQ(surface.calls, expected);
+    EXPECT_EQ(surface.Calls, expected);
 }
 
 } // namespace

@@ -32,7 +32,7 @@ protected:
     {
         std::vector<QString> trail;
         for (int k = 0; k < presses; ++k) {
-            QTest::keyClick(form->windowHandle(), key, modifiers);
+            QTest::keyClick(Form->windowHandle(), key, modifiers);
             trail.push_back(QApplication::focusWidget()->objectName());
         }
         return trail;
@@ -60,7 +60,7 @@ TEST_F(FocusTest, TabAndShiftTabGoRoundTheRingWithoutTouchingSlotOrText)
     EXPECT_EQ(focusTrail(Qt::Key_Backtab, Qt::ShiftModifier, 13), backward);
 
     EXPECT_EQ(boxTexts(), texts);
-    EXPECT_EQ(form->currentSlot(), 3);
+    EXPECT_EQ(Form->currentSlot(), 3);
 }
 
 TEST_F(FocusTest, ArrowKeysStillSelectAndFocusFromCodeStillChecks)
@@ -68,10 +68,10 @@ TEST_F(FocusTest, ArrowKeysStillSelectAndFocusFromCodeStillChecks)
     click("Option1_3");
     control("Option1_3")->setFocus(Qt::TabFocusReason);
     press(Qt::Key_Right);
-    EXPECT_EQ(form->currentSlot(), 4) << "after ４ comes ５, at the start of the second row";
+    EXPECT_EQ(Form->currentSlot(), 4) << "after ４ comes ５, at the start of the second row";
     EXPECT_EQ(QApplication::focusWidget(), box(1));
     control("Option1_6")->setFocus(Qt::OtherFocusReason);
-    EXPECT_EQ(form->currentSlot(), 6);
+    EXPECT_EQ(Form->currentSlot(), 6);
     EXPECT_TRUE(control<QRadioButton>("Option1_6")->isChecked());
 }
 
@@ -95,26 +95,26 @@ TEST_F(FocusTest, FocusedControlHasARingThatStandsOutOnGreenAndOlive)
         SCOPED_TRACE(name);
         QWidget* target = control(name);
         target->setFocus(Qt::TabFocusReason);
-        auto* ring = form->findChild<FocusRing*>();
+        auto* ring = Form->findChild<FocusRing*>();
         ASSERT_NE(ring, nullptr);
         EXPECT_EQ(ring->target(), target);
         EXPECT_TRUE(ring->isVisible());
 
         // Just outside the control's top-left corner: the ring's outer band, then its inner line.
-        const QImage window = form->grab().toImage();
+        const QImage window = Form->grab().toImage();
         // Along the left edge, a little above the middle, clear of the axis and the indicator.
         const QPoint edge = target->geometry().topLeft() + QPoint(0, target->height() / 2 - 5);
         const QColor outer = window.pixelColor(edge + QPoint(-3, 0));
         const QColor inner = window.pixelColor(edge + QPoint(-1, 0));
         const QColor inside = window.pixelColor(edge + QPoint(1, 0));
         ring->hide();
-        const QColor around = form->grab().toImage().pixelColor(edge + QPoint(-3, 0));
+        const QColor around = Form->grab().toImage().pixelColor(edge + QPoint(-3, 0));
         ring->show();
         EXPECT_GE(contrast(outer, around), 3.0) << outer.name().toStdString() << " on " << around.name().toStdString();
         EXPECT_GE(contrast(inner, inside), 3.0) << inner.name().toStdString() << " by " << inside.name().toStdString();
     }
     QApplication::focusWidget()->clearFocus();
-    EXPECT_FALSE(form->findChild<FocusRing*>()->isVisible());
+    EXPECT_FALSE(Form->findChild<FocusRing*>()->isVisible());
 }
 
 TEST_F(FocusTest, PictureTakesTheFocusAtItsPlaceAndItsMenuKeysOpenItsMenu)
@@ -137,7 +137,7 @@ TEST_F(FocusTest, PictureTakesTheFocusAtItsPlaceAndItsMenuKeysOpenItsMenu)
             }
         });
         watcher.start(10);
-        QTest::keyClick(form->windowHandle(), keys.key(), keys.keyboardModifiers());
+        QTest::keyClick(Form->windowHandle(), keys.key(), keys.keyboardModifiers());
         watcher.stop();
         EXPECT_EQ(shown, QStringList{u"図をコピー"_qs});
     }
@@ -150,7 +150,7 @@ TEST_F(FocusTest, AnotherPixelRatioRemakesTheImageAndDrawsTheLinesAgain)
     press(Qt::Key_Return);
     auto* picture = control<PictureBox>("Picture1");
     picture->setPixelRatio(2);
-    const QImage& image = form->surface().image();
+    const QImage& image = Form->surface().image();
     ASSERT_EQ(image.size(), QSize(1200, 1200));
     EXPECT_EQ(image.devicePixelRatio(), 2);
     // The line y = x at x = 2 is the logical pixel (344, 256): device pixels from (688, 512).
@@ -168,7 +168,7 @@ TEST_F(CaptionFitTest, EveryOneLineCaptionKeepsInsideItsControl)
     std::printf("logical DPI %g\n", QGuiApplication::primaryScreen()->logicalDotsPerInch());
     constexpr int margin = 40;
     int checked = 0;
-    for (QWidget* widget : form->findChildren<QWidget*>()) {
+    for (QWidget* widget : Form->findChildren<QWidget*>()) {
         const auto* label = qobject_cast<QLabel*>(widget);
         const auto* button = qobject_cast<QAbstractButton*>(widget);
         const QString caption = label ? label->text() : button ? button->text() : QString();

@@ -14,9 +14,9 @@ namespace {
 TEST(FoldFullWidth, Texts)
 {
     const struct {
-        const char* name;
-        std::string text;
-        std::string expected;
+        const char* Name;
+        std::string Text;
+        std::string Expected;
     } rows[] = {{"fraction", "－２／３", "-2/3"}, {"decimal", "３．５", "3.5"},
         {"kana long vowel as minus", "ー３", "-3"}, {"minus sign", "\u22123", "-3"},
         {"kana-mode slash", "２・３", "2/3"}, {"half-width kana-mode slash", "２\uFF653", "2/3"},
@@ -32,18 +32,18 @@ TEST(FoldFullWidth, Texts)
         {"overlong three bytes", "\xE0\x80\x80", "\uFFFD\uFFFD\uFFFD"},
         {"lead byte F5", "\xF5\x80\x80\x80", "\uFFFD\uFFFD\uFFFD\uFFFD"}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(foldFullWidth(row.text), row.expected);
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(foldFullWidth(row.Text), row.Expected);
     }
 }
 
 TEST(FoldFullWidth, OriginalOffsetFindsTheTypedCharacter)
 {
     const struct {
-        const char* name;
-        std::string original;
-        std::size_t foldedOffset;
-        std::size_t expected;
+        const char* Name;
+        std::string Original;
+        std::size_t FoldedOffset;
+        std::size_t Expected;
     } rows[] = {{"ASCII", "3abc", 1, 1}, {"full-width", "３ａｂ", 1, 3}, {"mixed", "３a１", 2, 4},
         {"invalid byte counts once",
             "\xFF"
@@ -51,8 +51,8 @@ TEST(FoldFullWidth, OriginalOffsetFindsTheTypedCharacter)
             4, 2},
         {"past the end", "３", 9, 3}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(originalOffset(row.original, foldFullWidth(row.original), row.foldedOffset), row.expected);
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(originalOffset(row.Original, foldFullWidth(row.Original), row.FoldedOffset), row.Expected);
     }
 }
 

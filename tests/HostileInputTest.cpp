@@ -28,41 +28,41 @@ TEST_P(HostileInputTest, GivesTheValueOfTheRulesOrTheMessage)
     const std::array<QString, 4> ordinary{
         QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1")};
     for (int k = 1; k <= 4; ++k)
-        box(k)->setText(k == row.box ? QString() : ordinary[static_cast<std::size_t>(k - 1)]);
-    const auto cellsBefore = form->slotTable().cells();
+        box(k)->setText(k == row.Box ? QString() : ordinary[static_cast<std::size_t>(k - 1)]);
+    const auto cellsBefore = Form->slotTable().cells();
 
-    QLineEdit* target = box(row.box);
+    QLineEdit* target = box(row.Box);
     target->setFocus();
-    if (row.pasted) {
-        QGuiApplication::clipboard()->setText(row.text);
-        QTest::keyClick(form->windowHandle(), Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(target->text().size(), std::min(row.text.size(), qsizetype{target->maxLength()}))
+    if (row.Pasted) {
+        QGuiApplication::clipboard()->setText(row.Text);
+        QTest::keyClick(Form->windowHandle(), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(target->text().size(), std::min(row.Text.size(), qsizetype{target->maxLength()}))
             << "the box holds what fits";
     } else {
-        type(row.text);
+        type(row.Text);
     }
     click("Command4");
 
-    const SlotTable& table = form->slotTable();
-    EXPECT_EQ(control<QLabel>("Label10")->text().toStdString(), row.message);
-    if (!row.refused) {
-        const bool inA = row.box == 1;
+    const SlotTable& table = Form->slotTable();
+    EXPECT_EQ(control<QLabel>("Label10")->text().toStdString(), row.Message);
+    if (!row.Refused) {
+        const bool inA = row.Box == 1;
         const std::array<float, 7> expected{
-            1, inA ? row.value : 1, 0, inA ? 0 : row.value, 1, inA ? row.denominator : 1, 1};
+            1, inA ? row.Value : 1, 0, inA ? 0 : row.Value, 1, inA ? row.Denominator : 1, 1};
         for (int column = 0; column < SlotTable::Columns; ++column)
             EXPECT_EQ(table.get(0, static_cast<SlotTable::Column>(column)), expected[static_cast<std::size_t>(column)])
                 << "column " << column;
-        EXPECT_EQ(form->currentSlot(), 1);
+        EXPECT_EQ(Form->currentSlot(), 1);
     } else {
         EXPECT_EQ(table.cells(), cellsBefore);
-        EXPECT_EQ(form->currentSlot(), 0);
+        EXPECT_EQ(Form->currentSlot(), 0);
         EXPECT_EQ(QApplication::focusWidget(), target);
     }
-    EXPECT_EQ(form->surface().penColour(), QColor(Qt::black));
+    EXPECT_EQ(Form->surface().penColour(), QColor(Qt::black));
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, HostileInputTest, ::testing::ValuesIn(hostileRows()),
-    [](const ::testing::TestParamInfo<HostileRow>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<HostileRow>& info) { return info.param.Name; });
 
 } // namespace
 } // namespace zelmora::testing

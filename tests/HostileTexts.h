@@ -11,14 +11,14 @@
 namespace zelmora::testing {
 
 struct HostileRow {
-    const char* name;
-    int box; // 1: a, 3: the lower bound
-    QString text;
-    bool pasted;
-    float value;         // what is stored for the box (the numerator of a, or the bound)
-    float denominator;   // the denominator of a
-    bool refused;        // the line is not drawn
-    const char* message; // the refusal, or what a drawn line says of ignored text ("" for nothing)
+    const char* Name;
+    int Box; // 1: a, 3: the lower bound
+    QString Text;
+    bool Pasted;
+    float Value;         // what is stored for the box (the numerator of a, or the bound)
+    float Denominator;   // the denominator of a
+    bool Refused;        // the line is not drawn
+    const char* Message; // the refusal, or what a drawn line says of ignored text ("" for nothing)
 };
 
 inline HostileRow drawn(
@@ -42,7 +42,7 @@ inline const char* const aZeroDenominator = "ａの分母が０です。";
 
 inline void PrintTo(const HostileRow& row, std::ostream* out)
 {
-    *out << row.name;
+    *out << row.Name;
 }
 
 // The table: each text, the box it goes into, and what the window makes of it.

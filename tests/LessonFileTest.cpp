@@ -98,8 +98,8 @@ TEST(LessonText, ReadsBackWhatItWrites)
     for (std::size_t slot = 0; slot < allSlots.Slots.size(); ++slot)
         allSlots.Slots[slot] = EntryTexts{std::to_string(slot), "1/" + std::to_string(slot), "", "1E+3"};
     const struct {
-        const char* name;
-        Lesson lesson;
+        const char* Name;
+        Lesson Written;
     } rows[] = {{"defaults", Lesson{}}, {"example", ExampleLesson}, {"every slot, every mark", allSlots},
         {"fractions, negatives, exponents", lesson({}, {{4, {"-2/ 3", " 1E+08", "-1.5E-05", "-.25/-7"}}})},
         {"full-width as typed", lesson({}, {{5, {"－２／３", "\u3000１", "ー３", "３．５"}}})},
@@ -109,8 +109,8 @@ TEST(LessonText, ReadsBackWhatItWrites)
         {"outside the basic plane", lesson({}, {{3, {"😀", "𝑥", "", ""}}})},
         {"text opening with U+FEFF", lesson({}, {{6, {"\uFEFF1", "\uFEFF", "", ""}}})}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(readLesson(writeLesson(row.lesson)), Result(row.lesson));
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(readLesson(writeLesson(row.Written)), Result(row.Written));
     }
 }
 
@@ -120,9 +120,9 @@ TEST(LessonText, AbsentKeysTakeDefaultsAndUnknownKeysAreIgnored)
     QByteArray exactLimit = lessonWith({});
     exactLimit += QByteArray(LessonFileLimit - exactLimit.size(), ' ');
     const struct {
-        const char* name;
-        QByteArray bytes;
-        Lesson expected;
+        const char* Name;
+        QByteArray Bytes;
+        Lesson Expected;
     } rows[] = {{"format and version alone", lessonWith({}), Lesson{}},
         {"empty show", lessonWith(R"("show": {})"), lesson(ShowOptions{})},
         {"one mark", lessonWith(R"("show": {"endpoints": true})"), lesson(ShowOptions{false, false, false, true})},
@@ -137,8 +137,8 @@ TEST(LessonText, AbsentKeysTakeDefaultsAndUnknownKeysAreIgnored)
         {"byte-order mark", "\xEF\xBB\xBF" + lessonWith({}), Lesson{}},
         {"exactly the size limit", exactLimit, Lesson{}}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(readLesson(row.bytes), Result(row.expected));
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(readLesson(row.Bytes), Result(row.Expected));
     }
 }
 
@@ -149,9 +149,9 @@ TEST(LessonText, RefusesTheWholeFile)
     overLimit += QByteArray(LessonFileLimit + 1 - overLimit.size(), ' ');
     const QByteArray deep = lessonWith(R"("notes": )" + QByteArray(2000, '[') + QByteArray(2000, ']'));
     const struct {
-        const char* name;
-        QByteArray bytes;
-        LessonFault expected;
+        const char* Name;
+        QByteArray Bytes;
+        LessonFault Expected;
     } rows[] = {{"empty", "", refused(Empty)}, {"one byte over the limit", overLimit, refused(TooLarge)},
         {"cut short", Example.left(120), refused(NotJson)},
         {"cut inside a character", Example.left(Example.indexOf("中") + 1), refused(NotUtf8)},
@@ -177,8 +177,8 @@ TEST(LessonText, RefusesTheWholeFile)
         {"slot without number", lessonWith(R"("slots": [{"a": "1"}])"), refused(MissingKey, "slot")},
         {"text as number", lessonWith(R"("slots": [{"slot": 4, "a": 5}])"), refused(WrongType, "a", 4)}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(readLesson(row.bytes), Result(row.expected));
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(readLesson(row.Bytes), Result(row.Expected));
     }
 }
 
@@ -203,10 +203,10 @@ TEST(LessonFile, LoadRefusesWhatIsNotAReadableLessonWithoutBlocking)
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     using enum LessonFaultCode;
     const struct {
-        const char* name;
-        QString path;
-        LessonFault expected;
-        bool needsPermissions;
+        const char* Name;
+        QString Path;
+        LessonFault Expected;
+        bool NeedsPermissions;
     } rows[] = {{"missing", folder.filePath("none.zelmora"), refused(FileMissing), false},
         {"dangling link", folder.filePath("dangling.zelmora"), refused(FileMissing), false},
         {"folder", folder.path(), refused(NotRegularFile), false}, {"FIFO", fifo, refused(NotRegularFile), false},
@@ -214,27 +214,27 @@ TEST(LessonFile, LoadRefusesWhatIsNotAReadableLessonWithoutBlocking)
         {"larger than the limit", tooLarge, refused(TooLarge), false},
         {"no read permission", locked, refused(Unreadable, {}, 0, QFileDevice::OpenError), true}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        if (row.needsPermissions && ::geteuid() == 0)
+        SCOPED_TRACE(row.Name);
+        if (row.NeedsPermissions && ::geteuid() == 0)
             continue; // root reads the file regardless of its permissions
-        auto load = std::async(std::launch::async, [&] { return loadLessonFile(row.path); });
+        auto load = std::async(std::launch::async, [&] { return loadLessonFile(row.Path); });
         if (load.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
             // Open the FIFO's writing end, so that the blocked reader returns and the test can end.
-            ::close(::open(QFile::encodeName(row.path).constData(), O_WRONLY | O_NONBLOCK));
+            ::close(::open(QFile::encodeName(row.Path).constData(), O_WRONLY | O_NONBLOCK));
             FAIL() << "loading blocked";
         }
-        EXPECT_EQ(load.get(), Result(row.expected));
+        EXPECT_EQ(load.get(), Result(row.Expected));
     }
 }
 
 TEST(LessonFile, FailedSaveLeavesTheOldFile)
 {
     const struct {
-        const char* name;
-        void (*breakFolder)(const QString& folder);
-        rlim_t fileSizeLimit;
-        QFileDevice::FileError expected;
-        bool needsPermissions;
+        const char* Name;
+        void (*BreakFolder)(const QString& folder);
+        rlim_t FileSizeLimit;
+        QFileDevice::FileError Expected;
+        bool NeedsPermissions;
     } rows[]
         = {{"read-only folder", [](const QString& f) { QFile::setPermissions(f, QFile::ReadOwner | QFile::ExeOwner); },
                RLIM_INFINITY, QFileDevice::OpenError, true},
@@ -243,25 +243,25 @@ TEST(LessonFile, FailedSaveLeavesTheOldFile)
             // A file-size limit fails the write as a full disk does, for root too.
             {"no space", [](const QString&) {}, 16, QFileDevice::WriteError, false}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        if (row.needsPermissions && ::geteuid() == 0)
+        SCOPED_TRACE(row.Name);
+        if (row.NeedsPermissions && ::geteuid() == 0)
             continue; // root writes into the folder regardless of its permissions
         QTemporaryDir parent;
         const QString folder = parent.filePath("lessons");
         const QString path = folder + "/lesson.zelmora";
         ASSERT_TRUE(QDir().mkdir(folder) && writeFile(path, "old lesson\n"));
-        row.breakFolder(folder);
+        row.BreakFolder(folder);
 
         rlimit saved{};
         ::getrlimit(RLIMIT_FSIZE, &saved);
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{std::min(row.fileSizeLimit, saved.rlim_cur), saved.rlim_max};
+        const rlimit limit{std::min(row.FileSizeLimit, saved.rlim_cur), saved.rlim_max};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         const auto fault = saveLessonFile(path, ExampleLesson);
         ::setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, oldHandler);
 
-        EXPECT_EQ(fault, refused(LessonFaultCode::Unwritable, {}, 0, row.expected));
+        EXPECT_EQ(fault, refused(LessonFaultCode::Unwritable, {}, 0, row.Expected));
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         const bool folderLeft = QDir(folder).exists();
         EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),

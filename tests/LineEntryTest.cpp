@@ -23,10 +23,10 @@ LineValues readLine(const EntryTexts& texts)
 
 void expectLine(const LineValues& actual, Coefficient a, Coefficient b, float xFrom, float xTo)
 {
-    EXPECT_EQ(actual.a, a);
-    EXPECT_EQ(actual.b, b);
-    EXPECT_EQ(actual.xFrom, xFrom);
-    EXPECT_EQ(actual.xTo, xTo);
+    EXPECT_EQ(actual.A, a);
+    EXPECT_EQ(actual.B, b);
+    EXPECT_EQ(actual.XFrom, xFrom);
+    EXPECT_EQ(actual.XTo, xTo);
 }
 
 TEST(ReadLineEntry, ReadsFractionsDecimalsAndBounds)
@@ -57,9 +57,9 @@ TEST(ReadLineEntry, RefusalNamesTheFirstBoxAtFault)
 {
     using enum EntryFault;
     const struct {
-        const char* name;
-        EntryTexts texts;
-        EntryRefusal expected;
+        const char* Name;
+        EntryTexts Texts;
+        EntryRefusal Expected;
     } rows[] = {{"a = 1/0", {"1/0", "1", "0", "1"}, {EntryBox::A, ZeroDenominator}},
         {"a = 0/0", {"0/0", "1", "0", "1"}, {EntryBox::A, ZeroDenominator}},
         {"a = /", {"/", "1", "0", "1"}, {EntryBox::A, ZeroDenominator}},
@@ -78,20 +78,20 @@ TEST(ReadLineEntry, RefusalNamesTheFirstBoxAtFault)
         {"b before the bounds", {"1", "1/0", "1E39", "1"}, {EntryBox::B, ZeroDenominator}},
         {"lower before upper", {"1", "1", "1E39", "1E39"}, {EntryBox::From, TooLarge}}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const auto result = readLineEntry(row.texts);
+        SCOPED_TRACE(row.Name);
+        const auto result = readLineEntry(row.Texts);
         const auto* refusal = std::get_if<EntryRefusal>(&result);
         ASSERT_NE(refusal, nullptr);
-        EXPECT_EQ(*refusal, row.expected);
+        EXPECT_EQ(*refusal, row.Expected);
     }
 }
 
 TEST(IgnoredText, NamesTheFirstBoxWithUnreadCharactersAsTyped)
 {
     const struct {
-        const char* name;
-        EntryTexts texts;
-        std::optional<IgnoredText> expected;
+        const char* Name;
+        EntryTexts Texts;
+        std::optional<IgnoredText> Expected;
     } rows[] = {{"everything read", {"-2/3", " 1 ", "-3", "3"}, std::nullopt},
         {"empty boxes", {"", "", "", ""}, std::nullopt}, {"blanks only", {" ", "\t", "\u3000", "\n"}, std::nullopt},
         {"letters after a", {"3abc", "1", "0", "1"}, IgnoredText{EntryBox::A, "abc"}},
@@ -110,9 +110,9 @@ TEST(IgnoredText, NamesTheFirstBoxWithUnreadCharactersAsTyped)
         {"kana-mode fraction read whole", {"ー２・３", "０。５", "", ""}, std::nullopt},
         {"blanks inside kept", {"3 a b ", "", "", ""}, IgnoredText{EntryBox::A, "a b"}}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const auto actual = ignoredText(row.texts);
-        EXPECT_EQ(actual, row.expected);
+        SCOPED_TRACE(row.Name);
+        const auto actual = ignoredText(row.Texts);
+        EXPECT_EQ(actual, row.Expected);
     }
 }
 

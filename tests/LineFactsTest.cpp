@@ -38,9 +38,9 @@ TEST(ExactNumber, ShownTextsReadExactly)
 {
     const std::string tenTo400 = "1" + std::string(400, '0');
     const struct {
-        const char* name;
-        const char* text;
-        std::optional<std::string> expected;
+        const char* Name;
+        const char* Text;
+        std::optional<std::string> Expected;
     } rows[] = {{"integer", " 3", "3"}, {"leading point", " .5", "1/2"}, {"negative leading point", "-.25", "-1/4"},
         {"a tenth is a tenth", " .1", "1/10"}, {"seven digits", " .3333333", "3333333/10000000"},
         {"negative exponent", "-1.5E-05", "-3/200000"}, {"exponent past the point", " 1.234568E+07", "12345680"},
@@ -51,50 +51,50 @@ TEST(ExactNumber, ShownTextsReadExactly)
         {"two points", "1.2.3", std::nullopt}, {"two exponent signs", "1E--5", std::nullopt},
         {"fraction", "1/2", std::nullopt}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(asText(exactNumber(row.text)), row.expected);
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(asText(exactNumber(row.Text)), row.Expected);
     }
 }
 
 TEST(ExactNumber, CoefficientTexts)
 {
     const struct {
-        const char* name;
-        const char* text;
-        std::optional<std::string> expected;
+        const char* Name;
+        const char* Text;
+        std::optional<std::string> Expected;
     } rows[] = {{"as the box shows it", "-2/ 3", "-2/3"}, {"reduced", " 4/ 6", "2/3"},
         {"negative denominator", " 2/-3", "-2/3"}, {"decimal parts", " 1.5/ 2", "3/4"},
         {"zero denominator", " 1/ 0", std::nullopt}, {"second slash", "1/2/3", std::nullopt},
         {"empty denominator", "2/", std::nullopt}, {"infinite numerator", " Inf/ 2", std::nullopt}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(asText(exactCoefficient(row.text)), row.expected);
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(asText(exactCoefficient(row.Text)), row.Expected);
     }
 }
 
 TEST(ExactNumber, FractionAndSpokenTexts)
 {
     const struct {
-        mpq_class value;
-        const char* ascii;
-        const char* typographic;
-        const char* spoken;
+        mpq_class Value;
+        const char* Ascii;
+        const char* Typographic;
+        const char* Spoken;
     } rows[] = {{q("-4/3"), "-4/3", "−4/3", "−3分の4"}, {q("5/2"), "5/2", "5/2", "2分の5"}, {q("3"), "3", "3", "3"},
         {q("-1"), "-1", "−1", "−1"}, {q("0"), "0", "0", "0"}, {mpq_class(4, 6), "2/3", "2/3", "3分の2"},
         {mpq_class(2, -4), "-1/2", "−1/2", "−2分の1"}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.ascii);
-        EXPECT_EQ(fractionText(row.value), row.ascii);
-        EXPECT_EQ(fractionText(row.value, Minus::Typographic), row.typographic);
-        EXPECT_EQ(spokenFraction(row.value), row.spoken);
+        SCOPED_TRACE(row.Ascii);
+        EXPECT_EQ(fractionText(row.Value), row.Ascii);
+        EXPECT_EQ(fractionText(row.Value, Minus::Typographic), row.Typographic);
+        EXPECT_EQ(spokenFraction(row.Value), row.Spoken);
     }
 }
 
 TEST(ExactLine, ReadsTheShownTexts)
 {
     const ExactLine reversed = line({" .5", "-1.5E-05", " 3", "-.25"});
-    EXPECT_EQ(reversed.a, q("1/2"));
-    EXPECT_EQ(reversed.b, q("-3/200000"));
+    EXPECT_EQ(reversed.A, q("1/2"));
+    EXPECT_EQ(reversed.B, q("-3/200000"));
     EXPECT_EQ(reversed.low(), q("-1/4"));
     EXPECT_EQ(reversed.high(), q("3"));
     EXPECT_FALSE(readExactLine({" 1", " 0", "-Inf", " 1"}));
@@ -106,19 +106,19 @@ TEST(ExactLine, SlotValuesComeBackAsTheBoxesShowThem)
     storeLine(table, 2, {{0.1f, 1.0f}, {-2.0f, 3.0f}, -3.0f, 3.0f});
     const auto stored = exactLineOf(table, 2);
     ASSERT_TRUE(stored);
-    EXPECT_EQ(stored->a, q("1/10"));
-    EXPECT_EQ(stored->b, q("-2/3"));
+    EXPECT_EQ(stored->A, q("1/10"));
+    EXPECT_EQ(stored->B, q("-2/3"));
     EXPECT_FALSE(exactLineOf(table, 3));
 }
 
 TEST(Equation, TextbookForms)
 {
     const struct {
-        const char* name;
-        const char* a;
-        const char* b;
-        const char* plain;
-        const char* spoken;
+        const char* Name;
+        const char* A;
+        const char* B;
+        const char* Plain;
+        const char* Spoken;
     } rows[] = {{"fraction", "-2/ 3", " 1", "y = -2/3χ + 1", "y＝−3分の2χ＋1"},
         {"negative b", " 2", "-2", "y = 2χ - 2", "y＝2χ−2"}, {"a = 1, b = 0", " 1", " 0", "y = χ", "y＝χ"},
         {"a = -1", "-1", " 2/ 3", "y = -χ + 2/3", "y＝−χ＋3分の2"}, {"a = 0", " 0", " 4", "y = 4", "y＝4"},
@@ -129,10 +129,10 @@ TEST(Equation, TextbookForms)
         {"fraction equal to -1", "-2/ 2", " 0", "y = -χ", "y＝−χ"},
         {"exponent forms", " 1E+30", "-1.5E-05", "y = 1E+30χ - 1.5E-05", "y＝1E+30χ−1.5E-05"}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const ExactLine shown = line({row.a, row.b, "-3", " 3"});
-        EXPECT_EQ(equationOf(shown).plain, row.plain);
-        EXPECT_EQ(spokenEquation(shown), row.spoken);
+        SCOPED_TRACE(row.Name);
+        const ExactLine shown = line({row.A, row.B, "-3", " 3"});
+        EXPECT_EQ(equationOf(shown).Plain, row.Plain);
+        EXPECT_EQ(spokenEquation(shown), row.Spoken);
     }
 }
 
@@ -140,11 +140,11 @@ TEST(Equation, PartsStackTheFractions)
 {
     using Parts = std::vector<EquationPart>;
     const struct {
-        const char* name;
-        ExactLine line;
-        Minus minus;
-        Parts parts;
-        const char* plain;
+        const char* Name;
+        ExactLine Line;
+        Minus Sign;
+        Parts Expected;
+        const char* Plain;
     } rows[] = {{"fraction a", line({"-2/ 3", " 1", "-3", " 3"}), Minus::Ascii,
                     Parts{"y = -", StackedFraction{"2", "3"}, "χ + 1"}, "y = -2/3χ + 1"},
         {"typographic minus", line({"-2/ 3", "-1/ 3", "-3", " 3"}), Minus::Typographic,
@@ -153,21 +153,21 @@ TEST(Equation, PartsStackTheFractions)
         {"texts that do not stand for the values", ExactLine{q("1/2"), q("-2"), q("0"), q("1"), " 3", ""}, Minus::Ascii,
             Parts{"y = ", StackedFraction{"1", "2"}, "χ - 2"}, "y = 1/2χ - 2"}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const Equation equation = equationOf(row.line, row.minus);
-        EXPECT_EQ(equation.parts, row.parts);
-        EXPECT_EQ(equation.plain, row.plain);
+        SCOPED_TRACE(row.Name);
+        const Equation equation = equationOf(row.Line, row.Sign);
+        EXPECT_EQ(equation.Parts, row.Expected);
+        EXPECT_EQ(equation.Plain, row.Plain);
     }
 }
 
 TEST(LineFacts, Intersections)
 {
     const struct {
-        const char* name;
-        EntryTexts first;
-        EntryTexts second;
-        IntersectionKind kind;
-        std::optional<ExactPoint> point;
+        const char* Name;
+        EntryTexts First;
+        EntryTexts Second;
+        IntersectionKind Kind;
+        std::optional<ExactPoint> Point;
     } rows[] = {{"fractional point", {"-2/ 3", " 1", "-3", " 3"}, {" 2", "-2", "-3", " 3"}, IntersectionKind::Point,
                     ExactPoint{q("9/8"), q("1/4")}},
         {"touching at the ends", {" 1", " 0", "-3", " 1"}, {"-1", " 2", " 1", " 3"}, IntersectionKind::Point,
@@ -180,31 +180,31 @@ TEST(LineFacts, Intersections)
         {"coincident", {" 2/ 4", " 1", "-3", " 3"}, {" .5", " 1", " 5", " 9"}, IntersectionKind::Coincident,
             std::nullopt}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const Intersection result = intersection(line(row.first), line(row.second));
-        EXPECT_EQ(result.kind, row.kind);
-        EXPECT_EQ(result.point, row.point);
+        SCOPED_TRACE(row.Name);
+        const Intersection result = intersection(line(row.First), line(row.Second));
+        EXPECT_EQ(result.Kind, row.Kind);
+        EXPECT_EQ(result.Point, row.Point);
     }
 }
 
 TEST(LineFacts, RangeOfY)
 {
     const struct {
-        const char* name;
-        EntryTexts texts;
-        ExactInterval range;
-        const char* domain;
-        const char* rangeText;
+        const char* Name;
+        EntryTexts Texts;
+        ExactInterval Range;
+        const char* Domain;
+        const char* RangeText;
     } rows[] = {{"a < 0 swaps the ends", {"-2/ 3", " 1", "-3", " 3"}, {q("-1"), q("3")}, "−3 ≦ χ ≦ 3", "−1 ≦ y ≦ 3"},
         {"domain stored high to low", {" 2", "-2", " 3", "-3"}, {q("-8"), q("4")}, "−3 ≦ χ ≦ 3", "−8 ≦ y ≦ 4"},
         {"a = 0", {" 0", " 2", "-1", " 1"}, {q("2"), q("2")}, "−1 ≦ χ ≦ 1", "2 ≦ y ≦ 2"},
         {"fractional ends", {"-.5", " 0", "-.5", " 1.5"}, {q("-3/4"), q("1/4")}, "−1/2 ≦ χ ≦ 3/2", "−3/4 ≦ y ≦ 1/4"}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const ExactLine shown = line(row.texts);
-        EXPECT_EQ(yRange(shown), row.range);
-        EXPECT_EQ(domainText(shown), row.domain);
-        EXPECT_EQ(rangeText(shown), row.rangeText);
+        SCOPED_TRACE(row.Name);
+        const ExactLine shown = line(row.Texts);
+        EXPECT_EQ(yRange(shown), row.Range);
+        EXPECT_EQ(domainText(shown), row.Domain);
+        EXPECT_EQ(rangeText(shown), row.RangeText);
     }
 }
 
@@ -212,10 +212,10 @@ TEST(LineFacts, TableColumns)
 {
     using Texts = std::vector<std::string>;
     const struct {
-        const char* name;
-        const char* from;
-        const char* to;
-        Texts columns;
+        const char* Name;
+        const char* From;
+        const char* To;
+        Texts Columns;
     } rows[] = {{"narrow", "-2.5", " 2.5", {"-2", "-1", "0", "1", "2"}},
         {"thirteen integers", "-6", " 6", {"-6", "-5", "-4", "-3", "-2", "-1", "0", "1", "2", "3", "4", "5", "6"}},
         {"fourteen integers, a half rounds up", " 0", " 13",
@@ -224,14 +224,14 @@ TEST(LineFacts, TableColumns)
         {"no integer", " .25", " .75", {"1/4", "3/4"}},
         {"no integer, stored high to low", " .75", " .25", {"1/4", "3/4"}}, {"one point", " 1.5", " 1.5", {"3/2"}}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const auto table = tableOfValues(line({"-1/ 2", " 1", row.from, row.to}));
+        SCOPED_TRACE(row.Name);
+        const auto table = tableOfValues(line({"-1/ 2", " 1", row.From, row.To}));
         Texts columns;
         for (const ExactPoint& column : table) {
-            columns.push_back(fractionText(column.x));
-            EXPECT_EQ(column.y, mpq_class(column.x * q("-1/2") + 1));
+            columns.push_back(fractionText(column.X));
+            EXPECT_EQ(column.Y, mpq_class(column.X * q("-1/2") + 1));
         }
-        EXPECT_EQ(columns, row.columns);
+        EXPECT_EQ(columns, row.Columns);
     }
 }
 
@@ -240,18 +240,18 @@ TEST(LineFacts, HugeDomainKeepsThirteenColumns)
     const mpq_class tenTo30 = q("1000000000000000000000000000000");
     const auto table = tableOfValues(line({" 1", " 0", "-1E+30", " 1E+30"}));
     ASSERT_EQ(table.size(), 13u);
-    EXPECT_EQ(table.front().x, mpq_class(-tenTo30));
-    EXPECT_EQ(table.back().x, tenTo30);
+    EXPECT_EQ(table.front().X, mpq_class(-tenTo30));
+    EXPECT_EQ(table.back().X, tenTo30);
 }
 
 TEST(LineFacts, TracingStops)
 {
     const struct {
-        const char* name;
-        const char* a;
-        const char* x;
-        TraceMove move;
-        const char* expected;
+        const char* Name;
+        const char* A;
+        const char* X;
+        TraceMove Move;
+        const char* Expected;
     } rows[] = {{"thirds, right from 0", "-2/ 3", "0", TraceMove::Right, "1/3"},
         {"thirds, left from 0", "-2/ 3", "0", TraceMove::Left, "-1/3"},
         {"thirds, right between stops", "-2/ 3", "1/2", TraceMove::Right, "2/3"},
@@ -262,8 +262,8 @@ TEST(LineFacts, TracingStops)
         {"a = 0 steps by 1", " 0", "0", TraceMove::Right, "1"}, {"quarters", " 3/ 4", "0", TraceMove::Right, "1/4"},
         {"sevenths step by 1", " 5/ 7", "0", TraceMove::Right, "1"}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(fractionText(traceStop(line({row.a, " 0", " 2.9", "-2.5"}), q(row.x), row.move)), row.expected);
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(fractionText(traceStop(line({row.A, " 0", " 2.9", "-2.5"}), q(row.X), row.Move)), row.Expected);
     }
     EXPECT_EQ(traceStep(line({"-2/ 3", " 0", " 0", " 1"})), q("1/3"));
 }
@@ -273,17 +273,17 @@ std::string stepText(const std::optional<SlopeStep>& step)
 {
     if (!step)
         return "none";
-    return "(" + fractionText(step->start.x) + ", " + fractionText(step->start.y) + ") run " + step->run.get_str()
-        + " rise " + step->rise.get_str();
+    return "(" + fractionText(step->Start.X) + ", " + fractionText(step->Start.Y) + ") run " + step->Run.get_str()
+        + " rise " + step->Rise.get_str();
 }
 
 TEST(SlopeStep, StartAndSize)
 {
     const PlaneWindow window{q("-300/22"), q("300/22"), q("-300/22"), q("300/22")};
     const struct {
-        const char* name;
-        EntryTexts texts;
-        const char* expected;
+        const char* Name;
+        EntryTexts Texts;
+        const char* Expected;
     } rows[] = {{"from the intercept", {"-2/ 3", " 1", "-3", " 3"}, "(0, 1) run 3 rise -2"},
         {"run of 12", {" 1/ 12", " 0", "-100", " 100"}, "(0, 0) run 12 rise 1"},
         {"intercept not whole", {" 2/ 3", " 1/ 3", "-3", " 3"}, "(-2, -1) run 3 rise 2"},
@@ -296,8 +296,8 @@ TEST(SlopeStep, StartAndSize)
         {"no lattice point", {" 1/ 2", " 1/ 3", "-10", " 10"}, "none"},
         {"off the window", {" 1", " 0", " 20", " 30"}, "none"}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(stepText(slopeStep(line(row.texts), window)), row.expected);
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(stepText(slopeStep(line(row.Texts), window)), row.Expected);
     }
 }
 

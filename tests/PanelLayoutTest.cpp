@@ -11,11 +11,11 @@ namespace zelmora::testing {
 namespace {
 
 struct ControlRow {
-    const char* name;
-    const char* caption; // empty for entry boxes and the panel
-    QRect geometry;
-    qreal points; // 0: not checked (the panel has no text)
-    bool bold;
+    const char* Name;
+    const char* Caption; // empty for entry boxes and the panel
+    QRect Geometry;
+    qreal Points; // 0: not checked (the panel has no text)
+    bool Bold;
 };
 
 const std::vector<ControlRow> panel{
@@ -70,17 +70,17 @@ using PanelLayoutTest = WindowTest;
 TEST_F(PanelLayoutTest, EveryControlHasItsPlaceCaptionAndFont)
 {
     for (const ControlRow& row : panel) {
-        SCOPED_TRACE(row.name);
-        const QWidget* widget = control(row.name);
+        SCOPED_TRACE(row.Name);
+        const QWidget* widget = control(row.Name);
         ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->geometry(), row.geometry);
-        EXPECT_EQ(captionOf(widget), QString::fromUtf8(row.caption));
+        EXPECT_EQ(widget->geometry(), row.Geometry);
+        EXPECT_EQ(captionOf(widget), QString::fromUtf8(row.Caption));
         EXPECT_TRUE(widget->isVisible());
-        if (row.points > 0) {
+        if (row.Points > 0) {
             EXPECT_EQ(widget->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
             // Sizes in points as at 96 dots per inch, set in pixels: 20.25 points are 27 pixels.
-            EXPECT_EQ(widget->font().pixelSize(), qRound(row.points * 4 / 3));
-            EXPECT_EQ(widget->font().bold(), row.bold);
+            EXPECT_EQ(widget->font().pixelSize(), qRound(row.Points * 4 / 3));
+            EXPECT_EQ(widget->font().bold(), row.Bold);
         }
     }
 }
@@ -92,7 +92,7 @@ TEST_F(PanelLayoutTest, ColoursOfLabelsPanelAndOptions)
     const QColor olive{128, 128, 0};
     const QColor blue{0, 0, 255};
 
-    EXPECT_EQ(form->palette().color(QPalette::Window), green);
+    EXPECT_EQ(Form->palette().color(QPalette::Window), green);
     EXPECT_EQ(control("Label1")->palette().color(QPalette::WindowText), white);
     EXPECT_EQ(control("Label1")->palette().color(QPalette::Window), green);
     EXPECT_EQ(control("Label2")->palette().color(QPalette::Window), olive);
@@ -110,7 +110,7 @@ TEST_F(PanelLayoutTest, ColoursOfLabelsPanelAndOptions)
     EXPECT_GT(white_pixels, 10);
 
     // The panel lies beneath the controls on it.
-    const QImage window = form->grab().toImage();
+    const QImage window = Form->grab().toImage();
     EXPECT_EQ(window.pixelColor(650, 580), olive);
     EXPECT_EQ(window.pixelColor(640, 580), green);
 }
@@ -149,7 +149,7 @@ TEST_F(PanelLayoutTest, TabOrderFollowsTheFormAndLabelsTakeNoFocus)
     }
     EXPECT_EQ(widget, box(1)) << "the chain closes on the first box";
 
-    for (const QLabel* label : form->findChildren<QLabel*>())
+    for (const QLabel* label : Form->findChildren<QLabel*>())
         EXPECT_EQ(label->focusPolicy(), Qt::NoFocus) << label->objectName().toStdString();
 }
 

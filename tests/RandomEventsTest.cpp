@@ -33,8 +33,8 @@ const std::vector<QString>& hostileTexts()
     static const std::vector<QString> texts = [] {
         std::vector<QString> typed;
         for (const HostileRow& row : hostileRows()) {
-            if (!row.pasted)
-                typed.push_back(row.text);
+            if (!row.Pasted)
+                typed.push_back(row.Text);
         }
         return typed;
     }();
@@ -123,7 +123,7 @@ protected:
             const Qt::Key key = keys[static_cast<std::size_t>(below(random, static_cast<int>(keys.size())))];
             // A is pressed with Ctrl: select all, so that the next text replaces the box's.
             const Qt::KeyboardModifiers modifiers = key == Qt::Key_A ? Qt::ControlModifier : Qt::NoModifier;
-            QTest::keyClick(form->windowHandle(), key, modifiers);
+            QTest::keyClick(Form->windowHandle(), key, modifiers);
             return "key " + QKeySequence(QKeyCombination(modifiers, key)).toString().toStdString();
         }
         const QString text = randomText(random);
@@ -133,7 +133,7 @@ protected:
         // Half the time the text replaces the box's, as when the pupil selects it first.
         const bool replacing = below(random, 2) == 0;
         if (replacing)
-            QTest::keyClick(form->windowHandle(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(Form->windowHandle(), Qt::Key_A, Qt::ControlModifier);
         QInputMethodEvent commit;
         commit.setCommitString(text);
         QApplication::sendEvent(target, &commit);
@@ -144,15 +144,15 @@ protected:
     // What is wrong with the window state, or nothing.
     std::string brokenInvariant() const
     {
-        const int current = form->currentSlot();
+        const int current = Form->currentSlot();
         if (current < 0 || current >= SlotTable::UserSlots)
             return "current slot " + std::to_string(current);
         for (int k = 0; k < SlotTable::UserSlots; ++k) {
-            if (options[static_cast<std::size_t>(k)]->isChecked() != (k == current))
+            if (Options[static_cast<std::size_t>(k)]->isChecked() != (k == current))
                 return "option button " + std::to_string(k) + " checked with slot " + std::to_string(current)
                     + " current";
         }
-        const SlotTable& table = form->slotTable();
+        const SlotTable& table = Form->slotTable();
         for (int slot = 0; slot < SlotTable::Rows; ++slot) {
             const std::string row = "slot " + std::to_string(slot) + ": ";
             const float drawn = table.get(slot, SlotTable::Drawn);
@@ -168,18 +168,18 @@ protected:
             if (drawn == 1.0f && (table.get(slot, SlotTable::ADen) == 0.0f || table.get(slot, SlotTable::BDen) == 0.0f))
                 return row + "a zero denominator was stored";
         }
-        if (form->surface().penColour() != QColor(Qt::black))
-            return "the pen is " + form->surface().penColour().name().toStdString();
+        if (Form->surface().penColour() != QColor(Qt::black))
+            return "the pen is " + Form->surface().penColour().name().toStdString();
         return {};
     }
 
     void findOptions()
     {
-        for (std::size_t k = 0; k < options.size(); ++k)
-            options[k] = control<QRadioButton>(QStringLiteral("Option1_%1").arg(k).toLatin1());
+        for (std::size_t k = 0; k < Options.size(); ++k)
+            Options[k] = control<QRadioButton>(QStringLiteral("Option1_%1").arg(k).toLatin1());
     }
 
-    std::array<QRadioButton*, SlotTable::UserSlots> options{};
+    std::array<QRadioButton*, SlotTable::UserSlots> Options{};
 };
 
 TEST_F(RandomEventsTest, NoOrderOfClicksKeysAndTextBreaksTheWindowState)
@@ -193,28 +193,28 @@ TEST_F(RandomEventsTest, NoOrderOfClicksKeysAndTextBreaksTheWindowState)
     for (unsigned long long n = 0; n < events; ++n) {
         QWidget* exitButton = control("Command1");
         const bool exitFocused = QApplication::focusWidget() == exitButton;
-        const auto cellsBefore = form->slotTable().cells();
+        const auto cellsBefore = Form->slotTable().cells();
         const std::string event = randomEvent(random);
         const std::string replay = "seed " + std::to_string(seed) + ", event " + std::to_string(n) + " (" + event
             + "); replay with ZELMORA_RANDOM_SEED=" + std::to_string(seed)
             + " ZELMORA_RANDOM_EVENTS=" + std::to_string(n + 1);
 
-        if (!form->isVisible()) {
+        if (!Form->isVisible()) {
             // Only the exit button closes the window, clicked or pressed from the keyboard.
             const bool pressedExit = event == "click Command1"
                 || (exitFocused && (event == "key Return" || event == "key Enter" || event == "key Space"));
             ASSERT_TRUE(pressedExit) << "the window closed at " << replay;
             ++exits;
-            form = std::make_unique<Form1>();
-            form->show();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+            Form = std::make_unique<Form1>();
+            Form->show();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
             findOptions();
             continue;
         }
         QCoreApplication::processEvents();
         const std::string problem = brokenInvariant();
         ASSERT_TRUE(problem.empty()) << problem << " after " << replay;
-        changes += form->slotTable().cells() != cellsBefore;
+        changes += Form->slotTable().cells() != cellsBefore;
     }
     std::cout << events << " events, seed " << seed << ": " << changes << " changed the table, " << exits
               << " closed the window\n";

@@ -18,30 +18,30 @@ std::string joined(std::initializer_list<double> values)
 
 void RecordingSurface::record(std::string call)
 {
-    calls.push_back(std::move(call));
+    Calls.push_back(std::move(call));
 }
 
 void RecordingSurface::Cls()
 {
-    currentX = currentY = 0;
+    TextX = TextY = 0;
     record("Cls");
 }
 
 void RecordingSurface::DrawWidth(int pixels)
 {
-    penWidth = pixels;
+    PenWidth = pixels;
     record("DrawWidth" + joined({double(pixels)}));
 }
 
 void RecordingSurface::ForeColor(Rgb colour)
 {
-    penColour = colour;
-    record("ForeColor" + joined({double(colour.r), double(colour.g), double(colour.b)}));
+    PenColour = colour;
+    record("ForeColor" + joined({double(colour.R), double(colour.G), double(colour.B)}));
 }
 
 void RecordingSurface::Line(double x1, double y1, double x2, double y2)
 {
-    lines.push_back({x1, y1, x2, y2, penWidth, penColour});
+    Lines.push_back({x1, y1, x2, y2, PenWidth, PenColour});
     record("Line" + joined({x1, y1, x2, y2}));
 }
 
@@ -52,26 +52,26 @@ void RecordingSurface::FontSize(double points)
 
 void RecordingSurface::FontBold(bool isBold)
 {
-    bold = isBold;
+    Bold = isBold;
     record(isBold ? "FontBold 1" : "FontBold 0");
 }
 
 void RecordingSurface::CurrentX(double x)
 {
-    currentX = x;
+    TextX = x;
     record("CurrentX" + joined({x}));
 }
 
 void RecordingSurface::CurrentY(double y)
 {
-    currentY = y;
+    TextY = y;
     record("CurrentY" + joined({y}));
 }
 
 void RecordingSurface::Print(std::string_view text)
 {
-    texts.push_back({currentX, currentY, std::string(text), bold});
-    currentX = 0;
+    Texts.push_back({TextX, TextY, std::string(text), Bold});
+    TextX = 0;
     record("Print " + std::string(text));
 }
 

@@ -13,15 +13,15 @@ namespace zelmora::testing {
 class RecordingSurface final : public PlaneSurface {
 public:
     struct DrawnLine {
-        double x1, y1, x2, y2;
-        int width;
-        Rgb colour;
+        double X1, Y1, X2, Y2;
+        int Width;
+        Rgb Colour;
         friend bool operator==(const DrawnLine&, const DrawnLine&) = default;
     };
     struct PrintedText {
-        double x, y;
-        std::string text;
-        bool bold;
+        double X, Y;
+        std::string Text;
+        bool Bold;
         friend bool operator==(const PrintedText&, const PrintedText&) = default;
     };
 
@@ -39,14 +39,14 @@ public:
     void Refresh() override;
 
     // Every call in order, one word each with its arguments, e.g. "Line 0 300 600 300".
-    std::vector<std::string> calls;
-    std::vector<DrawnLine> lines;
-    std::vector<PrintedText> texts;
-    int penWidth = 1;
-    Rgb penColour{};
-    bool bold = false;
-    double currentX = 0;
-    double currentY = 0;
+    std::vector<std::string> Calls;
+    std::vector<DrawnLine> Lines;
+    std::vector<PrintedText> Texts;
+    int PenWidth = 1;
+    Rgb PenColour{};
+    bool Bold = false;
+    double TextX = 0;
+    double TextY = 0;
 
 private:
     void record(std::string call);

@@ -18,10 +18,10 @@ TEST(ClipSegment, GivesTheVisiblePart)
 {
     const Segment inside{{10.1, 20.3}, {590.7, 580.9}};
     const struct {
-        const char* name;
-        Segment given;
-        std::optional<Segment> expected;
-        double tolerance; // 0: the ends come back bit for bit
+        const char* Name;
+        Segment Given;
+        std::optional<Segment> Expected;
+        double Tolerance; // 0: the ends come back bit for bit
     } rows[] = {{"inside, untouched", inside, inside, 0},
         {"a point inside", {{5.5, 5.5}, {5.5, 5.5}}, Segment{{5.5, 5.5}, {5.5, 5.5}}, 0},
         {"inside end kept", {{300.123, 300.456}, {900, 300.456}}, Segment{{300.123, 300.456}, {600, 300.456}}, 0},
@@ -41,19 +41,19 @@ TEST(ClipSegment, GivesTheVisiblePart)
         {"anti-diagonal 1e15", {{300 - 1e15, 300 + 1e15}, {300 + 1e15, 300 - 1e15}}, Segment{{0, 600}, {600, 0}}, 1e-6},
         {"far segment that misses", {{1e15, 1e15}, {2e15, -1e15}}, std::nullopt, 0}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const auto clipped = clipSegment(row.given, surfaceRect);
-        ASSERT_EQ(clipped.has_value(), row.expected.has_value());
+        SCOPED_TRACE(row.Name);
+        const auto clipped = clipSegment(row.Given, surfaceRect);
+        ASSERT_EQ(clipped.has_value(), row.Expected.has_value());
         if (!clipped)
             continue;
-        if (row.tolerance == 0) {
-            EXPECT_EQ(*clipped, *row.expected);
+        if (row.Tolerance == 0) {
+            EXPECT_EQ(*clipped, *row.Expected);
             continue;
         }
-        EXPECT_NEAR(clipped->from.x, row.expected->from.x, row.tolerance);
-        EXPECT_NEAR(clipped->from.y, row.expected->from.y, row.tolerance);
-        EXPECT_NEAR(clipped->to.x, row.expected->to.x, row.tolerance);
-        EXPECT_NEAR(clipped->to.y, row.expected->to.y, row.tolerance);
+        EXPECT_NEAR(clipped->From.X, row.Expected->From.X, row.Tolerance);
+        EXPECT_NEAR(clipped->From.Y, row.Expected->From.Y, row.Tolerance);
+        EXPECT_NEAR(clipped->To.X, row.Expected->To.X, row.Tolerance);
+        EXPECT_NEAR(clipped->To.Y, row.Expected->To.Y, row.Tolerance);
     }
 }
 
@@ -62,9 +62,9 @@ TEST(ClipSegment, InsideEndIsBitIdenticalWhenTheOtherIsFar)
     const Point near{123.456789, 234.567891};
     const auto clipped = clipSegment({near, {-1e300, 5e299}}, surfaceRect);
     ASSERT_TRUE(clipped);
-    EXPECT_EQ(clipped->from, near);
-    EXPECT_NEAR(clipped->to.x, 0, 1e-6);
-    EXPECT_NEAR(clipped->to.y, 234.567891 + 123.456789 / 2, 1e-6);
+    EXPECT_EQ(clipped->From, near);
+    EXPECT_NEAR(clipped->To.X, 0, 1e-6);
+    EXPECT_NEAR(clipped->To.Y, 234.567891 + 123.456789 / 2, 1e-6);
 }
 
 } // namespace

@@ -17,16 +17,16 @@ using StartupTest = WindowTest;
 
 TEST_F(StartupTest, CaptionFrameAndState)
 {
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Zelmora (Tavrin)"));
-    EXPECT_EQ(form->size(), QSize(935, 650));
-    EXPECT_EQ(form->minimumSize(), form->maximumSize()) << "the window is not resizable";
-    EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(Form->windowTitle(), QStringLiteral("Zelmora (Tavrin)"));
+    EXPECT_EQ(Form->size(), QSize(935, 650));
+    EXPECT_EQ(Form->minimumSize(), Form->maximumSize()) << "the window is not resizable";
+    EXPECT_FALSE(Form->windowFlags() & Qt::WindowMaximizeButtonHint);
 
-    EXPECT_EQ(form->originX(), 300);
-    EXPECT_EQ(form->originY(), 300);
-    EXPECT_EQ(form->unitPixels(), 22);
-    EXPECT_EQ(form->currentSlot(), 0);
-    for (float cell : form->slotTable().cells())
+    EXPECT_EQ(Form->originX(), 300);
+    EXPECT_EQ(Form->originY(), 300);
+    EXPECT_EQ(Form->unitPixels(), 22);
+    EXPECT_EQ(Form->currentSlot(), 0);
+    for (float cell : Form->slotTable().cells())
         EXPECT_EQ(cell, 0.0f);
 
     EXPECT_EQ(control("Picture1")->geometry(), QRect(16, 32, 600, 600));
@@ -37,8 +37,8 @@ TEST_F(StartupTest, WindowShowsTheIconOfTheMenuEntry)
 {
     // The icon comes once the window is on screen. Its blue line runs through its centre; an icon
     // that failed to load is empty.
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !form->windowIcon().isNull(); }));
-    const QImage icon = form->windowIcon().pixmap(48, 48).toImage();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !Form->windowIcon().isNull(); }));
+    const QImage icon = Form->windowIcon().pixmap(48, 48).toImage();
     ASSERT_EQ(icon.size(), QSize(48, 48));
     const QColor centre = icon.pixelColor(24, 24);
     EXPECT_GT(centre.blue(), 150);
@@ -60,7 +60,7 @@ TEST_F(StartupTest, AxisNamesBesideTheSurface)
 
 TEST_F(StartupTest, PlaneIsOnTheSurfaceWithoutAnyAction)
 {
-    const ImageSurface& surface = form->surface();
+    const ImageSurface& surface = Form->surface();
     EXPECT_EQ(surface.image().size(), QSize(600, 600));
     EXPECT_EQ(pixel(10, 10), background);
     EXPECT_EQ(pixel(590, 590), background);

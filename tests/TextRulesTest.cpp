@@ -24,9 +24,9 @@ constexpr float floatMax = std::numeric_limits<float>::max();
 TEST(ReadNumber, Texts)
 {
     const struct {
-        const char* name;
-        std::string text;
-        double expected;
+        const char* Name;
+        std::string Text;
+        double Expected;
     } rows[] = {{"empty", "", 0}, {"blanks around", " 3 ", 3}, {"blank inside", "1 2", 12},
         {"tabs and line feeds", "\t-\n4 . 5", -4.5}, {"plus sign", "+7", 7}, {"leading point", ".5", 0.5},
         {"signed leading point", "-.25", -0.25}, {"trailing point", "5.", 5}, {"exponent", "1E2", 100},
@@ -43,22 +43,22 @@ TEST(ReadNumber, Texts)
         {"zero, huge exponent", "0E999999999", 0}, {"inf", "inf", 0}, {"nan", "nan", 0}, {"Infinity", "Infinity", 0},
         {"-inf", "-inf", 0}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(ReadNumber(row.text), row.expected);
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(ReadNumber(row.Text), row.Expected);
     }
 }
 
 TEST(ReadNumberPrefix, LengthEndsWhereReadingStopped)
 {
     const struct {
-        const char* text;
-        std::size_t length;
+        const char* Text;
+        std::size_t Length;
     } rows[] = {{"", 0}, {"3", 1}, {" 3 ", 3}, {"3abc", 1}, {"1 2x", 3}, {"1/2", 1}, {"1E", 1}, {"1E+", 1},
         {"1E+2x", 4}, {"-", 0}, {".", 0}, {"abc", 0}, {"&H1Fz", 4}, {"&H", 0}, {"&Hz", 0}, {"-.5e1 ,", 6}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.text);
-        EXPECT_EQ(readNumberPrefix(row.text).length, row.length);
-        EXPECT_EQ(readNumberPrefix(row.text).value, ReadNumber(row.text));
+        SCOPED_TRACE(row.Text);
+        EXPECT_EQ(readNumberPrefix(row.Text).Length, row.Length);
+        EXPECT_EQ(readNumberPrefix(row.Text).Value, ReadNumber(row.Text));
     }
 }
 
@@ -77,8 +77,8 @@ TEST(ReadNumber, TenThousandDigitNumbers)
 TEST(FormatNumber, Values)
 {
     const struct {
-        float value;
-        const char* expected;
+        float Value;
+        const char* Expected;
     } rows[] = {{3, " 3"}, {-2, "-2"}, {0, " 0"}, {-0.0f, " 0"}, {0.5f, " .5"}, {-0.25f, "-.25"}, {1.5f, " 1.5"},
         {1.0f / 3.0f, " .3333333"}, {2.0f / 3.0f, " .6666667"}, {100, " 100"}, {3.1415927f, " 3.141593"},
         {1234567, " 1234567"}, {9999999, " 9999999"}, {12345678, " 1.234568E+07"}, {9999999.5f, " 1E+07"},
@@ -90,22 +90,22 @@ TEST(FormatNumber, Values)
         {-0.0009765625f, "-.0009765625"}, {9999999.0f, " 9999999"}, {std::nextafter(1234566.5f, 0.0f), " 1234566"},
         {std::nextafter(1234566.5f, 2e6f), " 1234567"}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.expected);
-        EXPECT_EQ(FormatNumber(row.value), row.expected);
+        SCOPED_TRACE(row.Expected);
+        EXPECT_EQ(FormatNumber(row.Value), row.Expected);
     }
 }
 
 TEST(ParseCoefficient, Texts)
 {
     const struct {
-        const char* text;
-        Coefficient expected;
+        const char* Text;
+        Coefficient Expected;
     } rows[] = {{"-2/3", {-2, 3}}, {" 3/ 4", {3, 4}}, {"1.5", {1.5f, 1}}, {"", {0, 1}}, {"2/", {2, 0}}, {"/3", {0, 3}},
         {"1/2/3", {1, 2}}, {"1/-2", {1, -2}}, {"1／2", {1, 1}}, // a full-width slash is no separator
         {"1E39", {infF, 1}}, {"1/1E-50", {1, 0}}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.text);
-        EXPECT_EQ(ParseCoefficient(row.text), row.expected);
+        SCOPED_TRACE(row.Text);
+        EXPECT_EQ(ParseCoefficient(row.Text), row.Expected);
     }
 }
 

@@ -28,16 +28,16 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        form = std::make_unique<Form1>();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        Form = std::make_unique<Form1>();
+        Form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
     }
 
-    void TearDown() override { form.reset(); }
+    void TearDown() override { Form.reset(); }
 
     template <typename T = QWidget> T* control(const char* name) const
     {
-        T* widget = form->findChild<T*>(QString::fromLatin1(name));
+        T* widget = Form->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
@@ -45,7 +45,7 @@ protected:
     QLineEdit* box(int number) const { return control<QLineEdit>(QStringLiteral("Text%1").arg(number).toLatin1()); }
 
     // Key presses go to the window, which hands them to the focused control.
-    void press(Qt::Key key) const { QTest::keyClick(form->windowHandle(), key); }
+    void press(Qt::Key key) const { QTest::keyClick(Form->windowHandle(), key); }
 
     // Text arrives as an input method commits it, so full-width text comes in as typed in Japanese.
     void type(const QString& text) const
@@ -68,9 +68,9 @@ protected:
 
     void click(const char* name) const { QTest::mouseClick(control(name), Qt::LeftButton); }
 
-    QColor pixel(int x, int y) const { return form->surface().image().pixelColor(x, y); }
+    QColor pixel(int x, int y) const { return Form->surface().image().pixelColor(x, y); }
 
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<Form1> Form;
 };
 
 } // namespace zelmora::testing
