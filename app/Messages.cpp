@@ -74,4 +74,19 @@ QString pictureCopied()
     return u"図をコピーしました。"_s;
 }
 
+QString notice(std::monostate)
+{
+    return {};
+}
+
+QString notice(const EntryRefusal& refused)
+{
+    return refusal(refused);
+}
+
+QString notice(const IgnoredText& text)
+{
+    return ignored(text);
+}
+
 } // namespace zelmora::messages

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <variant>
+
 namespace zelmora {
 
 // Every sentence the window shows the pupil in its message area, in Japanese. The layers below
@@ -19,6 +21,11 @@ QString refusal(const EntryRefusal& refusal);
 QString ignored(const IgnoredText& ignored);
 
 QString pictureCopied();
+
+// What the message area says for a board's notice: nothing, a refusal, or ignored text.
+QString notice(std::monostate);
+QString notice(const EntryRefusal& refusal);
+QString notice(const IgnoredText& ignored);
 
 } // namespace messages
 } // namespace zelmora

@@ -3,18 +3,20 @@
 
 #include "app/Look.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 
+using namespace Qt::StringLiterals;
+
 namespace zelmora {
 namespace {
 
 constexpr int SurfaceSize = 600;
 
-// The image is made at the display's pixel ratio, so that a scaled display shows it sharp.
 qreal displayPixelRatio()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -25,21 +27,44 @@ qreal displayPixelRatio()
 
 PictureBox::PictureBox(QWidget* parent)
     : QWidget(parent)
-    , Surface(SurfaceSize, SurfaceSize, displayPixelRatio(), look::PlaneBackground, look::font(9, false))
+    , Surface(Image, QSizeF(SurfaceSize, SurfaceSize), look::PlaneBackground, look::font(9, false))
 {
+    makeImage(displayPixelRatio());
     setFixedSize(SurfaceSize, SurfaceSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     Surface.setChangedCallback([this] { update(); });
     Surface.setRefreshCallback([this] { update(); });
+
+    // Teachers paste the plane into worksheets. Ctrl+C stays the entry boxes' own copy.
+    auto* copy = new QAction(u"図をコピー"_s, this);
+    copy->setObjectName(u"CopyPicture"_s);
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copy->setShortcutContext(Qt::WindowShortcut);
+    connect(copy, &QAction::triggered, this, &PictureBox::copyRequested);
+    addAction(copy);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+// The image is tagged with its true resolution, 96 dots per inch times the ratio, so that a copy
+// pastes elsewhere at the size it has on screen.
+void PictureBox::makeImage(qreal ratio)
+{
+    Image = QImage(qRound(SurfaceSize * ratio), qRound(SurfaceSize * ratio), QImage::Format_RGB32);
+    Image.setDevicePixelRatio(ratio);
+    const int dotsPerMeter = qRound(ratio * 96.0 / 0.0254);
+    Image.setDotsPerMeterX(dotsPerMeter);
+    Image.setDotsPerMeterY(dotsPerMeter);
+    Image.fill(look::PlaneBackground);
 }
 
 void PictureBox::setPixelRatio(qreal ratio)
 {
-    if (ratio <= 0 || ratio == Surface.image().devicePixelRatio())
+    if (ratio <= 0 || ratio == Image.devicePixelRatio())
         return;
-    Surface.setDevicePixelRatio(ratio);
+    makeImage(ratio);
     Q_EMIT pixelRatioChanged();
+    update();
 }
 
 bool PictureBox::event(QEvent* event)
@@ -66,7 +91,7 @@ void PictureBox::keyPressEvent(QKeyEvent* event)
 void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), Surface.image());
+    painter.drawImage(QPoint(0, 0), Image);
 }
 
 } // namespace zelmora

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "plane/ImageSurface.h"
+#include "plane/PainterSurface.h"
+
+#include <QImage>
 
 #include <QColor>
 #include <QFont>
@@ -23,9 +25,17 @@ inline QFont planeFont()
     return font;
 }
 
-inline ImageSurface makePlaneSurface()
-{
-    return ImageSurface(PlaneSize, PlaneSize, 1.0, PlaneBackground, planeFont());
-}
+// The window's surface: a persistent image at a device pixel ratio of 1 under the painter surface.
+struct PlaneCanvas {
+    PlaneCanvas()
+        : Image(PlaneSize, PlaneSize, QImage::Format_RGB32)
+        , Surface(Image, QSizeF(PlaneSize, PlaneSize), PlaneBackground, planeFont())
+    {
+        Image.fill(PlaneBackground);
+    }
+
+    QImage Image;
+    PainterSurface Surface;
+};
 
 } // namespace zelmora::bench

@@ -117,11 +117,11 @@ void paintWithDrawLine(QImage& image, const std::vector<CapturedPlane::Step>& st
 
 void drawPlaneOnImageSurface(benchmark::State& state)
 {
-    zelmora::ImageSurface surface = zelmora::bench::makePlaneSurface();
+    zelmora::bench::PlaneCanvas canvas;
     const PlaneGeometry geometry = planeAt(state.range(0));
     for (auto _ : state) {
-        zelmora::DrawPlane(surface, geometry);
-        benchmark::DoNotOptimize(surface.image().constBits());
+        zelmora::DrawPlane(canvas.Surface, geometry);
+        benchmark::DoNotOptimize(canvas.Image.constBits());
         benchmark::ClobberMemory();
     }
 }

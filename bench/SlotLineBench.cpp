@@ -7,6 +7,7 @@
 
 #include "BenchSupport.h"
 
+#include "board/Picture.h"
 #include "entry/LineEntry.h"
 #include "plane/DrawPlane.h"
 #include "plane/Palette.h"
@@ -48,27 +49,33 @@ constexpr std::array<LineValues, SlotTable::UserSlots> eightLines{{
 
 void drawOneSlot(benchmark::State& state, LineValues line)
 {
-    zelmora::ImageSurface surface = zelmora::bench::makePlaneSurface();
-    zelmora::DrawPlane(surface, middlePlane);
+    zelmora::bench::PlaneCanvas canvas;
+    zelmora::DrawPlane(canvas.Surface, middlePlane);
     SlotTable table;
     zelmora::storeLine(table, 0, line);
     for (auto _ : state) {
-        zelmora::DrawSlotLine(surface, table, middlePlane, 0, zelmora::PaletteBlue);
-        benchmark::DoNotOptimize(surface.image().constBits());
+        zelmora::DrawSlotLine(canvas.Surface, table, middlePlane, 0, zelmora::PaletteBlue);
+        benchmark::DoNotOptimize(canvas.Image.constBits());
         benchmark::ClobberMemory();
     }
 }
 
-void redrawEightLines(benchmark::State& state)
+// The whole picture with a painter opened for every call, and in one batch as the window draws it.
+void redrawEightLines(benchmark::State& state, bool batched)
 {
-    zelmora::ImageSurface surface = zelmora::bench::makePlaneSurface();
+    zelmora::bench::PlaneCanvas canvas;
     const PlaneGeometry geometry{300, 300, static_cast<std::int16_t>(state.range(0))};
     SlotTable table;
     for (int slot = 0; slot < SlotTable::UserSlots; ++slot)
         zelmora::storeLine(table, slot, eightLines[static_cast<std::size_t>(slot)]);
     for (auto _ : state) {
-        zelmora::RedrawPicture(surface, table, geometry);
-        benchmark::DoNotOptimize(surface.image().constBits());
+        if (batched) {
+            const zelmora::PainterSurface::Batch batch(canvas.Surface);
+            zelmora::drawPicture(canvas.Surface, table, geometry);
+        } else {
+            zelmora::drawPicture(canvas.Surface, table, geometry);
+        }
+        benchmark::DoNotOptimize(canvas.Image.constBits());
         benchmark::ClobberMemory();
     }
 }
@@ -81,8 +88,16 @@ BENCHMARK_CAPTURE(drawOneSlot, wholeDiagonal, wholeDiagonal)
     ->Name("DrawSlotLine/wholeDiagonal")
     ->Unit(benchmark::kMicrosecond);
 
-BENCHMARK(redrawEightLines)
+BENCHMARK_CAPTURE(redrawEightLines, painterPerCall, false)
     ->Name("RedrawPicture/eightLines")
+    ->ArgName("unitPixels")
+    ->Arg(40)
+    ->Arg(22)
+    ->Arg(14)
+    ->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_CAPTURE(redrawEightLines, batch, true)
+    ->Name("RedrawPicture/eightLines/batch")
     ->ArgName("unitPixels")
     ->Arg(40)
     ->Arg(22)

@@ -10,13 +10,23 @@ namespace zelmora {
 class PlaneSurface;
 
 // Clears the surface and draws the coordinate plane: 3-pixel axes through the origin, a 1-pixel
-// grid line per unit, the origin mark and, for 40, 22 and 14 pixels per unit, the numbered ticks.
-// Lines and texts take the pen colour the surface already has. Leaves the pen 1 pixel wide and
-// the font bold.
+// grid line per unit, the origin mark and, for the three plane sizes, the numbered ticks. Lines and
+// texts take the pen colour the surface already has. Leaves the pen 1 pixel wide and the font
+// bold. Surface pixels throughout.
 void DrawPlane(PlaneSurface& surface, const PlaneGeometry& geometry);
 
 // A tick number as the plane prints it: a blank before a positive number or zero, a minus sign
 // before a negative one (" 5", "-10").
 std::string tickText(int number);
+
+// Where the axis names stand beside the surface, in window pixels: the left edge of "ｙ" and the
+// top edge of "χ". The origin's surface coordinates serve as window coordinates here, without the
+// surface's offset, which puts "ｙ" just right of the vertical axis's top and "χ" just below the
+// horizontal axis's right end.
+struct AxisNamePlaces {
+    int YNameLeft = 0;
+    int XNameTop = 0;
+};
+AxisNamePlaces axisNamePlaces(const PlaneGeometry& geometry);
 
 } // namespace zelmora

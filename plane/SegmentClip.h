@@ -1,26 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "plane/Point.h"
+
 #include <optional>
 
 namespace zelmora {
 
 // Clipping of segments in surface pixels (double precision), before they reach a painter that
 // draws wrong lines for coordinates far beyond the surface.
-struct Point {
-    double X = 0;
-    double Y = 0;
-
-    friend constexpr bool operator==(Point, Point) = default;
-};
-
-struct Segment {
-    Point From;
-    Point To;
-
-    friend constexpr bool operator==(Segment, Segment) = default;
-};
-
 struct ClipRect {
     double Left = 0;
     double Top = 0;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "slots/DrawSlotLine.h"
 
-#include "plane/DrawPlane.h"
 #include "plane/Palette.h"
 #include "plane/PlaneSurface.h"
 #include "plane/SegmentClip.h"
@@ -27,6 +26,9 @@ bool isNear(float v)
 }
 
 // The segment as the line is defined: everything in single precision, mapped to surface pixels.
+// This arithmetic is deliberately its own, not the plane's double-precision mapping: each quotient,
+// product and sum is rounded to single precision in this order, as the stored line has always been
+// drawn.
 std::optional<Segment> singlePrecisionSegment(const SlotTable& table, const PlaneGeometry& geometry, int slot)
 {
     const float aDen = table.get(slot, SlotTable::ADen);
@@ -92,14 +94,13 @@ std::optional<Segment> clippedInPlane(
     if (!std::isfinite(a) || !std::isfinite(b) || !std::isfinite(xFrom) || !std::isfinite(xTo))
         return std::nullopt;
 
-    const double x0 = geometry.OriginX;
-    const double y0 = geometry.OriginY;
-    const Interval visibleX{(-planeMargin - x0) / s, (width + planeMargin - x0) / s};
-    const Interval visibleY{(y0 - height - planeMargin) / s, (y0 + planeMargin) / s};
+    const PlaneRect visible = geometry.visible(width, height, planeMargin);
+    const Interval visibleX{visible.Left, visible.Right};
+    const Interval visibleY{visible.Bottom, visible.Top};
     const auto xs = overlap(between(xFrom, xTo), visibleX);
     if (!xs)
         return std::nullopt;
-    const auto toSurface = [&](double x, double y) { return Point{x0 + s * x, y0 - s * y}; };
+    const auto toSurface = [&](double x, double y) { return geometry.toSurface({x, y}); };
 
     Point lowerX;
     Point higherX;
@@ -143,13 +144,6 @@ void DrawSlotLine(PlaneSurface& surface, const SlotTable& table, const PlaneGeom
     if (segment)
         surface.Line(segment->From.X, segment->From.Y, segment->To.X, segment->To.Y);
     surface.ForeColor(paletteColour(PaletteBlack));
-}
-
-void RedrawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry)
-{
-    DrawPlane(surface, geometry);
-    for (std::int16_t slot = 0; slot < SlotTable::Rows; ++slot)
-        DrawSlotLine(surface, table, geometry, slot, PaletteBlue);
 }
 
 } // namespace zelmora

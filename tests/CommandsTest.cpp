@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The commands as a pupil uses them: typing into the boxes, Enter, the buttons and the slots.
+// The commands wired to the window, as a pupil uses them: typing into the boxes, Enter, the buttons
+// and the slots, and what the board's answers look like on screen. The rules of the commands
+// themselves are tested on the board alone.
 #include "WindowFixture.h"
 
 #include "slots/SlotTable.h"
@@ -22,7 +24,7 @@ struct StoredLine {
 
 class CommandsTest : public WindowTest {
 protected:
-    const SlotTable& table() const { return Form->slotTable(); }
+    const SlotTable& table() const { return Form->board().slotTable(); }
 
     void expectStored(int slot, const StoredLine& line) const
     {
@@ -71,31 +73,17 @@ TEST_F(CommandsTest, TypicalLineFromTheKeyboardAlone)
     EXPECT_EQ(pixel(234, 234), blue);
     EXPECT_EQ(pixel(366, 322), blue);
 
-    EXPECT_EQ(Form->currentSlot(), 1);
+    EXPECT_EQ(Form->board().currentSlot(), 1);
     EXPECT_TRUE(isChecked(1));
     EXPECT_FALSE(isChecked(0));
     EXPECT_EQ(boxTexts(), (std::array<QString, 4>{}));
     EXPECT_EQ(QApplication::focusWidget(), box(1));
 }
 
-TEST_F(CommandsTest, DrawingInTheLastSlotWrapsToTheFirstAndLoadsIt)
-{
-    drawLine(QStringLiteral("1/3"), QStringLiteral(".5"), QStringLiteral("-1"), QStringLiteral("2"));
-    clickSlot(7);
-    EXPECT_EQ(Form->currentSlot(), 7);
-    drawLine(QStringLiteral("2"), QStringLiteral(""), QStringLiteral(""), QStringLiteral("1"));
-
-    EXPECT_EQ(Form->currentSlot(), 0);
-    EXPECT_TRUE(isChecked(0));
-    EXPECT_EQ(boxTexts(),
-        (std::array<QString, 4>{
-            QStringLiteral(" 1/ 3"), QStringLiteral(" .5"), QStringLiteral("-1"), QStringLiteral(" 2")}));
-}
-
 TEST_F(CommandsTest, SelectingSlotsShowsTheirTextsAndKeepsThePicture)
 {
     drawLine(QStringLiteral("-2/3"), QStringLiteral("0.25"), QStringLiteral("-1E9"), QStringLiteral("1.5"));
-    const QImage before = Form->surface().image();
+    const QImage before = picture();
 
     clickSlot(0);
     EXPECT_EQ(boxTexts(),
@@ -104,8 +92,8 @@ TEST_F(CommandsTest, SelectingSlotsShowsTheirTextsAndKeepsThePicture)
     EXPECT_EQ(QApplication::focusWidget(), box(1));
     clickSlot(5);
     EXPECT_EQ(boxTexts(), (std::array<QString, 4>{}));
-    EXPECT_EQ(Form->currentSlot(), 5);
-    EXPECT_EQ(Form->surface().image(), before);
+    EXPECT_EQ(Form->board().currentSlot(), 5);
+    EXPECT_EQ(picture(), before);
 }
 
 TEST_F(CommandsTest, ClickingTheCurrentSlotKeepsWhatWasTyped)
@@ -126,13 +114,13 @@ TEST_F(CommandsTest, DrawingASlotAgainLeavesTheOldSegmentUntilTheNextFullRedraw)
     EXPECT_EQ(pixel(280, 410), blue);
 
     // Erasing the (empty) current slot redraws the picture from the table.
-    ASSERT_EQ(Form->currentSlot(), 1);
+    ASSERT_EQ(Form->board().currentSlot(), 1);
     box(2)->setText(QStringLiteral("typed"));
     click("Command5");
     EXPECT_NE(pixel(280, 190), blue);
     EXPECT_EQ(pixel(280, 410), blue);
     EXPECT_EQ(boxTexts(), (std::array<QString, 4>{}));
-    EXPECT_EQ(Form->currentSlot(), 1);
+    EXPECT_EQ(Form->board().currentSlot(), 1);
     EXPECT_EQ(QApplication::focusWidget(), box(1));
 }
 
@@ -144,7 +132,7 @@ TEST_F(CommandsTest, EraseLineEmptiesTheSlotButKeepsItsValues)
     EXPECT_FALSE(table().isDrawn(0));
     EXPECT_EQ(table().get(0, SlotTable::XFrom), -2.0f);
     EXPECT_NE(pixel(289, 289), blue);
-    EXPECT_EQ(Form->currentSlot(), 0);
+    EXPECT_EQ(Form->board().currentSlot(), 0);
 }
 
 TEST_F(CommandsTest, PlaneSizeRedrawsEveryLineAtTheNewScaleAndMovesTheMark)
@@ -161,7 +149,7 @@ TEST_F(CommandsTest, PlaneSizeRedrawsEveryLineAtTheNewScaleAndMovesTheMark)
         {Size{"Command3_0", 40, {180, 180}}, Size{"Command3_2", 14, {258, 258}}, Size{"Command3_1", 22, {234, 234}}}) {
         SCOPED_TRACE(size.Button);
         click(size.Button);
-        EXPECT_EQ(Form->unitPixels(), size.UnitPixels);
+        EXPECT_EQ(Form->board().unitPixels(), size.UnitPixels);
         EXPECT_EQ(pixel(size.OnLine.x(), size.OnLine.y()), blue);
         for (const char* button : {"Command3_0", "Command3_1", "Command3_2"}) {
             const bool chosen = qstrcmp(button, size.Button) == 0;
@@ -170,7 +158,7 @@ TEST_F(CommandsTest, PlaneSizeRedrawsEveryLineAtTheNewScaleAndMovesTheMark)
         }
     }
     EXPECT_EQ(box(1)->text(), QStringLiteral("typed"));
-    EXPECT_EQ(Form->currentSlot(), 1);
+    EXPECT_EQ(Form->board().currentSlot(), 1);
 }
 
 TEST_F(CommandsTest, EmptyBoxesDrawAPointAtTheOrigin)
@@ -196,10 +184,10 @@ TEST_F(CommandsTest, InitialScreenClearsEverythingButThePlaneSize)
     click("Command2");
     for (int slot = 0; slot < SlotTable::Rows; ++slot)
         EXPECT_FALSE(table().isDrawn(slot)) << slot;
-    EXPECT_EQ(Form->currentSlot(), 0);
+    EXPECT_EQ(Form->board().currentSlot(), 0);
     EXPECT_TRUE(isChecked(0));
     EXPECT_EQ(boxTexts(), (std::array<QString, 4>{})) << "emptied even though slot １ was checked";
-    EXPECT_EQ(Form->unitPixels(), 40);
+    EXPECT_EQ(Form->board().unitPixels(), 40);
     EXPECT_EQ(control("Command3_0")->font().pixelSize(), 27);
     EXPECT_NE(pixel(260, 260), blue);
 
@@ -236,16 +224,16 @@ TEST_P(RefusedLineTest, LeavesEverythingAsItWasAndSaysWhy)
     drawLine(QStringLiteral("2"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1"));  // slot 1
     clickSlot(1);
     const auto cellsBefore = table().cells();
-    const QImage pictureBefore = Form->surface().image();
+    const QImage pictureBefore = picture();
 
     for (int k = 0; k < 4; ++k)
         box(k + 1)->setText(QString::fromUtf8(row.Texts[static_cast<std::size_t>(k)]));
     click("Command4");
 
     EXPECT_EQ(table().cells(), cellsBefore);
-    EXPECT_EQ(Form->surface().image(), pictureBefore);
+    EXPECT_EQ(picture(), pictureBefore);
     EXPECT_EQ(Form->surface().penColour(), QColor(0, 0, 0));
-    EXPECT_EQ(Form->currentSlot(), 1);
+    EXPECT_EQ(Form->board().currentSlot(), 1);
     EXPECT_TRUE(isChecked(1));
     EXPECT_EQ(message(), QString::fromUtf8(row.Message));
     QLineEdit* faulty = box(row.FaultyBox);
@@ -341,13 +329,13 @@ TEST_F(CommandsTest, EnterAndSpaceOnAFocusedButtonPressIt)
 {
     control("Command3_0")->setFocus();
     press(Qt::Key_Return);
-    EXPECT_EQ(Form->unitPixels(), 40);
+    EXPECT_EQ(Form->board().unitPixels(), 40);
     control("Command3_2")->setFocus();
     press(Qt::Key_Space);
-    EXPECT_EQ(Form->unitPixels(), 14);
+    EXPECT_EQ(Form->board().unitPixels(), 14);
     control("Command3_1")->setFocus();
     press(Qt::Key_Enter);
-    EXPECT_EQ(Form->unitPixels(), 22);
+    EXPECT_EQ(Form->board().unitPixels(), 22);
 }
 
 TEST_F(CommandsTest, KeyboardFocusOnASlotSelectsIt)
@@ -356,14 +344,14 @@ TEST_F(CommandsTest, KeyboardFocusOnASlotSelectsIt)
     clickSlot(0);
     // Focus given from code to an unchecked slot checks it and loads it.
     control("Option1_1")->setFocus(Qt::OtherFocusReason);
-    EXPECT_EQ(Form->currentSlot(), 1);
+    EXPECT_EQ(Form->board().currentSlot(), 1);
     EXPECT_TRUE(isChecked(1));
     EXPECT_EQ(QApplication::focusWidget(), box(1));
 
     // Arrow keys move between slots.
     control("Option1_1")->setFocus(Qt::OtherFocusReason);
     press(Qt::Key_Left);
-    EXPECT_EQ(Form->currentSlot(), 0);
+    EXPECT_EQ(Form->board().currentSlot(), 0);
     EXPECT_EQ(box(1)->text(), QStringLiteral(" 4"));
     EXPECT_EQ(QApplication::focusWidget(), box(1));
 }

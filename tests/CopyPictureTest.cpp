@@ -27,15 +27,15 @@ protected:
 
 TEST_F(CopyPictureTest, ThePlanesMenuCopiesThePictureWithItsLines)
 {
-    QWidget* picture = control("Picture1");
-    EXPECT_EQ(picture->contextMenuPolicy(), Qt::ActionsContextMenu);
-    const QList<QAction*> actions = picture->actions();
+    QWidget* pictureBox = control("Picture1");
+    EXPECT_EQ(pictureBox->contextMenuPolicy(), Qt::ActionsContextMenu);
+    const QList<QAction*> actions = pictureBox->actions();
     ASSERT_EQ(actions.size(), 1);
     EXPECT_EQ(actions.front()->text(), QStringLiteral("図をコピー"));
 
     actions.front()->trigger();
     const QImage copied = clipboardImage();
-    const QImage& shown = Form->surface().image();
+    const QImage& shown = picture();
     ASSERT_EQ(copied.size(), shown.size());
     EXPECT_EQ(copied.convertToFormat(shown.format()), shown);
     EXPECT_EQ(copied.pixelColor(300 + 44, 300 - 44), QColor(0, 0, 255));
@@ -45,7 +45,7 @@ TEST_F(CopyPictureTest, CtrlShiftCCopiesThePictureFromAnEntryBox)
 {
     box(2)->setFocus();
     QTest::keyClick(Form->windowHandle(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(clipboardImage().convertToFormat(Form->surface().image().format()), Form->surface().image());
+    EXPECT_EQ(clipboardImage().convertToFormat(picture().format()), picture());
 }
 
 TEST_F(CopyPictureTest, TheCopySaysSoAndCarriesItsTrueResolution)

@@ -148,25 +148,4 @@ TEST(DrawSlotLine, FaultyValuesDrawNothingAndLeaveThePenBlack)
     }
 }
 
-TEST(RedrawPicture, PlaneThenSlotsInOrder)
-{
-    SlotTable table;
-    fill(table, 0, {0, 1, 1, 1, -1, 1});
-    fill(table, 3, {0, 1, 2, 1, -1, 1});
-    fill(table, 7, {0, 1, 3, 1, -1, 1});
-    fill(table, 8, {0, 1, 4, 1, -1, 1}, 0);
-    fill(table, 9, {0, 1, 5, 1, -1, 1}, 0);
-    const PlaneGeometry geometry{300, 300, 22};
-
-    RecordingSurface planeOnly;
-    DrawPlane(planeOnly, geometry);
-    RecordingSurface surface;
-    RedrawPicture(surface, table, geometry);
-
-    auto expected = planeOnly.Calls;
-    for (const char* line : {"Line 278 278 322 278", "Line 278 256 322 256", "Line 278 234 322 234"})
-        expected.insert(expected.end(), {"ForeColor 0 0 255", "DrawWidth 3", line, "ForeColor 0 0 0"});
-    EXPECT_EQ(surface.Calls, expected);
-}
-
 } // namespace

@@ -60,7 +60,7 @@ TEST_F(FocusTest, TabAndShiftTabGoRoundTheRingWithoutTouchingSlotOrText)
     EXPECT_EQ(focusTrail(Qt::Key_Backtab, Qt::ShiftModifier, 13), backward);
 
     EXPECT_EQ(boxTexts(), texts);
-    EXPECT_EQ(Form->currentSlot(), 3);
+    EXPECT_EQ(Form->board().currentSlot(), 3);
 }
 
 TEST_F(FocusTest, ArrowKeysStillSelectAndFocusFromCodeStillChecks)
@@ -68,10 +68,10 @@ TEST_F(FocusTest, ArrowKeysStillSelectAndFocusFromCodeStillChecks)
     click("Option1_3");
     control("Option1_3")->setFocus(Qt::TabFocusReason);
     press(Qt::Key_Right);
-    EXPECT_EQ(Form->currentSlot(), 4) << "after ４ comes ５, at the start of the second row";
+    EXPECT_EQ(Form->board().currentSlot(), 4) << "after ４ comes ５, at the start of the second row";
     EXPECT_EQ(QApplication::focusWidget(), box(1));
     control("Option1_6")->setFocus(Qt::OtherFocusReason);
-    EXPECT_EQ(Form->currentSlot(), 6);
+    EXPECT_EQ(Form->board().currentSlot(), 6);
     EXPECT_TRUE(control<QRadioButton>("Option1_6")->isChecked());
 }
 
@@ -148,9 +148,8 @@ TEST_F(FocusTest, AnotherPixelRatioRemakesTheImageAndDrawsTheLinesAgain)
     box(1)->setFocus();
     typeLine({u"1"_qs, u"0"_qs, u"-5"_qs, u"5"_qs});
     press(Qt::Key_Return);
-    auto* picture = control<PictureBox>("Picture1");
-    picture->setPixelRatio(2);
-    const QImage& image = Form->surface().image();
+    control<PictureBox>("Picture1")->setPixelRatio(2);
+    const QImage& image = picture();
     ASSERT_EQ(image.size(), QSize(1200, 1200));
     EXPECT_EQ(image.devicePixelRatio(), 2);
     // The line y = x at x = 2 is the logical pixel (344, 256): device pixels from (688, 512).

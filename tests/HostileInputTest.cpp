@@ -29,7 +29,7 @@ TEST_P(HostileInputTest, GivesTheValueOfTheRulesOrTheMessage)
         QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1")};
     for (int k = 1; k <= 4; ++k)
         box(k)->setText(k == row.Box ? QString() : ordinary[static_cast<std::size_t>(k - 1)]);
-    const auto cellsBefore = Form->slotTable().cells();
+    const auto cellsBefore = Form->board().slotTable().cells();
 
     QLineEdit* target = box(row.Box);
     target->setFocus();
@@ -43,7 +43,7 @@ TEST_P(HostileInputTest, GivesTheValueOfTheRulesOrTheMessage)
     }
     click("Command4");
 
-    const SlotTable& table = Form->slotTable();
+    const SlotTable& table = Form->board().slotTable();
     EXPECT_EQ(control<QLabel>("Label10")->text().toStdString(), row.Message);
     if (!row.Refused) {
         const bool inA = row.Box == 1;
@@ -52,10 +52,10 @@ TEST_P(HostileInputTest, GivesTheValueOfTheRulesOrTheMessage)
         for (int column = 0; column < SlotTable::Columns; ++column)
             EXPECT_EQ(table.get(0, static_cast<SlotTable::Column>(column)), expected[static_cast<std::size_t>(column)])
                 << "column " << column;
-        EXPECT_EQ(Form->currentSlot(), 1);
+        EXPECT_EQ(Form->board().currentSlot(), 1);
     } else {
         EXPECT_EQ(table.cells(), cellsBefore);
-        EXPECT_EQ(Form->currentSlot(), 0);
+        EXPECT_EQ(Form->board().currentSlot(), 0);
         EXPECT_EQ(QApplication::focusWidget(), target);
     }
     EXPECT_EQ(Form->surface().penColour(), QColor(Qt::black));

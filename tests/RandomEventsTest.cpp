@@ -144,7 +144,7 @@ protected:
     // What is wrong with the window state, or nothing.
     std::string brokenInvariant() const
     {
-        const int current = Form->currentSlot();
+        const int current = Form->board().currentSlot();
         if (current < 0 || current >= SlotTable::UserSlots)
             return "current slot " + std::to_string(current);
         for (int k = 0; k < SlotTable::UserSlots; ++k) {
@@ -152,7 +152,7 @@ protected:
                 return "option button " + std::to_string(k) + " checked with slot " + std::to_string(current)
                     + " current";
         }
-        const SlotTable& table = Form->slotTable();
+        const SlotTable& table = Form->board().slotTable();
         for (int slot = 0; slot < SlotTable::Rows; ++slot) {
             const std::string row = "slot " + std::to_string(slot) + ": ";
             const float drawn = table.get(slot, SlotTable::Drawn);
@@ -193,7 +193,7 @@ TEST_F(RandomEventsTest, NoOrderOfClicksKeysAndTextBreaksTheWindowState)
     for (unsigned long long n = 0; n < events; ++n) {
         QWidget* exitButton = control("Command1");
         const bool exitFocused = QApplication::focusWidget() == exitButton;
-        const auto cellsBefore = Form->slotTable().cells();
+        const auto cellsBefore = Form->board().slotTable().cells();
         const std::string event = randomEvent(random);
         const std::string replay = "seed " + std::to_string(seed) + ", event " + std::to_string(n) + " (" + event
             + "); replay with ZELMORA_RANDOM_SEED=" + std::to_string(seed)
@@ -214,7 +214,7 @@ TEST_F(RandomEventsTest, NoOrderOfClicksKeysAndTextBreaksTheWindowState)
         QCoreApplication::processEvents();
         const std::string problem = brokenInvariant();
         ASSERT_TRUE(problem.empty()) << problem << " after " << replay;
-        changes += Form->slotTable().cells() != cellsBefore;
+        changes += Form->board().slotTable().cells() != cellsBefore;
     }
     std::cout << events << " events, seed " << seed << ": " << changes << " changed the table, " << exits
               << " closed the window\n";

@@ -22,11 +22,11 @@ TEST_F(StartupTest, CaptionFrameAndState)
     EXPECT_EQ(Form->minimumSize(), Form->maximumSize()) << "the window is not resizable";
     EXPECT_FALSE(Form->windowFlags() & Qt::WindowMaximizeButtonHint);
 
-    EXPECT_EQ(Form->originX(), 300);
-    EXPECT_EQ(Form->originY(), 300);
-    EXPECT_EQ(Form->unitPixels(), 22);
-    EXPECT_EQ(Form->currentSlot(), 0);
-    for (float cell : Form->slotTable().cells())
+    EXPECT_EQ(Form->board().originX(), 300);
+    EXPECT_EQ(Form->board().originY(), 300);
+    EXPECT_EQ(Form->board().unitPixels(), 22);
+    EXPECT_EQ(Form->board().currentSlot(), 0);
+    for (float cell : Form->board().slotTable().cells())
         EXPECT_EQ(cell, 0.0f);
 
     EXPECT_EQ(control("Picture1")->geometry(), QRect(16, 32, 600, 600));
@@ -60,8 +60,7 @@ TEST_F(StartupTest, AxisNamesBesideTheSurface)
 
 TEST_F(StartupTest, PlaneIsOnTheSurfaceWithoutAnyAction)
 {
-    const ImageSurface& surface = Form->surface();
-    EXPECT_EQ(surface.image().size(), QSize(600, 600));
+    EXPECT_EQ(picture().size(), QSize(600, 600));
     EXPECT_EQ(pixel(10, 10), background);
     EXPECT_EQ(pixel(590, 590), background);
 

@@ -2,7 +2,8 @@
 #pragma once
 
 #include "app/Form1.h"
-#include "plane/ImageSurface.h"
+#include "app/PictureBox.h"
+#include "plane/PainterSurface.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -68,7 +69,9 @@ protected:
 
     void click(const char* name) const { QTest::mouseClick(control(name), Qt::LeftButton); }
 
-    QColor pixel(int x, int y) const { return Form->surface().image().pixelColor(x, y); }
+    // The image the picture shows, and one of its pixels.
+    const QImage& picture() const { return control<PictureBox>("Picture1")->image(); }
+    QColor pixel(int x, int y) const { return picture().pixelColor(x, y); }
 
     std::unique_ptr<Form1> Form;
 };

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
-// The start-up baseline: a plain Qt Widgets window of the same fixed 935 x 650 client size and the
-// same kinds and number of controls as the program's window, in the same style and typeface, but
-// with nothing drawn on its 600 x 600 picture beyond a fill. bench/startup.sh times both.
+// The start-up baseline: a plain Qt Widgets window with the same controls as the program's window,
+// made from the same panel layout (same kinds, places, captions, fonts and colours) in the same
+// style and typeface, but with none of the program's logic and nothing drawn on its 600 x 600
+// picture beyond a fill. bench/startup.sh times both.
+
+#include "app/PanelLayout.h"
 
 #include <QApplication>
 #include <QFont>
@@ -16,19 +19,33 @@
 
 namespace {
 
-constexpr int labelCount = 15;
-constexpr int buttonCount = 7;
-constexpr int entryCount = 4;
-constexpr int optionCount = 8;
-
 const QString face = QStringLiteral("ＭＳ Ｐゴシック");
 
-QFont captionFont(qreal points, bool bold)
+QFont captionFont(double points, bool bold)
 {
     QFont font(face);
-    font.setPointSizeF(points);
+    font.setPixelSize(qRound(points * 96 / 72));
     font.setBold(bold);
     return font;
+}
+
+QColor colourOf(zelmora::Colour colour)
+{
+    switch (colour) {
+    case zelmora::Colour::White:
+        return Qt::white;
+    case zelmora::Colour::Green:
+        return QColor(0, 128, 0);
+    case zelmora::Colour::Olive:
+        return QColor(128, 128, 0);
+    case zelmora::Colour::Blue:
+        return Qt::blue;
+    case zelmora::Colour::Yellow:
+        return Qt::yellow;
+    case zelmora::Colour::Standard:
+        break;
+    }
+    return {};
 }
 
 // A 600 x 600 area that shows a persistent image, filled once and never drawn on.
@@ -39,7 +56,6 @@ public:
         , Image(600, 600, QImage::Format_RGB32)
     {
         Image.fill(QColor(255, 255, 192));
-        setFixedSize(600, 600);
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
@@ -54,39 +70,29 @@ private:
     QImage Image;
 };
 
-// Controls in rows down the right-hand side, the panel behind the lower ones.
-void addControls(QWidget& window)
+QWidget* make(const zelmora::ControlSpec& spec, QWidget* window)
 {
-    auto* view = new ImageView(&window);
-    view->move(16, 32);
-
-    auto* panel = new QWidget(&window);
-    panel->setGeometry(648, 240, 273, 345);
-
-    const QFont labelFont = captionFont(14.25, true);
-    for (int k = 0; k < labelCount; ++k) {
-        auto* label = new QLabel(QStringLiteral("ラベル%1").arg(k + 1), &window);
-        label->setGeometry(660 + 130 * (k % 2), 16 + 26 * (k / 2), 125, 25);
-        label->setFont(labelFont);
-    }
-    const QFont buttonFont = captionFont(12, true);
-    for (int k = 0; k < buttonCount; ++k) {
-        auto* button = new QPushButton(QStringLiteral("ボタン%1").arg(k + 1), &window);
-        button->setGeometry(660 + 88 * (k % 3), 250 + 40 * (k / 3), 81, 33);
-        button->setFont(buttonFont);
+    const QString caption = QString::fromUtf16(spec.Caption.data(), static_cast<qsizetype>(spec.Caption.size()));
+    switch (spec.Kind) {
+    case zelmora::ControlKind::Picture:
+        return new ImageView(window);
+    case zelmora::ControlKind::Panel:
+        return new QWidget(window);
+    case zelmora::ControlKind::Button: {
+        auto* button = new QPushButton(caption, window);
         button->setAutoDefault(true);
+        return button;
     }
-    const QFont entryFont = captionFont(24, false);
-    for (int k = 0; k < entryCount; ++k) {
-        auto* entry = new QLineEdit(&window);
-        entry->setGeometry(660 + 64 * k, 380, 57, 41);
-        entry->setFont(entryFont);
+    case zelmora::ControlKind::Option:
+        return new QRadioButton(caption, window);
+    case zelmora::ControlKind::Entry:
+        return new QLineEdit(window);
+    default:
+        break;
     }
-    for (int k = 0; k < optionCount; ++k) {
-        auto* option = new QRadioButton(QStringLiteral("%1").arg(k + 1), &window);
-        option->setGeometry(672 + 64 * (k % 4), 440 + 32 * (k / 4), 41, 33);
-        option->setFont(labelFont);
-    }
+    auto* label = new QLabel(caption, window);
+    label->setWordWrap(spec.Kind != zelmora::ControlKind::Label && spec.Kind != zelmora::ControlKind::AxisName);
+    return label;
 }
 
 } // namespace
@@ -99,8 +105,21 @@ int main(int argc, char* argv[])
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("Qt Widgets start-up baseline"));
-    window.setFixedSize(935, 650);
-    addControls(window);
+    window.setFixedSize(zelmora::FormWidth, zelmora::FormHeight);
+    for (const zelmora::ControlSpec& spec : zelmora::panelLayout()) {
+        QWidget* widget = make(spec, &window);
+        widget->setGeometry(spec.Place.Left, spec.Place.Top, spec.Place.Width, spec.Place.Height);
+        if (spec.Points > 0)
+            widget->setFont(captionFont(spec.Points, spec.Bold));
+        if (spec.Background != zelmora::Colour::Standard) {
+            QPalette palette = widget->palette();
+            palette.setColor(QPalette::WindowText, colourOf(spec.Text));
+            palette.setColor(QPalette::Window, colourOf(spec.Background));
+            palette.setColor(QPalette::Button, colourOf(spec.Background));
+            widget->setPalette(palette);
+            widget->setAutoFillBackground(true);
+        }
+    }
     window.show();
     return QApplication::exec();
 }

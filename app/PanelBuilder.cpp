@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: MIT
+#include "app/PanelBuilder.h"
+
+#include "app/FocusRing.h"
+#include "app/Look.h"
+#include "app/MessageLabel.h"
+#include "app/OptionButton.h"
+#include "app/PanelLayout.h"
+#include "app/PictureBox.h"
+#include "app/SentenceLabel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace zelmora {
+namespace {
+
+QColor colourOf(Colour colour)
+{
+    switch (colour) {
+    case Colour::White:
+        return look::White;
+    case Colour::Green:
+        return look::Green;
+    case Colour::Olive:
+        return look::Olive;
+    case Colour::Blue:
+        return look::Blue;
+    case Colour::Yellow:
+        return look::Yellow;
+    case Colour::Standard:
+        break;
+    }
+    return {};
+}
+
+QString text(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+template <typename Label> QWidget* makeLabel(const ControlSpec& spec, QWidget* form)
+{
+    auto* label = new Label(text(spec.Caption), form);
+    label->setAlignment(spec.Centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QWidget* makeButton(const ControlSpec& spec, QWidget* form)
+{
+    auto* button = new QPushButton(text(spec.Caption), form);
+    // Enter and Return press the focused button, as they do in the desktop's own dialogs.
+    button->setAutoDefault(true);
+    return button;
+}
+
+QWidget* makeEntry(QWidget* form)
+{
+    auto* entry = new QLineEdit(form);
+    entry->setTextMargins(0, 0, 0, 0);
+    return entry;
+}
+
+QWidget* make(const ControlSpec& spec, QWidget* form)
+{
+    switch (spec.Kind) {
+    case ControlKind::Picture:
+        return new PictureBox(form);
+    case ControlKind::Panel:
+        return new QWidget(form);
+    case ControlKind::SentenceLabel:
+        return makeLabel<SentenceLabel>(spec, form);
+    case ControlKind::MessageLabel:
+        return makeLabel<MessageLabel>(spec, form);
+    case ControlKind::Button:
+        return makeButton(spec, form);
+    case ControlKind::Option:
+        return new OptionButton(text(spec.Caption), form);
+    case ControlKind::Entry:
+        return makeEntry(form);
+    case ControlKind::AxisName:
+    case ControlKind::Label:
+        break;
+    }
+    return makeLabel<QLabel>(spec, form);
+}
+
+// Labels and the panel paint their own background; an option button paints its background with
+// the button colour.
+void setColours(QWidget* widget, const ControlSpec& spec)
+{
+    if (spec.Background == Colour::Standard)
+        return;
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colourOf(spec.Text));
+    palette.setColor(QPalette::Window, colourOf(spec.Background));
+    if (spec.Kind == ControlKind::Option)
+        palette.setColor(QPalette::Button, colourOf(spec.Background));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
+void buildPanel(QWidget* form)
+{
+    form->setFixedSize(FormWidth, FormHeight);
+    QPalette green = form->palette();
+    green.setColor(QPalette::WindowText, look::White);
+    green.setColor(QPalette::Window, look::Green);
+    form->setPalette(green);
+    form->setAutoFillBackground(true);
+
+    for (const ControlSpec& spec : panelLayout()) {
+        QWidget* widget = make(spec, form);
+        widget->setObjectName(QString::fromLatin1(spec.Name.data(), static_cast<qsizetype>(spec.Name.size())));
+        widget->setGeometry(spec.Place.Left, spec.Place.Top, spec.Place.Width, spec.Place.Height);
+        if (spec.Points > 0)
+            widget->setFont(look::font(spec.Points, spec.Bold));
+        if (!spec.AccessibleName.empty())
+            widget->setAccessibleName(text(spec.AccessibleName));
+        setColours(widget, spec);
+    }
+    // Above every control: the ring round whichever has the focus.
+    new FocusRing(form);
+}
+
+} // namespace zelmora

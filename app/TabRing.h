@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <vector>
+
+class QWidget;
+
+namespace zelmora {
+
+// The order Tab and Shift+Tab take through a form's controls: the order of their tab indices in
+// the panel layout, round and round. The slot buttons are one stop, at the place of the checked
+// one: landing on an unchecked one would check it and load its slot over what has been typed (the
+// arrow keys move among the slots instead).
+class TabRing {
+public:
+    // Finds the form's controls that take the focus and chains them in tab-index order.
+    explicit TabRing(QWidget* form);
+
+    // Gives the focus to the next (or previous) stop after the given control; false when there is
+    // none.
+    bool move(QWidget* from, bool next) const;
+
+private:
+    std::vector<QWidget*> Stops;
+};
+
+} // namespace zelmora

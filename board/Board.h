@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "entry/LineEntry.h"
+#include "plane/PlaneGeometry.h"
+#include "slots/SlotTable.h"
+
+#include <cstdint>
+#include <optional>
+#include <variant>
+
+namespace zelmora {
+
+// What the message area says after a command: nothing, why a line was refused, or which
+// characters of a drawn line's boxes were not read.
+using Notice = std::variant<std::monostate, EntryRefusal, IgnoredText>;
+
+// How much of the picture a command changed.
+enum class PictureChange {
+    None,
+    Segment, // one slot's segment, drawn over the picture as it is
+    Plane,   // the plane alone, drawn anew (no slot holds a line)
+    Whole,   // the plane and every line, drawn anew
+};
+
+// What the window must do after a command. Absent parts leave things as they are.
+struct Outcome {
+    std::optional<EntryTexts> Texts; // the four boxes' new texts, shown from their start
+    std::optional<int> CheckedSlot;  // the slot button to check
+    std::optional<EntryBox> Focus;   // the box that takes the keyboard focus
+    bool SelectFocusedText = false;  // its text is selected, ready to be typed over
+    std::optional<Notice> Message;   // what the message area says now
+    std::optional<int> SizeMark;     // the size button that carries the mark of the chosen size
+    PictureChange Picture = PictureChange::None;
+    int Slot = 0; // the slot whose segment changed, for PictureChange::Segment
+
+    friend bool operator==(const Outcome&, const Outcome&) = default;
+};
+
+// The window's state without the window: the origin and scale of the plane, the current slot and
+// the slot table, as they are at start-up, and the commands of the panel on them. Each command
+// says what the window must show (Outcome); the board itself knows nothing of widgets.
+class Board {
+public:
+    int originX() const { return OriginX; }
+    int originY() const { return OriginY; }
+    std::int16_t unitPixels() const { return UnitPixels; }
+    std::int16_t currentSlot() const { return CurrentSlot; }
+    const SlotTable& slotTable() const { return Slots; }
+    PlaneGeometry geometry() const { return {OriginX, OriginY, UnitPixels}; }
+    // Index into PlaneSizes of the current scale (小 0, 中 1, 大 2).
+    int planeSize() const;
+
+    // 線を引く: reads the four box texts into the current slot and draws its segment, then moves on
+    // to the next slot (after "８" comes "１"). A text the rules cannot make a line of changes
+    // nothing and says why.
+    Outcome draw(const EntryTexts& texts);
+    // A slot button: the slot becomes current and the boxes show it. Choosing the current slot
+    // again keeps what has been typed.
+    Outcome selectSlot(int slot);
+    // 線を消す: the current slot empties (its values stay, unused) and the picture is drawn anew.
+    Outcome erase();
+    // 初期画面: every slot empties and "１" becomes current; the plane keeps its size.
+    Outcome initialScreen();
+    // 小, 中, 大: the plane at another scale, every line drawn anew.
+    Outcome setPlaneSize(int size);
+
+private:
+    Outcome showSlot(int slot);
+
+    int OriginX = 300;
+    int OriginY = 300;
+    std::int16_t UnitPixels = PlaneSizes[MediumPlane].UnitPixels;
+    std::int16_t CurrentSlot = 0;
+    SlotTable Slots;
+};
+
+} // namespace zelmora

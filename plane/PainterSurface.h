@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "plane/PlaneSurface.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QPointF>
+#include <QSizeF>
+#include <QTransform>
+
+#include <functional>
+#include <optional>
+
+class QPaintDevice;
+
+namespace zelmora {
+
+// The drawing surface on any Qt paint device: the window's persistent image, the clipboard's copy,
+// a PNG, an SVG, a PDF or a printer page. The renderers draw in surface pixels on a surface of a
+// fixed logical size (600 x 600); a transform maps them onto the device, so every device gets the
+// same drawing at its own resolution. Text is sized in pixels (the points it is given convert at 96
+// dots per inch). Axis-aligned lines at whole-pixel positions are filled as crisp rectangles; other
+// lines and all text are antialiased.
+class PainterSurface final : public PlaneSurface {
+public:
+    PainterSurface(
+        QPaintDevice& device, QSizeF size, QColor background, const QFont& font, const QTransform& toDevice = {});
+
+    void Cls() override;
+    double Width() const override;
+    double Height() const override;
+    void DrawWidth(int pixels) override;
+    void ForeColor(Rgb colour) override;
+    void Line(double x1, double y1, double x2, double y2) override;
+    void FontSize(double points) override;
+    void FontBold(bool bold) override;
+    void CurrentX(double x) override;
+    void CurrentY(double y) override;
+    void Print(std::string_view text) override;
+    void Refresh() override;
+
+    QColor penColour() const { return PenColour; }
+    int penWidth() const { return PenWidth; }
+    const QFont& font() const { return Font; }
+    QPointF textPosition() const { return TextPosition; }
+
+    // Called whenever the drawing changes (changed) and when it is to be shown at once (refresh).
+    void setChangedCallback(std::function<void()> changed) { Changed = std::move(changed); }
+    void setRefreshCallback(std::function<void()> refresh) { Refreshed = std::move(refresh); }
+
+    // Keeps one painter open on the device while it lives. Devices such as PDF writers and SVG
+    // generators take a single painter for a whole document, so drawing on them happens in a
+    // batch; on an image a batch only saves opening a painter for every line.
+    class Batch {
+    public:
+        explicit Batch(PainterSurface& surface);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        PainterSurface& Surface;
+    };
+
+private:
+    template <typename Paint> void paint(Paint&& paint);
+    void changed();
+
+    QPaintDevice& Device;
+    QSizeF Size;
+    QTransform ToDevice;
+    QColor Background;
+    QColor PenColour{Qt::black};
+    int PenWidth = 1;
+    QFont Font;
+    QPointF TextPosition;
+    std::optional<QPainter> Held;
+    std::function<void()> Changed;
+    std::function<void()> Refreshed;
+};
+
+} // namespace zelmora

@@ -1,0 +1,284 @@
+// SPDX-License-Identifier: MIT
+// The commands of the panel on the board, without a window: what each does to the state and what
+// it tells the window to show.
+#include "board/Board.h"
+#include "RecordingSurface.h"
+#include "board/Picture.h"
+#include "plane/DrawPlane.h"
+#include "slots/DrawSlotLine.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace zelmora {
+namespace {
+
+using testing::RecordingSurface;
+
+struct Stored {
+    float ANum, ADen, BNum, BDen, XFrom, XTo;
+    friend bool operator==(const Stored&, const Stored&) = default;
+};
+
+Stored stored(const Board& board, int slot)
+{
+    const SlotTable& t = board.slotTable();
+    return {t.get(slot, SlotTable::ANum), t.get(slot, SlotTable::ADen), t.get(slot, SlotTable::BNum),
+        t.get(slot, SlotTable::BDen), t.get(slot, SlotTable::XFrom), t.get(slot, SlotTable::XTo)};
+}
+
+void PrintTo(const Stored& s, std::ostream* out)
+{
+    *out << s.ANum << "/" << s.ADen << ", " << s.BNum << "/" << s.BDen << ", " << s.XFrom << ".." << s.XTo;
+}
+
+void fill(SlotTable& table, int slot, const Stored& v, float drawn = 1)
+{
+    const float cells[] = {drawn, v.ANum, v.BNum, v.XFrom, v.XTo, v.ADen, v.BDen}; // in column order
+    for (int column = 0; column < SlotTable::Columns; ++column)
+        table.set(slot, static_cast<SlotTable::Column>(column), cells[column]);
+}
+
+const EntryTexts typical{"-2/3", "1", "-3", "3"};
+const EntryTexts empty{};
+
+TEST(Board, StartsAsTheWindowOpens)
+{
+    const Board board;
+    EXPECT_EQ(board.originX(), 300);
+    EXPECT_EQ(board.originY(), 300);
+    EXPECT_EQ(board.unitPixels(), 22);
+    EXPECT_EQ(board.planeSize(), 1);
+    EXPECT_EQ(board.currentSlot(), 0);
+    for (float cell : board.slotTable().cells())
+        EXPECT_EQ(cell, 0.0f);
+}
+
+TEST(Board, DrawStoresTheLineDrawsItsSegmentAndMovesOn)
+{
+    Board board;
+    const Outcome outcome = board.draw(typical);
+    EXPECT_TRUE(board.slotTable().isDrawn(0));
+    EXPECT_EQ(stored(board, 0), (Stored{-2, 3, 1, 1, -3, 3}));
+    EXPECT_EQ(board.currentSlot(), 1);
+
+    Outcome expected;
+    expected.Texts = empty;
+    expected.CheckedSlot = 1;
+    expected.Focus = EntryBox::A;
+    expected.Message = std::monostate{};
+    expected.Picture = PictureChange::Segment;
+    expected.Slot = 0;
+    EXPECT_EQ(outcome, expected);
+}
+
+TEST(Board, DrawingInTheLastSlotWrapsToTheFirstAndShowsIt)
+{
+    Board board;
+    board.draw({"1/3", ".5", "-1", "2"});
+    board.selectSlot(7);
+    const Outcome outcome = board.draw({"2", "", "", "1"});
+    EXPECT_EQ(board.currentSlot(), 0);
+    EXPECT_EQ(outcome.CheckedSlot, 0);
+    EXPECT_EQ(outcome.Texts, (EntryTexts{" 1/ 3", " .5", "-1", " 2"}));
+    EXPECT_EQ(outcome.Slot, 7);
+}
+
+TEST(Board, EmptyBoxesStoreZeroOverOneAndBothBoundsZero)
+{
+    Board board;
+    board.draw(empty);
+    EXPECT_EQ(stored(board, 0), (Stored{0, 1, 0, 1, 0, 0}));
+}
+
+TEST(Board, DrawingASlotAgainReplacesItsValuesAndDrawsOnlyTheNewSegment)
+{
+    Board board;
+    board.draw({"0", "5", "-3", "3"});
+    board.selectSlot(0);
+    const Outcome outcome = board.draw({"0", "-5", "-3", "3"});
+    EXPECT_EQ(stored(board, 0), (Stored{0, 1, -5, 1, -3, 3}));
+    EXPECT_EQ(outcome.Picture, PictureChange::Segment) << "the old segment stays until a full redraw";
+}
+
+TEST(Board, ARefusedLineChangesNothingAndSaysWhichBoxAndWhy)
+{
+    using enum EntryFault;
+    const struct {
+        const char* Name;
+        EntryTexts Texts;
+        EntryRefusal Expected;
+    } rows[] = {{"zero denominator of a", {"1/0", "1", "0", "1"}, {EntryBox::A, ZeroDenominator}},
+        {"nothing after the slash", {"1", "2/", "0", "1"}, {EntryBox::B, ZeroDenominator}},
+        {"full-width zero denominator", {"１／０", "1", "0", "1"}, {EntryBox::A, ZeroDenominator}},
+        {"a outside single precision", {"1E39", "1", "0", "1"}, {EntryBox::A, TooLarge}},
+        {"b beyond double", {"1", "1E400", "0", "1"}, {EntryBox::B, TooLarge}},
+        {"huge denominator", {"1", "1/-1E39", "0", "1"}, {EntryBox::B, DenominatorTooLarge}},
+        {"lower bound", {"1", "1", "-1E39", "1"}, {EntryBox::From, TooLarge}},
+        {"upper bound, first fault wins", {"1", "1", "0", "1E99"}, {EntryBox::To, TooLarge}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        Board board;
+        board.draw({"1", "0", "-1", "1"});
+        board.draw({"2", "0", "0", "1"});
+        board.selectSlot(1);
+        const auto before = board.slotTable().cells();
+
+        const Outcome outcome = board.draw(row.Texts);
+        EXPECT_EQ(board.slotTable().cells(), before);
+        EXPECT_EQ(board.currentSlot(), 1);
+        Outcome expected;
+        expected.Focus = row.Expected.Box;
+        expected.SelectFocusedText = true;
+        expected.Message = row.Expected;
+        EXPECT_EQ(outcome, expected);
+    }
+}
+
+TEST(Board, ADrawnLineWithIgnoredCharactersSaysSo)
+{
+    Board board;
+    const Outcome outcome = board.draw({"1", "0", "-1/2", "1"});
+    EXPECT_EQ(stored(board, 0), (Stored{1, 1, 0, 1, -1, 1}));
+    EXPECT_EQ(outcome.Message, Notice(IgnoredText{EntryBox::From, "/2"}));
+    EXPECT_EQ(outcome.Picture, PictureChange::Segment);
+}
+
+TEST(Board, SelectingShowsTheSlotAndSelectingTheCurrentOneKeepsTheBoxes)
+{
+    Board board;
+    board.draw({"2/-1", "-3/-1", "-2", "2"});
+    const Outcome shown = board.selectSlot(0);
+    EXPECT_EQ(shown.Texts, (EntryTexts{"-2", " 3", "-2", " 2"})) << "a denominator of -1 keeps its sign";
+    EXPECT_EQ(shown.CheckedSlot, 0);
+    EXPECT_EQ(shown.Focus, EntryBox::A);
+    EXPECT_EQ(shown.Picture, PictureChange::None);
+    EXPECT_EQ(board.currentSlot(), 0);
+
+    EXPECT_EQ(board.selectSlot(0), Outcome{}) << "typed text stays";
+    EXPECT_EQ(board.selectSlot(5).Texts, empty);
+    EXPECT_EQ(board.currentSlot(), 5);
+}
+
+TEST(Board, EraseEmptiesTheCurrentSlotKeepsItsValuesAndRedrawsEverything)
+{
+    Board board;
+    board.draw({"1", "0", "-2", "2"});
+    board.selectSlot(0);
+    const Outcome outcome = board.erase();
+    EXPECT_FALSE(board.slotTable().isDrawn(0));
+    EXPECT_EQ(stored(board, 0), (Stored{1, 1, 0, 1, -2, 2}));
+    EXPECT_EQ(board.currentSlot(), 0);
+    Outcome expected;
+    expected.Texts = empty;
+    expected.Focus = EntryBox::A;
+    expected.Message = std::monostate{};
+    expected.Picture = PictureChange::Whole;
+    EXPECT_EQ(outcome, expected);
+}
+
+TEST(Board, InitialScreenEmptiesEverySlotButKeepsThePlaneSize)
+{
+    Board board;
+    board.draw({"1", "1", "-2", "2"});
+    board.draw({"2", "1", "-2", "2"});
+    board.setPlaneSize(0);
+    board.selectSlot(0);
+    const Outcome outcome = board.initialScreen();
+    for (int slot = 0; slot < SlotTable::Rows; ++slot)
+        EXPECT_FALSE(board.slotTable().isDrawn(slot)) << slot;
+    EXPECT_EQ(board.currentSlot(), 0);
+    EXPECT_EQ(board.unitPixels(), 40);
+    EXPECT_EQ(outcome.Texts, empty) << "emptied even though slot １ was current";
+    EXPECT_EQ(outcome.CheckedSlot, 0);
+    EXPECT_EQ(outcome.Picture, PictureChange::Plane);
+    EXPECT_EQ(outcome.SizeMark, std::nullopt);
+
+    board.draw({"3", "", "0", "1"});
+    EXPECT_TRUE(board.slotTable().isDrawn(0)) << "the next line goes to slot １";
+}
+
+TEST(Board, PlaneSizeSetsTheScaleMarksTheButtonAndRedrawsEverything)
+{
+    const struct {
+        int Size;
+        std::int16_t UnitPixels;
+    } rows[] = {{0, 40}, {2, 14}, {1, 22}};
+    Board board;
+    board.draw(typical);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Size);
+        const Outcome outcome = board.setPlaneSize(row.Size);
+        EXPECT_EQ(board.unitPixels(), row.UnitPixels);
+        EXPECT_EQ(board.planeSize(), row.Size);
+        EXPECT_EQ(outcome.SizeMark, row.Size);
+        EXPECT_EQ(outcome.Picture, PictureChange::Whole);
+        EXPECT_EQ(outcome.Texts, std::nullopt) << "the boxes keep what they hold";
+        EXPECT_EQ(board.currentSlot(), 1);
+    }
+    EXPECT_EQ(board.setPlaneSize(3), Outcome{});
+}
+
+TEST(DrawPicture, PlaneThenSlotsInOrder)
+{
+    SlotTable table;
+    fill(table, 0, {0, 1, 1, 1, -1, 1});
+    fill(table, 3, {0, 1, 2, 1, -1, 1});
+    fill(table, 7, {0, 1, 3, 1, -1, 1});
+    fill(table, 8, {0, 1, 4, 1, -1, 1}, 0);
+    fill(table, 9, {0, 1, 5, 1, -1, 1}, 0);
+    const PlaneGeometry geometry{300, 300, 22};
+
+    RecordingSurface planeOnly;
+    DrawPlane(planeOnly, geometry);
+    RecordingSurface surface;
+    drawPicture(surface, table, geometry);
+
+    auto expected = planeOnly.Calls;
+    for (const char* line : {"Line 278 278 322 278", "Line 278 256 322 256", "Line 278 234 322 234"})
+        expected.insert(expected.end(), {"ForeColor 0 0 255", "DrawWidth 3", line, "ForeColor 0 0 0"});
+    EXPECT_EQ(surface.Calls, expected);
+}
+
+// Each change draws what it names on the surface: a segment over the picture, the plane alone, or
+// the plane and every line in slot order.
+TEST(Board, DrawChangeDrawsWhatTheOutcomeNames)
+{
+    Board board;
+    board.draw(typical);
+    board.draw({"0", "2", "-1", "1"});
+    const PlaneGeometry geometry = board.geometry();
+
+    RecordingSurface plane;
+    DrawPlane(plane, geometry);
+    RecordingSurface first;
+    DrawSlotLine(first, board.slotTable(), geometry, 0, 9);
+    RecordingSurface second;
+    DrawSlotLine(second, board.slotTable(), geometry, 1, 9);
+
+    const struct {
+        const char* Name;
+        PictureChange Change;
+        std::vector<std::string> Expected;
+    } rows[] = {{"none", PictureChange::None, {}}, {"segment", PictureChange::Segment, second.Calls},
+        {"plane", PictureChange::Plane, plane.Calls},
+        {"whole", PictureChange::Whole, [&] {
+             auto calls = plane.Calls;
+             calls.insert(calls.end(), first.Calls.begin(), first.Calls.end());
+             calls.insert(calls.end(), second.Calls.begin(), second.Calls.end());
+             return calls;
+         }()}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        Outcome outcome;
+        outcome.Picture = row.Change;
+        outcome.Slot = 1;
+        RecordingSurface surface;
+        drawChange(surface, board, outcome);
+        EXPECT_EQ(surface.Calls, row.Expected);
+    }
+}
+
+} // namespace
+} // namespace zelmora
