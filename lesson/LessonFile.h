@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "lesson/Lesson.h"
+#include "board/Lesson.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "board/ShowOptions.h"
 #include "entry/LineEntry.h"
 #include "slots/SlotTable.h"
 
@@ -8,18 +9,6 @@
 #include <optional>
 
 namespace zelmora {
-
-// The marks a lesson asks the plane to show beyond the lines themselves; all off unless a lesson
-// turns them on.
-struct ShowOptions {
-    bool Numbers = false;
-    bool Equations = false;
-    bool Intersections = false;
-    bool Endpoints = false;
-    bool Slope = false;
-
-    friend bool operator==(const ShowOptions&, const ShowOptions&) = default;
-};
 
 // What a lesson file holds: the plane size (0 小, 1 中, 2 大, as the size buttons count), the
 // chosen slot (0 to 7 for slots １ to ８), the entry-box texts of each slot that holds a line, and
