@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "board/Board.h"
 
+#include <algorithm>
+
 namespace zelmora {
 
 int Board::planeSize() const
@@ -73,6 +75,41 @@ Outcome Board::setPlaneSize(int size)
     Outcome outcome;
     outcome.SizeMark = size;
     outcome.Message = std::monostate{};
+    outcome.Picture = PictureChange::Whole;
+    return outcome;
+}
+
+Lesson Board::lesson() const
+{
+    Lesson lesson;
+    lesson.Size = planeSize();
+    lesson.CurrentSlot = CurrentSlot;
+    for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
+        if (Slots.isDrawn(slot))
+            lesson.Slots[static_cast<std::size_t>(slot)] = entryTexts(Slots, slot);
+    }
+    return lesson;
+}
+
+// Every slot is read before the board changes, so that a refused lesson leaves it as it was.
+std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson)
+{
+    SlotTable table;
+    for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
+        const auto& texts = lesson.Slots[static_cast<std::size_t>(slot)];
+        if (!texts)
+            continue;
+        const auto entry = readLineEntry(*texts);
+        if (const auto* refusal = std::get_if<EntryRefusal>(&entry))
+            return LessonRefusal{slot, *refusal};
+        storeLine(table, slot, std::get<LineValues>(entry));
+    }
+    // The file's reader has checked the size and the slot; anything else is kept in range.
+    const int size = std::clamp(lesson.Size, 0, static_cast<int>(PlaneSizes.size()) - 1);
+    Slots = table;
+    UnitPixels = PlaneSizes[static_cast<std::size_t>(size)].UnitPixels;
+    Outcome outcome = showSlot(std::clamp(lesson.CurrentSlot, 0, SlotTable::UserSlots - 1));
+    outcome.SizeMark = size;
     outcome.Picture = PictureChange::Whole;
     return outcome;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "board/Lesson.h"
 #include "entry/LineEntry.h"
 #include "plane/PlaneGeometry.h"
 #include "slots/SlotTable.h"
@@ -37,6 +38,14 @@ struct Outcome {
     friend bool operator==(const Outcome&, const Outcome&) = default;
 };
 
+// A lesson whose texts the draw command would refuse: the slot (0 to 7) and why.
+struct LessonRefusal {
+    int Slot = 0;
+    EntryRefusal Refusal;
+
+    friend bool operator==(const LessonRefusal&, const LessonRefusal&) = default;
+};
+
 // The window's state without the window: the origin and scale of the plane, the current slot and
 // the slot table, as they are at start-up, and the commands of the panel on them. Each command
 // says what the window must show (Outcome); the board itself knows nothing of widgets.
@@ -64,6 +73,14 @@ public:
     Outcome initialScreen();
     // 小, 中, 大: the plane at another scale, every line drawn anew.
     Outcome setPlaneSize(int size);
+
+    // The board as a lesson: the plane size, the current slot, and the texts the boxes show for
+    // each slot that holds a line.
+    Lesson lesson() const;
+    // Replaces the whole board with a lesson: its slots read through the same rules as the draw
+    // command, its size and its current slot, shown as a selection shows it, the picture drawn
+    // anew. A lesson with a text the draw command would refuse changes nothing.
+    std::variant<Outcome, LessonRefusal> open(const Lesson& lesson);
 
 private:
     Outcome showSlot(int slot);

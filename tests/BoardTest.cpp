@@ -241,6 +241,58 @@ TEST(DrawPicture, PlaneThenSlotsInOrder)
     EXPECT_EQ(surface.Calls, expected);
 }
 
+TEST(Board, ALessonRoundTripsThroughTheBoard)
+{
+    Board board;
+    board.draw({"-2/3", "1", "-3", "3"});
+    board.draw({"2/-1", "0.5", "-1E+30", "1E-05"});
+    board.selectSlot(5);
+    board.draw({"１／２", "ー３", "０。５", "４"});
+    board.setPlaneSize(2);
+    board.selectSlot(1);
+
+    const Lesson lesson = board.lesson();
+    EXPECT_EQ(lesson.Size, 2);
+    EXPECT_EQ(lesson.CurrentSlot, 1);
+    EXPECT_EQ(lesson.Slots[0], (EntryTexts{"-2/ 3", " 1", "-3", " 3"}));
+    EXPECT_EQ(lesson.Slots[1], (EntryTexts{"-2", " .5", "-1E+30", " 1E-05"}));
+    EXPECT_EQ(lesson.Slots[5], (EntryTexts{" 1/ 2", "-3", " .5", " 4"}));
+    EXPECT_FALSE(lesson.Slots[2].has_value());
+
+    Board reopened;
+    const auto opened = reopened.open(lesson);
+    ASSERT_TRUE(std::holds_alternative<Outcome>(opened));
+    // The same lines: a = 2/-1 comes back as -2/1, the value its box showed.
+    for (const int slot : {0, 5})
+        EXPECT_EQ(stored(reopened, slot), stored(board, slot)) << slot;
+    EXPECT_EQ(stored(reopened, 1), (Stored{-2, 1, 0.5f, 1, -1e30f, 1e-5f}));
+    EXPECT_EQ(reopened.currentSlot(), 1);
+    EXPECT_EQ(reopened.unitPixels(), 14);
+    const Outcome& outcome = std::get<Outcome>(opened);
+    EXPECT_EQ(outcome.Texts, lesson.Slots[1]);
+    EXPECT_EQ(outcome.CheckedSlot, 1);
+    EXPECT_EQ(outcome.SizeMark, 2);
+    EXPECT_EQ(outcome.Picture, PictureChange::Whole);
+    EXPECT_EQ(reopened.lesson(), lesson);
+}
+
+TEST(Board, ALessonWithATextTheDrawCommandRefusesChangesNothing)
+{
+    Board board;
+    board.draw(typical);
+    const auto before = board.slotTable().cells();
+    Lesson lesson;
+    lesson.Slots[0] = EntryTexts{"1", "2", "0", "1"};
+    lesson.Slots[2] = EntryTexts{"1", "1/0", "0", "1"};
+    lesson.Size = 0;
+    const auto opened = board.open(lesson);
+    ASSERT_TRUE(std::holds_alternative<LessonRefusal>(opened));
+    EXPECT_EQ(std::get<LessonRefusal>(opened), (LessonRefusal{2, {EntryBox::B, EntryFault::ZeroDenominator}}));
+    EXPECT_EQ(board.slotTable().cells(), before);
+    EXPECT_EQ(board.unitPixels(), 22);
+    EXPECT_EQ(board.currentSlot(), 1);
+}
+
 // Each change draws what it names on the surface: a segment over the picture, the plane alone, or
 // the plane and every line in slot order.
 TEST(Board, DrawChangeDrawsWhatTheOutcomeNames)
