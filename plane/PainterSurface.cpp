@@ -42,12 +42,20 @@ PainterSurface::Batch::Batch(PainterSurface& surface)
     : Surface(surface)
 {
     Surface.Held.emplace(&Surface.Device);
-    Surface.Held->setTransform(Surface.ToDevice);
+    Surface.begin(*Surface.Held);
 }
 
 PainterSurface::Batch::~Batch()
 {
     Surface.Held.reset();
+}
+
+// Whatever is drawn stays within the surface, on a page as on the screen: labels and grid lines
+// past the edge are cut there.
+void PainterSurface::begin(QPainter& painter) const
+{
+    painter.setTransform(ToDevice);
+    painter.setClipRect(QRectF(QPointF(0, 0), Size));
 }
 
 template <typename Paint> void PainterSurface::paint(Paint&& paint)
@@ -56,7 +64,7 @@ template <typename Paint> void PainterSurface::paint(Paint&& paint)
         paint(*Held);
     } else {
         QPainter painter(&Device);
-        painter.setTransform(ToDevice);
+        begin(painter);
         paint(painter);
     }
     changed();

@@ -65,6 +65,7 @@ public:
     };
 
 private:
+    void begin(QPainter& painter) const;
     template <typename Paint> void paint(Paint&& paint);
     void changed();
 

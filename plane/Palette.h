@@ -10,6 +10,9 @@ namespace zelmora {
 inline constexpr int PaletteBlack = 0;
 inline constexpr int PaletteBlue = 9;
 
+// The plane's light yellow, behind everything drawn on it.
+inline constexpr Rgb PlaneBackground{255, 255, 192};
+
 // Indices outside 0 to 15 give black.
 Rgb paletteColour(int index);
 
