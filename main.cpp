@@ -1,15 +1,56 @@
 // SPDX-License-Identifier: MIT
-#include "app/Form1.h"
+#include "app/CommandLine.h"
+#include "app/MainWindow.h"
 #include "app/Startup.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 
+namespace {
+
+void print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// Export, help and version need no display: they run on Qt's offscreen platform unless another
+// was named.
+int runWithoutWindow(int argc, char* argv[])
+{
+    if (!zelmora::hasPlatformArgument(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    zelmora::prepareApplication();
+    QGuiApplication application(argc, argv);
+    zelmora::installIdentity();
+    zelmora::installFontSubstitution();
+    const zelmora::CommandLine command = zelmora::readCommandLine(QGuiApplication::arguments());
+    switch (command.Want) {
+    case zelmora::CommandLine::Mode::Help:
+        print(stdout, zelmora::commandLineHelp());
+        return 0;
+    case zelmora::CommandLine::Mode::Version:
+        print(stdout, QStringLiteral("zelmora %1\n").arg(QGuiApplication::applicationVersion()));
+        return 0;
+    case zelmora::CommandLine::Mode::Export:
+        return zelmora::runExport(command);
+    case zelmora::CommandLine::Mode::Mistake:
+    case zelmora::CommandLine::Mode::Window:
+        break;
+    }
+    print(stderr, QStringLiteral("zelmora: %1\n").arg(command.Mistake));
+    return 2;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    if (zelmora::wantsNoWindow(argc, argv))
+        return runWithoutWindow(argc, argv);
     if (!zelmora::hasDisplay(argc, argv)) {
-        std::fputs(zelmora::noDisplayMessage(QStringLiteral("zelmora")).toLocal8Bit().constData(), stderr);
+        print(stderr, zelmora::noDisplayMessage(QStringLiteral("zelmora")));
         return 1;
     }
     zelmora::prepareApplication();
@@ -17,8 +58,17 @@ int main(int argc, char* argv[])
     zelmora::installStyle();
     zelmora::installFontSubstitution();
     zelmora::installIdentity();
+    zelmora::installTranslations();
+    zelmora::installWindowIcon();
 
-    zelmora::Form1 window;
+    const zelmora::CommandLine command = zelmora::readCommandLine(QApplication::arguments());
+    if (command.Want == zelmora::CommandLine::Mode::Mistake) {
+        print(stderr, QStringLiteral("zelmora: %1\n").arg(command.Mistake));
+        return 2;
+    }
+    zelmora::MainWindow window;
+    if (!command.Lesson.isEmpty())
+        window.openFile(command.Lesson);
     window.show();
     return QApplication::exec();
 }

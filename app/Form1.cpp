@@ -34,9 +34,7 @@ template <typename T> T* child(const QWidget* form, const QString& name)
 } // namespace
 
 Form1::Form1(QWidget* parent)
-    : QWidget(parent,
-        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent)
 {
     setObjectName(u"Form1"_s);
     buildPanel(this);
@@ -122,10 +120,10 @@ void Form1::CopyPicture_Click()
     showMessage(messages::pictureCopied());
 }
 
-// Exit: the application ends when its last window closes.
+// Exit: the application ends when its window closes.
 void Form1::Command1_Click()
 {
-    close();
+    window()->close();
 }
 
 void Form1::Command2_Click()
@@ -151,6 +149,30 @@ void Form1::Command5_Click()
 void Form1::Option1_Click(int index)
 {
     apply(State.selectSlot(index));
+}
+
+Lesson Form1::lesson() const
+{
+    return State.lesson();
+}
+
+std::optional<LessonRefusal> Form1::openLesson(const Lesson& lesson)
+{
+    auto opened = State.open(lesson);
+    if (auto* refusal = std::get_if<LessonRefusal>(&opened))
+        return *refusal;
+    apply(std::get<Outcome>(opened));
+    return std::nullopt;
+}
+
+void Form1::clearLines()
+{
+    Command2_Click();
+}
+
+void Form1::copyPicture()
+{
+    CopyPicture_Click();
 }
 
 void Form1::Text1_KeyPress(int key)

@@ -20,9 +20,10 @@ class PainterSurface;
 class PictureBox;
 class TabRing;
 
-// The program's window: the plane on the left, the panel on the right. Its controls are built from
-// the panel layout; its handlers, named after the control and the event they answer, hand each
-// command to the board and show what the board answers. Pixels of the 935 x 650 client area.
+// The program's form, the main window's client area: the plane on the left, the panel on the
+// right. Its controls are built from the panel layout; its handlers, named after the control and
+// the event they answer, hand each command to the board and show what the board answers. Pixels of
+// the 935 x 650 client area.
 class Form1 : public QWidget {
     Q_OBJECT
 
@@ -32,6 +33,16 @@ public:
 
     const Board& board() const { return State; }
     const PainterSurface& surface() const;
+
+    // The board as a lesson, and a lesson opened in its place: the boxes show its current slot and
+    // the picture is drawn anew. A lesson the draw command would refuse changes nothing.
+    Lesson lesson() const;
+    std::optional<LessonRefusal> openLesson(const Lesson& lesson);
+    // Every line gone, as 初期画面 does.
+    void clearLines();
+    void copyPicture();
+    // Shows a message for the pupil in the message area; an empty one clears it.
+    void showMessage(const QString& message);
 
 protected:
     bool focusNextPrevChild(bool next) override;
@@ -54,7 +65,6 @@ private:
     void CopyPicture_Click();
 
     void apply(const Outcome& outcome);
-    void showMessage(const QString& message);
     void redrawPicture();
     void placeAxisNames();
     void focusNeighbourSlot(int slot, Qt::Key key);

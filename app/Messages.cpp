@@ -74,6 +74,76 @@ QString pictureCopied()
     return u"図をコピーしました。"_s;
 }
 
+QString lessonFault(const LessonFault& fault)
+{
+    const QString key = QString::fromStdString(fault.Key);
+    const QString slot = fault.Slot > 0 ? u"線%1の"_s.arg(QChar(u'０' + fault.Slot)) : QString();
+    switch (fault.Code) {
+    case LessonFaultCode::Empty:
+        return u"ファイルが空です。"_s;
+    case LessonFaultCode::TooLarge:
+        return u"ファイルが大きすぎます（1MiBまで）。"_s;
+    case LessonFaultCode::NotUtf8:
+        return u"文字がUTF-8で書かれていません。"_s;
+    case LessonFaultCode::NotJson:
+    case LessonFaultCode::NotAnObject:
+    case LessonFaultCode::TooDeep:
+        return u"ファイルの書き方が正しくありません。"_s;
+    case LessonFaultCode::NotALesson:
+        return u"Zelmoraの授業ファイルではありません。"_s;
+    case LessonFaultCode::MissingKey:
+        return u"%1「%2」がありません。"_s.arg(slot, key);
+    case LessonFaultCode::WrongType:
+        return u"%1「%2」の値の種類が違います。"_s.arg(slot, key);
+    case LessonFaultCode::BadVersion:
+        return u"版の番号が正しくありません。"_s;
+    case LessonFaultCode::NewerVersion:
+        return u"このファイルは新しい版のZelmoraで作られています。"_s;
+    case LessonFaultCode::BadSize:
+        return u"大きさは「小」「中」「大」のどれかです。"_s;
+    case LessonFaultCode::SlotOutOfRange:
+        return u"線の番号は１から８までです。"_s;
+    case LessonFaultCode::RepeatedSlot:
+        return fault.Slot > 0 ? u"線%1が二度あります。"_s.arg(QChar(u'０' + fault.Slot))
+                              : u"同じ線の番号が二度あります。"_s;
+    case LessonFaultCode::SlotNotObject:
+        return u"「slots」の中の書き方が正しくありません。"_s;
+    case LessonFaultCode::FileMissing:
+        return u"ファイルが見つかりません。"_s;
+    case LessonFaultCode::NotRegularFile:
+        return u"ふつうのファイルではありません。"_s;
+    case LessonFaultCode::Unreadable:
+        return u"ファイルを読めません。"_s;
+    case LessonFaultCode::Unwritable:
+        break;
+    }
+    if (fault.FileError == QFileDevice::PermissionsError || fault.FileError == QFileDevice::OpenError)
+        return u"保存できません。書き込みが許されていません。"_s;
+    return u"保存できませんでした。"_s;
+}
+
+QString lessonRefusal(const LessonRefusal& refusal)
+{
+    return u"線%1の%2"_s.arg(QChar(u'１' + refusal.Slot), messages::refusal(refusal.Refusal));
+}
+
+QString lessonSaved()
+{
+    return u"保存しました。"_s;
+}
+
+QString outputFault(OutputFault fault)
+{
+    if (fault == OutputFault::UnknownFormat)
+        return u"書き出せるのはPNG、SVG、PDFです。"_s;
+    return u"書き出せませんでした。"_s;
+}
+
+QString pictureWritten()
+{
+    return u"図を書き出しました。"_s;
+}
+
 QString notice(std::monostate)
 {
     return {};

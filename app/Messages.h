@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "board/Board.h"
 #include "entry/LineEntry.h"
+#include "lesson/LessonFile.h"
+#include "output/PictureOutput.h"
 
 #include <QString>
 
@@ -21,6 +24,15 @@ QString refusal(const EntryRefusal& refusal);
 QString ignored(const IgnoredText& ignored);
 
 QString pictureCopied();
+
+// Why a lesson file was not opened or not saved: "このファイルは新しい版のZelmoraで作られています。"
+QString lessonFault(const LessonFault& fault);
+// A lesson whose texts the draw command refuses: "線３のａの分母が０です。"
+QString lessonRefusal(const LessonRefusal& refusal);
+QString lessonSaved();
+// Why a picture was not written.
+QString outputFault(OutputFault fault);
+QString pictureWritten();
 
 // What the message area says for a board's notice: nothing, a refusal, or ignored text.
 QString notice(std::monostate);

@@ -11,15 +11,17 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QImageReader>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPixmap>
 #include <QStyleFactory>
 #include <QTimer>
+#include <QTranslator>
 
 namespace zelmora {
 
-bool hasDisplay(int argc, const char* const* argv)
+bool hasPlatformArgument(int argc, const char* const* argv)
 {
-#ifdef Q_OS_LINUX
     // Qt takes -platform and --platform, as a separate argument or joined with "=".
     for (int i = 1; i < argc; ++i) {
         const QByteArrayView argument(argv[i]);
@@ -28,8 +30,14 @@ bool hasDisplay(int argc, const char* const* argv)
                 return true;
         }
     }
-    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
-        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    return false;
+}
+
+bool hasDisplay(int argc, const char* const* argv)
+{
+#ifdef Q_OS_LINUX
+    return hasPlatformArgument(argc, argv) || qEnvironmentVariableIsSet("QT_QPA_PLATFORM")
+        || !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 #else
     // Elsewhere the desktop is always there, and Qt says so itself if it is not.
     Q_UNUSED(argc);
@@ -98,9 +106,24 @@ protected:
 
 void installIdentity()
 {
+    QCoreApplication::setOrganizationName(QStringLiteral("Zelmora"));
+    QCoreApplication::setApplicationName(QStringLiteral("Zelmora"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZELMORA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zelmora.Zelmora"));
+}
+
+void installWindowIcon()
+{
     auto* app = QCoreApplication::instance();
     app->installEventFilter(new IconOnFirstExpose(app));
+}
+
+void installTranslations()
+{
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
 }
 
 void installStyle()

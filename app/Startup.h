@@ -8,6 +8,8 @@ namespace zelmora {
 // What the application needs before its window is created: a display, the Fusion style, a
 // Japanese face for the captions, and the name and icon its desktop entry shares.
 
+// Whether the arguments name a platform for Qt (-platform NAME, --platform=NAME, ...).
+bool hasPlatformArgument(int argc, const char* const* argv);
 // Whether Qt can open a window here. On Linux: a platform was named (QT_QPA_PLATFORM, or -platform
 // among the arguments), or an X11 or Wayland display is set; elsewhere Qt decides.
 bool hasDisplay(int argc, const char* const* argv);
@@ -21,10 +23,15 @@ void prepareApplication();
 
 // Substitutes IPA P Gothic for the caption face where that face is not installed.
 void installFontSubstitution();
+// Qt's own words (standard buttons, file dialogs) in Japanese, as the program's, where Qt's
+// translations are installed.
+void installTranslations();
 // The Fusion style, so that the window looks the same on every desktop.
 void installStyle();
-// Names the desktop entry the program belongs to, and gives its windows the entry's icon once
-// the event loop runs.
+// The program's name and version, under which its settings are kept, and the desktop entry it
+// belongs to.
 void installIdentity();
+// Gives the windows the desktop entry's icon once the first one is on screen.
+void installWindowIcon();
 
 } // namespace zelmora

@@ -283,7 +283,7 @@ TEST_F(CommandsTest, RefusalGoesWhenTheBoxItNamesIsEditedButNotAnother)
     type(QStringLiteral("5"));
     EXPECT_EQ(message(), QStringLiteral("ｂの分母が０です。")) << "another box was edited";
     box(2)->setFocus();
-    QTest::keyClick(Form->windowHandle(), Qt::Key_Backspace);
+    QTest::keyClick(Window->windowHandle(), Qt::Key_Backspace);
     EXPECT_EQ(message(), QString());
 }
 
@@ -359,7 +359,7 @@ TEST_F(CommandsTest, KeyboardFocusOnASlotSelectsIt)
 TEST_F(CommandsTest, ExitClosesTheWindow)
 {
     click("Command1");
-    EXPECT_FALSE(Form->isVisible());
+    EXPECT_FALSE(Window->isVisible());
 }
 
 } // namespace

@@ -31,7 +31,7 @@ TEST_F(CopyPictureTest, ThePlanesMenuCopiesThePictureWithItsLines)
     EXPECT_EQ(pictureBox->contextMenuPolicy(), Qt::ActionsContextMenu);
     const QList<QAction*> actions = pictureBox->actions();
     ASSERT_EQ(actions.size(), 1);
-    EXPECT_EQ(actions.front()->text(), QStringLiteral("図をコピー"));
+    EXPECT_EQ(actions.front()->text(), QStringLiteral("図をコピー(&C)"));
 
     actions.front()->trigger();
     const QImage copied = clipboardImage();
@@ -44,7 +44,7 @@ TEST_F(CopyPictureTest, ThePlanesMenuCopiesThePictureWithItsLines)
 TEST_F(CopyPictureTest, CtrlShiftCCopiesThePictureFromAnEntryBox)
 {
     box(2)->setFocus();
-    QTest::keyClick(Form->windowHandle(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(Window->windowHandle(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(clipboardImage().convertToFormat(picture().format()), picture());
 }
 
@@ -59,7 +59,7 @@ TEST_F(CopyPictureTest, TheCopySaysSoAndCarriesItsTrueResolution)
         SCOPED_TRACE(row.Ratio);
         control<PictureBox>("Picture1")->setPixelRatio(row.Ratio);
         control<QLabel>("Label10")->clear();
-        QTest::keyClick(Form->windowHandle(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(Window->windowHandle(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_EQ(control<QLabel>("Label10")->text(), QStringLiteral("図をコピーしました。"));
         const QImage copied = clipboardImage();
         EXPECT_EQ(copied.width(), row.Width);
@@ -73,7 +73,7 @@ TEST_F(CopyPictureTest, CtrlCInAnEntryBoxStillCopiesItsText)
     box(1)->setText(QStringLiteral("-2/3"));
     box(1)->setFocus();
     box(1)->selectAll();
-    QTest::keyClick(Form->windowHandle(), Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(Window->windowHandle(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("-2/3"));
     EXPECT_TRUE(clipboardImage().isNull());
 }

@@ -32,7 +32,7 @@ protected:
     {
         std::vector<QString> trail;
         for (int k = 0; k < presses; ++k) {
-            QTest::keyClick(Form->windowHandle(), key, modifiers);
+            QTest::keyClick(Window->windowHandle(), key, modifiers);
             trail.push_back(QApplication::focusWidget()->objectName());
         }
         return trail;
@@ -137,9 +137,9 @@ TEST_F(FocusTest, PictureTakesTheFocusAtItsPlaceAndItsMenuKeysOpenItsMenu)
             }
         });
         watcher.start(10);
-        QTest::keyClick(Form->windowHandle(), keys.key(), keys.keyboardModifiers());
+        QTest::keyClick(Window->windowHandle(), keys.key(), keys.keyboardModifiers());
         watcher.stop();
-        EXPECT_EQ(shown, QStringList{u"図をコピー"_qs});
+        EXPECT_EQ(shown, QStringList{u"図をコピー(&C)"_qs});
     }
 }
 
@@ -200,7 +200,17 @@ TEST_F(CaptionFitTest, EveryOneLineCaptionKeepsInsideItsControl)
 // wider than the area, none a lone character, none starting with a closing mark.
 TEST(MessageFit, EveryMessageFitsItsAreaInBalancedLines)
 {
-    std::vector<QString> all{messages::pictureCopied()};
+    std::vector<QString> all{messages::pictureCopied(), messages::lessonSaved(), messages::pictureWritten(),
+        messages::outputFault(OutputFault::UnknownFormat), messages::outputFault(OutputFault::Unwritable)};
+    for (int code = 0; code <= static_cast<int>(LessonFaultCode::Unwritable); ++code) {
+        for (const char* key : {"a", "currentSlot", "version"}) {
+            for (const int slot : {0, 3}) {
+                for (const auto error : {QFileDevice::NoError, QFileDevice::PermissionsError}) {
+                    all.push_back(messages::lessonFault({static_cast<LessonFaultCode>(code), slot, key, error}));
+                }
+            }
+        }
+    }
     for (const EntryBox box : {EntryBox::A, EntryBox::B, EntryBox::From, EntryBox::To}) {
         for (const EntryFault fault :
             {EntryFault::ZeroDenominator, EntryFault::TooLarge, EntryFault::DenominatorTooLarge})

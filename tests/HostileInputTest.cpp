@@ -35,7 +35,7 @@ TEST_P(HostileInputTest, GivesTheValueOfTheRulesOrTheMessage)
     target->setFocus();
     if (row.Pasted) {
         QGuiApplication::clipboard()->setText(row.Text);
-        QTest::keyClick(Form->windowHandle(), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(Window->windowHandle(), Qt::Key_V, Qt::ControlModifier);
         EXPECT_EQ(target->text().size(), std::min(row.Text.size(), qsizetype{target->maxLength()}))
             << "the box holds what fits";
     } else {

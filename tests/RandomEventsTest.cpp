@@ -7,7 +7,9 @@
 
 #include "slots/SlotTable.h"
 
+#include <QAction>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
 #include <array>
 #include <cmath>
@@ -114,16 +116,18 @@ protected:
             click("Command4");
             return "click Command4";
         }
-        if (kind < 350) {
+        if (kind < 330) {
             const char* name = clickable[static_cast<std::size_t>(below(random, static_cast<int>(clickable.size())))];
             click(name);
             return std::string("click ") + name;
         }
+        if (kind < 350)
+            return menuCommand(random);
         if (kind < 650) {
             const Qt::Key key = keys[static_cast<std::size_t>(below(random, static_cast<int>(keys.size())))];
             // A is pressed with Ctrl: select all, so that the next text replaces the box's.
             const Qt::KeyboardModifiers modifiers = key == Qt::Key_A ? Qt::ControlModifier : Qt::NoModifier;
-            QTest::keyClick(Form->windowHandle(), key, modifiers);
+            QTest::keyClick(Window->windowHandle(), key, modifiers);
             return "key " + QKeySequence(QKeyCombination(modifiers, key)).toString().toStdString();
         }
         const QString text = randomText(random);
@@ -133,12 +137,38 @@ protected:
         // Half the time the text replaces the box's, as when the pupil selects it first.
         const bool replacing = below(random, 2) == 0;
         if (replacing)
-            QTest::keyClick(Form->windowHandle(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(Window->windowHandle(), Qt::Key_A, Qt::ControlModifier);
         QInputMethodEvent commit;
         commit.setCommitString(text);
         QApplication::sendEvent(target, &commit);
         return std::string(replacing ? "replace with" : "type") + " \"" + shown(text) + "\" in "
             + target->objectName().toStdString();
+    }
+
+    // A command of the menu bar that opens no dialog: a new lesson, copying the picture, saving
+    // (into the test's folder, under the name the window has or a new one), opening the lesson
+    // saved there last.
+    std::string menuCommand(Random& random)
+    {
+        const QString path = Folder.filePath(u"random%1.zelmora"_qs.arg(below(random, 3)));
+        switch (below(random, 4)) {
+        case 0:
+            Window->findChild<QAction*>(u"New"_qs)->trigger();
+            return "menu New";
+        case 1:
+            Window->findChild<QAction*>(u"CopyPicture"_qs)->trigger();
+            return "menu CopyPicture";
+        case 2:
+            if (Window->fileName().isEmpty()) {
+                Window->saveTo(path);
+                return "save to " + path.toStdString();
+            }
+            Window->findChild<QAction*>(u"Save"_qs)->trigger();
+            return "menu Save";
+        default:
+            Window->openFile(path);
+            return "open " + path.toStdString();
+        }
     }
 
     // What is wrong with the window state, or nothing.
@@ -168,6 +198,9 @@ protected:
             if (drawn == 1.0f && (table.get(slot, SlotTable::ADen) == 0.0f || table.get(slot, SlotTable::BDen) == 0.0f))
                 return row + "a zero denominator was stored";
         }
+        const QString caption = Window->windowTitle();
+        if (caption != u"Zelmora (Tavrin)"_qs && !caption.endsWith(u".zelmora — Zelmora (Tavrin)"_qs))
+            return "the caption is " + caption.toStdString();
         if (Form->surface().penColour() != QColor(Qt::black))
             return "the pen is " + Form->surface().penColour().name().toStdString();
         return {};
@@ -180,6 +213,7 @@ protected:
     }
 
     std::array<QRadioButton*, SlotTable::UserSlots> Options{};
+    QTemporaryDir Folder;
 };
 
 TEST_F(RandomEventsTest, NoOrderOfClicksKeysAndTextBreaksTheWindowState)
@@ -199,15 +233,13 @@ TEST_F(RandomEventsTest, NoOrderOfClicksKeysAndTextBreaksTheWindowState)
             + "); replay with ZELMORA_RANDOM_SEED=" + std::to_string(seed)
             + " ZELMORA_RANDOM_EVENTS=" + std::to_string(n + 1);
 
-        if (!Form->isVisible()) {
+        if (!Window->isVisible()) {
             // Only the exit button closes the window, clicked or pressed from the keyboard.
             const bool pressedExit = event == "click Command1"
                 || (exitFocused && (event == "key Return" || event == "key Enter" || event == "key Space"));
             ASSERT_TRUE(pressedExit) << "the window closed at " << replay;
             ++exits;
-            Form = std::make_unique<Form1>();
-            Form->show();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+            open();
             findOptions();
             continue;
         }

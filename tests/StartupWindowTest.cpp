@@ -6,6 +6,7 @@
 #include "slots/SlotTable.h"
 
 #include <QLabel>
+#include <QMenuBar>
 
 namespace zelmora::testing {
 namespace {
@@ -17,10 +18,13 @@ using StartupTest = WindowTest;
 
 TEST_F(StartupTest, CaptionFrameAndState)
 {
-    EXPECT_EQ(Form->windowTitle(), QStringLiteral("Zelmora (Tavrin)"));
+    EXPECT_EQ(Window->windowTitle(), QStringLiteral("Zelmora (Tavrin)"));
     EXPECT_EQ(Form->size(), QSize(935, 650));
-    EXPECT_EQ(Form->minimumSize(), Form->maximumSize()) << "the window is not resizable";
-    EXPECT_FALSE(Form->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(Window->minimumSize(), Window->maximumSize()) << "the window is not resizable";
+    EXPECT_FALSE(Window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    // The form is the whole client area below the menu bar.
+    EXPECT_EQ(Form->geometry(), QRect(0, Window->menuBar()->height(), 935, 650));
+    EXPECT_EQ(Window->size(), QSize(935, 650 + Window->menuBar()->height()));
 
     EXPECT_EQ(Form->board().originX(), 300);
     EXPECT_EQ(Form->board().originY(), 300);
@@ -37,8 +41,8 @@ TEST_F(StartupTest, WindowShowsTheIconOfTheMenuEntry)
 {
     // The icon comes once the window is on screen. Its blue line runs through its centre; an icon
     // that failed to load is empty.
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !Form->windowIcon().isNull(); }));
-    const QImage icon = Form->windowIcon().pixmap(48, 48).toImage();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !Window->windowIcon().isNull(); }));
+    const QImage icon = Window->windowIcon().pixmap(48, 48).toImage();
     ASSERT_EQ(icon.size(), QSize(48, 48));
     const QColor centre = icon.pixelColor(24, 24);
     EXPECT_GT(centre.blue(), 150);

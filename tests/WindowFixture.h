@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "app/PictureBox.h"
 #include "plane/PainterSurface.h"
 
@@ -27,14 +28,18 @@ namespace zelmora::testing {
 // the pupil does.
 class WindowTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        Form = std::make_unique<Form1>();
-        Form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
-    }
+    void SetUp() override { open(); }
 
-    void TearDown() override { Form.reset(); }
+    void TearDown() override { Window.reset(); }
+
+    // A new main window, shown and active, its form in Form.
+    void open()
+    {
+        Window = std::make_unique<MainWindow>();
+        Form = Window->form();
+        Window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
+    }
 
     template <typename T = QWidget> T* control(const char* name) const
     {
@@ -46,7 +51,7 @@ protected:
     QLineEdit* box(int number) const { return control<QLineEdit>(QStringLiteral("Text%1").arg(number).toLatin1()); }
 
     // Key presses go to the window, which hands them to the focused control.
-    void press(Qt::Key key) const { QTest::keyClick(Form->windowHandle(), key); }
+    void press(Qt::Key key) const { QTest::keyClick(Window->windowHandle(), key); }
 
     // Text arrives as an input method commits it, so full-width text comes in as typed in Japanese.
     void type(const QString& text) const
@@ -73,7 +78,8 @@ protected:
     const QImage& picture() const { return control<PictureBox>("Picture1")->image(); }
     QColor pixel(int x, int y) const { return picture().pixelColor(x, y); }
 
-    std::unique_ptr<Form1> Form;
+    std::unique_ptr<MainWindow> Window;
+    Form1* Form = nullptr;
 };
 
 } // namespace zelmora::testing

@@ -4,6 +4,8 @@
 #include "app/Startup.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -27,5 +29,10 @@ int main(int argc, char* argv[])
     zelmora::installStyle();
     zelmora::installFontSubstitution();
     zelmora::installIdentity();
+    zelmora::installTranslations();
+    zelmora::installWindowIcon();
+    // Settings such as the recent files go to a test folder, never the user's, and start empty.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings().clear();
     return RUN_ALL_TESTS();
 }

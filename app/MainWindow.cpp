@@ -1,0 +1,266 @@
+// SPDX-License-Identifier: MIT
+#include "app/MainWindow.h"
+
+#include "app/Form1.h"
+#include "app/Messages.h"
+#include "app/WorksheetDialogs.h"
+#include "lesson/LessonFile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QSettings>
+
+using namespace Qt::StringLiterals;
+
+namespace zelmora {
+namespace {
+
+constexpr qsizetype RecentCount = 8;
+const QString RecentKey = u"recentFiles"_s;
+const QString LessonFilter = u"Zelmora の授業 (*.zelmora);;すべてのファイル (*)"_s;
+
+QAction* menuItem(QMenu* menu, const QString& text, const QKeySequence& keys, const QString& name)
+{
+    QAction* action = menu->addAction(text);
+    action->setShortcut(keys);
+    action->setObjectName(name);
+    return action;
+}
+
+// A dropped or given lesson is a local file.
+QString localFileOf(const QMimeData* data)
+{
+    if (data == nullptr || !data->hasUrls() || data->urls().isEmpty() || !data->urls().front().isLocalFile())
+        return {};
+    return data->urls().front().toLocalFile();
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , Form(new Form1(this))
+{
+    setObjectName(u"MainWindow"_s);
+    setCentralWidget(Form);
+    buildMenus();
+    // The form keeps its size; the window is the form and the menu bar, and is not resized.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setAcceptDrops(true);
+    // The entry boxes keep their editing keys, but the menu's shortcuts reach the menu from them too:
+    // Ctrl+E would otherwise move to the end of the line.
+    for (QLineEdit* box : Form->findChildren<QLineEdit*>())
+        box->installEventFilter(this);
+    connect(Form, &QWidget::windowTitleChanged, this, [this] { updateCaption(); });
+    updateCaption();
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(u"ファイル(&F)"_s);
+    connect(
+        menuItem(file, u"新規(&N)"_s, QKeySequence::New, u"New"_s), &QAction::triggered, this, &MainWindow::newLesson);
+    connect(menuItem(file, u"開く(&O)…"_s, QKeySequence::Open, u"Open"_s), &QAction::triggered, this,
+        &MainWindow::chooseAndOpen);
+    connect(menuItem(file, u"上書き保存(&S)"_s, QKeySequence::Save, u"Save"_s), &QAction::triggered, this,
+        &MainWindow::save);
+    connect(menuItem(file, u"名前を付けて保存(&A)…"_s, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), u"SaveAs"_s),
+        &QAction::triggered, this, &MainWindow::saveAs);
+    file->addSeparator();
+    connect(menuItem(file, u"図を書き出す(&E)…"_s, QKeySequence(Qt::CTRL | Qt::Key_E), u"Export"_s),
+        &QAction::triggered, this, &MainWindow::exportPicture);
+    connect(menuItem(file, u"印刷(&P)…"_s, QKeySequence::Print, u"Print"_s), &QAction::triggered, this,
+        &MainWindow::printPicture);
+    file->addSeparator();
+    RecentMenu = file->addMenu(u"最近使ったファイル(&R)"_s);
+    RecentMenu->setObjectName(u"RecentFiles"_s);
+    connect(RecentMenu, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
+    fillRecentMenu();
+    file->addSeparator();
+    connect(menuItem(file, u"終了(&X)"_s, QKeySequence(Qt::CTRL | Qt::Key_Q), u"Quit"_s), &QAction::triggered, this,
+        &QWidget::close);
+
+    // The picture's own copy action, with its shortcut, so that both places do the one thing.
+    QMenu* edit = menuBar()->addMenu(u"編集(&E)"_s);
+    if (auto* copy = Form->findChild<QAction*>(u"CopyPicture"_s)) {
+        copy->setText(u"図をコピー(&C)"_s);
+        edit->addAction(copy);
+    }
+
+    QMenu* view = menuBar()->addMenu(u"表示(&V)"_s);
+    view->setObjectName(u"ViewMenu"_s);
+
+    QMenu* help = menuBar()->addMenu(u"ヘルプ(&H)"_s);
+    connect(menuItem(help, u"使い方(&H)"_s, QKeySequence::HelpContents, u"Usage"_s), &QAction::triggered, this,
+        &MainWindow::showHelp);
+    connect(menuItem(help, u"このプログラムについて(&A)"_s, {}, u"About"_s), &QAction::triggered, this,
+        &MainWindow::showAbout);
+}
+
+void MainWindow::updateCaption()
+{
+    const QString caption = Form->windowTitle();
+    setWindowTitle(FileName.isEmpty() ? caption : QFileInfo(FileName).fileName() + u" — "_s + caption);
+}
+
+// 新規 does what 初期画面 does, and forgets the file.
+void MainWindow::newLesson()
+{
+    Form->clearLines();
+    FileName.clear();
+    updateCaption();
+}
+
+void MainWindow::chooseAndOpen()
+{
+    const QString start = FileName.isEmpty() ? QString() : QFileInfo(FileName).absolutePath();
+    const QString path = QFileDialog::getOpenFileName(this, u"授業を開く"_s, start, LessonFilter);
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+bool MainWindow::openFile(const QString& path)
+{
+    const auto loaded = loadLessonFile(path);
+    if (const auto* fault = std::get_if<LessonFault>(&loaded)) {
+        Form->showMessage(messages::lessonFault(*fault));
+        return false;
+    }
+    if (const auto refusal = Form->openLesson(std::get<Lesson>(loaded))) {
+        Form->showMessage(messages::lessonRefusal(*refusal));
+        return false;
+    }
+    FileName = QFileInfo(path).absoluteFilePath();
+    remember(FileName);
+    updateCaption();
+    return true;
+}
+
+bool MainWindow::saveTo(const QString& path)
+{
+    if (const auto fault = saveLessonFile(path, Form->lesson())) {
+        Form->showMessage(messages::lessonFault(*fault));
+        return false;
+    }
+    FileName = QFileInfo(path).absoluteFilePath();
+    remember(FileName);
+    updateCaption();
+    Form->showMessage(messages::lessonSaved());
+    return true;
+}
+
+void MainWindow::save()
+{
+    if (FileName.isEmpty())
+        saveAs();
+    else
+        saveTo(FileName);
+}
+
+void MainWindow::saveAs()
+{
+    const QString suggested = FileName.isEmpty() ? u"授業.zelmora"_s : FileName;
+    QString path = QFileDialog::getSaveFileName(this, u"名前を付けて保存"_s, suggested, LessonFilter);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += u".zelmora"_s;
+    saveTo(path);
+}
+
+void MainWindow::exportPicture()
+{
+    const QString name = FileName.isEmpty() ? u"座標平面"_s : QFileInfo(FileName).completeBaseName();
+    const auto choice = askExport(this, name);
+    if (!choice)
+        return;
+    const auto fault = writePicture(choice->Path, Form->board(), choice->Settings);
+    Form->showMessage(fault ? messages::outputFault(*fault) : messages::pictureWritten());
+}
+
+void MainWindow::printPicture()
+{
+    printWithPreview(this, Form->board());
+}
+
+void MainWindow::showHelp()
+{
+    showUsage(this);
+}
+
+void MainWindow::showAbout()
+{
+    QMessageBox::about(this, u"Zelmora について"_s,
+        u"<p><b>Zelmora</b> %1</p><p>一次関数 y = aχ + b のグラフを座標平面にかく、中学生のためのプログラムです。</p>"
+        "<p>MIT ライセンス</p>"_s.arg(QApplication::applicationVersion()));
+}
+
+QStringList MainWindow::recentFiles()
+{
+    return QSettings().value(RecentKey).toStringList();
+}
+
+void MainWindow::remember(const QString& path)
+{
+    QStringList recent = recentFiles();
+    recent.removeAll(path);
+    recent.prepend(path);
+    QSettings().setValue(RecentKey, recent.mid(0, RecentCount));
+    fillRecentMenu();
+}
+
+void MainWindow::fillRecentMenu()
+{
+    RecentMenu->clear();
+    const QStringList recent = recentFiles();
+    for (qsizetype k = 0; k < recent.size(); ++k) {
+        const QString path = recent[k];
+        QAction* action = RecentMenu->addAction(u"&%1 %2"_s.arg(k + 1).arg(QFileInfo(path).fileName()));
+        action->setToolTip(path);
+        connect(action, &QAction::triggered, this, [this, path] { openFile(path); });
+    }
+    RecentMenu->setEnabled(!recent.isEmpty());
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QAction* action : findChildren<QAction*>()) {
+            if (!action->shortcut().isEmpty() && action->shortcut() == pressed) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!localFileOf(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = localFileOf(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openFile(path);
+}
+
+} // namespace zelmora

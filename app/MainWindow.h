@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+
+class QMenu;
+
+namespace zelmora {
+
+class Form1;
+
+// The program's main window: the form as its central widget, unchanged, and a menu bar above it
+// for lesson files, worksheets and help. Its caption is the form's, after the name of the lesson
+// file when one is open. Lessons open from the menu, the recent-files list, the command line and by
+// dropping a file on the window.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+
+    Form1* form() const { return Form; }
+    // The lesson file open now, or empty.
+    QString fileName() const { return FileName; }
+
+    // Opens a lesson file in place of the board; a bad file changes nothing and says why in the
+    // form's message area.
+    bool openFile(const QString& path);
+    // Saves the board as a lesson file, atomically; a failure leaves any old file and says why.
+    bool saveTo(const QString& path);
+
+    // The last eight lesson files opened or saved, the newest first.
+    static QStringList recentFiles();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void buildMenus();
+    void newLesson();
+    void chooseAndOpen();
+    void save();
+    void saveAs();
+    void exportPicture();
+    void printPicture();
+    void showHelp();
+    void showAbout();
+    void remember(const QString& path);
+    void fillRecentMenu();
+    void updateCaption();
+
+    Form1* Form = nullptr;
+    QString FileName;
+    QMenu* RecentMenu = nullptr;
+};
+
+} // namespace zelmora

@@ -1,0 +1,181 @@
+// SPDX-License-Identifier: MIT
+#include "app/WorksheetDialogs.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QPageLayout>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace zelmora {
+namespace {
+
+// The scale of a worksheet: one plane unit in millimetres, or 0 for as large as the page allows.
+QComboBox* scaleChoice(QWidget* parent, const QString& fitting)
+{
+    auto* scale = new QComboBox(parent);
+    scale->setObjectName(u"Scale"_s);
+    scale->addItem(u"1目盛り 5 mm"_s, 5.0);
+    scale->addItem(u"1目盛り 1 cm"_s, 10.0);
+    scale->addItem(fitting, 0.0);
+    return scale;
+}
+
+// The choices both dialogs share: scale, a problem sheet, black and white.
+struct SheetChoices {
+    QComboBox* Scale = nullptr;
+    QCheckBox* Problem = nullptr;
+    QCheckBox* BlackAndWhite = nullptr;
+
+    SheetChoices(QDialog& dialog, QFormLayout& form, const QString& fitting)
+        : Scale(scaleChoice(&dialog, fitting))
+        , Problem(new QCheckBox(u"問題用（線なし）(&Q)"_s, &dialog))
+        , BlackAndWhite(new QCheckBox(u"白黒 (&B)"_s, &dialog))
+    {
+        Problem->setObjectName(u"Problem"_s);
+        BlackAndWhite->setObjectName(u"BlackAndWhite"_s);
+        form.addRow(u"大きさ(&S):"_s, Scale);
+        form.addRow(QString(), Problem);
+        form.addRow(QString(), BlackAndWhite);
+    }
+
+    PictureSettings settings() const
+    {
+        PictureSettings settings;
+        settings.UnitMillimetres = Scale->currentData().toDouble();
+        settings.Problem = Problem->isChecked();
+        settings.BlackAndWhite = BlackAndWhite->isChecked();
+        return settings;
+    }
+};
+
+QDialogButtonBox* buttons(QDialog& dialog, const QString& accept)
+{
+    auto* box = new QDialogButtonBox(&dialog);
+    box->addButton(accept, QDialogButtonBox::AcceptRole)->setDefault(true);
+    box->addButton(u"キャンセル"_s, QDialogButtonBox::RejectRole);
+    QObject::connect(box, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(box, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    return box;
+}
+
+struct FormatChoice {
+    const char16_t* Label;
+    const char16_t* Suffix;
+    const char16_t* Filter;
+    int PngScale;
+};
+
+constexpr FormatChoice formats[] = {
+    {u"PNG 画像（画面と同じ）", u"png", u"PNG 画像 (*.png)", 1},
+    {u"PNG 画像（2倍）", u"png", u"PNG 画像 (*.png)", 2},
+    {u"PNG 画像（4倍、印刷所向け）", u"png", u"PNG 画像 (*.png)", 4},
+    {u"SVG 図（拡大しても鮮明）", u"svg", u"SVG 図 (*.svg)", 1},
+    {u"PDF 文書（A4）", u"pdf", u"PDF 文書 (*.pdf)", 1},
+};
+
+} // namespace
+
+std::optional<ExportChoice> askExport(QWidget* parent, const QString& suggestedName)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(u"図を書き出す"_s);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* form = new QFormLayout;
+    auto* format = new QComboBox(&dialog);
+    format->setObjectName(u"Format"_s);
+    for (const FormatChoice& choice : formats)
+        format->addItem(QString::fromUtf16(choice.Label));
+    form->addRow(u"形式(&F):"_s, format);
+    const SheetChoices sheet(dialog, *form, u"画面と同じ／用紙に合わせる"_s);
+    sheet.Scale->setCurrentIndex(2);
+    layout->addLayout(form);
+    layout->addWidget(buttons(dialog, u"書き出す…"_s));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+
+    const FormatChoice& chosen = formats[format->currentIndex()];
+    const QString suffix = QString::fromUtf16(chosen.Suffix);
+    QString path = QFileDialog::getSaveFileName(
+        parent, u"図を書き出す"_s, suggestedName + u'.' + suffix, QString::fromUtf16(chosen.Filter));
+    if (path.isEmpty())
+        return std::nullopt;
+    if (!path.endsWith(u'.' + suffix, Qt::CaseInsensitive))
+        path += u'.' + suffix;
+    ExportChoice choice{path, sheet.settings()};
+    choice.Settings.PngScale = chosen.PngScale;
+    return choice;
+}
+
+void printWithPreview(QWidget* parent, const Board& board)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(u"印刷"_s);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* form = new QFormLayout;
+    const SheetChoices sheet(dialog, *form, u"用紙に合わせる"_s);
+    layout->addLayout(form);
+    layout->addWidget(buttons(dialog, u"プレビュー…"_s));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+
+    const PictureSettings settings = sheet.settings();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(u"Zelmora"_s);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle(u"印刷プレビュー"_s);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, parent, [&board, settings](QPrinter* page) {
+        const QSizeF area = page->pageLayout().paintRect(QPageLayout::Millimeter).size();
+        drawPictureOn(*page, toPage(area, page->resolution(), board, settings), board, settings);
+    });
+    preview.exec();
+}
+
+void showUsage(QWidget* parent)
+{
+    auto* dialog = new QDialog(parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setObjectName(u"Usage"_s);
+    dialog->setWindowTitle(u"Zelmora の使い方"_s);
+    auto* layout = new QVBoxLayout(dialog);
+    auto* text = new QTextBrowser(dialog);
+    text->setHtml(u"<h3>線を引く</h3>"
+                  "<p>番号の○（１～８）を選び、ａ、ｂと変域（χの範囲）を入れて「線を引く」を押します。"
+                  "Enter で次の欄へ進み、最後の欄で Enter を押すと「線を引く」が選ばれます。"
+                  "線を引くと、次の番号に進みます。</p>"
+                  "<h3>分数と小数</h3>"
+                  "<p>ａ、ｂは分数でも入れられます。−2/3 は <b>-2/3</b>（全角の <b>－２／３</b> でも、"
+                  "かなモードの <b>ー２・３</b> でも）と入れます。小数は <b>0.5</b> や <b>.5</b>、"
+                  "とても大きい数や小さい数は <b>1E+30</b> のように書けます。変域には分数を使えません。"
+                  "読めなかった文字があると、下に知らせが出ます。</p>"
+                  "<h3>番号の○</h3>"
+                  "<p>番号を選ぶと、その線の値が欄に戻ります。「線を消す」でその線を消し、"
+                  "「初期画面」ですべての線を消します。「小」「中」「大」で座標平面の大きさが変わります。</p>"
+                  "<h3>キー</h3>"
+                  "<p>Tab と Shift+Tab でボタンや欄を順に移ります。番号の○の間は矢印キーで移ります。"
+                  "Ctrl+Shift+C で図をコピー、Ctrl+N 新規、Ctrl+O 開く、Ctrl+S 上書き保存、"
+                  "Ctrl+E 図を書き出す、Ctrl+P 印刷、F1 この説明。</p>"
+                  "<h3>授業ファイル</h3>"
+                  "<p>「ファイル」メニューで、引いた線を授業ファイル（.zelmora）に保存し、あとで開けます。"
+                  "ファイルをウィンドウに落としても開けます。図は PNG、SVG、PDF に書き出せ、"
+                  "1目盛り 5 mm や 1 cm の大きさで印刷できます。「問題用（線なし）」を選ぶと、"
+                  "線のない座標平面だけを書き出し・印刷します。</p>"_s);
+    layout->addWidget(text);
+    auto* close = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+    QObject::connect(close, &QDialogButtonBox::rejected, dialog, &QDialog::close);
+    layout->addWidget(close);
+    dialog->resize(560, 520);
+    dialog->show();
+}
+
+} // namespace zelmora

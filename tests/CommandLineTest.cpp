@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: MIT
+// The program from the command line: --export writes each format without a window or display,
+// and a bad lesson, an unwritable path or a wrong argument ends with a one-line message and a
+// non-zero status.
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace zelmora::testing {
+namespace {
+
+struct Finished {
+    int Status = -1;
+    QString Errors;
+    QString Output;
+};
+
+class CommandLineTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QFile lesson(Folder.filePath(u"lesson.zelmora"_qs));
+        ASSERT_TRUE(lesson.open(QIODevice::WriteOnly));
+        lesson.write(R"({"format": "zelmora-lesson", "version": 1, "slots": [{"slot": 1, "a": "2", "b": "-2",
+            "from": "-3", "to": "3"}]})");
+        QFile bad(Folder.filePath(u"bad.zelmora"_qs));
+        ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+        bad.write(R"({"format": "zelmora-lesson", "version": 1, "slots": [{"slot": 1, "a": "1/0"}]})");
+    }
+
+    Finished run(const QStringList& arguments) const
+    {
+        QProcess process;
+        // No display at all: the export must not need one.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        // As on a desktop, where the session provides one.
+        environment.insert(u"XDG_RUNTIME_DIR"_qs, Folder.path());
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(Folder.path());
+        process.start(QStringLiteral(ZELMORA_BINARY), arguments);
+        EXPECT_TRUE(process.waitForFinished(30000));
+        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError()),
+            QString::fromLocal8Bit(process.readAllStandardOutput())};
+    }
+
+    QTemporaryDir Folder;
+};
+
+TEST_F(CommandLineTest, ExportWritesEachFormatWithoutADisplay)
+{
+    const struct {
+        const char* Name;
+        QStringList Arguments;
+        QByteArray Starts;
+    } rows[] = {{"png", {u"--export"_qs, u"out.png"_qs, u"lesson.zelmora"_qs}, "\x89PNG"},
+        {"svg", {u"--export"_qs, u"out.svg"_qs, u"--unit-mm"_qs, u"5"_qs, u"lesson.zelmora"_qs}, "<?xml"},
+        {"pdf", {u"--problem"_qs, u"--export=out.pdf"_qs, u"lesson.zelmora"_qs}, "%PDF-"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const Finished result = run(row.Arguments);
+        EXPECT_EQ(result.Status, 0) << result.Errors.toStdString();
+        QFile out(Folder.filePath(u"out."_qs + QString::fromLatin1(row.Name)));
+        ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(out.readAll().startsWith(row.Starts));
+    }
+    EXPECT_EQ(QImage(Folder.filePath(u"out.png"_qs)).size(), QSize(600, 600));
+}
+
+TEST_F(CommandLineTest, MistakesEndWithAMessageAndAStatus)
+{
+    const struct {
+        const char* Name;
+        QStringList Arguments;
+        int Status;
+        const char16_t* Says;
+    } rows[] = {{"bad lesson", {u"--export"_qs, u"out.png"_qs, u"bad.zelmora"_qs}, 1, u"線１のａの分母が０です。"},
+        {"missing lesson", {u"--export"_qs, u"out.png"_qs, u"none.zelmora"_qs}, 1, u"ファイルが見つかりません。"},
+        {"unwritable path", {u"--export"_qs, u"gone/out.png"_qs, u"lesson.zelmora"_qs}, 1, u"書き出せませんでした。"},
+        {"unknown format", {u"--export"_qs, u"out.gif"_qs, u"lesson.zelmora"_qs}, 2, u"PNG、SVG、PDF"},
+        {"no lesson", {u"--export"_qs, u"out.png"_qs}, 2, u"授業ファイルが要ります"},
+        {"bad scale", {u"--export"_qs, u"out.png"_qs, u"--unit-mm"_qs, u"-1"_qs, u"lesson.zelmora"_qs}, 2,
+            u"--unit-mm"},
+        {"unknown option", {u"--export"_qs, u"out.png"_qs, u"--colour"_qs, u"lesson.zelmora"_qs}, 2, u"colour"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const Finished result = run(row.Arguments);
+        EXPECT_EQ(result.Status, row.Status);
+        EXPECT_TRUE(result.Errors.contains(QString::fromUtf16(row.Says))) << result.Errors.toStdString();
+        EXPECT_EQ(result.Errors.trimmed().count(u'\n'), 0) << "one line: " << result.Errors.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(Folder.filePath(u"out.png"_qs)));
+}
+
+TEST_F(CommandLineTest, HelpListsTheOptions)
+{
+    const Finished result = run({u"--help"_qs});
+    EXPECT_EQ(result.Status, 0);
+    for (const char* option : {"--export", "--problem", "--unit-mm", "--scale", "LESSON"})
+        EXPECT_TRUE(result.Output.contains(QString::fromLatin1(option))) << option;
+}
+
+} // namespace
+} // namespace zelmora::testing
