@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The start-up baseline: a plain Qt Widgets window with the same controls as the program's window,
-// made from the same panel layout (same kinds, places, captions, fonts and colours) in the same
-// style and typeface, but with none of the program's logic and nothing drawn on its 600 x 600
-// picture beyond a fill. bench/startup.sh times both.
+// The start-up baseline: a plain Qt Widgets main window with the same controls as the program's
+// form, made from the same panel layout (same kinds, places, captions, fonts and colours), and a
+// menu bar of the same menus and items, in the same style and typeface, but with none of the
+// program's logic and nothing drawn on its 600 x 600 picture beyond a fill. bench/startup.sh times
+// both.
 
 #include "app/PanelLayout.h"
 
@@ -11,11 +12,17 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleFactory>
 #include <QWidget>
+
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -95,6 +102,25 @@ QWidget* make(const zelmora::ControlSpec& spec, QWidget* window)
     return label;
 }
 
+// The menus of the program's window, with items that do nothing.
+void addMenus(QMainWindow& window)
+{
+    const std::pair<const char16_t*, std::vector<const char16_t*>> menus[] = {
+        {u"ファイル(&F)",
+            {u"新規(&N)", u"開く(&O)…", u"上書き保存(&S)", u"名前を付けて保存(&A)…", u"図を書き出す(&E)…", u"印刷(&P)…",
+                u"終了(&X)"}},
+        {u"編集(&E)", {u"図をコピー(&C)"}},
+        {u"表示(&V)", {}},
+        {u"ヘルプ(&H)", {u"使い方(&H)", u"このプログラムについて(&A)"}},
+    };
+    for (const auto& [title, items] : menus) {
+        QMenu* menu = window.menuBar()->addMenu(QString::fromUtf16(title));
+        for (const char16_t* item : items)
+            menu->addAction(QString::fromUtf16(item));
+    }
+    window.menuBar()->actions().front()->menu()->addMenu(QStringLiteral("最近使ったファイル(&R)"));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -103,11 +129,14 @@ int main(int argc, char* argv[])
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QFont::insertSubstitution(face, QStringLiteral("IPAPGothic"));
 
-    QWidget window;
+    QMainWindow window;
     window.setWindowTitle(QStringLiteral("Qt Widgets start-up baseline"));
-    window.setFixedSize(zelmora::FormWidth, zelmora::FormHeight);
+    auto* form = new QWidget(&window);
+    form->setFixedSize(zelmora::FormWidth, zelmora::FormHeight);
+    window.setCentralWidget(form);
+    addMenus(window);
     for (const zelmora::ControlSpec& spec : zelmora::panelLayout()) {
-        QWidget* widget = make(spec, &window);
+        QWidget* widget = make(spec, form);
         widget->setGeometry(spec.Place.Left, spec.Place.Top, spec.Place.Width, spec.Place.Height);
         if (spec.Points > 0)
             widget->setFont(captionFont(spec.Points, spec.Bold));
