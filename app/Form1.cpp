@@ -170,6 +170,11 @@ void Form1::clearLines()
     Command2_Click();
 }
 
+void Form1::setShowOptions(const ShowOptions& options)
+{
+    apply(State.setShowOptions(options));
+}
+
 void Form1::copyPicture()
 {
     CopyPicture_Click();
@@ -235,6 +240,7 @@ void Form1::apply(const Outcome& outcome)
         if (outcome.SelectFocusedText)
             entry->selectAll();
     }
+    Q_EMIT boardChanged();
 }
 
 void Form1::showMessage(const QString& message)

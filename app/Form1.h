@@ -40,9 +40,15 @@ public:
     std::optional<LessonRefusal> openLesson(const Lesson& lesson);
     // Every line gone, as 初期画面 does.
     void clearLines();
+    // What the picture shows beyond the lines; it is drawn anew.
+    void setShowOptions(const ShowOptions& options);
     void copyPicture();
     // Shows a message for the pupil in the message area; an empty one clears it.
     void showMessage(const QString& message);
+
+Q_SIGNALS:
+    // After every command that may have changed the board or its picture.
+    void boardChanged();
 
 protected:
     bool focusNextPrevChild(bool next) override;

@@ -3,6 +3,7 @@
 
 #include "app/Form1.h"
 #include "app/Messages.h"
+#include "app/ValueTableWindow.h"
 #include "app/WorksheetDialogs.h"
 #include "lesson/LessonFile.h"
 
@@ -101,12 +102,91 @@ void MainWindow::buildMenus()
 
     QMenu* view = menuBar()->addMenu(u"表示(&V)"_s);
     view->setObjectName(u"ViewMenu"_s);
+    buildViewMenu(view);
 
     QMenu* help = menuBar()->addMenu(u"ヘルプ(&H)"_s);
     connect(menuItem(help, u"使い方(&H)"_s, QKeySequence::HelpContents, u"Usage"_s), &QAction::triggered, this,
         &MainWindow::showHelp);
     connect(menuItem(help, u"このプログラムについて(&A)"_s, {}, u"About"_s), &QAction::triggered, this,
         &MainWindow::showAbout);
+}
+
+// The marks the unit draws, each switched on and off, remembered across runs; and the companion
+// table of values.
+void MainWindow::buildViewMenu(QMenu* view)
+{
+    const std::array<std::pair<QString, QString>, 5> marks{{
+        {u"線の番号(&N)"_s, u"ShowNumbers"_s},
+        {u"式(&Q)"_s, u"ShowEquations"_s},
+        {u"交点(&I)"_s, u"ShowIntersections"_s},
+        {u"端点(&E)"_s, u"ShowEndpoints"_s},
+        {u"変化の割合(&S)"_s, u"ShowSlope"_s},
+    }};
+    for (std::size_t k = 0; k < marks.size(); ++k) {
+        QAction* action = view->addAction(marks[k].first);
+        action->setObjectName(marks[k].second);
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, &MainWindow::showOptionsChosen);
+        ShowActions[k] = action;
+    }
+    view->addSeparator();
+    ValueTableAction = menuItem(view, u"値の表(&T)"_s, QKeySequence(Qt::CTRL | Qt::Key_T), u"ValueTable"_s);
+    ValueTableAction->setCheckable(true);
+    connect(ValueTableAction, &QAction::triggered, this, &MainWindow::toggleValueTable);
+
+    const QSettings settings;
+    ShowOptions options;
+    options.Numbers = settings.value(u"show/numbers"_s, false).toBool();
+    options.Equations = settings.value(u"show/equations"_s, false).toBool();
+    options.Intersections = settings.value(u"show/intersections"_s, false).toBool();
+    options.Endpoints = settings.value(u"show/endpoints"_s, false).toBool();
+    options.Slope = settings.value(u"show/slope"_s, false).toBool();
+    checkShowOptions(options);
+    if (options.any())
+        Form->setShowOptions(options);
+}
+
+void MainWindow::checkShowOptions(const ShowOptions& options)
+{
+    const std::array<bool, 5> on{
+        options.Numbers, options.Equations, options.Intersections, options.Endpoints, options.Slope};
+    for (std::size_t k = 0; k < on.size(); ++k)
+        ShowActions[k]->setChecked(on[k]);
+}
+
+void MainWindow::showOptionsChosen()
+{
+    ShowOptions options;
+    options.Numbers = ShowActions[0]->isChecked();
+    options.Equations = ShowActions[1]->isChecked();
+    options.Intersections = ShowActions[2]->isChecked();
+    options.Endpoints = ShowActions[3]->isChecked();
+    options.Slope = ShowActions[4]->isChecked();
+    QSettings settings;
+    settings.setValue(u"show/numbers"_s, options.Numbers);
+    settings.setValue(u"show/equations"_s, options.Equations);
+    settings.setValue(u"show/intersections"_s, options.Intersections);
+    settings.setValue(u"show/endpoints"_s, options.Endpoints);
+    settings.setValue(u"show/slope"_s, options.Slope);
+    Form->setShowOptions(options);
+}
+
+void MainWindow::toggleValueTable()
+{
+    if (ValueTable == nullptr) {
+        ValueTable = new ValueTableWindow(this);
+        connect(Form, &Form1::boardChanged, ValueTable, [this] { ValueTable->showBoard(Form->board()); });
+        connect(ValueTable, &QObject::destroyed, this, [this] { ValueTable = nullptr; });
+        ValueTable->setAttribute(Qt::WA_DeleteOnClose);
+        connect(ValueTable, &QObject::destroyed, ValueTableAction, [this] { ValueTableAction->setChecked(false); });
+    }
+    if (ValueTableAction->isChecked()) {
+        ValueTable->showBoard(Form->board());
+        ValueTable->show();
+        ValueTable->raise();
+    } else {
+        ValueTable->close();
+    }
 }
 
 void MainWindow::updateCaption()
@@ -145,6 +225,8 @@ bool MainWindow::openFile(const QString& path)
     FileName = QFileInfo(path).absoluteFilePath();
     remember(FileName);
     updateCaption();
+    // A lesson's own choice of marks wins; it is shown, not remembered for the next run.
+    checkShowOptions(Form->board().showOptions());
     return true;
 }
 

@@ -4,11 +4,16 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <array>
+
+class QAction;
 class QMenu;
 
 namespace zelmora {
 
 class Form1;
+class ValueTableWindow;
+struct ShowOptions;
 
 // The program's main window: the form as its central widget, unchanged, and a menu bar above it
 // for lesson files, worksheets and help. Its caption is the form's, after the name of the lesson
@@ -48,6 +53,10 @@ private:
     void printPicture();
     void showHelp();
     void showAbout();
+    void buildViewMenu(QMenu* view);
+    void showOptionsChosen();
+    void checkShowOptions(const ShowOptions& options);
+    void toggleValueTable();
     void remember(const QString& path);
     void fillRecentMenu();
     void updateCaption();
@@ -55,6 +64,10 @@ private:
     Form1* Form = nullptr;
     QString FileName;
     QMenu* RecentMenu = nullptr;
+    // 線の番号, 式, 交点, 端点, 変化の割合, in the order of ShowOptions.
+    std::array<QAction*, 5> ShowActions{};
+    QAction* ValueTableAction = nullptr;
+    ValueTableWindow* ValueTable = nullptr;
 };
 
 } // namespace zelmora

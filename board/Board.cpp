@@ -79,11 +79,20 @@ Outcome Board::setPlaneSize(int size)
     return outcome;
 }
 
+Outcome Board::setShowOptions(const ShowOptions& options)
+{
+    Show = options;
+    Outcome outcome;
+    outcome.Picture = PictureChange::Whole;
+    return outcome;
+}
+
 Lesson Board::lesson() const
 {
     Lesson lesson;
     lesson.Size = planeSize();
     lesson.CurrentSlot = CurrentSlot;
+    lesson.Show = Show;
     for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
         if (Slots.isDrawn(slot))
             lesson.Slots[static_cast<std::size_t>(slot)] = entryTexts(Slots, slot);
@@ -108,6 +117,8 @@ std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson)
     const int size = std::clamp(lesson.Size, 0, static_cast<int>(PlaneSizes.size()) - 1);
     Slots = table;
     UnitPixels = PlaneSizes[static_cast<std::size_t>(size)].UnitPixels;
+    if (lesson.Show)
+        Show = *lesson.Show;
     Outcome outcome = showSlot(std::clamp(lesson.CurrentSlot, 0, SlotTable::UserSlots - 1));
     outcome.SizeMark = size;
     outcome.Picture = PictureChange::Whole;

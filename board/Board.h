@@ -59,6 +59,8 @@ public:
     PlaneGeometry geometry() const { return {OriginX, OriginY, UnitPixels}; }
     // Index into PlaneSizes of the current scale (小 0, 中 1, 大 2).
     int planeSize() const;
+    // What the picture shows beyond the lines.
+    const ShowOptions& showOptions() const { return Show; }
 
     // 線を引く: reads the four box texts into the current slot and draws its segment, then moves on
     // to the next slot (after "８" comes "１"). A text the rules cannot make a line of changes
@@ -74,12 +76,16 @@ public:
     // 小, 中, 大: the plane at another scale, every line drawn anew.
     Outcome setPlaneSize(int size);
 
-    // The board as a lesson: the plane size, the current slot, and the texts the boxes show for
-    // each slot that holds a line.
+    // 表示: what the picture shows beyond the lines; the picture is drawn anew.
+    Outcome setShowOptions(const ShowOptions& options);
+
+    // The board as a lesson: the plane size, the current slot, what the picture shows, and the
+    // texts the boxes show for each slot that holds a line.
     Lesson lesson() const;
     // Replaces the whole board with a lesson: its slots read through the same rules as the draw
-    // command, its size and its current slot, shown as a selection shows it, the picture drawn
-    // anew. A lesson with a text the draw command would refuse changes nothing.
+    // command, its size, its current slot, shown as a selection shows it, and what it asks the
+    // picture to show (when it says), the picture drawn anew. A lesson with a text the draw command
+    // would refuse changes nothing.
     std::variant<Outcome, LessonRefusal> open(const Lesson& lesson);
 
 private:
@@ -90,6 +96,7 @@ private:
     std::int16_t UnitPixels = PlaneSizes[MediumPlane].UnitPixels;
     std::int16_t CurrentSlot = 0;
     SlotTable Slots;
+    ShowOptions Show;
 };
 
 } // namespace zelmora

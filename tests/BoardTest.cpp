@@ -251,7 +251,9 @@ TEST(Board, ALessonRoundTripsThroughTheBoard)
     board.setPlaneSize(2);
     board.selectSlot(1);
 
+    board.setShowOptions({true, false, true, false, true});
     const Lesson lesson = board.lesson();
+    EXPECT_EQ(lesson.Show, (ShowOptions{true, false, true, false, true}));
     EXPECT_EQ(lesson.Size, 2);
     EXPECT_EQ(lesson.CurrentSlot, 1);
     EXPECT_EQ(lesson.Slots[0], (EntryTexts{"-2/ 3", " 1", "-3", " 3"}));
@@ -274,6 +276,14 @@ TEST(Board, ALessonRoundTripsThroughTheBoard)
     EXPECT_EQ(outcome.SizeMark, 2);
     EXPECT_EQ(outcome.Picture, PictureChange::Whole);
     EXPECT_EQ(reopened.lesson(), lesson);
+    EXPECT_EQ(reopened.showOptions(), (ShowOptions{true, false, true, false, true})) << "the lesson's show wins";
+
+    Lesson silent = lesson;
+    silent.Show.reset();
+    reopened.setShowOptions({false, true, false, false, false});
+    reopened.open(silent);
+    EXPECT_EQ(reopened.showOptions(), (ShowOptions{false, true, false, false, false}))
+        << "a lesson that says nothing keeps what is shown";
 }
 
 TEST(Board, ALessonWithATextTheDrawCommandRefusesChangesNothing)
