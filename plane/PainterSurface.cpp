@@ -8,7 +8,9 @@
 #include <QPaintDevice>
 #include <QPen>
 
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 namespace zelmora {
 namespace {
@@ -22,6 +24,20 @@ int pixelsForPoints(double points)
 bool isWhole(double v)
 {
     return v == std::floor(v);
+}
+
+bool isFinite(std::initializer_list<double> values)
+{
+    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
+// A dashed line is drawn this many pen widths, then left out this many, from its start on.
+constexpr int dashOn = 4;
+constexpr int dashOff = 3;
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
@@ -116,7 +132,10 @@ void PainterSurface::Line(double x1, double y1, double x2, double y2)
             const double right = std::max(a.X, b.X) - half + PenWidth;
             const double bottom = std::max(a.Y, b.Y) - half + PenWidth;
             painter.setRenderHint(QPainter::Antialiasing, false);
-            painter.fillRect(QRectF(left, top, right - left, bottom - top), PenColour);
+            if (Dashed)
+                dashedCrispLine(painter, a, b);
+            else
+                painter.fillRect(QRectF(left, top, right - left, bottom - top), PenColour);
             return;
         }
         // Round ends as discs on a flat-capped line: Qt strokes a round-capped wide line as a
@@ -125,13 +144,86 @@ void PainterSurface::Line(double x1, double y1, double x2, double y2)
         const QPointF to(b.X, b.Y);
         const qreal radius = PenWidth / 2.0;
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(PenColour, PenWidth, Qt::SolidLine, Qt::FlatCap));
+        painter.setPen(pen());
         painter.drawLine(from, to);
+        if (Dashed)
+            return;
         painter.setPen(Qt::NoPen);
         painter.setBrush(PenColour);
         painter.drawEllipse(from, radius, radius);
         painter.drawEllipse(to, radius, radius);
         painter.setBrush(Qt::NoBrush);
+    });
+}
+
+// Dash by dash, each a crisp rectangle as a solid line's would be, the first at the start. Dashes
+// have flat ends: they do not reach past the ends of the line.
+void PainterSurface::dashedCrispLine(QPainter& painter, Point from, Point to) const
+{
+    const bool horizontal = from.Y == to.Y;
+    const double start = horizontal ? from.X : from.Y;
+    const double end = horizontal ? to.X : to.Y;
+    const double across = (horizontal ? from.Y : from.X) - std::floor(PenWidth / 2.0);
+    const double length = std::fabs(end - start) + 1.0; // the pixels from the start's to the end's
+    const int unit = std::max(PenWidth, 1);
+    const double on = dashOn * unit;
+    for (double offset = 0; offset < length; offset += (dashOn + dashOff) * unit) {
+        const double dash = std::min(on, length - offset);
+        const double first = end >= start ? start + offset : start - offset - dash + 1.0;
+        painter.fillRect(
+            horizontal ? QRectF(first, across, dash, PenWidth) : QRectF(across, first, PenWidth, dash), PenColour);
+    }
+}
+
+QPen PainterSurface::pen() const
+{
+    QPen pen(PenColour, PenWidth, Qt::SolidLine, Qt::FlatCap);
+    if (Dashed)
+        pen.setDashPattern({qreal(dashOn), qreal(dashOff)});
+    return pen;
+}
+
+void PainterSurface::DrawStyle(int style)
+{
+    Dashed = style == DrawDashed;
+}
+
+void PainterSurface::FillStyle(int style)
+{
+    Filled = style == FillSolid;
+}
+
+void PainterSurface::FillColor(Rgb colour)
+{
+    FillColour = QColor(colour.R, colour.G, colour.B);
+}
+
+void PainterSurface::Circle(double x, double y, double radius)
+{
+    // A circle wholly off the surface is left out, which also keeps far coordinates from the painter.
+    const double reach = radius + PenWidth;
+    if (!isFinite({x, y, radius}) || radius < 0 || x + reach < 0 || x - reach > Width() || y + reach < 0
+        || y - reach > Height())
+        return;
+    paint([&](QPainter& painter) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(pen());
+        painter.setBrush(Filled ? QBrush(FillColour) : QBrush(Qt::NoBrush));
+        painter.drawEllipse(QPointF(x, y), radius, radius);
+        painter.setBrush(Qt::NoBrush);
+    });
+}
+
+void PainterSurface::Box(double x1, double y1, double x2, double y2)
+{
+    if (!Filled || !isFinite({x1, y1, x2, y2}))
+        return;
+    const QRectF box = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized() & QRectF(QPointF(0, 0), Size);
+    if (box.isEmpty())
+        return;
+    paint([&](QPainter& painter) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.fillRect(box, FillColour);
     });
 }
 
@@ -157,7 +249,7 @@ void PainterSurface::CurrentY(double y)
 
 void PainterSurface::Print(std::string_view text)
 {
-    const QString line = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString line = fromUtf8(text);
     const QFontMetricsF metrics(Font, &Device);
     paint([&](QPainter& painter) {
         painter.setRenderHint(QPainter::TextAntialiasing);
@@ -166,6 +258,16 @@ void PainterSurface::Print(std::string_view text)
         painter.drawText(QPointF(TextPosition.x(), TextPosition.y() + metrics.ascent()), line);
     });
     TextPosition = {0.0, TextPosition.y() + metrics.height()};
+}
+
+double PainterSurface::TextWidth(std::string_view text) const
+{
+    return QFontMetricsF(Font, &Device).horizontalAdvance(fromUtf8(text));
+}
+
+double PainterSurface::TextHeight(std::string_view) const
+{
+    return QFontMetricsF(Font, &Device).height();
 }
 
 void PainterSurface::Refresh()

@@ -2,10 +2,12 @@
 #pragma once
 
 #include "plane/PlaneSurface.h"
+#include "plane/Point.h"
 
 #include <QColor>
 #include <QFont>
 #include <QPainter>
+#include <QPen>
 #include <QPointF>
 #include <QSizeF>
 #include <QTransform>
@@ -21,8 +23,8 @@ namespace zelmora {
 // a PNG, an SVG, a PDF or a printer page. The renderers draw in surface pixels on a surface of a
 // fixed logical size (600 x 600); a transform maps them onto the device, so every device gets the
 // same drawing at its own resolution. Text is sized in pixels (the points it is given convert at 96
-// dots per inch). Axis-aligned lines at whole-pixel positions are filled as crisp rectangles; other
-// lines and all text are antialiased.
+// dots per inch). Axis-aligned lines at whole-pixel positions are filled as crisp rectangles, dash by
+// dash when dashed; other lines, circles, boxes and all text are antialiased.
 class PainterSurface final : public PlaneSurface {
 public:
     PainterSurface(
@@ -34,11 +36,18 @@ public:
     void DrawWidth(int pixels) override;
     void ForeColor(Rgb colour) override;
     void Line(double x1, double y1, double x2, double y2) override;
+    void DrawStyle(int style) override;
+    void FillStyle(int style) override;
+    void FillColor(Rgb colour) override;
+    void Circle(double x, double y, double radius) override;
+    void Box(double x1, double y1, double x2, double y2) override;
     void FontSize(double points) override;
     void FontBold(bool bold) override;
     void CurrentX(double x) override;
     void CurrentY(double y) override;
     void Print(std::string_view text) override;
+    double TextWidth(std::string_view text) const override;
+    double TextHeight(std::string_view text) const override;
     void Refresh() override;
 
     QColor penColour() const { return PenColour; }
@@ -67,6 +76,8 @@ public:
 private:
     template <typename Paint> void paint(Paint&& paint);
     void changed();
+    void dashedCrispLine(QPainter& painter, Point from, Point to) const;
+    QPen pen() const;
 
     QPaintDevice& Device;
     QSizeF Size;
@@ -74,6 +85,9 @@ private:
     QColor Background;
     QColor PenColour{Qt::black};
     int PenWidth = 1;
+    bool Dashed = false;
+    bool Filled = false;
+    QColor FillColour{Qt::black};
     QFont Font;
     QPointF TextPosition;
     std::optional<QPainter> Held;

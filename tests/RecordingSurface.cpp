@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "RecordingSurface.h"
 
+#include <cmath>
 #include <sstream>
 
 namespace zelmora::testing {
@@ -41,12 +42,45 @@ void RecordingSurface::ForeColor(Rgb colour)
 
 void RecordingSurface::Line(double x1, double y1, double x2, double y2)
 {
-    Lines.push_back({x1, y1, x2, y2, PenWidth, PenColour});
+    Lines.push_back({x1, y1, x2, y2, PenWidth, PenColour, LineStyle == DrawDashed});
     record("Line" + joined({x1, y1, x2, y2}));
+}
+
+void RecordingSurface::DrawStyle(int style)
+{
+    LineStyle = style;
+    record("DrawStyle" + joined({double(style)}));
+}
+
+void RecordingSurface::FillStyle(int style)
+{
+    FillMode = style;
+    record("FillStyle" + joined({double(style)}));
+}
+
+void RecordingSurface::FillColor(Rgb colour)
+{
+    FillColour = colour;
+    record("FillColor" + joined({double(colour.R), double(colour.G), double(colour.B)}));
+}
+
+void RecordingSurface::Circle(double x, double y, double radius)
+{
+    Circles.push_back(
+        {x, y, radius, PenWidth, PenColour, FillMode == FillSolid ? std::optional(FillColour) : std::nullopt});
+    record("Circle" + joined({x, y, radius}));
+}
+
+void RecordingSurface::Box(double x1, double y1, double x2, double y2)
+{
+    if (FillMode == FillSolid)
+        Boxes.push_back({x1, y1, x2, y2, FillColour});
+    record("Box" + joined({x1, y1, x2, y2}));
 }
 
 void RecordingSurface::FontSize(double points)
 {
+    Points = points;
     record("FontSize" + joined({points}));
 }
 
@@ -70,9 +104,35 @@ void RecordingSurface::CurrentY(double y)
 
 void RecordingSurface::Print(std::string_view text)
 {
-    Texts.push_back({TextX, TextY, std::string(text), Bold});
+    Texts.push_back({TextX, TextY, std::string(text), Bold, PenColour, Points});
     TextX = 0;
     record("Print " + std::string(text));
+}
+
+double RecordingSurface::pixelsFor(double points)
+{
+    return std::round(points * 96.0 / 72.0);
+}
+
+double RecordingSurface::TextWidth(std::string_view text) const
+{
+    int ascii = 0;
+    int wide = 0;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80)
+            ++ascii;
+        else if ((byte & 0xC0) != 0x80) // the first byte of a longer character
+            ++wide;
+    }
+    // Three fifths as one division, so that five ASCII characters of 12 pixels are exactly 36.
+    const double pixels = pixelsFor(Points);
+    return 3 * ascii * pixels / 5 + wide * pixels;
+}
+
+double RecordingSurface::TextHeight(std::string_view) const
+{
+    return pixelsFor(Points);
 }
 
 void RecordingSurface::Refresh()
