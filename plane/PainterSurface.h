@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
 #include <QPointF>
@@ -78,6 +79,7 @@ private:
     void changed();
     void dashedCrispLine(QPainter& painter, Point from, Point to) const;
     QPen pen() const;
+    const QFontMetricsF& fontMetrics() const;
 
     QPaintDevice& Device;
     QSizeF Size;
@@ -89,6 +91,8 @@ private:
     bool Filled = false;
     QColor FillColour{Qt::black};
     QFont Font;
+    mutable std::optional<QFontMetricsF> Metrics; // of Font on the device
+    mutable int MetricsDpi = 0;
     QPointF TextPosition;
     std::optional<QPainter> Held;
     std::function<void()> Changed;
