@@ -15,7 +15,37 @@ std::string joined(std::initializer_list<double> values)
     return out.str();
 }
 
+std::ostream& operator<<(std::ostream& out, Rgb colour)
+{
+    return out << "rgb(" << int(colour.R) << ", " << int(colour.G) << ", " << int(colour.B) << ")";
+}
+
 } // namespace
+
+void PrintTo(const RecordingSurface::DrawnLine& line, std::ostream* out)
+{
+    *out << "line (" << line.X1 << ", " << line.Y1 << ")-(" << line.X2 << ", " << line.Y2 << ") width " << line.Width
+         << ' ' << line.Colour << (line.Dashed ? " dashed" : "");
+}
+
+void PrintTo(const RecordingSurface::PrintedText& text, std::ostream* out)
+{
+    *out << '"' << text.Text << "\" at (" << text.X << ", " << text.Y << ") " << text.Points << " points"
+         << (text.Bold ? " bold " : " ") << text.Colour;
+}
+
+void PrintTo(const RecordingSurface::DrawnCircle& circle, std::ostream* out)
+{
+    *out << "circle (" << circle.X << ", " << circle.Y << ") radius " << circle.Radius << " width " << circle.Width
+         << ' ' << circle.Colour;
+    if (circle.Fill)
+        *out << " filled " << *circle.Fill;
+}
+
+void PrintTo(const RecordingSurface::FilledBox& box, std::ostream* out)
+{
+    *out << "box (" << box.X1 << ", " << box.Y1 << ")-(" << box.X2 << ", " << box.Y2 << ") " << box.Fill;
+}
 
 void RecordingSurface::record(std::string call)
 {

@@ -4,6 +4,7 @@
 #include "plane/PlaneSurface.h"
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ public:
         Rgb Colour;
         bool Dashed = false;
         friend bool operator==(const DrawnLine&, const DrawnLine&) = default;
+        friend void PrintTo(const DrawnLine& line, std::ostream* out);
     };
     struct PrintedText {
         double X, Y;
@@ -30,6 +32,7 @@ public:
         Rgb Colour{};
         double Points = 20;
         friend bool operator==(const PrintedText&, const PrintedText&) = default;
+        friend void PrintTo(const PrintedText& text, std::ostream* out);
     };
     struct DrawnCircle {
         double X, Y, Radius;
@@ -37,12 +40,14 @@ public:
         Rgb Colour;
         std::optional<Rgb> Fill{}; // none when transparent
         friend bool operator==(const DrawnCircle&, const DrawnCircle&) = default;
+        friend void PrintTo(const DrawnCircle& circle, std::ostream* out);
     };
     // A box that fills, with its corners as given.
     struct FilledBox {
         double X1, Y1, X2, Y2;
         Rgb Fill;
         friend bool operator==(const FilledBox&, const FilledBox&) = default;
+        friend void PrintTo(const FilledBox& box, std::ostream* out);
     };
 
     void Cls() override;
