@@ -5,6 +5,7 @@
 #include "board/ExactLine.h"
 #include "board/LineFacts.h"
 #include "board/SlopeStep.h"
+#include "plane/DrawPlane.h"
 #include "plane/Palette.h"
 #include "plane/PlaneSurface.h"
 #include "plane/SegmentClip.h"
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -177,34 +179,58 @@ double partWidth(const EquationPart& part, const PartSize& size)
     return std::max(size.Upper.Width, size.Lower.Width) + 2 * barOverhang;
 }
 
+// Measures each text once in the current font: the same few (brackets, commas, digits) recur in
+// most labels, and measuring costs a surface as much as printing.
+class TextMeasures {
+public:
+    explicit TextMeasures(const PlaneSurface& surface)
+        : Surface(surface)
+    {
+    }
+
+    TextSize operator()(const std::string& text)
+    {
+        const auto [known, added] = Sizes.try_emplace(text);
+        if (added)
+            known->second = {Surface.TextWidth(text), Surface.TextHeight(text)};
+        return known->second;
+    }
+
+private:
+    const PlaneSurface& Surface;
+    std::map<std::string, TextSize> Sizes;
+};
+
 // Text runs are centred on the middle line; a fraction's numerator stands a pixel above its bar,
 // which lies on the middle line, and its denominator a pixel below.
 void measure(PlaneSurface& surface, std::vector<Label>& labels)
 {
     for (Label& label : labels)
         label.Sizes.resize(label.Parts.size());
-    surface.FontSize(labelPoints);
+    surface.FontSize(fractionPoints);
+    TextMeasures fractions(surface);
     for (Label& label : labels) {
         for (std::size_t i = 0; i < label.Parts.size(); ++i) {
-            if (const auto* text = std::get_if<std::string>(&label.Parts[i]))
-                label.Sizes[i].Upper = {surface.TextWidth(*text), surface.TextHeight(*text)};
+            if (const auto* fraction = std::get_if<StackedFraction>(&label.Parts[i]))
+                label.Sizes[i] = {fractions(fraction->Numerator), fractions(fraction->Denominator)};
         }
     }
-    surface.FontSize(fractionPoints);
+    // The labels' own size last, as their runs are drawn first.
+    surface.FontSize(labelPoints);
+    TextMeasures runs(surface);
     for (Label& label : labels) {
         double width = 0;
         double above = 0;
         double below = 0;
         for (std::size_t i = 0; i < label.Parts.size(); ++i) {
             PartSize& size = label.Sizes[i];
-            if (const auto* fraction = std::get_if<StackedFraction>(&label.Parts[i])) {
-                size.Upper = {surface.TextWidth(fraction->Numerator), surface.TextHeight(fraction->Numerator)};
-                size.Lower = {surface.TextWidth(fraction->Denominator), surface.TextHeight(fraction->Denominator)};
-                above = std::max(above, size.Upper.Height + 1);
-                below = std::max(below, size.Lower.Height + 2);
-            } else {
+            if (const auto* text = std::get_if<std::string>(&label.Parts[i])) {
+                size.Upper = runs(*text);
                 above = std::max(above, size.Upper.Height / 2);
                 below = std::max(below, size.Upper.Height / 2);
+            } else {
+                above = std::max(above, size.Upper.Height + 1);
+                below = std::max(below, size.Lower.Height + 2);
             }
             width += partWidth(label.Parts[i], size);
         }
@@ -243,26 +269,35 @@ Point topLeft(const Spot& spot, double width, double height)
 // What a label would stand on at a place, from best to worst.
 enum class Fit { Clear, OverMarks, OverLabels, Outside };
 
-// What labels must keep clear of: the visible parts of the lines and the slope legs, the dots and
-// rings, and the labels placed before.
+// What labels must keep clear of: the visible parts of the lines and the slope legs, the dots,
+// rings and the plane's own numbers, and the labels placed before.
 struct Taken {
     std::vector<Segment> Segments;
     std::vector<Area> Marks;
     std::vector<Area> Labels;
 };
 
+bool nearSegment(const Segment& segment, const Area& box)
+{
+    const ClipRect near{
+        box.Left - lineClearance, box.Top - lineClearance, box.Right + lineClearance, box.Bottom + lineClearance};
+    // Most segments miss a label's box by far; their bounds say so without clipping.
+    if (std::max(segment.From.X, segment.To.X) < near.Left || std::min(segment.From.X, segment.To.X) > near.Right
+        || std::max(segment.From.Y, segment.To.Y) < near.Top || std::min(segment.From.Y, segment.To.Y) > near.Bottom)
+        return false;
+    return clipSegment(segment, near).has_value();
+}
+
 Fit fitOf(const Area& box, const Taken& taken, double width, double height)
 {
     if (box.Left < 0 || box.Top < 0 || box.Right > width || box.Bottom > height)
         return Fit::Outside;
-    if (std::any_of(taken.Labels.begin(), taken.Labels.end(), [&](const Area& label) { return overlaps(box, label); }))
+    const auto overlapsBox = [&](const Area& other) { return overlaps(box, other); };
+    if (std::any_of(taken.Labels.begin(), taken.Labels.end(), overlapsBox))
         return Fit::OverLabels;
-    const ClipRect near{
-        box.Left - lineClearance, box.Top - lineClearance, box.Right + lineClearance, box.Bottom + lineClearance};
-    const bool onLine = std::any_of(taken.Segments.begin(), taken.Segments.end(),
-        [&](const Segment& segment) { return clipSegment(segment, near).has_value(); });
-    if (onLine
-        || std::any_of(taken.Marks.begin(), taken.Marks.end(), [&](const Area& mark) { return overlaps(box, mark); }))
+    if (std::any_of(taken.Marks.begin(), taken.Marks.end(), overlapsBox)
+        || std::any_of(taken.Segments.begin(), taken.Segments.end(),
+            [&](const Segment& segment) { return nearSegment(segment, box); }))
         return Fit::OverMarks;
     return Fit::Clear;
 }
@@ -323,25 +358,21 @@ void place(Label& label, Taken& taken, double width, double height)
     taken.Labels.push_back(boxAt(label.At));
 }
 
-void printAt(PlaneSurface& surface, double x, double y, std::string_view text)
-{
-    surface.CurrentX(x);
-    surface.CurrentY(y);
-    surface.Print(text);
-}
+// Where a label's texts and fraction bars go, in whole pixels.
+struct LabelText {
+    Point At;
+    std::string Text;
+    bool Small = false; // a fraction's numerator or denominator
+};
 
-// Expects the backing's fill set, the pen 1 pixel wide and the font not bold; sets the font size
-// as the parts need it, tracked in points.
-void drawLabel(PlaneSurface& surface, const Label& label, double& points)
+struct LabelLayout {
+    std::vector<LabelText> Texts;
+    std::vector<Segment> Bars;
+};
+
+LabelLayout layoutOf(const Label& label)
 {
-    const auto fontSize = [&](double wanted) {
-        if (points != wanted)
-            surface.FontSize(wanted);
-        points = wanted;
-    };
-    surface.Box(
-        label.At.X, label.At.Y, label.At.X + label.Width + 2 * padding, label.At.Y + label.Height + 2 * padding);
-    surface.ForeColor(label.Colour);
+    LabelLayout layout;
     double x = label.At.X + padding;
     const double axis = std::round(label.At.Y + padding + label.Axis);
     for (std::size_t i = 0; i < label.Parts.size(); ++i) {
@@ -349,17 +380,60 @@ void drawLabel(PlaneSurface& surface, const Label& label, double& points)
         const double partX = x;
         x += partWidth(label.Parts[i], size);
         if (const auto* text = std::get_if<std::string>(&label.Parts[i])) {
-            fontSize(labelPoints);
-            printAt(surface, std::round(partX), std::round(axis - size.Upper.Height / 2), *text);
+            layout.Texts.push_back({{std::round(partX), std::round(axis - size.Upper.Height / 2)}, *text, false});
             continue;
         }
         const auto& fraction = std::get<StackedFraction>(label.Parts[i]);
         const double width = x - partX;
-        fontSize(fractionPoints);
-        printAt(surface, std::round(partX + (width - size.Upper.Width) / 2), std::floor(axis - 1 - size.Upper.Height),
-            fraction.Numerator);
-        printAt(surface, std::round(partX + (width - size.Lower.Width) / 2), axis + 2, fraction.Denominator);
-        surface.Line(std::round(partX), axis, std::round(x) - 1, axis);
+        layout.Texts.push_back(
+            {{std::round(partX + (width - size.Upper.Width) / 2), std::floor(axis - 1 - size.Upper.Height)},
+                fraction.Numerator, true});
+        layout.Texts.push_back(
+            {{std::round(partX + (width - size.Lower.Width) / 2), axis + 2}, fraction.Denominator, true});
+        layout.Bars.push_back({{std::round(partX), axis}, {std::round(x) - 1, axis}});
+    }
+    return layout;
+}
+
+// All backings first, then the bars, then the texts one font size at a time rather than twice for
+// every fraction: a surface may look its face up again whenever the font changes.
+// Expects the pen 1 pixel wide and the font at the labels' size, not bold.
+void drawLabels(PlaneSurface& surface, const std::vector<Label>& labels)
+{
+    std::vector<LabelLayout> layouts;
+    surface.FillColor(labelBacking);
+    surface.FillStyle(FillSolid);
+    for (const Label& label : labels) {
+        surface.Box(
+            label.At.X, label.At.Y, label.At.X + label.Width + 2 * padding, label.At.Y + label.Height + 2 * padding);
+        layouts.push_back(layoutOf(label));
+    }
+    std::optional<Rgb> colour;
+    const auto foreColor = [&](Rgb wanted) {
+        if (colour != wanted)
+            surface.ForeColor(wanted);
+        colour = wanted;
+    };
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        for (const Segment& bar : layouts[i].Bars) {
+            foreColor(labels[i].Colour);
+            surface.Line(bar.From.X, bar.From.Y, bar.To.X, bar.To.Y);
+        }
+    }
+    // The font is at the labels' size, as measuring left it.
+    for (const bool small : {false, true}) {
+        if (small)
+            surface.FontSize(fractionPoints);
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            for (const LabelText& text : layouts[i].Texts) {
+                if (text.Small != small)
+                    continue;
+                foreColor(labels[i].Colour);
+                surface.CurrentX(text.At.X);
+                surface.CurrentY(text.At.Y);
+                surface.Print(text.Text);
+            }
+        }
     }
 }
 
@@ -551,11 +625,15 @@ void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeo
             labels.push_back(labelOf(equationOf(line.Line).Parts, lineColour, byTheMiddle(line.Part)));
     }
 
-    double points = planePoints;
     if (!labels.empty()) {
+        // The plane's own numbers were printed in the font the surface has now.
+        TextMeasures planeFont(surface);
+        for (const PlaneText& text : planeTexts(geometry)) {
+            const TextSize size = planeFont(text.Text);
+            taken.Marks.push_back({text.At.X, text.At.Y, text.At.X + size.Width, text.At.Y + size.Height});
+        }
         surface.FontBold(false);
         measure(surface, labels);
-        points = fractionPoints;
         for (Label& label : labels)
             place(label, taken, width, height);
     }
@@ -586,10 +664,7 @@ void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeo
     }
     if (!labels.empty()) {
         surface.DrawWidth(1);
-        surface.FillColor(labelBacking);
-        surface.FillStyle(FillSolid);
-        for (const Label& label : labels)
-            drawLabel(surface, label, points);
+        drawLabels(surface, labels);
     }
 
     surface.ForeColor(black);

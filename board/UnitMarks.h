@@ -18,13 +18,14 @@ class SlotTable;
 //
 // Labels are small (9 points, not bold) on a backing of the plane's colour, in the line's blue or,
 // for coordinates, black. Each tries its places in a fixed order and takes the first that stays on
-// the surface clear of the labels placed before it, the lines and the marks. Where none is clear,
-// it takes the first that keeps off other labels, looking further out from its point when it must,
-// and failing that the first on the surface.
+// the surface clear of the labels placed before it, the lines, the marks and the plane's numbers.
+// Where none is clear, it takes the first that keeps off other labels, looking further out from its
+// point when it must, and failing that the first on the surface.
 //
-// Afterwards the pen is black and 3 pixels wide, as DrawSlotLine leaves it, the font 20 points and
-// bold, as DrawPlane leaves it, lines solid and fills transparent. With every option off nothing at
-// all is drawn or set.
+// The plane's numbers are taken to be in the font the surface has when the marks begin, as
+// DrawPlane leaves it. Afterwards the pen is black and 3 pixels wide, as DrawSlotLine leaves it, the
+// font 20 points and bold, lines solid and fills transparent. With every option off nothing at all
+// is drawn or set.
 void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
     const ShowOptions& show, int currentSlot);
 

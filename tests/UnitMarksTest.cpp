@@ -83,6 +83,7 @@ TEST(UnitMarks, WithEveryOptionOffThePictureIsThePlainOneCallForCall)
 }
 
 // Each mark alone on y = -2/3χ + 1 and y = 2χ - 2, both over -3 ≦ χ ≦ 3, at 22 pixels per unit.
+// Label texts come at the labels' size first, then the fractions' parts.
 TEST(UnitMarks, EachMarkAloneOnTheTypicalPair)
 {
     const struct {
@@ -102,9 +103,9 @@ TEST(UnitMarks, EachMarkAloneOnTheTypicalPair)
         {"intersection, its coordinates stacked", &ShowOptions::Intersections, 0,
             {{324.75, 294.5, 4, 2, black, std::nullopt}},
             {{357, 294, 364, 294, 1, black}, {379, 294, 385, 294, 1, black}}, {{349, 283, 395, 306, backing}},
-            {{350, 288, "(", false, black, 9}, {358, 284, "9", false, black, 7}, {358, 296, "8", false, black, 7},
-                {365, 288, ", ", false, black, 9}, {380, 284, "1", false, black, 7}, {380, 296, "4", false, black, 7},
-                {386, 288, ")", false, black, 9}}},
+            {{350, 288, "(", false, black, 9}, {365, 288, ", ", false, black, 9}, {386, 288, ")", false, black, 9},
+                {358, 284, "9", false, black, 7}, {358, 296, "8", false, black, 7}, {380, 284, "1", false, black, 7},
+                {380, 296, "4", false, black, 7}}},
         // The run label over the leg, away from the falling line, though the other line crosses it: the
         // side under the leg is crossed too.
         {"slope of the first line, right 3 down 2", &ShowOptions::Slope, 0, {},
@@ -118,11 +119,13 @@ TEST(UnitMarks, EachMarkAloneOnTheTypicalPair)
         {"numbers below right of the right ends", &ShowOptions::Numbers, 0, {}, {},
             {{372, 328, 386, 342, backing}, {372, 218, 386, 232, backing}},
             {{373, 329, "①", false, blue, 9}, {373, 219, "②", false, blue, 9}}},
-        // The middles are (300, 278) and (300, 344); below right of the first, its own line runs.
+        // The middles are (300, 278) and (300, 344). Round the first, the lines and the origin mark take
+        // every side, so its equation stands below left of a point 24 pixels along towards its left end.
         {"equations by the middles, the fraction stacked", &ShowOptions::Equations, 0, {},
-            {{244, 295, 250, 295, 1, blue}}, {{207, 284, 294, 307, backing}, {306, 350, 385, 364, backing}},
-            {{208, 289, "y = -", false, blue, 9}, {245, 285, "2", false, blue, 7}, {245, 297, "3", false, blue, 7},
-                {251, 289, "χ + 1", false, blue, 9}, {307, 351, "y = 2χ - 2", false, blue, 9}}},
+            {{224, 282, 230, 282, 1, blue}}, {{187, 271, 274, 294, backing}, {306, 350, 385, 364, backing}},
+            {{188, 276, "y = -", false, blue, 9}, {231, 276, "χ + 1", false, blue, 9},
+                {307, 351, "y = 2χ - 2", false, blue, 9}, {225, 272, "2", false, blue, 7},
+                {225, 284, "3", false, blue, 7}}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
@@ -170,7 +173,7 @@ TEST(UnitMarks, IntersectionsAreVisiblePointsInsideBothDomainsEachOnce)
             {{322, 256, 4, 2, black}}, {"(1, 2)"}},
         {"negative fraction", {{"1", "0", "-3", "3"}, {"-2", "-1", "-3", "3"}},
             {{middle.toSurface({-1.0 / 3, 0}).X, middle.toSurface({0, -1.0 / 3}).Y, 4, 2, black}},
-            {"(-", "1", "3", ", -", "1", "3", ")"}}};
+            {"(-", ", -", ")", "1", "3", "1", "3"}}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
         const RecordingSurface surface = marksOf(row.Lines, only(&ShowOptions::Intersections));
