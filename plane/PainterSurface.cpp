@@ -8,6 +8,7 @@
 #include <QPaintDevice>
 #include <QPainterPath>
 #include <QPen>
+#include <QStaticText>
 
 #include <algorithm>
 #include <cmath>
@@ -31,6 +32,10 @@ bool isFinite(std::initializer_list<double> values)
 {
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
 }
+
+// How many laid-out texts, and how many text widths, a surface keeps: a bound for a long session of
+// ever new equations.
+constexpr qsizetype maxKept = 1024;
 
 // A dashed line is drawn this many pen widths, then left out this many, from its start on.
 constexpr int dashOn = 4;
@@ -282,8 +287,7 @@ void PainterSurface::CurrentY(double y)
 
 void PainterSurface::Print(std::string_view text)
 {
-    const QString line = fromUtf8(text);
-    const QFontMetricsF& metrics = fontMetrics();
+    const QStaticText& line = laidOut(fromUtf8(text));
     paint([&](QPainter& painter) {
         painter.setRenderHint(QPainter::TextAntialiasing);
         // Setting a font looks its face up again, which costs more than drawing a short text; in a
@@ -291,14 +295,43 @@ void PainterSurface::Print(std::string_view text)
         if (painter.font() != Font)
             painter.setFont(Font);
         painter.setPen(PenColour);
-        painter.drawText(QPointF(TextPosition.x(), TextPosition.y() + metrics.ascent()), line);
+        painter.drawStaticText(TextPosition, line);
     });
-    TextPosition = {0.0, TextPosition.y() + metrics.height()};
+    TextPosition = {0.0, TextPosition.y() + fontMetrics().height()};
+}
+
+// Shaping a short text costs more than drawing it, and a picture prints and measures the same
+// numbers and label parts again on every redraw, so each text is laid out and measured once per
+// font size and weight and kept. A static text stands with its top-left corner at the position, as
+// Print's text does.
+QString PainterSurface::keyInFont(const QString& text) const
+{
+    return QString::number(Font.pixelSize()) + (Font.bold() ? u'b' : u'r') + text;
+}
+
+const QStaticText& PainterSurface::laidOut(const QString& text)
+{
+    const QString key = keyInFont(text);
+    const auto known = LaidOut.constFind(key);
+    if (known != LaidOut.constEnd())
+        return *known;
+    if (LaidOut.size() >= maxKept)
+        LaidOut.clear();
+    QStaticText line(text);
+    line.setTextFormat(Qt::PlainText);
+    return *LaidOut.insert(key, line);
 }
 
 double PainterSurface::TextWidth(std::string_view text) const
 {
-    return fontMetrics().horizontalAdvance(fromUtf8(text));
+    const QString line = fromUtf8(text);
+    const QString key = keyInFont(line);
+    const auto known = Widths.constFind(key);
+    if (known != Widths.constEnd())
+        return *known;
+    if (Widths.size() >= maxKept)
+        Widths.clear();
+    return *Widths.insert(key, fontMetrics().horizontalAdvance(line));
 }
 
 double PainterSurface::TextHeight(std::string_view) const

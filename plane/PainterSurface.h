@@ -7,10 +7,12 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QPen>
 #include <QPointF>
 #include <QSizeF>
+#include <QStaticText>
 #include <QTransform>
 
 #include <functional>
@@ -80,6 +82,8 @@ private:
     void dashedCrispLine(QPainter& painter, Point from, Point to) const;
     QPen pen() const;
     const QFontMetricsF& fontMetrics() const;
+    QString keyInFont(const QString& text) const;
+    const QStaticText& laidOut(const QString& text);
 
     QPaintDevice& Device;
     QSizeF Size;
@@ -93,6 +97,9 @@ private:
     QFont Font;
     mutable std::optional<QFontMetricsF> Metrics; // of Font on the device
     mutable int MetricsDpi = 0;
+    // Texts printed and measured before, by font size, weight and text.
+    QHash<QString, QStaticText> LaidOut;
+    mutable QHash<QString, qreal> Widths;
     QPointF TextPosition;
     std::optional<QPainter> Held;
     std::function<void()> Changed;

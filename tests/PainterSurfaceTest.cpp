@@ -264,5 +264,35 @@ TEST(PainterSurfaceTest, TextWidthAndHeightEncloseWhatPrintDraws)
     }
 }
 
+// The surface keeps what it laid out and measured; the same text in another font is new to it.
+TEST(PainterSurfaceTest, TheSameTextInAnotherFontIsDrawnAndMeasuredInThatFont)
+{
+    const struct {
+        const char* Name;
+        double SecondPoints;
+        bool SecondBold;
+        bool Wider;
+    } rows[] = {{"larger", 20, false, true}, {"bold, synthesised with the same advances", 9, true, false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        Canvas canvas;
+        PainterSurface& surface = canvas.Surface;
+        surface.FontBold(false);
+        surface.FontSize(9);
+        const double firstWidth = surface.TextWidth("(9/8)");
+        surface.CurrentX(100);
+        surface.CurrentY(100);
+        surface.Print("(9/8)");
+        surface.FontSize(row.SecondPoints);
+        surface.FontBold(row.SecondBold);
+        EXPECT_EQ(surface.TextWidth("(9/8)") > firstWidth, row.Wider);
+        surface.CurrentX(100);
+        surface.CurrentY(300);
+        surface.Print("(9/8)");
+        const QImage& image = canvas.Image;
+        EXPECT_GT(inkIn(image, {0, 300, 600, 300}), inkIn(image, {0, 0, 600, 300}));
+    }
+}
+
 } // namespace
 } // namespace zelmora
