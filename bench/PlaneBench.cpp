@@ -12,11 +12,13 @@
 #include <QLineF>
 #include <QPainter>
 #include <QPen>
+#include <QRectF>
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -31,12 +33,26 @@ PlaneGeometry planeAt(std::int64_t unitPixels)
 }
 
 // The calls DrawPlane makes, in order, so that the plain painting below draws exactly the
-// plane the renderer draws. Coordinates are the surface pixels the renderer passes.
+// plane the renderer draws. Coordinates are the surface pixels the renderer passes. Circles and
+// boxes are kept too, for renderers that draw them; text is measured in the plane's face.
 class CapturedPlane final : public zelmora::PlaneSurface {
 public:
     struct Stroke {
         QLineF Line;
         int Width;
+        QColor Colour;
+        bool Dashed;
+    };
+    struct Disc {
+        QPointF Centre;
+        double Radius;
+        int Width;
+        QColor Colour;
+        bool Dashed;
+        std::optional<QColor> Fill;
+    };
+    struct Fill {
+        QRectF Area;
         QColor Colour;
     };
     struct Caption {
@@ -46,7 +62,7 @@ public:
         bool Bold;
         QColor Colour;
     };
-    using Step = std::variant<Stroke, Caption>;
+    using Step = std::variant<Stroke, Caption, Disc, Fill>;
 
     explicit CapturedPlane(const PlaneGeometry& geometry) { zelmora::DrawPlane(*this, geometry); }
 
@@ -63,7 +79,20 @@ public:
     void ForeColor(Rgb colour) override { PenColour = QColor(colour.R, colour.G, colour.B); }
     void Line(double x1, double y1, double x2, double y2) override
     {
-        Steps.emplace_back(Stroke{QLineF(x1, y1, x2, y2), PenWidth, PenColour});
+        Steps.emplace_back(Stroke{QLineF(x1, y1, x2, y2), PenWidth, PenColour, Dashed});
+    }
+    void DrawStyle(int style) override { Dashed = style == zelmora::DrawDashed; }
+    void FillStyle(int style) override { Filled = style == zelmora::FillSolid; }
+    void FillColor(Rgb colour) override { FillColour = QColor(colour.R, colour.G, colour.B); }
+    void Circle(double x, double y, double radius) override
+    {
+        Steps.emplace_back(Disc{
+            QPointF(x, y), radius, PenWidth, PenColour, Dashed, Filled ? std::optional(FillColour) : std::nullopt});
+    }
+    void Box(double x1, double y1, double x2, double y2) override
+    {
+        if (Filled)
+            Steps.emplace_back(Fill{QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(), FillColour});
     }
     void FontSize(double points) override { Points = points; }
     void FontBold(bool bold) override { Bold = bold; }
@@ -74,12 +103,28 @@ public:
         Steps.emplace_back(Caption{TextPosition, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
             Points, Bold, PenColour});
     }
+    double TextWidth(std::string_view text) const override
+    {
+        return metrics().horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    }
+    double TextHeight(std::string_view) const override { return metrics().height(); }
     void Refresh() override { }
 
 private:
+    QFontMetricsF metrics() const
+    {
+        QFont font = zelmora::bench::planeFont();
+        font.setPointSizeF(Points);
+        font.setBold(Bold);
+        return QFontMetricsF(font);
+    }
+
     std::vector<Step> Steps;
     int PenWidth = 1;
     QColor PenColour{Qt::black};
+    bool Dashed = false;
+    bool Filled = false;
+    QColor FillColour{Qt::black};
     double Points = 20;
     bool Bold = false;
     QPointF TextPosition;
@@ -95,11 +140,24 @@ void paintWithDrawLine(QImage& image, const std::vector<CapturedPlane::Step>& st
     QFont font = zelmora::bench::planeFont();
     for (const CapturedPlane::Step& step : steps) {
         if (const auto* stroke = std::get_if<CapturedPlane::Stroke>(&step)) {
-            if (pen.width() != stroke->Width || pen.color() != stroke->Colour) {
-                pen = QPen(stroke->Colour, stroke->Width);
+            if (pen.width() != stroke->Width || pen.color() != stroke->Colour
+                || (pen.style() == Qt::DashLine) != stroke->Dashed) {
+                pen = QPen(stroke->Colour, stroke->Width, stroke->Dashed ? Qt::DashLine : Qt::SolidLine);
                 painter.setPen(pen);
             }
             painter.drawLine(stroke->Line);
+            continue;
+        }
+        if (const auto* disc = std::get_if<CapturedPlane::Disc>(&step)) {
+            pen = QPen(disc->Colour, disc->Width, disc->Dashed ? Qt::DashLine : Qt::SolidLine);
+            painter.setPen(pen);
+            painter.setBrush(disc->Fill ? QBrush(*disc->Fill) : QBrush(Qt::NoBrush));
+            painter.drawEllipse(disc->Centre, disc->Radius, disc->Radius);
+            painter.setBrush(Qt::NoBrush);
+            continue;
+        }
+        if (const auto* fill = std::get_if<CapturedPlane::Fill>(&step)) {
+            painter.fillRect(fill->Area, fill->Colour);
             continue;
         }
         const auto& caption = std::get<CapturedPlane::Caption>(step);

@@ -3,11 +3,12 @@
 // y = x over -1E30 <= x <= 1E30, whose ends single precision cannot place on the surface and
 // which is clipped in double precision first; and the same visible diagonal given directly.
 // Then the whole picture drawn again with the eight slots the user can fill holding lines, and
-// rows 8 and 9 empty.
+// rows 8 and 9 empty; and in a batch with every mark the show options add, beside the plain one.
 
 #include "BenchSupport.h"
 
 #include "board/Picture.h"
+#include "board/ShowOptions.h"
 #include "entry/LineEntry.h"
 #include "plane/DrawPlane.h"
 #include "plane/Palette.h"
@@ -61,7 +62,9 @@ void drawOneSlot(benchmark::State& state, LineValues line)
 }
 
 // The whole picture with a painter opened for every call, and in one batch as the window draws it.
-void redrawEightLines(benchmark::State& state, bool batched)
+// With every mark on, the picture adds the slot numbers, the equations, the intersections that lie
+// on the surface with their coordinates, the end points and the first line's slope triangle.
+void redrawEightLines(benchmark::State& state, bool batched, zelmora::ShowOptions show)
 {
     zelmora::bench::PlaneCanvas canvas;
     const PlaneGeometry geometry{300, 300, static_cast<std::int16_t>(state.range(0))};
@@ -71,9 +74,9 @@ void redrawEightLines(benchmark::State& state, bool batched)
     for (auto _ : state) {
         if (batched) {
             const zelmora::PainterSurface::Batch batch(canvas.Surface);
-            zelmora::drawPicture(canvas.Surface, table, geometry);
+            zelmora::drawPicture(canvas.Surface, table, geometry, show, 0);
         } else {
-            zelmora::drawPicture(canvas.Surface, table, geometry);
+            zelmora::drawPicture(canvas.Surface, table, geometry, show, 0);
         }
         benchmark::DoNotOptimize(canvas.Image.constBits());
         benchmark::ClobberMemory();
@@ -88,7 +91,7 @@ BENCHMARK_CAPTURE(drawOneSlot, wholeDiagonal, wholeDiagonal)
     ->Name("DrawSlotLine/wholeDiagonal")
     ->Unit(benchmark::kMicrosecond);
 
-BENCHMARK_CAPTURE(redrawEightLines, painterPerCall, false)
+BENCHMARK_CAPTURE(redrawEightLines, painterPerCall, false, zelmora::ShowOptions{})
     ->Name("RedrawPicture/eightLines")
     ->ArgName("unitPixels")
     ->Arg(40)
@@ -96,8 +99,16 @@ BENCHMARK_CAPTURE(redrawEightLines, painterPerCall, false)
     ->Arg(14)
     ->Unit(benchmark::kMicrosecond);
 
-BENCHMARK_CAPTURE(redrawEightLines, batch, true)
+BENCHMARK_CAPTURE(redrawEightLines, batch, true, zelmora::ShowOptions{})
     ->Name("RedrawPicture/eightLines/batch")
+    ->ArgName("unitPixels")
+    ->Arg(40)
+    ->Arg(22)
+    ->Arg(14)
+    ->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_CAPTURE(redrawEightLines, everyMark, true, zelmora::ShowOptions{true, true, true, true, true})
+    ->Name("RedrawPicture/eightLines/batch/everyMark")
     ->ArgName("unitPixels")
     ->Arg(40)
     ->Arg(22)

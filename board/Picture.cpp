@@ -1,26 +1,37 @@
 // SPDX-License-Identifier: MIT
 #include "board/Picture.h"
 
+#include "board/UnitMarks.h"
 #include "plane/DrawPlane.h"
 #include "plane/Palette.h"
 #include "slots/DrawSlotLine.h"
 
 namespace zelmora {
 
-void drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry)
+void drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, const ShowOptions& show,
+    int currentSlot)
 {
     DrawPlane(surface, geometry);
     for (std::int16_t slot = 0; slot < SlotTable::Rows; ++slot)
         DrawSlotLine(surface, table, geometry, slot, PaletteBlue);
+    drawUnitMarks(surface, table, geometry, show, currentSlot);
 }
 
-void drawPicture(PlaneSurface& surface, const Board& board)
+void drawPicture(PlaneSurface& surface, const Board& board, const ShowOptions& show)
 {
-    drawPicture(surface, board.slotTable(), board.geometry());
+    drawPicture(surface, board.slotTable(), board.geometry(), show, board.currentSlot());
 }
 
-void drawChange(PlaneSurface& surface, const Board& board, const Outcome& outcome)
+void drawChange(PlaneSurface& surface, const Board& board, const Outcome& outcome, const ShowOptions& show)
 {
+    // A segment drawn over the picture would leave the other lines' marks as they were, though a new
+    // or erased line moves them: labels make room for each other, intersections come and go. So
+    // with a mark on, the whole picture is drawn anew.
+    const bool slopeMoves = show.Slope && outcome.CheckedSlot.has_value();
+    if (show.any() && (outcome.Picture != PictureChange::None || slopeMoves)) {
+        drawPicture(surface, board, show);
+        return;
+    }
     switch (outcome.Picture) {
     case PictureChange::None:
         break;

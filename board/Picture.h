@@ -2,6 +2,7 @@
 #pragma once
 
 #include "board/Board.h"
+#include "board/ShowOptions.h"
 
 namespace zelmora {
 
@@ -9,12 +10,16 @@ class PlaneSurface;
 
 // The whole picture, on any surface (the window, the clipboard, a file, a printer): the plane, then
 // the lines of slots 0 to 9 in that order, so that a later slot lies over an earlier one where they
-// cross. Surface pixels, as the geometry maps the plane.
-void drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry);
-void drawPicture(PlaneSurface& surface, const Board& board);
+// cross, then the marks the show options turn on (the slope triangle on the current slot's line).
+// Surface pixels, as the geometry maps the plane. With the options left off, the plain picture.
+void drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
+    const ShowOptions& show = {}, int currentSlot = 0);
+void drawPicture(PlaneSurface& surface, const Board& board, const ShowOptions& show = {});
 
-// Brings a surface that shows the board's picture up to date after a command: one segment drawn
-// over it, the plane drawn anew, or the whole picture.
-void drawChange(PlaneSurface& surface, const Board& board, const Outcome& outcome);
+// Brings a surface that shows the board's picture with these options up to date after a command:
+// one segment drawn over it, the plane drawn anew, or the whole picture. With any mark shown, every
+// change of the picture redraws the whole of it, and so does a change of the current slot while the
+// slope triangle is shown.
+void drawChange(PlaneSurface& surface, const Board& board, const Outcome& outcome, const ShowOptions& show = {});
 
 } // namespace zelmora

@@ -1,28 +1,30 @@
 // SPDX-License-Identifier: MIT
 #include "board/SlopeStep.h"
 
-#include "board/LineFacts.h"
-
 #include <algorithm>
+#include <utility>
 
 namespace zelmora {
-namespace {
 
-// The χ interval over which the segment lies inside the window; none when it lies outside.
-std::optional<ExactInterval> visibleRange(const ExactLine& line, const mpq_class& a, const PlaneWindow& window)
+std::optional<ExactInterval> visibleDomain(const ExactLine& line, const PlaneWindow& window)
 {
-    mpq_class atYMin = (window.YMin - line.B) / a;
-    mpq_class atYMax = (window.YMax - line.B) / a;
-    if (sgn(a) < 0)
-        std::swap(atYMin, atYMax);
-    const mpq_class low = std::max({line.low(), window.XMin, atYMin});
-    const mpq_class high = std::min({line.high(), window.XMax, atYMax});
+    mpq_class low = std::max(line.low(), window.XMin);
+    mpq_class high = std::min(line.high(), window.XMax);
+    if (sgn(line.A) == 0) {
+        if (line.B < window.YMin || line.B > window.YMax)
+            return std::nullopt;
+    } else {
+        mpq_class atYMin = (window.YMin - line.B) / line.A;
+        mpq_class atYMax = (window.YMax - line.B) / line.A;
+        if (sgn(line.A) < 0)
+            std::swap(atYMin, atYMax);
+        low = std::max(low, atYMin);
+        high = std::min(high, atYMax);
+    }
     if (low > high)
         return std::nullopt;
     return ExactInterval{low, high};
 }
-
-} // namespace
 
 std::optional<SlopeStep> slopeStep(const ExactLine& line, const PlaneWindow& window)
 {
@@ -30,7 +32,7 @@ std::optional<SlopeStep> slopeStep(const ExactLine& line, const PlaneWindow& win
     a.canonicalize();
     if (sgn(a) == 0 || a.get_den() > MaxSlopeRun)
         return std::nullopt;
-    const auto visible = visibleRange(line, a, window);
+    const auto visible = visibleDomain(line, window);
     if (!visible)
         return std::nullopt;
     const mpz_class& run = a.get_den();

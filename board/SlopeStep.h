@@ -2,6 +2,7 @@
 #pragma once
 
 #include "board/ExactLine.h"
+#include "board/LineFacts.h"
 
 #include <optional>
 
@@ -17,6 +18,10 @@ struct PlaneWindow {
     mpq_class YMin;
     mpq_class YMax;
 };
+
+// The χ interval over which the segment lies inside the window, edges included; none when it
+// misses the window.
+std::optional<ExactInterval> visibleDomain(const ExactLine& line, const PlaneWindow& window);
 
 // a = rise / run in lowest terms, starting at a point with integer χ and y.
 struct SlopeStep {

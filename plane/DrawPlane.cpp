@@ -24,19 +24,27 @@ Point offset(Point point, double dx, double dy)
 }
 
 // Each label stands left of and above its tick; a label of two digits a little further left.
-void drawTickLabels(PlaneSurface& surface, const PlaneGeometry& geometry, const PlaneSize& ticks)
+void addTickLabels(std::vector<PlaneText>& texts, const PlaneGeometry& geometry, const PlaneSize& ticks)
 {
     for (int i = 1; i <= ticks.LabelCount; ++i) {
         const int t = i >= ticks.FirstTwoDigitLabel ? 1 : 0;
         const int number = ticks.UnitsPerLabel * i;
-        printAt(surface, offset(geometry.toSurface({double(number), 0}), -15 - 8 * t, -2), tickText(number));
-        printAt(surface, offset(geometry.toSurface({double(-number), 0}), -20 - 8 * t, -2), tickText(-number));
-        printAt(surface, offset(geometry.toSurface({0, double(number)}), -25 - 13 * t, -12), tickText(number));
-        printAt(surface, offset(geometry.toSurface({0, double(-number)}), -30 - 13 * t, -12), tickText(-number));
+        texts.push_back({offset(geometry.toSurface({double(number), 0}), -15 - 8 * t, -2), tickText(number)});
+        texts.push_back({offset(geometry.toSurface({double(-number), 0}), -20 - 8 * t, -2), tickText(-number)});
+        texts.push_back({offset(geometry.toSurface({0, double(number)}), -25 - 13 * t, -12), tickText(number)});
+        texts.push_back({offset(geometry.toSurface({0, double(-number)}), -30 - 13 * t, -12), tickText(-number)});
     }
 }
 
 } // namespace
+
+std::vector<PlaneText> planeTexts(const PlaneGeometry& geometry)
+{
+    std::vector<PlaneText> texts{{offset(geometry.toSurface({0, 0}), -20, -2), "Ｏ"}};
+    if (const auto ticks = planeSizeFor(geometry.UnitPixels))
+        addTickLabels(texts, geometry, *ticks);
+    return texts;
+}
 
 std::string tickText(int number)
 {
@@ -71,10 +79,8 @@ void DrawPlane(PlaneSurface& surface, const PlaneGeometry& geometry)
     }
 
     surface.FontBold(true);
-    printAt(surface, offset(origin, -20, -2), "Ｏ");
-
-    if (const auto ticks = planeSizeFor(geometry.UnitPixels))
-        drawTickLabels(surface, geometry, *ticks);
+    for (const PlaneText& text : planeTexts(geometry))
+        printAt(surface, text.At, text.Text);
 
     surface.Refresh();
 }

@@ -2,8 +2,10 @@
 #pragma once
 
 #include "plane/PlaneGeometry.h"
+#include "plane/Point.h"
 
 #include <string>
+#include <vector>
 
 namespace zelmora {
 
@@ -14,6 +16,18 @@ class PlaneSurface;
 // texts take the pen colour the surface already has. Leaves the pen 1 pixel wide and the font
 // bold. Surface pixels throughout.
 void DrawPlane(PlaneSurface& surface, const PlaneGeometry& geometry);
+
+// A text the plane prints: the top-left corner in surface pixels, and the text.
+struct PlaneText {
+    Point At;
+    std::string Text;
+
+    friend bool operator==(const PlaneText&, const PlaneText&) = default;
+};
+
+// The texts DrawPlane prints, in its order: the origin mark "Ｏ", then for the three plane sizes the
+// tick numbers. Some lie partly or wholly off the surface; the surface cuts them.
+std::vector<PlaneText> planeTexts(const PlaneGeometry& geometry);
 
 // A tick number as the plane prints it: a blank before a positive number or zero, a minus sign
 // before a negative one (" 5", "-10").

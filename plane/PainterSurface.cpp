@@ -6,9 +6,13 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPaintDevice>
+#include <QPainterPath>
 #include <QPen>
+#include <QStaticText>
 
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 namespace zelmora {
 namespace {
@@ -22,6 +26,24 @@ int pixelsForPoints(double points)
 bool isWhole(double v)
 {
     return v == std::floor(v);
+}
+
+bool isFinite(std::initializer_list<double> values)
+{
+    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
+// How many laid-out texts, and how many text widths, a surface keeps: a bound for a long session of
+// ever new equations.
+constexpr qsizetype maxKept = 1024;
+
+// A dashed line is drawn this many pen widths, then left out this many, from its start on.
+constexpr int dashOn = 4;
+constexpr int dashOff = 3;
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
@@ -124,7 +146,10 @@ void PainterSurface::Line(double x1, double y1, double x2, double y2)
             const double right = std::max(a.X, b.X) - half + PenWidth;
             const double bottom = std::max(a.Y, b.Y) - half + PenWidth;
             painter.setRenderHint(QPainter::Antialiasing, false);
-            painter.fillRect(QRectF(left, top, right - left, bottom - top), PenColour);
+            if (Dashed)
+                dashedCrispLine(painter, a, b);
+            else
+                painter.fillRect(QRectF(left, top, right - left, bottom - top), PenColour);
             return;
         }
         // Round ends as discs on a flat-capped line: Qt strokes a round-capped wide line as a
@@ -133,8 +158,10 @@ void PainterSurface::Line(double x1, double y1, double x2, double y2)
         const QPointF to(b.X, b.Y);
         const qreal radius = PenWidth / 2.0;
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(PenColour, PenWidth, Qt::SolidLine, Qt::FlatCap));
+        painter.setPen(pen());
         painter.drawLine(from, to);
+        if (Dashed)
+            return;
         painter.setPen(Qt::NoPen);
         painter.setBrush(PenColour);
         painter.drawEllipse(from, radius, radius);
@@ -143,14 +170,117 @@ void PainterSurface::Line(double x1, double y1, double x2, double y2)
     });
 }
 
+// Dash by dash, each a crisp rectangle as a solid line's would be, the first at the start. Dashes
+// have flat ends: they do not reach past the ends of the line.
+void PainterSurface::dashedCrispLine(QPainter& painter, Point from, Point to) const
+{
+    const bool horizontal = from.Y == to.Y;
+    const double start = horizontal ? from.X : from.Y;
+    const double end = horizontal ? to.X : to.Y;
+    const double across = (horizontal ? from.Y : from.X) - std::floor(PenWidth / 2.0);
+    const double length = std::fabs(end - start) + 1.0; // the pixels from the start's to the end's
+    const int unit = std::max(PenWidth, 1);
+    const double on = dashOn * unit;
+    for (double offset = 0; offset < length; offset += (dashOn + dashOff) * unit) {
+        const double dash = std::min(on, length - offset);
+        const double first = end >= start ? start + offset : start - offset - dash + 1.0;
+        painter.fillRect(
+            horizontal ? QRectF(first, across, dash, PenWidth) : QRectF(across, first, PenWidth, dash), PenColour);
+    }
+}
+
+QPen PainterSurface::pen() const
+{
+    QPen pen(PenColour, PenWidth, Qt::SolidLine, Qt::FlatCap);
+    if (Dashed)
+        pen.setDashPattern({qreal(dashOn), qreal(dashOff)});
+    return pen;
+}
+
+void PainterSurface::DrawStyle(int style)
+{
+    Dashed = style == DrawDashed;
+}
+
+void PainterSurface::FillStyle(int style)
+{
+    Filled = style == FillSolid;
+}
+
+void PainterSurface::FillColor(Rgb colour)
+{
+    FillColour = QColor(colour.R, colour.G, colour.B);
+}
+
+void PainterSurface::Circle(double x, double y, double radius)
+{
+    // A circle wholly off the surface is left out, which also keeps far coordinates from the painter.
+    const double reach = radius + PenWidth;
+    if (!isFinite({x, y, radius}) || radius < 0 || x + reach < 0 || x - reach > Width() || y + reach < 0
+        || y - reach > Height())
+        return;
+    const QPointF centre(x, y);
+    paint([&](QPainter& painter) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        if (Dashed) {
+            painter.setPen(pen());
+            painter.setBrush(Filled ? QBrush(FillColour) : QBrush(Qt::NoBrush));
+            painter.drawEllipse(centre, radius, radius);
+            painter.setBrush(Qt::NoBrush);
+            return;
+        }
+        // A solid outline is filled as the ring between two circles, the same shape a stroke would
+        // give: Qt strokes a circle at twice the cost, and a picture may hold dozens of them.
+        const double half = std::max(PenWidth, 1) / 2.0;
+        const double outer = radius + half;
+        const double inner = std::max(0.0, radius - half);
+        painter.setPen(Qt::NoPen);
+        if (Filled && FillColour == PenColour) {
+            painter.setBrush(PenColour);
+            painter.drawEllipse(centre, outer, outer);
+        } else {
+            QPainterPath ring;
+            ring.setFillRule(Qt::OddEvenFill);
+            ring.addEllipse(centre, outer, outer);
+            ring.addEllipse(centre, inner, inner);
+            painter.fillPath(ring, PenColour);
+            if (Filled) {
+                painter.setBrush(FillColour);
+                painter.drawEllipse(centre, inner, inner);
+            }
+        }
+        painter.setBrush(Qt::NoBrush);
+    });
+}
+
+void PainterSurface::Box(double x1, double y1, double x2, double y2)
+{
+    if (!Filled || !isFinite({x1, y1, x2, y2}))
+        return;
+    const QRectF box = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized() & QRectF(QPointF(0, 0), Size);
+    if (box.isEmpty())
+        return;
+    paint([&](QPainter& painter) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.fillRect(box, FillColour);
+    });
+}
+
 void PainterSurface::FontSize(double points)
 {
-    Font.setPixelSize(pixelsForPoints(points));
+    const int pixels = pixelsForPoints(points);
+    if (pixels == Font.pixelSize())
+        return;
+    Font.setPixelSize(pixels);
+    Metrics.reset();
 }
 
 void PainterSurface::FontBold(bool bold)
 {
+    if (bold == Font.bold())
+        return;
     Font.setBold(bold);
+    Metrics.reset();
 }
 
 void PainterSurface::CurrentX(double x)
@@ -165,15 +295,67 @@ void PainterSurface::CurrentY(double y)
 
 void PainterSurface::Print(std::string_view text)
 {
-    const QString line = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    const QFontMetricsF metrics(Font, &Device);
+    const QStaticText& line = laidOut(fromUtf8(text));
     paint([&](QPainter& painter) {
         painter.setRenderHint(QPainter::TextAntialiasing);
-        painter.setFont(Font);
+        // Setting a font looks its face up again, which costs more than drawing a short text; in a
+        // batch the painter often has it already.
+        if (painter.font() != Font)
+            painter.setFont(Font);
         painter.setPen(PenColour);
-        painter.drawText(QPointF(TextPosition.x(), TextPosition.y() + metrics.ascent()), line);
+        painter.drawStaticText(TextPosition, line);
     });
-    TextPosition = {0.0, TextPosition.y() + metrics.height()};
+    TextPosition = {0.0, TextPosition.y() + fontMetrics().height()};
+}
+
+// Shaping a short text costs more than drawing it, and a picture prints and measures the same
+// numbers and label parts again on every redraw, so each text is laid out and measured once per
+// font size and weight and kept. A static text stands with its top-left corner at the position, as
+// Print's text does.
+QString PainterSurface::keyInFont(const QString& text) const
+{
+    return QString::number(Font.pixelSize()) + (Font.bold() ? u'b' : u'r') + text;
+}
+
+const QStaticText& PainterSurface::laidOut(const QString& text)
+{
+    const QString key = keyInFont(text);
+    const auto known = LaidOut.constFind(key);
+    if (known != LaidOut.constEnd())
+        return *known;
+    if (LaidOut.size() >= maxKept)
+        LaidOut.clear();
+    QStaticText line(text);
+    line.setTextFormat(Qt::PlainText);
+    return *LaidOut.insert(key, line);
+}
+
+double PainterSurface::TextWidth(std::string_view text) const
+{
+    const QString line = fromUtf8(text);
+    const QString key = keyInFont(line);
+    const auto known = Widths.constFind(key);
+    if (known != Widths.constEnd())
+        return *known;
+    if (Widths.size() >= maxKept)
+        Widths.clear();
+    return *Widths.insert(key, fontMetrics().horizontalAdvance(line));
+}
+
+double PainterSurface::TextHeight(std::string_view) const
+{
+    return fontMetrics().height();
+}
+
+// Looking the font up for its metrics costs more than measuring a short text with them, so they are
+// kept until the font changes, or the device's resolution (an image made anew for another display).
+const QFontMetricsF& PainterSurface::fontMetrics() const
+{
+    if (!Metrics || MetricsDpi != Device.logicalDpiY()) {
+        Metrics.emplace(Font, &Device);
+        MetricsDpi = Device.logicalDpiY();
+    }
+    return *Metrics;
 }
 
 void PainterSurface::Refresh()

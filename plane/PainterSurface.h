@@ -2,12 +2,17 @@
 #pragma once
 
 #include "plane/PlaneSurface.h"
+#include "plane/Point.h"
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
+#include <QPen>
 #include <QPointF>
 #include <QSizeF>
+#include <QStaticText>
 #include <QTransform>
 
 #include <functional>
@@ -21,8 +26,8 @@ namespace zelmora {
 // a PNG, an SVG, a PDF or a printer page. The renderers draw in surface pixels on a surface of a
 // fixed logical size (600 x 600); a transform maps them onto the device, so every device gets the
 // same drawing at its own resolution. Text is sized in pixels (the points it is given convert at 96
-// dots per inch). Axis-aligned lines at whole-pixel positions are filled as crisp rectangles; other
-// lines and all text are antialiased.
+// dots per inch). Axis-aligned lines at whole-pixel positions are filled as crisp rectangles, dash by
+// dash when dashed; other lines, circles, boxes and all text are antialiased.
 class PainterSurface final : public PlaneSurface {
 public:
     PainterSurface(
@@ -34,11 +39,18 @@ public:
     void DrawWidth(int pixels) override;
     void ForeColor(Rgb colour) override;
     void Line(double x1, double y1, double x2, double y2) override;
+    void DrawStyle(int style) override;
+    void FillStyle(int style) override;
+    void FillColor(Rgb colour) override;
+    void Circle(double x, double y, double radius) override;
+    void Box(double x1, double y1, double x2, double y2) override;
     void FontSize(double points) override;
     void FontBold(bool bold) override;
     void CurrentX(double x) override;
     void CurrentY(double y) override;
     void Print(std::string_view text) override;
+    double TextWidth(std::string_view text) const override;
+    double TextHeight(std::string_view text) const override;
     void Refresh() override;
 
     QColor penColour() const { return PenColour; }
@@ -68,6 +80,11 @@ private:
     void begin(QPainter& painter) const;
     template <typename Paint> void paint(Paint&& paint);
     void changed();
+    void dashedCrispLine(QPainter& painter, Point from, Point to) const;
+    QPen pen() const;
+    const QFontMetricsF& fontMetrics() const;
+    QString keyInFont(const QString& text) const;
+    const QStaticText& laidOut(const QString& text);
 
     QPaintDevice& Device;
     QSizeF Size;
@@ -75,7 +92,15 @@ private:
     QColor Background;
     QColor PenColour{Qt::black};
     int PenWidth = 1;
+    bool Dashed = false;
+    bool Filled = false;
+    QColor FillColour{Qt::black};
     QFont Font;
+    mutable std::optional<QFontMetricsF> Metrics; // of Font on the device
+    mutable int MetricsDpi = 0;
+    // Texts printed and measured before, by font size, weight and text.
+    QHash<QString, QStaticText> LaidOut;
+    mutable QHash<QString, qreal> Widths;
     QPointF TextPosition;
     std::optional<QPainter> Held;
     std::function<void()> Changed;

@@ -7,6 +7,12 @@
 
 namespace zelmora {
 
+// The styles DrawStyle and FillStyle take, numbered as those verbs have always numbered them.
+inline constexpr int DrawSolid = 0;
+inline constexpr int DrawDashed = 1;
+inline constexpr int FillSolid = 0;
+inline constexpr int FillTransparent = 1;
+
 // The drawing surface the plane and the lines are drawn on, as the renderers see it.
 // Coordinates are surface pixels: origin at the top-left corner, x to the right, y downwards.
 // Whatever is drawn stays until Cls.
@@ -26,6 +32,19 @@ public:
     // A straight line with the current pen, clipped to the surface. The ends may lie far outside
     // or be non-finite; a line with a non-finite end is not drawn.
     virtual void Line(double x1, double y1, double x2, double y2) = 0;
+    // DrawSolid (the default) or DrawDashed, for the lines and circle outlines that follow. Dashes
+    // start at the visible start of each line.
+    virtual void DrawStyle(int style) = 0;
+    // FillSolid, or FillTransparent (the default): whether circles and boxes that follow are filled.
+    virtual void FillStyle(int style) = 0;
+    // Colour of the fills that follow.
+    virtual void FillColor(Rgb colour) = 0;
+    // A circle of the given radius around (x, y), outlined with the current pen and filled with the
+    // fill colour when the fill style is solid.
+    virtual void Circle(double x, double y, double radius) = 0;
+    // The rectangle with corners (x1, y1) and (x2, y2) filled with the fill colour when the fill
+    // style is solid, without an outline; nothing when it is transparent.
+    virtual void Box(double x1, double y1, double x2, double y2) = 0;
 
     virtual void FontSize(double points) = 0;
     virtual void FontBold(bool bold) = 0;
@@ -35,6 +54,10 @@ public:
     // Draws UTF-8 text at the text position in the pen colour, without filling its background,
     // then moves the text position to the start of the next line.
     virtual void Print(std::string_view text) = 0;
+    // How far Print would advance along the line for this UTF-8 text, and how far down it would
+    // move the text position, in the current font.
+    virtual double TextWidth(std::string_view text) const = 0;
+    virtual double TextHeight(std::string_view text) const = 0;
     // Shows the current image.
     virtual void Refresh() = 0;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The surface over a paint device, here an image: crisp grid lines, text placement, clipping,
-// scaled displays, and one painter for a batch drawing the same as a painter for every call.
+// scaled displays, one painter for a batch drawing the same as a painter for every call, and the
+// marks' circles, boxes, dashes and text measures.
 #include "plane/PainterSurface.h"
 #include "plane/DrawPlane.h"
 
@@ -10,12 +11,15 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <string_view>
 
 namespace zelmora {
 namespace {
 
 const QColor background{255, 255, 192};
 const QColor black{0, 0, 0};
+const QColor red{255, 0, 0};
 
 // A 600 x 600 surface over an image at a device pixel ratio.
 class Canvas {
@@ -129,6 +133,23 @@ TEST(PainterSurfaceTest, ABatchAndATransformDrawTheSamePixels)
         surface.DrawWidth(3);
         surface.ForeColor({0, 0, 255});
         surface.Line(234, 234, 366, 322);
+        // The marks' verbs, whose painter state must not leak into the next call in a batch.
+        surface.FillStyle(FillSolid);
+        surface.FillColor({255, 255, 192});
+        surface.Box(330, 280, 380, 300);
+        surface.Circle(234, 234, 4);
+        surface.DrawStyle(DrawDashed);
+        surface.DrawWidth(1);
+        surface.Line(300, 278, 366, 278);
+        surface.Line(300, 278, 366, 322);
+        surface.DrawStyle(DrawSolid);
+        surface.FillStyle(FillTransparent);
+        surface.Circle(324.75, 294.5, 4);
+        surface.FontSize(9);
+        surface.CurrentX(331);
+        surface.CurrentY(283);
+        surface.Print("(9/8, 1/4)");
+        surface.Line(331, 310, 380, 310);
         surface.ForeColor({0, 0, 0});
     };
     Canvas single;
@@ -146,6 +167,131 @@ TEST(PainterSurfaceTest, ABatchAndATransformDrawTheSamePixels)
     draw(transformed.Surface);
     transformed.Image.setDevicePixelRatio(2.0);
     EXPECT_EQ(transformed.Image, ratio.Image);
+}
+
+// Columns (or rows) of a crisp 1-pixel line that carry ink, as a string of '#' and '.'.
+std::string inkAlong(const QImage& image, int fixed, int from, int to, bool horizontal)
+{
+    std::string ink;
+    for (int k = from; k <= to; ++k)
+        ink += image.pixelColor(horizontal ? k : fixed, horizontal ? fixed : k) == background ? '.' : '#';
+    return ink;
+}
+
+TEST(PainterSurfaceTest, DashedLinesAlongTheAxesDashFromTheirStartAndSolidComesBack)
+{
+    Canvas canvas;
+    PainterSurface& surface = canvas.Surface;
+    surface.DrawStyle(DrawDashed);
+    surface.Line(10, 100, 30, 100);
+    surface.Line(200, 70, 200, 50);
+    surface.DrawStyle(DrawSolid);
+    surface.Line(10, 150, 30, 150);
+    const QImage& image = canvas.Image;
+    // Four on, three off, from the start; the end falls in a gap.
+    EXPECT_EQ(inkAlong(image, 100, 9, 31, true), ".####...####...####....");
+    EXPECT_EQ(inkAlong(image, 99, 9, 31, true), std::string(23, '.'));
+    EXPECT_EQ(inkAlong(image, 200, 49, 71, false), "....####...####...####.") << "drawn upwards from 70";
+    EXPECT_EQ(inkAlong(image, 150, 9, 31, true), "." + std::string(21, '#') + ".");
+}
+
+TEST(PainterSurfaceTest, ADashedSlantedLineHasGaps)
+{
+    Canvas canvas;
+    PainterSurface& surface = canvas.Surface;
+    surface.DrawStyle(DrawDashed);
+    surface.Line(100, 100, 200, 200);
+    int inked = 0;
+    for (int p = 100; p <= 200; ++p)
+        inked += canvas.Image.pixelColor(p, p) != background ? 1 : 0;
+    EXPECT_GT(inked, 40);
+    EXPECT_LT(inked, 80);
+}
+
+TEST(PainterSurfaceTest, CirclesRingOrFillAndBoxesFillWithoutAnOutline)
+{
+    Canvas canvas;
+    PainterSurface& surface = canvas.Surface;
+    const QImage& image = canvas.Image;
+    surface.ForeColor({0, 0, 255});
+    surface.DrawWidth(2);
+    surface.Circle(100, 100, 4);
+    EXPECT_EQ(image.pixelColor(100, 100), background) << "a ring is hollow by default";
+    EXPECT_EQ(inkIn(image, {104, 99, 1, 2}), 2);
+    EXPECT_EQ(inkIn(image, {90, 90, 21, 21}), inkIn(image, {95, 95, 11, 11})) << "nothing beyond the ring";
+
+    surface.FillStyle(FillSolid);
+    surface.FillColor({255, 0, 0});
+    surface.Circle(200, 100, 4);
+    EXPECT_EQ(image.pixelColor(200, 100), red);
+    const QColor outline = image.pixelColor(204, 100);
+    EXPECT_TRUE(outline.red() < 48 && outline.green() < 48 && outline.blue() > 224)
+        << "the outline in the pen's colour, antialiased: " << outline.name().toStdString();
+
+    surface.Box(300, 200, 320, 210);
+    EXPECT_EQ(image.pixelColor(300, 200), red);
+    EXPECT_EQ(image.pixelColor(319, 209), red);
+    EXPECT_EQ(inkIn(image, {290, 190, 40, 30}), 20 * 10) << "exactly the box, with no outline";
+
+    surface.FillStyle(FillTransparent);
+    surface.Box(400, 400, 420, 420);
+    EXPECT_EQ(inkIn(image, {395, 395, 30, 30}), 0);
+}
+
+// The ink of a text lies within the width and height the surface gives for it, and fills them.
+TEST(PainterSurfaceTest, TextWidthAndHeightEncloseWhatPrintDraws)
+{
+    for (const double points : {9.0, 20.0}) {
+        SCOPED_TRACE(points);
+        Canvas canvas;
+        PainterSurface& surface = canvas.Surface;
+        surface.FontSize(points);
+        const std::string_view text = "(9/8, y)";
+        const double width = surface.TextWidth(text);
+        const double height = surface.TextHeight(text);
+        EXPECT_GT(width, 3 * points);
+        EXPECT_LT(width, 8 * points);
+        EXPECT_EQ(surface.TextWidth("88"), 2 * surface.TextWidth("8"));
+        surface.CurrentX(100);
+        surface.CurrentY(100);
+        surface.Print(text);
+        const QImage& image = canvas.Image;
+        const int right = static_cast<int>(std::ceil(100 + width));
+        const int bottom = static_cast<int>(std::ceil(100 + height));
+        EXPECT_EQ(inkIn(image, image.rect()), inkIn(image, QRect(QPoint(100, 100), QPoint(right, bottom))));
+        EXPECT_GT(inkIn(image, QRect(QPoint(right - static_cast<int>(width / 4), 100), QPoint(right, bottom))), 0);
+        EXPECT_EQ(surface.textPosition().y(), 100 + height);
+    }
+}
+
+// The surface keeps what it laid out and measured; the same text in another font is new to it.
+TEST(PainterSurfaceTest, TheSameTextInAnotherFontIsDrawnAndMeasuredInThatFont)
+{
+    const struct {
+        const char* Name;
+        double SecondPoints;
+        bool SecondBold;
+        bool Wider;
+    } rows[] = {{"larger", 20, false, true}, {"bold, synthesised with the same advances", 9, true, false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        Canvas canvas;
+        PainterSurface& surface = canvas.Surface;
+        surface.FontBold(false);
+        surface.FontSize(9);
+        const double firstWidth = surface.TextWidth("(9/8)");
+        surface.CurrentX(100);
+        surface.CurrentY(100);
+        surface.Print("(9/8)");
+        surface.FontSize(row.SecondPoints);
+        surface.FontBold(row.SecondBold);
+        EXPECT_EQ(surface.TextWidth("(9/8)") > firstWidth, row.Wider);
+        surface.CurrentX(100);
+        surface.CurrentY(300);
+        surface.Print("(9/8)");
+        const QImage& image = canvas.Image;
+        EXPECT_GT(inkIn(image, {0, 300, 600, 300}), inkIn(image, {0, 0, 600, 300}));
+    }
 }
 
 } // namespace

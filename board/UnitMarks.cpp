@@ -1,0 +1,678 @@
+// SPDX-License-Identifier: MIT
+#include "board/UnitMarks.h"
+
+#include "board/Equation.h"
+#include "board/ExactLine.h"
+#include "board/LineFacts.h"
+#include "board/SlopeStep.h"
+#include "plane/DrawPlane.h"
+#include "plane/Palette.h"
+#include "plane/PlaneSurface.h"
+#include "plane/SegmentClip.h"
+#include "slots/SlotTable.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace zelmora {
+namespace {
+
+constexpr double labelPoints = 9;          // about 12 pixels
+constexpr double fractionPoints = 7;       // about 9 pixels, for the parts of a stacked fraction
+constexpr double planePoints = 20;         // the font the plane's numbers are printed in
+constexpr Rgb labelBacking{255, 255, 192}; // the plane's own colour, hiding the grid behind a label
+constexpr double padding = 1;              // of the backing, round the text
+constexpr double barOverhang = 1;          // of a fraction's bar, past its wider part
+constexpr double markRadius = 4;
+constexpr int ringWidth = 2;
+constexpr int slotLineWidth = 3;
+// A label beside a point keeps this far from it: clear of a dot or a ring of markRadius there.
+constexpr double pointGap = 6;
+constexpr double legGap = 3;
+// Where a label's place beside a line is taken, it moves along the line by this much, twice.
+constexpr double alongStep = 24;
+// A label beside an intersection moves out from it in these steps: close to a crossing, the lines
+// leave no room for a label.
+constexpr std::array<double, 6> ringGaps{6, 12, 18, 24, 30, 36};
+// A label keeps this far from the centre of a line: half of the widest line, and a little.
+constexpr double lineClearance = 2;
+
+constexpr std::array<const char*, SlotTable::UserSlots> slotNumbers{"①", "②", "③", "④", "⑤", "⑥", "⑦", "⑧"};
+
+// A rectangle on the surface, in pixels.
+struct Area {
+    double Left = 0;
+    double Top = 0;
+    double Right = 0;
+    double Bottom = 0;
+};
+
+bool overlaps(const Area& a, const Area& b)
+{
+    return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+
+Area around(Point centre, double half)
+{
+    return {centre.X - half, centre.Y - half, centre.X + half, centre.Y + half};
+}
+
+// A drawn line with the part of it the surface shows, in surface pixels from its low χ end to its
+// high one.
+struct ShownLine {
+    int Slot = 0;
+    ExactLine Line;
+    Segment Part;
+};
+
+bool inWindow(const ExactPoint& point, const PlaneWindow& window)
+{
+    return window.XMin <= point.X && point.X <= window.XMax && window.YMin <= point.Y && point.Y <= window.YMax;
+}
+
+Point surfacePoint(const PlaneGeometry& geometry, const mpq_class& x, const mpq_class& y)
+{
+    return geometry.toSurface({x.get_d(), y.get_d()});
+}
+
+// The point so many pixels from one end of a segment towards the other, if the segment is that long.
+std::optional<Point> along(Point from, Point towards, double distance)
+{
+    const double length = std::hypot(towards.X - from.X, towards.Y - from.Y);
+    if (distance > length)
+        return std::nullopt;
+    const double t = length > 0 ? distance / length : 0;
+    return Point{from.X + t * (towards.X - from.X), from.Y + t * (towards.Y - from.Y)};
+}
+
+enum class Side { BelowRight, AboveRight, BelowLeft, AboveLeft, Right, Left, Below, Above };
+
+// The sides of a point a label tries, in order: the four corners, then straight beside, below and above.
+constexpr std::array<Side, 8> sidesOfPoint{Side::BelowRight, Side::AboveRight, Side::BelowLeft, Side::AboveLeft,
+    Side::Right, Side::Left, Side::Below, Side::Above};
+
+// A place to try: the label stands on one side of the anchor, its nearest edge gap pixels away.
+struct Spot {
+    Point Anchor;
+    Side Where = Side::BelowRight;
+    double Gap = pointGap;
+};
+
+struct TextSize {
+    double Width = 0;
+    double Height = 0;
+};
+
+// A text run measures its text in Upper; a stacked fraction its numerator in Upper and its
+// denominator in Lower.
+struct PartSize {
+    TextSize Upper;
+    TextSize Lower;
+};
+
+struct Label {
+    std::vector<EquationPart> Parts;
+    Rgb Colour;
+    std::vector<Spot> Spots;
+    std::vector<PartSize> Sizes;
+    // Of the text without the backing: its width and height, and how far the middle line that
+    // fraction bars lie on is below its top.
+    double Width = 0;
+    double Height = 0;
+    double Axis = 0;
+    Point At; // top-left corner of the backing once placed
+};
+
+Label labelOf(std::vector<EquationPart> parts, Rgb colour, std::vector<Spot> spots)
+{
+    Label label;
+    label.Parts = std::move(parts);
+    label.Colour = colour;
+    label.Spots = std::move(spots);
+    return label;
+}
+
+void append(std::vector<EquationPart>& parts, EquationPart part)
+{
+    const auto* text = std::get_if<std::string>(&part);
+    if (text && !parts.empty() && std::holds_alternative<std::string>(parts.back()))
+        std::get<std::string>(parts.back()) += *text;
+    else
+        parts.push_back(std::move(part));
+}
+
+// A number as the label writes it: an integer as it is, other values as a sign and a stacked
+// fraction.
+void appendNumber(std::vector<EquationPart>& parts, const mpq_class& value)
+{
+    if (value.get_den() == 1) {
+        append(parts, value.get_num().get_str());
+        return;
+    }
+    if (sgn(value) < 0)
+        append(parts, std::string(minusSign(Minus::Ascii)));
+    append(parts, StackedFraction{mpz_class(abs(value.get_num())).get_str(), value.get_den().get_str()});
+}
+
+std::vector<EquationPart> coordinates(const ExactPoint& point)
+{
+    std::vector<EquationPart> parts{std::string("(")};
+    appendNumber(parts, point.X);
+    append(parts, std::string(", "));
+    appendNumber(parts, point.Y);
+    append(parts, std::string(")"));
+    return parts;
+}
+
+double partWidth(const EquationPart& part, const PartSize& size)
+{
+    if (std::holds_alternative<std::string>(part))
+        return size.Upper.Width;
+    return std::max(size.Upper.Width, size.Lower.Width) + 2 * barOverhang;
+}
+
+// Measures each text once in the current font: the same few (brackets, commas, digits) recur in
+// most labels, and measuring costs a surface as much as printing.
+class TextMeasures {
+public:
+    explicit TextMeasures(const PlaneSurface& surface)
+        : Surface(surface)
+    {
+    }
+
+    TextSize operator()(const std::string& text)
+    {
+        const auto [known, added] = Sizes.try_emplace(text);
+        if (added)
+            known->second = {Surface.TextWidth(text), Surface.TextHeight(text)};
+        return known->second;
+    }
+
+private:
+    const PlaneSurface& Surface;
+    std::map<std::string, TextSize> Sizes;
+};
+
+// Text runs are centred on the middle line; a fraction's numerator stands a pixel above its bar,
+// which lies on the middle line, and its denominator a pixel below.
+void measure(PlaneSurface& surface, std::vector<Label>& labels)
+{
+    for (Label& label : labels)
+        label.Sizes.resize(label.Parts.size());
+    surface.FontSize(fractionPoints);
+    TextMeasures fractions(surface);
+    for (Label& label : labels) {
+        for (std::size_t i = 0; i < label.Parts.size(); ++i) {
+            if (const auto* fraction = std::get_if<StackedFraction>(&label.Parts[i]))
+                label.Sizes[i] = {fractions(fraction->Numerator), fractions(fraction->Denominator)};
+        }
+    }
+    // The labels' own size last, as their runs are drawn first.
+    surface.FontSize(labelPoints);
+    TextMeasures runs(surface);
+    for (Label& label : labels) {
+        double width = 0;
+        double above = 0;
+        double below = 0;
+        for (std::size_t i = 0; i < label.Parts.size(); ++i) {
+            PartSize& size = label.Sizes[i];
+            if (const auto* text = std::get_if<std::string>(&label.Parts[i])) {
+                size.Upper = runs(*text);
+                above = std::max(above, size.Upper.Height / 2);
+                below = std::max(below, size.Upper.Height / 2);
+            } else {
+                above = std::max(above, size.Upper.Height + 1);
+                below = std::max(below, size.Lower.Height + 2);
+            }
+            width += partWidth(label.Parts[i], size);
+        }
+        label.Width = std::ceil(width);
+        label.Height = std::ceil(above + below);
+        label.Axis = above;
+    }
+}
+
+Point topLeft(const Spot& spot, double width, double height)
+{
+    const double x = spot.Anchor.X;
+    const double y = spot.Anchor.Y;
+    const double gap = spot.Gap;
+    switch (spot.Where) {
+    case Side::BelowRight:
+        return {x + gap, y + gap};
+    case Side::AboveRight:
+        return {x + gap, y - gap - height};
+    case Side::BelowLeft:
+        return {x - gap - width, y + gap};
+    case Side::AboveLeft:
+        return {x - gap - width, y - gap - height};
+    case Side::Right:
+        return {x + gap, y - height / 2};
+    case Side::Left:
+        return {x - gap - width, y - height / 2};
+    case Side::Below:
+        return {x - width / 2, y + gap};
+    case Side::Above:
+        return {x - width / 2, y - gap - height};
+    }
+    return spot.Anchor;
+}
+
+// What a label would stand on at a place, from best to worst.
+enum class Fit { Clear, OverMarks, OverLabels, Outside };
+
+// What labels must keep clear of: the visible parts of the lines and the slope legs, the dots,
+// rings and the plane's own numbers, and the labels placed before.
+struct Taken {
+    std::vector<Segment> Segments;
+    std::vector<Area> Marks;
+    std::vector<Area> Labels;
+};
+
+bool nearSegment(const Segment& segment, const Area& box)
+{
+    const ClipRect near{
+        box.Left - lineClearance, box.Top - lineClearance, box.Right + lineClearance, box.Bottom + lineClearance};
+    // Most segments miss a label's box by far; their bounds say so without clipping.
+    if (std::max(segment.From.X, segment.To.X) < near.Left || std::min(segment.From.X, segment.To.X) > near.Right
+        || std::max(segment.From.Y, segment.To.Y) < near.Top || std::min(segment.From.Y, segment.To.Y) > near.Bottom)
+        return false;
+    return clipSegment(segment, near).has_value();
+}
+
+Fit fitOf(const Area& box, const Taken& taken, double width, double height)
+{
+    if (box.Left < 0 || box.Top < 0 || box.Right > width || box.Bottom > height)
+        return Fit::Outside;
+    const auto overlapsBox = [&](const Area& other) { return overlaps(box, other); };
+    if (std::any_of(taken.Labels.begin(), taken.Labels.end(), overlapsBox))
+        return Fit::OverLabels;
+    if (std::any_of(taken.Marks.begin(), taken.Marks.end(), overlapsBox)
+        || std::any_of(taken.Segments.begin(), taken.Segments.end(),
+            [&](const Segment& segment) { return nearSegment(segment, box); }))
+        return Fit::OverMarks;
+    return Fit::Clear;
+}
+
+std::vector<Spot> besidePoints(const std::vector<Point>& anchors, double gap)
+{
+    std::vector<Spot> spots;
+    for (const Point& anchor : anchors) {
+        for (const Side side : sidesOfPoint)
+            spots.push_back({anchor, side, gap});
+    }
+    return spots;
+}
+
+// Where a label finds no place clear of the others, it looks further out from its first anchor, in
+// rings this much apart, up to the last; a label far from its point still beats one over another.
+constexpr double farStep = 12;
+constexpr double farthest = 150;
+
+// Places on whole pixels, so that text and fraction bars fall on whole pixels too.
+void place(Label& label, Taken& taken, double width, double height)
+{
+    const double boxWidth = label.Width + 2 * padding;
+    const double boxHeight = label.Height + 2 * padding;
+    const auto boxAt = [&](Point at) { return Area{at.X, at.Y, at.X + boxWidth, at.Y + boxHeight}; };
+    std::optional<Point> best;
+    Fit bestFit = Fit::Outside;
+    const auto tryAll = [&](const std::vector<Spot>& spots) {
+        for (const Spot& spot : spots) {
+            const Point corner = topLeft(spot, boxWidth, boxHeight);
+            const Point at{std::round(corner.X), std::round(corner.Y)};
+            const Fit fit = fitOf(boxAt(at), taken, width, height);
+            if (!best || fit < bestFit) {
+                best = at;
+                bestFit = fit;
+            }
+            if (fit == Fit::Clear)
+                return;
+        }
+    };
+    tryAll(label.Spots);
+    const Point anchor = label.Spots.front().Anchor;
+    for (double gap = farStep; bestFit >= Fit::OverLabels && gap <= farthest; gap += farStep) {
+        const std::optional<Point> closer = best;
+        const Fit closerFit = bestFit;
+        best.reset();
+        tryAll(besidePoints({anchor}, gap));
+        if (bestFit >= closerFit) {
+            best = closer;
+            bestFit = closerFit;
+        }
+    }
+    if (bestFit == Fit::Outside) {
+        best->X = std::max(0.0, std::min(best->X, width - boxWidth));
+        best->Y = std::max(0.0, std::min(best->Y, height - boxHeight));
+    }
+    label.At = *best;
+    taken.Labels.push_back(boxAt(label.At));
+}
+
+// Where a label's texts and fraction bars go, in whole pixels.
+struct LabelText {
+    Point At;
+    std::string Text;
+    bool Small = false; // a fraction's numerator or denominator
+};
+
+struct LabelLayout {
+    std::vector<LabelText> Texts;
+    std::vector<Segment> Bars;
+};
+
+LabelLayout layoutOf(const Label& label)
+{
+    LabelLayout layout;
+    double x = label.At.X + padding;
+    const double axis = std::round(label.At.Y + padding + label.Axis);
+    for (std::size_t i = 0; i < label.Parts.size(); ++i) {
+        const PartSize& size = label.Sizes[i];
+        const double partX = x;
+        x += partWidth(label.Parts[i], size);
+        if (const auto* text = std::get_if<std::string>(&label.Parts[i])) {
+            layout.Texts.push_back({{std::round(partX), std::round(axis - size.Upper.Height / 2)}, *text, false});
+            continue;
+        }
+        const auto& fraction = std::get<StackedFraction>(label.Parts[i]);
+        const double width = x - partX;
+        layout.Texts.push_back(
+            {{std::round(partX + (width - size.Upper.Width) / 2), std::floor(axis - 1 - size.Upper.Height)},
+                fraction.Numerator, true});
+        layout.Texts.push_back(
+            {{std::round(partX + (width - size.Lower.Width) / 2), axis + 2}, fraction.Denominator, true});
+        layout.Bars.push_back({{std::round(partX), axis}, {std::round(x) - 1, axis}});
+    }
+    return layout;
+}
+
+// All backings first, then the bars, then the texts one font size at a time rather than twice for
+// every fraction: a surface may look its face up again whenever the font changes.
+// Expects the pen 1 pixel wide and the font at the labels' size, not bold.
+void drawLabels(PlaneSurface& surface, const std::vector<Label>& labels)
+{
+    std::vector<LabelLayout> layouts;
+    surface.FillColor(labelBacking);
+    surface.FillStyle(FillSolid);
+    for (const Label& label : labels) {
+        surface.Box(
+            label.At.X, label.At.Y, label.At.X + label.Width + 2 * padding, label.At.Y + label.Height + 2 * padding);
+        layouts.push_back(layoutOf(label));
+    }
+    std::optional<Rgb> colour;
+    const auto foreColor = [&](Rgb wanted) {
+        if (colour != wanted)
+            surface.ForeColor(wanted);
+        colour = wanted;
+    };
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        for (const Segment& bar : layouts[i].Bars) {
+            foreColor(labels[i].Colour);
+            surface.Line(bar.From.X, bar.From.Y, bar.To.X, bar.To.Y);
+        }
+    }
+    // The font is at the labels' size, as measuring left it.
+    for (const bool small : {false, true}) {
+        if (small)
+            surface.FontSize(fractionPoints);
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            for (const LabelText& text : layouts[i].Texts) {
+                if (text.Small != small)
+                    continue;
+                foreColor(labels[i].Colour);
+                surface.CurrentX(text.At.X);
+                surface.CurrentY(text.At.Y);
+                surface.Print(text.Text);
+            }
+        }
+    }
+}
+
+// The part of the plane the surface shows, exactly: the origin and the pixels per unit are whole.
+PlaneWindow shownWindow(const PlaneGeometry& geometry, double width, double height)
+{
+    const mpq_class s(geometry.UnitPixels);
+    return {mpq_class(mpq_class(-geometry.OriginX) / s), mpq_class((mpq_class(width) - geometry.OriginX) / s),
+        mpq_class((geometry.OriginY - mpq_class(height)) / s), mpq_class(mpq_class(geometry.OriginY) / s)};
+}
+
+std::vector<ShownLine> shownLines(const SlotTable& table, const PlaneGeometry& geometry, const PlaneWindow& window)
+{
+    std::vector<ShownLine> lines;
+    for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
+        if (!table.isDrawn(slot))
+            continue;
+        auto line = exactLineOf(table, slot);
+        if (!line)
+            continue;
+        const auto visible = visibleDomain(*line, window);
+        if (!visible)
+            continue;
+        const Segment part{surfacePoint(geometry, visible->Low, yAt(*line, visible->Low)),
+            surfacePoint(geometry, visible->High, yAt(*line, visible->High))};
+        lines.push_back({slot, std::move(*line), part});
+    }
+    return lines;
+}
+
+// Beside the high end of the line's visible part, then further along towards its low end.
+std::vector<Spot> byTheEnd(const Segment& part)
+{
+    std::vector<Point> anchors{part.To};
+    for (const double distance : {alongStep, 2 * alongStep}) {
+        if (const auto anchor = along(part.To, part.From, distance))
+            anchors.push_back(*anchor);
+    }
+    return besidePoints(anchors, pointGap);
+}
+
+// Beside the middle of the line's visible part, then further along on either side of it.
+std::vector<Spot> byTheMiddle(const Segment& part)
+{
+    const Point middle{(part.From.X + part.To.X) / 2, (part.From.Y + part.To.Y) / 2};
+    std::vector<Point> anchors{middle};
+    for (const double distance : {alongStep, 2 * alongStep}) {
+        for (const Point end : {part.To, part.From}) {
+            if (const auto anchor = along(middle, end, distance))
+                anchors.push_back(*anchor);
+        }
+    }
+    return besidePoints(anchors, pointGap);
+}
+
+std::vector<Spot> byTheIntersection(Point point)
+{
+    std::vector<Spot> spots;
+    for (const double gap : ringGaps) {
+        for (const Side side : sidesOfPoint)
+            spots.push_back({point, side, gap});
+    }
+    return spots;
+}
+
+struct SlopeLegs {
+    Segment Run;
+    Segment Rise;
+    bool Falls = false;
+    std::string RunText;
+    std::string RiseText;
+};
+
+std::optional<SlopeLegs> slopeLegs(
+    const std::vector<ShownLine>& lines, int currentSlot, const PlaneGeometry& geometry, const PlaneWindow& window)
+{
+    const auto current
+        = std::find_if(lines.begin(), lines.end(), [&](const ShownLine& line) { return line.Slot == currentSlot; });
+    if (current == lines.end())
+        return std::nullopt;
+    const auto step = slopeStep(current->Line, window);
+    if (!step)
+        return std::nullopt;
+    const mpq_class cornerX = step->Start.X + step->Run;
+    const Point start = surfacePoint(geometry, step->Start.X, step->Start.Y);
+    const Point corner = surfacePoint(geometry, cornerX, step->Start.Y);
+    const Point end = surfacePoint(geometry, cornerX, step->Start.Y + step->Rise);
+    return SlopeLegs{{start, corner}, {corner, end}, sgn(step->Rise) < 0, step->Run.get_str(), step->Rise.get_str()};
+}
+
+// The run stands on the side of its leg away from the line: under it when the line rises, over it
+// when it falls; the rise beside its leg, away from the line.
+std::vector<Label> slopeLabels(const SlopeLegs& legs, Rgb colour)
+{
+    const Point runMiddle{(legs.Run.From.X + legs.Run.To.X) / 2, legs.Run.From.Y};
+    const Point riseMiddle{legs.Rise.From.X, (legs.Rise.From.Y + legs.Rise.To.Y) / 2};
+    const Side away = legs.Falls ? Side::Above : Side::Below;
+    const Side toward = legs.Falls ? Side::Below : Side::Above;
+    std::vector<Label> labels;
+    labels.push_back(labelOf({legs.RunText}, colour, {{runMiddle, away, legGap}, {runMiddle, toward, legGap}}));
+    labels.push_back(
+        labelOf({legs.RiseText}, colour, {{riseMiddle, Side::Right, legGap}, {riseMiddle, Side::Left, legGap}}));
+    return labels;
+}
+
+std::vector<ExactPoint> intersections(const std::vector<ShownLine>& lines, const PlaneWindow& window)
+{
+    std::vector<ExactPoint> points;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        for (std::size_t j = i + 1; j < lines.size(); ++j) {
+            const Intersection meeting = intersection(lines[i].Line, lines[j].Line);
+            if (meeting.Kind != IntersectionKind::Point || !inWindow(*meeting.Point, window))
+                continue;
+            if (std::find(points.begin(), points.end(), *meeting.Point) == points.end())
+                points.push_back(*meeting.Point);
+        }
+    }
+    return points;
+}
+
+std::vector<Point> endPoints(
+    const std::vector<ShownLine>& lines, const PlaneGeometry& geometry, const PlaneWindow& window)
+{
+    std::vector<ExactPoint> ends;
+    for (const ShownLine& shown : lines) {
+        for (const mpq_class* x : {&shown.Line.low(), &shown.Line.high()}) {
+            ExactPoint end{*x, yAt(shown.Line, *x)};
+            if (inWindow(end, window) && std::find(ends.begin(), ends.end(), end) == ends.end())
+                ends.push_back(std::move(end));
+        }
+    }
+    std::vector<Point> dots;
+    for (const ExactPoint& end : ends)
+        dots.push_back(surfacePoint(geometry, end.X, end.Y));
+    return dots;
+}
+
+} // namespace
+
+void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
+    const ShowOptions& show, int currentSlot)
+{
+    if (!show.any() || geometry.UnitPixels <= 0)
+        return;
+    const double width = surface.Width();
+    const double height = surface.Height();
+    const PlaneWindow window = shownWindow(geometry, width, height);
+    const std::vector<ShownLine> lines = shownLines(table, geometry, window);
+    const Rgb lineColour = paletteColour(PaletteBlue);
+    const Rgb black = paletteColour(PaletteBlack);
+
+    Taken taken;
+    for (const ShownLine& line : lines)
+        taken.Segments.push_back(line.Part);
+    std::vector<Label> labels;
+
+    std::optional<SlopeLegs> legs;
+    if (show.Slope)
+        legs = slopeLegs(lines, currentSlot, geometry, window);
+    if (legs) {
+        taken.Segments.push_back(legs->Run);
+        taken.Segments.push_back(legs->Rise);
+        for (Label& label : slopeLabels(*legs, lineColour))
+            labels.push_back(std::move(label));
+    }
+
+    std::vector<Point> dots;
+    if (show.Endpoints)
+        dots = endPoints(lines, geometry, window);
+    for (const Point& dot : dots)
+        taken.Marks.push_back(around(dot, markRadius + 1));
+
+    std::vector<Point> rings;
+    if (show.Intersections) {
+        for (const ExactPoint& point : intersections(lines, window)) {
+            const Point ring = surfacePoint(geometry, point.X, point.Y);
+            rings.push_back(ring);
+            taken.Marks.push_back(around(ring, markRadius + ringWidth / 2.0));
+            labels.push_back(labelOf(coordinates(point), black, byTheIntersection(ring)));
+        }
+    }
+    for (const ShownLine& line : lines) {
+        if (show.Numbers)
+            labels.push_back(labelOf(
+                {std::string(slotNumbers[static_cast<std::size_t>(line.Slot)])}, lineColour, byTheEnd(line.Part)));
+    }
+    for (const ShownLine& line : lines) {
+        if (show.Equations)
+            labels.push_back(labelOf(equationOf(line.Line).Parts, lineColour, byTheMiddle(line.Part)));
+    }
+
+    if (!labels.empty()) {
+        // The plane's own numbers were printed in the font the surface has now.
+        TextMeasures planeFont(surface);
+        for (const PlaneText& text : planeTexts(geometry)) {
+            const TextSize size = planeFont(text.Text);
+            taken.Marks.push_back({text.At.X, text.At.Y, text.At.X + size.Width, text.At.Y + size.Height});
+        }
+        surface.FontBold(false);
+        measure(surface, labels);
+        for (Label& label : labels)
+            place(label, taken, width, height);
+    }
+
+    if (legs) {
+        surface.ForeColor(lineColour);
+        surface.DrawWidth(1);
+        surface.DrawStyle(DrawDashed);
+        surface.Line(legs->Run.From.X, legs->Run.From.Y, legs->Run.To.X, legs->Run.To.Y);
+        surface.Line(legs->Rise.From.X, legs->Rise.From.Y, legs->Rise.To.X, legs->Rise.To.Y);
+        // Solid again before the dots, whose outlines would dash too.
+        surface.DrawStyle(DrawSolid);
+    }
+    if (!dots.empty()) {
+        surface.ForeColor(lineColour);
+        surface.FillColor(lineColour);
+        surface.FillStyle(FillSolid);
+        surface.DrawWidth(1);
+        for (const Point& dot : dots)
+            surface.Circle(dot.X, dot.Y, markRadius);
+    }
+    if (!rings.empty()) {
+        surface.ForeColor(black);
+        surface.FillStyle(FillTransparent);
+        surface.DrawWidth(ringWidth);
+        for (const Point& ring : rings)
+            surface.Circle(ring.X, ring.Y, markRadius);
+    }
+    if (!labels.empty()) {
+        surface.DrawWidth(1);
+        drawLabels(surface, labels);
+    }
+
+    surface.ForeColor(black);
+    surface.DrawWidth(slotLineWidth);
+    surface.DrawStyle(DrawSolid);
+    surface.FillStyle(FillTransparent);
+    surface.FontSize(planePoints);
+    surface.FontBold(true);
+}
+
+} // namespace zelmora

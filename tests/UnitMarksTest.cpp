@@ -1,0 +1,298 @@
+// SPDX-License-Identifier: MIT
+// The marks the show options add to the picture, on the recording surface: where each lands, that
+// labels keep apart and on the surface, that the pen and font come back, and that with every option
+// off the picture is the plain one, call for call.
+#include "board/UnitMarks.h"
+#include "RecordingSurface.h"
+#include "board/Picture.h"
+#include "plane/DrawPlane.h"
+#include "slots/DrawSlotLine.h"
+#include "slots/SlotTable.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zelmora {
+namespace {
+
+using testing::RecordingSurface;
+using Circle = RecordingSurface::DrawnCircle;
+using Drawn = RecordingSurface::DrawnLine;
+using Text = RecordingSurface::PrintedText;
+using Filled = RecordingSurface::FilledBox;
+
+constexpr Rgb blue{0, 0, 255};
+constexpr Rgb black{0, 0, 0};
+constexpr Rgb backing{255, 255, 192};
+constexpr PlaneGeometry middle{300, 300, 22};
+
+const EntryTexts firstTypical{"-2/3", "1", "-3", "3"};
+const EntryTexts secondTypical{"2", "-2", "-3", "3"};
+
+SlotTable tableOf(const std::vector<EntryTexts>& lines)
+{
+    SlotTable table;
+    for (std::size_t slot = 0; slot < lines.size(); ++slot)
+        storeLine(table, static_cast<int>(slot), std::get<LineValues>(readLineEntry(lines[slot])));
+    return table;
+}
+
+RecordingSurface marksOf(const std::vector<EntryTexts>& lines, const ShowOptions& show, int currentSlot = 0,
+    const PlaneGeometry& geometry = middle)
+{
+    RecordingSurface surface;
+    drawUnitMarks(surface, tableOf(lines), geometry, show, currentSlot);
+    return surface;
+}
+
+ShowOptions only(bool ShowOptions::*mark)
+{
+    ShowOptions show;
+    show.*mark = true;
+    return show;
+}
+
+const ShowOptions everything{true, true, true, true, true};
+
+// Rising, falling, steep, flat, fractional, some reaching past the edges.
+const std::vector<EntryTexts> eightLines{{"-2/3", "1", "-3", "3"}, {"2", "-3", "-5", "5"}, {"1/2", "2", "-8", "8"},
+    {"-1", "0", "-10", "10"}, {"3", "0", "-2", "2"}, {"0", "4", "-6", "6"}, {"-1/4", "-5", "-12", "12"},
+    {"5/2", "-1/3", "-4", "4"}};
+
+TEST(UnitMarks, WithEveryOptionOffThePictureIsThePlainOneCallForCall)
+{
+    const SlotTable table = tableOf(eightLines);
+    for (const std::int16_t unitPixels : {40, 22, 14}) {
+        SCOPED_TRACE(unitPixels);
+        const PlaneGeometry geometry{300, 300, unitPixels};
+        RecordingSurface plain;
+        DrawPlane(plain, geometry);
+        for (std::int16_t slot = 0; slot < SlotTable::Rows; ++slot)
+            DrawSlotLine(plain, table, geometry, slot, 9);
+
+        RecordingSurface defaulted;
+        drawPicture(defaulted, table, geometry);
+        RecordingSurface allOff;
+        drawPicture(allOff, table, geometry, ShowOptions{}, 3);
+        EXPECT_EQ(defaulted.Calls, plain.Calls);
+        EXPECT_EQ(allOff.Calls, plain.Calls);
+    }
+}
+
+// Each mark alone on y = -2/3χ + 1 and y = 2χ - 2, both over -3 ≦ χ ≦ 3, at 22 pixels per unit.
+// Label texts come at the labels' size first, then the fractions' parts.
+TEST(UnitMarks, EachMarkAloneOnTheTypicalPair)
+{
+    const struct {
+        const char* Name;
+        bool ShowOptions::*Mark;
+        int CurrentSlot;
+        std::vector<Circle> Circles;
+        std::vector<Drawn> Lines;
+        std::vector<Filled> Boxes;
+        std::vector<Text> Texts;
+    } rows[] = {
+        {"end points, filled dots in the line's colour", &ShowOptions::Endpoints, 0,
+            {{234, 234, 4, 1, blue, blue}, {366, 322, 4, 1, blue, blue}, {234, 476, 4, 1, blue, blue},
+                {366, 212, 4, 1, blue, blue}},
+            {}, {}, {}},
+        // The ring at (9/8, 1/4); the lines cross too near it for the label until 24 pixels to its right.
+        {"intersection, its coordinates stacked", &ShowOptions::Intersections, 0,
+            {{324.75, 294.5, 4, 2, black, std::nullopt}},
+            {{357, 294, 364, 294, 1, black}, {379, 294, 385, 294, 1, black}}, {{349, 283, 395, 306, backing}},
+            {{350, 288, "(", false, black, 9}, {365, 288, ", ", false, black, 9}, {386, 288, ")", false, black, 9},
+                {358, 284, "9", false, black, 7}, {358, 296, "8", false, black, 7}, {380, 284, "1", false, black, 7},
+                {380, 296, "4", false, black, 7}}},
+        // The run label over the leg, away from the falling line, though the other line crosses it: the
+        // side under the leg is crossed too.
+        {"slope of the first line, right 3 down 2", &ShowOptions::Slope, 0, {},
+            {{300, 278, 366, 278, 1, blue, true}, {366, 278, 366, 322, 1, blue, true}},
+            {{328, 261, 338, 275, backing}, {369, 293, 386, 307, backing}},
+            {{329, 262, "3", false, blue, 9}, {370, 294, "-2", false, blue, 9}}},
+        {"slope of the second line, right 1 up 2", &ShowOptions::Slope, 1, {},
+            {{300, 344, 322, 344, 1, blue, true}, {322, 344, 322, 300, 1, blue, true}},
+            {{306, 347, 316, 361, backing}, {325, 315, 335, 329, backing}},
+            {{307, 348, "1", false, blue, 9}, {326, 316, "2", false, blue, 9}}},
+        {"numbers below right of the right ends", &ShowOptions::Numbers, 0, {}, {},
+            {{372, 328, 386, 342, backing}, {372, 218, 386, 232, backing}},
+            {{373, 329, "①", false, blue, 9}, {373, 219, "②", false, blue, 9}}},
+        // The middles are (300, 278) and (300, 344). Round the first, the lines and the origin mark take
+        // every side, so its equation stands below left of a point 24 pixels along towards its left end.
+        {"equations by the middles, the fraction stacked", &ShowOptions::Equations, 0, {},
+            {{224, 282, 230, 282, 1, blue}}, {{187, 271, 274, 294, backing}, {306, 350, 385, 364, backing}},
+            {{188, 276, "y = -", false, blue, 9}, {231, 276, "χ + 1", false, blue, 9},
+                {307, 351, "y = 2χ - 2", false, blue, 9}, {225, 272, "2", false, blue, 7},
+                {225, 284, "3", false, blue, 7}}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const RecordingSurface surface = marksOf({firstTypical, secondTypical}, only(row.Mark), row.CurrentSlot);
+        EXPECT_EQ(surface.Circles, row.Circles);
+        EXPECT_EQ(surface.Lines, row.Lines);
+        EXPECT_EQ(surface.Boxes, row.Boxes);
+        EXPECT_EQ(surface.Texts, row.Texts);
+    }
+}
+
+TEST(UnitMarks, SlopeTriangleOnlyWhereTheCurrentLineHasOne)
+{
+    const struct {
+        const char* Name;
+        std::vector<EntryTexts> Lines;
+        int CurrentSlot;
+        std::size_t Legs;
+    } rows[]
+        = {{"a = 1/13, a run beyond 12", {{"1/13", "0", "-13", "13"}}, 0, 0}, {"a = 0", {{"0", "2", "-3", "3"}}, 0, 0},
+            {"the current slot is empty", {firstTypical}, 1, 0}, {"a = 1/12", {{"1/12", "0", "-13", "13"}}, 0, 2},
+            {"the current line is off the surface", {{"1", "20", "-3", "3"}}, 0, 0}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const RecordingSurface surface = marksOf(row.Lines, only(&ShowOptions::Slope), row.CurrentSlot);
+        EXPECT_EQ(surface.Lines.size(), row.Legs);
+        EXPECT_EQ(surface.Texts.size(), row.Legs);
+    }
+}
+
+TEST(UnitMarks, IntersectionsAreVisiblePointsInsideBothDomainsEachOnce)
+{
+    const struct {
+        const char* Name;
+        std::vector<EntryTexts> Lines;
+        std::vector<Circle> Rings;
+        std::vector<std::string> Texts;
+    } rows[] = {{"parallel", {{"1", "0", "-3", "3"}, {"1", "2", "-3", "3"}}, {}, {}},
+        {"coincident", {{"1", "0", "-3", "3"}, {"1", "0", "-1", "5"}}, {}, {}},
+        {"outside one domain", {{"1", "0", "-3", "3"}, {"-1", "0", "1", "3"}}, {}, {}},
+        {"at the end of one domain", {{"1", "0", "-3", "3"}, {"-1", "0", "0", "3"}}, {{300, 300, 4, 2, black}},
+            {"(0, 0)"}},
+        {"off the surface", {{"1", "0", "-30", "30"}, {"-1", "40", "-30", "30"}}, {}, {}},
+        {"three lines through one point", {{"1", "1", "-3", "3"}, {"-1", "3", "-3", "3"}, {"0", "2", "-3", "3"}},
+            {{322, 256, 4, 2, black}}, {"(1, 2)"}},
+        {"negative fraction", {{"1", "0", "-3", "3"}, {"-2", "-1", "-3", "3"}},
+            {{middle.toSurface({-1.0 / 3, 0}).X, middle.toSurface({0, -1.0 / 3}).Y, 4, 2, black}},
+            {"(-", ", -", ")", "1", "3", "1", "3"}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const RecordingSurface surface = marksOf(row.Lines, only(&ShowOptions::Intersections));
+        EXPECT_EQ(surface.Circles, row.Rings);
+        std::vector<std::string> texts;
+        for (const Text& text : surface.Texts)
+            texts.push_back(text.Text);
+        EXPECT_EQ(texts, row.Texts);
+    }
+}
+
+// At 40 pixels per unit, where the surface shows -7.5 ≦ χ ≦ 7.5.
+TEST(UnitMarks, EndPointsOnlyWhereTheyAreVisible)
+{
+    const struct {
+        const char* Name;
+        EntryTexts Line;
+        std::vector<Circle> Dots;
+    } rows[] = {{"the low end off the surface", {"1", "0", "-20", "1"}, {{340, 260, 4, 1, blue, blue}}},
+        {"both ends off, the line across", {"0", "0", "-20", "20"}, {}},
+        {"zero length, one dot", {"1", "0", "2", "2"}, {{380, 220, 4, 1, blue, blue}}},
+        {"an end on the edge", {"0", "0", "0", "7.5"}, {{300, 300, 4, 1, blue, blue}, {600, 300, 4, 1, blue, blue}}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(marksOf({row.Line}, only(&ShowOptions::Endpoints), 0, {300, 300, 40}).Circles, row.Dots);
+    }
+}
+
+// The numbers of two lines that end at the same point, and of a line that ends at the right edge.
+TEST(UnitMarks, LabelsMoveApartAndStayOnTheSurface)
+{
+    const struct {
+        const char* Name;
+        std::vector<EntryTexts> Lines;
+        std::vector<Text> Texts;
+    } rows[] = {{"the later of two numbers at one end moves above", {{"-1", "4", "0", "2"}, {"1", "0", "0", "2"}},
+                    {{351, 263, "①", false, blue, 9}, {351, 237, "②", false, blue, 9}}},
+        {"a number at the right edge stands left of the end", {{"0", "0", "-20", "20"}},
+            {{581, 307, "①", false, blue, 9}}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(marksOf(row.Lines, only(&ShowOptions::Numbers)).Texts, row.Texts);
+    }
+}
+
+// With eight lines and every mark on, crowded as the plane gets: no backing covers another, and
+// every one lies on the surface.
+TEST(UnitMarks, CrowdedLabelsNeverOverlapNorLeaveTheSurface)
+{
+    for (const std::int16_t unitPixels : {40, 22, 14}) {
+        SCOPED_TRACE(unitPixels);
+        const RecordingSurface surface = marksOf(eightLines, everything, 0, {300, 300, unitPixels});
+        ASSERT_GT(surface.Boxes.size(), 20u);
+        for (std::size_t i = 0; i < surface.Boxes.size(); ++i) {
+            const Filled& a = surface.Boxes[i];
+            EXPECT_TRUE(a.X1 >= 0 && a.Y1 >= 0 && a.X2 <= 600 && a.Y2 <= 600) << i;
+            for (std::size_t j = i + 1; j < surface.Boxes.size(); ++j) {
+                const Filled& b = surface.Boxes[j];
+                EXPECT_FALSE(a.X1 < b.X2 && b.X1 < a.X2 && a.Y1 < b.Y2 && b.Y1 < a.Y2) << i << " and " << j;
+            }
+        }
+    }
+}
+
+TEST(UnitMarks, PenFontAndStylesComeBackAsTheLinesAndThePlaneLeaveThem)
+{
+    const struct {
+        const char* Name;
+        ShowOptions Show;
+    } rows[] = {{"numbers", only(&ShowOptions::Numbers)}, {"equations", only(&ShowOptions::Equations)},
+        {"intersections", only(&ShowOptions::Intersections)}, {"end points", only(&ShowOptions::Endpoints)},
+        {"slope", only(&ShowOptions::Slope)}, {"everything", everything}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        RecordingSurface surface;
+        drawPicture(surface, tableOf(eightLines), middle, row.Show, 0);
+        EXPECT_EQ(surface.PenColour, black);
+        EXPECT_EQ(surface.PenWidth, 3);
+        EXPECT_EQ(surface.LineStyle, DrawSolid);
+        EXPECT_EQ(surface.FillMode, FillTransparent);
+        EXPECT_EQ(surface.Points, 20);
+        EXPECT_TRUE(surface.Bold);
+    }
+}
+
+// With a mark on, a new segment or a change of slot cannot be drawn over the picture alone.
+TEST(UnitMarks, ChangesRedrawTheWholePictureWhileAMarkIsShown)
+{
+    Board board;
+    board.draw(firstTypical);
+    board.draw(secondTypical);
+    Outcome segment;
+    segment.Picture = PictureChange::Segment;
+    segment.Slot = 1;
+    const Outcome otherSlot = board.selectSlot(0);
+
+    const auto whole = [&](const ShowOptions& show) {
+        RecordingSurface surface;
+        drawPicture(surface, board, show);
+        return surface.Calls;
+    };
+    RecordingSurface second;
+    DrawSlotLine(second, board.slotTable(), board.geometry(), 1, 9);
+    const struct {
+        const char* Name;
+        Outcome Change;
+        ShowOptions Show;
+        std::vector<std::string> Expected;
+    } rows[] = {{"a segment without marks", segment, {}, second.Calls},
+        {"a segment with numbers", segment, only(&ShowOptions::Numbers), whole(only(&ShowOptions::Numbers))},
+        {"another slot with the slope", otherSlot, only(&ShowOptions::Slope), whole(only(&ShowOptions::Slope))},
+        {"another slot with numbers", otherSlot, only(&ShowOptions::Numbers), {}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        RecordingSurface surface;
+        drawChange(surface, board, row.Change, row.Show);
+        EXPECT_EQ(surface.Calls, row.Expected);
+    }
+}
+
+} // namespace
+} // namespace zelmora
