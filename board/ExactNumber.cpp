@@ -120,8 +120,10 @@ std::string fractionText(const mpq_class& value, Minus minus)
     reduced.canonicalize();
     std::string text(sgn(reduced) < 0 ? minusSign(minus) : "");
     text += mpz_class(abs(reduced.get_num())).get_str();
-    if (reduced.get_den() != 1)
-        text += "/" + reduced.get_den().get_str();
+    if (reduced.get_den() != 1) {
+        text += '/';
+        text += reduced.get_den().get_str();
+    }
     return text;
 }
 

@@ -17,19 +17,20 @@ void drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeome
     drawUnitMarks(surface, table, geometry, show, currentSlot);
 }
 
-void drawPicture(PlaneSurface& surface, const Board& board, const ShowOptions& show)
+void drawPicture(PlaneSurface& surface, const Board& board)
 {
-    drawPicture(surface, board.slotTable(), board.geometry(), show, board.currentSlot());
+    drawPicture(surface, board.slotTable(), board.geometry(), board.showOptions(), board.currentSlot());
 }
 
-void drawChange(PlaneSurface& surface, const Board& board, const Outcome& outcome, const ShowOptions& show)
+void drawChange(PlaneSurface& surface, const Board& board, const Outcome& outcome)
 {
+    const ShowOptions& show = board.showOptions();
     // A segment drawn over the picture would leave the other lines' marks as they were, though a new
     // or erased line moves them: labels make room for each other, intersections come and go. So
     // with a mark on, the whole picture is drawn anew.
     const bool slopeMoves = show.Slope && outcome.CheckedSlot.has_value();
     if (show.any() && (outcome.Picture != PictureChange::None || slopeMoves)) {
-        drawPicture(surface, board, show);
+        drawPicture(surface, board);
         return;
     }
     switch (outcome.Picture) {

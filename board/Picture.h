@@ -14,12 +14,13 @@ class PlaneSurface;
 // Surface pixels, as the geometry maps the plane. With the options left off, the plain picture.
 void drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
     const ShowOptions& show = {}, int currentSlot = 0);
-void drawPicture(PlaneSurface& surface, const Board& board, const ShowOptions& show = {});
+// The board's picture with the marks it shows.
+void drawPicture(PlaneSurface& surface, const Board& board);
 
-// Brings a surface that shows the board's picture with these options up to date after a command:
-// one segment drawn over it, the plane drawn anew, or the whole picture. With any mark shown, every
-// change of the picture redraws the whole of it, and so does a change of the current slot while the
-// slope triangle is shown.
-void drawChange(PlaneSurface& surface, const Board& board, const Outcome& outcome, const ShowOptions& show = {});
+// Brings a surface that shows the board's picture up to date after a command: one segment drawn
+// over it, the plane drawn anew, or the whole picture. With any mark shown, every change of the
+// picture redraws the whole of it, and so does a change of the current slot while the slope
+// triangle is shown.
+void drawChange(PlaneSurface& surface, const Board& board, const Outcome& outcome);
 
 } // namespace zelmora

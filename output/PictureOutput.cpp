@@ -28,7 +28,8 @@ constexpr double MillimetresPerInch = 25.4;
 // The face the window's numbers are drawn in.
 const QString PlaneFace = u"ＭＳ Ｐゴシック"_s;
 
-// Forwards everything to another surface, but draws in black: for black-and-white worksheets.
+// Forwards everything to another surface, but draws in black, and fills what has the plane's colour
+// in white: for black-and-white worksheets.
 class BlackInk final : public PlaneSurface {
 public:
     explicit BlackInk(PlaneSurface& surface)
@@ -48,6 +49,16 @@ public:
     void CurrentY(double y) override { Surface.CurrentY(y); }
     void Print(std::string_view text) override { Surface.Print(text); }
     void Refresh() override { Surface.Refresh(); }
+    void DrawStyle(int style) override { Surface.DrawStyle(style); }
+    void FillStyle(int style) override { Surface.FillStyle(style); }
+    void FillColor(Rgb colour) override
+    {
+        Surface.FillColor(colour == PlaneBackground ? Rgb{255, 255, 255} : paletteColour(PaletteBlack));
+    }
+    void Circle(double x, double y, double radius) override { Surface.Circle(x, y, radius); }
+    void Box(double x1, double y1, double x2, double y2) override { Surface.Box(x1, y1, x2, y2); }
+    double TextWidth(std::string_view text) const override { return Surface.TextWidth(text); }
+    double TextHeight(std::string_view text) const override { return Surface.TextHeight(text); }
 
 private:
     PlaneSurface& Surface;

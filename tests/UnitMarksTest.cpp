@@ -272,7 +272,7 @@ TEST(UnitMarks, ChangesRedrawTheWholePictureWhileAMarkIsShown)
 
     const auto whole = [&](const ShowOptions& show) {
         RecordingSurface surface;
-        drawPicture(surface, board, show);
+        drawPicture(surface, board.slotTable(), board.geometry(), show, board.currentSlot());
         return surface.Calls;
     };
     RecordingSurface second;
@@ -288,8 +288,9 @@ TEST(UnitMarks, ChangesRedrawTheWholePictureWhileAMarkIsShown)
         {"another slot with numbers", otherSlot, only(&ShowOptions::Numbers), {}}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
+        board.setShowOptions(row.Show);
         RecordingSurface surface;
-        drawChange(surface, board, row.Change, row.Show);
+        drawChange(surface, board, row.Change);
         EXPECT_EQ(surface.Calls, row.Expected);
     }
 }
