@@ -272,7 +272,7 @@ void PainterSurface::FontSize(double points)
     if (pixels == Font.pixelSize())
         return;
     Font.setPixelSize(pixels);
-    Metrics.reset();
+    Current = nullptr;
 }
 
 void PainterSurface::FontBold(bool bold)
@@ -280,7 +280,7 @@ void PainterSurface::FontBold(bool bold)
     if (bold == Font.bold())
         return;
     Font.setBold(bold);
-    Metrics.reset();
+    Current = nullptr;
 }
 
 void PainterSurface::CurrentX(double x)
@@ -300,8 +300,9 @@ void PainterSurface::Print(std::string_view text)
         painter.setRenderHint(QPainter::TextAntialiasing);
         // Setting a font looks its face up again, which costs more than drawing a short text; in a
         // batch the painter often has it already.
-        if (painter.font() != Font)
-            painter.setFont(Font);
+        const QFont& font = face().Font;
+        if (painter.font() != font)
+            painter.setFont(font);
         painter.setPen(PenColour);
         painter.drawStaticText(TextPosition, line);
     });
@@ -347,15 +348,32 @@ double PainterSurface::TextHeight(std::string_view) const
     return fontMetrics().height();
 }
 
-// Looking the font up for its metrics costs more than measuring a short text with them, so they are
-// kept until the font changes, or the device's resolution (an image made anew for another display).
+// Looking a font up costs more than drawing or measuring a short text with it, and a picture
+// switches between a few sizes again and again; so each size and weight is looked up once, for the
+// device's resolution, and kept until that changes (an image made anew for another display).
+const PainterSurface::Face& PainterSurface::face() const
+{
+    const int dpi = Device.logicalDpiY();
+    if (dpi != FacesDpi) {
+        Faces.clear();
+        Current = nullptr;
+        FacesDpi = dpi;
+    }
+    if (Current == nullptr) {
+        const int key = Font.pixelSize() * 2 + (Font.bold() ? 1 : 0);
+        auto known = Faces.find(key);
+        if (known == Faces.end()) {
+            const QFont onDevice(Font, &Device);
+            known = Faces.emplace(key, Face{onDevice, QFontMetricsF(onDevice, &Device)}).first;
+        }
+        Current = &known->second;
+    }
+    return *Current;
+}
+
 const QFontMetricsF& PainterSurface::fontMetrics() const
 {
-    if (!Metrics || MetricsDpi != Device.logicalDpiY()) {
-        Metrics.emplace(Font, &Device);
-        MetricsDpi = Device.logicalDpiY();
-    }
-    return *Metrics;
+    return face().Metrics;
 }
 
 void PainterSurface::Refresh()

@@ -17,6 +17,7 @@
 
 #include <functional>
 #include <optional>
+#include <unordered_map>
 
 class QPaintDevice;
 
@@ -82,6 +83,11 @@ private:
     void changed();
     void dashedCrispLine(QPainter& painter, Point from, Point to) const;
     QPen pen() const;
+    struct Face {
+        QFont Font; // as the device draws it
+        QFontMetricsF Metrics;
+    };
+    const Face& face() const;
     const QFontMetricsF& fontMetrics() const;
     QString keyInFont(const QString& text) const;
     const QStaticText& laidOut(const QString& text);
@@ -96,8 +102,10 @@ private:
     bool Filled = false;
     QColor FillColour{Qt::black};
     QFont Font;
-    mutable std::optional<QFontMetricsF> Metrics; // of Font on the device
-    mutable int MetricsDpi = 0;
+    // The fonts the surface has drawn in, by size and weight, for the device's resolution.
+    mutable std::unordered_map<int, Face> Faces;
+    mutable const Face* Current = nullptr;
+    mutable int FacesDpi = 0;
     // Texts printed and measured before, by font size, weight and text.
     QHash<QString, QStaticText> LaidOut;
     mutable QHash<QString, qreal> Widths;
