@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/ValueTableWindow.h"
 
+#include "app/Look.h"
 #include "board/Board.h"
 #include "board/Equation.h"
 #include "board/LineFacts.h"
@@ -10,8 +11,11 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -145,10 +149,18 @@ ValueTableWindow::ValueTableWindow(QWidget* mainWindow)
     buttons->addStretch();
     buttons->addWidget(copy);
     layout->addLayout(buttons);
-    resize(420, 520);
-    // Beside the main window, on its right.
-    if (mainWindow)
-        move(mainWindow->frameGeometry().topRight() + QPoint(8, 0));
+    Text->setFont(look::font(12, false));
+    resize(460, 560);
+    // Beside the main window, on its right, or as far right as the screen allows.
+    if (mainWindow) {
+        QPoint at = mainWindow->frameGeometry().topRight() + QPoint(8, 0);
+        if (const QScreen* screen = mainWindow->screen()) {
+            const QRect room = screen->availableGeometry();
+            at.setX(std::max(room.left(), std::min(at.x(), room.right() - width())));
+            at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - height())));
+        }
+        move(at);
+    }
 }
 
 void ValueTableWindow::showBoard(const Board& board)

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: MIT
+// The 表示 menu's marks in the window: off by default with the plain picture, on and off again
+// without a trace, remembered for the next run, taken from a lesson that says, and in exports.
+#include "WindowFixture.h"
+
+#include "output/PictureOutput.h"
+
+#include <QAction>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+namespace zelmora::testing {
+namespace {
+
+const char* const marks[] = {"ShowNumbers", "ShowEquations", "ShowIntersections", "ShowEndpoints", "ShowSlope"};
+
+class ShowOptionsTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        QSettings().remove(u"show"_qs);
+        WindowTest::SetUp();
+        box(1)->setFocus();
+        typeLine({u"-2/3"_qs, u"1"_qs, u"-3"_qs, u"3"_qs});
+        press(Qt::Key_Return);
+        typeLine({u"2"_qs, u"-2"_qs, u"-3"_qs, u"3"_qs});
+        press(Qt::Key_Return);
+        click("Option1_0");
+    }
+
+    void TearDown() override
+    {
+        WindowTest::TearDown();
+        QSettings().remove(u"show"_qs);
+    }
+
+    QAction* mark(const char* name) const { return Window->findChild<QAction*>(QString::fromLatin1(name)); }
+};
+
+TEST_F(ShowOptionsTest, EachMarkChangesThePictureAndLeavesNoTraceWhenOff)
+{
+    click("Command3_1"); // the whole picture drawn anew, as after switching a mark off
+    const QImage plain = picture();
+    for (const char* name : marks) {
+        SCOPED_TRACE(name);
+        ASSERT_NE(mark(name), nullptr);
+        EXPECT_TRUE(mark(name)->isCheckable());
+        EXPECT_FALSE(mark(name)->isChecked()) << "off by default";
+        mark(name)->trigger();
+        EXPECT_NE(picture(), plain);
+        mark(name)->trigger();
+        EXPECT_EQ(picture(), plain);
+    }
+}
+
+TEST_F(ShowOptionsTest, TheChoiceIsRememberedAndALessonsOwnWins)
+{
+    mark("ShowIntersections")->trigger();
+    mark("ShowEndpoints")->trigger();
+    open();
+    EXPECT_TRUE(mark("ShowIntersections")->isChecked()) << "remembered across runs";
+    EXPECT_TRUE(mark("ShowEndpoints")->isChecked());
+    EXPECT_FALSE(mark("ShowNumbers")->isChecked());
+    EXPECT_EQ(Form->board().showOptions(), (ShowOptions{false, false, true, true, false}));
+
+    QTemporaryDir folder;
+    QFile file(folder.filePath(u"shown.zelmora"_qs));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "zelmora-lesson", "version": 1, "show": {"numbers": true, "slope": true}})");
+    file.close();
+    ASSERT_TRUE(Window->openFile(file.fileName()));
+    EXPECT_EQ(Form->board().showOptions(), (ShowOptions{true, false, false, false, true}));
+    EXPECT_TRUE(mark("ShowNumbers")->isChecked());
+    EXPECT_FALSE(mark("ShowIntersections")->isChecked());
+    EXPECT_EQ(Form->lesson().Show, (ShowOptions{true, false, false, false, true})) << "and saved with the lesson";
+}
+
+// The stacked coordinates of the intersection are real text in an SVG.
+TEST_F(ShowOptionsTest, MarksGoIntoExportsWithTheirNumbersAsText)
+{
+    mark("ShowIntersections")->trigger();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"marks.svg"_qs);
+    ASSERT_EQ(writePicture(path, Form->board(), {}), std::nullopt);
+    QFile svg(path);
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    const QByteArray text = svg.readAll();
+    for (const char* number : {">9</text>", ">8</text>", ">1</text>", ">4</text>"})
+        EXPECT_TRUE(text.contains(number)) << number;
+}
+
+} // namespace
+} // namespace zelmora::testing
