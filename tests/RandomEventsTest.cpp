@@ -151,7 +151,7 @@ protected:
     std::string menuCommand(Random& random)
     {
         const QString path = Folder.filePath(u"random%1.zelmora"_qs.arg(below(random, 3)));
-        switch (below(random, 4)) {
+        switch (below(random, 6)) {
         case 0:
             Window->findChild<QAction*>(u"New"_qs)->trigger();
             return "menu New";
@@ -165,6 +165,14 @@ protected:
             }
             Window->findChild<QAction*>(u"Save"_qs)->trigger();
             return "menu Save";
+        case 3: {
+            static const char* const marks[]
+                = {"ShowNumbers", "ShowEquations", "ShowIntersections", "ShowEndpoints", "ShowSlope", "ValueTable"};
+            const char* mark = marks[below(random, 6)];
+            Window->findChild<QAction*>(QString::fromLatin1(mark))->trigger();
+            Window->activateWindow();
+            return std::string("menu ") + mark;
+        }
         default:
             Window->openFile(path);
             return "open " + path.toStdString();
