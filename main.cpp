@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "app/Accessibility.h"
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
@@ -60,6 +61,7 @@ int main(int argc, char* argv[])
     zelmora::installIdentity();
     zelmora::installTranslations();
     zelmora::installWindowIcon();
+    zelmora::installAccessibility();
 
     const zelmora::CommandLine command = zelmora::readCommandLine(QApplication::arguments());
     if (command.Want == zelmora::CommandLine::Mode::Mistake) {

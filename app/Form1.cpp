@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "app/Form1.h"
 
+#include "app/Accessibility.h"
 #include "app/Look.h"
 #include "app/Messages.h"
 #include "app/OptionButton.h"
 #include "app/PanelBuilder.h"
 #include "app/PanelLayout.h"
 #include "app/PictureBox.h"
+#include "app/Speech.h"
 #include "app/TabRing.h"
+#include "app/Tracer.h"
 #include "board/Picture.h"
 #include "plane/DrawPlane.h"
 
@@ -26,9 +29,16 @@ namespace {
 
 constexpr int EnterKey = 13;
 
-template <typename T> T* child(const QWidget* form, const QString& name)
+template <typename T> void bindControl(const QWidget* form, T*& control, const QString& name)
 {
-    return form->findChild<T*>(name, Qt::FindDirectChildrenOnly);
+    control = form->findChild<T*>(name, Qt::FindDirectChildrenOnly);
+}
+
+// An array of controls, named as "Option1_0", "Option1_1", ...
+template <typename T, std::size_t N> void bindControl(const QWidget* form, std::array<T*, N>& controls, const QString& name)
+{
+    for (std::size_t k = 0; k < N; ++k)
+        bindControl(form, controls[k], u"%1_%2"_s.arg(name).arg(k));
 }
 
 } // namespace
@@ -54,24 +64,24 @@ const PainterSurface& Form1::surface() const
 
 void Form1::bindControls()
 {
-    Picture1 = child<PictureBox>(this, u"Picture1"_s);
-    for (std::size_t k = 0; k < Label5.size(); ++k)
-        Label5[k] = child<QLabel>(this, u"Label5_%1"_s.arg(k));
-    Command1 = child<QPushButton>(this, u"Command1"_s);
-    Command2 = child<QPushButton>(this, u"Command2"_s);
-    for (std::size_t k = 0; k < Command3.size(); ++k)
-        Command3[k] = child<QPushButton>(this, u"Command3_%1"_s.arg(k));
-    Command4 = child<QPushButton>(this, u"Command4"_s);
-    Command5 = child<QPushButton>(this, u"Command5"_s);
-    for (std::size_t k = 0; k < Option1.size(); ++k)
-        Option1[k] = child<OptionButton>(this, u"Option1_%1"_s.arg(k));
-    Text1 = child<QLineEdit>(this, u"Text1"_s);
-    Text2 = child<QLineEdit>(this, u"Text2"_s);
-    Text3 = child<QLineEdit>(this, u"Text3"_s);
-    Text4 = child<QLineEdit>(this, u"Text4"_s);
-    Label10 = child<QLabel>(this, u"Label10"_s);
+    bindControl(this, Picture1, u"Picture1"_s);
+    bindControl(this, Label5, u"Label5"_s);
+    bindControl(this, Command1, u"Command1"_s);
+    bindControl(this, Command2, u"Command2"_s);
+    bindControl(this, Command3, u"Command3"_s);
+    bindControl(this, Command4, u"Command4"_s);
+    bindControl(this, Command5, u"Command5"_s);
+    bindControl(this, Option1, u"Option1"_s);
+    bindControl(this, Text1, u"Text1"_s);
+    bindControl(this, Text2, u"Text2"_s);
+    bindControl(this, Text3, u"Text3"_s);
+    bindControl(this, Text4, u"Text4"_s);
+    bindControl(this, Label10, u"Label10"_s);
+    Announcer* announcer = nullptr;
+    bindControl(this, announcer, u"Announcer"_s);
 
     Ring = std::make_unique<TabRing>(this);
+    Tracing = new Tracer(State, Picture1, announcer);
     Option1[0]->setChecked(true);
 }
 
@@ -86,7 +96,6 @@ void Form1::connectHandlers()
     for (std::size_t k = 0; k < Option1.size(); ++k) {
         const int i = static_cast<int>(k);
         connect(Option1[k], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
-        connect(Option1[k], &OptionButton::arrowPressed, this, [this, i](Qt::Key key) { focusNeighbourSlot(i, key); });
     }
     connect(Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyPress(EnterKey); });
     connect(Text2, &QLineEdit::returnPressed, this, [this] { Text2_KeyPress(EnterKey); });
@@ -110,6 +119,7 @@ void Form1::Form_Load()
     Picture1->surface().FontSize(20);
     DrawPlane(Picture1->surface(), State.geometry());
     placeAxisNames();
+    describePicture();
 }
 
 // The image goes at the display's pixel ratio, tagged with its resolution, so the copy is as sharp
@@ -151,33 +161,9 @@ void Form1::Option1_Click(int index)
     apply(State.selectSlot(index));
 }
 
-Lesson Form1::lesson() const
+void Form1::perform(const std::function<Outcome(Board&)>& command)
 {
-    return State.lesson();
-}
-
-std::optional<LessonRefusal> Form1::openLesson(const Lesson& lesson)
-{
-    auto opened = State.open(lesson);
-    if (auto* refusal = std::get_if<LessonRefusal>(&opened))
-        return *refusal;
-    apply(std::get<Outcome>(opened));
-    return std::nullopt;
-}
-
-void Form1::clearLines()
-{
-    Command2_Click();
-}
-
-void Form1::setShowOptions(const ShowOptions& options)
-{
-    apply(State.setShowOptions(options));
-}
-
-void Form1::copyPicture()
-{
-    CopyPicture_Click();
+    apply(command(State));
 }
 
 void Form1::Text1_KeyPress(int key)
@@ -240,12 +226,27 @@ void Form1::apply(const Outcome& outcome)
         if (outcome.SelectFocusedText)
             entry->selectAll();
     }
+    if (outcome.Picture != PictureChange::None) {
+        Tracing->reset();
+        describePicture();
+    }
     Q_EMIT boardChanged();
 }
 
+// Kept current after every command, for a screen reader: what the picture shows, in words.
+void Form1::describePicture()
+{
+    Picture1->setPlaneGeometry(State.geometry());
+    Picture1->setAccessibleDescription(speech::pictureDescription(State));
+}
+
+// The message area is there only while it has something to say, and each new message appears
+// anew, which is how a screen reader hears it.
 void Form1::showMessage(const QString& message)
 {
+    Label10->hide();
     Label10->setText(message);
+    Label10->setVisible(!message.isEmpty());
     RefusedBox.reset();
 }
 
@@ -266,15 +267,6 @@ void Form1::placeAxisNames()
 bool Form1::focusNextPrevChild(bool next)
 {
     return Ring->move(focusWidget(), next);
-}
-
-// The slots stand in two rows of four; the arrow keys move within them, wrapping around.
-void Form1::focusNeighbourSlot(int slot, Qt::Key key)
-{
-    const int rowLength = SlotTable::UserSlots / 2;
-    const int step = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : key == Qt::Key_Up ? -rowLength : rowLength;
-    const int neighbour = (slot + step + SlotTable::UserSlots) % SlotTable::UserSlots;
-    Option1[static_cast<std::size_t>(neighbour)]->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
 }
 
 EntryTexts Form1::boxTexts() const

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -19,6 +20,7 @@ class OptionButton;
 class PainterSurface;
 class PictureBox;
 class TabRing;
+class Tracer;
 
 // The program's form, the main window's client area: the plane on the left, the panel on the
 // right. Its controls are built from the panel layout; its handlers, named after the control and
@@ -34,15 +36,9 @@ public:
     const Board& board() const { return State; }
     const PainterSurface& surface() const;
 
-    // The board as a lesson, and a lesson opened in its place: the boxes show its current slot and
-    // the picture is drawn anew. A lesson the draw command would refuse changes nothing.
-    Lesson lesson() const;
-    std::optional<LessonRefusal> openLesson(const Lesson& lesson);
-    // Every line gone, as 初期画面 does.
-    void clearLines();
-    // What the picture shows beyond the lines; it is drawn anew.
-    void setShowOptions(const ShowOptions& options);
-    void copyPicture();
+    // Performs a command of the menus on the board (a lesson opened, the marks shown) and shows
+    // what the board answers, as the panel's commands do.
+    void perform(const std::function<Outcome(Board&)>& command);
     // Shows a message for the pupil in the message area; an empty one clears it.
     void showMessage(const QString& message);
 
@@ -72,8 +68,8 @@ private:
 
     void apply(const Outcome& outcome);
     void redrawPicture();
+    void describePicture();
     void placeAxisNames();
-    void focusNeighbourSlot(int slot, Qt::Key key);
     EntryTexts boxTexts() const;
     QLineEdit* box(EntryBox which) const;
 
@@ -95,6 +91,7 @@ private:
     QLabel* Label10 = nullptr; // messages for the pupil: a refused line, ignored text, a copy made
 
     std::unique_ptr<TabRing> Ring;
+    Tracer* Tracing = nullptr;
     // The box a refusal shown in Label10 names; editing it takes the refusal away.
     std::optional<EntryBox> RefusedBox;
 };

@@ -17,6 +17,8 @@ inline const QColor Blue{0, 0, 255};
 inline const QColor Yellow{255, 255, 0};
 inline const QColor PlaneBackground{255, 255, 192};
 inline const QColor Black{0, 0, 0};
+// The tracing point: a red that stands out on the light yellow plane and on the blue lines.
+inline const QColor TraceRed{204, 0, 0};
 
 // Every caption and the plane's numbers use this Japanese gothic face; where it is not installed,
 // the application substitutes a metric-compatible one.

@@ -143,7 +143,7 @@ void MainWindow::buildViewMenu(QMenu* view)
     options.Slope = settings.value(u"show/slope"_s, false).toBool();
     checkShowOptions(options);
     if (options.any())
-        Form->setShowOptions(options);
+        Form->perform([&options](Board& board) { return board.setShowOptions(options); });
 }
 
 void MainWindow::checkShowOptions(const ShowOptions& options)
@@ -168,7 +168,7 @@ void MainWindow::showOptionsChosen()
     settings.setValue(u"show/intersections"_s, options.Intersections);
     settings.setValue(u"show/endpoints"_s, options.Endpoints);
     settings.setValue(u"show/slope"_s, options.Slope);
-    Form->setShowOptions(options);
+    Form->perform([&options](Board& board) { return board.setShowOptions(options); });
 }
 
 void MainWindow::toggleValueTable()
@@ -198,7 +198,7 @@ void MainWindow::updateCaption()
 // 新規 does what 初期画面 does, and forgets the file.
 void MainWindow::newLesson()
 {
-    Form->clearLines();
+    Form->perform([](Board& board) { return board.initialScreen(); });
     FileName.clear();
     updateCaption();
 }
@@ -218,7 +218,16 @@ bool MainWindow::openFile(const QString& path)
         Form->showMessage(messages::lessonFault(*fault));
         return false;
     }
-    if (const auto refusal = Form->openLesson(std::get<Lesson>(loaded))) {
+    std::optional<LessonRefusal> refusal;
+    Form->perform([&](Board& board) {
+        auto opened = board.open(std::get<Lesson>(loaded));
+        if (const auto* refused = std::get_if<LessonRefusal>(&opened)) {
+            refusal = *refused;
+            return Outcome{};
+        }
+        return std::get<Outcome>(opened);
+    });
+    if (refusal) {
         Form->showMessage(messages::lessonRefusal(*refusal));
         return false;
     }
@@ -232,7 +241,7 @@ bool MainWindow::openFile(const QString& path)
 
 bool MainWindow::saveTo(const QString& path)
 {
-    if (const auto fault = saveLessonFile(path, Form->lesson())) {
+    if (const auto fault = saveLessonFile(path, Form->board().lesson())) {
         Form->showMessage(messages::lessonFault(*fault));
         return false;
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/PanelBuilder.h"
 
+#include "app/Accessibility.h"
 #include "app/FocusRing.h"
 #include "app/Look.h"
 #include "app/MessageLabel.h"
@@ -121,9 +122,21 @@ void buildPanel(QWidget* form)
         if (!spec.AccessibleName.empty())
             widget->setAccessibleName(text(spec.AccessibleName));
         setColours(widget, spec);
+        if (spec.Kind == ControlKind::Panel)
+            markAsDecoration(widget);
+        if (spec.Kind == ControlKind::MessageLabel)
+            widget->hide();
     }
+    // The labels over the a and b boxes name them for a screen reader too.
+    const auto buddy = [form](const char16_t* label, const char16_t* box) {
+        form->findChild<QLabel*>(QString::fromUtf16(label))
+            ->setBuddy(form->findChild<QWidget*>(QString::fromUtf16(box)));
+    };
+    buddy(u"Label8_0", u"Text1");
+    buddy(u"Label8_1", u"Text2");
+    new Announcer(form);
     // Above every control: the ring round whichever has the focus.
-    new FocusRing(form);
+    markAsDecoration(new FocusRing(form));
 }
 
 } // namespace zelmora

@@ -5,10 +5,16 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -33,6 +39,7 @@ PictureBox::PictureBox(QWidget* parent)
     setFixedSize(SurfaceSize, SurfaceSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
     Surface.setChangedCallback([this] { update(); });
     Surface.setRefreshCallback([this] { update(); });
 
@@ -75,8 +82,25 @@ bool PictureBox::event(QEvent* event)
     return QWidget::event(event);
 }
 
+void PictureBox::setMarker(const std::optional<Marker>& marker)
+{
+    Traced = marker;
+    update();
+}
+
 void PictureBox::keyPressEvent(QKeyEvent* event)
 {
+    static const std::pair<int, TraceKey> traceKeys[]
+        = {{Qt::Key_Left, TraceKey::Left}, {Qt::Key_Right, TraceKey::Right}, {Qt::Key_Home, TraceKey::Home},
+            {Qt::Key_End, TraceKey::End}, {Qt::Key_Up, TraceKey::NextLine}, {Qt::Key_Down, TraceKey::PreviousLine}};
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        for (const auto& [key, trace] : traceKeys) {
+            if (event->key() == key) {
+                Q_EMIT traceKeyPressed(trace);
+                return;
+            }
+        }
+    }
     const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
     if (event->key() == Qt::Key_Menu || shiftF10) {
         // The menu opens near the top-left corner, inside the picture.
@@ -88,10 +112,86 @@ void PictureBox::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
+void PictureBox::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    Hover.clear();
+    if (Traced)
+        Q_EMIT tracingEnded();
+    update();
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event)
+{
+    QWidget::mouseMoveEvent(event);
+    if (Geometry.UnitPixels <= 0)
+        return;
+    const Point at{event->position().x(), event->position().y()};
+    const PlanePoint plane = Geometry.toPlane(at);
+    const PlanePoint grid{std::round(plane.X), std::round(plane.Y)};
+    const Point gridAt = Geometry.toSurface(grid);
+    const bool onGrid = std::hypot(gridAt.X - at.X, gridAt.Y - at.Y) <= 3.0;
+    const auto number = [onGrid](double value) {
+        const double shown = onGrid ? value : std::round(value * 10) / 10;
+        QString text = QString::number(std::fabs(shown), 'f', onGrid ? 0 : 1);
+        return shown < 0 ? u"−"_s + text : text;
+    };
+    const PlanePoint shown = onGrid ? grid : plane;
+    Hover = u"(%1, %2)"_s.arg(number(shown.X), number(shown.Y));
+    HoverAt = event->position();
+    update();
+}
+
+void PictureBox::leaveEvent(QEvent* event)
+{
+    QWidget::leaveEvent(event);
+    Hover.clear();
+    update();
+}
+
+// A small note on a light backing near a point, never over it: below and right of it, or on the
+// other side where the picture ends.
+void PictureBox::paintNote(QPainter& painter, QPointF near, const QStringList& lines) const
+{
+    const QFontMetricsF metrics(painter.font());
+    double width = 0;
+    for (const QString& line : lines)
+        width = std::max(width, metrics.horizontalAdvance(line));
+    const QSizeF size(width + 6, metrics.height() * lines.size() + 4);
+    constexpr double gap = 12;
+    QPointF corner = near + QPointF(gap, gap);
+    if (corner.x() + size.width() > this->width())
+        corner.setX(near.x() - gap - size.width());
+    if (corner.y() + size.height() > this->height())
+        corner.setY(near.y() - gap - size.height());
+    const QRectF box(corner, size);
+    painter.fillRect(box, look::PlaneBackground);
+    painter.setPen(look::Black);
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    for (qsizetype k = 0; k < lines.size(); ++k)
+        painter.drawText(
+            corner + QPointF(3, 2 + metrics.ascent() + metrics.height() * static_cast<double>(k)), lines[k]);
+}
+
 void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawImage(QPoint(0, 0), Image);
+    if (!Traced && Hover.isEmpty())
+        return;
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(look::font(10.5, true));
+    if (Traced) {
+        painter.setPen(QPen(look::TraceRed, 3));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(Traced->At, 7, 7);
+        QStringList lines{Traced->Coordinates};
+        if (!Traced->Change.isEmpty())
+            lines << Traced->Change;
+        paintNote(painter, Traced->At, lines);
+    }
+    if (!Hover.isEmpty())
+        paintNote(painter, HoverAt, {Hover});
 }
 
 } // namespace zelmora

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "board/Trace.h"
 #include "plane/PainterSurface.h"
+#include "plane/PlaneGeometry.h"
 
 #include <QImage>
 #include <QWidget>
+
+#include <optional>
 
 namespace zelmora {
 
@@ -13,6 +17,10 @@ namespace zelmora {
 // covered. The image is made at the display's device pixel ratio and tagged with its true
 // resolution. The widget takes the keyboard focus; its menu (a right click, the Menu key or
 // Shift+F10) copies the picture, and so does Ctrl+Shift+C anywhere in the window.
+//
+// Over the image, and never part of it (nor of copies, files or prints), it shows the point that
+// traces a line with the keyboard, and the plane's coordinates under the pointer. Both go when the
+// picture loses the focus.
 class PictureBox : public QWidget {
     Q_OBJECT
 
@@ -27,20 +35,46 @@ public:
     // image's, and then asks for the picture to be drawn again (pixelRatioChanged).
     void setPixelRatio(qreal ratio);
 
+    // The tracing point, in surface pixels, with its coordinates and the change from the point
+    // before; nothing hides it.
+    struct Marker {
+        QPointF At;
+        QString Coordinates;
+        QString Change;
+    };
+    void setMarker(const std::optional<Marker>& marker);
+    const std::optional<Marker>& marker() const { return Traced; }
+    // Where the plane lies, for the coordinates under the pointer.
+    void setPlaneGeometry(const PlaneGeometry& geometry) { Geometry = geometry; }
+    // The coordinates under the pointer as shown: "(2, −1)" on a grid point within 3 pixels, else
+    // to a tenth; empty while the pointer is elsewhere.
+    const QString& hoverText() const { return Hover; }
+
 Q_SIGNALS:
     void pixelRatioChanged();
     void copyRequested();
+    void traceKeyPressed(TraceKey key);
+    // The picture lost the focus: the tracing is over.
+    void tracingEnded();
 
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void makeImage(qreal ratio);
+    void paintNote(QPainter& painter, QPointF near, const QStringList& lines) const;
 
     QImage Image;
     PainterSurface Surface;
+    std::optional<Marker> Traced;
+    PlaneGeometry Geometry;
+    QString Hover;
+    QPointF HoverAt;
 };
 
 } // namespace zelmora

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/TabRing.h"
 
+#include "app/OptionButton.h"
 #include "app/PanelLayout.h"
+#include "slots/SlotTable.h"
 
 #include <QRadioButton>
 #include <QWidget>
@@ -25,6 +27,21 @@ TabRing::TabRing(QWidget* form)
     }
     for (std::size_t k = 0; k < Stops.size(); ++k)
         QWidget::setTabOrder(Stops[k], Stops[(k + 1) % Stops.size()]);
+
+    for (int k = 0; k < SlotTable::UserSlots; ++k) {
+        auto* option = form->findChild<OptionButton*>(QStringLiteral("Option1_%1").arg(k), Qt::FindDirectChildrenOnly);
+        Slots.push_back(option);
+        QObject::connect(option, &OptionButton::arrowPressed, option, [this, k](Qt::Key key) {
+            const int rowLength = SlotTable::UserSlots / 2;
+            const int step = key == Qt::Key_Left ? -1
+                : key == Qt::Key_Right           ? 1
+                : key == Qt::Key_Up              ? -rowLength
+                                                 : rowLength;
+            const int neighbour = (k + step + SlotTable::UserSlots) % SlotTable::UserSlots;
+            Slots[static_cast<std::size_t>(neighbour)]->setFocus(
+                step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+        });
+    }
 }
 
 bool TabRing::move(QWidget* from, bool next) const

@@ -9,11 +9,12 @@ namespace zelmora {
 
 // The order Tab and Shift+Tab take through a form's controls: the order of their tab indices in
 // the panel layout, round and round. The slot buttons are one stop, at the place of the checked
-// one: landing on an unchecked one would check it and load its slot over what has been typed (the
-// arrow keys move among the slots instead).
+// one: landing on an unchecked one would check it and load its slot over what has been typed. The
+// arrow keys move among the slots instead, which stand in two rows of four, wrapping around.
 class TabRing {
 public:
-    // Finds the form's controls that take the focus and chains them in tab-index order.
+    // Finds the form's controls that take the focus, chains them in tab-index order, and lets the
+    // arrow keys move among the slot buttons.
     explicit TabRing(QWidget* form);
 
     // Gives the focus to the next (or previous) stop after the given control; false when there is
@@ -22,6 +23,7 @@ public:
 
 private:
     std::vector<QWidget*> Stops;
+    std::vector<QWidget*> Slots;
 };
 
 } // namespace zelmora

@@ -129,13 +129,13 @@ TEST_F(LessonFilesTest, SavingAndOpeningAgainGivesTheSameBoard)
     ASSERT_TRUE(Window->saveTo(path));
     EXPECT_EQ(message(), u"保存しました。"_qs);
     EXPECT_EQ(Window->windowTitle(), u"saved.zelmora — Zelmora (Tavrin)"_qs);
-    const Lesson saved = Form->lesson();
+    const Lesson saved = Form->board().lesson();
 
     Window->findChild<QAction*>(u"New"_qs)->trigger();
     EXPECT_EQ(Window->windowTitle(), u"Zelmora (Tavrin)"_qs) << "新規 forgets the file";
     EXPECT_FALSE(Form->board().slotTable().isDrawn(0));
     ASSERT_TRUE(Window->openFile(path));
-    EXPECT_EQ(Form->lesson(), saved);
+    EXPECT_EQ(Form->board().lesson(), saved);
     EXPECT_EQ(Form->board().unitPixels(), 40);
 }
 

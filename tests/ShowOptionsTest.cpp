@@ -73,7 +73,8 @@ TEST_F(ShowOptionsTest, TheChoiceIsRememberedAndALessonsOwnWins)
     EXPECT_EQ(Form->board().showOptions(), (ShowOptions{true, false, false, false, true}));
     EXPECT_TRUE(mark("ShowNumbers")->isChecked());
     EXPECT_FALSE(mark("ShowIntersections")->isChecked());
-    EXPECT_EQ(Form->lesson().Show, (ShowOptions{true, false, false, false, true})) << "and saved with the lesson";
+    EXPECT_EQ(Form->board().lesson().Show, (ShowOptions{true, false, false, false, true}))
+        << "and saved with the lesson";
 }
 
 // The stacked coordinates of the intersection are real text in an SVG.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Runs the window tests on Qt's offscreen platform at a scale factor of 1, with the same style
 // and fonts as the program, so that pixel positions are exact.
+#include "app/Accessibility.h"
 #include "app/Startup.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@ int main(int argc, char* argv[])
     zelmora::installIdentity();
     zelmora::installTranslations();
     zelmora::installWindowIcon();
+    zelmora::installAccessibility();
     // Settings such as the recent files go to a test folder, never the user's, and start empty.
     QStandardPaths::setTestModeEnabled(true);
     QSettings().clear();

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#include "app/Tracer.h"
+
+#include "app/Accessibility.h"
+#include "app/PictureBox.h"
+#include "app/Speech.h"
+#include "board/Board.h"
+
+namespace zelmora {
+
+Tracer::Tracer(const Board& board, PictureBox* picture, Announcer* announcer)
+    : QObject(picture)
+    , State(board)
+    , Picture(picture)
+    , Announce(announcer)
+{
+    connect(picture, &PictureBox::traceKeyPressed, this, &Tracer::key);
+    connect(picture, &PictureBox::tracingEnded, this, &Tracer::reset);
+}
+
+void Tracer::reset()
+{
+    Point.reset();
+    Picture->setMarker(std::nullopt);
+}
+
+void Tracer::key(TraceKey key)
+{
+    const auto next = traceKey(State.slotTable(), State.currentSlot(), Point, key);
+    if (!next) {
+        reset();
+        Announce->announce(speech::noLineToTrace());
+        return;
+    }
+    const auto before = Point;
+    Point = next;
+    const zelmora::Point at = State.geometry().toSurface({next->X.get_d(), next->Y.get_d()});
+    Picture->setMarker(
+        PictureBox::Marker{QPointF(at.X, at.Y), speech::traceCoordinates(*next), speech::traceChange(before, *next)});
+    Announce->announce(speech::traceAnnouncement(before, *next));
+}
+
+} // namespace zelmora

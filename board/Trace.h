@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "board/ExactLine.h"
+#include "board/LineFacts.h"
+#include "slots/SlotTable.h"
+
+#include <optional>
+
+namespace zelmora {
+
+// Tracing a drawn line with the keyboard: a point that moves along a line within its domain, one
+// stop at a time, and goes from line to line. Plane units, exact.
+
+// The keys of tracing: along the line (← → Home End) and to another line (↑ ↓).
+enum class TraceKey { Left, Right, Home, End, NextLine, PreviousLine };
+
+struct TracePoint {
+    int Slot = 0; // 0 to 7
+    mpq_class X;
+    mpq_class Y;
+
+    friend bool operator==(const TracePoint&, const TracePoint&) = default;
+};
+
+// Where a key takes the point. Without a point yet, tracing starts on the current slot's line (or
+// the first drawn one after it): at its right end for ←, else at its left end. To another line,
+// the point keeps its χ when the line's domain holds it, else goes to that line's left end. None
+// when no slot holds a line.
+std::optional<TracePoint> traceKey(
+    const SlotTable& table, int currentSlot, const std::optional<TracePoint>& from, TraceKey key);
+
+} // namespace zelmora

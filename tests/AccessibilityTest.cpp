@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: MIT
+// What a screen reader is given: the picture as an image with a description kept current, the
+// message area as a notification that is there only with a message, the form without decoration,
+// labelled boxes; and the keyboard tracing of a line and the coordinates under the pointer.
+#include "WindowFixture.h"
+
+#include "app/Accessibility.h"
+#include "app/PictureBox.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace zelmora::testing {
+namespace {
+
+class AccessibilityTest : public WindowTest {
+protected:
+    QAccessibleInterface* interfaceOf(const char* name) const
+    {
+        return QAccessible::queryAccessibleInterface(control(name));
+    }
+
+    QString description() const { return interfaceOf("Picture1")->text(QAccessible::Description); }
+
+    QStringList childNames(QAccessibleInterface* parent) const
+    {
+        QStringList names;
+        for (int k = 0; k < parent->childCount(); ++k)
+            names << parent->child(k)->object()->objectName();
+        return names;
+    }
+
+    void drawTypicalPair()
+    {
+        box(1)->setFocus();
+        typeLine({u"-2/3"_qs, u"1"_qs, u"-3"_qs, u"3"_qs});
+        press(Qt::Key_Return);
+        typeLine({u"2"_qs, u"-2"_qs, u"-3"_qs, u"3"_qs});
+        press(Qt::Key_Return);
+    }
+
+    QString announced() const { return Form->findChild<Announcer*>()->text(); }
+};
+
+TEST_F(AccessibilityTest, RolesOfTheWindowThePictureAndTheMessageArea)
+{
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Window.get())->role(), QAccessible::Window);
+    QAccessibleInterface* picture = interfaceOf("Picture1");
+    EXPECT_EQ(picture->role(), QAccessible::Graphic);
+    EXPECT_EQ(picture->text(QAccessible::Name), u"座標平面"_qs);
+    EXPECT_EQ(interfaceOf("Label10")->role(), QAccessible::Notification);
+
+    // Text1 is labelled by "ａ" above it.
+    const auto labels = interfaceOf("Text1")->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels.front().first->object()->objectName(), u"Label8_0"_qs);
+}
+
+TEST_F(AccessibilityTest, TheFormLeavesOutDecorationAndAnEmptyMessageArea)
+{
+    QAccessibleInterface* form = QAccessible::queryAccessibleInterface(Form);
+    QStringList names = childNames(form);
+    EXPECT_FALSE(names.contains(u"Shape1"_qs));
+    EXPECT_FALSE(names.contains(u"FocusRing"_qs));
+    EXPECT_FALSE(names.contains(u"Label10"_qs));
+    EXPECT_TRUE(names.contains(u"Picture1"_qs));
+    EXPECT_TRUE(names.contains(u"Command4"_qs));
+    for (int k = 0; k < form->childCount(); ++k)
+        EXPECT_EQ(form->indexOfChild(form->child(k)), k);
+
+    box(1)->setFocus();
+    type(u"1/0"_qs);
+    click("Command4");
+    ASSERT_TRUE(control("Label10")->isVisible());
+    EXPECT_TRUE(childNames(form).contains(u"Label10"_qs));
+    EXPECT_EQ(interfaceOf("Label10")->text(QAccessible::Name), u"ａの分母が０です。"_qs);
+}
+
+TEST_F(AccessibilityTest, ThePictureDescribesWhatItShows)
+{
+    EXPECT_EQ(description(), u"1目盛り22ピクセル、χは−13から13まで。線はありません。"_qs);
+    drawTypicalPair();
+    EXPECT_EQ(description(),
+        u"1目盛り22ピクセル、χは−13から13まで。"
+        "線１：y＝−3分の2χ＋1、χは−3から3まで、yは−1から3まで。"
+        "線２：y＝2χ−2、χは−3から3まで、yは−8から4まで。"_qs);
+    Window->findChild<QAction*>(u"ShowIntersections"_qs)->trigger();
+    click("Command3_0");
+    EXPECT_EQ(description(),
+        u"1目盛り40ピクセル、χは−7から7まで。"
+        "線１：y＝−3分の2χ＋1、χは−3から3まで、yは−1から3まで。"
+        "線２：y＝2χ−2、χは−3から3まで、yは−8から4まで。"
+        "線１と線２は(8分の9, 4分の1)で交わる。"_qs);
+}
+
+TEST_F(AccessibilityTest, TheKeysTraceTheLineAndSayWhereThePointIs)
+{
+    drawTypicalPair();
+    click("Option1_0");
+    auto* picture = control<PictureBox>("Picture1");
+    picture->setFocus(Qt::TabFocusReason);
+    const struct {
+        Qt::Key Key;
+        const char16_t* Coordinates;
+        const char16_t* Change;
+        const char16_t* Said;
+        QPointF At;
+    } rows[] = {{Qt::Key_Right, u"(−3, 3)", u"", u"線１、(−3, 3)", {234, 234}},
+        {Qt::Key_Right, u"(−8/3, 25/9)", u"χ＋1/3 → y−2/9", u"線１、(−3分の8, 9分の25)、χ＋3分の1 → y−9分の2",
+            {300 - 22 * 8.0 / 3, 300 - 22 * 25.0 / 9}},
+        {Qt::Key_End, u"(3, −1)", u"χ＋17/3 → y−34/9", u"線１、(3, −1)、χ＋3分の17 → y−9分の34", {366, 322}},
+        {Qt::Key_Up, u"(3, 4)", u"", u"線２、(3, 4)", {366, 212}},
+        {Qt::Key_Left, u"(2, 2)", u"χ−1 → y−2", u"線２、(2, 2)、χ−1 → y−2", {344, 256}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(QString::fromUtf16(row.Coordinates).toStdString());
+        press(row.Key);
+        ASSERT_TRUE(picture->marker().has_value());
+        EXPECT_EQ(picture->marker()->Coordinates, QString::fromUtf16(row.Coordinates));
+        EXPECT_EQ(picture->marker()->Change, QString::fromUtf16(row.Change));
+        EXPECT_NEAR(picture->marker()->At.x(), row.At.x(), 1e-9);
+        EXPECT_NEAR(picture->marker()->At.y(), row.At.y(), 1e-9);
+        EXPECT_EQ(announced(), QString::fromUtf16(row.Said));
+    }
+    const QImage image = this->picture();
+    box(1)->setFocus();
+    EXPECT_FALSE(picture->marker().has_value()) << "gone with the focus";
+    EXPECT_EQ(this->picture(), image) << "never part of the image";
+}
+
+TEST_F(AccessibilityTest, ThePointerShowsThePlanesCoordinates)
+{
+    auto* picture = control<PictureBox>("Picture1");
+    const struct {
+        QPointF At;
+        const char16_t* Shown;
+    } rows[] = {{{344, 278}, u"(2, 1)"}, {{346, 280}, u"(2, 1)"}, {{350, 278}, u"(2.3, 1.0)"},
+        {{278, 322}, u"(−1, −1)"}, {{300, 300}, u"(0, 0)"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.At.x());
+        QMouseEvent move(
+            QEvent::MouseMove, row.At, picture->mapToGlobal(row.At), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(picture, &move);
+        EXPECT_EQ(picture->hoverText(), QString::fromUtf16(row.Shown));
+    }
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(picture, &leave);
+    EXPECT_TRUE(picture->hoverText().isEmpty());
+}
+
+} // namespace
+} // namespace zelmora::testing
