@@ -35,7 +35,8 @@ template <typename T> void bindControl(const QWidget* form, T*& control, const Q
 }
 
 // An array of controls, named as "Option1_0", "Option1_1", ...
-template <typename T, std::size_t N> void bindControl(const QWidget* form, std::array<T*, N>& controls, const QString& name)
+template <typename T, std::size_t N>
+void bindControl(const QWidget* form, std::array<T*, N>& controls, const QString& name)
 {
     for (std::size_t k = 0; k < N; ++k)
         bindControl(form, controls[k], u"%1_%2"_s.arg(name).arg(k));
