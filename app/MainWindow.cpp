@@ -3,6 +3,7 @@
 
 #include "app/Form1.h"
 #include "app/Messages.h"
+#include "app/ProjectorWindow.h"
 #include "app/ValueTableWindow.h"
 #include "app/WorksheetDialogs.h"
 #include "lesson/LessonFile.h"
@@ -133,6 +134,9 @@ void MainWindow::buildViewMenu(QMenu* view)
     ValueTableAction = menuItem(view, u"値の表(&T)"_s, QKeySequence(Qt::CTRL | Qt::Key_T), u"ValueTable"_s);
     ValueTableAction->setCheckable(true);
     connect(ValueTableAction, &QAction::triggered, this, &MainWindow::toggleValueTable);
+    ProjectorAction = menuItem(view, u"大きく映す(&P)"_s, QKeySequence(Qt::Key_F5), u"Projector"_s);
+    ProjectorAction->setCheckable(true);
+    connect(ProjectorAction, &QAction::triggered, this, &MainWindow::toggleProjector);
 
     const QSettings settings;
     ShowOptions options;
@@ -187,6 +191,25 @@ void MainWindow::toggleValueTable()
     } else {
         ValueTable->close();
     }
+}
+
+void MainWindow::toggleProjector()
+{
+    if (!ProjectorAction->isChecked()) {
+        if (Projector != nullptr)
+            Projector->close();
+        return;
+    }
+    if (Projector == nullptr) {
+        Projector = new ProjectorWindow(Form->board(), this);
+        Projector->setAttribute(Qt::WA_DeleteOnClose);
+        connect(Form, &Form1::boardChanged, Projector, qOverload<>(&QWidget::update));
+        connect(Projector, &QObject::destroyed, this, [this] {
+            Projector = nullptr;
+            ProjectorAction->setChecked(false);
+        });
+    }
+    Projector->showFullScreen();
 }
 
 void MainWindow::updateCaption()

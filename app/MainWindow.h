@@ -12,6 +12,7 @@ class QMenu;
 namespace zelmora {
 
 class Form1;
+class ProjectorWindow;
 class ValueTableWindow;
 struct ShowOptions;
 
@@ -57,6 +58,7 @@ private:
     void showOptionsChosen();
     void checkShowOptions(const ShowOptions& options);
     void toggleValueTable();
+    void toggleProjector();
     void remember(const QString& path);
     void fillRecentMenu();
     void updateCaption();
@@ -68,6 +70,8 @@ private:
     std::array<QAction*, 5> ShowActions{};
     QAction* ValueTableAction = nullptr;
     ValueTableWindow* ValueTable = nullptr;
+    QAction* ProjectorAction = nullptr;
+    ProjectorWindow* Projector = nullptr;
 };
 
 } // namespace zelmora

@@ -6,8 +6,10 @@
 
 #include "app/Accessibility.h"
 #include "app/PictureBox.h"
+#include "app/ProjectorWindow.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -146,6 +148,36 @@ TEST_F(AccessibilityTest, ThePointerShowsThePlanesCoordinates)
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(picture, &leave);
     EXPECT_TRUE(picture->hoverText().isEmpty());
+}
+
+// The projector's picture is drawn at its own size, not blown up: at twice the size the axis is six
+// pixels wide, with sharp edges, and a new line shows at once.
+TEST_F(AccessibilityTest, TheProjectorDrawsThePictureLargeAndFollowsTheBoard)
+{
+    Window->findChild<QAction*>(u"Projector"_qs)->trigger();
+    auto* projector = Window->findChild<ProjectorWindow*>();
+    ASSERT_NE(projector, nullptr);
+    EXPECT_TRUE(projector->isFullScreen());
+    projector->showNormal();
+    projector->setGeometry(0, 0, 1200, 1400);
+    QImage shown = projector->grab().toImage();
+    // The picture is 1200 square, centred: from row 100.
+    EXPECT_EQ(shown.pixelColor(10, 50), QColor(0, 128, 0));
+    EXPECT_EQ(shown.pixelColor(10, 150), QColor(255, 255, 192));
+    EXPECT_EQ(shown.pixelColor(597, 300), QColor(255, 255, 192));
+    for (int x = 598; x <= 603; ++x)
+        EXPECT_EQ(shown.pixelColor(x, 300), QColor(0, 0, 0)) << x;
+    EXPECT_EQ(shown.pixelColor(604, 300), QColor(255, 255, 192));
+
+    Window->activateWindow();
+    drawTypicalPair();
+    shown = projector->grab().toImage();
+    // y = -2/3 x + 1 at x = -3 is the plane's (234, 234): (468, 568) on the projector.
+    EXPECT_EQ(shown.pixelColor(469, 569), QColor(0, 0, 255));
+
+    QTest::keyClick(projector->windowHandle(), Qt::Key_Escape);
+    EXPECT_FALSE(projector->isVisible());
+    EXPECT_FALSE(Window->findChild<QAction*>(u"Projector"_qs)->isChecked() && projector->isVisible());
 }
 
 } // namespace

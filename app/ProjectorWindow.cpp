@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#include "app/ProjectorWindow.h"
+
+#include "app/Look.h"
+#include "board/Picture.h"
+#include "plane/PainterSurface.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace zelmora {
+namespace {
+
+constexpr double PictureSide = 600;
+
+} // namespace
+
+ProjectorWindow::ProjectorWindow(const Board& board, QWidget* mainWindow)
+    : QWidget(mainWindow, Qt::Window | Qt::FramelessWindowHint)
+    , State(board)
+{
+    setObjectName(u"Projector"_s);
+    setWindowTitle(u"Zelmora — 大きく映す"_s);
+    setAccessibleName(u"座標平面（大きく映す）"_s);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(Qt::BlankCursor);
+    if (QScreen* screen = chooseScreen(mainWindow)) {
+        setScreen(screen);
+        setGeometry(screen->geometry());
+    }
+}
+
+QScreen* ProjectorWindow::chooseScreen(const QWidget* mainWindow)
+{
+    QScreen* own = mainWindow != nullptr ? mainWindow->screen() : QGuiApplication::primaryScreen();
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (screen != own)
+            return screen;
+    }
+    return own;
+}
+
+void ProjectorWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_F5)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+// The renderer draws at the screen's size: the 600 x 600 picture scaled to the height, centred on
+// green as the window is.
+void ProjectorWindow::paintEvent(QPaintEvent*)
+{
+    const double side = std::min(width(), height());
+    const QPointF corner((width() - side) / 2, (height() - side) / 2);
+    {
+        QPainter background(this);
+        background.fillRect(rect(), look::Green);
+    }
+    QTransform toScreen;
+    toScreen.translate(corner.x(), corner.y());
+    toScreen.scale(side / PictureSide, side / PictureSide);
+    PainterSurface surface(
+        *this, QSizeF(PictureSide, PictureSide), look::PlaneBackground, look::font(9, false), toScreen);
+    const PainterSurface::Batch batch(surface);
+    surface.FontSize(20);
+    drawPicture(surface, State);
+}
+
+} // namespace zelmora
