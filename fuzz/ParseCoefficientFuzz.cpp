@@ -51,20 +51,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using zelmora::Coefficient;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const Coefficient parsed = zelmora::ParseCoefficient(text);
-    require(!std::isnan(parsed.numerator) && !std::isnan(parsed.denominator), "ParseCoefficient never gives NaN");
-    if (!std::isfinite(parsed.numerator) || !std::isfinite(parsed.denominator))
+    require(!std::isnan(parsed.Numerator) && !std::isnan(parsed.Denominator), "ParseCoefficient never gives NaN");
+    if (!std::isfinite(parsed.Numerator) || !std::isfinite(parsed.Denominator))
         return 0;
 
-    const bool unitDenominator = std::fabs(parsed.denominator) == 1.0f;
-    const std::string written = zelmora::FormatCoefficient(parsed.numerator, parsed.denominator);
+    const bool unitDenominator = std::fabs(parsed.Denominator) == 1.0f;
+    const std::string written = zelmora::FormatCoefficient(parsed.Numerator, parsed.Denominator);
     const Coefficient back = zelmora::ParseCoefficient(written);
 
-    const float numerator = parsed.denominator == -1.0f ? -parsed.numerator : parsed.numerator;
+    const float numerator = parsed.Denominator == -1.0f ? -parsed.Numerator : parsed.Numerator;
     const Coefficient rounded{
-        roundedToSevenDigits(numerator), unitDenominator ? 1.0f : roundedToSevenDigits(parsed.denominator)};
+        roundedToSevenDigits(numerator), unitDenominator ? 1.0f : roundedToSevenDigits(parsed.Denominator)};
     require(back == rounded, "the written pair reads back rounded to seven significant digits");
-    if (hasAtMostSevenDigits(parsed.numerator) && hasAtMostSevenDigits(parsed.denominator)) {
-        const Coefficient same{numerator, unitDenominator ? 1.0f : parsed.denominator};
+    if (hasAtMostSevenDigits(parsed.Numerator) && hasAtMostSevenDigits(parsed.Denominator)) {
+        const Coefficient same{numerator, unitDenominator ? 1.0f : parsed.Denominator};
         require(back == same, "a pair of at most seven significant digits reads back unchanged");
     }
     return 0;
