@@ -96,6 +96,8 @@ void PictureBox::keyPressEvent(QKeyEvent* event)
     if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
         for (const auto& [key, trace] : traceKeys) {
             if (event->key() == key) {
+                // The pointer's note gives way to the point being traced, until the pointer moves.
+                Hover.clear();
                 Q_EMIT traceKeyPressed(trace);
                 return;
             }
