@@ -41,16 +41,16 @@ QString text(std::u16string_view text)
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-template <typename Label> QWidget* makeLabel(const ControlSpec& spec, QWidget* form)
+template <typename Label> QWidget* makeLabel(const ControlSpec& row, QWidget* form)
 {
-    auto* label = new Label(text(spec.Caption), form);
-    label->setAlignment(spec.Centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+    auto* label = new Label(text(row.Caption), form);
+    label->setAlignment(row.Centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
-QWidget* makeButton(const ControlSpec& spec, QWidget* form)
+QWidget* makeButton(const ControlSpec& row, QWidget* form)
 {
-    auto* button = new QPushButton(text(spec.Caption), form);
+    auto* button = new QPushButton(text(row.Caption), form);
     // Enter and Return press the focused button, as they do in the desktop's own dialogs.
     button->setAutoDefault(true);
     return button;
@@ -63,41 +63,41 @@ QWidget* makeEntry(QWidget* form)
     return entry;
 }
 
-QWidget* make(const ControlSpec& spec, QWidget* form)
+QWidget* make(const ControlSpec& row, QWidget* form)
 {
-    switch (spec.Kind) {
+    switch (row.Kind) {
     case ControlKind::Picture:
         return new PictureBox(form);
     case ControlKind::Panel:
         return new QWidget(form);
     case ControlKind::SentenceLabel:
-        return makeLabel<SentenceLabel>(spec, form);
+        return makeLabel<SentenceLabel>(row, form);
     case ControlKind::MessageLabel:
-        return makeLabel<MessageLabel>(spec, form);
+        return makeLabel<MessageLabel>(row, form);
     case ControlKind::Button:
-        return makeButton(spec, form);
+        return makeButton(row, form);
     case ControlKind::Option:
-        return new OptionButton(text(spec.Caption), form);
+        return new OptionButton(text(row.Caption), form);
     case ControlKind::Entry:
         return makeEntry(form);
     case ControlKind::AxisName:
     case ControlKind::Label:
         break;
     }
-    return makeLabel<QLabel>(spec, form);
+    return makeLabel<QLabel>(row, form);
 }
 
 // Labels and the panel paint their own background; an option button paints its background with
 // the button colour.
-void setColours(QWidget* widget, const ControlSpec& spec)
+void setColours(QWidget* widget, const ControlSpec& row)
 {
-    if (spec.Background == Colour::Standard)
+    if (row.Background == Colour::Standard)
         return;
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colourOf(spec.Text));
-    palette.setColor(QPalette::Window, colourOf(spec.Background));
-    if (spec.Kind == ControlKind::Option)
-        palette.setColor(QPalette::Button, colourOf(spec.Background));
+    palette.setColor(QPalette::WindowText, colourOf(row.Text));
+    palette.setColor(QPalette::Window, colourOf(row.Background));
+    if (row.Kind == ControlKind::Option)
+        palette.setColor(QPalette::Button, colourOf(row.Background));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -113,18 +113,18 @@ void buildPanel(QWidget* form)
     form->setPalette(green);
     form->setAutoFillBackground(true);
 
-    for (const ControlSpec& spec : panelLayout()) {
-        QWidget* widget = make(spec, form);
-        widget->setObjectName(QString::fromLatin1(spec.Name.data(), static_cast<qsizetype>(spec.Name.size())));
-        widget->setGeometry(spec.Place.Left, spec.Place.Top, spec.Place.Width, spec.Place.Height);
-        if (spec.Points > 0)
-            widget->setFont(look::font(spec.Points, spec.Bold));
-        if (!spec.AccessibleName.empty())
-            widget->setAccessibleName(text(spec.AccessibleName));
-        setColours(widget, spec);
-        if (spec.Kind == ControlKind::Panel)
+    for (const ControlSpec& row : panelLayout()) {
+        QWidget* widget = make(row, form);
+        widget->setObjectName(QString::fromLatin1(row.Name.data(), static_cast<qsizetype>(row.Name.size())));
+        widget->setGeometry(row.Place.Left, row.Place.Top, row.Place.Width, row.Place.Height);
+        if (row.Points > 0)
+            widget->setFont(look::font(row.Points, row.Bold));
+        if (!row.AccessibleName.empty())
+            widget->setAccessibleName(text(row.AccessibleName));
+        setColours(widget, row);
+        if (row.Kind == ControlKind::Panel)
             markAsDecoration(widget);
-        if (spec.Kind == ControlKind::MessageLabel)
+        if (row.Kind == ControlKind::MessageLabel)
             widget->hide();
     }
     // The labels over the a and b boxes name them for a screen reader too.

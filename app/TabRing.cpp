@@ -15,13 +15,13 @@ namespace zelmora {
 TabRing::TabRing(QWidget* form)
 {
     std::vector<const ControlSpec*> focusable;
-    for (const ControlSpec& spec : panelLayout()) {
-        if (spec.TabIndex >= 0)
-            focusable.push_back(&spec);
+    for (const ControlSpec& row : panelLayout()) {
+        if (row.TabIndex >= 0)
+            focusable.push_back(&row);
     }
     std::ranges::sort(focusable, {}, &ControlSpec::TabIndex);
-    for (const ControlSpec* spec : focusable) {
-        const QString name = QString::fromLatin1(spec->Name.data(), static_cast<qsizetype>(spec->Name.size()));
+    for (const ControlSpec* row : focusable) {
+        const QString name = QString::fromLatin1(row->Name.data(), static_cast<qsizetype>(row->Name.size()));
         if (auto* widget = form->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly))
             Stops.push_back(widget);
     }

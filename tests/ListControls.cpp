@@ -6,8 +6,8 @@
 
 int main()
 {
-    for (const zelmora::ControlSpec& spec : zelmora::panelLayout()) {
-        std::printf("%.*s %d %d %d %d\n", static_cast<int>(spec.Name.size()), spec.Name.data(), spec.Place.Left,
-            spec.Place.Top, spec.Place.Width, spec.Place.Height);
+    for (const zelmora::ControlSpec& row : zelmora::panelLayout()) {
+        std::printf("%.*s %d %d %d %d\n", static_cast<int>(row.Name.size()), row.Name.data(), row.Place.Left,
+            row.Place.Top, row.Place.Width, row.Place.Height);
     }
 }

@@ -17,9 +17,9 @@
 namespace zelmora::testing {
 namespace {
 
-QString nameOf(const ControlSpec& spec)
+QString nameOf(const ControlSpec& row)
 {
-    return QString::fromLatin1(spec.Name.data(), static_cast<qsizetype>(spec.Name.size()));
+    return QString::fromLatin1(row.Name.data(), static_cast<qsizetype>(row.Name.size()));
 }
 
 QString captionOf(const QWidget* widget)
@@ -33,9 +33,9 @@ QString captionOf(const QWidget* widget)
     return {};
 }
 
-QRect rectOf(const ControlSpec& spec)
+QRect rectOf(const ControlSpec& row)
 {
-    return {spec.Place.Left, spec.Place.Top, spec.Place.Width, spec.Place.Height};
+    return {row.Place.Left, row.Place.Top, row.Place.Width, row.Place.Height};
 }
 
 using PanelLayoutTest = WindowTest;
@@ -43,24 +43,24 @@ using PanelLayoutTest = WindowTest;
 TEST_F(PanelLayoutTest, EveryControlIsAsTheTableSays)
 {
     EXPECT_EQ(Form->size(), QSize(FormWidth, FormHeight));
-    for (const ControlSpec& spec : panelLayout()) {
-        SCOPED_TRACE(spec.Name);
-        const QWidget* widget = Form->findChild<QWidget*>(nameOf(spec));
+    for (const ControlSpec& row : panelLayout()) {
+        SCOPED_TRACE(row.Name);
+        const QWidget* widget = Form->findChild<QWidget*>(nameOf(row));
         ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->geometry(), rectOf(spec));
-        EXPECT_EQ(captionOf(widget), QString::fromUtf16(spec.Caption.data(), qsizetype(spec.Caption.size())));
+        EXPECT_EQ(widget->geometry(), rectOf(row));
+        EXPECT_EQ(captionOf(widget), QString::fromUtf16(row.Caption.data(), qsizetype(row.Caption.size())));
         // The message area shows only while it has a message.
-        EXPECT_EQ(widget->isVisible(), spec.Kind != ControlKind::MessageLabel);
-        if (spec.Points > 0) {
+        EXPECT_EQ(widget->isVisible(), row.Kind != ControlKind::MessageLabel);
+        if (row.Points > 0) {
             EXPECT_EQ(widget->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
             // Sizes in points as at 96 dots per inch, set in pixels: 20.25 points are 27 pixels.
-            EXPECT_EQ(widget->font().pixelSize(), qRound(spec.Points * 4 / 3));
-            EXPECT_EQ(widget->font().bold(), spec.Bold);
+            EXPECT_EQ(widget->font().pixelSize(), qRound(row.Points * 4 / 3));
+            EXPECT_EQ(widget->font().bold(), row.Bold);
         }
-        if (spec.TabIndex >= 0) {
+        if (row.TabIndex >= 0) {
             EXPECT_FALSE(widget->accessibleName().isEmpty()) << "a control that takes the focus has a name";
             EXPECT_EQ(widget->accessibleName(),
-                QString::fromUtf16(spec.AccessibleName.data(), qsizetype(spec.AccessibleName.size())));
+                QString::fromUtf16(row.AccessibleName.data(), qsizetype(row.AccessibleName.size())));
         } else {
             EXPECT_EQ(widget->focusPolicy(), Qt::NoFocus);
         }
@@ -109,9 +109,9 @@ TEST_F(PanelLayoutTest, ControlsMeetOnlyWhereTheLayoutHasThemMeet)
 TEST_F(PanelLayoutTest, TabRingFollowsTheTabIndices)
 {
     std::vector<const ControlSpec*> stops;
-    for (const ControlSpec& spec : panelLayout()) {
-        if (spec.TabIndex >= 0)
-            stops.push_back(&spec);
+    for (const ControlSpec& row : panelLayout()) {
+        if (row.TabIndex >= 0)
+            stops.push_back(&row);
     }
     std::ranges::sort(stops, {}, &ControlSpec::TabIndex);
     ASSERT_EQ(stops.size(), 20u);

@@ -77,10 +77,10 @@ private:
     QImage Image;
 };
 
-QWidget* make(const zelmora::ControlSpec& spec, QWidget* window)
+QWidget* make(const zelmora::ControlSpec& row, QWidget* window)
 {
-    const QString caption = QString::fromUtf16(spec.Caption.data(), static_cast<qsizetype>(spec.Caption.size()));
-    switch (spec.Kind) {
+    const QString caption = QString::fromUtf16(row.Caption.data(), static_cast<qsizetype>(row.Caption.size()));
+    switch (row.Kind) {
     case zelmora::ControlKind::Picture:
         return new ImageView(window);
     case zelmora::ControlKind::Panel:
@@ -98,7 +98,7 @@ QWidget* make(const zelmora::ControlSpec& spec, QWidget* window)
         break;
     }
     auto* label = new QLabel(caption, window);
-    label->setWordWrap(spec.Kind != zelmora::ControlKind::Label && spec.Kind != zelmora::ControlKind::AxisName);
+    label->setWordWrap(row.Kind != zelmora::ControlKind::Label && row.Kind != zelmora::ControlKind::AxisName);
     return label;
 }
 
@@ -135,16 +135,16 @@ int main(int argc, char* argv[])
     form->setFixedSize(zelmora::FormWidth, zelmora::FormHeight);
     window.setCentralWidget(form);
     addMenus(window);
-    for (const zelmora::ControlSpec& spec : zelmora::panelLayout()) {
-        QWidget* widget = make(spec, form);
-        widget->setGeometry(spec.Place.Left, spec.Place.Top, spec.Place.Width, spec.Place.Height);
-        if (spec.Points > 0)
-            widget->setFont(captionFont(spec.Points, spec.Bold));
-        if (spec.Background != zelmora::Colour::Standard) {
+    for (const zelmora::ControlSpec& row : zelmora::panelLayout()) {
+        QWidget* widget = make(row, form);
+        widget->setGeometry(row.Place.Left, row.Place.Top, row.Place.Width, row.Place.Height);
+        if (row.Points > 0)
+            widget->setFont(captionFont(row.Points, row.Bold));
+        if (row.Background != zelmora::Colour::Standard) {
             QPalette palette = widget->palette();
-            palette.setColor(QPalette::WindowText, colourOf(spec.Text));
-            palette.setColor(QPalette::Window, colourOf(spec.Background));
-            palette.setColor(QPalette::Button, colourOf(spec.Background));
+            palette.setColor(QPalette::WindowText, colourOf(row.Text));
+            palette.setColor(QPalette::Window, colourOf(row.Background));
+            palette.setColor(QPalette::Button, colourOf(row.Background));
             widget->setPalette(palette);
             widget->setAutoFillBackground(true);
         }
