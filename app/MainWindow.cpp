@@ -175,39 +175,43 @@ void MainWindow::showOptionsChosen()
     Form->perform([&options](Board& board) { return board.setShowOptions(options); });
 }
 
+// The companion windows close themselves (Esc, the window's close button) and are deleted then; their
+// menu items follow. The connections name only what outlives them, so that nothing reaches back into
+// a main window that is being destroyed around them.
 void MainWindow::toggleValueTable()
 {
-    if (ValueTable == nullptr) {
+    if (!ValueTableAction->isChecked()) {
+        if (ValueTable)
+            ValueTable->close();
+        return;
+    }
+    if (!ValueTable) {
         ValueTable = new ValueTableWindow(this);
-        connect(Form, &Form1::boardChanged, ValueTable, [this] { ValueTable->showBoard(Form->board()); });
-        connect(ValueTable, &QObject::destroyed, this, [this] { ValueTable = nullptr; });
         ValueTable->setAttribute(Qt::WA_DeleteOnClose);
-        connect(ValueTable, &QObject::destroyed, ValueTableAction, [this] { ValueTableAction->setChecked(false); });
+        const Form1* form = Form;
+        ValueTableWindow* table = ValueTable;
+        connect(Form, &Form1::boardChanged, table, [form, table] { table->showBoard(form->board()); });
+        QAction* action = ValueTableAction;
+        connect(table, &QObject::destroyed, action, [action] { action->setChecked(false); });
     }
-    if (ValueTableAction->isChecked()) {
-        ValueTable->showBoard(Form->board());
-        ValueTable->show();
-        ValueTable->raise();
-    } else {
-        ValueTable->close();
-    }
+    ValueTable->showBoard(Form->board());
+    ValueTable->show();
+    ValueTable->raise();
 }
 
 void MainWindow::toggleProjector()
 {
     if (!ProjectorAction->isChecked()) {
-        if (Projector != nullptr)
+        if (Projector)
             Projector->close();
         return;
     }
-    if (Projector == nullptr) {
+    if (!Projector) {
         Projector = new ProjectorWindow(Form->board(), this);
         Projector->setAttribute(Qt::WA_DeleteOnClose);
         connect(Form, &Form1::boardChanged, Projector, qOverload<>(&QWidget::update));
-        connect(Projector, &QObject::destroyed, this, [this] {
-            Projector = nullptr;
-            ProjectorAction->setChecked(false);
-        });
+        QAction* action = ProjectorAction;
+        connect(Projector, &QObject::destroyed, action, [action] { action->setChecked(false); });
     }
     Projector->showFullScreen();
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 
 #include <array>
@@ -69,9 +70,9 @@ private:
     // 線の番号, 式, 交点, 端点, 変化の割合, in the order of ShowOptions.
     std::array<QAction*, 5> ShowActions{};
     QAction* ValueTableAction = nullptr;
-    ValueTableWindow* ValueTable = nullptr;
+    QPointer<ValueTableWindow> ValueTable;
     QAction* ProjectorAction = nullptr;
-    ProjectorWindow* Projector = nullptr;
+    QPointer<ProjectorWindow> Projector;
 };
 
 } // namespace zelmora

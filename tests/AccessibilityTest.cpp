@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
 
 namespace zelmora::testing {
 namespace {
@@ -175,9 +176,11 @@ TEST_F(AccessibilityTest, TheProjectorDrawsThePictureLargeAndFollowsTheBoard)
     // y = -2/3 x + 1 at x = -3 is the plane's (234, 234): (468, 568) on the projector.
     EXPECT_EQ(shown.pixelColor(469, 569), QColor(0, 0, 255));
 
+    const QPointer<ProjectorWindow> closing(projector);
     QTest::keyClick(projector->windowHandle(), Qt::Key_Escape);
-    EXPECT_FALSE(projector->isVisible());
-    EXPECT_FALSE(Window->findChild<QAction*>(u"Projector"_qs)->isChecked() && projector->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(closing.isNull()) << "Esc closes it";
+    EXPECT_FALSE(Window->findChild<QAction*>(u"Projector"_qs)->isChecked());
 }
 
 } // namespace
