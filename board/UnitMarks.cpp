@@ -65,6 +65,13 @@ Area around(Point centre, double half)
     return {centre.X - half, centre.Y - half, centre.X + half, centre.Y + half};
 }
 
+double distance(const Area& box, Point point)
+{
+    const double dx = std::max({box.Left - point.X, 0.0, point.X - box.Right});
+    const double dy = std::max({box.Top - point.Y, 0.0, point.Y - box.Bottom});
+    return std::hypot(dx, dy);
+}
+
 // A drawn line with the part of it the surface shows, in surface pixels from its low χ end to its
 // high one.
 struct ShownLine {
@@ -128,6 +135,8 @@ struct Label {
     double Width = 0;
     double Height = 0;
     double Axis = 0;
+    // The dot or ring whose coordinates the label gives, if it gives any.
+    std::optional<Point> Names;
     Point At; // top-left corner of the backing once placed
 };
 
@@ -266,15 +275,19 @@ Point topLeft(const Spot& spot, double width, double height)
     return spot.Anchor;
 }
 
-// What a label would stand on at a place, from best to worst.
-enum class Fit { Clear, OverMarks, OverLabels, Outside };
+// What a label would stand on at a place, from best to worst. A label of coordinates is astray
+// where another dot or ring is nearer to it than its own point: a pupil would read them as that
+// point's. Lying over a line or a number beside its own point is better than that.
+enum class Fit { Clear, OverMarks, Astray, OverLabels, Outside };
 
 // What labels must keep clear of: the visible parts of the lines and the slope legs, the dots,
-// rings and the plane's own numbers, and the labels placed before.
+// rings and the plane's own numbers, and the labels placed before. Points are the centres of the
+// dots and rings.
 struct Taken {
     std::vector<Segment> Segments;
     std::vector<Area> Marks;
     std::vector<Area> Labels;
+    std::vector<Point> Points;
 };
 
 bool nearSegment(const Segment& segment, const Area& box)
@@ -300,6 +313,13 @@ Fit fitOf(const Area& box, const Taken& taken, double width, double height)
             [&](const Segment& segment) { return nearSegment(segment, box); }))
         return Fit::OverMarks;
     return Fit::Clear;
+}
+
+bool astray(const Area& box, Point named, const Taken& taken)
+{
+    const double own = distance(box, named);
+    return std::any_of(taken.Points.begin(), taken.Points.end(),
+        [&](Point other) { return other != named && distance(box, other) < own; });
 }
 
 std::vector<Spot> besidePoints(const std::vector<Point>& anchors, double gap)
@@ -329,7 +349,9 @@ void place(Label& label, Taken& taken, double width, double height)
         for (const Spot& spot : spots) {
             const Point corner = topLeft(spot, boxWidth, boxHeight);
             const Point at{std::round(corner.X), std::round(corner.Y)};
-            const Fit fit = fitOf(boxAt(at), taken, width, height);
+            Fit fit = fitOf(boxAt(at), taken, width, height);
+            if (label.Names && fit < Fit::Astray && astray(boxAt(at), *label.Names, taken))
+                fit = Fit::Astray;
             if (!best || fit < bestFit) {
                 best = at;
                 bestFit = fit;
@@ -603,8 +625,10 @@ void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeo
     std::vector<Point> dots;
     if (show.Endpoints)
         dots = endPoints(lines, geometry, window);
-    for (const Point& dot : dots)
+    for (const Point& dot : dots) {
         taken.Marks.push_back(around(dot, markRadius + 1));
+        taken.Points.push_back(dot);
+    }
 
     std::vector<Point> rings;
     if (show.Intersections) {
@@ -612,7 +636,9 @@ void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeo
             const Point ring = surfacePoint(geometry, point.X, point.Y);
             rings.push_back(ring);
             taken.Marks.push_back(around(ring, markRadius + ringWidth / 2.0));
+            taken.Points.push_back(ring);
             labels.push_back(labelOf(coordinates(point), black, byTheIntersection(ring)));
+            labels.back().Names = ring;
         }
     }
     for (const ShownLine& line : lines) {
