@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -33,8 +34,15 @@ int main(int argc, char* argv[])
     zelmora::installTranslations();
     zelmora::installWindowIcon();
     zelmora::installAccessibility();
-    // Settings such as the recent files go to a test folder, never the user's, and start empty.
+    // Settings such as the recent files go to a folder of this run's own, never the user's, and
+    // start empty. ctest runs several test processes at once; a folder shared between them let one
+    // clear the recent files while another counted them.
     QStandardPaths::setTestModeEnabled(true);
+    const QTemporaryDir settingsFolder;
+    if (!settingsFolder.isValid())
+        return 1;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
     QSettings().clear();
     return RUN_ALL_TESTS();
 }
