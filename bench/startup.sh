@@ -56,6 +56,9 @@ for program in "$zelmora" "$baseline"; do
 done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zelmora-startup.XXXXXX")
+# Both programs start from empty settings of their own, not from what the user left: remembered
+# marks or recent files would change what the window does at start-up.
+export XDG_CONFIG_HOME=$work/config
 xvfb_pid=''
 program_pid=''
 
