@@ -41,14 +41,14 @@ QString text(std::u16string_view text)
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-template <typename Label> QWidget* makeLabel(const ControlSpec& row, QWidget* form)
+template <typename Label> QWidget* makeLabel(const ControlRow& row, QWidget* form)
 {
     auto* label = new Label(text(row.Caption), form);
     label->setAlignment(row.Centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
-QWidget* makeButton(const ControlSpec& row, QWidget* form)
+QWidget* makeButton(const ControlRow& row, QWidget* form)
 {
     auto* button = new QPushButton(text(row.Caption), form);
     // Enter and Return press the focused button, as they do in the desktop's own dialogs.
@@ -63,7 +63,7 @@ QWidget* makeEntry(QWidget* form)
     return entry;
 }
 
-QWidget* make(const ControlSpec& row, QWidget* form)
+QWidget* make(const ControlRow& row, QWidget* form)
 {
     switch (row.Kind) {
     case ControlKind::Picture:
@@ -89,7 +89,7 @@ QWidget* make(const ControlSpec& row, QWidget* form)
 
 // Labels and the panel paint their own background; an option button paints its background with
 // the button colour.
-void setColours(QWidget* widget, const ControlSpec& row)
+void setColours(QWidget* widget, const ControlRow& row)
 {
     if (row.Background == Colour::Standard)
         return;
@@ -113,7 +113,7 @@ void buildPanel(QWidget* form)
     form->setPalette(green);
     form->setAutoFillBackground(true);
 
-    for (const ControlSpec& row : panelLayout()) {
+    for (const ControlRow& row : panelLayout()) {
         QWidget* widget = make(row, form);
         widget->setObjectName(QString::fromLatin1(row.Name.data(), static_cast<qsizetype>(row.Name.size())));
         widget->setGeometry(row.Place.Left, row.Place.Top, row.Place.Width, row.Place.Height);

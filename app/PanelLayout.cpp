@@ -9,32 +9,32 @@ namespace {
 
 using enum Colour;
 
-constexpr ControlSpec label(std::string_view name, std::u16string_view caption, Rect place, double points, Colour text,
+constexpr ControlRow label(std::string_view name, std::u16string_view caption, Rect place, double points, Colour text,
     Colour background, ControlKind kind = ControlKind::Label)
 {
     return {name, kind, caption, place, points, true, text, background, -1, {}, false};
 }
 
-constexpr ControlSpec centredLabel(
+constexpr ControlRow centredLabel(
     std::string_view name, std::u16string_view caption, Rect place, double points, Colour text, Colour background)
 {
     return {name, ControlKind::Label, caption, place, points, true, text, background, -1, {}, true};
 }
 
-constexpr ControlSpec button(std::string_view name, std::u16string_view caption, Rect place, double points, bool bold,
+constexpr ControlRow button(std::string_view name, std::u16string_view caption, Rect place, double points, bool bold,
     int tabIndex, std::u16string_view accessibleName)
 {
     return {
         name, ControlKind::Button, caption, place, points, bold, Standard, Standard, tabIndex, accessibleName, false};
 }
 
-constexpr ControlSpec option(
+constexpr ControlRow option(
     std::string_view name, std::u16string_view caption, Rect place, int tabIndex, std::u16string_view accessibleName)
 {
     return {name, ControlKind::Option, caption, place, 14.25, true, White, Olive, tabIndex, accessibleName, false};
 }
 
-constexpr ControlSpec entry(std::string_view name, Rect place, int tabIndex, std::u16string_view accessibleName)
+constexpr ControlRow entry(std::string_view name, Rect place, int tabIndex, std::u16string_view accessibleName)
 {
     return {name, ControlKind::Entry, {}, place, 24, false, Standard, Standard, tabIndex, accessibleName, false};
 }
@@ -44,9 +44,9 @@ constexpr ControlSpec entry(std::string_view name, Rect place, int tabIndex, std
 constexpr std::array controls{
     label("Label5_0", u"ｙ", {304, 0, 25, 33}, 20.25, White, Green, ControlKind::AxisName),
     label("Label5_1", u"χ", {616, 328, 25, 33}, 20.25, White, Green, ControlKind::AxisName),
-    ControlSpec{
+    ControlRow{
         "Picture1", ControlKind::Picture, {}, {16, 32, 600, 600}, 0, false, Standard, Standard, 9, u"座標平面", false},
-    ControlSpec{"Shape1", ControlKind::Panel, {}, {648, 240, 273, 345}, 0, false, White, Olive, -1, {}, false},
+    ControlRow{"Shape1", ControlKind::Panel, {}, {648, 240, 273, 345}, 0, false, White, Olive, -1, {}, false},
     button("Command2", u"初期画面", {832, 16, 89, 33}, 12, true, 7, u"初期画面"),
     label("Label1", u"座標平面の大きさ", {680, 56, 130, 16}, 12, White, Green),
     button("Command3_0", u"小", {680, 80, 65, 33}, 12, false, 10, u"座標平面の大きさ 小"),
@@ -84,14 +84,14 @@ constexpr std::array controls{
 
 } // namespace
 
-std::span<const ControlSpec> panelLayout()
+std::span<const ControlRow> panelLayout()
 {
     return controls;
 }
 
-const ControlSpec& controlSpec(std::string_view name)
+const ControlRow& controlRow(std::string_view name)
 {
-    const auto found = std::ranges::find(controls, name, &ControlSpec::Name);
+    const auto found = std::ranges::find(controls, name, &ControlRow::Name);
     return found == controls.end() ? controls.front() : *found;
 }
 

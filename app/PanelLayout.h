@@ -33,7 +33,7 @@ struct Rect {
     int Height = 0;
 };
 
-struct ControlSpec {
+struct ControlRow {
     std::string_view Name; // the object name; arrays as "Option1_3"
     ControlKind Kind = ControlKind::Label;
     std::u16string_view Caption;
@@ -52,9 +52,9 @@ inline constexpr int FormHeight = 650;
 
 // The controls in the order they are created, which is also their stacking order: a later one
 // lies over an earlier one where they meet.
-std::span<const ControlSpec> panelLayout();
+std::span<const ControlRow> panelLayout();
 
 // The control of that name; the table's first row when there is none.
-const ControlSpec& controlSpec(std::string_view name);
+const ControlRow& controlRow(std::string_view name);
 
 } // namespace zelmora

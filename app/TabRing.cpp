@@ -14,13 +14,13 @@ namespace zelmora {
 
 TabRing::TabRing(QWidget* form)
 {
-    std::vector<const ControlSpec*> focusable;
-    for (const ControlSpec& row : panelLayout()) {
+    std::vector<const ControlRow*> focusable;
+    for (const ControlRow& row : panelLayout()) {
         if (row.TabIndex >= 0)
             focusable.push_back(&row);
     }
-    std::ranges::sort(focusable, {}, &ControlSpec::TabIndex);
-    for (const ControlSpec* row : focusable) {
+    std::ranges::sort(focusable, {}, &ControlRow::TabIndex);
+    for (const ControlRow* row : focusable) {
         const QString name = QString::fromLatin1(row->Name.data(), static_cast<qsizetype>(row->Name.size()));
         if (auto* widget = form->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly))
             Stops.push_back(widget);

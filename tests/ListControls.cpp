@@ -6,7 +6,7 @@
 
 int main()
 {
-    for (const zelmora::ControlSpec& row : zelmora::panelLayout()) {
+    for (const zelmora::ControlRow& row : zelmora::panelLayout()) {
         std::printf("%.*s %d %d %d %d\n", static_cast<int>(row.Name.size()), row.Name.data(), row.Place.Left,
             row.Place.Top, row.Place.Width, row.Place.Height);
     }

@@ -17,7 +17,7 @@
 namespace zelmora::testing {
 namespace {
 
-QString nameOf(const ControlSpec& row)
+QString nameOf(const ControlRow& row)
 {
     return QString::fromLatin1(row.Name.data(), static_cast<qsizetype>(row.Name.size()));
 }
@@ -33,7 +33,7 @@ QString captionOf(const QWidget* widget)
     return {};
 }
 
-QRect rectOf(const ControlSpec& row)
+QRect rectOf(const ControlRow& row)
 {
     return {row.Place.Left, row.Place.Top, row.Place.Width, row.Place.Height};
 }
@@ -43,7 +43,7 @@ using PanelLayoutTest = WindowTest;
 TEST_F(PanelLayoutTest, EveryControlIsAsTheTableSays)
 {
     EXPECT_EQ(Form->size(), QSize(FormWidth, FormHeight));
-    for (const ControlSpec& row : panelLayout()) {
+    for (const ControlRow& row : panelLayout()) {
         SCOPED_TRACE(row.Name);
         const QWidget* widget = Form->findChild<QWidget*>(nameOf(row));
         ASSERT_NE(widget, nullptr);
@@ -65,7 +65,7 @@ TEST_F(PanelLayoutTest, EveryControlIsAsTheTableSays)
             EXPECT_EQ(widget->focusPolicy(), Qt::NoFocus);
         }
     }
-    EXPECT_EQ(controlSpec("Command3_1").Points, 20.25) << "中 starts with the mark of the chosen size";
+    EXPECT_EQ(controlRow("Command3_1").Points, 20.25) << "中 starts with the mark of the chosen size";
 }
 
 // Where the layout has controls meet, and nowhere else: the four hint lines 25 pixels high and 24
@@ -100,26 +100,26 @@ TEST_F(PanelLayoutTest, ControlsMeetOnlyWhereTheLayoutHasThemMeet)
     EXPECT_EQ(overlapping, expected);
 
     // Everything on the panel lies within it.
-    const QRect panel = rectOf(controlSpec("Shape1"));
+    const QRect panel = rectOf(controlRow("Shape1"));
     for (const char* name : {"Option1_0", "Option1_7", "Label8_0", "Label2", "Text1", "Text2", "Label9", "Text3",
              "Text4", "Command4", "Command5"})
-        EXPECT_TRUE(panel.contains(rectOf(controlSpec(name)))) << name;
+        EXPECT_TRUE(panel.contains(rectOf(controlRow(name)))) << name;
 }
 
 TEST_F(PanelLayoutTest, TabRingFollowsTheTabIndices)
 {
-    std::vector<const ControlSpec*> stops;
-    for (const ControlSpec& row : panelLayout()) {
+    std::vector<const ControlRow*> stops;
+    for (const ControlRow& row : panelLayout()) {
         if (row.TabIndex >= 0)
             stops.push_back(&row);
     }
-    std::ranges::sort(stops, {}, &ControlSpec::TabIndex);
+    std::ranges::sort(stops, {}, &ControlRow::TabIndex);
     ASSERT_EQ(stops.size(), 20u);
     EXPECT_EQ(stops.front()->Name, "Text1");
     EXPECT_EQ(stops[9]->Name, "Picture1");
 
     QWidget* widget = box(1);
-    for (const ControlSpec* stop : stops) {
+    for (const ControlRow* stop : stops) {
         EXPECT_EQ(widget->objectName(), nameOf(*stop));
         widget = widget->nextInFocusChain();
         while (!(widget->focusPolicy() & Qt::TabFocus))

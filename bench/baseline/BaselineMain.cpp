@@ -77,7 +77,7 @@ private:
     QImage Image;
 };
 
-QWidget* make(const zelmora::ControlSpec& row, QWidget* window)
+QWidget* make(const zelmora::ControlRow& row, QWidget* window)
 {
     const QString caption = QString::fromUtf16(row.Caption.data(), static_cast<qsizetype>(row.Caption.size()));
     switch (row.Kind) {
@@ -135,7 +135,7 @@ int main(int argc, char* argv[])
     form->setFixedSize(zelmora::FormWidth, zelmora::FormHeight);
     window.setCentralWidget(form);
     addMenus(window);
-    for (const zelmora::ControlSpec& row : zelmora::panelLayout()) {
+    for (const zelmora::ControlRow& row : zelmora::panelLayout()) {
         QWidget* widget = make(row, form);
         widget->setGeometry(row.Place.Left, row.Place.Top, row.Place.Width, row.Place.Height);
         if (row.Points > 0)
