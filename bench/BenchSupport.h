@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "board/Board.h"
 #include "plane/PainterSurface.h"
 
 #include <QImage>
@@ -37,5 +38,18 @@ struct PlaneCanvas {
     QImage Image;
     PainterSurface Surface;
 };
+
+// A board with eight lines a pupil might draw: rising, falling, steep, flat, fractional, some
+// reaching past the edges, most of them meeting.
+inline Board eightLineBoard()
+{
+    Board board;
+    const EntryTexts texts[]
+        = {{"-2/3", "1", "-3", "3"}, {"2", "-3", "-5", "5"}, {"1/2", "2", "-8", "8"}, {"-1", "0", "-10", "10"},
+            {"3", "0", "-2", "2"}, {"0", "4", "-6", "6"}, {"-1/4", "-5", "-12", "12"}, {"5/2", "-1/3", "-4", "4"}};
+    for (const EntryTexts& line : texts)
+        board.draw(line);
+    return board;
+}
 
 } // namespace zelmora::bench

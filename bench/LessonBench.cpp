@@ -2,6 +2,7 @@
 // A lesson of eight lines saved to a file and opened again onto a board, with the file cache warm:
 // the JSON text, the atomic save, and reading every slot through the number rules.
 
+#include "BenchSupport.h"
 #include "board/Board.h"
 #include "lesson/LessonFile.h"
 
@@ -15,13 +16,7 @@ namespace {
 
 zelmora::Lesson eightLines()
 {
-    zelmora::Board board;
-    const zelmora::EntryTexts texts[]
-        = {{"-2/3", "1", "-3", "3"}, {"2", "-3", "-5", "5"}, {"1/2", "2", "-8", "8"}, {"-1", "0", "-10", "10"},
-            {"3", "0", "-2", "2"}, {"0", "4", "-6", "6"}, {"-1/4", "-5", "-12", "12"}, {"5/2", "-1/3", "-4", "4"}};
-    for (const auto& line : texts)
-        board.draw(line);
-    return board.lesson();
+    return zelmora::bench::eightLineBoard().lesson();
 }
 
 void saveLesson(benchmark::State& state)

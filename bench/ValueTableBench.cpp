@@ -2,6 +2,7 @@
 // The table of values of a line that meets seven others, as its window shows it after a command:
 // the exact facts, the text, and the rich text laid out in a document.
 
+#include "BenchSupport.h"
 #include "app/ValueTableWindow.h"
 #include "board/Board.h"
 
@@ -13,12 +14,7 @@ namespace {
 
 void updateValueTable(benchmark::State& state)
 {
-    zelmora::Board board;
-    const zelmora::EntryTexts texts[]
-        = {{"-2/3", "1", "-3", "3"}, {"2", "-3", "-5", "5"}, {"1/2", "2", "-8", "8"}, {"-1", "0", "-10", "10"},
-            {"3", "0", "-2", "2"}, {"0", "4", "-6", "6"}, {"-1/4", "-5", "-12", "12"}, {"5/2", "-1/3", "-4", "4"}};
-    for (const auto& line : texts)
-        board.draw(line);
+    zelmora::Board board = zelmora::bench::eightLineBoard();
     board.selectSlot(6);
     QTextDocument document;
     for (auto _ : state) {

@@ -34,15 +34,6 @@ protected:
         return names;
     }
 
-    void drawTypicalPair()
-    {
-        box(1)->setFocus();
-        typeLine({u"-2/3"_qs, u"1"_qs, u"-3"_qs, u"3"_qs});
-        press(Qt::Key_Return);
-        typeLine({u"2"_qs, u"-2"_qs, u"-3"_qs, u"3"_qs});
-        press(Qt::Key_Return);
-    }
-
     QString announced() const { return Form->findChild<Announcer*>()->text(); }
 };
 

@@ -17,11 +17,7 @@ protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        box(1)->setFocus();
-        typeLine({u"-2/3"_qs, u"1"_qs, u"-3"_qs, u"3"_qs});
-        press(Qt::Key_Return);
-        typeLine({u"2"_qs, u"-2"_qs, u"-3"_qs, u"3"_qs});
-        press(Qt::Key_Return);
+        drawTypicalPair();
     }
 
     QString path(const QString& name) const { return Folder.filePath(name); }

@@ -21,11 +21,7 @@ protected:
     {
         QSettings().remove(u"show"_qs);
         WindowTest::SetUp();
-        box(1)->setFocus();
-        typeLine({u"-2/3"_qs, u"1"_qs, u"-3"_qs, u"3"_qs});
-        press(Qt::Key_Return);
-        typeLine({u"2"_qs, u"-2"_qs, u"-3"_qs, u"3"_qs});
-        press(Qt::Key_Return);
+        drawTypicalPair();
         click("Option1_0");
     }
 

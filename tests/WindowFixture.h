@@ -72,6 +72,17 @@ protected:
         }
     }
 
+    // The typical pair, y = -2/3χ + 1 and y = 2χ - 2 over -3 ≦ χ ≦ 3, typed into slots １ and ２ from
+    // the keyboard; they cross at (9/8, 1/4).
+    void drawTypicalPair() const
+    {
+        box(1)->setFocus();
+        typeLine({QStringLiteral("-2/3"), QStringLiteral("1"), QStringLiteral("-3"), QStringLiteral("3")});
+        press(Qt::Key_Return);
+        typeLine({QStringLiteral("2"), QStringLiteral("-2"), QStringLiteral("-3"), QStringLiteral("3")});
+        press(Qt::Key_Return);
+    }
+
     void click(const char* name) const { QTest::mouseClick(control(name), Qt::LeftButton); }
 
     // The image the picture shows, and one of its pixels.
