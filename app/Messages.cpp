@@ -186,7 +186,7 @@ QString unsavedQuestion(const QString& fileName)
 
 QString unsavedDetail()
 {
-    return u"保存しないと、開いてから（保存してから）の変更はなくなります。"_s;
+    return u"保存しないと、この変更はなくなります。"_s;
 }
 
 QString recoveryUnwritable()

@@ -190,6 +190,23 @@ TEST_F(UndoAndRecoveryTest, SaveOrDiscardThenGoOn)
     EXPECT_TRUE(Form->board().slotTable().isDrawn(1)) << "the erase was not saved";
 }
 
+// A save that fails says why and goes no further: the board stays.
+TEST_F(UndoAndRecoveryTest, AFailedSaveCancels)
+{
+    ASSERT_TRUE(QDir(Folder.path()).mkdir(u"gone"_qs));
+    const QString path = Folder.filePath(u"gone/lesson.zelmora"_qs);
+    ASSERT_TRUE(QFile::copy(lessonFile(), path));
+    ASSERT_TRUE(Window->openFile(path));
+    click("Command3_2");
+    ASSERT_TRUE(QDir(Folder.filePath(u"gone"_qs)).removeRecursively());
+    QuestionAnswerer answerer(u"保存する"_qs);
+    action("New")->trigger();
+    EXPECT_EQ(answerer.Asked.size(), 1);
+    EXPECT_EQ(message(), u"保存できません。書き込みが許されていません。"_qs);
+    EXPECT_TRUE(Form->board().slotTable().isDrawn(0));
+    EXPECT_EQ(caption(), u"lesson.zelmora* — Zelmora (Tavrin)"_qs);
+}
+
 // The program as it opens has no file: it ends at once, and 新規 and 開く never ask.
 TEST_F(UndoAndRecoveryTest, ABoardWithoutAFileNeverAsks)
 {
@@ -274,6 +291,7 @@ TEST_F(UndoAndRecoveryTest, KeepsTheNewestFiveAndTheFilesOfRunningPrograms)
         QFile file(folder.filePath(u"board-%1.zelmora"_qs.arg(k)));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(oneLineLesson);
+        file.flush(); // so that closing writes nothing more, which would set the time anew
         file.setFileTime(now.addSecs(-10 * (k + 1)), QFileDevice::FileModificationTime);
     }
     QLockFile running(folder.filePath(u"board-7.zelmora.lock"_qs));
