@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/MainWindow.h"
 
+#include "app/ExploreWindow.h"
 #include "app/Form1.h"
 #include "app/Messages.h"
 #include "app/ProjectorWindow.h"
@@ -158,6 +159,9 @@ void MainWindow::buildViewMenu(QMenu* view)
     ValueTableAction = menuItem(view, u"値の表(&T)"_s, QKeySequence(Qt::CTRL | Qt::Key_T), u"ValueTable"_s);
     ValueTableAction->setCheckable(true);
     connect(ValueTableAction, &QAction::triggered, this, &MainWindow::toggleValueTable);
+    ExploreAction = menuItem(view, u"動かして調べる(&M)"_s, QKeySequence(Qt::CTRL | Qt::Key_M), u"Explore"_s);
+    ExploreAction->setCheckable(true);
+    connect(ExploreAction, &QAction::triggered, this, &MainWindow::toggleExplore);
     ProjectorAction = menuItem(view, u"大きく映す(&P)"_s, QKeySequence(Qt::Key_F5), u"Projector"_s);
     ProjectorAction->setCheckable(true);
     connect(ProjectorAction, &QAction::triggered, this, &MainWindow::toggleProjector);
@@ -221,6 +225,28 @@ void MainWindow::toggleValueTable()
     ValueTable->showBoard(Form->board());
     ValueTable->show();
     ValueTable->raise();
+}
+
+void MainWindow::toggleExplore()
+{
+    if (!ExploreAction->isChecked()) {
+        if (Explore)
+            Explore->close();
+        return;
+    }
+    if (!Explore) {
+        Explore = new ExploreWindow(Form, this);
+        Explore->setAttribute(Qt::WA_DeleteOnClose);
+        const Form1* form = Form;
+        ExploreWindow* explore = Explore;
+        connect(Form, &Form1::boardChanged, explore, [form, explore] { explore->showBoard(form->board()); });
+        QAction* action = ExploreAction;
+        connect(explore, &QObject::destroyed, action, [action] { action->setChecked(false); });
+    }
+    Explore->showBoard(Form->board());
+    Explore->show();
+    Explore->raise();
+    Explore->activateWindow();
 }
 
 void MainWindow::toggleProjector()

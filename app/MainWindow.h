@@ -12,6 +12,7 @@ class QMenu;
 
 namespace zelmora {
 
+class ExploreWindow;
 class Form1;
 class ProjectorWindow;
 class Recovery;
@@ -68,6 +69,7 @@ private:
     void checkShowOptions(const ShowOptions& options);
     void toggleValueTable();
     void toggleProjector();
+    void toggleExplore();
     void remember(const QString& path);
     void fillRecentMenu();
     void updateCaption();
@@ -82,6 +84,8 @@ private:
     std::array<QAction*, 5> ShowActions{};
     QAction* ValueTableAction = nullptr;
     QPointer<ValueTableWindow> ValueTable;
+    QAction* ExploreAction = nullptr;
+    QPointer<ExploreWindow> Explore;
     QAction* ProjectorAction = nullptr;
     QPointer<ProjectorWindow> Projector;
 };

@@ -164,9 +164,11 @@ QString stepName(const BoardStep& step)
     case BoardCommand::Open:
         return u"開く"_s;
     case BoardCommand::Recover:
+        return u"前回の線を開く"_s;
+    case BoardCommand::Move:
         break;
     }
-    return u"前回の線を開く"_s;
+    return u"線%1を動かす"_s.arg(QChar(u'１' + step.Index));
 }
 
 QString undoText(const std::optional<BoardStep>& step)

@@ -94,4 +94,9 @@ QString noLineToTrace()
     return u"線がありません。"_s;
 }
 
+QString coefficientMoved(const QString& name, const mpq_class& value)
+{
+    return u"%1＝%2"_s.arg(name, spoken(value));
+}
+
 } // namespace zelmora::speech

@@ -27,5 +27,8 @@ QString traceChange(const std::optional<TracePoint>& before, const TracePoint& n
 QString traceAnnouncement(const std::optional<TracePoint>& before, const TracePoint& now);
 QString noLineToTrace();
 
+// A coefficient moved by 動かして調べる: "a＝−3分の2", "b＝1".
+QString coefficientMoved(const QString& name, const mpq_class& value);
+
 } // namespace speech
 } // namespace zelmora

@@ -33,6 +33,7 @@ void Board::restore(const BoardState& state, bool withDocument)
 // A command that leaves the board as it was (a refused line, the size it already has) is no step.
 template <typename Command> Outcome Board::recorded(const BoardStep& step, Command&& command)
 {
+    OpenMove.reset();
     BoardState before = state();
     Outcome outcome = std::forward<Command>(command)();
     if (!before.sameBoard(state()) || before.Document != Document) {
@@ -64,6 +65,7 @@ Outcome Board::drawLine(const EntryTexts& texts)
 
     // Moving on to the next slot checks its button and shows it, as choosing it would.
     Outcome outcome = showSlot((slot + 1) % SlotTable::UserSlots);
+    LineSlot = slot;
     outcome.Picture = PictureChange::Segment;
     outcome.Slot = slot;
     // The line is drawn as the rules read it; the pupil hears what they left out.
@@ -183,8 +185,56 @@ std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson, BoardComm
     return outcome;
 }
 
+Outcome Board::moveLine(
+    int slot, const std::optional<std::string>& a, const std::optional<std::string>& b, bool continuing)
+{
+    if (slot < 0 || slot >= SlotTable::UserSlots || !Slots.isDrawn(slot))
+        return {};
+    const auto entry = readLineEntry({a.value_or("0"), b.value_or("0"), "0", "0"});
+    const auto* read = std::get_if<LineValues>(&entry);
+    if (read == nullptr)
+        return {};
+    // What is not moved is kept as stored: its texts need not read back to the very same floats.
+    LineValues line = *read;
+    if (!a)
+        line.A = {Slots.get(slot, SlotTable::ANum), Slots.get(slot, SlotTable::ADen)};
+    if (!b)
+        line.B = {Slots.get(slot, SlotTable::BNum), Slots.get(slot, SlotTable::BDen)};
+    line.XFrom = Slots.get(slot, SlotTable::XFrom);
+    line.XTo = Slots.get(slot, SlotTable::XTo);
+    const auto move = [&] {
+        storeLine(Slots, slot, line);
+        Outcome outcome;
+        if (slot == CurrentSlot)
+            outcome.Texts = entryTexts(Slots, slot);
+        outcome.Picture = PictureChange::Whole;
+        return outcome;
+    };
+    if (continuing && OpenMove == slot) {
+        const SlotTable before = Slots;
+        Outcome outcome = move();
+        if (Slots.cells() != before.cells())
+            Version = ++LastVersion;
+        return outcome;
+    }
+    Outcome outcome = recorded({BoardCommand::Move, slot}, move);
+    OpenMove = slot;
+    return outcome;
+}
+
+Outcome Board::keepLine(std::optional<int> slot)
+{
+    Kept.reset();
+    if (slot && *slot >= 0 && *slot < SlotTable::UserSlots && Slots.isDrawn(*slot))
+        Kept = KeptLine{Slots, *slot};
+    Outcome outcome;
+    outcome.Picture = PictureChange::Whole;
+    return outcome;
+}
+
 Outcome Board::undo()
 {
+    OpenMove.reset();
     const auto step = Steps.undoStep();
     const auto before = Steps.undo(state());
     if (!before)
@@ -195,6 +245,7 @@ Outcome Board::undo()
 
 Outcome Board::redo()
 {
+    OpenMove.reset();
     const auto step = Steps.redoStep();
     const auto after = Steps.redo(state());
     if (!after)
@@ -218,7 +269,11 @@ bool Board::isModified() const
 // After a step back or forth the window shows the board as it was then, as opening it would.
 Outcome Board::showWhole()
 {
+    // The line last drawn or selected stays the line concerned while it is there.
+    const int line = LineSlot;
     Outcome outcome = showSlot(CurrentSlot);
+    if (Slots.isDrawn(line))
+        LineSlot = line;
     outcome.SizeMark = planeSize();
     outcome.Picture = PictureChange::Whole;
     return outcome;
@@ -227,6 +282,7 @@ Outcome Board::showWhole()
 Outcome Board::showSlot(int slot)
 {
     CurrentSlot = static_cast<std::int16_t>(slot);
+    LineSlot = slot;
     Outcome outcome;
     outcome.Texts = entryTexts(Slots, slot);
     outcome.CheckedSlot = slot;

@@ -84,6 +84,27 @@ public:
     // 表示: what the picture shows beyond the lines; the picture is drawn anew.
     Outcome setShowOptions(const ShowOptions& options);
 
+    // The slot of the line last drawn or selected: after a draw, the slot drawn, not the next one.
+    int lineSlot() const { return LineSlot; }
+    // 動かして調べる: the line of a slot takes a new a or b, texts as the boxes take them, and keeps
+    // its domain; the picture is drawn anew, and the boxes show the line if its slot is current.
+    // A move that continues the one before it on the same slot (the rest of a drag, of a play)
+    // belongs to that one's step; any other is a step of its own. A slot without a line, or a
+    // text the draw command would refuse, changes nothing.
+    // A coefficient left out keeps the value stored.
+    Outcome moveLine(
+        int slot, const std::optional<std::string>& a, const std::optional<std::string>& b, bool continuing);
+
+    // 前の線を残す: a slot's line as it is now, drawn faintly under the lines until it is let go
+    // (nothing for a slot without a line). Not a step: it only shows.
+    Outcome keepLine(std::optional<int> slot);
+    // The line kept that way: a table holding it in the slot kept.
+    struct KeptLine {
+        SlotTable Table;
+        int Slot = 0;
+    };
+    const std::optional<KeptLine>& keptLine() const { return Kept; }
+
     // The board as a lesson: the plane size, the current slot, what the picture shows, and the
     // texts the boxes show for each slot that holds a line.
     Lesson lesson() const;
@@ -138,6 +159,10 @@ private:
     std::string Document;
     // For each lesson file, the version last saved to it or opened from it.
     std::map<std::string, std::uint64_t> Saved;
+    // The slot whose moves a continuing move adds to, while nothing else has been done since.
+    std::optional<int> OpenMove;
+    int LineSlot = 0;
+    std::optional<KeptLine> Kept;
 };
 
 } // namespace zelmora

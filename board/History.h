@@ -20,6 +20,7 @@ enum class BoardCommand {
     New,           // a new, unnamed board
     Open,          // a lesson file opened
     Recover,       // the board kept from the last run opened
+    Move,          // 動かして調べる: a line's a and b moved, in one drag or one play
 };
 
 // One step of the history: the command, and the slot (0 to 7) or plane size (0 to 2) it concerned.

@@ -8,18 +8,31 @@
 
 namespace zelmora {
 
-void drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, const ShowOptions& show,
+namespace {
+
+void drawLines(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, const ShowOptions& show,
     int currentSlot)
 {
-    DrawPlane(surface, geometry);
     for (std::int16_t slot = 0; slot < SlotTable::Rows; ++slot)
         DrawSlotLine(surface, table, geometry, slot, PaletteBlue);
     drawUnitMarks(surface, table, geometry, show, currentSlot);
 }
 
+} // namespace
+
+void drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, const ShowOptions& show,
+    int currentSlot)
+{
+    DrawPlane(surface, geometry);
+    drawLines(surface, table, geometry, show, currentSlot);
+}
+
 void drawPicture(PlaneSurface& surface, const Board& board)
 {
-    drawPicture(surface, board.slotTable(), board.geometry(), board.showOptions(), board.currentSlot());
+    DrawPlane(surface, board.geometry());
+    if (const auto& kept = board.keptLine())
+        DrawSlotLine(surface, kept->Table, board.geometry(), static_cast<std::int16_t>(kept->Slot), PaletteGrey);
+    drawLines(surface, board.slotTable(), board.geometry(), board.showOptions(), board.currentSlot());
 }
 
 void drawChange(PlaneSurface& surface, const Board& board, const Outcome& outcome)

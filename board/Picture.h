@@ -14,7 +14,8 @@ class PlaneSurface;
 // Surface pixels, as the geometry maps the plane. With the options left off, the plain picture.
 void drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
     const ShowOptions& show = {}, int currentSlot = 0);
-// The board's picture with the marks it shows.
+// The board's picture with the marks it shows, and the line it keeps for comparing drawn faintly
+// (grey) under the lines.
 void drawPicture(PlaneSurface& surface, const Board& board);
 
 // Brings a surface that shows the board's picture up to date after a command: one segment drawn

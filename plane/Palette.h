@@ -9,6 +9,8 @@ namespace zelmora {
 // and the pen goes back to index 0 (black) afterwards.
 inline constexpr int PaletteBlack = 0;
 inline constexpr int PaletteBlue = 9;
+// Light grey, for a line kept faintly to compare with.
+inline constexpr int PaletteGrey = 7;
 
 // The plane's light yellow, behind everything drawn on it.
 inline constexpr Rgb PlaneBackground{255, 255, 192};

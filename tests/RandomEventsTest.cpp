@@ -162,7 +162,7 @@ protected:
     std::string menuCommand(Random& random)
     {
         const QString path = Folder.filePath(u"random%1.zelmora"_qs.arg(below(random, 3)));
-        switch (below(random, 8)) {
+        switch (below(random, 9)) {
         case 0:
             Window->findChild<QAction*>(u"New"_qs)->trigger();
             return "menu New";
@@ -177,9 +177,9 @@ protected:
             Window->findChild<QAction*>(u"Save"_qs)->trigger();
             return "menu Save";
         case 3: {
-            static const char* const marks[]
-                = {"ShowNumbers", "ShowEquations", "ShowIntersections", "ShowEndpoints", "ShowSlope", "ValueTable"};
-            const char* mark = marks[below(random, 6)];
+            static const char* const marks[] = {"ShowNumbers", "ShowEquations", "ShowIntersections", "ShowEndpoints",
+                "ShowSlope", "ValueTable", "Explore"};
+            const char* mark = marks[below(random, 7)];
             Window->findChild<QAction*>(QString::fromLatin1(mark))->trigger();
             Window->activateWindow();
             return std::string("menu ") + mark;
@@ -190,10 +190,30 @@ protected:
         case 5:
             Window->findChild<QAction*>(u"Redo"_qs)->trigger();
             return "menu Redo";
+        case 6:
+            return exploreEvent(random);
         default:
             Window->openFile(path);
             return "open " + path.toStdString();
         }
+    }
+
+    // A key on a slider of 動かして調べる, or its play started or stopped, when it is open.
+    std::string exploreEvent(Random& random)
+    {
+        auto* explore = Window->findChild<QWidget*>(u"Explore"_qs);
+        if (explore == nullptr || !explore->isVisible())
+            return "explore (closed)";
+        const QString suffix = below(random, 2) == 0 ? u"A"_qs : u"B"_qs;
+        if (below(random, 5) == 0) {
+            explore->findChild<QAbstractButton*>(u"ExplorePlay"_qs + suffix)->click();
+            return "click ExplorePlay" + suffix.toStdString();
+        }
+        static const Qt::Key sliderKeys[]
+            = {Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
+        const Qt::Key key = sliderKeys[below(random, 6)];
+        QTest::keyClick(explore->findChild<QWidget*>(u"ExploreSlider"_qs + suffix), key);
+        return "key " + QKeySequence(key).toString().toStdString() + " on ExploreSlider" + suffix.toStdString();
     }
 
     // What is wrong with the window state, or nothing.

@@ -1,0 +1,291 @@
+// SPDX-License-Identifier: MIT
+#include "app/ExploreWindow.h"
+
+#include "app/Accessibility.h"
+#include "app/Form1.h"
+#include "app/Look.h"
+#include "app/Speech.h"
+#include "board/Board.h"
+#include "board/ExactNumber.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace zelmora {
+namespace {
+
+constexpr int coefficientA = 0;
+constexpr int coefficientB = 1;
+// a moves over -5 to 5, b over -10 to 10.
+constexpr std::array<int, 2> ranges{5, 10};
+const std::array<QString, 2> names{u"ａ"_s, u"ｂ"_s};
+const std::array<QString, 2> spokenNames{u"a"_s, u"b"_s};
+
+struct StepChoice {
+    const char16_t* Caption;
+    ParameterStep Step;
+};
+const std::array<std::vector<StepChoice>, 2> stepChoices{{
+    {{u"1/2", ParameterStep::Half}, {u"1/3", ParameterStep::Third}, {u"1/4", ParameterStep::Quarter},
+        {u"0.1", ParameterStep::Tenth}},
+    {{u"1", ParameterStep::Whole}, {u"1/2", ParameterStep::Half}},
+}};
+
+// A decimal as a pupil writes it, with its zero before the point: " .3" shows as "0.3".
+QString shownValue(const std::string& text)
+{
+    QString shown = QString::fromStdString(text).trimmed();
+    if (shown.startsWith(u'.'))
+        shown.prepend(u'0');
+    else if (shown.startsWith(u"-."_s))
+        shown.insert(1, u'0');
+    return shown;
+}
+
+// Beside the main window where it fits wholly on the screen without covering it: right, below,
+// left, above; otherwise in the screen's lower right corner.
+void placeBeside(QWidget* window, const QWidget* mainWindow)
+{
+    const QRect main = mainWindow->frameGeometry();
+    const QScreen* screen = mainWindow->screen();
+    if (screen == nullptr)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QSize size = window->frameGeometry().size().expandedTo(window->sizeHint());
+    const int gap = 8;
+    const std::array<QPoint, 4> places{main.topRight() + QPoint(gap, 0), main.bottomLeft() + QPoint(0, gap),
+        main.topLeft() - QPoint(size.width() + gap, 0), main.topLeft() - QPoint(0, size.height() + gap)};
+    for (const QPoint& place : places) {
+        const QRect at(place, size);
+        if (room.contains(at) && !at.intersects(main)) {
+            window->move(place);
+            return;
+        }
+    }
+    window->move(room.bottomRight() - QPoint(size.width(), size.height()));
+}
+
+} // namespace
+
+ExploreWindow::ExploreWindow(Form1* form, QWidget* mainWindow)
+    : QWidget(mainWindow, Qt::Window)
+    , Form(form)
+{
+    setObjectName(u"Explore"_s);
+    setWindowTitle(u"動かして調べる"_s);
+    setAccessibleName(u"動かして調べる"_s);
+    build();
+    Player.setInterval(PlayInterval);
+    connect(&Player, &QTimer::timeout, this, &ExploreWindow::playStep);
+    if (mainWindow) {
+        adjustSize();
+        placeBeside(this, mainWindow);
+    }
+}
+
+void ExploreWindow::build()
+{
+    auto* grid = new QGridLayout(this);
+    Line = new QLabel(this);
+    Line->setObjectName(u"ExploreLine"_s);
+    Line->setFont(look::font(12, true));
+    grid->addWidget(Line, 0, 0, 1, 5);
+    for (int which : {coefficientA, coefficientB}) {
+        Control& control = Controls[static_cast<std::size_t>(which)];
+        const QString suffix = which == coefficientA ? u"A"_s : u"B"_s;
+        const int row = 1 + which;
+        auto* name = new QLabel(names[static_cast<std::size_t>(which)], this);
+        name->setFont(look::font(14, true));
+        control.Slider = new QSlider(Qt::Horizontal, this);
+        control.Slider->setObjectName(u"ExploreSlider"_s + suffix);
+        control.Slider->setAccessibleName(names[static_cast<std::size_t>(which)] + u"の値"_s);
+        control.Slider->setSingleStep(1);
+        control.Slider->setPageStep(5);
+        control.Slider->setTickPosition(QSlider::TicksBelow);
+        control.Slider->setMinimumWidth(200);
+        name->setBuddy(control.Slider);
+        control.Value = new QLabel(this);
+        control.Value->setObjectName(u"ExploreValue"_s + suffix);
+        control.Value->setFont(look::font(14, false));
+        control.Value->setMinimumWidth(70);
+        control.Step = new QComboBox(this);
+        control.Step->setObjectName(u"ExploreStep"_s + suffix);
+        control.Step->setAccessibleName(names[static_cast<std::size_t>(which)] + u"の刻み"_s);
+        for (const StepChoice& choice : stepChoices[static_cast<std::size_t>(which)])
+            control.Step->addItem(QString::fromUtf16(choice.Caption), static_cast<int>(choice.Step));
+        control.Play = new QPushButton(u"▶"_s, this);
+        control.Play->setObjectName(u"ExplorePlay"_s + suffix);
+        control.Play->setAccessibleName(names[static_cast<std::size_t>(which)] + u"を自動で動かす"_s);
+        control.Play->setAutoDefault(true);
+        grid->addWidget(name, row, 0);
+        grid->addWidget(control.Slider, row, 1);
+        grid->addWidget(control.Value, row, 2);
+        grid->addWidget(control.Step, row, 3);
+        grid->addWidget(control.Play, row, 4);
+
+        connect(control.Slider, &QSlider::sliderPressed, this, [this] { Continuing = false; });
+        connect(control.Slider, &QSlider::sliderReleased, this, [this] { Continuing = false; });
+        connect(control.Slider, &QSlider::valueChanged, this, [this, which] { moved(which); });
+        connect(control.Step, &QComboBox::currentIndexChanged, this, [this, which] { stepChosen(which); });
+        connect(control.Play, &QPushButton::clicked, this, [this, which] { togglePlay(which); });
+        control.Scale = parameterScale(
+            stepChoices[static_cast<std::size_t>(which)].front().Step, ranges[static_cast<std::size_t>(which)]);
+    }
+    Keep = new QCheckBox(u"前の線を残す(&K)"_s, this);
+    Keep->setObjectName(u"ExploreKeep"_s);
+    connect(Keep, &QCheckBox::toggled, this, &ExploreWindow::keepChosen);
+    grid->addWidget(Keep, 3, 1, 1, 4);
+    Speaker = new Announcer(this);
+}
+
+void ExploreWindow::showBoard(const Board& board)
+{
+    const int slot = board.lineSlot();
+    const SlotTable& table = board.slotTable();
+    const bool drawn = table.isDrawn(slot);
+    if (slot != Slot || !drawn) {
+        stopPlaying();
+        Continuing = false;
+    }
+    const bool newLine = slot != Slot || Line->text().isEmpty();
+    Slot = slot;
+    const QChar digit(u'１' + slot);
+    setWindowTitle(u"動かして調べる — 線%1"_s.arg(digit));
+    Line->setText(drawn ? u"線%1を動かします。"_s.arg(digit) : u"線%1には線がありません。"_s.arg(digit));
+    for (Control& control : Controls) {
+        control.Slider->setEnabled(drawn);
+        control.Step->setEnabled(drawn);
+        control.Play->setEnabled(drawn);
+    }
+    if (!drawn) {
+        for (Control& control : Controls)
+            control.Value->clear();
+        return;
+    }
+    // A new line starts a in the steps of its own denominator: thirds for -2/3.
+    if (newLine) {
+        const ParameterStep step = slopeStepFor(table.get(slot, SlotTable::ANum), table.get(slot, SlotTable::ADen));
+        QComboBox* box = Controls[coefficientA].Step;
+        const QSignalBlocker blocker(box);
+        box->setCurrentIndex(std::max(0, box->findData(static_cast<int>(step))));
+        Controls[coefficientA].Scale = parameterScale(step, ranges[coefficientA]);
+    }
+    const EntryTexts texts = entryTexts(table, slot);
+    for (int which : {coefficientA, coefficientB}) {
+        Controls[static_cast<std::size_t>(which)].Value->setText(shownValue(texts[static_cast<std::size_t>(which)]));
+        const auto column = which == coefficientA ? std::pair(SlotTable::ANum, SlotTable::ADen)
+                                                  : std::pair(SlotTable::BNum, SlotTable::BDen);
+        placeSlider(which, double(table.get(slot, column.first)) / double(table.get(slot, column.second)));
+    }
+}
+
+void ExploreWindow::placeSlider(int which, double value)
+{
+    Control& control = Controls[static_cast<std::size_t>(which)];
+    const QSignalBlocker blocker(control.Slider);
+    control.Slider->setRange(control.Scale.Minimum, control.Scale.Maximum);
+    control.Slider->setTickInterval(control.Scale.Denominator);
+    // While a slider moves the line, the line is where the slider is.
+    if (!control.Slider->isSliderDown() && Playing != which)
+        control.Slider->setValue(nearestPosition(control.Scale, value));
+}
+
+void ExploreWindow::moved(int which)
+{
+    if (!Form)
+        return;
+    const Control& control = Controls[static_cast<std::size_t>(which)];
+    const std::string text = parameterText(control.Scale, control.Slider->value());
+    // A new step begins: the line as it is now is the one kept to compare with.
+    if (!Continuing && Keep->isChecked())
+        Form->perform([this](Board& board) { return board.keepLine(Slot); });
+    const std::optional<std::string> a = which == coefficientA ? std::optional(text) : std::nullopt;
+    const std::optional<std::string> b = which == coefficientB ? std::optional(text) : std::nullopt;
+    const bool continuing = Continuing;
+    Form->perform([&](Board& board) { return board.moveLine(Slot, a, b, continuing); });
+    // A drag or a play goes on as one step; each key press is a step of its own.
+    Continuing = control.Slider->isSliderDown() || Playing == which;
+    if (const auto value = exactCoefficient(text))
+        Speaker->announce(speech::coefficientMoved(spokenNames[static_cast<std::size_t>(which)], *value));
+}
+
+// Another step keeps the line where it is; the slider goes to the nearest position of the new scale.
+void ExploreWindow::stepChosen(int which)
+{
+    Control& control = Controls[static_cast<std::size_t>(which)];
+    control.Scale = parameterScale(
+        static_cast<ParameterStep>(control.Step->currentData().toInt()), ranges[static_cast<std::size_t>(which)]);
+    if (Form)
+        showBoard(Form->board());
+}
+
+void ExploreWindow::togglePlay(int which)
+{
+    const bool wasPlaying = Playing == which;
+    stopPlaying();
+    if (wasPlaying)
+        return;
+    Playing = which;
+    const QSlider* slider = Controls[static_cast<std::size_t>(which)].Slider;
+    Direction = slider->value() >= slider->maximum() ? -1 : 1;
+    Continuing = false;
+    Controls[static_cast<std::size_t>(which)].Play->setText(u"■"_s);
+    Player.start();
+}
+
+// One step of a play: on to the end, then back, and so on until stopped.
+void ExploreWindow::playStep()
+{
+    if (Playing < 0)
+        return;
+    QSlider* slider = Controls[static_cast<std::size_t>(Playing)].Slider;
+    if (slider->value() + Direction > slider->maximum() || slider->value() + Direction < slider->minimum())
+        Direction = -Direction;
+    slider->setValue(slider->value() + Direction);
+}
+
+void ExploreWindow::stopPlaying()
+{
+    Player.stop();
+    for (Control& control : Controls)
+        control.Play->setText(u"▶"_s);
+    Playing = -1;
+    Continuing = false;
+}
+
+void ExploreWindow::keepChosen()
+{
+    if (!Form)
+        return;
+    const std::optional<int> slot = Keep->isChecked() ? std::optional(Slot) : std::nullopt;
+    Form->perform([slot](Board& board) { return board.keepLine(slot); });
+}
+
+void ExploreWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+// Closed, the window stops its play and lets the kept line go.
+void ExploreWindow::hideEvent(QHideEvent* event)
+{
+    stopPlaying();
+    if (Form && Form->board().keptLine())
+        Form->perform([](Board& board) { return board.keepLine(std::nullopt); });
+    QWidget::hideEvent(event);
+}
+
+} // namespace zelmora

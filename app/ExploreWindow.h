@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "board/ParameterScale.h"
+
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSlider;
+
+namespace zelmora {
+
+class Announcer;
+class Board;
+class Form1;
+
+// 動かして調べる: a companion window beside the main one, not modal, with a slider for a and one for
+// b of the line last drawn or selected. Moving a slider moves the line at once (the whole picture
+// drawn anew, every mark and the table of values following); one drag, one keyboard step or one
+// play is one step of the board's history. ▶ moves a coefficient slowly through its range and back
+// until stopped, for a projector. Slider positions are whole steps of the chosen scale.
+class ExploreWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // How often a play moves its slider by one step, in milliseconds.
+    static constexpr int PlayInterval = 300;
+
+    ExploreWindow(Form1* form, QWidget* mainWindow);
+
+    // Follows the board: the line it concerns, and the sliders where that line's a and b are.
+    void showBoard(const Board& board);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    // The two coefficients, a (0) and b (1).
+    struct Control {
+        QSlider* Slider = nullptr;
+        QLabel* Value = nullptr;
+        QComboBox* Step = nullptr;
+        QPushButton* Play = nullptr;
+        ParameterScale Scale;
+    };
+
+    void build();
+    void moved(int which);
+    void stepChosen(int which);
+    void togglePlay(int which);
+    void playStep();
+    void stopPlaying();
+    void keepChosen();
+    void placeSlider(int which, double value);
+    QString valueText(int which) const;
+
+    QPointer<Form1> Form;
+    std::array<Control, 2> Controls;
+    QLabel* Line = nullptr;
+    QCheckBox* Keep = nullptr;
+    Announcer* Speaker = nullptr;
+    QTimer Player;
+    int Playing = -1;  // the coefficient playing, or -1
+    int Direction = 1; // +1 or -1 while playing
+    int Slot = 0;      // the line the sliders move
+    // The next move continues the step of the one before (the rest of a drag, of a play).
+    bool Continuing = false;
+    // The sliders are being set from the board: their changes are no moves.
+    bool Following = false;
+};
+
+} // namespace zelmora
