@@ -72,7 +72,9 @@ QString crossingText(int other, const Intersection& crossing)
         return with + u"変域の外で交わる "_s + point(*crossing.Point);
     case IntersectionKind::Parallel:
         return with + u"平行（交わらない）"_s;
-    case IntersectionKind::Coincident:
+    case IntersectionKind::SameLineApart:
+        return with + u"同じ直線上（共有点なし）"_s;
+    case IntersectionKind::Overlapping:
         break;
     }
     return with + u"重なる"_s;

@@ -45,7 +45,7 @@ TEST_F(ValueTableTest, TheFactsOfTheCurrentLineExactly)
         "交点\n"
         "線２と：(9/8, 1/4)\n"
         "線３と：平行（交わらない）\n"
-        "線４と：重なる\n"
+        "線４と：同じ直線上（共有点なし）\n"
         "線５と：変域の外で交わる (3/5, 3/5)\n"_qs);
 
     click("Option1_5");
