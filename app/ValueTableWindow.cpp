@@ -84,7 +84,7 @@ QString crossingText(int other, const Intersection& crossing)
 
 ValueTableText valueTableText(const Board& board)
 {
-    const int slot = board.currentSlot();
+    const int slot = board.lineSlot();
     const QString title = u"線%1"_s.arg(slotDigit(slot));
     const auto line = exactLineOf(board.slotTable(), slot);
     if (!line) {
@@ -170,7 +170,7 @@ void ValueTableWindow::showBoard(const Board& board)
     const ValueTableText table = valueTableText(board);
     Plain = table.Plain;
     Text->setHtml(table.Html);
-    setWindowTitle(u"値の表 — 線%1"_s.arg(slotDigit(board.currentSlot())));
+    setWindowTitle(u"値の表 — 線%1"_s.arg(slotDigit(board.lineSlot())));
 }
 
 void ValueTableWindow::keyPressEvent(QKeyEvent* event)

@@ -33,6 +33,7 @@ Outcome Board::draw(const EntryTexts& texts)
     Outcome outcome = showSlot((slot + 1) % SlotTable::UserSlots);
     outcome.Picture = PictureChange::Segment;
     outcome.Slot = slot;
+    LineSlot = static_cast<std::int16_t>(slot);
     // The line is drawn as the rules read it; the pupil hears what they left out.
     if (auto ignored = ignoredText(texts))
         outcome.Message = std::move(*ignored);
@@ -128,6 +129,7 @@ std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson)
 Outcome Board::showSlot(int slot)
 {
     CurrentSlot = static_cast<std::int16_t>(slot);
+    LineSlot = CurrentSlot;
     Outcome outcome;
     outcome.Texts = entryTexts(Slots, slot);
     outcome.CheckedSlot = slot;

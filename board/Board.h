@@ -55,6 +55,9 @@ public:
     int originY() const { return OriginY; }
     std::int16_t unitPixels() const { return UnitPixels; }
     std::int16_t currentSlot() const { return CurrentSlot; }
+    // The slot whose line the pupil drew or chose last: after a draw the current slot has moved on,
+    // but the table of values and the slope triangle stay with the line just drawn.
+    std::int16_t lineSlot() const { return LineSlot; }
     const SlotTable& slotTable() const { return Slots; }
     PlaneGeometry geometry() const { return {OriginX, OriginY, UnitPixels}; }
     // Index into PlaneSizes of the current scale (小 0, 中 1, 大 2).
@@ -95,6 +98,7 @@ private:
     int OriginY = 300;
     std::int16_t UnitPixels = PlaneSizes[MediumPlane].UnitPixels;
     std::int16_t CurrentSlot = 0;
+    std::int16_t LineSlot = 0;
     SlotTable Slots;
     ShowOptions Show;
 };

@@ -9,17 +9,17 @@
 namespace zelmora {
 
 void drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, const ShowOptions& show,
-    int currentSlot)
+    int slopeSlot)
 {
     DrawPlane(surface, geometry);
     for (std::int16_t slot = 0; slot < SlotTable::Rows; ++slot)
         DrawSlotLine(surface, table, geometry, slot, PaletteBlue);
-    drawUnitMarks(surface, table, geometry, show, currentSlot);
+    drawUnitMarks(surface, table, geometry, show, slopeSlot);
 }
 
 void drawPicture(PlaneSurface& surface, const Board& board)
 {
-    drawPicture(surface, board.slotTable(), board.geometry(), board.showOptions(), board.currentSlot());
+    drawPicture(surface, board.slotTable(), board.geometry(), board.showOptions(), board.lineSlot());
 }
 
 void drawChange(PlaneSurface& surface, const Board& board, const Outcome& outcome)

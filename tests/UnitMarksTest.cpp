@@ -193,6 +193,29 @@ TEST(UnitMarks, IntersectionsAreVisiblePointsInsideBothDomainsEachOnce)
     }
 }
 
+// After a draw the current slot moves on to an empty one; the triangle stays with the line just
+// drawn, until another slot is chosen.
+TEST(UnitMarks, SlopeTriangleFollowsTheLineDrawnOrChosenLast)
+{
+    Board board;
+    board.setShowOptions(only(&ShowOptions::Slope));
+    const auto legs = [&board] {
+        RecordingSurface surface;
+        drawPicture(surface, board);
+        return std::count_if(surface.Lines.begin(), surface.Lines.end(), [](const Drawn& line) { return line.Dashed; });
+    };
+    board.draw(firstTypical);
+    EXPECT_EQ(board.currentSlot(), 1);
+    EXPECT_EQ(board.lineSlot(), 0);
+    EXPECT_EQ(legs(), 2) << "on the line just drawn";
+    board.selectSlot(3);
+    EXPECT_EQ(board.lineSlot(), 3);
+    EXPECT_EQ(legs(), 0) << "the chosen slot is empty";
+    board.draw(secondTypical);
+    board.initialScreen();
+    EXPECT_EQ(board.lineSlot(), 0);
+}
+
 // At 40 pixels per unit, where the surface shows -7.5 ≦ χ ≦ 7.5.
 TEST(UnitMarks, EndPointsOnlyWhereTheyAreVisible)
 {

@@ -67,10 +67,11 @@ TEST_F(ValueTableTest, TheWindowFollowsTheBoardAndCopiesItsText)
 
     drawLine({u"-2/3"_qs, u"1"_qs, u"-3"_qs, u"3"_qs});
     drawLine({u"2"_qs, u"-2"_qs, u"-3"_qs, u"3"_qs});
-    EXPECT_TRUE(table->plainText().startsWith(u"線３"_qs)) << "the current slot moved on";
-    click("Option1_1");
-    EXPECT_TRUE(table->plainText().contains(u"線１と：(9/8, 1/4)"_qs)) << table->plainText().toStdString();
+    EXPECT_TRUE(table->plainText().startsWith(u"線２"_qs)) << "the line just drawn, though the current slot moved on";
     EXPECT_EQ(table->windowTitle(), u"値の表 — 線２"_qs);
+    click("Option1_0");
+    EXPECT_TRUE(table->plainText().contains(u"線２と：(9/8, 1/4)"_qs)) << table->plainText().toStdString();
+    EXPECT_EQ(table->windowTitle(), u"値の表 — 線１"_qs);
 
     QGuiApplication::clipboard()->clear();
     QTest::mouseClick(table->findChild<QPushButton*>(u"CopyValueTable"_qs), Qt::LeftButton);
