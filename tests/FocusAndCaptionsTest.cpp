@@ -232,6 +232,11 @@ TEST(MessageFit, EveryMessageFitsItsAreaInBalancedLines)
             }
         }
     }
+    LessonFault syntax;
+    syntax.Code = LessonFaultCode::NotJson;
+    syntax.Line = 1234;
+    syntax.Column = 5678;
+    all.push_back(messages::lessonFault(syntax));
     for (const EntryBox box : {EntryBox::A, EntryBox::B, EntryBox::From, EntryBox::To}) {
         for (const EntryFault fault :
             {EntryFault::ZeroDenominator, EntryFault::TooLarge, EntryFault::DenominatorTooLarge})

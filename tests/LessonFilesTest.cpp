@@ -151,9 +151,9 @@ TEST_F(LessonFilesTest, BadFilesAreRefusedAsAWhole)
         QByteArray Bytes;
         const char16_t* Message;
     } rows[] = {{"empty", "", u"ファイルが空です。"},
-        {"truncated", typicalLesson.left(50), u"ファイルの書き方が正しくありません。"},
+        {"truncated", typicalLesson.left(50), u"4行目の2文字目の書き方が正しくありません。"},
         {"not UTF-8", lesson("{\"slot\": 1, \"a\": \"\xff\"}"), u"文字がUTF-8で書かれていません。"},
-        {"not JSON", "a = 1", u"ファイルの書き方が正しくありません。"},
+        {"not JSON", "a = 1", u"1行目の1文字目の書き方が正しくありません。"},
         {"deeply nested", QByteArray(5000, '[') + QByteArray(5000, ']'), u"ファイルの書き方が正しくありません。"},
         {"over 1 MiB", lesson("") + QByteArray(1 << 20, ' '), u"ファイルが大きすぎます（1MiBまで）。"},
         {"not a lesson", R"({"format": "other", "version": 1})", u"Zelmoraの授業ファイルではありません。"},
