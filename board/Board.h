@@ -88,7 +88,7 @@ public:
     // Replaces the whole board with a lesson: its slots read through the same rules as the draw
     // command, its size, its current slot, shown as a selection shows it, and what it asks the
     // picture to show (when it says), the picture drawn anew. A lesson with a text the draw command
-    // would refuse changes nothing.
+    // would refuse changes nothing; one with characters the rules do not read says so, as a draw does.
     std::variant<Outcome, LessonRefusal> open(const Lesson& lesson);
 
 private:

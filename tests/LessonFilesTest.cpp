@@ -119,6 +119,26 @@ TEST_F(LessonFilesTest, OpeningALessonReplacesTheBoardAndNamesTheWindow)
     EXPECT_EQ(MainWindow::recentFiles().value(0), QDir(Folder.path()).filePath(u"typical.zelmora"_qs));
 }
 
+// As after a draw: the line as the rules read it, and the message area names what they left out.
+TEST_F(LessonFilesTest, ALessonWithUnreadCharactersOpensWithTheWindowsNotice)
+{
+    const struct {
+        const char* Name;
+        QByteArray Slots;
+        const char16_t* Message;
+    } rows[] = {{"letters after a", R"({"slot": 2, "a": "3abc", "b": "1", "from": "-1", "to": "1"})",
+                    u"ａの「abc」は読みませんでした。"},
+        {"a fraction as a bound", R"({"slot": 1, "a": "1", "b": "1", "from": "-1/2", "to": "1"})",
+            u"変域の「/2」は読みませんでした。"},
+        {"everything read", R"({"slot": 1, "a": "1", "b": "1", "from": "-1", "to": "1"})", u""}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        ASSERT_TRUE(Window->openFile(write(
+            u"notice.zelmora"_qs, R"({"format": "zelmora-lesson", "version": 1, "slots": [)" + row.Slots + "]}")));
+        EXPECT_EQ(message(), QString::fromUtf16(row.Message));
+    }
+}
+
 TEST_F(LessonFilesTest, SavingAndOpeningAgainGivesTheSameBoard)
 {
     box(1)->setFocus();
