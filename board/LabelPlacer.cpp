@@ -18,6 +18,9 @@ constexpr double lineClearance = 2;
 // of coordinates nearer another point than its own is read as that point's.
 constexpr double linePenalty = 40;
 constexpr double textPenalty = 40;
+// An axis hidden for a label's width still reads as an axis; a stub of it left between two labels
+// reads as a mark.
+constexpr double axisPenalty = 16;
 constexpr double astrayPenalty = 200;
 constexpr double leaderPenalty = 16;
 // A leader starts this far from its ring's centre, outside the ring.
@@ -171,6 +174,7 @@ std::vector<std::optional<LabelPlace>> placeLabels(const LabelScene& scene, cons
             score += linePenalty * static_cast<double>(std::count_if(scene.Lines.begin(), scene.Lines.end(), crossing));
             score += textPenalty
                 * static_cast<double>(std::count_if(scene.Texts.begin(), scene.Texts.end(), overlapsBox));
+            score += axisPenalty * static_cast<double>(std::count_if(scene.Axes.begin(), scene.Axes.end(), crossing));
             if (label.Names && astray(box, *label.Names, scene.Named))
                 score += astrayPenalty;
             if (!best || score < bestScore) {

@@ -45,9 +45,11 @@ struct LabelScene {
     // The dots and rings: a label of coordinates that stands nearer another of them than its own
     // ring would be read as that point's.
     std::vector<Point> Named;
-    // Lines and the plane's numbers: a label keeps off them where it can.
+    // Lines, the axes and the plane's numbers: a label keeps off them where it can, off the lines
+    // most of all.
     std::vector<Segment> Lines;
     std::vector<Area> Texts;
+    std::vector<Segment> Axes;
 };
 
 // A label's box (its size) and the places it tries, in order of preference. Names: the ring whose

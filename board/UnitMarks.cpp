@@ -451,9 +451,12 @@ void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeo
     const Rgb lineColour = paletteColour(PaletteBlue);
     const Rgb black = paletteColour(PaletteBlack);
 
-    LabelScene scene{width, height, {}, {}, {}, {}};
+    LabelScene scene{width, height, {}, {}, {}, {}, {}};
     for (const ShownLine& line : lines)
         scene.Lines.push_back(line.Part);
+    const auto originX = static_cast<double>(geometry.OriginX);
+    const auto originY = static_cast<double>(geometry.OriginY);
+    scene.Axes = {{{0, originY}, {width, originY}}, {{originX, 0}, {originX, height}}};
     // A segment's ends are where the pupil reads its domain: no label hides them, dots or not.
     const std::vector<Point> ends = endPoints(lines, geometry, window);
     scene.Marks = ends;

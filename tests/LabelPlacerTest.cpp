@@ -24,7 +24,7 @@ using Places = std::vector<std::optional<LabelPlace>>;
 
 LabelScene emptyScene()
 {
-    return LabelScene{200, 200, {}, {}, {}, {}};
+    return LabelScene{200, 200, {}, {}, {}, {}, {}};
 }
 
 // A 20 x 10 label tried beside a point.
@@ -44,33 +44,37 @@ TEST(LabelPlacer, RulesAndChoices)
     } rows[] = {
         {"all clear: straight right, the nearest place", emptyScene(), {besidePoint(centre, {6})},
             {LabelPlace{{106, 95}, std::nullopt}}},
-        {"never over a mark", {200, 200, {{115, 100}}, {}, {}, {}}, {besidePoint(centre, {6})},
+        {"never over a mark", {200, 200, {{115, 100}}, {}, {}, {}, {}}, {besidePoint(centre, {6})},
             {LabelPlace{{74, 95}, std::nullopt}}},
-        {"never off the surface", {120, 200, {}, {}, {}, {}}, {besidePoint(centre, {6})},
+        {"never off the surface", {120, 200, {}, {}, {}, {}, {}}, {besidePoint(centre, {6})},
             {LabelPlace{{74, 95}, std::nullopt}}},
         {"never over a label placed before", emptyScene(), {besidePoint(centre, {6}), besidePoint(centre, {6})},
             {LabelPlace{{106, 95}, std::nullopt}, LabelPlace{{74, 95}, std::nullopt}}},
-        {"a line costs more than a place a little further", {200, 200, {}, {}, {{{0, 100}, {200, 100}}}, {}},
+        {"a line costs more than a place a little further", {200, 200, {}, {}, {{{0, 100}, {200, 100}}}, {}, {}},
             {besidePoint(centre, {6})}, {LabelPlace{{90, 106}, std::nullopt}}},
-        {"a number of the plane likewise", {200, 200, {}, {}, {}, {{100, 90, 140, 110}}}, {besidePoint(centre, {6})},
-            {LabelPlace{{74, 95}, std::nullopt}}},
-        {"rather over a line than left out", {200, 200, {}, {}, {{{0, 100}, {200, 100}}}, {}},
+        {"a number of the plane likewise", {200, 200, {}, {}, {}, {{100, 90, 140, 110}}, {}},
+            {besidePoint(centre, {6})}, {LabelPlace{{74, 95}, std::nullopt}}},
+        {"an axis costs less than a line", {200, 200, {}, {}, {{{104, 100}, {200, 100}}}, {}, {{{100, 0}, {100, 200}}}},
+            {{20, 10, {{centre, Side::Right, 6}, {centre, Side::Above, 6}}, std::nullopt}},
+            {LabelPlace{{90, 84}, std::nullopt}}},
+        {"rather over a line than left out", {200, 200, {}, {}, {{{0, 100}, {200, 100}}}, {}, {}},
             {{20, 10, {{centre, Side::Right, 6}}, std::nullopt}}, {LabelPlace{{106, 95}, std::nullopt}}},
-        {"left out when no place keeps the rules", {200, 200, {{106, 106}, {106, 94}, {94, 94}, {94, 106}}, {}, {}, {}},
-            {besidePoint(centre, {6})}, {std::nullopt}},
-        {"coordinates beyond 24 pixels get a leader from the ring's edge", {200, 200, {centre}, {}, {}, {}},
+        {"left out when no place keeps the rules",
+            {200, 200, {{106, 106}, {106, 94}, {94, 94}, {94, 106}}, {}, {}, {}, {}}, {besidePoint(centre, {6})},
+            {std::nullopt}},
+        {"coordinates beyond 24 pixels get a leader from the ring's edge", {200, 200, {centre}, {}, {}, {}, {}},
             {{20, 10, {{centre, Side::Right, 30}}, centre}}, {LabelPlace{{130, 95}, Segment{{106, 100}, {130, 100}}}}},
         {"coordinates no further than 72 pixels", emptyScene(), {besidePoint(centre, {80}, centre)}, {std::nullopt}},
-        {"no leader past a mark", {200, 200, {centre, {118, 100}}, {}, {}, {}},
+        {"no leader past a mark", {200, 200, {centre, {118, 100}}, {}, {}, {}, {}},
             {{20, 10, {{centre, Side::Right, 30}, {centre, Side::Left, 30}}, centre}},
             {LabelPlace{{50, 95}, Segment{{94, 100}, {70, 100}}}}},
-        {"no label over a leader", {200, 200, {centre}, {}, {}, {}},
+        {"no label over a leader", {200, 200, {centre}, {}, {}, {}, {}},
             {{20, 10, {{centre, Side::Right, 30}}, centre},
                 {20, 10, {{{108, 95}, Side::BelowRight, 0}, {{108, 106}, Side::BelowRight, 0}}, std::nullopt}},
             {LabelPlace{{130, 95}, Segment{{106, 100}, {130, 100}}}, LabelPlace{{108, 106}, std::nullopt}}},
         // Right of the ring the dot stands 5 pixels from the label, the ring 6: it would be read as the dot's.
         {"coordinates keep nearer their ring than any dot",
-            {200, 200, {centre, {131, 100}}, {centre, {131, 100}}, {}, {}}, {besidePoint(centre, {6}, centre)},
+            {200, 200, {centre, {131, 100}}, {centre, {131, 100}}, {}, {}, {}}, {besidePoint(centre, {6}, centre)},
             {LabelPlace{{74, 95}, std::nullopt}}},
     };
     for (const auto& row : rows) {
