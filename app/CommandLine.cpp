@@ -119,7 +119,10 @@ int runExport(const CommandLine& command)
 {
     const auto loaded = loadLessonFile(command.Lesson);
     if (const auto* fault = std::get_if<LessonFault>(&loaded)) {
-        printLine(stderr, u"zelmora: %1: %2"_s.arg(command.Lesson, messages::lessonFault(*fault)));
+        // FILE:LINE:COL, as editors and compilers write a place in a text.
+        const QString where
+            = fault->Line > 0 ? u"%1:%2:%3"_s.arg(command.Lesson).arg(fault->Line).arg(fault->Column) : command.Lesson;
+        printLine(stderr, u"zelmora: %1: %2"_s.arg(where, messages::lessonFault(*fault)));
         return 1;
     }
     Board board;

@@ -88,6 +88,9 @@ QString lessonFault(const LessonFault& fault)
     case LessonFaultCode::NotUtf8:
         return u"文字がUTF-8で書かれていません。"_s;
     case LessonFaultCode::NotJson:
+        if (fault.Line > 0)
+            return u"%1行目の%2文字目の書き方が正しくありません。"_s.arg(fault.Line).arg(fault.Column);
+        return u"ファイルの書き方が正しくありません。"_s;
     case LessonFaultCode::NotAnObject:
     case LessonFaultCode::TooDeep:
         return u"ファイルの書き方が正しくありません。"_s;

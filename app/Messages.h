@@ -26,7 +26,8 @@ QString ignored(const IgnoredText& ignored);
 
 QString pictureCopied();
 
-// Why a lesson file was not opened or not saved: "このファイルは新しい版のZelmoraで作られています。"
+// Why a lesson file was not opened or not saved: "このファイルは新しい版のZelmoraで作られています。",
+// "3行目の12文字目の書き方が正しくありません。"
 QString lessonFault(const LessonFault& fault);
 // A lesson whose texts the draw command refuses: "線３のａの分母が０です。"
 QString lessonRefusal(const LessonRefusal& refusal);

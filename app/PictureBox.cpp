@@ -90,18 +90,27 @@ void PictureBox::setMarker(const std::optional<Marker>& marker)
 
 void PictureBox::keyPressEvent(QKeyEvent* event)
 {
-    static const std::pair<int, TraceKey> traceKeys[]
-        = {{Qt::Key_Left, TraceKey::Left}, {Qt::Key_Right, TraceKey::Right}, {Qt::Key_Home, TraceKey::Home},
-            {Qt::Key_End, TraceKey::End}, {Qt::Key_Up, TraceKey::NextLine}, {Qt::Key_Down, TraceKey::PreviousLine}};
-    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-        for (const auto& [key, trace] : traceKeys) {
-            if (event->key() == key) {
-                // The pointer's note gives way to the point being traced, until the pointer moves.
-                Hover.clear();
-                Q_EMIT traceKeyPressed(trace);
-                return;
-            }
+    static const struct {
+        int Key;
+        bool Shift;
+        TraceKey Trace;
+    } traceKeys[] = {{Qt::Key_Left, false, TraceKey::Left}, {Qt::Key_Right, false, TraceKey::Right},
+        {Qt::Key_Left, true, TraceKey::LatticeLeft}, {Qt::Key_Right, true, TraceKey::LatticeRight},
+        {Qt::Key_Home, false, TraceKey::Home}, {Qt::Key_End, false, TraceKey::End},
+        {Qt::Key_Up, false, TraceKey::NextLine}, {Qt::Key_Down, false, TraceKey::PreviousLine}};
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    for (const auto& trace : traceKeys) {
+        const Qt::KeyboardModifiers wanted = trace.Shift ? Qt::ShiftModifier : Qt::NoModifier;
+        if (event->key() == trace.Key && modifiers == wanted) {
+            // The pointer's note gives way to the point being traced, until the pointer moves.
+            Hover.clear();
+            Q_EMIT traceKeyPressed(trace.Trace);
+            return;
         }
+    }
+    if (event->key() == Qt::Key_Escape && modifiers == Qt::NoModifier && Traced) {
+        Q_EMIT tracingEnded();
+        return;
     }
     const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
     if (event->key() == Qt::Key_Menu || shiftF10) {

@@ -54,7 +54,7 @@ Q_SIGNALS:
     void pixelRatioChanged();
     void copyRequested();
     void traceKeyPressed(TraceKey key);
-    // The picture lost the focus: the tracing is over.
+    // The picture lost the focus, or Esc took the point away: the tracing is over.
     void tracingEnded();
 
 protected:

@@ -9,24 +9,39 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace zelmora {
 
 TabRing::TabRing(QWidget* form)
 {
     std::vector<const ControlRow*> focusable;
+    int slotPlace = -1;
     for (const ControlRow& row : panelLayout()) {
         if (row.TabIndex >= 0)
             focusable.push_back(&row);
+        if (row.Name == "Option1_0")
+            slotPlace = row.TabIndex;
     }
     std::ranges::sort(focusable, {}, &ControlRow::TabIndex);
+    std::vector<std::pair<int, QWidget*>> placed;
     for (const ControlRow* row : focusable) {
         const QString name = QString::fromLatin1(row->Name.data(), static_cast<qsizetype>(row->Name.size()));
-        if (auto* widget = form->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly))
-            Stops.push_back(widget);
+        auto* widget = form->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+        if (!widget)
+            continue;
+        // The slot buttons stand together, at the place of slot "１": after the size buttons, just
+        // before the a box. Slot "２" has a tab index of its own between the command buttons, and a
+        // stop there would jump round the ring whenever a draw moves on to it: Shift+Tab from the a
+        // box would no longer reach the slots.
+        placed.emplace_back(row->Name.starts_with("Option1_") ? slotPlace : row->TabIndex, widget);
     }
-    for (std::size_t k = 0; k < Stops.size(); ++k)
-        QWidget::setTabOrder(Stops[k], Stops[(k + 1) % Stops.size()]);
+    // Qt's own chain keeps the tab indices, for whatever walks it.
+    for (std::size_t k = 0; k < placed.size(); ++k)
+        QWidget::setTabOrder(placed[k].second, placed[(k + 1) % placed.size()].second);
+    std::ranges::stable_sort(placed, {}, &std::pair<int, QWidget*>::first);
+    for (const auto& [place, widget] : placed)
+        Stops.push_back(widget);
 
     for (int k = 0; k < SlotTable::UserSlots; ++k) {
         auto* option = form->findChild<OptionButton*>(QStringLiteral("Option1_%1").arg(k), Qt::FindDirectChildrenOnly);

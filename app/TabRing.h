@@ -8,8 +8,9 @@ class QWidget;
 namespace zelmora {
 
 // The order Tab and Shift+Tab take through a form's controls: the order of their tab indices in
-// the panel layout, round and round. The slot buttons are one stop, at the place of the checked
-// one: landing on an unchecked one would check it and load its slot over what has been typed. The
+// the panel layout, round and round. The slot buttons are one stop, the checked one, at the place of
+// slot "１" whichever is checked: landing on an unchecked one would check it and load its slot over
+// what has been typed. The
 // arrow keys move among the slots instead, which stand in two rows of four, wrapping around.
 class TabRing {
 public:

@@ -26,7 +26,7 @@ void Tracer::reset()
 
 void Tracer::key(TraceKey key)
 {
-    const auto next = traceKey(State.slotTable(), State.currentSlot(), Point, key);
+    const auto next = traceKey(State.slotTable(), State.lineSlot(), Point, key);
     if (!next) {
         reset();
         Announce->announce(speech::noLineToTrace());

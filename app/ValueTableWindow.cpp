@@ -7,15 +7,19 @@
 #include "board/LineFacts.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 
 using namespace Qt::StringLiterals;
 
@@ -42,24 +46,51 @@ QChar slotDigit(int slot)
     return QChar(u'１' + slot);
 }
 
-// A fraction stacked as textbooks print it: numerator over a bar over the denominator.
+// A fraction stacked as textbooks print it: numerator over a bar over the denominator. Its cells do
+// not wrap, so "11/2" never breaks into pieces that read as other numbers.
 QString stacked(const StackedFraction& fraction)
 {
     return u"<table cellspacing=\"0\" cellpadding=\"0\" style=\"display: inline\"><tr><td align=\"center\" "
-           "style=\"border-bottom: 1px solid black\">%1</td></tr><tr><td align=\"center\">%2</td></tr></table>"_s.arg(
+           "nowrap style=\"border-bottom: 1px solid black; white-space: nowrap\">%1</td></tr><tr><td align=\"center\" "
+           "nowrap style=\"white-space: nowrap\">%2</td></tr></table>"_s.arg(
                text(fraction.Numerator), text(fraction.Denominator));
 }
 
-QString equationHtml(const Equation& equation)
+QString runHtml(const std::string& run)
+{
+    return text(run).toHtmlEscaped().replace(u' ', u"&nbsp;"_s);
+}
+
+QString partsHtml(const std::vector<EquationPart>& parts)
 {
     QString cells;
-    for (const EquationPart& part : equation.Parts) {
+    for (const EquationPart& part : parts) {
         if (const auto* run = std::get_if<std::string>(&part))
-            cells += u"<td valign=\"middle\">%1</td>"_s.arg(text(*run).toHtmlEscaped().replace(u' ', u"&nbsp;"_s));
+            cells += u"<td valign=\"middle\" nowrap>%1</td>"_s.arg(runHtml(*run));
         else
-            cells += u"<td valign=\"middle\">%1</td>"_s.arg(stacked(std::get<StackedFraction>(part)));
+            cells += u"<td valign=\"middle\" nowrap>%1</td>"_s.arg(stacked(std::get<StackedFraction>(part)));
     }
     return u"<table cellspacing=\"0\" cellpadding=\"0\"><tr>%1</tr></table>"_s.arg(cells);
+}
+
+// A value of the table: an integer as it is, any other as its sign and a stacked fraction.
+QString valueHtml(const mpq_class& value)
+{
+    if (value.get_den() == 1)
+        return number(value);
+    std::vector<EquationPart> parts;
+    if (sgn(value) < 0)
+        parts.emplace_back(std::string(minusSign(Minus::Typographic)));
+    parts.emplace_back(StackedFraction{mpz_class(abs(value.get_num())).get_str(), value.get_den().get_str()});
+    return partsHtml(parts);
+}
+
+// A value as tab-separated text: the ASCII minus, and a fraction behind an apostrophe, which tells a
+// spreadsheet to keep "-1/2" as text rather than read it as a date.
+QString valueText(const mpq_class& value)
+{
+    const QString written = text(fractionText(value, Minus::Ascii));
+    return value.get_den() == 1 ? written : u"'"_s + written;
 }
 
 QString crossingText(int other, const Intersection& crossing)
@@ -72,59 +103,122 @@ QString crossingText(int other, const Intersection& crossing)
         return with + u"変域の外で交わる "_s + point(*crossing.Point);
     case IntersectionKind::Parallel:
         return with + u"平行（交わらない）"_s;
-    case IntersectionKind::Coincident:
+    case IntersectionKind::SameLineApart:
+        return with + u"同じ直線上（共有点なし）"_s;
+    case IntersectionKind::Overlapping:
         break;
     }
     return with + u"重なる"_s;
 }
 
+QString asciiMinus(QString shown)
+{
+    return shown.replace(u'−', u'-');
+}
+
+// The steps the box offers, after 自動.
+struct StepChoice {
+    const char16_t* Caption;
+    long Numerator;
+    long Denominator;
+};
+constexpr std::array<StepChoice, 5> stepChoices{
+    {{u"1", 1, 1}, {u"1/2", 1, 2}, {u"2", 2, 1}, {u"5", 5, 1}, {u"10", 10, 1}}};
+
 } // namespace
 
-ValueTableText valueTableText(const Board& board)
+ValueTableText valueTableText(const SlotTable& table, int slot, const std::optional<mpq_class>& step)
 {
-    const int slot = board.currentSlot();
     const QString title = u"線%1"_s.arg(slotDigit(slot));
-    const auto line = exactLineOf(board.slotTable(), slot);
+    const auto line = exactLineOf(table, slot);
     if (!line) {
         const QString none = title + u"には線がありません。"_s;
-        return {u"<p>%1</p>"_s.arg(none), none};
+        return {u"<p>%1</p>"_s.arg(none), none, none + u'\n', u"<p>%1</p>"_s.arg(none)};
     }
 
     const Equation equation = equationOf(*line, Minus::Typographic);
     const QString domain = text(domainText(*line));
-    QString html = u"<h3>%1</h3>%2<p>%3</p>"_s.arg(title, equationHtml(equation), domain);
+    QString html = u"<h3>%1</h3>%2<p>%3</p>"_s.arg(title, partsHtml(equation.Parts), domain);
     QStringList plain{title, text(equation.Plain), domain};
+    QStringList copied{title, asciiMinus(text(equation.Plain)), asciiMinus(domain)};
 
     QString xs;
     QString ys;
+    QString xsCopied;
+    QString ysCopied;
     QStringList xRow{u"χ"_s};
     QStringList yRow{u"y"_s};
-    for (const ExactPoint& column : tableOfValues(*line)) {
-        xs += u"<td align=\"center\">%1</td>"_s.arg(number(column.X));
-        ys += u"<td align=\"center\">%1</td>"_s.arg(number(column.Y));
+    QStringList xCopied{u"χ"_s};
+    QStringList yCopied{u"y"_s};
+    for (const ExactPoint& column : tableOfValues(*line, step)) {
+        xs += u"<td align=\"center\" nowrap>%1</td>"_s.arg(valueHtml(column.X));
+        ys += u"<td align=\"center\" nowrap>%1</td>"_s.arg(valueHtml(column.Y));
+        xsCopied += u"<td align=\"center\">%1</td>"_s.arg(number(column.X));
+        ysCopied += u"<td align=\"center\">%1</td>"_s.arg(number(column.Y));
         xRow << number(column.X);
         yRow << number(column.Y);
+        xCopied << valueText(column.X);
+        yCopied << valueText(column.Y);
     }
-    html += u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\"><tr><th>χ</th>%1</tr><tr><th>y</th>%2</tr>"
-            "</table>"_s.arg(xs, ys);
+    const QString rows = u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\"><tr><th>χ</th>%1</tr>"
+                         "<tr><th>y</th>%2</tr></table>"_s;
+    html += rows.arg(xs, ys);
     plain << xRow.join(u'\t') << yRow.join(u'\t');
+    copied << xCopied.join(u'\t') << yCopied.join(u'\t');
 
     const QStringList facts{u"変化の割合：%1"_s.arg(number(line->A)), u"切片：%1"_s.arg(number(line->B)),
         u"yの変域：%1"_s.arg(text(rangeText(*line)))};
-    html += u"<p>%1</p>"_s.arg(facts.join(u"<br>"_s));
+    const QString factsHtml = u"<p>%1</p>"_s.arg(facts.join(u"<br>"_s));
+    html += factsHtml;
     plain << facts;
+    for (const QString& fact : facts)
+        copied << asciiMinus(fact);
 
     QStringList crossings;
     for (int other = 0; other < SlotTable::UserSlots; ++other) {
-        const auto otherLine = other == slot ? std::nullopt : exactLineOf(board.slotTable(), other);
+        const auto otherLine = other == slot ? std::nullopt : exactLineOf(table, other);
         if (otherLine)
             crossings << crossingText(other, intersection(*line, *otherLine));
     }
     if (!crossings.isEmpty()) {
         html += u"<p>交点<br>%1</p>"_s.arg(crossings.join(u"<br>"_s));
         plain << u"交点"_s << crossings;
+        copied << u"交点"_s;
+        for (const QString& crossing : crossings)
+            copied << asciiMinus(crossing);
     }
-    return {html, plain.join(u'\n') + u'\n'};
+    const QString copiedHtml = u"<html><body><p>%1<br>%2<br>%3</p>%4%5</body></html>"_s.arg(
+        title, text(equation.Plain).toHtmlEscaped(), domain.toHtmlEscaped(), rows.arg(xsCopied, ysCopied), factsHtml);
+    return {html, plain.join(u'\n') + u'\n', copied.join(u'\n') + u'\n', copiedHtml};
+}
+
+ValueTableText valueTableText(const Board& board, const std::optional<mpq_class>& step)
+{
+    return valueTableText(board.slotTable(), board.lineSlot(), step);
+}
+
+std::optional<QRect> valueTablePlace(const QRect& mainFrame, const QRect& screen, QSize wanted, QSize least)
+{
+    constexpr int gap = 8;
+    const int height = std::min(wanted.height(), screen.height());
+    const int top = std::clamp(mainFrame.top(), screen.top(), screen.bottom() + 1 - height);
+    const int rightRoom = screen.right() - mainFrame.right() - gap;
+    if (rightRoom >= least.width() && height >= least.height()) {
+        const int width = std::min(wanted.width(), rightRoom);
+        return QRect(mainFrame.right() + 1 + gap, top, width, height);
+    }
+    const int leftRoom = mainFrame.left() - screen.left() - gap;
+    if (leftRoom >= least.width() && height >= least.height()) {
+        const int width = std::min(wanted.width(), leftRoom);
+        return QRect(mainFrame.left() - gap - width, top, width, height);
+    }
+    const int belowRoom = screen.bottom() - mainFrame.bottom() - gap;
+    if (belowRoom >= least.height() && screen.width() >= least.width()) {
+        const int width = std::min(wanted.width(), screen.width());
+        const int left = std::clamp(mainFrame.left(), screen.left(), screen.right() + 1 - width);
+        return QRect(left, mainFrame.bottom() + 1 + gap, width, std::min(wanted.height(), belowRoom));
+    }
+    return std::nullopt;
 }
 
 ValueTableWindow::ValueTableWindow(QWidget* mainWindow)
@@ -140,35 +234,69 @@ ValueTableWindow::ValueTableWindow(QWidget* mainWindow)
     Text->setObjectName(u"ValueTableText"_s);
     Text->setAccessibleName(u"値の表の内容"_s);
     Text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    Text->setLineWrapMode(QTextEdit::NoWrap);
     layout->addWidget(Text);
-    auto* copy = new QPushButton(u"表をコピー(&C)"_s, this);
-    copy->setObjectName(u"CopyValueTable"_s);
-    copy->setAccessibleName(u"表をコピー"_s);
-    connect(copy, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(Plain); });
     auto* buttons = new QHBoxLayout;
+    auto* stepLabel = new QLabel(u"χの刻み(&S)"_s, this);
+    Step = new QComboBox(this);
+    Step->setObjectName(u"ValueTableStep"_s);
+    Step->setAccessibleName(u"χの刻み"_s);
+    Step->addItem(u"自動"_s);
+    for (const StepChoice& choice : stepChoices)
+        Step->addItem(QString::fromUtf16(choice.Caption));
+    stepLabel->setBuddy(Step);
+    connect(Step, &QComboBox::currentIndexChanged, this, &ValueTableWindow::refresh);
+    buttons->addWidget(stepLabel);
+    buttons->addWidget(Step);
     buttons->addStretch();
-    buttons->addWidget(copy);
+    auto* copyButton = new QPushButton(u"表をコピー(&C)"_s, this);
+    copyButton->setObjectName(u"CopyValueTable"_s);
+    copyButton->setAccessibleName(u"表をコピー"_s);
+    connect(copyButton, &QPushButton::clicked, this, &ValueTableWindow::copy);
+    buttons->addWidget(copyButton);
     layout->addLayout(buttons);
     Text->setFont(look::font(12, false));
     resize(460, 560);
-    // Beside the main window, on its right, or as far right as the screen allows.
+    // Beside the main window, where it covers none of its controls and stays on the screen.
     if (mainWindow) {
-        QPoint at = mainWindow->frameGeometry().topRight() + QPoint(8, 0);
         if (const QScreen* screen = mainWindow->screen()) {
-            const QRect room = screen->availableGeometry();
-            at.setX(std::max(room.left(), std::min(at.x(), room.right() - width())));
-            at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - height())));
+            const auto place
+                = valueTablePlace(mainWindow->frameGeometry(), screen->availableGeometry(), size(), QSize(300, 240));
+            if (place) {
+                resize(place->size());
+                move(place->topLeft());
+            } else {
+                move(screen->availableGeometry().topLeft());
+            }
         }
-        move(at);
     }
 }
 
 void ValueTableWindow::showBoard(const Board& board)
 {
-    const ValueTableText table = valueTableText(board);
-    Plain = table.Plain;
-    Text->setHtml(table.Html);
-    setWindowTitle(u"値の表 — 線%1"_s.arg(slotDigit(board.currentSlot())));
+    Lines = board.slotTable();
+    Slot = board.lineSlot();
+    refresh();
+}
+
+void ValueTableWindow::refresh()
+{
+    std::optional<mpq_class> step;
+    if (Step->currentIndex() > 0) {
+        const StepChoice& choice = stepChoices[static_cast<std::size_t>(Step->currentIndex() - 1)];
+        step = mpq_class(choice.Numerator, choice.Denominator);
+    }
+    Shown = valueTableText(Lines, Slot, step);
+    Text->setHtml(Shown.Html);
+    setWindowTitle(u"値の表 — 線%1"_s.arg(slotDigit(Slot)));
+}
+
+void ValueTableWindow::copy() const
+{
+    auto* data = new QMimeData;
+    data->setText(Shown.CopiedText);
+    data->setHtml(Shown.CopiedHtml);
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void ValueTableWindow::keyPressEvent(QKeyEvent* event)

@@ -1,26 +1,47 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "slots/SlotTable.h"
+
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
+#include <gmpxx.h>
+
+#include <optional>
+
+class QComboBox;
 class QTextBrowser;
 
 namespace zelmora {
 
 class Board;
 
-// The table of values of the current slot, as the textbook connects table, equation and graph: the
-// equation, the domain, a row of χ and a row of y, the slope (変化の割合), the intercept (切片),
-// the range of y (yの変域), and where the line meets each other drawn line. Exact throughout.
+// The table of values of the line drawn or chosen last, as the textbook connects table, equation
+// and graph: the equation, the domain, a row of χ and a row of y in equal steps, the slope
+// (変化の割合), the intercept (切片), the range of y (yの変域), and how the segment meets each other
+// drawn one. Exact throughout; fractions stacked, never broken over lines.
 struct ValueTableText {
-    QString Html;  // for the window, fractions of the equation stacked
-    QString Plain; // for copying: one line a fact, the table as two tab-separated rows
+    QString Html;  // for the window
+    QString Plain; // what the window says, one line a fact, the table as two tab-separated rows
+    // For the clipboard: the same as tab-separated text with the ASCII minus, fractions written so
+    // that a spreadsheet keeps them as text ('-1/2), and as an HTML table for word processors.
+    QString CopiedText;
+    QString CopiedHtml;
 };
-ValueTableText valueTableText(const Board& board);
+// Step: the χ step the pupil chose, or none for the one the table picks itself.
+ValueTableText valueTableText(const SlotTable& table, int slot, const std::optional<mpq_class>& step = std::nullopt);
+ValueTableText valueTableText(const Board& board, const std::optional<mpq_class>& step = std::nullopt);
+
+// Where the table's window goes, in screen pixels: beside the main window's frame on the right
+// where the screen has room, else on its left, else below it, narrowed or shortened down to the
+// least size; none when there is no such place. It never covers the main window.
+std::optional<QRect> valueTablePlace(const QRect& mainFrame, const QRect& screen, QSize wanted, QSize least);
 
 // A companion window beside the main window, not modal, that shows the table and keeps it current.
-// Its text can be selected by keyboard or mouse and copied; a button copies all of it.
+// Its text can be selected by keyboard or mouse and copied; a button copies all of it. A box
+// chooses the step of χ (自動, 1, 1/2, 2, 5, 10).
 class ValueTableWindow : public QWidget {
     Q_OBJECT
 
@@ -29,14 +50,21 @@ public:
 
     // Shows the table of the board as it is now.
     void showBoard(const Board& board);
-    QString plainText() const { return Plain; }
+    QString plainText() const { return Shown.Plain; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void refresh();
+    void copy() const;
+
     QTextBrowser* Text = nullptr;
-    QString Plain;
+    QComboBox* Step = nullptr;
+    // The board's lines as last shown, so that a change of step needs no board.
+    SlotTable Lines;
+    int Slot = 0;
+    ValueTableText Shown;
 };
 
 } // namespace zelmora

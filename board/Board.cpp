@@ -182,6 +182,14 @@ std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson, BoardComm
         Saved[Document] = Version;
     outcome.SizeMark = size;
     outcome.Picture = PictureChange::Whole;
+    // Texts with characters the rules do not read are drawn as the rules read them, and the pupil
+    // hears what was left out, as after a draw.
+    for (const auto& texts : lesson.Slots) {
+        if (auto ignored = texts ? ignoredText(*texts) : std::nullopt) {
+            outcome.Message = std::move(*ignored);
+            break;
+        }
+    }
     return outcome;
 }
 

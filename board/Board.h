@@ -84,7 +84,8 @@ public:
     // 表示: what the picture shows beyond the lines; the picture is drawn anew.
     Outcome setShowOptions(const ShowOptions& options);
 
-    // The slot of the line last drawn or selected: after a draw, the slot drawn, not the next one.
+    // The slot whose line the pupil drew or chose last: after a draw the current slot has moved on,
+    // but the table of values, the slope triangle and 動かして調べる stay with the line just drawn.
     int lineSlot() const { return LineSlot; }
     // 動かして調べる: the line of a slot takes a new a or b, texts as the boxes take them, and keeps
     // its domain; the picture is drawn anew, and the boxes show the line if its slot is current.
@@ -111,7 +112,8 @@ public:
     // Replaces the whole board with a lesson: its slots read through the same rules as the draw
     // command, its size, its current slot, shown as a selection shows it, and what it asks the
     // picture to show (when it says), the picture drawn anew. A lesson with a text the draw command
-    // would refuse changes nothing. The board then belongs to the lesson file document (a path,
+    // would refuse changes nothing; one with characters the rules do not read says so, as a draw
+    // does. The board then belongs to the lesson file document (a path,
     // UTF-8; empty for a board kept from the last run, which has no file), as saved there.
     std::variant<Outcome, LessonRefusal> open(
         const Lesson& lesson, BoardCommand as = BoardCommand::Open, const std::string& document = {});

@@ -28,6 +28,28 @@ std::string shownDecimal(std::string_view typed)
     return text;
 }
 
+// A terminating decimal written out in full, without an exponent: 1E-05 is 0.00001, 1E+07 is
+// 10000000. Textbooks never write E, however many digits the plain form takes.
+std::string plainDecimal(const mpq_class& size)
+{
+    mpq_class value = size;
+    value.canonicalize();
+    // A decimal's denominator divides a power of ten: count the places it takes.
+    mpz_class rest = value.get_den();
+    std::size_t places = 0;
+    for (; rest % 2 == 0 || rest % 5 == 0; ++places)
+        rest /= rest % 10 == 0 ? 10 : rest % 2 == 0 ? 2 : 5;
+    mpz_class power;
+    mpz_ui_pow_ui(power.get_mpz_t(), 10, places);
+    std::string digits = mpz_class(value.get_num() * power / value.get_den()).get_str();
+    if (places == 0)
+        return digits;
+    if (digits.size() <= places)
+        digits.insert(0, places + 1 - digits.size(), '0');
+    digits.insert(digits.size() - places, 1, '.');
+    return digits;
+}
+
 // The size of a coefficient as the pupil typed it: the box's decimal, or the reduced fraction when
 // it was typed with a slash. A text that does not stand for the value (a line built in code) falls
 // back to the fraction, so the equation never disagrees with the line.
@@ -35,8 +57,9 @@ EquationPart shownSize(std::string_view typed, const mpq_class& value)
 {
     if (typed.find('/') == std::string_view::npos) {
         const auto read = exactNumber(typed);
+        const bool exponent = typed.find_first_of("Ee") != std::string_view::npos;
         if (read && *read == value)
-            return shownDecimal(typed);
+            return exponent ? plainDecimal(abs(value)) : shownDecimal(typed);
     }
     mpq_class size = abs(value);
     size.canonicalize();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "board/LineFacts.h"
 
+#include <algorithm>
+#include <array>
 #include <utility>
 
 namespace zelmora {
@@ -11,37 +13,41 @@ bool inDomain(const ExactLine& line, const mpq_class& x)
     return line.low() <= x && x <= line.high();
 }
 
-// The tracing stops per unit of χ: q of a = p/q when it is at most 4, else 1.
-mpz_class stopsPerUnit(const ExactLine& line)
+// The lattice points of the line y = aχ + b, a = p/q in lowest terms, are the integers χ with
+// pχ + qb ≡ 0 (mod q): none unless qb is an integer c, then χ ≡ −c·p⁻¹ (mod q). The residue.
+std::optional<mpz_class> latticeResidue(const ExactLine& line)
 {
     mpq_class a = line.A;
     a.canonicalize();
-    return a.get_den() <= 4 ? a.get_den() : mpz_class(1);
+    const mpz_class& q = a.get_den();
+    mpq_class c = line.B * q;
+    c.canonicalize();
+    if (c.get_den() != 1)
+        return std::nullopt;
+    if (q == 1)
+        return mpz_class(0);
+    mpz_class inverse;
+    const mpz_class p = a.get_num() % q;
+    mpz_invert(inverse.get_mpz_t(), p.get_mpz_t(), q.get_mpz_t());
+    mpz_class residue = -c.get_num() * inverse % q;
+    if (residue < 0)
+        residue += q;
+    return residue;
 }
 
-std::vector<mpq_class> tableColumns(const ExactLine& line)
+std::vector<mpq_class> tableColumns(const ExactLine& line, const mpq_class& step)
 {
-    const mpz_class first = ceilOf(line.low());
-    const mpz_class last = floorOf(line.high());
     std::vector<mpq_class> columns;
-    if (first > last) {
+    if (sgn(multiplesIn(line, step)) == 0) {
         columns.push_back(line.low());
         if (line.low() != line.high())
             columns.push_back(line.high());
         return columns;
     }
-    const mpz_class span = last - first;
-    if (span < MaxTableColumns) {
-        for (mpz_class x = first; x <= last; ++x)
-            columns.emplace_back(x);
-        return columns;
-    }
-    // The spacing exceeds 1 here, so rounding keeps the columns strictly increasing.
-    const mpq_class half(1, 2);
-    for (int column = 0; column < MaxTableColumns; ++column) {
-        const mpq_class offset = mpq_class(span) * column / (MaxTableColumns - 1);
-        columns.emplace_back(first + floorOf(offset + half));
-    }
+    const mpz_class first = ceilOf(line.low() / step);
+    const mpz_class last = floorOf(line.high() / step);
+    for (mpz_class k = first; k <= last; ++k)
+        columns.emplace_back(k * step);
     return columns;
 }
 
@@ -49,8 +55,18 @@ std::vector<mpq_class> tableColumns(const ExactLine& line)
 
 Intersection intersection(const ExactLine& first, const ExactLine& second)
 {
-    if (first.A == second.A)
-        return {first.B == second.B ? IntersectionKind::Coincident : IntersectionKind::Parallel, std::nullopt};
+    if (first.A == second.A && first.B != second.B)
+        return {IntersectionKind::Parallel, std::nullopt};
+    if (first.A == second.A) {
+        // One line: what the two segments share is the overlap of their domains.
+        const mpq_class& low = std::max(first.low(), second.low());
+        const mpq_class& high = std::min(first.high(), second.high());
+        if (low > high)
+            return {IntersectionKind::SameLineApart, std::nullopt};
+        if (low < high)
+            return {IntersectionKind::Overlapping, std::nullopt};
+        return {IntersectionKind::Point, ExactPoint{low, yAt(first, low)}};
+    }
     const mpq_class x = (second.B - first.B) / (first.A - second.A);
     const bool inBoth = inDomain(first, x) && inDomain(second, x);
     return {inBoth ? IntersectionKind::Point : IntersectionKind::OutsideDomain, ExactPoint{x, yAt(first, x)}};
@@ -76,40 +92,73 @@ std::string rangeText(const ExactLine& line)
     return fractionText(range.Low, Minus::Typographic) + " ≦ y ≦ " + fractionText(range.High, Minus::Typographic);
 }
 
-std::vector<ExactPoint> tableOfValues(const ExactLine& line)
+mpz_class multiplesIn(const ExactLine& line, const mpq_class& step)
 {
+    const mpz_class count = floorOf(line.high() / step) - ceilOf(line.low() / step) + 1;
+    return count > 0 ? count : mpz_class(0);
+}
+
+mpq_class tableStep(const ExactLine& line)
+{
+    mpq_class step(1);
+    if (line.high() - line.low() <= 12)
+        return step;
+    // 2, 5, 10, 20, 50, 100, …: each a 1, 2 or 5 times a power of ten.
+    constexpr std::array<int, 3> leading{2, 5, 10};
+    mpz_class power(1);
+    for (;;) {
+        for (const int times : leading) {
+            step = mpq_class(power * times);
+            if (multiplesIn(line, step) <= MaxTableColumns)
+                return step;
+        }
+        power *= 10;
+    }
+}
+
+std::vector<ExactPoint> tableOfValues(const ExactLine& line, const std::optional<mpq_class>& step)
+{
+    const bool given = step && sgn(*step) > 0 && multiplesIn(line, *step) <= MaxGivenColumns;
     std::vector<ExactPoint> table;
-    for (mpq_class& x : tableColumns(line)) {
+    for (mpq_class& x : tableColumns(line, given ? *step : tableStep(line))) {
         mpq_class y = yAt(line, x);
         table.push_back({std::move(x), std::move(y)});
     }
     return table;
 }
 
-mpq_class traceStep(const ExactLine& line)
-{
-    return mpq_class(mpz_class(1), stopsPerUnit(line));
-}
-
 mpq_class traceStop(const ExactLine& line, const mpq_class& x, TraceMove move)
 {
-    const mpz_class stops = stopsPerUnit(line);
-    mpq_class stop;
     switch (move) {
     case TraceMove::Home:
         return line.low();
     case TraceMove::End:
         return line.high();
     case TraceMove::Right:
-        stop = mpq_class(mpz_class(floorOf(x * stops) + 1), stops);
-        stop.canonicalize();
-        return stop < line.high() ? stop : line.high();
+        return std::min(mpq_class(x + 1), line.high());
     case TraceMove::Left:
-        stop = mpq_class(mpz_class(ceilOf(x * stops) - 1), stops);
-        stop.canonicalize();
-        return stop > line.low() ? stop : line.low();
+        return std::max(mpq_class(x - 1), line.low());
+    case TraceMove::LatticeLeft:
+    case TraceMove::LatticeRight:
+        break;
     }
-    return x;
+    const auto residue = latticeResidue(line);
+    if (!residue)
+        return x;
+    mpq_class a = line.A;
+    a.canonicalize();
+    const mpz_class& q = a.get_den();
+    // The nearest integer χ ≡ residue (mod q) strictly beyond x on the side moved to.
+    mpz_class lattice;
+    if (move == TraceMove::LatticeRight) {
+        const mpz_class past = floorOf(x) + 1 - *residue;
+        mpz_cdiv_q(lattice.get_mpz_t(), past.get_mpz_t(), q.get_mpz_t());
+    } else {
+        const mpz_class before = ceilOf(x) - 1 - *residue;
+        mpz_fdiv_q(lattice.get_mpz_t(), before.get_mpz_t(), q.get_mpz_t());
+    }
+    const mpq_class stop(mpz_class(*residue + lattice * q));
+    return inDomain(line, stop) ? stop : x;
 }
 
 } // namespace zelmora

@@ -12,14 +12,19 @@ namespace zelmora {
 // What can be said exactly about drawn lines, in plane units: where two of them meet, the values y
 // takes over the domain, the columns of a table of values and the stops of tracing along a line.
 
-// How two lines meet. Point: at one point inside both domains, ends included. OutsideDomain: at
-// one point outside at least one domain. Parallel: same a, different b. Coincident: same a and b.
-enum class IntersectionKind { Point, OutsideDomain, Parallel, Coincident };
+// How two segments meet. Point: at one point of both, ends included; for two segments of the same
+// line, when they share exactly one point (they meet end to end, or one is a single point on the
+// other). OutsideDomain: their lines cross at a point outside at least one domain. Parallel: same
+// a, different b. Overlapping: the same line, sharing a piece of positive length. SameLineApart:
+// the same line, sharing no point.
+enum class IntersectionKind { Point, OutsideDomain, Parallel, Overlapping, SameLineApart };
 
 struct Intersection {
     IntersectionKind Kind = IntersectionKind::Parallel;
-    // Where the lines cross, for Point and OutsideDomain.
+    // Where the segments meet, for Point, or their lines cross, for OutsideDomain.
     std::optional<ExactPoint> Point;
+
+    friend bool operator==(const Intersection&, const Intersection&) = default;
 };
 
 Intersection intersection(const ExactLine& first, const ExactLine& second);
@@ -39,22 +44,30 @@ ExactInterval yRange(const ExactLine& line);
 std::string domainText(const ExactLine& line);
 std::string rangeText(const ExactLine& line);
 
-// The most columns a table of values has.
+// The most columns a table of values has with the step chosen for it, and with a step it was given.
 inline constexpr int MaxTableColumns = 13;
+inline constexpr int MaxGivenColumns = 41;
 
-// The columns of the table of values, χ strictly increasing with y at each: every integer of the
-// domain when there are at most 13; else 13 integers evenly spread from the first to the last one,
-// each rounded to the nearest (halves up); when the domain holds no integer, its ends.
-std::vector<ExactPoint> tableOfValues(const ExactLine& line);
+// The step of the table of values, as textbooks space χ: 1 when the domain spans at most 12 units,
+// otherwise the smallest of 2, 5, 10, 20, 50, 100, … that gives at most 13 columns.
+mpq_class tableStep(const ExactLine& line);
 
-// The keys that move the tracing point along a line.
-enum class TraceMove { Left, Right, Home, End };
+// How many multiples of the step the domain holds, ends included.
+mpz_class multiplesIn(const ExactLine& line, const mpq_class& step);
 
-// The distance between tracing stops: 1/q when a = p/q in lowest terms has q ≤ 4, 1 otherwise.
-mpq_class traceStep(const ExactLine& line);
+// The columns of the table of values, χ strictly increasing with y at each: every multiple of the
+// step in the domain, ends included when they fall on it; when the domain holds none, its ends.
+// Without a step, or with one that would give more than MaxGivenColumns, the step is tableStep's.
+std::vector<ExactPoint> tableOfValues(const ExactLine& line, const std::optional<mpq_class>& step = std::nullopt);
 
-// Where the tracing point goes from χ = x: Left and Right to the next multiple of the step, kept
-// within the domain; Home and End to the domain's low and high end.
+// The keys that move the tracing point along a line: by one unit of χ, to the next lattice point
+// (integer χ and y), or to an end of the domain.
+enum class TraceMove { Left, Right, LatticeLeft, LatticeRight, Home, End };
+
+// Where the tracing point goes from χ = x, within the domain. Left and Right move χ by 1, so that y
+// changes by a, the rate of change; at an end of the domain they stop there. LatticeLeft and
+// LatticeRight go to the nearest lattice point of the segment on that side (χ moves by q when
+// a = p/q), and stay when there is none. Home and End go to the domain's low and high end.
 mpq_class traceStop(const ExactLine& line, const mpq_class& x, TraceMove move);
 
 } // namespace zelmora

@@ -11,20 +11,20 @@ namespace zelmora {
 namespace {
 
 void drawLines(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, const ShowOptions& show,
-    int currentSlot)
+    int slopeSlot)
 {
     for (std::int16_t slot = 0; slot < SlotTable::Rows; ++slot)
         DrawSlotLine(surface, table, geometry, slot, PaletteBlue);
-    drawUnitMarks(surface, table, geometry, show, currentSlot);
+    drawUnitMarks(surface, table, geometry, show, slopeSlot);
 }
 
 } // namespace
 
 void drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, const ShowOptions& show,
-    int currentSlot)
+    int slopeSlot)
 {
     DrawPlane(surface, geometry);
-    drawLines(surface, table, geometry, show, currentSlot);
+    drawLines(surface, table, geometry, show, slopeSlot);
 }
 
 void drawPicture(PlaneSurface& surface, const Board& board)
@@ -32,7 +32,7 @@ void drawPicture(PlaneSurface& surface, const Board& board)
     DrawPlane(surface, board.geometry());
     if (const auto& kept = board.keptLine())
         DrawSlotLine(surface, kept->Table, board.geometry(), static_cast<std::int16_t>(kept->Slot), PaletteGrey);
-    drawLines(surface, board.slotTable(), board.geometry(), board.showOptions(), board.currentSlot());
+    drawLines(surface, board.slotTable(), board.geometry(), board.showOptions(), board.lineSlot());
 }
 
 void drawChange(PlaneSurface& surface, const Board& board, const Outcome& outcome)

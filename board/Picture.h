@@ -10,12 +10,12 @@ class PlaneSurface;
 
 // The whole picture, on any surface (the window, the clipboard, a file, a printer): the plane, then
 // the lines of slots 0 to 9 in that order, so that a later slot lies over an earlier one where they
-// cross, then the marks the show options turn on (the slope triangle on the current slot's line).
+// cross, then the marks the show options turn on (the slope triangle on the given slot's line).
 // Surface pixels, as the geometry maps the plane. With the options left off, the plain picture.
 void drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
-    const ShowOptions& show = {}, int currentSlot = 0);
-// The board's picture with the marks it shows, and the line it keeps for comparing drawn faintly
-// (grey) under the lines.
+    const ShowOptions& show = {}, int slopeSlot = 0);
+// The board's picture with the marks it shows, the slope triangle on the line drawn or chosen last,
+// and the line it keeps for comparing drawn faintly (grey) under the lines.
 void drawPicture(PlaneSurface& surface, const Board& board);
 
 // Brings a surface that shows the board's picture up to date after a command: one segment drawn

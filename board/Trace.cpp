@@ -23,21 +23,26 @@ TracePoint at(const ExactLine& line, int slot, const mpq_class& x)
 } // namespace
 
 std::optional<TracePoint> traceKey(
-    const SlotTable& table, int currentSlot, const std::optional<TracePoint>& from, TraceKey key)
+    const SlotTable& table, int startSlot, const std::optional<TracePoint>& from, TraceKey key)
 {
     const auto line = from ? exactLineOf(table, from->Slot) : std::nullopt;
     if (!line) {
-        const auto start = drawnSlotFrom(table, currentSlot, 1);
+        const auto start = drawnSlotFrom(table, startSlot, 1);
         if (!start)
             return std::nullopt;
         const ExactLine first = *exactLineOf(table, *start);
-        return at(first, *start, key == TraceKey::Left || key == TraceKey::End ? first.high() : first.low());
+        const bool fromTheRight = key == TraceKey::Left || key == TraceKey::LatticeLeft || key == TraceKey::End;
+        return at(first, *start, fromTheRight ? first.high() : first.low());
     }
     switch (key) {
     case TraceKey::Left:
         return at(*line, from->Slot, traceStop(*line, from->X, TraceMove::Left));
     case TraceKey::Right:
         return at(*line, from->Slot, traceStop(*line, from->X, TraceMove::Right));
+    case TraceKey::LatticeLeft:
+        return at(*line, from->Slot, traceStop(*line, from->X, TraceMove::LatticeLeft));
+    case TraceKey::LatticeRight:
+        return at(*line, from->Slot, traceStop(*line, from->X, TraceMove::LatticeRight));
     case TraceKey::Home:
         return at(*line, from->Slot, line->low());
     case TraceKey::End:

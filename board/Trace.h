@@ -12,8 +12,9 @@ namespace zelmora {
 // Tracing a drawn line with the keyboard: a point that moves along a line within its domain, one
 // stop at a time, and goes from line to line. Plane units, exact.
 
-// The keys of tracing: along the line (← → Home End) and to another line (↑ ↓).
-enum class TraceKey { Left, Right, Home, End, NextLine, PreviousLine };
+// The keys of tracing: along the line (← → by one unit, Shift+← Shift+→ to the next lattice point,
+// Home End) and to another line (↑ ↓).
+enum class TraceKey { Left, Right, LatticeLeft, LatticeRight, Home, End, NextLine, PreviousLine };
 
 struct TracePoint {
     int Slot = 0; // 0 to 7
@@ -23,11 +24,11 @@ struct TracePoint {
     friend bool operator==(const TracePoint&, const TracePoint&) = default;
 };
 
-// Where a key takes the point. Without a point yet, tracing starts on the current slot's line (or
-// the first drawn one after it): at its right end for ←, else at its left end. To another line,
+// Where a key takes the point. Without a point yet, tracing starts on the given slot's line (or
+// the first drawn one after it): at its right end for ←, Shift+← and End, else at its left end. To another line,
 // the point keeps its χ when the line's domain holds it, else goes to that line's left end. None
 // when no slot holds a line.
 std::optional<TracePoint> traceKey(
-    const SlotTable& table, int currentSlot, const std::optional<TracePoint>& from, TraceKey key);
+    const SlotTable& table, int startSlot, const std::optional<TracePoint>& from, TraceKey key);
 
 } // namespace zelmora

@@ -3,12 +3,12 @@
 
 #include "board/Equation.h"
 #include "board/ExactLine.h"
+#include "board/LabelPlacer.h"
 #include "board/LineFacts.h"
 #include "board/SlopeStep.h"
 #include "plane/DrawPlane.h"
 #include "plane/Palette.h"
 #include "plane/PlaneSurface.h"
-#include "plane/SegmentClip.h"
 #include "slots/SlotTable.h"
 
 #include <algorithm>
@@ -39,38 +39,13 @@ constexpr double pointGap = 6;
 constexpr double legGap = 3;
 // Where a label's place beside a line is taken, it moves along the line by this much, twice.
 constexpr double alongStep = 24;
+// Where those places are taken, a label looks further out from its point.
+const std::vector<double> furtherGaps{12, 18, 24, 30};
 // A label beside an intersection moves out from it in these steps: close to a crossing, the lines
-// leave no room for a label.
-constexpr std::array<double, 6> ringGaps{6, 12, 18, 24, 30, 36};
-// A label keeps this far from the centre of a line: half of the widest line, and a little.
-constexpr double lineClearance = 2;
+// leave no room for a label. Beyond MaxRingDistance it gets a leader.
+const std::vector<double> ringGaps{6, 9, 12, 15, 18, 21, 23, 30, 36, 42, 48, 56, 64};
 
 constexpr std::array<const char*, SlotTable::UserSlots> slotNumbers{"①", "②", "③", "④", "⑤", "⑥", "⑦", "⑧"};
-
-// A rectangle on the surface, in pixels.
-struct Area {
-    double Left = 0;
-    double Top = 0;
-    double Right = 0;
-    double Bottom = 0;
-};
-
-bool overlaps(const Area& a, const Area& b)
-{
-    return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
-}
-
-Area around(Point centre, double half)
-{
-    return {centre.X - half, centre.Y - half, centre.X + half, centre.Y + half};
-}
-
-double distance(const Area& box, Point point)
-{
-    const double dx = std::max({box.Left - point.X, 0.0, point.X - box.Right});
-    const double dy = std::max({box.Top - point.Y, 0.0, point.Y - box.Bottom});
-    return std::hypot(dx, dy);
-}
 
 // A drawn line with the part of it the surface shows, in surface pixels from its low χ end to its
 // high one.
@@ -100,19 +75,6 @@ std::optional<Point> along(Point from, Point towards, double distance)
     return Point{from.X + t * (towards.X - from.X), from.Y + t * (towards.Y - from.Y)};
 }
 
-enum class Side { BelowRight, AboveRight, BelowLeft, AboveLeft, Right, Left, Below, Above };
-
-// The sides of a point a label tries, in order: the four corners, then straight beside, below and above.
-constexpr std::array<Side, 8> sidesOfPoint{Side::BelowRight, Side::AboveRight, Side::BelowLeft, Side::AboveLeft,
-    Side::Right, Side::Left, Side::Below, Side::Above};
-
-// A place to try: the label stands on one side of the anchor, its nearest edge gap pixels away.
-struct Spot {
-    Point Anchor;
-    Side Where = Side::BelowRight;
-    double Gap = pointGap;
-};
-
 struct TextSize {
     double Width = 0;
     double Height = 0;
@@ -137,7 +99,8 @@ struct Label {
     double Axis = 0;
     // The dot or ring whose coordinates the label gives, if it gives any.
     std::optional<Point> Names;
-    Point At; // top-left corner of the backing once placed
+    // Where the backing stands once placed, and the leader to its ring; none when left out.
+    std::optional<LabelPlace> Place;
 };
 
 Label labelOf(std::vector<EquationPart> parts, Rgb colour, std::vector<Spot> spots)
@@ -163,11 +126,11 @@ void append(std::vector<EquationPart>& parts, EquationPart part)
 void appendNumber(std::vector<EquationPart>& parts, const mpq_class& value)
 {
     if (value.get_den() == 1) {
-        append(parts, value.get_num().get_str());
+        append(parts, fractionText(value, Minus::Typographic));
         return;
     }
     if (sgn(value) < 0)
-        append(parts, std::string(minusSign(Minus::Ascii)));
+        append(parts, std::string(minusSign(Minus::Typographic)));
     append(parts, StackedFraction{mpz_class(abs(value.get_num())).get_str(), value.get_den().get_str()});
 }
 
@@ -249,137 +212,6 @@ void measure(PlaneSurface& surface, std::vector<Label>& labels)
     }
 }
 
-Point topLeft(const Spot& spot, double width, double height)
-{
-    const double x = spot.Anchor.X;
-    const double y = spot.Anchor.Y;
-    const double gap = spot.Gap;
-    switch (spot.Where) {
-    case Side::BelowRight:
-        return {x + gap, y + gap};
-    case Side::AboveRight:
-        return {x + gap, y - gap - height};
-    case Side::BelowLeft:
-        return {x - gap - width, y + gap};
-    case Side::AboveLeft:
-        return {x - gap - width, y - gap - height};
-    case Side::Right:
-        return {x + gap, y - height / 2};
-    case Side::Left:
-        return {x - gap - width, y - height / 2};
-    case Side::Below:
-        return {x - width / 2, y + gap};
-    case Side::Above:
-        return {x - width / 2, y - gap - height};
-    }
-    return spot.Anchor;
-}
-
-// What a label would stand on at a place, from best to worst. A label of coordinates is astray
-// where another dot or ring is nearer to it than its own point: a pupil would read them as that
-// point's. Lying over a line or a number beside its own point is better than that.
-enum class Fit { Clear, OverMarks, Astray, OverLabels, Outside };
-
-// What labels must keep clear of: the visible parts of the lines and the slope legs, the dots,
-// rings and the plane's own numbers, and the labels placed before. Points are the centres of the
-// dots and rings.
-struct Taken {
-    std::vector<Segment> Segments;
-    std::vector<Area> Marks;
-    std::vector<Area> Labels;
-    std::vector<Point> Points;
-};
-
-bool nearSegment(const Segment& segment, const Area& box)
-{
-    const ClipRect near{
-        box.Left - lineClearance, box.Top - lineClearance, box.Right + lineClearance, box.Bottom + lineClearance};
-    // Most segments miss a label's box by far; their bounds say so without clipping.
-    if (std::max(segment.From.X, segment.To.X) < near.Left || std::min(segment.From.X, segment.To.X) > near.Right
-        || std::max(segment.From.Y, segment.To.Y) < near.Top || std::min(segment.From.Y, segment.To.Y) > near.Bottom)
-        return false;
-    return clipSegment(segment, near).has_value();
-}
-
-Fit fitOf(const Area& box, const Taken& taken, double width, double height)
-{
-    if (box.Left < 0 || box.Top < 0 || box.Right > width || box.Bottom > height)
-        return Fit::Outside;
-    const auto overlapsBox = [&](const Area& other) { return overlaps(box, other); };
-    if (std::any_of(taken.Labels.begin(), taken.Labels.end(), overlapsBox))
-        return Fit::OverLabels;
-    if (std::any_of(taken.Marks.begin(), taken.Marks.end(), overlapsBox)
-        || std::any_of(taken.Segments.begin(), taken.Segments.end(),
-            [&](const Segment& segment) { return nearSegment(segment, box); }))
-        return Fit::OverMarks;
-    return Fit::Clear;
-}
-
-bool astray(const Area& box, Point named, const Taken& taken)
-{
-    const double own = distance(box, named);
-    return std::any_of(taken.Points.begin(), taken.Points.end(),
-        [&](Point other) { return other != named && distance(box, other) < own; });
-}
-
-std::vector<Spot> besidePoints(const std::vector<Point>& anchors, double gap)
-{
-    std::vector<Spot> spots;
-    for (const Point& anchor : anchors) {
-        for (const Side side : sidesOfPoint)
-            spots.push_back({anchor, side, gap});
-    }
-    return spots;
-}
-
-// Where a label finds no place clear of the others, it looks further out from its first anchor, in
-// rings this much apart, up to the last; a label far from its point still beats one over another.
-constexpr double farStep = 12;
-constexpr double farthest = 150;
-
-// Places on whole pixels, so that text and fraction bars fall on whole pixels too.
-void place(Label& label, Taken& taken, double width, double height)
-{
-    const double boxWidth = label.Width + 2 * padding;
-    const double boxHeight = label.Height + 2 * padding;
-    const auto boxAt = [&](Point at) { return Area{at.X, at.Y, at.X + boxWidth, at.Y + boxHeight}; };
-    std::optional<Point> best;
-    Fit bestFit = Fit::Outside;
-    const auto tryAll = [&](const std::vector<Spot>& spots) {
-        for (const Spot& spot : spots) {
-            const Point corner = topLeft(spot, boxWidth, boxHeight);
-            const Point at{std::round(corner.X), std::round(corner.Y)};
-            Fit fit = fitOf(boxAt(at), taken, width, height);
-            if (label.Names && fit < Fit::Astray && astray(boxAt(at), *label.Names, taken))
-                fit = Fit::Astray;
-            if (!best || fit < bestFit) {
-                best = at;
-                bestFit = fit;
-            }
-            if (fit == Fit::Clear)
-                return;
-        }
-    };
-    tryAll(label.Spots);
-    const Point anchor = label.Spots.front().Anchor;
-    for (double gap = farStep; bestFit >= Fit::OverLabels && gap <= farthest; gap += farStep) {
-        const std::optional<Point> closer = best;
-        const Fit closerFit = bestFit;
-        best.reset();
-        tryAll(besidePoints({anchor}, gap));
-        if (bestFit >= closerFit) {
-            best = closer;
-            bestFit = closerFit;
-        }
-    }
-    if (bestFit == Fit::Outside) {
-        best->X = std::max(0.0, std::min(best->X, width - boxWidth));
-        best->Y = std::max(0.0, std::min(best->Y, height - boxHeight));
-    }
-    label.At = *best;
-    taken.Labels.push_back(boxAt(label.At));
-}
-
 // Where a label's texts and fraction bars go, in whole pixels.
 struct LabelText {
     Point At;
@@ -395,8 +227,8 @@ struct LabelLayout {
 LabelLayout layoutOf(const Label& label)
 {
     LabelLayout layout;
-    double x = label.At.X + padding;
-    const double axis = std::round(label.At.Y + padding + label.Axis);
+    double x = label.Place->At.X + padding;
+    const double axis = std::round(label.Place->At.Y + padding + label.Axis);
     for (std::size_t i = 0; i < label.Parts.size(); ++i) {
         const PartSize& size = label.Sizes[i];
         const double partX = x;
@@ -417,17 +249,24 @@ LabelLayout layoutOf(const Label& label)
     return layout;
 }
 
-// All backings first, then the bars, then the texts one font size at a time rather than twice for
-// every fraction: a surface may look its face up again whenever the font changes.
-// Expects the pen 1 pixel wide and the font at the labels' size, not bold.
-void drawLabels(PlaneSurface& surface, const std::vector<Label>& labels)
+// The leaders first, then all backings, then the bars, then the texts one font size at a time
+// rather than twice for every fraction: a surface may look its face up again whenever the font
+// changes. Expects the pen 1 pixel wide and the font at the labels' size, not bold. Labels left out
+// have been taken out already.
+void drawLabels(PlaneSurface& surface, const std::vector<Label>& labels, Rgb leaderColour)
 {
+    for (const Label& label : labels) {
+        if (const auto& leader = label.Place->Leader) {
+            surface.ForeColor(leaderColour);
+            surface.Line(leader->From.X, leader->From.Y, leader->To.X, leader->To.Y);
+        }
+    }
     std::vector<LabelLayout> layouts;
     surface.FillColor(labelBacking);
     surface.FillStyle(FillSolid);
     for (const Label& label : labels) {
-        surface.Box(
-            label.At.X, label.At.Y, label.At.X + label.Width + 2 * padding, label.At.Y + label.Height + 2 * padding);
+        const Point at = label.Place->At;
+        surface.Box(at.X, at.Y, at.X + label.Width + 2 * padding, at.Y + label.Height + 2 * padding);
         layouts.push_back(layoutOf(label));
     }
     std::optional<Rgb> colour;
@@ -489,35 +328,38 @@ std::vector<ShownLine> shownLines(const SlotTable& table, const PlaneGeometry& g
 // Beside the high end of the line's visible part, then further along towards its low end.
 std::vector<Spot> byTheEnd(const Segment& part)
 {
-    std::vector<Point> anchors{part.To};
+    std::vector<Spot> spots = spotsAround(part.To, {pointGap});
     for (const double distance : {alongStep, 2 * alongStep}) {
-        if (const auto anchor = along(part.To, part.From, distance))
-            anchors.push_back(*anchor);
+        if (const auto anchor = along(part.To, part.From, distance)) {
+            for (const Spot& spot : spotsAround(*anchor, {pointGap}))
+                spots.push_back(spot);
+        }
     }
-    return besidePoints(anchors, pointGap);
+    for (const Spot& spot : spotsAround(part.To, furtherGaps))
+        spots.push_back(spot);
+    return spots;
 }
 
-// Beside the middle of the line's visible part, then further along on either side of it.
+// Beside the middle of the line's visible part, then further along on either side of it, as far as
+// its ends, then further out from the middle.
 std::vector<Spot> byTheMiddle(const Segment& part)
 {
     const Point middle{(part.From.X + part.To.X) / 2, (part.From.Y + part.To.Y) / 2};
-    std::vector<Point> anchors{middle};
-    for (const double distance : {alongStep, 2 * alongStep}) {
+    std::vector<Spot> spots = spotsAround(middle, {pointGap});
+    for (double distance = alongStep;; distance += alongStep) {
+        bool any = false;
         for (const Point end : {part.To, part.From}) {
-            if (const auto anchor = along(middle, end, distance))
-                anchors.push_back(*anchor);
+            if (const auto anchor = along(middle, end, distance)) {
+                any = true;
+                for (const Spot& spot : spotsAround(*anchor, {pointGap}))
+                    spots.push_back(spot);
+            }
         }
+        if (!any)
+            break;
     }
-    return besidePoints(anchors, pointGap);
-}
-
-std::vector<Spot> byTheIntersection(Point point)
-{
-    std::vector<Spot> spots;
-    for (const double gap : ringGaps) {
-        for (const Side side : sidesOfPoint)
-            spots.push_back({point, side, gap});
-    }
+    for (const Spot& spot : spotsAround(middle, furtherGaps))
+        spots.push_back(spot);
     return spots;
 }
 
@@ -530,10 +372,10 @@ struct SlopeLegs {
 };
 
 std::optional<SlopeLegs> slopeLegs(
-    const std::vector<ShownLine>& lines, int currentSlot, const PlaneGeometry& geometry, const PlaneWindow& window)
+    const std::vector<ShownLine>& lines, int slot, const PlaneGeometry& geometry, const PlaneWindow& window)
 {
     const auto current
-        = std::find_if(lines.begin(), lines.end(), [&](const ShownLine& line) { return line.Slot == currentSlot; });
+        = std::find_if(lines.begin(), lines.end(), [&](const ShownLine& line) { return line.Slot == slot; });
     if (current == lines.end())
         return std::nullopt;
     const auto step = slopeStep(current->Line, window);
@@ -543,7 +385,8 @@ std::optional<SlopeLegs> slopeLegs(
     const Point start = surfacePoint(geometry, step->Start.X, step->Start.Y);
     const Point corner = surfacePoint(geometry, cornerX, step->Start.Y);
     const Point end = surfacePoint(geometry, cornerX, step->Start.Y + step->Rise);
-    return SlopeLegs{{start, corner}, {corner, end}, sgn(step->Rise) < 0, step->Run.get_str(), step->Rise.get_str()};
+    return SlopeLegs{{start, corner}, {corner, end}, sgn(step->Rise) < 0, step->Run.get_str(),
+        fractionText(step->Rise, Minus::Typographic)};
 }
 
 // The run stands on the side of its leg away from the line: under it when the line rises, over it
@@ -576,6 +419,7 @@ std::vector<ExactPoint> intersections(const std::vector<ShownLine>& lines, const
     return points;
 }
 
+// The ends of the segments that lie on the surface, each once.
 std::vector<Point> endPoints(
     const std::vector<ShownLine>& lines, const PlaneGeometry& geometry, const PlaneWindow& window)
 {
@@ -596,7 +440,7 @@ std::vector<Point> endPoints(
 } // namespace
 
 void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
-    const ShowOptions& show, int currentSlot)
+    const ShowOptions& show, int slopeSlot)
 {
     if (!show.any() || geometry.UnitPixels <= 0)
         return;
@@ -607,37 +451,40 @@ void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeo
     const Rgb lineColour = paletteColour(PaletteBlue);
     const Rgb black = paletteColour(PaletteBlack);
 
-    Taken taken;
+    LabelScene scene{width, height, {}, {}, {}, {}, {}};
     for (const ShownLine& line : lines)
-        taken.Segments.push_back(line.Part);
+        scene.Lines.push_back(line.Part);
+    const auto originX = static_cast<double>(geometry.OriginX);
+    const auto originY = static_cast<double>(geometry.OriginY);
+    scene.Axes = {{{0, originY}, {width, originY}}, {{originX, 0}, {originX, height}}};
+    // A segment's ends are where the pupil reads its domain: no label hides them, dots or not.
+    const std::vector<Point> ends = endPoints(lines, geometry, window);
+    scene.Marks = ends;
     std::vector<Label> labels;
 
     std::optional<SlopeLegs> legs;
     if (show.Slope)
-        legs = slopeLegs(lines, currentSlot, geometry, window);
+        legs = slopeLegs(lines, slopeSlot, geometry, window);
     if (legs) {
-        taken.Segments.push_back(legs->Run);
-        taken.Segments.push_back(legs->Rise);
+        scene.Lines.push_back(legs->Run);
+        scene.Lines.push_back(legs->Rise);
         for (Label& label : slopeLabels(*legs, lineColour))
             labels.push_back(std::move(label));
     }
 
     std::vector<Point> dots;
     if (show.Endpoints)
-        dots = endPoints(lines, geometry, window);
-    for (const Point& dot : dots) {
-        taken.Marks.push_back(around(dot, markRadius + 1));
-        taken.Points.push_back(dot);
-    }
+        dots = ends;
+    scene.Named = dots;
 
     std::vector<Point> rings;
     if (show.Intersections) {
         for (const ExactPoint& point : intersections(lines, window)) {
             const Point ring = surfacePoint(geometry, point.X, point.Y);
             rings.push_back(ring);
-            taken.Marks.push_back(around(ring, markRadius + ringWidth / 2.0));
-            taken.Points.push_back(ring);
-            labels.push_back(labelOf(coordinates(point), black, byTheIntersection(ring)));
+            scene.Marks.push_back(ring);
+            scene.Named.push_back(ring);
+            labels.push_back(labelOf(coordinates(point), black, spotsAround(ring, ringGaps)));
             labels.back().Names = ring;
         }
     }
@@ -648,7 +495,8 @@ void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeo
     }
     for (const ShownLine& line : lines) {
         if (show.Equations)
-            labels.push_back(labelOf(equationOf(line.Line).Parts, lineColour, byTheMiddle(line.Part)));
+            labels.push_back(
+                labelOf(equationOf(line.Line, Minus::Typographic).Parts, lineColour, byTheMiddle(line.Part)));
     }
 
     if (!labels.empty()) {
@@ -656,12 +504,18 @@ void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeo
         TextMeasures planeFont(surface);
         for (const PlaneText& text : planeTexts(geometry)) {
             const TextSize size = planeFont(text.Text);
-            taken.Marks.push_back({text.At.X, text.At.Y, text.At.X + size.Width, text.At.Y + size.Height});
+            scene.Texts.push_back({text.At.X, text.At.Y, text.At.X + size.Width, text.At.Y + size.Height});
         }
         surface.FontBold(false);
         measure(surface, labels);
-        for (Label& label : labels)
-            place(label, taken, width, height);
+        std::vector<LabelRequest> requests;
+        for (const Label& label : labels)
+            requests.push_back({label.Width + 2 * padding, label.Height + 2 * padding, label.Spots, label.Names});
+        const std::vector<std::optional<LabelPlace>> places = placeLabels(scene, requests);
+        for (std::size_t i = 0; i < labels.size(); ++i)
+            labels[i].Place = places[i];
+        // A label with no place is left out; the description and the table of values still say it.
+        std::erase_if(labels, [](const Label& label) { return !label.Place; });
     }
 
     if (legs) {
@@ -690,7 +544,7 @@ void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeo
     }
     if (!labels.empty()) {
         surface.DrawWidth(1);
-        drawLabels(surface, labels);
+        drawLabels(surface, labels, black);
     }
 
     surface.ForeColor(black);

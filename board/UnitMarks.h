@@ -12,21 +12,20 @@ class SlotTable;
 // The marks of what the unit teaches, drawn over the lines of slots 0 to 7 in surface pixels as the
 // geometry maps the plane: each line's number by its end with the larger χ, its equation by the
 // middle of its visible part, the intersections with their coordinates, the end points, and the
-// slope triangle of the current slot's line, each as its show option says. Values are exact, read
+// slope triangle of the given slot's line, each as its show option says. Values are exact, read
 // from the texts the entry boxes show, and only what lies in the part of the plane the surface
 // shows is marked.
 //
 // Labels are small (9 points, not bold) on a backing of the plane's colour, in the line's blue or,
-// for coordinates, black. Each tries its places in a fixed order and takes the first that stays on
-// the surface clear of the labels placed before it, the lines, the marks and the plane's numbers.
-// Where none is clear, it takes the first that keeps off other labels, looking further out from its
-// point when it must, and failing that the first on the surface.
+// for coordinates, black, with the minus sign U+2212. placeLabels finds their places: never over a
+// ring, a dot, a segment's end or another label, coordinates near their ring or joined to it by a
+// leader; a label with no such place is left out.
 //
 // The plane's numbers are taken to be in the font the surface has when the marks begin, as
 // DrawPlane leaves it. Afterwards the pen is black and 3 pixels wide, as DrawSlotLine leaves it, the
 // font 20 points and bold, lines solid and fills transparent. With every option off nothing at all
 // is drawn or set.
 void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
-    const ShowOptions& show, int currentSlot);
+    const ShowOptions& show, int slopeSlot);
 
 } // namespace zelmora

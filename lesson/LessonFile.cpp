@@ -68,6 +68,23 @@ bool isWholeNumber(const QJsonValue& value)
 }
 
 // A slot number, 1 to 8, from a value that is present.
+// Where the JSON reader stopped, as a text editor counts: the line, and the character in it (not
+// the byte: the text is UTF-8), both from 1. The reader's offset lies just past the character it
+// could not take.
+LessonFault syntaxFault(QByteArrayView bytes, qsizetype offset)
+{
+    const QByteArrayView before = bytes.first(std::clamp<qsizetype>(offset - 1, 0, bytes.size()));
+    const qsizetype lineStart = before.lastIndexOf('\n') + 1;
+    LessonFault syntax = fault(LessonFaultCode::NotJson);
+    syntax.Line = static_cast<int>(before.count('\n')) + 1;
+    const QByteArrayView line = before.sliced(lineStart);
+    // Every byte but the continuation bytes of a sequence starts a character.
+    syntax.Column = static_cast<int>(std::count_if(line.begin(), line.end(), [](char byte) {
+        return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+    })) + 1;
+    return syntax;
+}
+
 std::variant<int, LessonFault> readSlotNumber(const QJsonValue& value, const char* key)
 {
     if (!isWholeNumber(value))
@@ -243,7 +260,7 @@ std::variant<Lesson, LessonFault> readLesson(QByteArrayView bytes)
     if (error.error == QJsonParseError::DeepNesting)
         return fault(LessonFaultCode::TooDeep);
     if (error.error != QJsonParseError::NoError)
-        return fault(LessonFaultCode::NotJson);
+        return syntaxFault(bytes, error.offset);
     if (!document.isObject())
         return fault(LessonFaultCode::NotAnObject);
     const QJsonObject root = document.object();

@@ -45,12 +45,15 @@ enum class LessonFaultCode {
 };
 
 // A fault with what it concerns: the slot number (1 to 8, or 0 when none or unknown), the key
-// name (empty when none), and for Unreadable and Unwritable the file error behind it.
+// name (empty when none), for Unreadable and Unwritable the file error behind it, and for NotJson
+// where the reader stopped: the line and the character in it, both from 1 (0 when unknown).
 struct LessonFault {
     LessonFaultCode Code = LessonFaultCode::Empty;
     int Slot = 0;
     std::string Key;
     QFileDevice::FileError FileError = QFileDevice::NoError;
+    int Line = 0;
+    int Column = 0;
 
     friend bool operator==(const LessonFault&, const LessonFault&) = default;
 };

@@ -96,19 +96,21 @@ TEST_F(AccessibilityTest, TheKeysTraceTheLineAndSayWhereThePointIs)
     picture->setFocus(Qt::TabFocusReason);
     const struct {
         Qt::Key Key;
+        Qt::KeyboardModifiers Modifiers;
         const char16_t* Coordinates;
         const char16_t* Change;
         const char16_t* Said;
         QPointF At;
-    } rows[] = {{Qt::Key_Right, u"(−3, 3)", u"", u"線１、(−3, 3)", {234, 234}},
-        {Qt::Key_Right, u"(−8/3, 25/9)", u"χ＋1/3 → y−2/9", u"線１、(−3分の8, 9分の25)、χ＋3分の1 → y−9分の2",
-            {300 - 22 * 8.0 / 3, 300 - 22 * 25.0 / 9}},
-        {Qt::Key_End, u"(3, −1)", u"χ＋17/3 → y−34/9", u"線１、(3, −1)、χ＋3分の17 → y−9分の34", {366, 322}},
-        {Qt::Key_Up, u"(3, 4)", u"", u"線２、(3, 4)", {366, 212}},
-        {Qt::Key_Left, u"(2, 2)", u"χ−1 → y−2", u"線２、(2, 2)、χ−1 → y−2", {344, 256}}};
+    } rows[] = {{Qt::Key_Right, Qt::NoModifier, u"(−3, 3)", u"", u"線１、(−3, 3)", {234, 234}},
+        {Qt::Key_Right, Qt::NoModifier, u"(−2, 7/3)", u"χ＋1 → y−2/3", u"線１、(−2, 3分の7)、χ＋1 → y−3分の2",
+            {256, 300 - 22 * 7.0 / 3}},
+        {Qt::Key_Right, Qt::ShiftModifier, u"(0, 1)", u"χ＋2 → y−4/3", u"線１、(0, 1)、χ＋2 → y−3分の4", {300, 278}},
+        {Qt::Key_End, Qt::NoModifier, u"(3, −1)", u"χ＋3 → y−2", u"線１、(3, −1)、χ＋3 → y−2", {366, 322}},
+        {Qt::Key_Up, Qt::NoModifier, u"(3, 4)", u"", u"線２、(3, 4)", {366, 212}},
+        {Qt::Key_Left, Qt::NoModifier, u"(2, 2)", u"χ−1 → y−2", u"線２、(2, 2)、χ−1 → y−2", {344, 256}}};
     for (const auto& row : rows) {
         SCOPED_TRACE(QString::fromUtf16(row.Coordinates).toStdString());
-        press(row.Key);
+        QTest::keyClick(Window->windowHandle(), row.Key, row.Modifiers);
         ASSERT_TRUE(picture->marker().has_value());
         EXPECT_EQ(picture->marker()->Coordinates, QString::fromUtf16(row.Coordinates));
         EXPECT_EQ(picture->marker()->Change, QString::fromUtf16(row.Change));
@@ -116,6 +118,11 @@ TEST_F(AccessibilityTest, TheKeysTraceTheLineAndSayWhereThePointIs)
         EXPECT_NEAR(picture->marker()->At.y(), row.At.y(), 1e-9);
         EXPECT_EQ(announced(), QString::fromUtf16(row.Said));
     }
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(picture->marker().has_value()) << "Esc takes the point away";
+    EXPECT_EQ(QApplication::focusWidget(), picture) << "and leaves the focus on the picture";
+    press(Qt::Key_Right);
+    ASSERT_TRUE(picture->marker().has_value());
     const QImage image = this->picture();
     box(1)->setFocus();
     EXPECT_FALSE(picture->marker().has_value()) << "gone with the focus";

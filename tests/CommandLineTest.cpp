@@ -29,6 +29,9 @@ protected:
         QFile bad(Folder.filePath(u"bad.zelmora"_qs));
         ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
         bad.write(R"({"format": "zelmora-lesson", "version": 1, "slots": [{"slot": 1, "a": "1/0"}]})");
+        QFile broken(Folder.filePath(u"broken.zelmora"_qs));
+        ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+        broken.write("{\n  \"format\": \"zelmora-lesson\"\n  \"version\": 1\n}\n");
     }
 
     Finished run(const QStringList& arguments) const
@@ -80,6 +83,8 @@ TEST_F(CommandLineTest, MistakesEndWithAMessageAndAStatus)
         const char16_t* Says;
     } rows[] = {{"bad lesson", {u"--export"_qs, u"out.png"_qs, u"bad.zelmora"_qs}, 1, u"線１のａの分母が０です。"},
         {"missing lesson", {u"--export"_qs, u"out.png"_qs, u"none.zelmora"_qs}, 1, u"ファイルが見つかりません。"},
+        {"syntax error, FILE:LINE:COL", {u"--export"_qs, u"out.png"_qs, u"broken.zelmora"_qs}, 1,
+            u"zelmora: broken.zelmora:3:3: 3行目の3文字目の書き方が正しくありません。"},
         {"unwritable path", {u"--export"_qs, u"gone/out.png"_qs, u"lesson.zelmora"_qs}, 1, u"書き出せませんでした。"},
         {"unknown format", {u"--export"_qs, u"out.gif"_qs, u"lesson.zelmora"_qs}, 2, u"PNG、SVG、PDF"},
         {"no lesson", {u"--export"_qs, u"out.png"_qs}, 2, u"授業ファイルが要ります"},

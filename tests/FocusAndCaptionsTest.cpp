@@ -63,6 +63,27 @@ TEST_F(FocusTest, TabAndShiftTabGoRoundTheRingWithoutTouchingSlotOrText)
     EXPECT_EQ(Form->board().currentSlot(), 3);
 }
 
+// A line drawn with the keyboard moves the slot on to "２"; the slot buttons' stop moves to it and
+// stays at its place in the ring, just before the a box, so Shift+Tab from the a box reaches it.
+TEST_F(FocusTest, TheSlotStopFollowsTheSlotADrawMovesOnTo)
+{
+    box(1)->setFocus();
+    typeLine({u"-2/3"_qs, u"1"_qs, u"-3"_qs, u"3"_qs});
+    press(Qt::Key_Return);
+    ASSERT_EQ(Form->board().currentSlot(), 1);
+    ASSERT_EQ(QApplication::focusWidget(), box(1));
+
+    const std::vector<QString> backward{u"Option1_1"_qs, u"Command3_2"_qs};
+    EXPECT_EQ(focusTrail(Qt::Key_Tab, Qt::ShiftModifier, 2), backward);
+    box(1)->setFocus();
+    const auto forward = focusTrail(Qt::Key_Tab, Qt::NoModifier, 13);
+    EXPECT_EQ(std::count(forward.begin(), forward.end(), u"Option1_1"_qs), 1);
+    EXPECT_EQ(std::count_if(
+                  forward.begin(), forward.end(), [](const QString& name) { return name.startsWith(u"Option1"_qs); }),
+        1);
+    EXPECT_EQ(Form->board().currentSlot(), 1);
+}
+
 TEST_F(FocusTest, ArrowKeysStillSelectAndFocusFromCodeStillChecks)
 {
     click("Option1_3");
@@ -211,6 +232,11 @@ TEST(MessageFit, EveryMessageFitsItsAreaInBalancedLines)
             }
         }
     }
+    LessonFault syntax;
+    syntax.Code = LessonFaultCode::NotJson;
+    syntax.Line = 1234;
+    syntax.Column = 5678;
+    all.push_back(messages::lessonFault(syntax));
     for (const EntryBox box : {EntryBox::A, EntryBox::B, EntryBox::From, EntryBox::To}) {
         for (const EntryFault fault :
             {EntryFault::ZeroDenominator, EntryFault::TooLarge, EntryFault::DenominatorTooLarge})

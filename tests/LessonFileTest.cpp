@@ -25,7 +25,7 @@ void PrintTo(const Lesson& lesson, std::ostream* out)
 void PrintTo(const LessonFault& fault, std::ostream* out)
 {
     *out << "code " << static_cast<int>(fault.Code) << ", slot " << fault.Slot << ", key " << fault.Key
-         << ", file error " << fault.FileError;
+         << ", file error " << fault.FileError << ", line " << fault.Line << ", column " << fault.Column;
 }
 
 namespace {
@@ -67,6 +67,14 @@ LessonFault refused(
     LessonFaultCode code, std::string key = {}, int slot = 0, QFileDevice::FileError fileError = QFileDevice::NoError)
 {
     return LessonFault{code, slot, std::move(key), fileError};
+}
+
+LessonFault syntaxAt(int line, int column)
+{
+    LessonFault syntax = refused(LessonFaultCode::NotJson);
+    syntax.Line = line;
+    syntax.Column = column;
+    return syntax;
 }
 
 std::string contents(const QString& path)
@@ -153,10 +161,10 @@ TEST(LessonText, RefusesTheWholeFile)
         QByteArray Bytes;
         LessonFault Expected;
     } rows[] = {{"empty", "", refused(Empty)}, {"one byte over the limit", overLimit, refused(TooLarge)},
-        {"cut short", Example.left(120), refused(NotJson)},
+        {"cut short", Example.left(120), syntaxAt(6, 36)},
         {"cut inside a character", Example.left(Example.indexOf("中") + 1), refused(NotUtf8)},
         {"Latin-1 byte", lessonWith("\"size\": \"\xE9\""), refused(NotUtf8)},
-        {"not JSON", "format = zelmora-lesson", refused(NotJson)},
+        {"not JSON", "format = zelmora-lesson", syntaxAt(1, 1)},
         {"an array", "[" + lessonWith({}) + "]", refused(NotAnObject)}, {"deeply nested", deep, refused(TooDeep)},
         {"missing format", R"({"version": 1})", refused(NotALesson, "format")},
         {"other format", R"({"format": "zelmora-lessons", "version": 1})", refused(NotALesson, "format")},
@@ -176,6 +184,24 @@ TEST(LessonText, RefusesTheWholeFile)
             refused(RepeatedSlot, "slot", 2)},
         {"slot without number", lessonWith(R"("slots": [{"a": "1"}])"), refused(MissingKey, "slot")},
         {"text as number", lessonWith(R"("slots": [{"slot": 4, "a": 5}])"), refused(WrongType, "a", 4)}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(readLesson(row.Bytes), Result(row.Expected));
+    }
+}
+
+// A syntax error says where, as a text editor counts: lines from 1, characters (not bytes) from 1.
+TEST(LessonText, SyntaxErrorsSayWhere)
+{
+    const struct {
+        const char* Name;
+        QByteArray Bytes;
+        LessonFault Expected;
+    } rows[]
+        = {{"a missing comma on line 3", "{\n  \"format\": \"zelmora-lesson\"\n  \"version\": 1\n}", syntaxAt(3, 3)},
+            {"after Japanese on the line, characters not bytes", "{\"size\": \"中\" \"x\"}", syntaxAt(1, 14)},
+            {"cut short at the end", "{\n  \"format\": ", syntaxAt(2, 12)},
+            {"not JSON at all", "format = zelmora-lesson", syntaxAt(1, 1)}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
         EXPECT_EQ(readLesson(row.Bytes), Result(row.Expected));

@@ -121,6 +121,26 @@ TEST_F(LessonFilesTest, OpeningALessonReplacesTheBoardAndNamesTheWindow)
     EXPECT_EQ(MainWindow::recentFiles().value(0), QDir(Folder.path()).filePath(u"typical.zelmora"_qs));
 }
 
+// As after a draw: the line as the rules read it, and the message area names what they left out.
+TEST_F(LessonFilesTest, ALessonWithUnreadCharactersOpensWithTheWindowsNotice)
+{
+    const struct {
+        const char* Name;
+        QByteArray Slots;
+        const char16_t* Message;
+    } rows[] = {{"letters after a", R"({"slot": 2, "a": "3abc", "b": "1", "from": "-1", "to": "1"})",
+                    u"ａの「abc」は読みませんでした。"},
+        {"a fraction as a bound", R"({"slot": 1, "a": "1", "b": "1", "from": "-1/2", "to": "1"})",
+            u"変域の「/2」は読みませんでした。"},
+        {"everything read", R"({"slot": 1, "a": "1", "b": "1", "from": "-1", "to": "1"})", u""}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        ASSERT_TRUE(Window->openFile(write(
+            u"notice.zelmora"_qs, R"({"format": "zelmora-lesson", "version": 1, "slots": [)" + row.Slots + "]}")));
+        EXPECT_EQ(message(), QString::fromUtf16(row.Message));
+    }
+}
+
 TEST_F(LessonFilesTest, SavingAndOpeningAgainGivesTheSameBoard)
 {
     box(1)->setFocus();
@@ -153,9 +173,9 @@ TEST_F(LessonFilesTest, BadFilesAreRefusedAsAWhole)
         QByteArray Bytes;
         const char16_t* Message;
     } rows[] = {{"empty", "", u"ファイルが空です。"},
-        {"truncated", typicalLesson.left(50), u"ファイルの書き方が正しくありません。"},
+        {"truncated", typicalLesson.left(50), u"4行目の2文字目の書き方が正しくありません。"},
         {"not UTF-8", lesson("{\"slot\": 1, \"a\": \"\xff\"}"), u"文字がUTF-8で書かれていません。"},
-        {"not JSON", "a = 1", u"ファイルの書き方が正しくありません。"},
+        {"not JSON", "a = 1", u"1行目の1文字目の書き方が正しくありません。"},
         {"deeply nested", QByteArray(5000, '[') + QByteArray(5000, ']'), u"ファイルの書き方が正しくありません。"},
         {"over 1 MiB", lesson("") + QByteArray(1 << 20, ' '), u"ファイルが大きすぎます（1MiBまで）。"},
         {"not a lesson", R"({"format": "other", "version": 1})", u"Zelmoraの授業ファイルではありません。"},

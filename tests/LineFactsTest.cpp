@@ -127,7 +127,10 @@ TEST(Equation, TextbookForms)
         {"negative decimal", "-.25", " 1.5", "y = -0.25χ + 1.5", "y＝−0.25χ＋1.5"},
         {"fractions reduced", " 4/ 6", "-4/ 2", "y = 2/3χ - 2", "y＝3分の2χ−2"},
         {"fraction equal to -1", "-2/ 2", " 0", "y = -χ", "y＝−χ"},
-        {"exponent forms", " 1E+30", "-1.5E-05", "y = 1E+30χ - 1.5E-05", "y＝1E+30χ−1.5E-05"}};
+        {"exponents written out", " 1E-05", " 1E+07", "y = 0.00001χ + 10000000", "y＝0.00001χ＋10000000"},
+        {"negative exponent with a point", " 1E+30", "-1.5E-05", "y = 1000000000000000000000000000000χ - 0.000015",
+            "y＝1000000000000000000000000000000χ−0.000015"},
+        {"exponent that leaves a point", "-1.25e1", " 2.5E-1", "y = -12.5χ + 0.25", "y＝−12.5χ＋0.25"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
         const ExactLine shown = line({row.A, row.B, "-3", " 3"});
@@ -177,8 +180,22 @@ TEST(LineFacts, Intersections)
         {"outside one domain", {" 1", " 0", "-3", " .5"}, {"-1", " 2", "-3", " 3"}, IntersectionKind::OutsideDomain,
             ExactPoint{q("1"), q("1")}},
         {"parallel", {" .5", " 1", "-3", " 3"}, {" 1/ 2", "-1", "-3", " 3"}, IntersectionKind::Parallel, std::nullopt},
-        {"coincident", {" 2/ 4", " 1", "-3", " 3"}, {" .5", " 1", " 5", " 9"}, IntersectionKind::Coincident,
-            std::nullopt}};
+        {"one line, sharing a piece", {" 2/ 4", " 1", "-3", " 3"}, {" .5", " 1", " 2", " 9"},
+            IntersectionKind::Overlapping, std::nullopt},
+        {"one line, one inside the other", {" 1", " 1", "-3", " 4"}, {" 1", " 1", " 3", "-1"},
+            IntersectionKind::Overlapping, std::nullopt},
+        {"one line, meeting end to end", {" 1", " 1", "-3", " 1"}, {" 1", " 1", " 1", " 4"}, IntersectionKind::Point,
+            ExactPoint{q("1"), q("2")}},
+        {"one line, end to end, stored high to low", {" 1", " 1", " 1", "-3"}, {" 1", " 1", " 4", " 1"},
+            IntersectionKind::Point, ExactPoint{q("1"), q("2")}},
+        {"one line, a single point on the other", {"-2/ 3", " 1", " 1.5", " 1.5"}, {"-2/ 3", " 1", "-3", " 3"},
+            IntersectionKind::Point, ExactPoint{q("3/2"), q("0")}},
+        {"two single points at one place", {" 2", " 0", " 1", " 1"}, {" 2/ 1", " 0", " 1", " 1"},
+            IntersectionKind::Point, ExactPoint{q("1"), q("2")}},
+        {"one line, apart", {" 1", " 1", "-3", " 0"}, {" 1", " 1", " 1", " 4"}, IntersectionKind::SameLineApart,
+            std::nullopt},
+        {"two single points of one line, apart", {" 0", " 3", " 1", " 1"}, {" 0", " 3", " 2", " 2"},
+            IntersectionKind::SameLineApart, std::nullopt}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
         const Intersection result = intersection(line(row.First), line(row.Second));
@@ -215,17 +232,30 @@ TEST(LineFacts, TableColumns)
         const char* Name;
         const char* From;
         const char* To;
+        std::optional<mpq_class> Step;
         Texts Columns;
-    } rows[] = {{"narrow", "-2.5", " 2.5", {"-2", "-1", "0", "1", "2"}},
-        {"thirteen integers", "-6", " 6", {"-6", "-5", "-4", "-3", "-2", "-1", "0", "1", "2", "3", "4", "5", "6"}},
-        {"fourteen integers, a half rounds up", " 0", " 13",
-            {"0", "1", "2", "3", "4", "5", "7", "8", "9", "10", "11", "12", "13"}},
-        {"wide", "-100", " 100", {"-100", "-83", "-67", "-50", "-33", "-17", "0", "17", "33", "50", "67", "83", "100"}},
-        {"no integer", " .25", " .75", {"1/4", "3/4"}},
-        {"no integer, stored high to low", " .75", " .25", {"1/4", "3/4"}}, {"one point", " 1.5", " 1.5", {"3/2"}}};
+    } rows[] = {{"narrow, ends off the step", "-2.5", " 2.5", std::nullopt, {"-2", "-1", "0", "1", "2"}},
+        {"twelve units, step 1", "-6", " 6", std::nullopt,
+            {"-6", "-5", "-4", "-3", "-2", "-1", "0", "1", "2", "3", "4", "5", "6"}},
+        {"thirteen units, step 2", " 0", " 13", std::nullopt, {"0", "2", "4", "6", "8", "10", "12"}},
+        {"-10 to 10, step 2", "-10", " 10", std::nullopt,
+            {"-10", "-8", "-6", "-4", "-2", "0", "2", "4", "6", "8", "10"}},
+        {"-13 to 13, thirteen of step 2", "-13", " 13", std::nullopt,
+            {"-12", "-10", "-8", "-6", "-4", "-2", "0", "2", "4", "6", "8", "10", "12"}},
+        {"-14 to 14, fifteen of step 2 are too many", "-14", " 14", std::nullopt, {"-10", "-5", "0", "5", "10"}},
+        {"wide, step 20", "-100", " 100", std::nullopt,
+            {"-100", "-80", "-60", "-40", "-20", "0", "20", "40", "60", "80", "100"}},
+        {"no integer", " .25", " .75", std::nullopt, {"1/4", "3/4"}},
+        {"no integer, stored high to low", " .75", " .25", std::nullopt, {"1/4", "3/4"}},
+        {"one point", " 1.5", " 1.5", std::nullopt, {"3/2"}},
+        {"a step of 1/2", "-1", " 1.2", q("1/2"), {"-1", "-1/2", "0", "1/2", "1"}},
+        {"a step of 5 with one multiple", "-3", " 3", q("5"), {"0"}},
+        {"a step of 10 with none", " 1", " 3", q("10"), {"1", "3"}},
+        {"a step giving too many columns is not taken", "-100", " 100", q("1/2"),
+            {"-100", "-80", "-60", "-40", "-20", "0", "20", "40", "60", "80", "100"}}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
-        const auto table = tableOfValues(line({"-1/ 2", " 1", row.From, row.To}));
+        const auto table = tableOfValues(line({"-1/ 2", " 1", row.From, row.To}), row.Step);
         Texts columns;
         for (const ExactPoint& column : table) {
             columns.push_back(fractionText(column.X));
@@ -235,37 +265,43 @@ TEST(LineFacts, TableColumns)
     }
 }
 
-TEST(LineFacts, HugeDomainKeepsThirteenColumns)
+TEST(LineFacts, HugeDomainKeepsAtMostThirteenColumns)
 {
     const mpq_class tenTo30 = q("1000000000000000000000000000000");
     const auto table = tableOfValues(line({" 1", " 0", "-1E+30", " 1E+30"}));
-    ASSERT_EQ(table.size(), 13u);
+    ASSERT_EQ(table.size(), 11u);
     EXPECT_EQ(table.front().X, mpq_class(-tenTo30));
+    EXPECT_EQ(table[1].X - table[0].X, mpq_class(tenTo30 / 5));
     EXPECT_EQ(table.back().X, tenTo30);
 }
 
+// On y = aχ + b over 2.9 ≧ χ ≧ -2.5 (stored high to low).
 TEST(LineFacts, TracingStops)
 {
+    using enum TraceMove;
     const struct {
         const char* Name;
         const char* A;
+        const char* B;
         const char* X;
         TraceMove Move;
         const char* Expected;
-    } rows[] = {{"thirds, right from 0", "-2/ 3", "0", TraceMove::Right, "1/3"},
-        {"thirds, left from 0", "-2/ 3", "0", TraceMove::Left, "-1/3"},
-        {"thirds, right between stops", "-2/ 3", "1/2", TraceMove::Right, "2/3"},
-        {"thirds, right to the end", "-2/ 3", "14/5", TraceMove::Right, "29/10"},
-        {"thirds, home", "-2/ 3", "1", TraceMove::Home, "-5/2"}, {"thirds, end", "-2/ 3", "1", TraceMove::End, "29/10"},
-        {"whole, left between stops", " 2", "1/2", TraceMove::Left, "0"},
-        {"whole, left to the low end", " 2", "-2", TraceMove::Left, "-5/2"},
-        {"a = 0 steps by 1", " 0", "0", TraceMove::Right, "1"}, {"quarters", " 3/ 4", "0", TraceMove::Right, "1/4"},
-        {"sevenths step by 1", " 5/ 7", "0", TraceMove::Right, "1"}};
+    } rows[] = {{"right by one unit, y by a", "-2/ 3", " 1", "0", Right, "1"},
+        {"left by one unit from between the lattice", "-2/ 3", " 1", "1/2", Left, "-1/2"},
+        {"right stops at the high end", "-2/ 3", " 1", "5/2", Right, "29/10"},
+        {"left stops at the low end", " 2", " 0", "-2", Left, "-5/2"}, {"home", "-2/ 3", " 1", "1", Home, "-5/2"},
+        {"end", "-2/ 3", " 1", "1", End, "29/10"}, {"next lattice point", "-2/ 3", " 1", "-2", LatticeRight, "0"},
+        {"lattice point to the right is off the domain: stays", "-2/ 3", " 1", "3/2", LatticeRight, "3/2"},
+        {"previous lattice point from between", "-2/ 3", " 1", "5/2", LatticeLeft, "0"},
+        {"b a third: lattice where 2χ + 1 is a multiple of 3", " 2/ 3", " 1/ 3", "-5/2", LatticeRight, "-2"},
+        {"negative residue", "-5/ 3", "-1/ 3", "0", LatticeLeft, "-2"},
+        {"integer a, integer b: every integer", " 2", " 1", "1/2", LatticeRight, "1"},
+        {"integer a, b a half: no lattice point, stays", " 2", " 1/ 2", "0", LatticeRight, "0"},
+        {"a = 0, b whole", " 0", " 4", "-5/2", LatticeRight, "-2"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
-        EXPECT_EQ(fractionText(traceStop(line({row.A, " 0", " 2.9", "-2.5"}), q(row.X), row.Move)), row.Expected);
+        EXPECT_EQ(fractionText(traceStop(line({row.A, row.B, " 2.9", "-2.5"}), q(row.X), row.Move)), row.Expected);
     }
-    EXPECT_EQ(traceStep(line({"-2/ 3", " 0", " 0", " 1"})), q("1/3"));
 }
 
 // "(χ0, y0) run q rise p", or "none".

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Tracing a line with the keyboard: exact stops at each press along a line, and from line to line.
+// Tracing a line with the keyboard: exact stops at each press along a line (a unit of χ, or the next
+// lattice point), and from line to line.
 #include "board/Trace.h"
 #include "board/Board.h"
 
@@ -32,16 +33,18 @@ TEST(Trace, StopsAlongALineAtEachPress)
         std::vector<TraceKey> Keys;
         std::vector<Expected> Stops;
     } rows[] = {
-        {"a = -2/3: thirds of a unit", {"-2/3", "1", "-3", "3"}, {Right, Right, Right, End, Left, Home, Left},
-            {{0, "-3", "3"}, {0, "-8/3", "25/9"}, {0, "-7/3", "23/9"}, {0, "3", "-1"}, {0, "8/3", "-7/9"},
-                {0, "-3", "3"}, {0, "-3", "3"}}},
+        {"a = -2/3: a unit at a time, y by -2/3; the lattice points three apart", {"-2/3", "1", "-3", "3"},
+            {Right, Right, Right, LatticeRight, LatticeRight, Left, LatticeLeft, Home, Left},
+            {{0, "-3", "3"}, {0, "-2", "7/3"}, {0, "-1", "5/3"}, {0, "0", "1"}, {0, "3", "-1"}, {0, "2", "-1/3"},
+                {0, "0", "1"}, {0, "-3", "3"}, {0, "-3", "3"}}},
         {"a = 2: whole units", {"2", "-2", "-3", "3"}, {Right, Right, Right, End, Left, Right, Right},
             {{0, "-3", "-8"}, {0, "-2", "-6"}, {0, "-1", "-4"}, {0, "3", "4"}, {0, "2", "2"}, {0, "3", "4"},
                 {0, "3", "4"}}},
         {"a = 0", {"0", "4", "-6", "6"}, {Left, Left, Home, Right},
             {{0, "6", "4"}, {0, "5", "4"}, {0, "-6", "4"}, {0, "-5", "4"}}},
-        {"ends between the stops", {"1/2", "0", ".5", "2.5"}, {Right, Right, Right, Right, Right, Left},
-            {{0, "1/2", "1/4"}, {0, "1", "1/2"}, {0, "3/2", "3/4"}, {0, "2", "1"}, {0, "5/2", "5/4"}, {0, "2", "1"}}},
+        {"ends off the lattice", {"1/2", "0", ".5", "2.5"}, {Right, Right, Right, LatticeLeft, LatticeLeft, Left},
+            {{0, "1/2", "1/4"}, {0, "3/2", "3/4"}, {0, "5/2", "5/4"}, {0, "2", "1"}, {0, "2", "1"}, {0, "1", "1/2"}}},
+        {"Shift+← starts at the right end", {"1/2", "0", ".5", "2.5"}, {LatticeLeft}, {{0, "5/2", "5/4"}}},
         {"a = 5/13: whole units", {"5/13", "0", "0", "2"}, {Right, Right}, {{0, "0", "0"}, {0, "1", "5/13"}}},
     };
     for (const auto& row : rows) {

@@ -102,33 +102,34 @@ TEST(UnitMarks, EachMarkAloneOnTheTypicalPair)
             {{234, 234, 4, 1, blue, blue}, {366, 322, 4, 1, blue, blue}, {234, 476, 4, 1, blue, blue},
                 {366, 212, 4, 1, blue, blue}},
             {}, {}, {}},
-        // The ring at (9/8, 1/4); the lines cross too near it for the label until 24 pixels to its right.
+        // The ring at (9/8, 1/4); the lines cross too near it for the label until 23 pixels to its right,
+        // still near enough to need no leader.
         {"intersection, its coordinates stacked", &ShowOptions::Intersections, 0,
             {{324.75, 294.5, 4, 2, black, std::nullopt}},
-            {{357, 294, 364, 294, 1, black}, {379, 294, 385, 294, 1, black}}, {{349, 283, 395, 306, backing}},
-            {{350, 288, "(", false, black, 9}, {365, 288, ", ", false, black, 9}, {386, 288, ")", false, black, 9},
-                {358, 284, "9", false, black, 7}, {358, 296, "8", false, black, 7}, {380, 284, "1", false, black, 7},
-                {380, 296, "4", false, black, 7}}},
+            {{356, 294, 363, 294, 1, black}, {378, 294, 384, 294, 1, black}}, {{348, 283, 394, 306, backing}},
+            {{349, 288, "(", false, black, 9}, {364, 288, ", ", false, black, 9}, {385, 288, ")", false, black, 9},
+                {357, 284, "9", false, black, 7}, {357, 296, "8", false, black, 7}, {379, 284, "1", false, black, 7},
+                {379, 296, "4", false, black, 7}}},
         // The run label over the leg, away from the falling line, though the other line crosses it: the
         // side under the leg is crossed too.
         {"slope of the first line, right 3 down 2", &ShowOptions::Slope, 0, {},
             {{300, 278, 366, 278, 1, blue, true}, {366, 278, 366, 322, 1, blue, true}},
-            {{328, 261, 338, 275, backing}, {369, 293, 386, 307, backing}},
-            {{329, 262, "3", false, blue, 9}, {370, 294, "-2", false, blue, 9}}},
+            {{328, 261, 338, 275, backing}, {369, 293, 391, 307, backing}},
+            {{329, 262, "3", false, blue, 9}, {370, 294, "−2", false, blue, 9}}},
         {"slope of the second line, right 1 up 2", &ShowOptions::Slope, 1, {},
             {{300, 344, 322, 344, 1, blue, true}, {322, 344, 322, 300, 1, blue, true}},
             {{306, 347, 316, 361, backing}, {325, 315, 335, 329, backing}},
             {{307, 348, "1", false, blue, 9}, {326, 316, "2", false, blue, 9}}},
-        {"numbers below right of the right ends", &ShowOptions::Numbers, 0, {}, {},
-            {{372, 328, 386, 342, backing}, {372, 218, 386, 232, backing}},
-            {{373, 329, "①", false, blue, 9}, {373, 219, "②", false, blue, 9}}},
+        {"numbers right of the right ends", &ShowOptions::Numbers, 0, {}, {},
+            {{372, 315, 386, 329, backing}, {372, 205, 386, 219, backing}},
+            {{373, 316, "①", false, blue, 9}, {373, 206, "②", false, blue, 9}}},
         // The middles are (300, 278) and (300, 344). Round the first, the lines and the origin mark take
-        // every side, so its equation stands below left of a point 24 pixels along towards its left end.
+        // every side, so its equation stands left of a point 24 pixels along towards its left end.
         {"equations by the middles, the fraction stacked", &ShowOptions::Equations, 0, {},
-            {{224, 282, 230, 282, 1, blue}}, {{187, 271, 274, 294, backing}, {306, 350, 385, 364, backing}},
-            {{188, 276, "y = -", false, blue, 9}, {231, 276, "χ + 1", false, blue, 9},
-                {307, 351, "y = 2χ - 2", false, blue, 9}, {225, 272, "2", false, blue, 7},
-                {225, 284, "3", false, blue, 7}}},
+            {{227, 278, 233, 278, 1, blue}}, {{185, 267, 276, 290, backing}, {306, 350, 390, 364, backing}},
+            {{186, 272, "y = −", false, blue, 9}, {234, 272, "χ + 1", false, blue, 9},
+                {307, 351, "y = 2χ − 2", false, blue, 9}, {228, 268, "2", false, blue, 7},
+                {228, 280, "3", false, blue, 7}}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
@@ -167,7 +168,9 @@ TEST(UnitMarks, IntersectionsAreVisiblePointsInsideBothDomainsEachOnce)
         std::vector<Circle> Rings;
         std::vector<std::string> Texts;
     } rows[] = {{"parallel", {{"1", "0", "-3", "3"}, {"1", "2", "-3", "3"}}, {}, {}},
-        {"coincident", {{"1", "0", "-3", "3"}, {"1", "0", "-1", "5"}}, {}, {}},
+        {"one line, overlapping", {{"1", "0", "-3", "3"}, {"1", "0", "-1", "5"}}, {}, {}},
+        {"one line, end to end", {{"1", "1", "-3", "1"}, {"1", "1", "1", "4"}}, {{322, 256, 4, 2, black}}, {"(1, 2)"}},
+        {"one line, apart", {{"1", "1", "-3", "0"}, {"1", "1", "1", "4"}}, {}, {}},
         {"outside one domain", {{"1", "0", "-3", "3"}, {"-1", "0", "1", "3"}}, {}, {}},
         {"at the end of one domain", {{"1", "0", "-3", "3"}, {"-1", "0", "0", "3"}}, {{300, 300, 4, 2, black}},
             {"(0, 0)"}},
@@ -176,7 +179,9 @@ TEST(UnitMarks, IntersectionsAreVisiblePointsInsideBothDomainsEachOnce)
             {{322, 256, 4, 2, black}}, {"(1, 2)"}},
         {"negative fraction", {{"1", "0", "-3", "3"}, {"-2", "-1", "-3", "3"}},
             {{middle.toSurface({-1.0 / 3, 0}).X, middle.toSurface({0, -1.0 / 3}).Y, 4, 2, black}},
-            {"(-", ", -", ")", "1", "3", "1", "3"}}};
+            {"(−", ", −", ")", "1", "3", "1", "3"}},
+        {"negative integers", {{"1", "0", "-3", "3"}, {"-1", "-4", "-3", "3"}}, {{256, 344, 4, 2, black}},
+            {"(−2, −2)"}}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
         const RecordingSurface surface = marksOf(row.Lines, only(&ShowOptions::Intersections));
@@ -186,6 +191,29 @@ TEST(UnitMarks, IntersectionsAreVisiblePointsInsideBothDomainsEachOnce)
             texts.push_back(text.Text);
         EXPECT_EQ(texts, row.Texts);
     }
+}
+
+// After a draw the current slot moves on to an empty one; the triangle stays with the line just
+// drawn, until another slot is chosen.
+TEST(UnitMarks, SlopeTriangleFollowsTheLineDrawnOrChosenLast)
+{
+    Board board;
+    board.setShowOptions(only(&ShowOptions::Slope));
+    const auto legs = [&board] {
+        RecordingSurface surface;
+        drawPicture(surface, board);
+        return std::count_if(surface.Lines.begin(), surface.Lines.end(), [](const Drawn& line) { return line.Dashed; });
+    };
+    board.draw(firstTypical);
+    EXPECT_EQ(board.currentSlot(), 1);
+    EXPECT_EQ(board.lineSlot(), 0);
+    EXPECT_EQ(legs(), 2) << "on the line just drawn";
+    board.selectSlot(3);
+    EXPECT_EQ(board.lineSlot(), 3);
+    EXPECT_EQ(legs(), 0) << "the chosen slot is empty";
+    board.draw(secondTypical);
+    board.initialScreen();
+    EXPECT_EQ(board.lineSlot(), 0);
 }
 
 // At 40 pixels per unit, where the surface shows -7.5 ≦ χ ≦ 7.5.
@@ -212,10 +240,10 @@ TEST(UnitMarks, LabelsMoveApartAndStayOnTheSurface)
         const char* Name;
         std::vector<EntryTexts> Lines;
         std::vector<Text> Texts;
-    } rows[] = {{"the later of two numbers at one end moves above", {{"-1", "4", "0", "2"}, {"1", "0", "0", "2"}},
-                    {{351, 263, "①", false, blue, 9}, {351, 237, "②", false, blue, 9}}},
+    } rows[] = {{"the later of two numbers at one end moves to its left", {{"-1", "4", "0", "2"}, {"1", "0", "0", "2"}},
+                    {{351, 250, "①", false, blue, 9}, {319, 250, "②", false, blue, 9}}},
         {"a number at the right edge stands left of the end", {{"0", "0", "-20", "20"}},
-            {{581, 307, "①", false, blue, 9}}}};
+            {{583, 307, "①", false, blue, 9}}}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
         EXPECT_EQ(marksOf(row.Lines, only(&ShowOptions::Numbers)).Texts, row.Texts);

@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 
@@ -45,7 +47,7 @@ TEST_F(ValueTableTest, TheFactsOfTheCurrentLineExactly)
         "交点\n"
         "線２と：(9/8, 1/4)\n"
         "線３と：平行（交わらない）\n"
-        "線４と：重なる\n"
+        "線４と：同じ直線上（共有点なし）\n"
         "線５と：変域の外で交わる (3/5, 3/5)\n"_qs);
 
     click("Option1_5");
@@ -67,14 +69,29 @@ TEST_F(ValueTableTest, TheWindowFollowsTheBoardAndCopiesItsText)
 
     drawLine({u"-2/3"_qs, u"1"_qs, u"-3"_qs, u"3"_qs});
     drawLine({u"2"_qs, u"-2"_qs, u"-3"_qs, u"3"_qs});
-    EXPECT_TRUE(table->plainText().startsWith(u"線３"_qs)) << "the current slot moved on";
-    click("Option1_1");
-    EXPECT_TRUE(table->plainText().contains(u"線１と：(9/8, 1/4)"_qs)) << table->plainText().toStdString();
+    EXPECT_TRUE(table->plainText().startsWith(u"線２"_qs)) << "the line just drawn, though the current slot moved on";
     EXPECT_EQ(table->windowTitle(), u"値の表 — 線２"_qs);
+    click("Option1_0");
+    EXPECT_TRUE(table->plainText().contains(u"線２と：(9/8, 1/4)"_qs)) << table->plainText().toStdString();
+    EXPECT_EQ(table->windowTitle(), u"値の表 — 線１"_qs);
 
     QGuiApplication::clipboard()->clear();
     QTest::mouseClick(table->findChild<QPushButton*>(u"CopyValueTable"_qs), Qt::LeftButton);
-    EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(u"(9/8, 1/4)"_qs));
+    const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(copied, nullptr);
+    EXPECT_TRUE(copied->text().contains(u"χ\t-3\t-2\t-1\t0\t1\t2\t3\ny\t3\t'7/3\t'5/3\t1\t'1/3\t'-1/3\t-1\n"_qs))
+        << copied->text().toStdString();
+    EXPECT_TRUE(copied->text().contains(u"線２と：(9/8, 1/4)"_qs));
+    EXPECT_FALSE(copied->text().contains(u'−')) << "the ASCII minus only";
+    EXPECT_TRUE(copied->hasHtml());
+    EXPECT_TRUE(copied->html().contains(u"<td align=\"center\">−1/3</td>"_qs)) << copied->html().toStdString();
+
+    auto* step = table->findChild<QComboBox*>(u"ValueTableStep"_qs);
+    ASSERT_NE(step, nullptr);
+    step->setCurrentIndex(step->findText(u"2"_qs));
+    EXPECT_TRUE(table->plainText().contains(u"χ\t−2\t0\t2\n"_qs)) << table->plainText().toStdString();
+    step->setCurrentIndex(0);
+    EXPECT_TRUE(table->plainText().contains(u"χ\t−3\t−2\t−1\t0\t1\t2\t3\n"_qs));
     for (const QWidget* part : table->findChildren<QWidget*>()) {
         if (part->focusPolicy() != Qt::NoFocus) {
             EXPECT_FALSE(part->accessibleName().isEmpty()) << part->metaObject()->className();
@@ -86,6 +103,30 @@ TEST_F(ValueTableTest, TheWindowFollowsTheBoardAndCopiesItsText)
     EXPECT_FALSE(table->isVisible()) << "closed again";
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(closing.isNull());
+}
+
+// The table's window never covers the main window and stays on the screen: beside it on the right
+// where there is room, else on its left, else below, narrowed down to 300 pixels, never less.
+TEST(ValueTablePlace, BesideTheMainWindowOnTheScreen)
+{
+    const QSize wanted(460, 560);
+    const QSize least(300, 240);
+    const struct {
+        const char* Name;
+        QRect MainFrame;
+        QRect Screen;
+        std::optional<QRect> Expected;
+    } rows[] = {{"room on the right", {0, 0, 937, 700}, {0, 0, 1920, 1080}, QRect(945, 0, 460, 560)},
+        {"1280 pixels: narrowed on the right", {0, 0, 937, 700}, {0, 0, 1280, 1024}, QRect(945, 0, 335, 560)},
+        {"the main window on the right: on its left", {340, 100, 937, 700}, {0, 0, 1280, 1024},
+            QRect(0, 100, 332, 560)},
+        {"kept on the screen's height", {0, 600, 937, 700}, {0, 0, 1920, 1080}, QRect(945, 520, 460, 560)},
+        {"no room beside: below", {100, 0, 937, 700}, {0, 0, 1280, 1024}, QRect(100, 708, 460, 316)},
+        {"no room at all", {50, 0, 937, 700}, {0, 0, 1024, 768}, std::nullopt}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(valueTablePlace(row.MainFrame, row.Screen, wanted, least), row.Expected);
+    }
 }
 
 } // namespace
