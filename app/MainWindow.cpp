@@ -43,6 +43,16 @@ QAction* menuItem(QMenu* menu, const QString& text, const QKeySequence& keys, co
     return action;
 }
 
+// Where a member of ShowOptions stands in ShowMarks and the 表示 menu.
+constexpr std::size_t markIndex(bool ShowOptions::*member)
+{
+    for (std::size_t k = 0; k < ShowMarks.size(); ++k) {
+        if (ShowMarks[k].Member == member)
+            return k;
+    }
+    return 0;
+}
+
 // A dropped or given lesson is a local file.
 QString localFileOf(const QMimeData* data)
 {
@@ -141,10 +151,12 @@ void MainWindow::buildMenus()
 // table of values.
 void MainWindow::buildViewMenu(QMenu* view)
 {
-    const std::array<std::pair<QString, QString>, 5> marks{{
+    // The caption and object name of each row of ShowMarks.
+    const std::array<std::pair<QString, QString>, ShowMarks.size()> marks{{
         {u"線の番号(&N)"_s, u"ShowNumbers"_s},
         {u"式(&Q)"_s, u"ShowEquations"_s},
         {u"交点(&I)"_s, u"ShowIntersections"_s},
+        {u"交点は現在の線とだけ(&C)"_s, u"ShowCurrentCrossingsOnly"_s},
         {u"端点(&E)"_s, u"ShowEndpoints"_s},
         {u"変化の割合(&S)"_s, u"ShowSlope"_s},
     }};
@@ -168,11 +180,8 @@ void MainWindow::buildViewMenu(QMenu* view)
 
     const QSettings settings;
     ShowOptions options;
-    options.Numbers = settings.value(u"show/numbers"_s, false).toBool();
-    options.Equations = settings.value(u"show/equations"_s, false).toBool();
-    options.Intersections = settings.value(u"show/intersections"_s, false).toBool();
-    options.Endpoints = settings.value(u"show/endpoints"_s, false).toBool();
-    options.Slope = settings.value(u"show/slope"_s, false).toBool();
+    for (const ShowMark& mark : ShowMarks)
+        options.*mark.Member = settings.value(u"show/"_s + QLatin1StringView(mark.Key), false).toBool();
     checkShowOptions(options);
     if (options.any())
         Form->perform([&options](Board& board) { return board.setShowOptions(options); });
@@ -180,26 +189,21 @@ void MainWindow::buildViewMenu(QMenu* view)
 
 void MainWindow::checkShowOptions(const ShowOptions& options)
 {
-    const std::array<bool, 5> on{
-        options.Numbers, options.Equations, options.Intersections, options.Endpoints, options.Slope};
-    for (std::size_t k = 0; k < on.size(); ++k)
-        ShowActions[k]->setChecked(on[k]);
+    for (std::size_t k = 0; k < ShowMarks.size(); ++k)
+        ShowActions[k]->setChecked(options.*ShowMarks[k].Member);
+    // Which crossings matters only while they are shown.
+    ShowActions[markIndex(&ShowOptions::CurrentCrossingsOnly)]->setEnabled(options.Intersections);
 }
 
 void MainWindow::showOptionsChosen()
 {
     ShowOptions options;
-    options.Numbers = ShowActions[0]->isChecked();
-    options.Equations = ShowActions[1]->isChecked();
-    options.Intersections = ShowActions[2]->isChecked();
-    options.Endpoints = ShowActions[3]->isChecked();
-    options.Slope = ShowActions[4]->isChecked();
     QSettings settings;
-    settings.setValue(u"show/numbers"_s, options.Numbers);
-    settings.setValue(u"show/equations"_s, options.Equations);
-    settings.setValue(u"show/intersections"_s, options.Intersections);
-    settings.setValue(u"show/endpoints"_s, options.Endpoints);
-    settings.setValue(u"show/slope"_s, options.Slope);
+    for (std::size_t k = 0; k < ShowMarks.size(); ++k) {
+        options.*ShowMarks[k].Member = ShowActions[k]->isChecked();
+        settings.setValue(u"show/"_s + QLatin1StringView(ShowMarks[k].Key), ShowActions[k]->isChecked());
+    }
+    ShowActions[markIndex(&ShowOptions::CurrentCrossingsOnly)]->setEnabled(options.Intersections);
     Form->perform([&options](Board& board) { return board.setShowOptions(options); });
 }
 

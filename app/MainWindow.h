@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "board/ShowOptions.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
@@ -17,7 +19,6 @@ class Form1;
 class ProjectorWindow;
 class Recovery;
 class ValueTableWindow;
-struct ShowOptions;
 
 // The program's main window: the form as its central widget, unchanged, and a menu bar above it
 // for lesson files, worksheets, undo and help. Its caption is the form's, after the name of the
@@ -80,8 +81,8 @@ private:
     QAction* UndoAction = nullptr;
     QAction* RedoAction = nullptr;
     Recovery* Keeper = nullptr;
-    // 線の番号, 式, 交点, 端点, 変化の割合, in the order of ShowOptions.
-    std::array<QAction*, 5> ShowActions{};
+    // The 表示 menu's marks, in the order of ShowMarks.
+    std::array<QAction*, ShowMarks.size()> ShowActions{};
     QAction* ValueTableAction = nullptr;
     QPointer<ValueTableWindow> ValueTable;
     QAction* ExploreAction = nullptr;

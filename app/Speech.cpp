@@ -52,6 +52,9 @@ QString pictureDescription(const Board& board)
     if (board.showOptions().Intersections) {
         for (int first = 0; first < SlotTable::UserSlots; ++first) {
             for (int second = first + 1; second < SlotTable::UserSlots; ++second) {
+                const bool concerned = first == board.lineSlot() || second == board.lineSlot();
+                if (board.showOptions().CurrentCrossingsOnly && !concerned)
+                    continue;
                 const auto one = exactLineOf(board.slotTable(), first);
                 const auto other = exactLineOf(board.slotTable(), second);
                 if (!one || !other)

@@ -404,11 +404,15 @@ std::vector<Label> slopeLabels(const SlopeLegs& legs, Rgb colour)
     return labels;
 }
 
-std::vector<ExactPoint> intersections(const std::vector<ShownLine>& lines, const PlaneWindow& window)
+// Where the segments meet; with a slot given, only where its segment meets the others.
+std::vector<ExactPoint> intersections(
+    const std::vector<ShownLine>& lines, const PlaneWindow& window, std::optional<int> withSlot)
 {
     std::vector<ExactPoint> points;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         for (std::size_t j = i + 1; j < lines.size(); ++j) {
+            if (withSlot && lines[i].Slot != *withSlot && lines[j].Slot != *withSlot)
+                continue;
             const Intersection meeting = intersection(lines[i].Line, lines[j].Line);
             if (meeting.Kind != IntersectionKind::Point || !inWindow(*meeting.Point, window))
                 continue;
@@ -479,7 +483,8 @@ void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeo
 
     std::vector<Point> rings;
     if (show.Intersections) {
-        for (const ExactPoint& point : intersections(lines, window)) {
+        const auto withSlot = show.CurrentCrossingsOnly ? std::optional(slopeSlot) : std::nullopt;
+        for (const ExactPoint& point : intersections(lines, window, withSlot)) {
             const Point ring = surfacePoint(geometry, point.X, point.Y);
             rings.push_back(ring);
             scene.Marks.push_back(ring);

@@ -34,14 +34,6 @@ constexpr std::array<const char*, 3> SizeNames = {"小", "中", "大"};
 // The keys of a slot entry, in the order of EntryBox.
 constexpr std::array<const char*, EntryBoxCount> BoxKeys = {"a", "b", "from", "to"};
 
-struct ShowKey {
-    const char* Name;
-    bool ShowOptions::*Member;
-};
-constexpr std::array<ShowKey, 5> ShowKeys = {{{"numbers", &ShowOptions::Numbers},
-    {"equations", &ShowOptions::Equations}, {"intersections", &ShowOptions::Intersections},
-    {"endpoints", &ShowOptions::Endpoints}, {"slope", &ShowOptions::Slope}}};
-
 LessonFault fault(LessonFaultCode code, const char* key = "", int slot = 0)
 {
     return LessonFault{code, slot, key, QFileDevice::NoError};
@@ -145,12 +137,12 @@ std::optional<LessonFault> readShow(const QJsonObject& root, Lesson& lesson)
         return fault(LessonFaultCode::WrongType, "show");
     const QJsonObject object = value.toObject();
     ShowOptions show;
-    for (const ShowKey& key : ShowKeys) {
-        const QJsonValue flag = member(object, key.Name);
+    for (const ShowMark& key : ShowMarks) {
+        const QJsonValue flag = member(object, key.Key);
         if (flag.isUndefined())
             continue;
         if (!flag.isBool())
-            return fault(LessonFaultCode::WrongType, key.Name);
+            return fault(LessonFaultCode::WrongType, key.Key);
         show.*key.Member = flag.toBool();
     }
     lesson.Show = show;
@@ -290,9 +282,9 @@ QByteArray writeLesson(const Lesson& lesson)
         + ",\n  \"currentSlot\": " + QByteArray::number(currentSlot + 1) + ",\n";
     if (lesson.Show) {
         out += "  \"show\": {";
-        for (std::size_t i = 0; i < ShowKeys.size(); ++i) {
-            out += (i == 0 ? "\"" : ", \"") + QByteArray(ShowKeys[i].Name) + "\": ";
-            out += flag((*lesson.Show).*ShowKeys[i].Member);
+        for (std::size_t i = 0; i < ShowMarks.size(); ++i) {
+            out += (i == 0 ? "\"" : ", \"") + QByteArray(ShowMarks[i].Key) + "\": ";
+            out += flag((*lesson.Show).*ShowMarks[i].Member);
         }
         out += "},\n";
     }

@@ -30,12 +30,29 @@ void PrintTo(const LessonFault& fault, std::ostream* out)
 
 namespace {
 
+// Every mark of the 表示 menu is kept by a lesson under its own key, alone and with the others.
+TEST(LessonFile, EveryMarkRoundTrips)
+{
+    for (const ShowMark& mark : ShowMarks) {
+        SCOPED_TRACE(mark.Key);
+        ShowOptions show;
+        show.*mark.Member = true;
+        Lesson lesson;
+        lesson.Show = show;
+        const QByteArray text = writeLesson(lesson);
+        EXPECT_TRUE(text.contains(QByteArray("\"") + mark.Key + "\": true"));
+        const auto read = readLesson(text);
+        ASSERT_TRUE(std::holds_alternative<Lesson>(read));
+        EXPECT_EQ(std::get<Lesson>(read).Show, show);
+    }
+}
+
 const QByteArray Example = R"({
   "format": "zelmora-lesson",
   "version": 1,
   "size": "中",
   "currentSlot": 1,
-  "show": {"numbers": true, "equations": false, "intersections": true, "endpoints": true, "slope": false},
+  "show": {"numbers": true, "equations": false, "intersections": true, "crossingsOfCurrentLine": false, "endpoints": true, "slope": false},
   "slots": [
     {"slot": 1, "a": "-2/ 3", "b": " 1", "from": "-3", "to": " 3"},
     {"slot": 2, "a": " 1/ 2", "b": "-3", "from": "-10", "to": " 10"}

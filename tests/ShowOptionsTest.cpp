@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QMenu>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -71,6 +72,31 @@ TEST_F(ShowOptionsTest, TheChoiceIsRememberedAndALessonsOwnWins)
     EXPECT_FALSE(mark("ShowIntersections")->isChecked());
     EXPECT_EQ(Form->board().lesson().Show, (ShowOptions{true, false, false, false, true}))
         << "and saved with the lesson";
+}
+
+// Each row of the marks' table is a checkable item of the 表示 menu, remembered under its own key.
+TEST_F(ShowOptionsTest, EveryMarkIsRememberedUnderItsKey)
+{
+    mark("ShowIntersections")->trigger(); // which crossings can be chosen while they are shown
+    QStringList names;
+    for (QAction* item : Window->findChild<QMenu*>(u"ViewMenu"_qs)->actions()) {
+        if (item->isCheckable() && item->objectName().startsWith(u"Show"_qs))
+            names << item->objectName();
+    }
+    ASSERT_EQ(names.size(), static_cast<qsizetype>(ShowMarks.size()));
+    for (std::size_t k = 0; k < ShowMarks.size(); ++k) {
+        SCOPED_TRACE(ShowMarks[k].Key);
+        QAction* item = mark(names[static_cast<qsizetype>(k)].toLatin1());
+        if (!item->isChecked())
+            item->trigger();
+        EXPECT_TRUE(QSettings().value(u"show/"_qs + QLatin1StringView(ShowMarks[k].Key)).toBool());
+        EXPECT_TRUE(Form->board().showOptions().*ShowMarks[k].Member);
+    }
+    open();
+    ShowOptions all;
+    for (const ShowMark& row : ShowMarks)
+        all.*row.Member = true;
+    EXPECT_EQ(Form->board().showOptions(), all);
 }
 
 // The stacked coordinates of the intersection are real text in an SVG.

@@ -193,6 +193,27 @@ TEST(UnitMarks, IntersectionsAreVisiblePointsInsideBothDomainsEachOnce)
     }
 }
 
+// 交点は現在の線とだけ: of three lines meeting pairwise, only the crossings of the line drawn or
+// chosen last are ringed and named.
+TEST(UnitMarks, CrossingsOfTheCurrentLineOnly)
+{
+    const std::vector<EntryTexts> lines{{"0", "0", "-5", "5"}, {"1", "-1", "-5", "5"}, {"-1", "-3", "-5", "5"}};
+    ShowOptions show = only(&ShowOptions::Intersections);
+    EXPECT_EQ(marksOf(lines, show, 0).Circles.size(), 3U) << "(1, 0), (-3, 0) and (-1, -2)";
+    show.CurrentCrossingsOnly = true;
+    const struct {
+        int Current;
+        std::vector<std::string> Texts;
+    } rows[] = {{0, {"(1, 0)", "(−3, 0)"}}, {1, {"(1, 0)", "(−1, −2)"}}, {2, {"(−3, 0)", "(−1, −2)"}}};
+    for (const auto& row : rows) {
+        const RecordingSurface surface = marksOf(lines, show, row.Current);
+        std::vector<std::string> texts;
+        for (const Text& text : surface.Texts)
+            texts.push_back(text.Text);
+        EXPECT_EQ(texts, row.Texts) << "line " << row.Current;
+    }
+}
+
 // After a draw the current slot moves on to an empty one; the triangle stays with the line just
 // drawn, until another slot is chosen.
 TEST(UnitMarks, SlopeTriangleFollowsTheLineDrawnOrChosenLast)
