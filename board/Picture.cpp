@@ -9,9 +9,9 @@
 namespace zelmora {
 
 void drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, const ShowOptions& show,
-    int currentSlot)
+    int currentSlot, PlaneEdges edges)
 {
-    DrawPlane(surface, geometry);
+    DrawPlane(surface, geometry, edges);
     for (std::int16_t slot = 0; slot < SlotTable::Rows; ++slot)
         DrawSlotLine(surface, table, geometry, slot, PaletteBlue);
     drawUnitMarks(surface, table, geometry, show, currentSlot);
