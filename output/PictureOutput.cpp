@@ -239,6 +239,17 @@ bool saveAtomically(const QString& path, const QByteArray& bytes)
     return file.commit();
 }
 
+QImage withAxisNames(const QImage& picture, const PlaneGeometry& geometry)
+{
+    QImage named = picture;
+    QFont font(PlaneFace);
+    font.setPixelSize(12);
+    PainterSurface surface(named, QSizeF(PictureSide, PictureSide), colourOf(PlaneBackground), font);
+    const PainterSurface::Batch batch(surface);
+    drawAxisNames(surface, geometry);
+    return named;
+}
+
 std::optional<OutputFault> writePicture(const QString& path, const Board& board, const PictureSettings& settings)
 {
     const auto format = pictureFormatFor(path);

@@ -4,6 +4,7 @@
 #include "board/Board.h"
 #include "plane/DrawPlane.h"
 
+#include <QImage>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -57,6 +58,10 @@ void drawPictureOn(QPaintDevice& device, QPainter* open, const PictureFrame& fra
 // top of the vertical one, in the face, size and weight of the window's axis names, in the pen
 // colour. A name whose axis end the picture does not show is left out. Surface pixels.
 void drawAxisNames(PlaneSurface& surface, const PlaneGeometry& geometry);
+
+// A copy of the window's picture (at its own pixel ratio and resolution) with the axis names in it,
+// for the clipboard.
+QImage withAxisNames(const QImage& picture, const PlaneGeometry& geometry);
 
 // Why a picture could not be written.
 enum class OutputFault { UnknownFormat, Unwritable };
