@@ -96,8 +96,10 @@ TEST_F(PictureOutputTest, SvgAndPdfAreVectorsWithText)
     const QByteArray svg = read(u"plane.svg"_qs);
     EXPECT_TRUE(svg.contains("<svg"));
     EXPECT_TRUE(svg.contains("viewBox=\"0 0 600 600\""));
-    // 600 pixels at 22 a unit, a unit a centimetre: 272.7 mm wide.
-    EXPECT_TRUE(svg.contains("width=\"272.") || svg.contains("width=\"273")) << svg.left(600).toStdString();
+    // 600 pixels at 22 a unit, a unit a centimetre: 272.7273 mm wide, not rounded through whole dots
+    // per inch; and clipped to the picture, which the generator does not do.
+    EXPECT_TRUE(svg.contains("width=\"272.7273mm\" height=\"272.7273mm\"")) << svg.left(600).toStdString();
+    EXPECT_TRUE(svg.contains("<g clip-path=\"url(#picture)\">"));
     EXPECT_TRUE(svg.contains("Ｏ</text>"));
     EXPECT_TRUE(svg.contains("IPAPGothic"));
 
