@@ -129,7 +129,11 @@ void drawCell(QPainter& painter, QPagedPaintDevice& device, const PageScale& sca
     const PagePlane placed = planeInArea(area.size(), board, settings.UnitMillimetres, settings.CentreOnLines);
     if (placed.Range.width() <= 0 || placed.Range.height() <= 0)
         return;
-    const QRectF picture = placed.Place.translated(area.topLeft());
+    // Centred across its cell, but at the top of it, so that its number stands just above it and
+    // its equations just below.
+    QRectF picture = placed.Place.translated(area.topLeft());
+    if (!settings.Figure)
+        picture.moveTop(area.top());
 
     if (!settings.Figure) {
         painter.setPen(Qt::black);
