@@ -252,7 +252,7 @@ void printWithPreview(QWidget* parent, const Board& board)
     PrintChoices print(dialog, *form);
     auto* scale = scaleChoice(&dialog, u"用紙に合わせる"_s);
     scale->addItem(u"1目盛りの長さを指定"_s, -1.0);
-    form->insertRow(5, u"大きさ(&S):"_s, scale);
+    form->insertRow(4, u"大きさ(&S):"_s, scale);
     auto* blackAndWhite = new QCheckBox(u"白黒 (&B)"_s, &dialog);
     blackAndWhite->setObjectName(u"BlackAndWhite"_s);
     form->addRow(QString(), blackAndWhite);

@@ -1,14 +1,22 @@
 // SPDX-License-Identifier: MIT
 // Worksheets: where the planes of a page stand, the answer list as a textbook writes it, the order
-// of problem and answer sheets, and the PDF in the forms other programs keep.
+// of problem and answer sheets, the PDF in the forms other programs keep, and the dialogs that
+// remember what was chosen.
 #include "WindowFixture.h"
 
+#include "app/WorksheetDialogs.h"
 #include "output/PdfTidy.h"
 #include "output/Worksheet.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDoubleSpinBox>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QtEndian>
 
+#include <functional>
 #include <set>
 
 namespace zelmora::testing {
@@ -139,6 +147,97 @@ TEST_F(WorksheetTest, ThePdfKeepsItsColoursTextAndBoldInOtherPrograms)
     EXPECT_TRUE(QString::fromLatin1(*map).contains(QRegularExpression(u"<[0-9A-F]{4}> <0020>"_qs)))
         << "the blank read back as a blank";
     EXPECT_FALSE(map->contains('[')) << "each glyph on a line of its own";
+}
+
+// Answers the dialogs as they open: the first with the choices, a second (the file or the preview
+// it leads to) cancelled, the third read back and cancelled.
+class DialogDriver {
+public:
+    explicit DialogDriver(std::function<void(QDialog&)> choose, std::function<void(QDialog&)> readBack)
+    {
+        QObject::connect(&Timer, &QTimer::timeout, [this, choose, readBack] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog || dialog == Last)
+                return;
+            Last = dialog;
+            if (dialog->inherits("QPrintPreviewDialog") || dialog->inherits("QFileDialog")) {
+                dialog->reject();
+            } else if (Step++ == 0) {
+                choose(*dialog);
+                dialog->accept();
+            } else {
+                readBack(*dialog);
+                dialog->reject();
+            }
+        });
+        Timer.start(20);
+    }
+
+private:
+    QTimer Timer;
+    QDialog* Last = nullptr;
+    int Step = 0;
+};
+
+template <typename T> T* child(QDialog& dialog, const char* name)
+{
+    T* found = dialog.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+TEST_F(WorksheetTest, ThePrintAndExportDialogsRememberTheirChoices)
+{
+    const char* combos[] = {"Paper", "Orientation", "Scale", "Centre", "PerPage", "Kind"};
+    std::vector<int> chosen;
+    std::vector<int> shown;
+    QString title;
+    double unit = 0;
+    bool blackAndWhite = false;
+    {
+        const DialogDriver driver(
+            [&](QDialog& dialog) {
+                for (const char* name : combos) {
+                    auto* box = child<QComboBox>(dialog, name);
+                    box->setCurrentIndex(box->count() - 1);
+                    chosen.push_back(box->currentIndex());
+                }
+                child<QLineEdit>(dialog, "Title")->setText(u"一次関数"_qs);
+                child<QDoubleSpinBox>(dialog, "UnitMillimetres")->setValue(7.5);
+                child<QCheckBox>(dialog, "BlackAndWhite")->setChecked(true);
+            },
+            [&](QDialog& dialog) {
+                for (const char* name : combos)
+                    shown.push_back(child<QComboBox>(dialog, name)->currentIndex());
+                title = child<QLineEdit>(dialog, "Title")->text();
+                unit = child<QDoubleSpinBox>(dialog, "UnitMillimetres")->value();
+                blackAndWhite = child<QCheckBox>(dialog, "BlackAndWhite")->isChecked();
+            });
+        printWithPreview(Window.get(), Form->board());
+        printWithPreview(Window.get(), Form->board());
+    }
+    EXPECT_EQ(shown, chosen);
+    EXPECT_EQ(title, u"一次関数"_qs);
+    EXPECT_EQ(unit, 7.5);
+    EXPECT_TRUE(blackAndWhite);
+
+    int format = 0;
+    bool problem = false;
+    {
+        const DialogDriver driver(
+            [](QDialog& dialog) {
+                child<QComboBox>(dialog, "Format")->setCurrentIndex(3);
+                child<QCheckBox>(dialog, "Problem")->setChecked(true);
+            },
+            [&](QDialog& dialog) {
+                format = child<QComboBox>(dialog, "Format")->currentIndex();
+                problem = child<QCheckBox>(dialog, "Problem")->isChecked();
+            });
+        EXPECT_EQ(askExport(Window.get(), u"plane"_qs), std::nullopt);
+        EXPECT_EQ(askExport(Window.get(), u"plane"_qs), std::nullopt);
+    }
+    EXPECT_EQ(format, 3);
+    EXPECT_TRUE(problem);
 }
 
 TEST(PdfTidy, LeavesWhatItCannotReadAsItIs)
