@@ -150,32 +150,48 @@ QByteArray tidyContent(const QByteArray& content)
     return out.toLatin1();
 }
 
-// The blank's glyph maps to U+0009 in Qt's text layer: the first character the font gives that
-// glyph to. Nothing here draws a tab, so every U+0009 the map names is the blank.
+// Qt's text layer names each glyph's character in ranges with a list of destinations; some
+// readers (Ghostscript's text extraction among them) misread those lists, so each glyph gets a
+// line of its own. The blank's glyph maps to U+0009 there, the first character the font gives that
+// glyph to; nothing here draws a tab, so every U+0009 the map names is the blank.
 QByteArray tidyUnicodeMap(const QByteArray& map)
 {
-    QList<QByteArray> lines = map.split('\n');
-    bool inRanges = false;
-    bool inChars = false;
-    for (QByteArray& line : lines) {
-        if (line.endsWith("beginbfrange"))
-            inRanges = true;
-        else if (line.endsWith("beginbfchar"))
-            inChars = true;
-        else if (line.startsWith("endbfrange"))
-            inRanges = false;
-        else if (line.startsWith("endbfchar"))
-            inChars = false;
-        else if (inRanges || inChars) {
-            // The destinations follow the one (character) or two (range) source codes.
-            qsizetype at = line.indexOf('>') + 1;
-            if (inRanges)
-                at = line.indexOf('>', at) + 1;
-            if (at > 0)
-                line = line.left(at) + line.mid(at).replace("<0009>", "<0020>");
+    static const QRegularExpression rangeList(uR"(^<([0-9A-Fa-f]+)> <([0-9A-Fa-f]+)> \[([^\]]*)\]\s*$)"_s);
+    static const QRegularExpression code(uR"(<([0-9A-Fa-f]+)>)"_s);
+    const qsizetype begin = map.indexOf("beginbfrange");
+    const qsizetype end = map.indexOf("endbfrange");
+    if (begin < 0 || end < begin)
+        return map;
+    const qsizetype countStart = map.lastIndexOf('\n', begin) + 1;
+    QList<QByteArray> ranges;
+    QList<QByteArray> characters;
+    for (const QByteArray& line : map.mid(begin + 12, end - begin - 12).split('\n')) {
+        const QString text = QString::fromLatin1(line.trimmed());
+        if (text.isEmpty())
+            continue;
+        const auto match = rangeList.match(text);
+        if (!match.hasMatch()) {
+            ranges.append(line.trimmed());
+            continue;
+        }
+        const QString first = match.captured(1);
+        int glyph = first.toInt(nullptr, 16);
+        for (auto destinations = code.globalMatch(match.captured(3)); destinations.hasNext(); ++glyph) {
+            QString destination = destinations.next().captured(1);
+            if (destination == u"0009"_s)
+                destination = u"0020"_s;
+            characters.append(
+                u"<%1> <%2>"_s.arg(glyph, int(first.size()), 16, QChar(u'0')).toUpper().arg(destination).toLatin1());
         }
     }
-    return lines.join('\n');
+    QByteArray out = map.left(countStart);
+    for (qsizetype i = 0; i < characters.size(); i += 100) {
+        const QList<QByteArray> block = characters.mid(i, 100);
+        out += QByteArray::number(block.size()) + " beginbfchar\n" + block.join('\n') + "\nendbfchar\n";
+    }
+    if (!ranges.isEmpty())
+        out += QByteArray::number(ranges.size()) + " beginbfrange\n" + ranges.join('\n') + "\nendbfrange\n";
+    return out + map.mid(map.indexOf('\n', end) + 1);
 }
 
 QSet<int> referenced(const std::vector<PdfObject>& objects, const QRegularExpression& reference)
