@@ -199,6 +199,11 @@ int runWorksheet(const CommandLine& command)
     if (!command.TitleGiven)
         sheet.Title = title;
     const std::vector<SheetPlane> planes = sheetPlanes(boards, sheet.Kind);
+    if (!worksheetFits(planes, sheet)) {
+        printLine(stderr,
+            u"zelmora: この1目盛りの長さでは座標平面が用紙に入りません。 (the planes do not fit the paper at this scale)"_s);
+        return 2;
+    }
     if (const auto fault = writeWorksheet(command.Output, planes, sheet)) {
         printLine(stderr, u"zelmora: %1: %2"_s.arg(command.Output, messages::outputFault(*fault)));
         return 1;

@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPageLayout>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -290,6 +291,10 @@ void printWithPreview(QWidget* parent, const Board& board)
             continue;
         for (int copy = 0; copy < settings.PerPage; ++copy)
             planes.push_back({&board, answer, 1});
+    }
+    if (!worksheetFits(planes, settings)) {
+        QMessageBox::warning(parent, u"印刷"_s, u"この1目盛りの長さでは、座標平面が用紙に入りません。"_s);
+        return;
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(pageLayoutOf(settings));

@@ -117,15 +117,49 @@ int listRows(std::span<const SheetPlane> planes)
     return rows;
 }
 
+// The size of the equations under a plane, and the height of each of their lines, in millimetres.
+double listPoints(const WorksheetSettings& settings)
+{
+    return settings.PerPage == 1 ? 11 : 9;
+}
+
+double listRowMillimetres(const WorksheetSettings& settings)
+{
+    return listPoints(settings) * MillimetresPerInch / 72 * 1.5;
+}
+
+// The part of a cell the picture may take: below the plane's number, above its equations.
+QRectF pictureArea(const QRectF& cell, int rows, const WorksheetSettings& settings)
+{
+    if (settings.Figure)
+        return cell;
+    return cell.adjusted(0, NumberRow, 0, -rows * listRowMillimetres(settings));
+}
+
+// The rows above the planes of a page: the title, when there is one, and the name line.
+double headerMillimetres(const WorksheetSettings& settings)
+{
+    if (settings.Figure)
+        return 0;
+    return (settings.Title.isEmpty() ? 0 : TitleRow) + NameRow;
+}
+
+std::vector<QRectF> pageCells(QSizeF area, const WorksheetSettings& settings)
+{
+    const double top = headerMillimetres(settings);
+    std::vector<QRectF> cells
+        = cellsOf(QSizeF(area.width(), area.height() - top), settings.PerPage, settings.Landscape);
+    for (QRectF& cell : cells)
+        cell.translate(0, top);
+    return cells;
+}
+
 void drawCell(QPainter& painter, QPagedPaintDevice& device, const PageScale& scale, const QRectF& cell,
     const SheetPlane& plane, int rows, const WorksheetSettings& settings)
 {
     const Board& board = *plane.Source;
-    const double listPoints = settings.PerPage == 1 ? 11 : 9;
-    const double rowMillimetres = listPoints * MillimetresPerInch / 72 * 1.5;
-    const double top = settings.Figure ? 0 : NumberRow;
-    const double bottom = settings.Figure ? 0 : rows * rowMillimetres;
-    const QRectF area = cell.adjusted(0, top, 0, -bottom);
+    const double rowMillimetres = listRowMillimetres(settings);
+    const QRectF area = pictureArea(cell, rows, settings);
     const PagePlane placed = planeInArea(area.size(), board, settings.UnitMillimetres, settings.CentreOnLines);
     if (placed.Range.width() <= 0 || placed.Range.height() <= 0)
         return;
@@ -160,7 +194,7 @@ void drawCell(QPainter& painter, QPagedPaintDevice& device, const PageScale& sca
     if (settings.Figure || !plane.Answer)
         return;
     painter.setPen(Qt::black);
-    painter.setFont(sheetFont(listPoints, false));
+    painter.setFont(sheetFont(listPoints(settings), false));
     double y = picture.bottom() + 1;
     for (const QString& line : answerLines(board)) {
         painter.drawText(scale.rect(QRectF(picture.left(), y, cell.right() - picture.left(), rowMillimetres)),
@@ -296,14 +330,7 @@ void drawWorksheet(QPagedPaintDevice& device, std::span<const SheetPlane> planes
     QPainter painter(&device);
     const PageScale scale(device);
     const QSizeF area = device.pageLayout().paintRect(QPageLayout::Millimeter).size();
-    double top = 0;
-    if (!settings.Figure) {
-        if (!settings.Title.isEmpty())
-            top += TitleRow;
-        top += NameRow;
-    }
-    const std::vector<QRectF> cells
-        = cellsOf(QSizeF(area.width(), area.height() - top), settings.PerPage, settings.Landscape);
+    const std::vector<QRectF> cells = pageCells(area, settings);
     const std::vector<std::span<const SheetPlane>> pages = pagesOf(planes, cells.size());
     for (std::size_t page = 0; page < pages.size(); ++page) {
         if (page > 0)
@@ -323,9 +350,27 @@ void drawWorksheet(QPagedPaintDevice& device, std::span<const SheetPlane> planes
         const int rows = listRows(onPage);
         for (std::size_t i = 0; i < onPage.size(); ++i) {
             if (onPage[i].Source)
-                drawCell(painter, device, scale, cells[i].translated(0, top), onPage[i], rows, settings);
+                drawCell(painter, device, scale, cells[i], onPage[i], rows, settings);
         }
     }
+}
+
+bool worksheetFits(std::span<const SheetPlane> planes, const WorksheetSettings& settings)
+{
+    const QSizeF area = pageLayoutOf(settings).paintRect(QPageLayout::Millimeter).size();
+    const std::vector<QRectF> cells = pageCells(area, settings);
+    for (const std::span<const SheetPlane> page : pagesOf(planes, cells.size())) {
+        const int rows = listRows(page);
+        for (std::size_t i = 0; i < page.size(); ++i) {
+            if (!page[i].Source)
+                continue;
+            const PagePlane plane = planeInArea(pictureArea(cells[i], rows, settings).size(), *page[i].Source,
+                settings.UnitMillimetres, settings.CentreOnLines);
+            if (plane.Range.width() < 2 || plane.Range.height() < 2)
+                return false;
+        }
+    }
+    return true;
 }
 
 QByteArray worksheetPdf(std::span<const SheetPlane> planes, const WorksheetSettings& settings)

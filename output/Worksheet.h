@@ -121,6 +121,10 @@ struct SheetPlane {
 // and then all the answer sheets.
 std::vector<SheetPlane> sheetPlanes(std::span<const Board> lessons, SheetKind kind);
 
+// Whether every plane of the worksheet shows at least two units across and down at its scale; at
+// a scale too large for its paper and planes a page, one would show nothing.
+bool worksheetFits(std::span<const SheetPlane> planes, const WorksheetSettings& settings);
+
 // Draws the pages on a printer or a PDF writer whose page layout is already pageLayoutOf(settings).
 void drawWorksheet(QPagedPaintDevice& device, std::span<const SheetPlane> planes, const WorksheetSettings& settings);
 

@@ -147,6 +147,22 @@ TEST_F(CommandLineTest, ValuesOutOfRangeAreRefusedNotBroughtIntoIt)
         EXPECT_TRUE(result.Errors.contains(QString::fromUtf16(row.Says))) << result.Errors.toStdString();
         EXPECT_EQ(result.Errors.trimmed().count(u'\n'), 0) << "one line: " << result.Errors.toStdString();
     }
+    // Eight equations under each of six planes leave too little of a B5 page for 2 cm units.
+    QFile eight(Folder.filePath(u"eight.zelmora"_qs));
+    ASSERT_TRUE(eight.open(QIODevice::WriteOnly));
+    eight.write(R"({"format": "zelmora-lesson", "version": 1, "slots": [{"slot": 1, "a": "1"}, {"slot": 2, "a": "2"},
+        {"slot": 3, "a": "3"}, {"slot": 4, "a": "4"}, {"slot": 5, "a": "5"}, {"slot": 6, "a": "6"},
+        {"slot": 7, "a": "7"}, {"slot": 8, "a": "8"}]})");
+    eight.close();
+    const Finished tooLarge = run({u"--worksheet"_qs, u"out.pdf"_qs, u"--paper"_qs, u"B5"_qs, u"--landscape"_qs,
+        u"--per-page"_qs, u"6"_qs, u"--unit-mm"_qs, u"20"_qs, u"--answers"_qs, u"eight.zelmora"_qs});
+    EXPECT_EQ(tooLarge.Status, 2);
+    EXPECT_TRUE(tooLarge.Errors.contains(u"用紙に入りません"_qs)) << tooLarge.Errors.toStdString();
+    EXPECT_EQ(run({u"--worksheet"_qs, u"fits.pdf"_qs, u"--paper"_qs, u"B5"_qs, u"--landscape"_qs, u"--per-page"_qs,
+                      u"6"_qs, u"--unit-mm"_qs, u"5"_qs, u"--answers"_qs, u"eight.zelmora"_qs})
+                  .Status,
+        0);
+
     const Finished noLesson = run({u"--worksheet"_qs, u"out.pdf"_qs});
     EXPECT_EQ(noLesson.Status, 2);
     EXPECT_FALSE(QFile::exists(Folder.filePath(u"out.pdf"_qs)));
