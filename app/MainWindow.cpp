@@ -4,12 +4,14 @@
 #include "app/Form1.h"
 #include "app/Messages.h"
 #include "app/ProjectorWindow.h"
+#include "app/Recovery.h"
 #include "app/ValueTableWindow.h"
 #include "app/WorksheetDialogs.h"
 #include "lesson/LessonFile.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -20,6 +22,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSettings>
 
 using namespace Qt::StringLiterals;
@@ -54,6 +57,7 @@ MainWindow::MainWindow(QWidget* parent)
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , Form(new Form1(this))
+    , Keeper(new Recovery(Form->board(), Recovery::defaultFolder(), this))
 {
     setObjectName(u"MainWindow"_s);
     setCentralWidget(Form);
@@ -65,13 +69,21 @@ MainWindow::MainWindow(QWidget* parent)
     // Ctrl+E would otherwise move to the end of the line.
     for (QLineEdit* box : Form->findChildren<QLineEdit*>())
         box->installEventFilter(this);
+    connect(Keeper, &Recovery::writeFailed, this, [this] { Form->showMessage(messages::recoveryUnwritable()); });
     connect(Form, &QWidget::windowTitleChanged, this, [this] { updateCaption(); });
-    updateCaption();
+    connect(Form, &Form1::boardChanged, this, &MainWindow::boardChanged);
+    boardChanged();
+}
+
+QString MainWindow::fileName() const
+{
+    return QString::fromStdString(Form->board().document());
 }
 
 void MainWindow::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(u"ファイル(&F)"_s);
+    file->setObjectName(u"FileMenu"_s);
     connect(
         menuItem(file, u"新規(&N)"_s, QKeySequence::New, u"New"_s), &QAction::triggered, this, &MainWindow::newLesson);
     connect(menuItem(file, u"開く(&O)…"_s, QKeySequence::Open, u"Open"_s), &QAction::triggered, this,
@@ -90,12 +102,24 @@ void MainWindow::buildMenus()
     RecentMenu->setObjectName(u"RecentFiles"_s);
     connect(RecentMenu, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
     fillRecentMenu();
+    LastBoardAction = menuItem(file, u"前回の線を開く(&L)"_s, {}, u"OpenLastBoard"_s);
+    connect(LastBoardAction, &QAction::triggered, this, &MainWindow::openLastBoard);
+    LastBoardAction->setEnabled(!Keeper->lastBoards().isEmpty());
+    connect(file, &QMenu::aboutToShow, this, [this] { LastBoardAction->setEnabled(!Keeper->lastBoards().isEmpty()); });
     file->addSeparator();
     connect(menuItem(file, u"終了(&X)"_s, QKeySequence(Qt::CTRL | Qt::Key_Q), u"Quit"_s), &QAction::triggered, this,
         &QWidget::close);
 
     // The picture's own copy action, with its shortcut, so that both places do the one thing.
     QMenu* edit = menuBar()->addMenu(u"編集(&E)"_s);
+    UndoAction = menuItem(edit, messages::undoText({}), QKeySequence(Qt::CTRL | Qt::Key_Z), u"Undo"_s);
+    connect(
+        UndoAction, &QAction::triggered, this, [this] { Form->perform([](Board& board) { return board.undo(); }); });
+    RedoAction = menuItem(edit, messages::redoText({}), QKeySequence(Qt::CTRL | Qt::Key_Y), u"Redo"_s);
+    RedoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(
+        RedoAction, &QAction::triggered, this, [this] { Form->perform([](Board& board) { return board.redo(); }); });
+    edit->addSeparator();
     if (auto* copy = Form->findChild<QAction*>(u"CopyPicture"_s)) {
         copy->setText(u"図をコピー(&C)"_s);
         edit->addAction(copy);
@@ -216,23 +240,112 @@ void MainWindow::toggleProjector()
     Projector->showFullScreen();
 }
 
+// A board with no lesson file has nothing to mark: the caption is the form's alone.
 void MainWindow::updateCaption()
 {
     const QString caption = Form->windowTitle();
-    setWindowTitle(FileName.isEmpty() ? caption : QFileInfo(FileName).fileName() + u" — "_s + caption);
+    const QString file = fileName();
+    if (file.isEmpty()) {
+        setWindowTitle(caption);
+        setWindowModified(false);
+        return;
+    }
+    // "[*]" is where Qt puts the mark; a file name that holds it shows it as it is.
+    QString name = QFileInfo(file).fileName();
+    name.replace(u"[*]"_s, u"[*][*]"_s);
+    setWindowTitle(name + u"[*] — "_s + caption);
+    setWindowModified(Form->board().isModified());
+}
+
+// After every command: the 編集 menu names what it would undo and redo, the caption shows whether
+// the lesson has changed, and a change is kept for the next run.
+void MainWindow::boardChanged()
+{
+    const Board& board = Form->board();
+    UndoAction->setText(messages::undoText(board.undoStep()));
+    UndoAction->setEnabled(board.undoStep().has_value());
+    RedoAction->setText(messages::redoText(board.redoStep()));
+    RedoAction->setEnabled(board.redoStep().has_value());
+    updateCaption();
+    Keeper->boardChanged();
+}
+
+// A lesson with changes not saved is not replaced, nor the program ended, before the teacher has
+// said what becomes of the changes. A board without a file never asks: it is kept for the next run.
+bool MainWindow::mayReplaceBoard()
+{
+    const QString file = fileName();
+    if (file.isEmpty() || !Form->board().isModified())
+        return true;
+    QMessageBox question(QMessageBox::Warning, u"Zelmora"_s, messages::unsavedQuestion(QFileInfo(file).fileName()),
+        QMessageBox::NoButton, this);
+    question.setObjectName(u"UnsavedQuestion"_s);
+    question.setInformativeText(messages::unsavedDetail());
+    QPushButton* save = question.addButton(u"保存する"_s, QMessageBox::AcceptRole);
+    QPushButton* discard = question.addButton(u"保存しない"_s, QMessageBox::DestructiveRole);
+    QPushButton* cancel = question.addButton(u"キャンセル"_s, QMessageBox::RejectRole);
+    question.setDefaultButton(save);
+    question.setEscapeButton(cancel);
+    question.exec();
+    if (question.clickedButton() == save)
+        return saveTo(file);
+    return question.clickedButton() == discard;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!mayReplaceBoard()) {
+        event->ignore();
+        return;
+    }
+    Keeper->flush();
+    QMainWindow::closeEvent(event);
 }
 
 // 新規 does what 初期画面 does, and forgets the file.
 void MainWindow::newLesson()
 {
-    Form->perform([](Board& board) { return board.initialScreen(); });
-    FileName.clear();
-    updateCaption();
+    if (mayReplaceBoard())
+        Form->perform([](Board& board) { return board.newBoard(); });
+}
+
+void MainWindow::openAsked(const QString& path)
+{
+    if (mayReplaceBoard())
+        openFile(path);
+}
+
+// The newest board an earlier run left, as a board without a file; one that cannot be read is
+// passed over for the next.
+void MainWindow::openLastBoard()
+{
+    if (!mayReplaceBoard())
+        return;
+    for (const QString& path : Keeper->lastBoards()) {
+        const auto loaded = loadLessonFile(path);
+        const auto* lesson = std::get_if<Lesson>(&loaded);
+        if (lesson == nullptr)
+            continue;
+        bool opened = false;
+        Form->perform([&](Board& board) {
+            auto outcome = board.open(*lesson, BoardCommand::Recover);
+            opened = std::holds_alternative<Outcome>(outcome);
+            return opened ? std::get<Outcome>(outcome) : Outcome{};
+        });
+        if (opened) {
+            checkShowOptions(Form->board().showOptions());
+            return;
+        }
+    }
+    Form->showMessage(messages::recoveryUnreadable());
 }
 
 void MainWindow::chooseAndOpen()
 {
-    const QString start = FileName.isEmpty() ? QString() : QFileInfo(FileName).absolutePath();
+    if (!mayReplaceBoard())
+        return;
+    const QString file = fileName();
+    const QString start = file.isEmpty() ? QString() : QFileInfo(file).absolutePath();
     const QString path = QFileDialog::getOpenFileName(this, u"授業を開く"_s, start, LessonFilter);
     if (!path.isEmpty())
         openFile(path);
@@ -246,8 +359,9 @@ bool MainWindow::openFile(const QString& path)
         return false;
     }
     std::optional<LessonRefusal> refusal;
+    const QString absolute = QFileInfo(path).absoluteFilePath();
     Form->perform([&](Board& board) {
-        auto opened = board.open(std::get<Lesson>(loaded));
+        auto opened = board.open(std::get<Lesson>(loaded), BoardCommand::Open, absolute.toStdString());
         if (const auto* refused = std::get_if<LessonRefusal>(&opened)) {
             refusal = *refused;
             return Outcome{};
@@ -258,9 +372,7 @@ bool MainWindow::openFile(const QString& path)
         Form->showMessage(messages::lessonRefusal(*refusal));
         return false;
     }
-    FileName = QFileInfo(path).absoluteFilePath();
-    remember(FileName);
-    updateCaption();
+    remember(absolute);
     // A lesson's own choice of marks wins; it is shown, not remembered for the next run.
     checkShowOptions(Form->board().showOptions());
     return true;
@@ -272,24 +384,27 @@ bool MainWindow::saveTo(const QString& path)
         Form->showMessage(messages::lessonFault(*fault));
         return false;
     }
-    FileName = QFileInfo(path).absoluteFilePath();
-    remember(FileName);
-    updateCaption();
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    Form->perform([&absolute](Board& board) {
+        board.markSaved(absolute.toStdString());
+        return Outcome{};
+    });
+    remember(absolute);
     Form->showMessage(messages::lessonSaved());
     return true;
 }
 
 void MainWindow::save()
 {
-    if (FileName.isEmpty())
+    if (fileName().isEmpty())
         saveAs();
     else
-        saveTo(FileName);
+        saveTo(fileName());
 }
 
 void MainWindow::saveAs()
 {
-    const QString suggested = FileName.isEmpty() ? u"授業.zelmora"_s : FileName;
+    const QString suggested = fileName().isEmpty() ? u"授業.zelmora"_s : fileName();
     QString path = QFileDialog::getSaveFileName(this, u"名前を付けて保存"_s, suggested, LessonFilter);
     if (path.isEmpty())
         return;
@@ -300,7 +415,7 @@ void MainWindow::saveAs()
 
 void MainWindow::exportPicture()
 {
-    const QString name = FileName.isEmpty() ? u"座標平面"_s : QFileInfo(FileName).completeBaseName();
+    const QString name = fileName().isEmpty() ? u"座標平面"_s : QFileInfo(fileName()).completeBaseName();
     const auto choice = askExport(this, name);
     if (!choice)
         return;
@@ -347,17 +462,35 @@ void MainWindow::fillRecentMenu()
         const QString path = recent[k];
         QAction* action = RecentMenu->addAction(u"&%1 %2"_s.arg(k + 1).arg(QFileInfo(path).fileName()));
         action->setToolTip(path);
-        connect(action, &QAction::triggered, this, [this, path] { openFile(path); });
+        connect(action, &QAction::triggered, this, [this, path] { openAsked(path); });
     }
     RecentMenu->setEnabled(!recent.isEmpty());
 }
 
+// Undo and redo in a box whose typing can be undone act on the typing, as in any text field (with
+// both redo keys); elsewhere they act on the board.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+    if (auto* box = qobject_cast<QLineEdit*>(watched)) {
+        const bool undoTyping = UndoAction->shortcuts().contains(pressed) && box->isUndoAvailable();
+        const bool redoTyping = RedoAction->shortcuts().contains(pressed) && box->isRedoAvailable();
+        if (undoTyping || redoTyping) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress) {
+                if (undoTyping)
+                    box->undo();
+                else
+                    box->redo();
+            }
+            return true;
+        }
+    }
     if (event->type() == QEvent::ShortcutOverride) {
-        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
         for (const QAction* action : findChildren<QAction*>()) {
-            if (!action->shortcut().isEmpty() && action->shortcut() == pressed) {
+            if (action->shortcuts().contains(pressed)) {
                 event->ignore();
                 return true;
             }
@@ -378,7 +511,7 @@ void MainWindow::dropEvent(QDropEvent* event)
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
-    openFile(path);
+    openAsked(path);
 }
 
 } // namespace zelmora

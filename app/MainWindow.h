@@ -14,13 +14,16 @@ namespace zelmora {
 
 class Form1;
 class ProjectorWindow;
+class Recovery;
 class ValueTableWindow;
 struct ShowOptions;
 
 // The program's main window: the form as its central widget, unchanged, and a menu bar above it
-// for lesson files, worksheets and help. Its caption is the form's, after the name of the lesson
-// file when one is open. Lessons open from the menu, the recent-files list, the command line and by
-// dropping a file on the window.
+// for lesson files, worksheets, undo and help. Its caption is the form's, after the name of the
+// lesson file when one is open, marked "*" while the board differs from that file; before such a
+// board is replaced or the program ends, the window asks whether to save it. Lessons open from the
+// menu, the recent-files list, the command line and by dropping a file on the window. A copy of
+// the board is kept for the next run, in case this one ends without warning.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -29,7 +32,7 @@ public:
 
     Form1* form() const { return Form; }
     // The lesson file open now, or empty.
-    QString fileName() const { return FileName; }
+    QString fileName() const;
 
     // Opens a lesson file in place of the board; a bad file changes nothing and says why in the
     // form's message area.
@@ -42,6 +45,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -49,6 +53,10 @@ private:
     void buildMenus();
     void newLesson();
     void chooseAndOpen();
+    void openAsked(const QString& path);
+    void openLastBoard();
+    bool mayReplaceBoard();
+    void boardChanged();
     void save();
     void saveAs();
     void exportPicture();
@@ -65,8 +73,11 @@ private:
     void updateCaption();
 
     Form1* Form = nullptr;
-    QString FileName;
     QMenu* RecentMenu = nullptr;
+    QAction* LastBoardAction = nullptr;
+    QAction* UndoAction = nullptr;
+    QAction* RedoAction = nullptr;
+    Recovery* Keeper = nullptr;
     // 線の番号, 式, 交点, 端点, 変化の割合, in the order of ShowOptions.
     std::array<QAction*, 5> ShowActions{};
     QAction* ValueTableAction = nullptr;

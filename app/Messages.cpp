@@ -3,6 +3,8 @@
 
 #include <QList>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace zelmora::messages {
@@ -144,6 +146,59 @@ QString outputFault(OutputFault fault)
 QString pictureWritten()
 {
     return u"図を書き出しました。"_s;
+}
+
+QString stepName(const BoardStep& step)
+{
+    switch (step.Command) {
+    case BoardCommand::Draw:
+        return u"線%1を引く"_s.arg(QChar(u'１' + step.Index));
+    case BoardCommand::Erase:
+        return u"線%1を消す"_s.arg(QChar(u'１' + step.Index));
+    case BoardCommand::InitialScreen:
+        return u"初期画面"_s;
+    case BoardCommand::Size: {
+        static const QString sizes[] = {u"小"_s, u"中"_s, u"大"_s};
+        return u"大きさを%1に"_s.arg(sizes[std::clamp(step.Index, 0, 2)]);
+    }
+    case BoardCommand::New:
+        return u"新規"_s;
+    case BoardCommand::Open:
+        return u"開く"_s;
+    case BoardCommand::Recover:
+        break;
+    }
+    return u"前回の線を開く"_s;
+}
+
+QString undoText(const std::optional<BoardStep>& step)
+{
+    return step ? u"元に戻す：%1(&U)"_s.arg(stepName(*step)) : u"元に戻す(&U)"_s;
+}
+
+QString redoText(const std::optional<BoardStep>& step)
+{
+    return step ? u"やり直し：%1(&R)"_s.arg(stepName(*step)) : u"やり直し(&R)"_s;
+}
+
+QString unsavedQuestion(const QString& fileName)
+{
+    return u"「%1」への変更を保存しますか？"_s.arg(fileName);
+}
+
+QString unsavedDetail()
+{
+    return u"保存しないと、この変更はなくなります。"_s;
+}
+
+QString recoveryUnwritable()
+{
+    return u"線の控えを保存できません。このまま続けられます。"_s;
+}
+
+QString recoveryUnreadable()
+{
+    return u"前回の線を読めませんでした。"_s;
 }
 
 QString notice(std::monostate)

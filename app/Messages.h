@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <variant>
 
 namespace zelmora {
@@ -33,6 +34,18 @@ QString lessonSaved();
 // Why a picture was not written.
 QString outputFault(OutputFault fault);
 QString pictureWritten();
+
+// A step of the board's history, as the 編集 menu names it: "線３を引く", "初期画面", "開く".
+QString stepName(const BoardStep& step);
+// The 編集 menu's items, with the step they take back or again: "元に戻す：線３を引く(&U)".
+QString undoText(const std::optional<BoardStep>& step);
+QString redoText(const std::optional<BoardStep>& step);
+// Before a changed lesson is replaced or the program ends: "「授業.zelmora」への変更を保存しますか？"
+QString unsavedQuestion(const QString& fileName);
+QString unsavedDetail();
+// The board's copy kept for after a crash could not be written, or could not be read back.
+QString recoveryUnwritable();
+QString recoveryUnreadable();
 
 // What the message area says for a board's notice: nothing, a refusal, or ignored text.
 QString notice(std::monostate);

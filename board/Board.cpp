@@ -2,6 +2,7 @@
 #include "board/Board.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zelmora {
 
@@ -14,9 +15,41 @@ int Board::planeSize() const
     return MediumPlane;
 }
 
+BoardState Board::state() const
+{
+    return {Slots, CurrentSlot, UnitPixels, Version, Document};
+}
+
+void Board::restore(const BoardState& state, bool withDocument)
+{
+    Slots = state.Slots;
+    CurrentSlot = state.CurrentSlot;
+    UnitPixels = state.UnitPixels;
+    Version = state.Version;
+    if (withDocument)
+        Document = state.Document;
+}
+
+// A command that leaves the board as it was (a refused line, the size it already has) is no step.
+template <typename Command> Outcome Board::recorded(const BoardStep& step, Command&& command)
+{
+    BoardState before = state();
+    Outcome outcome = std::forward<Command>(command)();
+    if (!before.sameBoard(state()) || before.Document != Document) {
+        Version = ++LastVersion;
+        Steps.record(step, std::move(before));
+    }
+    return outcome;
+}
+
+Outcome Board::draw(const EntryTexts& texts)
+{
+    return recorded({BoardCommand::Draw, CurrentSlot}, [&] { return drawLine(texts); });
+}
+
 // All four boxes are read and checked before anything changes, so that a line that cannot be
 // drawn leaves the slot, the picture and the selection as they were.
-Outcome Board::draw(const EntryTexts& texts)
+Outcome Board::drawLine(const EntryTexts& texts)
 {
     const auto entry = readLineEntry(texts);
     if (const auto* refusal = std::get_if<EntryRefusal>(&entry)) {
@@ -48,6 +81,11 @@ Outcome Board::selectSlot(int slot)
 
 Outcome Board::erase()
 {
+    return recorded({BoardCommand::Erase, CurrentSlot}, [this] { return eraseLine(); });
+}
+
+Outcome Board::eraseLine()
+{
     Slots.set(CurrentSlot, SlotTable::Drawn, 0.0f);
     Outcome outcome;
     outcome.Texts = EntryTexts{};
@@ -58,6 +96,19 @@ Outcome Board::erase()
 }
 
 Outcome Board::initialScreen()
+{
+    return recorded({BoardCommand::InitialScreen, 0}, [this] { return emptyBoard(); });
+}
+
+Outcome Board::newBoard()
+{
+    return recorded({BoardCommand::New, 0}, [this] {
+        Document.clear();
+        return emptyBoard();
+    });
+}
+
+Outcome Board::emptyBoard()
 {
     for (int slot = 0; slot < SlotTable::Rows; ++slot)
         Slots.set(slot, SlotTable::Drawn, 0.0f);
@@ -71,12 +122,14 @@ Outcome Board::setPlaneSize(int size)
 {
     if (size < 0 || size >= static_cast<int>(PlaneSizes.size()))
         return {};
-    UnitPixels = PlaneSizes[static_cast<std::size_t>(size)].UnitPixels;
-    Outcome outcome;
-    outcome.SizeMark = size;
-    outcome.Message = std::monostate{};
-    outcome.Picture = PictureChange::Whole;
-    return outcome;
+    return recorded({BoardCommand::Size, size}, [this, size] {
+        UnitPixels = PlaneSizes[static_cast<std::size_t>(size)].UnitPixels;
+        Outcome outcome;
+        outcome.SizeMark = size;
+        outcome.Message = std::monostate{};
+        outcome.Picture = PictureChange::Whole;
+        return outcome;
+    });
 }
 
 Outcome Board::setShowOptions(const ShowOptions& options)
@@ -101,7 +154,7 @@ Lesson Board::lesson() const
 }
 
 // Every slot is read before the board changes, so that a refused lesson leaves it as it was.
-std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson)
+std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson, BoardCommand as, const std::string& document)
 {
     SlotTable table;
     for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
@@ -115,12 +168,58 @@ std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson)
     }
     // The file's reader has checked the size and the slot; anything else is kept in range.
     const int size = std::clamp(lesson.Size, 0, static_cast<int>(PlaneSizes.size()) - 1);
-    Slots = table;
-    UnitPixels = PlaneSizes[static_cast<std::size_t>(size)].UnitPixels;
+    Outcome outcome = recorded({as, 0}, [&] {
+        Slots = table;
+        UnitPixels = PlaneSizes[static_cast<std::size_t>(size)].UnitPixels;
+        Document = document;
+        return showSlot(std::clamp(lesson.CurrentSlot, 0, SlotTable::UserSlots - 1));
+    });
     if (lesson.Show)
         Show = *lesson.Show;
-    Outcome outcome = showSlot(std::clamp(lesson.CurrentSlot, 0, SlotTable::UserSlots - 1));
+    if (!Document.empty())
+        Saved[Document] = Version;
     outcome.SizeMark = size;
+    outcome.Picture = PictureChange::Whole;
+    return outcome;
+}
+
+Outcome Board::undo()
+{
+    const auto step = Steps.undoStep();
+    const auto before = Steps.undo(state());
+    if (!before)
+        return {};
+    restore(*before, changesDocument(step->Command));
+    return showWhole();
+}
+
+Outcome Board::redo()
+{
+    const auto step = Steps.redoStep();
+    const auto after = Steps.redo(state());
+    if (!after)
+        return {};
+    restore(*after, changesDocument(step->Command));
+    return showWhole();
+}
+
+void Board::markSaved(const std::string& document)
+{
+    Document = document;
+    Saved[Document] = Version;
+}
+
+bool Board::isModified() const
+{
+    const auto saved = Saved.find(Document);
+    return saved == Saved.end() || saved->second != Version;
+}
+
+// After a step back or forth the window shows the board as it was then, as opening it would.
+Outcome Board::showWhole()
+{
+    Outcome outcome = showSlot(CurrentSlot);
+    outcome.SizeMark = planeSize();
     outcome.Picture = PictureChange::Whole;
     return outcome;
 }

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "board/History.h"
 #include "board/Lesson.h"
 #include "entry/LineEntry.h"
 #include "plane/PlaneGeometry.h"
 #include "slots/SlotTable.h"
 
 #include <cstdint>
+#include <map>
 #include <optional>
+#include <string>
 #include <variant>
 
 namespace zelmora {
@@ -48,7 +51,9 @@ struct LessonRefusal {
 
 // The window's state without the window: the origin and scale of the plane, the current slot and
 // the slot table, as they are at start-up, and the commands of the panel on them. Each command
-// says what the window must show (Outcome); the board itself knows nothing of widgets.
+// says what the window must show (Outcome); the board itself knows nothing of widgets. Every
+// command that changes the lines, the scale or the lesson file is a step of the board's history,
+// which can be undone and redone.
 class Board {
 public:
     int originX() const { return OriginX; }
@@ -85,11 +90,40 @@ public:
     // Replaces the whole board with a lesson: its slots read through the same rules as the draw
     // command, its size, its current slot, shown as a selection shows it, and what it asks the
     // picture to show (when it says), the picture drawn anew. A lesson with a text the draw command
-    // would refuse changes nothing.
-    std::variant<Outcome, LessonRefusal> open(const Lesson& lesson);
+    // would refuse changes nothing. The board then belongs to the lesson file document (a path,
+    // UTF-8; empty for a board kept from the last run, which has no file), as saved there.
+    std::variant<Outcome, LessonRefusal> open(
+        const Lesson& lesson, BoardCommand as = BoardCommand::Open, const std::string& document = {});
+    // 新規: what 初期画面 does, and the board belongs to no lesson file any more.
+    Outcome newBoard();
+
+    // The step that undo() would take back, and the one redo() would take again.
+    std::optional<BoardStep> undoStep() const { return Steps.undoStep(); }
+    std::optional<BoardStep> redoStep() const { return Steps.redoStep(); }
+    // The board as it was before the last step (or after the step undone last), shown whole: the
+    // lines, the scale, the current slot and its texts, the message area cleared. Nothing to undo
+    // (or redo) changes nothing.
+    Outcome undo();
+    Outcome redo();
+
+    // The lesson file the board belongs to (UTF-8 path), or empty.
+    const std::string& document() const { return Document; }
+    // The board is saved as it is now in the lesson file document, which it belongs to from now on.
+    void markSaved(const std::string& document);
+    // Whether the board differs from what was last saved to, or opened from, its lesson file.
+    bool isModified() const;
+    // Numbers each state of the lines, the scale and the lesson file; any step changes it.
+    std::uint64_t version() const { return Version; }
 
 private:
+    Outcome drawLine(const EntryTexts& texts);
+    Outcome eraseLine();
+    Outcome emptyBoard();
     Outcome showSlot(int slot);
+    Outcome showWhole();
+    BoardState state() const;
+    void restore(const BoardState& state, bool withDocument);
+    template <typename Command> Outcome recorded(const BoardStep& step, Command&& command);
 
     int OriginX = 300;
     int OriginY = 300;
@@ -97,6 +131,13 @@ private:
     std::int16_t CurrentSlot = 0;
     SlotTable Slots;
     ShowOptions Show;
+
+    History Steps;
+    std::uint64_t Version = 0;
+    std::uint64_t LastVersion = 0;
+    std::string Document;
+    // For each lesson file, the version last saved to it or opened from it.
+    std::map<std::string, std::uint64_t> Saved;
 };
 
 } // namespace zelmora

@@ -65,6 +65,8 @@ TEST_F(LessonFilesTest, TheMenuBarHasTheFileEditViewAndHelpMenus)
         {"SaveAs", u"名前を付けて保存(&A)…", QKeySequence(u"Ctrl+Shift+S"_qs)},
         {"Export", u"図を書き出す(&E)…", QKeySequence(u"Ctrl+E"_qs)},
         {"Print", u"印刷(&P)…", QKeySequence(u"Ctrl+P"_qs)}, {"Quit", u"終了(&X)", QKeySequence(u"Ctrl+Q"_qs)},
+        {"OpenLastBoard", u"前回の線を開く(&L)", QKeySequence()}, {"Undo", u"元に戻す(&U)", QKeySequence(u"Ctrl+Z"_qs)},
+        {"Redo", u"やり直し(&R)", QKeySequence(u"Ctrl+Y"_qs)},
         {"CopyPicture", u"図をコピー(&C)", QKeySequence(u"Ctrl+Shift+C"_qs)},
         {"Usage", u"使い方(&H)", QKeySequence(u"F1"_qs)}, {"About", u"このプログラムについて(&A)", QKeySequence()}};
     for (const auto& row : rows) {
@@ -105,7 +107,7 @@ TEST_F(LessonFilesTest, OpeningALessonReplacesTheBoardAndNamesTheWindow)
     press(Qt::Key_Return);
     ASSERT_TRUE(Window->openFile(write(u"typical.zelmora"_qs, typicalLesson)));
 
-    EXPECT_EQ(Window->windowTitle(), u"typical.zelmora — Zelmora (Tavrin)"_qs);
+    EXPECT_EQ(caption(), u"typical.zelmora — Zelmora (Tavrin)"_qs);
     EXPECT_EQ(Form->board().unitPixels(), 14);
     EXPECT_EQ(Form->board().currentSlot(), 1);
     EXPECT_TRUE(control<QRadioButton>("Option1_1")->isChecked());
@@ -128,11 +130,11 @@ TEST_F(LessonFilesTest, SavingAndOpeningAgainGivesTheSameBoard)
     const QString path = Folder.filePath(u"saved.zelmora"_qs);
     ASSERT_TRUE(Window->saveTo(path));
     EXPECT_EQ(message(), u"保存しました。"_qs);
-    EXPECT_EQ(Window->windowTitle(), u"saved.zelmora — Zelmora (Tavrin)"_qs);
+    EXPECT_EQ(caption(), u"saved.zelmora — Zelmora (Tavrin)"_qs);
     const Lesson saved = Form->board().lesson();
 
     Window->findChild<QAction*>(u"New"_qs)->trigger();
-    EXPECT_EQ(Window->windowTitle(), u"Zelmora (Tavrin)"_qs) << "新規 forgets the file";
+    EXPECT_EQ(caption(), u"Zelmora (Tavrin)"_qs) << "新規 forgets the file";
     EXPECT_FALSE(Form->board().slotTable().isDrawn(0));
     ASSERT_TRUE(Window->openFile(path));
     EXPECT_EQ(Form->board().lesson(), saved);
@@ -180,7 +182,7 @@ TEST_F(LessonFilesTest, BadFilesAreRefusedAsAWhole)
         EXPECT_EQ(Form->board().currentSlot(), 1);
         EXPECT_EQ(this->picture(), picture);
         EXPECT_EQ(box(1)->text(), u"typed"_qs);
-        EXPECT_EQ(Window->windowTitle(), u"Zelmora (Tavrin)"_qs);
+        EXPECT_EQ(caption(), u"Zelmora (Tavrin)"_qs);
     }
     EXPECT_FALSE(Window->openFile(Folder.filePath(u"missing.zelmora"_qs)));
     EXPECT_EQ(message(), u"ファイルが見つかりません。"_qs);

@@ -43,14 +43,23 @@ const std::vector<QString>& hostileTexts()
     return texts;
 }
 
-const std::array<Qt::Key, 11> keys{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Space,
-    Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Backspace, Qt::Key_A};
+const std::array<Qt::Key, 13> keys{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Space,
+    Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Backspace, Qt::Key_A, Qt::Key_Z, Qt::Key_Y};
+
+// The answers to the question before a changed lesson is replaced.
+const std::array<QString, 3> answers{u"保存する"_qs, u"保存しない"_qs, u"キャンセル"_qs};
 
 const std::array<const char*, 14> clickable{"Command2", "Command3_0", "Command3_1", "Command3_2", "Command4",
     "Command5", "Option1_0", "Option1_1", "Option1_2", "Option1_3", "Option1_4", "Option1_5", "Option1_6", "Option1_7"};
 
 class RandomEventsTest : public WindowTest {
 protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        StartPicture = picture();
+    }
+
     using Random = std::mt19937;
 
     static int below(Random& random, int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
@@ -125,8 +134,10 @@ protected:
             return menuCommand(random);
         if (kind < 650) {
             const Qt::Key key = keys[static_cast<std::size_t>(below(random, static_cast<int>(keys.size())))];
-            // A is pressed with Ctrl: select all, so that the next text replaces the box's.
-            const Qt::KeyboardModifiers modifiers = key == Qt::Key_A ? Qt::ControlModifier : Qt::NoModifier;
+            // A is pressed with Ctrl: select all, so that the next text replaces the box's; Z and Y
+            // too: undo and redo.
+            const Qt::KeyboardModifiers modifiers
+                = key == Qt::Key_A || key == Qt::Key_Z || key == Qt::Key_Y ? Qt::ControlModifier : Qt::NoModifier;
             QTest::keyClick(Window->windowHandle(), key, modifiers);
             return "key " + QKeySequence(QKeyCombination(modifiers, key)).toString().toStdString();
         }
@@ -151,7 +162,7 @@ protected:
     std::string menuCommand(Random& random)
     {
         const QString path = Folder.filePath(u"random%1.zelmora"_qs.arg(below(random, 3)));
-        switch (below(random, 6)) {
+        switch (below(random, 8)) {
         case 0:
             Window->findChild<QAction*>(u"New"_qs)->trigger();
             return "menu New";
@@ -173,6 +184,12 @@ protected:
             Window->activateWindow();
             return std::string("menu ") + mark;
         }
+        case 4:
+            Window->findChild<QAction*>(u"Undo"_qs)->trigger();
+            return "menu Undo";
+        case 5:
+            Window->findChild<QAction*>(u"Redo"_qs)->trigger();
+            return "menu Redo";
         default:
             Window->openFile(path);
             return "open " + path.toStdString();
@@ -206,9 +223,11 @@ protected:
             if (drawn == 1.0f && (table.get(slot, SlotTable::ADen) == 0.0f || table.get(slot, SlotTable::BDen) == 0.0f))
                 return row + "a zero denominator was stored";
         }
-        const QString caption = Window->windowTitle();
-        if (caption != u"Zelmora (Tavrin)"_qs && !caption.endsWith(u".zelmora — Zelmora (Tavrin)"_qs))
-            return "the caption is " + caption.toStdString();
+        const QString shown = caption();
+        const bool changed = !Window->fileName().isEmpty() && Form->board().isModified();
+        if (shown != u"Zelmora (Tavrin)"_qs
+            && !shown.endsWith(changed ? u".zelmora* — Zelmora (Tavrin)"_qs : u".zelmora — Zelmora (Tavrin)"_qs))
+            return "the caption is " + shown.toStdString();
         if (Form->surface().penColour() != QColor(Qt::black))
             return "the pen is " + Form->surface().penColour().name().toStdString();
         return {};
@@ -220,44 +239,98 @@ protected:
             Options[k] = control<QRadioButton>(QStringLiteral("Option1_%1").arg(k).toLatin1());
     }
 
+    // Runs the events, checking the window after each; a window closed by its exit button is
+    // opened again. Says how many changed the table and how many closed the window.
+    void run(unsigned long long seed, unsigned long long events, int& changes, int& exits)
+    {
+        Random random(static_cast<Random::result_type>(seed));
+        findOptions();
+        for (unsigned long long n = 0; n < events; ++n) {
+            QWidget* exitButton = control("Command1");
+            const bool exitFocused = Window->focusWidget() == exitButton;
+            const auto cellsBefore = Form->board().slotTable().cells();
+            Answerer.Answer = answers[static_cast<std::size_t>(below(random, 3))];
+            const std::string event = randomEvent(random);
+            // A question, once answered, may leave no window active; the pupil would click the window.
+            if (Window->isVisible() && QApplication::activeWindow() != Window.get())
+                Window->activateWindow();
+            const std::string replay = "seed " + std::to_string(seed) + ", event " + std::to_string(n) + " (" + event
+                + "); replay with ZELMORA_RANDOM_SEED=" + std::to_string(seed)
+                + " ZELMORA_RANDOM_EVENTS=" + std::to_string(n + 1);
+
+            if (!Window->isVisible()) {
+                // Only the exit button closes the window, clicked or pressed from the keyboard.
+                const bool pressedExit = event == "click Command1"
+                    || (exitFocused && (event == "key Return" || event == "key Enter" || event == "key Space"));
+                ASSERT_TRUE(pressedExit) << "the window closed at " << replay;
+                ++exits;
+                open();
+                findOptions();
+                StartPicture = picture();
+                continue;
+            }
+            QCoreApplication::processEvents();
+            const std::string problem = brokenInvariant();
+            ASSERT_TRUE(problem.empty()) << problem << " after " << replay;
+            changes += Form->board().slotTable().cells() != cellsBefore;
+        }
+    }
+
     std::array<QRadioButton*, SlotTable::UserSlots> Options{};
     QTemporaryDir Folder;
+    // Answers the question before a changed lesson is replaced, as the event chose.
+    QuestionAnswerer Answerer{answers[0]};
+    // The picture of the window as it opened.
+    QImage StartPicture;
 };
 
 TEST_F(RandomEventsTest, NoOrderOfClicksKeysAndTextBreaksTheWindowState)
 {
     const auto seed = environmentNumber("ZELMORA_RANDOM_SEED", Random::default_seed);
     const auto events = environmentNumber("ZELMORA_RANDOM_EVENTS", 20000);
-    Random random(static_cast<Random::result_type>(seed));
-    findOptions();
     int changes = 0;
     int exits = 0;
-    for (unsigned long long n = 0; n < events; ++n) {
-        QWidget* exitButton = control("Command1");
-        const bool exitFocused = QApplication::focusWidget() == exitButton;
-        const auto cellsBefore = Form->board().slotTable().cells();
-        const std::string event = randomEvent(random);
-        const std::string replay = "seed " + std::to_string(seed) + ", event " + std::to_string(n) + " (" + event
-            + "); replay with ZELMORA_RANDOM_SEED=" + std::to_string(seed)
-            + " ZELMORA_RANDOM_EVENTS=" + std::to_string(n + 1);
-
-        if (!Window->isVisible()) {
-            // Only the exit button closes the window, clicked or pressed from the keyboard.
-            const bool pressedExit = event == "click Command1"
-                || (exitFocused && (event == "key Return" || event == "key Enter" || event == "key Space"));
-            ASSERT_TRUE(pressedExit) << "the window closed at " << replay;
-            ++exits;
-            open();
-            findOptions();
-            continue;
-        }
-        QCoreApplication::processEvents();
-        const std::string problem = brokenInvariant();
-        ASSERT_TRUE(problem.empty()) << problem << " after " << replay;
-        changes += Form->board().slotTable().cells() != cellsBefore;
-    }
+    run(seed, events, changes, exits);
     std::cout << events << " events, seed " << seed << ": " << changes << " changed the table, " << exits
               << " closed the window\n";
+}
+
+// Short runs, each followed by undoing every step: the lines, the scale, the boxes and the picture
+// are then exactly as the window opened. Choosing a slot is no step, so the slot chosen before the
+// first step stays; the marks of 表示 are settings, not steps, and are switched off first.
+TEST_F(RandomEventsTest, UndoingEveryStepGivesTheWindowAsItOpened)
+{
+    std::size_t undone = 0;
+    for (unsigned long long seed = 1; seed <= 8; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        int changes = 0;
+        int exits = 0;
+        run(seed, 150, changes, exits);
+        if (HasFatalFailure())
+            return;
+        std::size_t steps = 0;
+        while (Form->board().undoStep()) {
+            Window->findChild<QAction*>(u"Undo"_qs)->trigger();
+            ++steps;
+        }
+        ASSERT_LT(steps, History::Limit);
+        undone += steps;
+        for (const char* mark : {"ShowNumbers", "ShowEquations", "ShowIntersections", "ShowEndpoints", "ShowSlope"}) {
+            QAction* item = Window->findChild<QAction*>(QString::fromLatin1(mark));
+            if (item->isChecked())
+                item->trigger();
+        }
+        const Board start;
+        EXPECT_EQ(Form->board().slotTable().cells(), start.slotTable().cells());
+        EXPECT_EQ(Form->board().unitPixels(), start.unitPixels());
+        for (int k = 1; k <= 4; ++k)
+            EXPECT_EQ(box(k)->text(), QString()) << "box " << k;
+        EXPECT_EQ(picture(), StartPicture);
+        Window.reset();
+        open();
+        StartPicture = picture();
+    }
+    EXPECT_GT(undone, 8U) << "the runs took steps to undo";
 }
 
 } // namespace

@@ -6,15 +6,20 @@
 #include "app/PictureBox.h"
 #include "plane/PainterSurface.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <ostream>
+#include <utility>
 
 // Failures show texts as text rather than as lists of UTF-16 units.
 inline void PrintTo(const QString& text, std::ostream* out)
@@ -23,6 +28,34 @@ inline void PrintTo(const QString& text, std::ostream* out)
 }
 
 namespace zelmora::testing {
+
+// Answers the question a window asks before a changed lesson is replaced, with the button of the
+// given caption, while it lives; and remembers what each question said. The question is modal and
+// waits in an event loop of its own, where the answer arrives.
+class QuestionAnswerer {
+public:
+    explicit QuestionAnswerer(QString answer)
+        : Answer(std::move(answer))
+    {
+        QObject::connect(&Timer, &QTimer::timeout, [this] {
+            auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (question == nullptr)
+                return;
+            Asked.append(question->text());
+            for (QAbstractButton* button : question->buttons()) {
+                if (button->text() == Answer)
+                    button->click();
+            }
+        });
+        Timer.start(10);
+    }
+
+    QString Answer;
+    QStringList Asked;
+
+private:
+    QTimer Timer;
+};
 
 // A shown, active main window, with ways to find its controls and to type and press keys as
 // the pupil does.
@@ -84,6 +117,9 @@ protected:
     }
 
     void click(const char* name) const { QTest::mouseClick(control(name), Qt::LeftButton); }
+
+    // The caption as the title bar shows it, with the mark of a changed lesson where it is due.
+    QString caption() const { return Window->windowHandle()->title(); }
 
     // The image the picture shows, and one of its pixels.
     const QImage& picture() const { return control<PictureBox>("Picture1")->image(); }

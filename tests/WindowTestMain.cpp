@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -34,13 +33,15 @@ int main(int argc, char* argv[])
     zelmora::installTranslations();
     zelmora::installWindowIcon();
     zelmora::installAccessibility();
-    // Settings such as the recent files go to a folder of this run's own, never the user's, and
-    // start empty. ctest runs several test processes at once; a folder shared between them let one
-    // clear the recent files while another counted them.
-    QStandardPaths::setTestModeEnabled(true);
+    // Settings such as the recent files, and the boards kept for the next run, go to a folder of
+    // this run's own, never the user's, and start empty. ctest runs several test processes at once;
+    // a folder shared between them let one clear the recent files while another counted them. The
+    // programs the tests start inherit the folder.
     const QTemporaryDir settingsFolder;
     if (!settingsFolder.isValid())
         return 1;
+    for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
+        qputenv(name, settingsFolder.filePath(QString::fromLatin1(name)).toLocal8Bit());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
     QSettings().clear();
