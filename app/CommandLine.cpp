@@ -18,7 +18,7 @@ namespace {
 
 const QCommandLineOption exportOption(u"export"_s, u"図を書き出して終わる（.png .svg .pdf）。"_s, u"OUT"_s);
 const QCommandLineOption problemOption(u"problem"_s, u"問題用：線のない座標平面。"_s);
-const QCommandLineOption unitOption(u"unit-mm"_s, u"1目盛りの長さ（mm）。"_s, u"N"_s);
+const QCommandLineOption unitOption(u"unit-mm"_s, u"1目盛りの長さ（mm、2〜20）。"_s, u"N"_s);
 const QCommandLineOption scaleOption(u"scale"_s, u"PNG の倍率：1、2、4。"_s, u"S"_s);
 const QCommandLineOption blackOption(u"bw"_s, u"白黒。"_s);
 const QCommandLineOption worksheetOption(u"worksheet"_s, u"プリント（PDF）を書き出して終わる。"_s, u"OUT"_s);

@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 using namespace Qt::StringLiterals;
 
