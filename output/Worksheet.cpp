@@ -61,7 +61,7 @@ std::optional<PlaneRect> linesExtent(const SlotTable& table)
     return extent;
 }
 
-// count whole units, their middle as near the middle wanted as whole units allow.
+// A run of count whole units whose middle is as near the wanted middle as whole units allow.
 std::pair<int, int> unitsAround(double middle, int count)
 {
     // Far-away lines cannot be centred on; a plane of a thousand units each way is already no sheet.
