@@ -16,7 +16,7 @@ void print(std::FILE* stream, const QString& text)
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
-// Export, help and version need no display: they run on Qt's offscreen platform unless another
+// Export, worksheets, help and version need no display: they run on Qt's offscreen platform unless another
 // was named.
 int runWithoutWindow(int argc, char* argv[])
 {
@@ -36,6 +36,8 @@ int runWithoutWindow(int argc, char* argv[])
         return 0;
     case zelmora::CommandLine::Mode::Export:
         return zelmora::runExport(command);
+    case zelmora::CommandLine::Mode::Worksheet:
+        return zelmora::runWorksheet(command);
     case zelmora::CommandLine::Mode::Mistake:
     case zelmora::CommandLine::Mode::Window:
         break;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "output/PictureOutput.h"
+#include "output/Worksheet.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,17 +11,24 @@ namespace zelmora {
 
 // What the command line asks for:
 //   zelmora [LESSON]                                       the window, with the lesson open
-//   zelmora --export OUT.{png,svg,pdf} [--problem] [--unit-mm N] [--scale 1|2|4] LESSON
+//   zelmora --export OUT.{png,svg,pdf} [--problem] [--bw] [--unit-mm N] [--scale 1|2|4] LESSON
 //                                                          the picture written, no window
+//   zelmora --worksheet OUT.pdf [--paper A4|B5|A3|Letter] [--landscape] [--per-page 1|2|4|6]
+//           [--answers] [--title TEXT] [--unit-mm N] [--bw] LESSON...
+//                                                          a worksheet of the lessons, no window
 //   zelmora --help | --version
+// A value out of its range is a mistake, never quietly brought into it.
 struct CommandLine {
-    enum class Mode { Window, Export, Help, Version, Mistake };
+    enum class Mode { Window, Export, Worksheet, Help, Version, Mistake };
 
     Mode Want = Mode::Window;
     QString Lesson;
+    QStringList Lessons; // for a worksheet, in the order given
     QString Output;
     PictureSettings Settings;
-    QString Mistake; // what is wrong with the arguments, in one line
+    WorksheetSettings Sheet;
+    bool TitleGiven = false; // --title, which takes the place of the lessons' own titles
+    QString Mistake;         // what is wrong with the arguments, in one line
 };
 
 // Whether the arguments ask for a run without a window (export, help or version), so that no
@@ -36,5 +44,10 @@ QString commandLineHelp();
 // Writes the picture of the lesson the command line names; a one-line message on standard error
 // and a non-zero status for a bad lesson or an unwritable path. Needs a QGuiApplication.
 int runExport(const CommandLine& command);
+
+// Writes the worksheet of the lessons the command line names: their problem sheets and, with
+// --answers, their answer key after them. The title is --title, or else the first lesson's own.
+// The same messages and statuses as runExport.
+int runWorksheet(const CommandLine& command);
 
 } // namespace zelmora

@@ -12,6 +12,7 @@
 #include "app/TabRing.h"
 #include "app/Tracer.h"
 #include "board/Picture.h"
+#include "output/PictureOutput.h"
 #include "plane/DrawPlane.h"
 
 #include <QClipboard>
@@ -124,10 +125,11 @@ void Form1::Form_Load()
 }
 
 // The image goes at the display's pixel ratio, tagged with its resolution, so the copy is as sharp
-// as the picture on screen and pastes at the same size.
+// as the picture on screen and pastes at the same size; the axis names the window shows beside it
+// go inside it.
 void Form1::CopyPicture_Click()
 {
-    QGuiApplication::clipboard()->setImage(Picture1->image());
+    QGuiApplication::clipboard()->setImage(withAxisNames(Picture1->image(), State.geometry()));
     showMessage(messages::pictureCopied());
 }
 

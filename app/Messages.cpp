@@ -106,6 +106,8 @@ QString lessonFault(const LessonFault& fault)
         return u"このファイルは新しい版のZelmoraで作られています。"_s;
     case LessonFaultCode::BadSize:
         return u"大きさは「小」「中」「大」のどれかです。"_s;
+    case LessonFaultCode::TitleTooLong:
+        return u"題名は200字までです。"_s;
     case LessonFaultCode::SlotOutOfRange:
         return u"線の番号は１から８までです。"_s;
     case LessonFaultCode::RepeatedSlot:

@@ -3,6 +3,7 @@
 
 #include "app/Look.h"
 #include "board/Picture.h"
+#include "output/PictureOutput.h"
 #include "plane/PainterSurface.h"
 
 #include <QGuiApplication>
@@ -72,6 +73,8 @@ void ProjectorWindow::paintEvent(QPaintEvent*)
     const PainterSurface::Batch batch(surface);
     surface.FontSize(20);
     drawPicture(surface, State);
+    // The window's axis names stand beside its picture; here the picture stands alone.
+    drawAxisNames(surface, State.geometry());
 }
 
 } // namespace zelmora

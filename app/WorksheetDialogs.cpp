@@ -1,23 +1,36 @@
 // SPDX-License-Identifier: MIT
 #include "app/WorksheetDialogs.h"
 
+#include "output/Worksheet.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFormLayout>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPageLayout>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSettings>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace zelmora {
 namespace {
+
+// The choices of both dialogs are remembered between runs under these groups.
+const QString ExportGroup = u"export/"_s;
+const QString PrintGroup = u"print/"_s;
 
 // The scale of a worksheet: one plane unit in millimetres, or 0 for as large as the page allows.
 QComboBox* scaleChoice(QWidget* parent, const QString& fitting)
@@ -28,6 +41,13 @@ QComboBox* scaleChoice(QWidget* parent, const QString& fitting)
     scale->addItem(u"1目盛り 1 cm"_s, 10.0);
     scale->addItem(fitting, 0.0);
     return scale;
+}
+
+void selectData(QComboBox* box, const QVariant& data)
+{
+    const int index = box->findData(data);
+    if (index >= 0)
+        box->setCurrentIndex(index);
 }
 
 // The choices both dialogs share: scale, a problem sheet, black and white.
@@ -56,6 +76,20 @@ struct SheetChoices {
         settings.BlackAndWhite = BlackAndWhite->isChecked();
         return settings;
     }
+
+    void restore(const QSettings& stored, const QString& group)
+    {
+        selectData(Scale, stored.value(group + u"unitMillimetres"_s, Scale->currentData()));
+        Problem->setChecked(stored.value(group + u"problem"_s, false).toBool());
+        BlackAndWhite->setChecked(stored.value(group + u"blackAndWhite"_s, false).toBool());
+    }
+
+    void remember(QSettings& stored, const QString& group) const
+    {
+        stored.setValue(group + u"unitMillimetres"_s, Scale->currentData());
+        stored.setValue(group + u"problem"_s, Problem->isChecked());
+        stored.setValue(group + u"blackAndWhite"_s, BlackAndWhite->isChecked());
+    }
 };
 
 QDialogButtonBox* buttons(QDialog& dialog, const QString& accept)
@@ -72,15 +106,101 @@ struct FormatChoice {
     const char16_t* Label;
     const char16_t* Suffix;
     const char16_t* Filter;
-    int PngScale;
+    int PngScale; // 0: the screen's own pixels
 };
 
 constexpr FormatChoice formats[] = {
-    {u"PNG 画像（画面と同じ）", u"png", u"PNG 画像 (*.png)", 1},
+    {u"PNG 画像（画面と同じ）", u"png", u"PNG 画像 (*.png)", 0},
     {u"PNG 画像（2倍）", u"png", u"PNG 画像 (*.png)", 2},
     {u"PNG 画像（4倍、印刷所向け）", u"png", u"PNG 画像 (*.png)", 4},
     {u"SVG 図（拡大しても鮮明）", u"svg", u"SVG 図 (*.svg)", 1},
     {u"PDF 文書（A4）", u"pdf", u"PDF 文書 (*.pdf)", 1},
+};
+
+// The choices of the print dialog beyond the shared ones: the paper, the planes on a page and what
+// each sheet holds.
+struct PrintChoices {
+    QComboBox* PaperSize = nullptr;
+    QComboBox* Orientation = nullptr;
+    QDoubleSpinBox* Margin = nullptr;
+    QDoubleSpinBox* Unit = nullptr;
+    QComboBox* Centre = nullptr;
+    QComboBox* PerPage = nullptr;
+    QComboBox* Kind = nullptr;
+    QLineEdit* Title = nullptr;
+
+    PrintChoices(QDialog& dialog, QFormLayout& form)
+        : PaperSize(new QComboBox(&dialog))
+        , Orientation(new QComboBox(&dialog))
+        , Margin(new QDoubleSpinBox(&dialog))
+        , Unit(new QDoubleSpinBox(&dialog))
+        , Centre(new QComboBox(&dialog))
+        , PerPage(new QComboBox(&dialog))
+        , Kind(new QComboBox(&dialog))
+        , Title(new QLineEdit(&dialog))
+    {
+        PaperSize->setObjectName(u"Paper"_s);
+        for (const PaperChoice& paper : Papers)
+            PaperSize->addItem(QString::fromUtf16(paper.Name), static_cast<int>(paper.Id));
+        Orientation->setObjectName(u"Orientation"_s);
+        Orientation->addItem(u"縦"_s, false);
+        Orientation->addItem(u"横"_s, true);
+        Margin->setObjectName(u"Margin"_s);
+        Margin->setRange(5, 30);
+        Margin->setDecimals(0);
+        Margin->setSuffix(u" mm"_s);
+        Margin->setValue(10);
+        Unit->setObjectName(u"UnitMillimetres"_s);
+        Unit->setRange(MinUnitMillimetres, MaxUnitMillimetres);
+        Unit->setDecimals(1);
+        Unit->setSingleStep(0.5);
+        Unit->setSuffix(u" mm"_s);
+        Unit->setValue(5);
+        Centre->setObjectName(u"Centre"_s);
+        Centre->addItem(u"原点"_s, false);
+        Centre->addItem(u"線のあるところ"_s, true);
+        PerPage->setObjectName(u"PerPage"_s);
+        for (const int count : PlanesPerPage)
+            PerPage->addItem(QString::number(count), count);
+        Kind->setObjectName(u"Kind"_s);
+        Kind->addItem(u"問題用（線なし）"_s, static_cast<int>(SheetKind::Problem));
+        Kind->addItem(u"解答用"_s, static_cast<int>(SheetKind::Answer));
+        Kind->addItem(u"問題と解答"_s, static_cast<int>(SheetKind::ProblemAndAnswer));
+        Title->setObjectName(u"Title"_s);
+        Title->setMaxLength(200);
+        form.addRow(u"題名(&T):"_s, Title);
+        form.addRow(u"用紙(&P):"_s, PaperSize);
+        form.addRow(u"向き(&O):"_s, Orientation);
+        form.addRow(u"余白(&M):"_s, Margin);
+        form.addRow(u"1目盛りの長さ(&U):"_s, Unit);
+        form.addRow(u"中心(&C):"_s, Centre);
+        form.addRow(u"1ページの図の数(&N):"_s, PerPage);
+        form.addRow(u"種類(&K):"_s, Kind);
+    }
+
+    void restore(const QSettings& stored)
+    {
+        selectData(PaperSize, stored.value(PrintGroup + u"paper"_s, 0));
+        selectData(Orientation, stored.value(PrintGroup + u"landscape"_s, false));
+        Margin->setValue(stored.value(PrintGroup + u"marginMillimetres"_s, 10.0).toDouble());
+        Unit->setValue(stored.value(PrintGroup + u"otherUnitMillimetres"_s, 5.0).toDouble());
+        selectData(Centre, stored.value(PrintGroup + u"centreOnLines"_s, false));
+        selectData(PerPage, stored.value(PrintGroup + u"perPage"_s, 1));
+        selectData(Kind, stored.value(PrintGroup + u"kind"_s, static_cast<int>(SheetKind::Answer)));
+        Title->setText(stored.value(PrintGroup + u"title"_s).toString());
+    }
+
+    void remember(QSettings& stored) const
+    {
+        stored.setValue(PrintGroup + u"paper"_s, PaperSize->currentData());
+        stored.setValue(PrintGroup + u"landscape"_s, Orientation->currentData());
+        stored.setValue(PrintGroup + u"marginMillimetres"_s, Margin->value());
+        stored.setValue(PrintGroup + u"otherUnitMillimetres"_s, Unit->value());
+        stored.setValue(PrintGroup + u"centreOnLines"_s, Centre->currentData());
+        stored.setValue(PrintGroup + u"perPage"_s, PerPage->currentData());
+        stored.setValue(PrintGroup + u"kind"_s, Kind->currentData());
+        stored.setValue(PrintGroup + u"title"_s, Title->text());
+    }
 };
 
 } // namespace
@@ -96,12 +216,18 @@ std::optional<ExportChoice> askExport(QWidget* parent, const QString& suggestedN
     for (const FormatChoice& choice : formats)
         format->addItem(QString::fromUtf16(choice.Label));
     form->addRow(u"形式(&F):"_s, format);
-    const SheetChoices sheet(dialog, *form, u"画面と同じ／用紙に合わせる"_s);
+    SheetChoices sheet(dialog, *form, u"画面と同じ／用紙に合わせる"_s);
     sheet.Scale->setCurrentIndex(2);
+    QSettings stored;
+    format->setCurrentIndex(
+        std::clamp(stored.value(ExportGroup + u"format"_s, 0).toInt(), 0, int(std::size(formats)) - 1));
+    sheet.restore(stored, ExportGroup);
     layout->addLayout(form);
     layout->addWidget(buttons(dialog, u"書き出す…"_s));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
+    stored.setValue(ExportGroup + u"format"_s, format->currentIndex());
+    sheet.remember(stored, ExportGroup);
 
     const FormatChoice& chosen = formats[format->currentIndex()];
     const QString suffix = QString::fromUtf16(chosen.Suffix);
@@ -112,7 +238,9 @@ std::optional<ExportChoice> askExport(QWidget* parent, const QString& suggestedN
     if (!path.endsWith(u'.' + suffix, Qt::CaseInsensitive))
         path += u'.' + suffix;
     ExportChoice choice{path, sheet.settings()};
-    choice.Settings.PngScale = chosen.PngScale;
+    // The screen's own pixels, as the clipboard copies them: twice as many on a display at 2x.
+    const double screenRatio = parent ? parent->devicePixelRatioF() : 1.0;
+    choice.Settings.PngScale = chosen.PngScale > 0 ? chosen.PngScale : std::clamp(qRound(screenRatio), 1, 4);
     return choice;
 }
 
@@ -122,22 +250,59 @@ void printWithPreview(QWidget* parent, const Board& board)
     dialog.setWindowTitle(u"印刷"_s);
     auto* layout = new QVBoxLayout(&dialog);
     auto* form = new QFormLayout;
-    const SheetChoices sheet(dialog, *form, u"用紙に合わせる"_s);
+    PrintChoices print(dialog, *form);
+    auto* scale = scaleChoice(&dialog, u"用紙に合わせる"_s);
+    scale->addItem(u"1目盛りの長さを指定"_s, -1.0);
+    form->insertRow(4, u"大きさ(&S):"_s, scale);
+    auto* blackAndWhite = new QCheckBox(u"白黒 (&B)"_s, &dialog);
+    blackAndWhite->setObjectName(u"BlackAndWhite"_s);
+    form->addRow(QString(), blackAndWhite);
+    QObject::connect(scale, &QComboBox::currentIndexChanged, print.Unit,
+        [scale, unit = print.Unit] { unit->setEnabled(scale->currentData().toDouble() < 0); });
+    QSettings stored;
+    print.restore(stored);
+    selectData(scale, stored.value(PrintGroup + u"unitMillimetres"_s, 5.0));
+    print.Unit->setEnabled(scale->currentData().toDouble() < 0);
+    blackAndWhite->setChecked(stored.value(PrintGroup + u"blackAndWhite"_s, false).toBool());
     layout->addLayout(form);
     layout->addWidget(buttons(dialog, u"プレビュー…"_s));
     if (dialog.exec() != QDialog::Accepted)
         return;
+    print.remember(stored);
+    stored.setValue(PrintGroup + u"unitMillimetres"_s, scale->currentData());
+    stored.setValue(PrintGroup + u"blackAndWhite"_s, blackAndWhite->isChecked());
 
-    const PictureSettings settings = sheet.settings();
+    WorksheetSettings settings;
+    settings.PaperSize = static_cast<Paper>(print.PaperSize->currentData().toInt());
+    settings.Landscape = print.Orientation->currentData().toBool();
+    settings.MarginMillimetres = print.Margin->value();
+    const double unit = scale->currentData().toDouble();
+    settings.UnitMillimetres = unit < 0 ? print.Unit->value() : unit;
+    settings.CentreOnLines = print.Centre->currentData().toBool();
+    settings.PerPage = print.PerPage->currentData().toInt();
+    settings.Kind = static_cast<SheetKind>(print.Kind->currentData().toInt());
+    settings.BlackAndWhite = blackAndWhite->isChecked();
+    settings.Title = print.Title->text();
+
+    // One lesson fills each page with copies of its sheet, the answers on pages of their own.
+    std::vector<SheetPlane> planes;
+    for (const bool answer : {false, true}) {
+        if ((answer && settings.Kind == SheetKind::Problem) || (!answer && settings.Kind == SheetKind::Answer))
+            continue;
+        for (int copy = 0; copy < settings.PerPage; ++copy)
+            planes.push_back({&board, answer, 1});
+    }
+    if (!worksheetFits(planes, settings)) {
+        QMessageBox::warning(parent, u"印刷"_s, u"この1目盛りの長さでは、座標平面が用紙に入りません。"_s);
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(u"Zelmora"_s);
+    printer.setPageLayout(pageLayoutOf(settings));
+    printer.setDocName(settings.Title.isEmpty() ? u"Zelmora"_s : settings.Title);
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(u"印刷プレビュー"_s);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, parent, [&board, settings](QPrinter* page) {
-        const QSizeF area = page->pageLayout().paintRect(QPageLayout::Millimeter).size();
-        drawPictureOn(*page, toPage(area, page->resolution(), board, settings), board, settings);
-    });
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, parent,
+        [&planes, settings](QPrinter* page) { drawWorksheet(*page, planes, settings); });
     preview.exec();
 }
 

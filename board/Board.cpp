@@ -17,7 +17,7 @@ int Board::planeSize() const
 
 BoardState Board::state() const
 {
-    return {Slots, CurrentSlot, UnitPixels, Version, Document};
+    return {Slots, CurrentSlot, UnitPixels, Version, Document, Title};
 }
 
 void Board::restore(const BoardState& state, bool withDocument)
@@ -26,8 +26,10 @@ void Board::restore(const BoardState& state, bool withDocument)
     CurrentSlot = state.CurrentSlot;
     UnitPixels = state.UnitPixels;
     Version = state.Version;
-    if (withDocument)
+    if (withDocument) {
         Document = state.Document;
+        Title = state.Title;
+    }
 }
 
 // A command that leaves the board as it was (a refused line, the size it already has) is no step.
@@ -36,7 +38,7 @@ template <typename Command> Outcome Board::recorded(const BoardStep& step, Comma
     OpenMove.reset();
     BoardState before = state();
     Outcome outcome = std::forward<Command>(command)();
-    if (!before.sameBoard(state()) || before.Document != Document) {
+    if (!before.sameBoard(state()) || before.Document != Document || before.Title != Title) {
         Version = ++LastVersion;
         Steps.record(step, std::move(before));
     }
@@ -106,6 +108,7 @@ Outcome Board::newBoard()
 {
     return recorded({BoardCommand::New, 0}, [this] {
         Document.clear();
+        Title.clear();
         return emptyBoard();
     });
 }
@@ -148,6 +151,7 @@ Lesson Board::lesson() const
     lesson.Size = planeSize();
     lesson.CurrentSlot = CurrentSlot;
     lesson.Show = Show;
+    lesson.Title = Title;
     for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
         if (Slots.isDrawn(slot))
             lesson.Slots[static_cast<std::size_t>(slot)] = entryTexts(Slots, slot);
@@ -174,6 +178,7 @@ std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson, BoardComm
         Slots = table;
         UnitPixels = PlaneSizes[static_cast<std::size_t>(size)].UnitPixels;
         Document = document;
+        Title = lesson.Title;
         return showSlot(std::clamp(lesson.CurrentSlot, 0, SlotTable::UserSlots - 1));
     });
     if (lesson.Show)

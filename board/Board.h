@@ -159,6 +159,7 @@ private:
     std::uint64_t Version = 0;
     std::uint64_t LastVersion = 0;
     std::string Document;
+    std::string Title;
     // For each lesson file, the version last saved to it or opened from it.
     std::map<std::string, std::uint64_t> Saved;
     // The slot whose moves a continuing move adds to, while nothing else has been done since.

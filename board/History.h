@@ -46,6 +46,7 @@ struct BoardState {
     std::int16_t UnitPixels = 0;
     std::uint64_t Version = 0;
     std::string Document; // the lesson file's path, UTF-8; empty when it has none
+    std::string Title;    // the lesson's title for its worksheets, UTF-8; empty when it has none
 
     // The same picture and boxes, whatever the version and the file.
     bool sameBoard(const BoardState& other) const

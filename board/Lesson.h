@@ -7,13 +7,18 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 namespace zelmora {
 
 // What a lesson file holds: the plane size (0 小, 1 中, 2 大, as the size buttons count), the
 // chosen slot (0 to 7 for slots １ to ８), the entry-box texts of each slot that holds a line, and
-// the show options when the lesson sets them.
+// the show options when the lesson sets them, and the title its worksheets carry (UTF-8, empty
+// when it has none).
+inline constexpr int MaxTitleLength = 200; // characters
+
 struct Lesson {
+    std::string Title;
     int Size = 1;
     int CurrentSlot = 0;
     std::array<std::optional<EntryTexts>, SlotTable::UserSlots> Slots;

@@ -21,9 +21,9 @@ void drawLines(PlaneSurface& surface, const SlotTable& table, const PlaneGeometr
 } // namespace
 
 void drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, const ShowOptions& show,
-    int slopeSlot)
+    int slopeSlot, PlaneEdges edges)
 {
-    DrawPlane(surface, geometry);
+    DrawPlane(surface, geometry, edges);
     drawLines(surface, table, geometry, show, slopeSlot);
 }
 

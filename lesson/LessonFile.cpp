@@ -116,6 +116,22 @@ std::optional<LessonFault> readSize(const QJsonObject& root, Lesson& lesson)
     return std::nullopt;
 }
 
+// The title is new in version 1's lessons: readers before it ignore the key, as readers ignore
+// every key they do not know.
+std::optional<LessonFault> readTitle(const QJsonObject& root, Lesson& lesson)
+{
+    const QJsonValue value = member(root, "title");
+    if (value.isUndefined())
+        return std::nullopt;
+    if (!value.isString())
+        return fault(LessonFaultCode::WrongType, "title");
+    const QString title = value.toString();
+    if (title.toUcs4().size() > MaxTitleLength)
+        return fault(LessonFaultCode::TitleTooLong, "title");
+    lesson.Title = title.toStdString();
+    return std::nullopt;
+}
+
 std::optional<LessonFault> readCurrentSlot(const QJsonObject& root, Lesson& lesson)
 {
     const QJsonValue value = member(root, "currentSlot");
@@ -265,7 +281,7 @@ std::variant<Lesson, LessonFault> readLesson(QByteArrayView bytes)
         return *refused;
 
     Lesson lesson;
-    for (auto part : {readSize, readCurrentSlot, readShow, readSlots}) {
+    for (auto part : {readTitle, readSize, readCurrentSlot, readShow, readSlots}) {
         if (auto refused = part(root, lesson))
             return *refused;
     }
@@ -277,8 +293,10 @@ QByteArray writeLesson(const Lesson& lesson)
     const int size = std::clamp(lesson.Size, 0, static_cast<int>(SizeNames.size()) - 1);
     const int currentSlot = std::clamp(lesson.CurrentSlot, 0, SlotTable::UserSlots - 1);
 
-    QByteArray out = "{\n  \"format\": " + quoted(FormatName) + ",\n  \"version\": " + QByteArray::number(Version)
-        + ",\n  \"size\": " + quoted(QString::fromUtf8(SizeNames[static_cast<std::size_t>(size)]))
+    QByteArray out = "{\n  \"format\": " + quoted(FormatName) + ",\n  \"version\": " + QByteArray::number(Version);
+    if (!lesson.Title.empty())
+        out += ",\n  \"title\": " + quoted(lesson.Title);
+    out += ",\n  \"size\": " + quoted(QString::fromUtf8(SizeNames[static_cast<std::size_t>(size)]))
         + ",\n  \"currentSlot\": " + QByteArray::number(currentSlot + 1) + ",\n";
     if (lesson.Show) {
         out += "  \"show\": {";

@@ -35,6 +35,7 @@ enum class LessonFaultCode {
     BadVersion,     // a version below 1
     NewerVersion,   // written by a newer program
     BadSize,        // "size" is not 小, 中 or 大
+    TitleTooLong,   // "title" has more than MaxTitleLength characters
     SlotOutOfRange, // "currentSlot" or "slot" outside 1 to 8
     RepeatedSlot,   // a slot number listed twice
     SlotNotObject,  // an entry of "slots" that is not an object

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "output/PictureOutput.h"
 
+#include "output/Worksheet.h"
+
 #include "board/Picture.h"
 #include "plane/DrawPlane.h"
 #include "plane/PainterSurface.h"
@@ -9,13 +11,13 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
+#include <optional>
+#include <span>
 
 using namespace Qt::StringLiterals;
 
@@ -69,20 +71,6 @@ QColor colourOf(Rgb rgb)
     return {rgb.R, rgb.G, rgb.B};
 }
 
-bool save(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // A short write is a failure too, even where the device does not say so.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
-}
-
 double unitMillimetres(const Board& board, const PictureSettings& settings, double fallbackDotsPerInch)
 {
     if (settings.UnitMillimetres > 0)
@@ -107,6 +95,31 @@ QByteArray png(const Board& board, const PictureSettings& settings)
     return bytes;
 }
 
+// The size the file asks to be shown at, in millimetres and exactly, rather than through a whole
+// number of dots per inch; and the picture clipped to its box, since the generator leaves out the
+// clip and an SVG editor would show the numbers that stand past the edge.
+void sizeAndClip(QByteArray& svg, double millimetres)
+{
+    const QByteArray side = QByteArray::number(millimetres, 'f', 4) + "mm";
+    static const QRegularExpression size(u"<svg([^>]*?) width=\"[^\"]*\" height=\"[^\"]*\""_s);
+    const QString text = QString::fromUtf8(svg);
+    const auto match = size.match(text);
+    if (!match.hasMatch())
+        return;
+    QString sized = text;
+    sized.replace(match.capturedStart(), match.capturedLength(),
+        u"<svg%1 width=\"%2\" height=\"%2\""_s.arg(match.captured(1), QString::fromLatin1(side)));
+    const qsizetype opened = sized.indexOf(u'>', match.capturedStart()) + 1;
+    const qsizetype closed = sized.lastIndexOf(u"</svg>"_s);
+    if (opened <= 0 || closed < opened)
+        return;
+    sized.insert(closed, u"</g>\n"_s);
+    sized.insert(opened,
+        u"\n<defs><clipPath id=\"picture\"><rect x=\"0\" y=\"0\" width=\"600\" height=\"600\"/></clipPath></defs>"
+        "\n<g clip-path=\"url(#picture)\">"_s);
+    svg = sized.toUtf8();
+}
+
 QByteArray svg(const Board& board, const PictureSettings& settings)
 {
     QByteArray bytes;
@@ -116,9 +129,6 @@ QByteArray svg(const Board& board, const PictureSettings& settings)
         generator.setOutputDevice(&buffer);
         generator.setSize(QSize(static_cast<int>(PictureSide), static_cast<int>(PictureSide)));
         generator.setViewBox(QRectF(0, 0, PictureSide, PictureSide));
-        // The resolution decides the size the file asks to be printed at.
-        generator.setResolution(
-            qRound(board.unitPixels() * MillimetresPerInch / unitMillimetres(board, settings, 96.0)));
         generator.setTitle(u"Zelmora"_s);
         drawPictureOn(generator, {}, board, settings);
     }
@@ -126,25 +136,19 @@ QByteArray svg(const Board& board, const PictureSettings& settings)
     const QByteArray asked = "font-family=\"" + PlaneFace.toUtf8() + "\"";
     bytes.replace(
         asked, "font-family=\"IPAPGothic, 'IPA PGothic', 'MS PGothic', " + PlaneFace.toUtf8() + ", sans-serif\"");
+    sizeAndClip(bytes, PictureSide / board.unitPixels() * unitMillimetres(board, settings, 96.0));
     return bytes;
 }
 
 QByteArray pdf(const Board& board, const PictureSettings& settings)
 {
-    constexpr int dotsPerInch = 600;
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(dotsPerInch);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10)));
-        writer.setTitle(u"Zelmora"_s);
-        writer.setCreator(u"Zelmora"_s);
-        const QRectF page = writer.pageLayout().paintRect(QPageLayout::Millimeter);
-        drawPictureOn(writer, toPage(page.size(), dotsPerInch, board, settings), board, settings);
-    }
-    return bytes;
+    WorksheetSettings sheet;
+    sheet.UnitMillimetres = settings.UnitMillimetres;
+    sheet.BlackAndWhite = settings.BlackAndWhite;
+    sheet.Kind = settings.Problem ? SheetKind::Problem : SheetKind::Answer;
+    sheet.Figure = true;
+    const SheetPlane plane{&board, !settings.Problem, 1};
+    return worksheetPdf(std::span(&plane, 1), sheet);
 }
 
 } // namespace
@@ -161,39 +165,89 @@ std::optional<PictureFormat> pictureFormatFor(const QString& path)
     return std::nullopt;
 }
 
-QRectF pictureOnPage(QSizeF page, const Board& board, const PictureSettings& settings)
-{
-    const double side = settings.UnitMillimetres > 0 ? PictureSide / board.unitPixels() * settings.UnitMillimetres
-                                                     : std::min(page.width(), page.height());
-    return {(page.width() - side) / 2, (page.height() - side) / 2, side, side};
-}
-
-QTransform toPage(QSizeF page, double dotsPerInch, const Board& board, const PictureSettings& settings)
-{
-    const QRectF picture = pictureOnPage(page, board, settings);
-    const double dotsPerMillimetre = dotsPerInch / MillimetresPerInch;
-    QTransform transform;
-    transform.scale(dotsPerMillimetre, dotsPerMillimetre);
-    transform.translate(picture.left(), picture.top());
-    transform.scale(picture.width() / PictureSide, picture.height() / PictureSide);
-    return transform;
-}
-
 void drawPictureOn(
     QPaintDevice& device, const QTransform& toDevice, const Board& board, const PictureSettings& settings)
+{
+    PictureFrame frame;
+    frame.Geometry = board.geometry();
+    frame.ToDevice = toDevice;
+    drawPictureOn(device, nullptr, frame, board, settings);
+}
+
+void drawPictureOn(QPaintDevice& device, QPainter* open, const PictureFrame& frame, const Board& board,
+    const PictureSettings& settings)
 {
     const QColor background = settings.BlackAndWhite ? QColor(Qt::white) : colourOf(PlaneBackground);
     QFont font(PlaneFace);
     font.setPixelSize(12);
-    PainterSurface surface(device, QSizeF(PictureSide, PictureSide), background, font, toDevice);
-    const PainterSurface::Batch batch(surface);
+    PainterSurface surface(device, frame.Size, background, font, frame.ToDevice);
+    std::optional<PainterSurface::Batch> batch;
+    if (open)
+        batch.emplace(surface, *open);
+    else
+        batch.emplace(surface);
     surface.FontSize(20);
     BlackInk blackInk(surface);
     PlaneSurface& drawn = settings.BlackAndWhite ? static_cast<PlaneSurface&>(blackInk) : surface;
     if (settings.Problem)
-        DrawPlane(drawn, board.geometry());
+        DrawPlane(drawn, frame.Geometry, frame.Edges);
     else
-        drawPicture(drawn, board);
+        drawPicture(drawn, board.slotTable(), frame.Geometry, board.showOptions(), board.lineSlot(), frame.Edges);
+    drawAxisNames(drawn, frame.Geometry);
+}
+
+void drawAxisNames(PlaneSurface& surface, const PlaneGeometry& geometry)
+{
+    constexpr std::string_view xName = "χ";
+    constexpr std::string_view yName = "ｙ";
+    // The size of the window's axis names; the picture's own numbers go back to theirs after.
+    surface.FontSize(20.25);
+    surface.FontBold(true);
+    surface.ForeColor(paletteColour(PaletteBlack));
+    const double xWidth = surface.TextWidth(xName);
+    const double xHeight = surface.TextHeight(xName);
+    // Above the axis, where no tick number stands, its right side a little in from the edge.
+    const double xLeft = surface.Width() - xWidth - 4;
+    const double xTop = geometry.OriginY - xHeight + 2;
+    if (xTop >= 0 && geometry.OriginY <= surface.Height() && xLeft > geometry.OriginX) {
+        surface.CurrentX(xLeft);
+        surface.CurrentY(xTop);
+        surface.Print(xName);
+    }
+    // Right of the axis, where no tick number stands, at the top.
+    const double yLeft = geometry.OriginX + 6;
+    if (geometry.OriginX >= 0 && yLeft + surface.TextWidth(yName) <= surface.Width()
+        && geometry.OriginY > surface.TextHeight(yName)) {
+        surface.CurrentX(yLeft);
+        surface.CurrentY(0);
+        surface.Print(yName);
+    }
+    surface.FontSize(20);
+}
+
+bool saveAtomically(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // A short write is a failure too, even where the device does not say so.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    return file.commit();
+}
+
+QImage withAxisNames(const QImage& picture, const PlaneGeometry& geometry)
+{
+    QImage named = picture;
+    QFont font(PlaneFace);
+    font.setPixelSize(12);
+    PainterSurface surface(named, QSizeF(PictureSide, PictureSide), colourOf(PlaneBackground), font);
+    const PainterSurface::Batch batch(surface);
+    drawAxisNames(surface, geometry);
+    return named;
 }
 
 std::optional<OutputFault> writePicture(const QString& path, const Board& board, const PictureSettings& settings)
@@ -213,7 +267,7 @@ std::optional<OutputFault> writePicture(const QString& path, const Board& board,
         bytes = pdf(board, settings);
         break;
     }
-    if (!save(path, bytes))
+    if (!saveAtomically(path, bytes))
         return OutputFault::Unwritable;
     return std::nullopt;
 }

@@ -2,7 +2,9 @@
 #pragma once
 
 #include "board/Board.h"
+#include "plane/DrawPlane.h"
 
+#include <QImage>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -11,6 +13,7 @@
 #include <optional>
 
 class QPaintDevice;
+class QPainter;
 
 namespace zelmora {
 
@@ -31,22 +34,40 @@ struct PictureSettings {
     int PngScale = 1;           // PNG pixels per screen pixel: 1, 2 or 4
 };
 
-// Where the 600 x 600 picture stands on a page whose printable area is given in millimetres, at
-// one plane unit = UnitMillimetres (or as large as fits): centred, in millimetres. It may be larger
-// than the page, which then shows its middle.
-QRectF pictureOnPage(QSizeF page, const Board& board, const PictureSettings& settings);
-
-// The transform from surface pixels to the device pixels of a page (printable area in millimetres,
-// the device's dots per inch), placing the picture as pictureOnPage does.
-QTransform toPage(QSizeF page, double dotsPerInch, const Board& board, const PictureSettings& settings);
-
 // Draws the picture on a device through a transform from surface pixels to the device, in one
-// batch, clipped to the 600 x 600 picture.
+// batch, clipped to the 600 x 600 picture, with the axis names in it.
 void drawPictureOn(
     QPaintDevice& device, const QTransform& toDevice, const Board& board, const PictureSettings& settings);
 
+// A picture of any size: its surface in pixels, the plane on it, how it meets the edges, and the
+// transform from its pixels to the device.
+struct PictureFrame {
+    QSizeF Size{600, 600};
+    PlaneGeometry Geometry;
+    PlaneEdges Edges = PlaneEdges::Window;
+    QTransform ToDevice;
+};
+
+// Draws the board's lines (none for a problem sheet) on a plane of any size, with the axis names,
+// on a painter already open on the device (a page holding several pictures) or on one of its own.
+void drawPictureOn(QPaintDevice& device, QPainter* open, const PictureFrame& frame, const Board& board,
+    const PictureSettings& settings);
+
+// The axis names "χ" and "ｙ", which the window shows beside its picture, drawn inside a picture
+// for every other place it goes: "χ" over the right end of the horizontal axis, "ｙ" right of the
+// top of the vertical one, in the face, size and weight of the window's axis names, in the pen
+// colour. A name whose axis end the picture does not show is left out. Surface pixels.
+void drawAxisNames(PlaneSurface& surface, const PlaneGeometry& geometry);
+
+// A copy of the window's picture (at its own pixel ratio and resolution) with the axis names in it,
+// for the clipboard.
+QImage withAxisNames(const QImage& picture, const PlaneGeometry& geometry);
+
 // Why a picture could not be written.
 enum class OutputFault { UnknownFormat, Unwritable };
+
+// Writes bytes to a file atomically: on failure any old file stays as it was.
+bool saveAtomically(const QString& path, const QByteArray& bytes);
 
 // Writes the picture to a file, atomically: on failure any old file stays as it was.
 std::optional<OutputFault> writePicture(const QString& path, const Board& board, const PictureSettings& settings);

@@ -11,11 +11,18 @@ namespace zelmora {
 
 class PlaneSurface;
 
+// How the plane meets the edges of its surface. The window numbers as many ticks as its size
+// table says and lets the surface cut what lies over the edge. A sheet of paper shows a plane of
+// whole units with the origin anywhere on it: it numbers every tick it shows, and leaves out the
+// numbers (and the origin mark) that would not stand wholly on the surface, so that no number
+// loses its sign at the edge.
+enum class PlaneEdges { Window, Sheet };
+
 // Clears the surface and draws the coordinate plane: 3-pixel axes through the origin, a 1-pixel
 // grid line per unit, the origin mark and, for the three plane sizes, the numbered ticks. Lines and
 // texts take the pen colour the surface already has. Leaves the pen 1 pixel wide and the font
 // bold. Surface pixels throughout.
-void DrawPlane(PlaneSurface& surface, const PlaneGeometry& geometry);
+void DrawPlane(PlaneSurface& surface, const PlaneGeometry& geometry, PlaneEdges edges = PlaneEdges::Window);
 
 // A text the plane prints: the top-left corner in surface pixels, and the text.
 struct PlaneText {
@@ -28,6 +35,9 @@ struct PlaneText {
 // The texts DrawPlane prints, in its order: the origin mark "Ｏ", then for the three plane sizes the
 // tick numbers. Some lie partly or wholly off the surface; the surface cuts them.
 std::vector<PlaneText> planeTexts(const PlaneGeometry& geometry);
+// The texts a sheet of this many pixels prints: every numbered tick that the surface shows, those
+// that would stand partly off it left out.
+std::vector<PlaneText> sheetPlaneTexts(const PlaneGeometry& geometry, const PlaneSurface& surface);
 
 // A tick number as the plane prints it: a blank before a positive number or zero, a minus sign
 // before a negative one (" 5", "-10").

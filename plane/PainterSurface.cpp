@@ -67,8 +67,20 @@ PainterSurface::Batch::Batch(PainterSurface& surface)
     Surface.begin(*Surface.Held);
 }
 
+PainterSurface::Batch::Batch(PainterSurface& surface, QPainter& open)
+    : Surface(surface)
+{
+    open.save();
+    Surface.Open = &open;
+    Surface.begin(open);
+}
+
 PainterSurface::Batch::~Batch()
 {
+    if (Surface.Open) {
+        Surface.Open->restore();
+        Surface.Open = nullptr;
+    }
     Surface.Held.reset();
 }
 
@@ -84,6 +96,8 @@ template <typename Paint> void PainterSurface::paint(Paint&& paint)
 {
     if (Held) {
         paint(*Held);
+    } else if (Open) {
+        paint(*Open);
     } else {
         QPainter painter(&Device);
         begin(painter);
@@ -96,7 +110,7 @@ void PainterSurface::Cls()
 {
     // An image is filled whole, which also covers the pixels a fractional device pixel ratio leaves
     // at its edges.
-    if (Device.devType() == QInternal::Image && !Held && ToDevice.isIdentity()) {
+    if (Device.devType() == QInternal::Image && !Held && !Open && ToDevice.isIdentity()) {
         static_cast<QImage&>(Device).fill(Background);
         changed();
     } else {

@@ -69,6 +69,9 @@ public:
     class Batch {
     public:
         explicit Batch(PainterSurface& surface);
+        // On a painter already open on the surface's device, as a page with several pictures has:
+        // the painter's state is as before once the batch ends.
+        Batch(PainterSurface& surface, QPainter& open);
         ~Batch();
         Batch(const Batch&) = delete;
         Batch& operator=(const Batch&) = delete;
@@ -111,6 +114,7 @@ private:
     mutable QHash<QString, qreal> Widths;
     QPointF TextPosition;
     std::optional<QPainter> Held;
+    QPainter* Open = nullptr; // a painter the surface borrows for a batch
     std::function<void()> Changed;
     std::function<void()> Refreshed;
 };

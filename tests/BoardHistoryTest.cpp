@@ -240,6 +240,21 @@ TEST(BoardHistory, KnowsWhetherTheBoardDiffersFromItsFile)
     }
 }
 
+// A lesson's title stays with the board through a save, and goes and comes back with its file.
+TEST(BoardHistory, TheTitleBelongsToTheLesson)
+{
+    Board board;
+    Lesson titled = oneLineLesson();
+    titled.Title = "一次関数のグラフ";
+    board.open(titled, BoardCommand::Open, "/t.zelmora");
+    board.draw(typical);
+    EXPECT_EQ(board.lesson().Title, "一次関数のグラフ");
+    board.newBoard();
+    EXPECT_EQ(board.lesson().Title, "");
+    board.undo();
+    EXPECT_EQ(board.lesson().Title, "一次関数のグラフ");
+}
+
 TEST(BoardHistory, AnOpenedLessonIsUnchangedUntilAStep)
 {
     Board board;

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The program from the command line: --export writes each format without a window or display,
-// and a bad lesson, an unwritable path or a wrong argument ends with a one-line message and a
-// non-zero status.
+// The program from the command line: --export writes each format and --worksheet its pages without
+// a window or display, and a bad lesson, an unwritable path or a wrong argument ends with a
+// one-line message and a non-zero status.
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -101,11 +102,84 @@ TEST_F(CommandLineTest, MistakesEndWithAMessageAndAStatus)
     EXPECT_FALSE(QFile::exists(Folder.filePath(u"out.png"_qs)));
 }
 
+TEST_F(CommandLineTest, AWorksheetHasItsProblemPagesThenItsAnswerPages)
+{
+    const struct {
+        const char* Name;
+        QStringList Arguments;
+        int Pages;
+    } rows[]
+        = {{"problems alone", {u"lesson.zelmora"_qs}, 1}, {"with answers", {u"--answers"_qs, u"lesson.zelmora"_qs}, 2},
+            {"three lessons, two a page",
+                {u"--per-page"_qs, u"2"_qs, u"--answers"_qs, u"lesson.zelmora"_qs, u"lesson.zelmora"_qs,
+                    u"lesson.zelmora"_qs},
+                4},
+            {"three lessons, six a page, the answers on a page of their own",
+                {u"--per-page=6"_qs, u"--landscape"_qs, u"--answers"_qs, u"--paper"_qs, u"a3"_qs, u"lesson.zelmora"_qs,
+                    u"lesson.zelmora"_qs, u"lesson.zelmora"_qs},
+                2}};
+    static const QRegularExpression page(u"/Type /Page\\b(?!s)"_qs);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const Finished result
+            = run(QStringList{u"--worksheet"_qs, u"sheet.pdf"_qs, u"--unit-mm"_qs, u"5"_qs} + row.Arguments);
+        EXPECT_EQ(result.Status, 0) << result.Errors.toStdString();
+        QFile out(Folder.filePath(u"sheet.pdf"_qs));
+        ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QString::fromLatin1(out.readAll()).count(page), row.Pages);
+    }
+}
+
+TEST_F(CommandLineTest, ValuesOutOfRangeAreRefusedNotBroughtIntoIt)
+{
+    const QString longTitle(201, u'題');
+    const struct {
+        const char* Name;
+        QStringList Arguments;
+        const char16_t* Says;
+    } rows[] = {{"a unit of 100 mm", {u"--worksheet"_qs, u"out.pdf"_qs, u"--unit-mm"_qs, u"100"_qs}, u"--unit-mm"},
+        {"a unit of 1 mm", {u"--worksheet"_qs, u"out.pdf"_qs, u"--unit-mm"_qs, u"1"_qs}, u"--unit-mm"},
+        {"an export at 100 mm", {u"--export"_qs, u"out.pdf"_qs, u"--unit-mm"_qs, u"100"_qs}, u"--unit-mm"},
+        {"five a page", {u"--worksheet"_qs, u"out.pdf"_qs, u"--per-page"_qs, u"5"_qs}, u"--per-page"},
+        {"an unknown paper", {u"--worksheet"_qs, u"out.pdf"_qs, u"--paper"_qs, u"A5"_qs}, u"--paper"},
+        {"a worksheet as PNG", {u"--worksheet"_qs, u"out.png"_qs}, u"PDF"},
+        {"a title too long", {u"--worksheet"_qs, u"out.pdf"_qs, u"--title"_qs, longTitle}, u"--title"},
+        {"both at once", {u"--worksheet"_qs, u"out.pdf"_qs, u"--export"_qs, u"out.png"_qs}, u"--worksheet"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const Finished result = run(row.Arguments + QStringList{u"lesson.zelmora"_qs});
+        EXPECT_EQ(result.Status, 2);
+        EXPECT_TRUE(result.Errors.contains(QString::fromUtf16(row.Says))) << result.Errors.toStdString();
+        EXPECT_EQ(result.Errors.trimmed().count(u'\n'), 0) << "one line: " << result.Errors.toStdString();
+    }
+    // Eight equations under each of six planes leave too little of a B5 page for 2 cm units.
+    QFile eight(Folder.filePath(u"eight.zelmora"_qs));
+    ASSERT_TRUE(eight.open(QIODevice::WriteOnly));
+    eight.write(R"({"format": "zelmora-lesson", "version": 1, "slots": [{"slot": 1, "a": "1"}, {"slot": 2, "a": "2"},
+        {"slot": 3, "a": "3"}, {"slot": 4, "a": "4"}, {"slot": 5, "a": "5"}, {"slot": 6, "a": "6"},
+        {"slot": 7, "a": "7"}, {"slot": 8, "a": "8"}]})");
+    eight.close();
+    const Finished tooLarge = run({u"--worksheet"_qs, u"out.pdf"_qs, u"--paper"_qs, u"B5"_qs, u"--landscape"_qs,
+        u"--per-page"_qs, u"6"_qs, u"--unit-mm"_qs, u"20"_qs, u"--answers"_qs, u"eight.zelmora"_qs});
+    EXPECT_EQ(tooLarge.Status, 2);
+    EXPECT_TRUE(tooLarge.Errors.contains(u"用紙に入りません"_qs)) << tooLarge.Errors.toStdString();
+    EXPECT_EQ(run({u"--worksheet"_qs, u"fits.pdf"_qs, u"--paper"_qs, u"B5"_qs, u"--landscape"_qs, u"--per-page"_qs,
+                      u"6"_qs, u"--unit-mm"_qs, u"5"_qs, u"--answers"_qs, u"eight.zelmora"_qs})
+                  .Status,
+        0);
+
+    const Finished noLesson = run({u"--worksheet"_qs, u"out.pdf"_qs});
+    EXPECT_EQ(noLesson.Status, 2);
+    EXPECT_FALSE(QFile::exists(Folder.filePath(u"out.pdf"_qs)));
+    EXPECT_FALSE(QFile::exists(Folder.filePath(u"out.png"_qs)));
+}
+
 TEST_F(CommandLineTest, HelpListsTheOptions)
 {
     const Finished result = run({u"--help"_qs});
     EXPECT_EQ(result.Status, 0);
-    for (const char* option : {"--export", "--problem", "--unit-mm", "--scale", "LESSON"})
+    for (const char* option : {"--export", "--problem", "--unit-mm", "--scale", "--bw", "--worksheet", "--paper",
+             "--landscape", "--per-page", "--answers", "--title", "LESSON"})
         EXPECT_TRUE(result.Output.contains(QString::fromLatin1(option))) << option;
 }
 

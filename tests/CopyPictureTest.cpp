@@ -2,6 +2,8 @@
 // Copying the picture for worksheets, from the plane's menu or the keyboard.
 #include "WindowFixture.h"
 
+#include "output/PictureOutput.h"
+
 #include "app/PictureBox.h"
 
 #include <QAction>
@@ -35,9 +37,10 @@ TEST_F(CopyPictureTest, ThePlanesMenuCopiesThePictureWithItsLines)
 
     actions.front()->trigger();
     const QImage copied = clipboardImage();
-    const QImage& shown = picture();
-    ASSERT_EQ(copied.size(), shown.size());
-    EXPECT_EQ(copied.convertToFormat(shown.format()), shown);
+    const QImage named = withAxisNames(picture(), Form->board().geometry());
+    ASSERT_EQ(copied.size(), named.size());
+    EXPECT_NE(named, picture()) << "the axis names the window shows beside the picture are in the copy";
+    EXPECT_EQ(copied.convertToFormat(named.format()), named);
     EXPECT_EQ(copied.pixelColor(300 + 44, 300 - 44), QColor(0, 0, 255));
 }
 
@@ -45,7 +48,7 @@ TEST_F(CopyPictureTest, CtrlShiftCCopiesThePictureFromAnEntryBox)
 {
     box(2)->setFocus();
     QTest::keyClick(Window->windowHandle(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(clipboardImage().convertToFormat(picture().format()), picture());
+    EXPECT_EQ(clipboardImage().convertToFormat(picture().format()), withAxisNames(picture(), Form->board().geometry()));
 }
 
 TEST_F(CopyPictureTest, TheCopySaysSoAndCarriesItsTrueResolution)

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
+#include <vector>
 
 using namespace zelmora;
 using zelmora::testing::RecordingSurface;
@@ -102,3 +104,37 @@ TEST(DrawPlane, KeepsThePenColourTheSurfaceHas)
 }
 
 } // namespace
+
+// A sheet numbers every tick it shows, however far the origin stands from its middle, and leaves
+// out every number (and the origin mark) that the edge would cut.
+TEST(DrawPlane, ASheetNumbersTheTicksItShowsAndCutsNone)
+{
+    RecordingSurface offCentre;
+    DrawPlane(offCentre, PlaneGeometry{-200, 300, 22}, PlaneEdges::Sheet);
+    // Grid lines reach the farthest edge, 800 pixels from the origin: 36 each way.
+    EXPECT_EQ(offCentre.Lines.size(), 2u + 4 * 36);
+    const std::vector<RecordingSurface::PrintedText> numbers{{107, 298, " 15", true}, {217, 298, " 20", true},
+        {327, 298, " 25", true}, {437, 298, " 30", true}, {547, 298, " 35", true}};
+    EXPECT_EQ(offCentre.Texts, numbers);
+
+    for (const std::int16_t unitPixels : {std::int16_t{40}, std::int16_t{22}, std::int16_t{14}}) {
+        SCOPED_TRACE(unitPixels);
+        RecordingSurface sheet;
+        DrawPlane(sheet, PlaneGeometry{300, 300, unitPixels}, PlaneEdges::Sheet);
+        const RecordingSurface window = drawnPlane(unitPixels);
+        std::vector<RecordingSurface::PrintedText> whole;
+        std::copy_if(window.Texts.begin(), window.Texts.end(), std::back_inserter(whole), [&](const auto& text) {
+            return text.X >= 0 && text.Y >= 0 && text.X + window.TextWidth(text.Text) <= 600
+                && text.Y + window.TextHeight(text.Text) <= 600;
+        });
+        EXPECT_EQ(sheet.Texts, whole);
+        // Only the grid lines that reach the surface, which the window draws and lets it cut.
+        EXPECT_EQ(sheet.Lines.size(), 2u + 4 * (300 / unitPixels));
+    }
+    // At 大 the window's "-20" on the χ axis starts at x = -8 and its " 20" ends past x = 600: of its
+    // origin mark and the numbers 5 to 20 on each half-axis, the sheet leaves those two out.
+    RecordingSurface large;
+    DrawPlane(large, PlaneGeometry{300, 300, 14}, PlaneEdges::Sheet);
+    EXPECT_EQ(large.Texts.size(), 15u);
+    EXPECT_TRUE(std::none_of(large.Texts.begin(), large.Texts.end(), [](const auto& text) { return text.X < 0; }));
+}

@@ -113,6 +113,25 @@ TEST(LessonText, WritesOneKeyAndOneSlotALine)
     bare.Size = 2;
     bare.CurrentSlot = 7;
     EXPECT_TRUE(writeLesson(bare).endsWith("\"size\": \"大\",\n  \"currentSlot\": 8,\n  \"slots\": []\n}\n"));
+    bare.Title = "一次関数";
+    EXPECT_TRUE(writeLesson(bare).contains("\"version\": 1,\n  \"title\": \"一次関数\",\n  \"size\""));
+}
+
+// A lesson with a title and nothing else.
+Lesson titled(const std::string& title)
+{
+    Lesson lesson;
+    lesson.Title = title;
+    return lesson;
+}
+
+// This many characters of three bytes each.
+std::string wideText(int characters)
+{
+    std::string text;
+    for (int i = 0; i < characters; ++i)
+        text += "あ";
+    return text;
 }
 
 TEST(LessonText, ReadsBackWhatItWrites)
@@ -132,7 +151,9 @@ TEST(LessonText, ReadsBackWhatItWrites)
         {"quotes and backslashes", lesson({}, {{1, {"\"", "\\", "a\"b\\c/d", "\\u0041"}}})},
         {"control characters", lesson({}, {{2, {"\t\n\r", std::string("1\0/2", 4), "\x01\x1f\x7f", "\u2028"}}})},
         {"outside the basic plane", lesson({}, {{3, {"😀", "𝑥", "", ""}}})},
-        {"text opening with U+FEFF", lesson({}, {{6, {"\uFEFF1", "\uFEFF", "", ""}}})}};
+        {"text opening with U+FEFF", lesson({}, {{6, {"\uFEFF1", "\uFEFF", "", ""}}})},
+        {"a title with quotes", titled("一次関数 \"1\" \\ (2)")},
+        {"a title of the most characters", titled(wideText(MaxTitleLength))}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
         EXPECT_EQ(readLesson(writeLesson(row.Written)), Result(row.Written));
@@ -160,6 +181,7 @@ TEST(LessonText, AbsentKeysTakeDefaultsAndUnknownKeysAreIgnored)
         {"whole number written with a point",
             lessonWith(R"("slots": [{"slot": 3.0, "b": "7"}, {"slot": 1, "a": "1"}])"), twoSlots},
         {"byte-order mark", "\xEF\xBB\xBF" + lessonWith({}), Lesson{}},
+        {"a title", lessonWith(R"("title": "一次関数のグラフ")"), titled("一次関数のグラフ")},
         {"exactly the size limit", exactLimit, Lesson{}}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
@@ -191,6 +213,10 @@ TEST(LessonText, RefusesTheWholeFile)
         {"newer version", R"({"format": "zelmora-lesson", "version": 2, "size": 7})", refused(NewerVersion, "version")},
         {"size as number", lessonWith(R"("size": 1)"), refused(WrongType, "size")},
         {"unknown size", lessonWith(R"("size": "特大")"), refused(BadSize, "size")},
+        {"title as number", lessonWith(R"("title": 1)"), refused(WrongType, "title")},
+        {"title one character too long",
+            lessonWith("\"title\": \"" + QByteArray::fromStdString(wideText(MaxTitleLength + 1)) + "\""),
+            refused(TitleTooLong, "title")},
         {"current slot 9", lessonWith(R"("currentSlot": 9)"), refused(SlotOutOfRange, "currentSlot")},
         {"mark as number", lessonWith(R"("show": {"slope": 1})"), refused(WrongType, "slope")},
         {"slots as object", lessonWith(R"("slots": {})"), refused(WrongType, "slots")},

@@ -5,6 +5,7 @@
 #include "WindowFixture.h"
 
 #include "output/PictureOutput.h"
+#include "output/Worksheet.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -41,11 +42,17 @@ protected:
     QTemporaryDir Folder;
 };
 
-TEST_F(PictureOutputTest, APngIsTheWindowsPicturePixelForPixel)
+TEST_F(PictureOutputTest, APngIsTheWindowsPictureWithTheAxisNamesInIt)
 {
     ASSERT_EQ(writePicture(path(u"plane.png"_qs), Form->board(), {}), std::nullopt);
     const QImage png(path(u"plane.png"_qs));
-    EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32), picture());
+    QImage named = picture();
+    {
+        PainterSurface surface(named, QSizeF(600, 600), QColor(), Form->surface().font());
+        drawAxisNames(surface, Form->board().geometry());
+    }
+    EXPECT_NE(named, picture()) << "the names are in the picture, not beside it";
+    EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32), named);
     EXPECT_EQ(qRound(png.dotsPerMeterX() * 0.0254), 96);
 }
 
@@ -89,8 +96,10 @@ TEST_F(PictureOutputTest, SvgAndPdfAreVectorsWithText)
     const QByteArray svg = read(u"plane.svg"_qs);
     EXPECT_TRUE(svg.contains("<svg"));
     EXPECT_TRUE(svg.contains("viewBox=\"0 0 600 600\""));
-    // 600 pixels at 22 a unit, a unit a centimetre: 272.7 mm wide.
-    EXPECT_TRUE(svg.contains("width=\"272.") || svg.contains("width=\"273")) << svg.left(600).toStdString();
+    // 600 pixels at 22 a unit, a unit a centimetre: 272.7273 mm wide, not rounded through whole dots
+    // per inch; and clipped to the picture, which the generator does not do.
+    EXPECT_TRUE(svg.contains("width=\"272.7273mm\" height=\"272.7273mm\"")) << svg.left(600).toStdString();
+    EXPECT_TRUE(svg.contains("<g clip-path=\"url(#picture)\">"));
     EXPECT_TRUE(svg.contains("Ｏ</text>"));
     EXPECT_TRUE(svg.contains("IPAPGothic"));
 
@@ -108,26 +117,58 @@ TEST_F(PictureOutputTest, TheFormatComesFromTheNameAndAFailedWriteKeepsTheOldFil
     EXPECT_EQ(writePicture(path(u"gone/a.png"_qs), Form->board(), {}), OutputFault::Unwritable);
 }
 
-TEST_F(PictureOutputTest, ThePictureStandsCentredOnThePageAtItsScale)
+// The printable area of each paper with 10 mm margins, in millimetres.
+QSizeF areaOf(Paper paper, bool landscape)
 {
-    const QSizeF a4{190, 277};
+    WorksheetSettings settings;
+    settings.PaperSize = paper;
+    settings.Landscape = landscape;
+    return pageLayoutOf(settings).paintRect(QPageLayout::Millimeter).size();
+}
+
+TEST_F(PictureOutputTest, ThePageDecidesTheWholeUnitsThePlaneShows)
+{
+    // The typical pair lies over -3 ≦ χ ≦ 3 and -8 ≦ y ≦ 4.
     const struct {
         const char* Name;
-        int Size;
+        Paper PaperSize;
+        bool Landscape;
+        const char* Size;
         double UnitMillimetres;
-        QRectF Expected;
-    } rows[] = {{"fit", 1, 0, {0, 43.5, 190, 190}},
-        {"5 mm at 中", 1, 5, {95 - 600.0 / 22 * 2.5, 138.5 - 600.0 / 22 * 2.5, 600.0 / 22 * 5, 600.0 / 22 * 5}},
-        {"1 cm at 小", 0, 10, {20, 63.5, 150, 150}}};
+        bool CentreOnLines;
+        UnitRange Expected;
+        double ExpectedUnit;
+    } rows[] = {
+        {"A4 at 1 cm, 中", Paper::A4, false, "Command3_1", 10, false, {-9, 9, -13, 13}, 10},
+        {"A4 at 5 mm, 中", Paper::A4, false, "Command3_1", 5, false, {-18, 18, -27, 27}, 5},
+        {"A4 landscape at 1 cm", Paper::A4, true, "Command3_1", 10, false, {-13, 13, -9, 9}, 10},
+        {"A3 at 5 mm, 大", Paper::A3, false, "Command3_2", 5, false, {-27, 27, -39, 39}, 5},
+        {"B5 at 1 cm", Paper::B5, false, "Command3_1", 10, false, {-8, 8, -11, 11}, 10},
+        {"Letter at 2 cm", Paper::Letter, false, "Command3_1", 20, false, {-4, 4, -6, 6}, 20},
+        {"centred on the lines", Paper::A4, false, "Command3_1", 10, true, {-9, 9, -16, 11}, 10},
+        {"fit at 中: the window's 13 units each way", Paper::A4, false, "Command3_1", 0, false, {-13, 13, -13, 13},
+            190 / (26 + 4 / 22.0)},
+        {"fit at 小", Paper::A4, true, "Command3_0", 0, false, {-7, 7, -7, 7}, 190 / (14 + 4 / 40.0)},
+        {"fit at 大", Paper::A4, false, "Command3_2", 0, false, {-21, 21, -21, 21}, 190 / (42 + 4 / 14.0)},
+    };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
-        click(row.Size == 0 ? "Command3_0" : "Command3_1");
-        PictureSettings settings;
-        settings.UnitMillimetres = row.UnitMillimetres;
-        const QRectF placed = pictureOnPage(a4, Form->board(), settings);
-        EXPECT_NEAR(placed.left(), row.Expected.left(), 1e-9);
-        EXPECT_NEAR(placed.top(), row.Expected.top(), 1e-9);
-        EXPECT_NEAR(placed.width(), row.Expected.width(), 1e-9);
+        click(row.Size);
+        const QSizeF area = areaOf(row.PaperSize, row.Landscape);
+        const PagePlane plane = planeInArea(area, Form->board(), row.UnitMillimetres, row.CentreOnLines);
+        EXPECT_EQ(plane.Range, row.Expected);
+        EXPECT_NEAR(plane.UnitMillimetres, row.ExpectedUnit, 1e-9);
+        // Inside the printable area, and the units and the frame are all it holds.
+        EXPECT_GE(plane.Place.left(), 0);
+        EXPECT_GE(plane.Place.top(), 0);
+        EXPECT_LE(plane.Place.right(), area.width() + 1e-9);
+        EXPECT_LE(plane.Place.bottom(), area.height() + 1e-9);
+        const double frame = 2.0 * SheetFramePixels * plane.UnitMillimetres / Form->board().unitPixels();
+        EXPECT_NEAR(plane.Place.width(), plane.Range.width() * plane.UnitMillimetres + frame, 1e-9);
+        // One more unit would not fit.
+        if (row.UnitMillimetres > 0) {
+            EXPECT_GT(plane.Place.width() + 2 * row.UnitMillimetres, area.width());
+        }
     }
 }
 

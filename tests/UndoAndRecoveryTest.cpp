@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLockFile>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>

@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "board/Board.h"
+#include "output/PictureOutput.h"
+
+#include <QByteArray>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <span>
+#include <vector>
+
+class QPagedPaintDevice;
+
+namespace zelmora {
+
+// Worksheets on paper, printed or written as PDF: the paper and its margins, where the planes of
+// a page stand, the whole units each plane shows, and the pages themselves (a title, a line for
+// class, number and name, the planes and, on an answer sheet, each plane's equations). Lengths on
+// the page are millimetres from the top-left corner of the printable area.
+
+enum class Paper { A4, B5, A3, Letter };
+
+struct PaperChoice {
+    Paper Id;
+    const char16_t* Name; // as the dialog and the command line write it
+    QPageSize::PageSizeId Size;
+};
+
+// B5 is the Japanese B5 (182 x 257 mm) that school notebooks and copiers use.
+inline constexpr std::array<PaperChoice, 4> Papers{{
+    {Paper::A4, u"A4", QPageSize::A4},
+    {Paper::B5, u"B5", QPageSize::JisB5},
+    {Paper::A3, u"A3", QPageSize::A3},
+    {Paper::Letter, u"Letter", QPageSize::Letter},
+}};
+
+// The paper a name stands for, in any case.
+std::optional<Paper> paperNamed(const QString& name);
+
+// How many planes a page holds, and the scales a sheet can be printed at (one unit, in millimetres).
+inline constexpr std::array<int, 4> PlanesPerPage{1, 2, 4, 6};
+inline constexpr double MinUnitMillimetres = 2;
+inline constexpr double MaxUnitMillimetres = 20;
+
+// Which sheets a worksheet holds for each lesson.
+enum class SheetKind {
+    Problem,          // 問題用: the planes without the lines and without the list of equations
+    Answer,           // the lines, each plane followed by its equations
+    ProblemAndAnswer, // the problem sheets, then their answer key
+};
+
+struct WorksheetSettings {
+    Paper PaperSize = Paper::A4;
+    bool Landscape = false;
+    double MarginMillimetres = 10;
+    double UnitMillimetres = 0; // 0: whole units at the largest scale that fits
+    bool CentreOnLines = false; // the plane's middle where the lines are, not at the origin
+    int PerPage = 1;
+    SheetKind Kind = SheetKind::Answer;
+    bool BlackAndWhite = false;
+    QString Title;
+    bool Figure = false; // the plane alone, for placing in other documents: no title, name line or list
+};
+
+// The page size, orientation and margins of a worksheet.
+QPageLayout pageLayoutOf(const WorksheetSettings& settings);
+
+// Whole plane units: Left ≤ χ ≤ Right, Bottom ≤ y ≤ Top.
+struct UnitRange {
+    int Left = 0;
+    int Right = 0;
+    int Bottom = 0;
+    int Top = 0;
+
+    int width() const { return Right - Left; }
+    int height() const { return Top - Bottom; }
+    friend bool operator==(const UnitRange&, const UnitRange&) = default;
+};
+
+// A plane on paper: the units it shows, the length of one, and where its picture stands in the
+// area it was given (millimetres from that area's top-left corner).
+struct PagePlane {
+    UnitRange Range;
+    double UnitMillimetres = 0;
+    QRectF Place;
+};
+
+// The picture's frame around the outermost grid lines, in surface pixels, so that they are drawn
+// whole.
+inline constexpr int SheetFramePixels = 2;
+
+// The plane an area of paper holds. At a fixed scale, the whole units that fit, centred on the
+// origin or on the drawn segments; to fit, the whole units the window shows each way from the
+// origin, at the largest scale at which they fit. Never larger than the area.
+PagePlane planeInArea(QSizeF area, const Board& board, double unitMillimetres, bool centreOnLines);
+
+// Where the planes of a page stand in the area left for them: one under the other for two on a
+// portrait page, side by side on a landscape one; two by two for four; two across and three down
+// for six (three across and two down on a landscape page). Millimetres, in reading order.
+std::vector<QRectF> cellsOf(QSizeF area, int perPage, bool landscape);
+
+// The equations an answer sheet lists under a plane, one for each slot holding a line, as a
+// textbook writes them: "① y = −2/3χ + 1 (−3 ≦ χ ≦ 3)".
+std::vector<QString> answerLines(const Board& board);
+
+// One plane of a worksheet: the lesson's board, as a problem or with its answers.
+struct SheetPlane {
+    const Board* Source = nullptr;
+    bool Answer = false;
+    int Number = 1; // the number the plane carries on the sheet
+};
+
+// The planes of a worksheet in page order: for each lesson its sheet, or all the problem sheets
+// and then all the answer sheets.
+std::vector<SheetPlane> sheetPlanes(std::span<const Board> lessons, SheetKind kind);
+
+// Whether every plane of the worksheet shows at least two units across and down at its scale; at
+// a scale too large for its paper and planes a page, one would show nothing.
+bool worksheetFits(std::span<const SheetPlane> planes, const WorksheetSettings& settings);
+
+// Draws the pages on a printer or a PDF writer whose page layout is already pageLayoutOf(settings).
+void drawWorksheet(QPagedPaintDevice& device, std::span<const SheetPlane> planes, const WorksheetSettings& settings);
+
+// A worksheet as a PDF document, its colours and text in the forms other programs keep.
+QByteArray worksheetPdf(std::span<const SheetPlane> planes, const WorksheetSettings& settings);
+
+// Writes a worksheet as a PDF file, atomically.
+std::optional<OutputFault> writeWorksheet(
+    const QString& path, std::span<const SheetPlane> planes, const WorksheetSettings& settings);
+
+} // namespace zelmora

@@ -1,0 +1,252 @@
+// SPDX-License-Identifier: MIT
+// Worksheets: where the planes of a page stand, the answer list as a textbook writes it, the order
+// of problem and answer sheets, the PDF in the forms other programs keep, and the dialogs that
+// remember what was chosen.
+#include "WindowFixture.h"
+
+#include "app/WorksheetDialogs.h"
+#include "output/PdfTidy.h"
+#include "output/Worksheet.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDoubleSpinBox>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QtEndian>
+
+#include <functional>
+#include <set>
+
+namespace zelmora::testing {
+namespace {
+
+class WorksheetTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        drawTypicalPair();
+    }
+};
+
+// Every stream of a PDF, inflated where it is deflated.
+QList<QByteArray> streamsOf(const QByteArray& pdf)
+{
+    QList<QByteArray> streams;
+    for (qsizetype at = pdf.indexOf("stream\n"); at >= 0; at = pdf.indexOf("stream\n", at + 1)) {
+        if (at >= 3 && pdf.mid(at - 3, 3) == "end")
+            continue;
+        const qsizetype end = pdf.indexOf("\nendstream", at);
+        const QByteArray data = pdf.mid(at + 7, end - at - 7);
+        QByteArray sized(4, '\0');
+        qToBigEndian<quint32>(quint32(data.size() * 16), sized.data());
+        const QByteArray inflated = qUncompress(sized + data);
+        streams.append(inflated.isEmpty() ? data : inflated);
+    }
+    return streams;
+}
+
+TEST(Worksheet, PlanesStandOnAGridInReadingOrder)
+{
+    const QSizeF a4{190, 258};
+    const struct {
+        const char* Name;
+        int PerPage;
+        bool Landscape;
+        int Across;
+        int Down;
+    } rows[] = {{"one", 1, false, 1, 1}, {"two, portrait: one under the other", 2, false, 1, 2},
+        {"two, landscape: side by side", 2, true, 2, 1}, {"four", 4, false, 2, 2}, {"four, landscape", 4, true, 2, 2},
+        {"six, portrait: two across, three down", 6, false, 2, 3}, {"six, landscape", 6, true, 3, 2}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const std::vector<QRectF> cells = cellsOf(a4, row.PerPage, row.Landscape);
+        ASSERT_EQ(std::ssize(cells), row.PerPage);
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            EXPECT_GE(cells[i].left(), 0);
+            EXPECT_GE(cells[i].top(), 0);
+            EXPECT_LE(cells[i].right(), a4.width() + 1e-9);
+            EXPECT_LE(cells[i].bottom(), a4.height() + 1e-9);
+            EXPECT_DOUBLE_EQ(cells[i].width(), cells[0].width());
+            EXPECT_DOUBLE_EQ(cells[i].height(), cells[0].height());
+            for (std::size_t j = 0; j < i; ++j)
+                EXPECT_FALSE(cells[i].intersects(cells[j])) << i << " overlaps " << j;
+        }
+        // Reading order: along the first row, then down.
+        std::set<double> lefts;
+        std::set<double> tops;
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            lefts.insert(cells[i].left());
+            tops.insert(cells[i].top());
+            if (i > 0) {
+                EXPECT_TRUE(cells[i].top() > cells[i - 1].top()
+                    || (cells[i].top() == cells[i - 1].top() && cells[i].left() > cells[i - 1].left()));
+            }
+        }
+        EXPECT_EQ(std::ssize(lefts), row.Across);
+        EXPECT_EQ(std::ssize(tops), row.Down);
+        EXPECT_NEAR(cells.front().width() * row.Across, a4.width(), 6.0 * (row.Across - 1) + 1e-9);
+    }
+}
+
+TEST_F(WorksheetTest, TheAnswerListWritesEachLineAsATextbookDoes)
+{
+    // Slot ４, drawn from the larger bound to the smaller, with a decimal slope.
+    box(1)->setFocus();
+    click("Option1_3");
+    typeLine({u"0.5"_qs, u"-1/4"_qs, u"2"_qs, u"-6"_qs});
+    press(Qt::Key_Return);
+    EXPECT_EQ(answerLines(Form->board()),
+        (std::vector<QString>{
+            u"① y = −2/3χ + 1 (−3 ≦ χ ≦ 3)"_qs, u"② y = 2χ − 2 (−3 ≦ χ ≦ 3)"_qs, u"④ y = 0.5χ − 1/4 (−6 ≦ χ ≦ 2)"_qs}));
+}
+
+TEST_F(WorksheetTest, ProblemSheetsComeFirstThenTheirAnswers)
+{
+    const std::vector<Board> lessons(2, Form->board());
+    const struct {
+        const char* Name;
+        SheetKind Kind;
+        std::vector<bool> Answers;
+    } rows[] = {{"problems", SheetKind::Problem, {false, false}}, {"answers", SheetKind::Answer, {true, true}},
+        {"both", SheetKind::ProblemAndAnswer, {false, false, true, true}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const std::vector<SheetPlane> planes = sheetPlanes(lessons, row.Kind);
+        ASSERT_EQ(planes.size(), row.Answers.size());
+        for (std::size_t i = 0; i < planes.size(); ++i) {
+            EXPECT_EQ(planes[i].Answer, row.Answers[i]);
+            EXPECT_EQ(planes[i].Source, &lessons[i % 2]);
+            EXPECT_EQ(planes[i].Number, int(i % 2) + 1);
+        }
+    }
+}
+
+TEST_F(WorksheetTest, ThePdfKeepsItsColoursTextAndBoldInOtherPrograms)
+{
+    WorksheetSettings settings;
+    settings.Title = u"一次関数"_qs;
+    const std::vector<Board> lessons{Form->board()};
+    const QByteArray pdf = worksheetPdf(sheetPlanes(lessons, SheetKind::ProblemAndAnswer), settings);
+    const QList<QByteArray> streams = streamsOf(pdf);
+    const QByteArray all = streams.join('\n');
+    EXPECT_FALSE(pdf.contains("/CSp ")) << "no colour space names in the resources";
+    EXPECT_FALSE(all.contains("/CSp")) << "colours set in /DeviceRGB itself";
+    EXPECT_TRUE(all.contains("/DeviceRGB cs 0 0 1 scn") || all.contains("/DeviceRGB CS 0 0 1 SCN"))
+        << "the lines are blue";
+    EXPECT_FALSE(all.contains("ActualText")) << "bold text drawn once";
+    EXPECT_TRUE(all.contains("2 Tr")) << "bold text filled and outlined";
+    const auto map
+        = std::find_if(streams.begin(), streams.end(), [](const QByteArray& s) { return s.contains("begincmap"); });
+    ASSERT_NE(map, streams.end());
+    // Each line maps a glyph (the first code) to its character (the second).
+    EXPECT_FALSE(QString::fromLatin1(*map).contains(QRegularExpression(u"<[0-9A-F]{4}> <0009>"_qs)))
+        << "no glyph read back as a tab";
+    EXPECT_TRUE(QString::fromLatin1(*map).contains(QRegularExpression(u"<[0-9A-F]{4}> <0020>"_qs)))
+        << "the blank read back as a blank";
+    EXPECT_FALSE(map->contains('[')) << "each glyph on a line of its own";
+}
+
+// Answers the dialogs as they open: the first with the choices, a second (the file or the preview
+// it leads to) cancelled, the third read back and cancelled.
+class DialogDriver {
+public:
+    explicit DialogDriver(std::function<void(QDialog&)> choose, std::function<void(QDialog&)> readBack)
+    {
+        QObject::connect(&Timer, &QTimer::timeout, [this, choose, readBack] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog || dialog == Last)
+                return;
+            Last = dialog;
+            if (dialog->inherits("QPrintPreviewDialog") || dialog->inherits("QFileDialog")) {
+                dialog->reject();
+            } else if (Step++ == 0) {
+                choose(*dialog);
+                dialog->accept();
+            } else {
+                readBack(*dialog);
+                dialog->reject();
+            }
+        });
+        Timer.start(20);
+    }
+
+private:
+    QTimer Timer;
+    QDialog* Last = nullptr;
+    int Step = 0;
+};
+
+template <typename T> T* child(QDialog& dialog, const char* name)
+{
+    T* found = dialog.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+TEST_F(WorksheetTest, ThePrintAndExportDialogsRememberTheirChoices)
+{
+    const char* combos[] = {"Paper", "Orientation", "Scale", "Centre", "PerPage", "Kind"};
+    std::vector<int> chosen;
+    std::vector<int> shown;
+    QString title;
+    double unit = 0;
+    bool blackAndWhite = false;
+    {
+        const DialogDriver driver(
+            [&](QDialog& dialog) {
+                for (const char* name : combos) {
+                    auto* box = child<QComboBox>(dialog, name);
+                    box->setCurrentIndex(box->count() - 1);
+                    chosen.push_back(box->currentIndex());
+                }
+                child<QLineEdit>(dialog, "Title")->setText(u"一次関数"_qs);
+                child<QDoubleSpinBox>(dialog, "UnitMillimetres")->setValue(7.5);
+                child<QCheckBox>(dialog, "BlackAndWhite")->setChecked(true);
+            },
+            [&](QDialog& dialog) {
+                for (const char* name : combos)
+                    shown.push_back(child<QComboBox>(dialog, name)->currentIndex());
+                title = child<QLineEdit>(dialog, "Title")->text();
+                unit = child<QDoubleSpinBox>(dialog, "UnitMillimetres")->value();
+                blackAndWhite = child<QCheckBox>(dialog, "BlackAndWhite")->isChecked();
+            });
+        printWithPreview(Window.get(), Form->board());
+        printWithPreview(Window.get(), Form->board());
+    }
+    EXPECT_EQ(shown, chosen);
+    EXPECT_EQ(title, u"一次関数"_qs);
+    EXPECT_EQ(unit, 7.5);
+    EXPECT_TRUE(blackAndWhite);
+
+    int format = 0;
+    bool problem = false;
+    {
+        const DialogDriver driver(
+            [](QDialog& dialog) {
+                child<QComboBox>(dialog, "Format")->setCurrentIndex(3);
+                child<QCheckBox>(dialog, "Problem")->setChecked(true);
+            },
+            [&](QDialog& dialog) {
+                format = child<QComboBox>(dialog, "Format")->currentIndex();
+                problem = child<QCheckBox>(dialog, "Problem")->isChecked();
+            });
+        EXPECT_EQ(askExport(Window.get(), u"plane"_qs), std::nullopt);
+        EXPECT_EQ(askExport(Window.get(), u"plane"_qs), std::nullopt);
+    }
+    EXPECT_EQ(format, 3);
+    EXPECT_TRUE(problem);
+}
+
+TEST(PdfTidy, LeavesWhatItCannotReadAsItIs)
+{
+    const QByteArray rows[] = {"", "not a PDF", "%PDF-1.4\n1 0 obj\n<<>>\nendobj\nstartxref\n99999\n%%EOF\n",
+        "%PDF-1.4\nxref\n0 2\nstartxref\n9\n%%EOF\n"};
+    for (const QByteArray& bytes : rows)
+        EXPECT_EQ(tidyPdf(bytes), bytes);
+}
+
+} // namespace
+} // namespace zelmora::testing
