@@ -159,6 +159,7 @@ void MainWindow::buildViewMenu(QMenu* view)
         {u"交点は現在の線とだけ(&C)"_s, u"ShowCurrentCrossingsOnly"_s},
         {u"端点(&E)"_s, u"ShowEndpoints"_s},
         {u"変化の割合(&S)"_s, u"ShowSlope"_s},
+        {u"線を色分け(&L)"_s, u"ShowColours"_s},
     }};
     for (std::size_t k = 0; k < marks.size(); ++k) {
         QAction* action = view->addAction(marks[k].first);

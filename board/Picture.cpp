@@ -14,7 +14,7 @@ void drawLines(PlaneSurface& surface, const SlotTable& table, const PlaneGeometr
     int slopeSlot)
 {
     for (std::int16_t slot = 0; slot < SlotTable::Rows; ++slot)
-        DrawSlotLine(surface, table, geometry, slot, PaletteBlue);
+        DrawSlotLine(surface, table, geometry, slot, lineColour(show, slot));
     drawUnitMarks(surface, table, geometry, show, slopeSlot);
 }
 

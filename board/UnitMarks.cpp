@@ -443,6 +443,13 @@ std::vector<Point> endPoints(
 
 } // namespace
 
+Rgb lineColour(const ShowOptions& show, int slot)
+{
+    if (show.Colours && slot >= 0 && slot < static_cast<int>(SlotColours.size()))
+        return SlotColours[static_cast<std::size_t>(slot)];
+    return paletteColour(PaletteBlue);
+}
+
 void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
     const ShowOptions& show, int slopeSlot)
 {
@@ -452,7 +459,8 @@ void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeo
     const double height = surface.Height();
     const PlaneWindow window = shownWindow(geometry, width, height);
     const std::vector<ShownLine> lines = shownLines(table, geometry, window);
-    const Rgb lineColour = paletteColour(PaletteBlue);
+    const Rgb blue = paletteColour(PaletteBlue);
+    const Rgb slopeColour = lineColour(show, slopeSlot);
     const Rgb black = paletteColour(PaletteBlack);
 
     LabelScene scene{width, height, {}, {}, {}, {}, {}};
@@ -472,7 +480,7 @@ void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeo
     if (legs) {
         scene.Lines.push_back(legs->Run);
         scene.Lines.push_back(legs->Rise);
-        for (Label& label : slopeLabels(*legs, lineColour))
+        for (Label& label : slopeLabels(*legs, slopeColour))
             labels.push_back(std::move(label));
     }
 
@@ -495,13 +503,13 @@ void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeo
     }
     for (const ShownLine& line : lines) {
         if (show.Numbers)
-            labels.push_back(labelOf(
-                {std::string(slotNumbers[static_cast<std::size_t>(line.Slot)])}, lineColour, byTheEnd(line.Part)));
+            labels.push_back(labelOf({std::string(slotNumbers[static_cast<std::size_t>(line.Slot)])},
+                lineColour(show, line.Slot), byTheEnd(line.Part)));
     }
     for (const ShownLine& line : lines) {
         if (show.Equations)
-            labels.push_back(
-                labelOf(equationOf(line.Line, Minus::Typographic).Parts, lineColour, byTheMiddle(line.Part)));
+            labels.push_back(labelOf(
+                equationOf(line.Line, Minus::Typographic).Parts, lineColour(show, line.Slot), byTheMiddle(line.Part)));
     }
 
     if (!labels.empty()) {
@@ -524,7 +532,7 @@ void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeo
     }
 
     if (legs) {
-        surface.ForeColor(lineColour);
+        surface.ForeColor(slopeColour);
         surface.DrawWidth(1);
         surface.DrawStyle(DrawDashed);
         surface.Line(legs->Run.From.X, legs->Run.From.Y, legs->Run.To.X, legs->Run.To.Y);
@@ -533,8 +541,8 @@ void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeo
         surface.DrawStyle(DrawSolid);
     }
     if (!dots.empty()) {
-        surface.ForeColor(lineColour);
-        surface.FillColor(lineColour);
+        surface.ForeColor(blue);
+        surface.FillColor(blue);
         surface.FillStyle(FillSolid);
         surface.DrawWidth(1);
         for (const Point& dot : dots)

@@ -3,6 +3,7 @@
 
 #include "board/ShowOptions.h"
 #include "plane/PlaneGeometry.h"
+#include "plane/Rgb.h"
 
 namespace zelmora {
 
@@ -25,6 +26,10 @@ class SlotTable;
 // DrawPlane leaves it. Afterwards the pen is black and 3 pixels wide, as DrawSlotLine leaves it, the
 // font 20 points and bold, lines solid and fills transparent. With every option off nothing at all
 // is drawn or set.
+// The colour a slot's line, number and equation are drawn in: blue, or the slot's own colour when
+// the lines are told apart by colour.
+Rgb lineColour(const ShowOptions& show, int slot);
+
 void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
     const ShowOptions& show, int slopeSlot);
 

@@ -3,6 +3,8 @@
 
 #include "plane/Rgb.h"
 
+#include <array>
+
 namespace zelmora {
 
 // The classic 16-colour palette, chosen by index 0 to 15. Lines are drawn in index 9 (blue)
@@ -17,5 +19,19 @@ inline constexpr Rgb PlaneBackground{255, 255, 192};
 
 // Indices outside 0 to 15 give black.
 Rgb paletteColour(int index);
+
+// 線を色分け: the colours of slots １ to ８, told apart by pupils who see colours differently too
+// (Okabe and Ito's set: blue, vermilion, bluish green, reddish purple, orange, sky blue, black, and
+// their yellow darkened, which would vanish on the plane's light yellow).
+inline constexpr std::array<Rgb, 8> SlotColours{{
+    {0, 114, 178},
+    {213, 94, 0},
+    {0, 158, 115},
+    {204, 121, 167},
+    {230, 159, 0},
+    {86, 180, 233},
+    {0, 0, 0},
+    {160, 140, 0},
+}};
 
 } // namespace zelmora

@@ -133,10 +133,16 @@ std::optional<Segment> clippedInPlane(
 void DrawSlotLine(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, std::int16_t slot,
     std::int16_t colour)
 {
+    DrawSlotLine(surface, table, geometry, slot, paletteColour(colour));
+}
+
+void DrawSlotLine(
+    PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, std::int16_t slot, Rgb colour)
+{
     if (slot < 0 || slot >= SlotTable::Rows || !table.isDrawn(slot))
         return;
 
-    surface.ForeColor(paletteColour(colour));
+    surface.ForeColor(colour);
     surface.DrawWidth(3);
     auto segment = singlePrecisionSegment(table, geometry, slot);
     if (!segment)

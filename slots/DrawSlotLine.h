@@ -2,6 +2,7 @@
 #pragma once
 
 #include "plane/PlaneGeometry.h"
+#include "plane/Rgb.h"
 
 #include <cstdint>
 
@@ -16,5 +17,8 @@ class SlotTable;
 // double precision.
 void DrawSlotLine(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, std::int16_t slot,
     std::int16_t colour);
+// The same in any colour.
+void DrawSlotLine(
+    PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, std::int16_t slot, Rgb colour);
 
 } // namespace zelmora

@@ -52,7 +52,7 @@ const QByteArray Example = R"({
   "version": 1,
   "size": "中",
   "currentSlot": 1,
-  "show": {"numbers": true, "equations": false, "intersections": true, "crossingsOfCurrentLine": false, "endpoints": true, "slope": false},
+  "show": {"numbers": true, "equations": false, "intersections": true, "crossingsOfCurrentLine": false, "endpoints": true, "slope": false, "colours": false},
   "slots": [
     {"slot": 1, "a": "-2/ 3", "b": " 1", "from": "-3", "to": " 3"},
     {"slot": 2, "a": " 1/ 2", "b": "-3", "from": "-10", "to": " 10"}

@@ -6,6 +6,7 @@
 #include "RecordingSurface.h"
 #include "board/Picture.h"
 #include "plane/DrawPlane.h"
+#include "plane/Palette.h"
 #include "slots/DrawSlotLine.h"
 #include "slots/SlotTable.h"
 
@@ -212,6 +213,41 @@ TEST(UnitMarks, CrossingsOfTheCurrentLineOnly)
             texts.push_back(text.Text);
         EXPECT_EQ(texts, row.Texts) << "line " << row.Current;
     }
+}
+
+// 線を色分け: each line, its number and its equation in the slot's own colour; the plain picture's
+// lines stay blue without it.
+TEST(UnitMarks, ColouredLinesCarryTheirColourToTheirLabels)
+{
+    Board board;
+    board.draw(firstTypical);
+    board.draw({"2", "-2", "-3", "3"});
+    ShowOptions show;
+    show.Colours = true;
+    show.Numbers = true;
+    board.setShowOptions(show);
+    RecordingSurface surface;
+    drawPicture(surface, board);
+    std::vector<Rgb> lineColours;
+    for (const Drawn& line : surface.Lines) {
+        if (line.Width == 3 && line.Colour != black) // the axes are black
+            lineColours.push_back(line.Colour);
+    }
+    EXPECT_EQ(lineColours, (std::vector<Rgb>{SlotColours[0], SlotColours[1]}));
+    std::vector<std::pair<std::string, Rgb>> numbers;
+    for (const Text& text : surface.Texts) {
+        if (text.Text == "①" || text.Text == "②")
+            numbers.emplace_back(text.Text, text.Colour);
+    }
+    EXPECT_EQ(numbers, (std::vector<std::pair<std::string, Rgb>>{{"①", SlotColours[0]}, {"②", SlotColours[1]}}));
+
+    show.Colours = false;
+    board.setShowOptions(show);
+    RecordingSurface plain;
+    drawPicture(plain, board);
+    const auto blueLines
+        = std::count_if(plain.Lines.begin(), plain.Lines.end(), [](const Drawn& line) { return line.Colour == blue; });
+    EXPECT_EQ(blueLines, 2);
 }
 
 // After a draw the current slot moves on to an empty one; the triangle stays with the line just
