@@ -11,6 +11,7 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -63,7 +64,12 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override { open(); }
 
-    void TearDown() override { Window.reset(); }
+    // The marks a test switched on are remembered in the settings; the next test starts without them.
+    void TearDown() override
+    {
+        Window.reset();
+        QSettings().remove(QStringLiteral("show"));
+    }
 
     // A new main window, shown and active, its form in Form.
     void open()
