@@ -53,6 +53,25 @@ constexpr std::size_t markIndex(bool ShowOptions::*member)
     return 0;
 }
 
+// A companion window follows its checkable menu item: made when the item is checked, deleted when
+// it closes (which unchecks the item), closed when the item is unchecked. The window to show, or
+// none. The connections name only what outlives the window, so that nothing reaches back into a
+// main window being destroyed around it.
+template <typename Window, typename Make> Window* companion(QAction* item, QPointer<Window>& window, Make make)
+{
+    if (!item->isChecked()) {
+        if (window)
+            window->close();
+        return nullptr;
+    }
+    if (!window) {
+        window = make();
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(window.data(), &QObject::destroyed, item, [item] { item->setChecked(false); });
+    }
+    return window.data();
+}
+
 // A dropped or given lesson is a local file.
 QString localFileOf(const QMimeData* data)
 {
@@ -208,67 +227,47 @@ void MainWindow::showOptionsChosen()
     Form->perform([&options](Board& board) { return board.setShowOptions(options); });
 }
 
-// The companion windows close themselves (Esc, the window's close button) and are deleted then; their
-// menu items follow. The connections name only what outlives them, so that nothing reaches back into
-// a main window that is being destroyed around them.
+// The companion windows close themselves too (Esc, the window's close button); their menu items follow.
 void MainWindow::toggleValueTable()
 {
-    if (!ValueTableAction->isChecked()) {
-        if (ValueTable)
-            ValueTable->close();
-        return;
-    }
-    if (!ValueTable) {
-        ValueTable = new ValueTableWindow(this);
-        ValueTable->setAttribute(Qt::WA_DeleteOnClose);
+    ValueTableWindow* table = companion(ValueTableAction, ValueTable, [this] {
+        auto* made = new ValueTableWindow(this);
         const Form1* form = Form;
-        ValueTableWindow* table = ValueTable;
-        connect(Form, &Form1::boardChanged, table, [form, table] { table->showBoard(form->board()); });
-        QAction* action = ValueTableAction;
-        connect(table, &QObject::destroyed, action, [action] { action->setChecked(false); });
-    }
-    ValueTable->showBoard(Form->board());
-    ValueTable->show();
-    ValueTable->raise();
+        connect(Form, &Form1::boardChanged, made, [form, made] { made->showBoard(form->board()); });
+        return made;
+    });
+    if (table == nullptr)
+        return;
+    table->showBoard(Form->board());
+    table->show();
+    table->raise();
 }
 
 void MainWindow::toggleExplore()
 {
-    if (!ExploreAction->isChecked()) {
-        if (Explore)
-            Explore->close();
-        return;
-    }
-    if (!Explore) {
-        Explore = new ExploreWindow(Form, this);
-        Explore->setAttribute(Qt::WA_DeleteOnClose);
+    ExploreWindow* explore = companion(ExploreAction, Explore, [this] {
+        auto* made = new ExploreWindow(Form, this);
         const Form1* form = Form;
-        ExploreWindow* explore = Explore;
-        connect(Form, &Form1::boardChanged, explore, [form, explore] { explore->showBoard(form->board()); });
-        QAction* action = ExploreAction;
-        connect(explore, &QObject::destroyed, action, [action] { action->setChecked(false); });
-    }
-    Explore->showBoard(Form->board());
-    Explore->show();
-    Explore->raise();
-    Explore->activateWindow();
+        connect(Form, &Form1::boardChanged, made, [form, made] { made->showBoard(form->board()); });
+        return made;
+    });
+    if (explore == nullptr)
+        return;
+    explore->showBoard(Form->board());
+    explore->show();
+    explore->raise();
+    explore->activateWindow();
 }
 
 void MainWindow::toggleProjector()
 {
-    if (!ProjectorAction->isChecked()) {
-        if (Projector)
-            Projector->close();
-        return;
-    }
-    if (!Projector) {
-        Projector = new ProjectorWindow(Form->board(), this);
-        Projector->setAttribute(Qt::WA_DeleteOnClose);
-        connect(Form, &Form1::boardChanged, Projector, qOverload<>(&QWidget::update));
-        QAction* action = ProjectorAction;
-        connect(Projector, &QObject::destroyed, action, [action] { action->setChecked(false); });
-    }
-    Projector->showFullScreen();
+    ProjectorWindow* projector = companion(ProjectorAction, Projector, [this] {
+        auto* made = new ProjectorWindow(Form->board(), this);
+        connect(Form, &Form1::boardChanged, made, qOverload<>(&QWidget::update));
+        return made;
+    });
+    if (projector != nullptr)
+        projector->showFullScreen();
 }
 
 // A board with no lesson file has nothing to mark: the caption is the form's alone.

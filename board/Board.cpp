@@ -247,23 +247,22 @@ Outcome Board::keepLine(std::optional<int> slot)
 
 Outcome Board::undo()
 {
-    OpenMove.reset();
-    const auto step = Steps.undoStep();
-    const auto before = Steps.undo(state());
-    if (!before)
-        return {};
-    restore(*before, changesDocument(step->Command));
-    return showWhole();
+    return takeStep(true);
 }
 
 Outcome Board::redo()
 {
+    return takeStep(false);
+}
+
+Outcome Board::takeStep(bool back)
+{
     OpenMove.reset();
-    const auto step = Steps.redoStep();
-    const auto after = Steps.redo(state());
-    if (!after)
+    const auto step = back ? Steps.undoStep() : Steps.redoStep();
+    const auto taken = back ? Steps.undo(state()) : Steps.redo(state());
+    if (!taken)
         return {};
-    restore(*after, changesDocument(step->Command));
+    restore(*taken, changesDocument(step->Command));
     return showWhole();
 }
 

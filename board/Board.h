@@ -144,6 +144,8 @@ private:
     Outcome emptyBoard();
     Outcome showSlot(int slot);
     Outcome showWhole();
+    // A step back (undo) or forth (redo).
+    Outcome takeStep(bool back);
     BoardState state() const;
     void restore(const BoardState& state, bool withDocument);
     template <typename Command> Outcome recorded(const BoardStep& step, Command&& command);
