@@ -25,12 +25,12 @@
 namespace zelmora {
 namespace {
 
-constexpr double labelPoints = 9;          // about 12 pixels
-constexpr double fractionPoints = 7;       // about 9 pixels, for the parts of a stacked fraction
-constexpr double planePoints = 20;         // the font the plane's numbers are printed in
-constexpr Rgb labelBacking{255, 255, 192}; // the plane's own colour, hiding the grid behind a label
-constexpr double padding = 1;              // of the backing, round the text
-constexpr double barOverhang = 1;          // of a fraction's bar, past its wider part
+constexpr double labelPoints = 9;             // about 12 pixels
+constexpr double fractionPoints = 7;          // about 9 pixels, for the parts of a stacked fraction
+constexpr double planePoints = 20;            // the font the plane's numbers are printed in
+constexpr Rgb labelBacking = PlaneBackground; // the plane's own colour, hiding the grid behind a label
+constexpr double padding = 1;                 // of the backing, round the text
+constexpr double barOverhang = 1;             // of a fraction's bar, past its wider part
 constexpr double markRadius = 4;
 constexpr int ringWidth = 2;
 constexpr int slotLineWidth = 3;
