@@ -29,21 +29,23 @@ std::optional<BoardStep> History::redoStep() const
 
 std::optional<BoardState> History::undo(BoardState now)
 {
-    if (Undo.empty())
-        return std::nullopt;
-    Entry entry = std::move(Undo.back());
-    Undo.pop_back();
-    Redo.push_back({entry.Step, std::move(now)});
-    return std::move(entry.State);
+    return swap(Undo, Redo, std::move(now));
 }
 
 std::optional<BoardState> History::redo(BoardState now)
 {
-    if (Redo.empty())
+    return swap(Redo, Undo, std::move(now));
+}
+
+// The newest entry of one stack gives its state; the present state goes onto the other under the
+// same step.
+std::optional<BoardState> History::swap(std::deque<Entry>& from, std::deque<Entry>& to, BoardState now)
+{
+    if (from.empty())
         return std::nullopt;
-    Entry entry = std::move(Redo.back());
-    Redo.pop_back();
-    Undo.push_back({entry.Step, std::move(now)});
+    Entry entry = std::move(from.back());
+    from.pop_back();
+    to.push_back({entry.Step, std::move(now)});
     return std::move(entry.State);
 }
 

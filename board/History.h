@@ -83,6 +83,8 @@ private:
         BoardState State;
     };
 
+    static std::optional<BoardState> swap(std::deque<Entry>& from, std::deque<Entry>& to, BoardState now);
+
     std::deque<Entry> Undo;
     std::deque<Entry> Redo;
 };
