@@ -3,6 +3,8 @@
 
 #include <QLabel>
 
+class QTimer;
+
 namespace zelmora {
 
 // How the window shows itself to a screen reader, beyond what Qt's widgets say of themselves: the
@@ -12,6 +14,28 @@ void installAccessibility();
 
 // Marks a widget as decoration: it is drawn, but a screen reader does not walk it.
 void markAsDecoration(QWidget* widget);
+
+// Has a screen reader told of the widget's focus before what the widget's own focus-in handler
+// does (for line edits, whose handler moves the caret: heard first, that is a silent focus change).
+void tellFocusFirst(QWidget* widget);
+
+// Which the user touched last, the keyboard or the mouse: a window opened from the keyboard takes
+// the focus, so that a screen reader hears it open.
+class InputKind : public QObject {
+    Q_OBJECT
+
+public:
+    explicit InputKind(QObject* parent);
+    ~InputKind() override;
+
+    bool keyboardLast() const { return KeyboardLast; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool KeyboardLast = true;
+};
 
 // Says a short text to a screen reader without showing it: a notification that appears with the
 // text. Qt 6.4 has no announcement event; a screen reader speaks a notification when it appears.
@@ -25,6 +49,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QTimer* Fade = nullptr;
 };
 
 } // namespace zelmora

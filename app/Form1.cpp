@@ -79,11 +79,10 @@ void Form1::bindControls()
     bindControl(this, Text3, u"Text3"_s);
     bindControl(this, Text4, u"Text4"_s);
     bindControl(this, Label10, u"Label10"_s);
-    Announcer* announcer = nullptr;
-    bindControl(this, announcer, u"Announcer"_s);
+    bindControl(this, Speaker, u"Announcer"_s);
 
     Ring = std::make_unique<TabRing>(this);
-    Tracing = new Tracer(State, Picture1, announcer);
+    Tracing = new Tracer(State, Picture1, Speaker);
     Option1[0]->setChecked(true);
 }
 
@@ -142,26 +141,50 @@ void Form1::Command1_Click()
 void Form1::Command2_Click()
 {
     apply(State.initialScreen());
+    announce(speech::initialScreen());
 }
 
 void Form1::Command3_Click(int index)
 {
-    apply(State.setPlaneSize(index));
+    const Outcome outcome = State.setPlaneSize(index);
+    apply(outcome);
+    if (outcome.SizeMark)
+        announce(speech::sizeChosen(State, Command3[static_cast<std::size_t>(index)]->text()));
 }
 
 void Form1::Command4_Click()
 {
-    apply(State.draw(boxTexts()));
+    const Outcome outcome = State.draw(boxTexts());
+    apply(outcome);
+    // A refusal is heard from the message area; a drawn line is confirmed, with what the rules
+    // left out of it.
+    if (outcome.Picture == PictureChange::Segment) {
+        QString said = speech::lineDrawn(State, outcome.Slot);
+        if (outcome.Message)
+            said += speech::forEar(Label10->text());
+        announce(said);
+    }
 }
 
 void Form1::Command5_Click()
 {
+    const int slot = State.currentSlot();
+    const bool drawn = exactLineOf(State.slotTable(), slot).has_value();
     apply(State.erase());
+    announce(drawn ? speech::lineErased(slot) : speech::lineSummary(State, slot));
 }
 
 void Form1::Option1_Click(int index)
 {
-    apply(State.selectSlot(index));
+    const Outcome outcome = State.selectSlot(index);
+    apply(outcome);
+    if (outcome.Focus)
+        announce(speech::slotSelected(State, index));
+}
+
+void Form1::announce(const QString& said)
+{
+    Speaker->announce(said);
 }
 
 void Form1::perform(const std::function<Outcome(Board&)>& command)
@@ -210,6 +233,10 @@ void Form1::apply(const Outcome& outcome)
     }
     if (outcome.CheckedSlot)
         Option1[static_cast<std::size_t>(*outcome.CheckedSlot)]->setChecked(true);
+    // The focus moves before the texts change: a screen reader takes the last focus it is told of
+    // as the real one, and a box's text changed before its focus would be heard as neither.
+    if (outcome.Focus)
+        box(*outcome.Focus)->setFocus();
     if (outcome.Texts) {
         // A text the program puts in a box shows from its start: the sign is what a pupil must see.
         for (std::size_t k = 0; k < EntryBoxCount; ++k) {
@@ -223,12 +250,8 @@ void Form1::apply(const Outcome& outcome)
         if (const auto* refusal = std::get_if<EntryRefusal>(&*outcome.Message))
             RefusedBox = refusal->Box;
     }
-    if (outcome.Focus) {
-        QLineEdit* entry = box(*outcome.Focus);
-        entry->setFocus();
-        if (outcome.SelectFocusedText)
-            entry->selectAll();
-    }
+    if (outcome.Focus && outcome.SelectFocusedText)
+        box(*outcome.Focus)->selectAll();
     if (outcome.Picture != PictureChange::None) {
         Tracing->reset();
         describePicture();

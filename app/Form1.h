@@ -16,6 +16,7 @@ class QPushButton;
 
 namespace zelmora {
 
+class Announcer;
 class OptionButton;
 class PainterSurface;
 class PictureBox;
@@ -41,6 +42,8 @@ public:
     void perform(const std::function<Outcome(Board&)>& command);
     // Shows a message for the pupil in the message area; an empty one clears it.
     void showMessage(const QString& message);
+    // Says a short text to a screen reader, showing nothing.
+    void announce(const QString& said);
 
 Q_SIGNALS:
     // After every command that may have changed the board or its picture.
@@ -90,6 +93,7 @@ private:
     QLineEdit* Text4 = nullptr;
     QLabel* Label10 = nullptr; // messages for the pupil: a refused line, ignored text, a copy made
 
+    Announcer* Speaker = nullptr;
     std::unique_ptr<TabRing> Ring;
     Tracer* Tracing = nullptr;
     // The box a refusal shown in Label10 names; editing it takes the refusal away.

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "app/MainWindow.h"
 
+#include "app/Accessibility.h"
 #include "app/ExploreWindow.h"
 #include "app/Form1.h"
 #include "app/Messages.h"
 #include "app/ProjectorWindow.h"
 #include "app/Recovery.h"
+#include "app/Speech.h"
 #include "app/ValueTableWindow.h"
 #include "app/WorksheetDialogs.h"
 #include "lesson/LessonFile.h"
@@ -88,6 +90,7 @@ MainWindow::MainWindow(QWidget* parent)
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , Form(new Form1(this))
     , Keeper(new Recovery(Form->board(), Recovery::defaultFolder(), this))
+    , Input(new InputKind(this))
 {
     setObjectName(u"MainWindow"_s);
     setCentralWidget(Form);
@@ -143,12 +146,20 @@ void MainWindow::buildMenus()
     // The picture's own copy action, with its shortcut, so that both places do the one thing.
     QMenu* edit = menuBar()->addMenu(u"編集(&E)"_s);
     UndoAction = menuItem(edit, messages::undoText({}), QKeySequence(Qt::CTRL | Qt::Key_Z), u"Undo"_s);
-    connect(
-        UndoAction, &QAction::triggered, this, [this] { Form->perform([](Board& board) { return board.undo(); }); });
+    connect(UndoAction, &QAction::triggered, this, [this] {
+        const auto step = Form->board().undoStep();
+        Form->perform([](Board& board) { return board.undo(); });
+        if (step)
+            Form->announce(speech::undone(messages::stepName(*step)));
+    });
     RedoAction = menuItem(edit, messages::redoText({}), QKeySequence(Qt::CTRL | Qt::Key_Y), u"Redo"_s);
     RedoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    connect(
-        RedoAction, &QAction::triggered, this, [this] { Form->perform([](Board& board) { return board.redo(); }); });
+    connect(RedoAction, &QAction::triggered, this, [this] {
+        const auto step = Form->board().redoStep();
+        Form->perform([](Board& board) { return board.redo(); });
+        if (step)
+            Form->announce(speech::redone(messages::stepName(*step)));
+    });
     edit->addSeparator();
     if (auto* copy = Form->findChild<QAction*>(u"CopyPicture"_s)) {
         copy->setText(u"図をコピー(&C)"_s);
@@ -225,6 +236,11 @@ void MainWindow::showOptionsChosen()
     }
     ShowActions[markIndex(&ShowOptions::CurrentCrossingsOnly)]->setEnabled(options.Intersections);
     Form->perform([&options](Board& board) { return board.setShowOptions(options); });
+    const auto chosen = std::ranges::find(ShowActions, sender());
+    if (chosen != ShowActions.end()) {
+        const ShowMark& mark = ShowMarks[static_cast<std::size_t>(chosen - ShowActions.begin())];
+        Form->announce(speech::markShown(mark.Member, options.*mark.Member));
+    }
 }
 
 // The companion windows close themselves too (Esc, the window's close button); their menu items follow.
@@ -236,11 +252,19 @@ void MainWindow::toggleValueTable()
         connect(Form, &Form1::boardChanged, made, [form, made] { made->showBoard(form->board()); });
         return made;
     });
-    if (table == nullptr)
+    if (table == nullptr) {
+        Form->announce(speech::valueTableClosed());
         return;
+    }
     table->showBoard(Form->board());
     table->show();
     table->raise();
+    // Opened from the keyboard, the table takes the focus, which is how a screen reader hears it
+    // open and can read it; opened with the mouse, it leaves the focus where the pupil types.
+    if (Input->keyboardLast())
+        table->takeFocus();
+    else
+        Form->announce(speech::valueTableOpened(Form->board().lineSlot()));
 }
 
 void MainWindow::toggleExplore()

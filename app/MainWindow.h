@@ -15,6 +15,7 @@ class QMenu;
 namespace zelmora {
 
 class ExploreWindow;
+class InputKind;
 class Form1;
 class ProjectorWindow;
 class Recovery;
@@ -81,6 +82,7 @@ private:
     QAction* UndoAction = nullptr;
     QAction* RedoAction = nullptr;
     Recovery* Keeper = nullptr;
+    InputKind* Input = nullptr;
     // The 表示 menu's marks, in the order of ShowMarks.
     std::array<QAction*, ShowMarks.size()> ShowActions{};
     QAction* ValueTableAction = nullptr;

@@ -9,9 +9,17 @@ namespace zelmora {
 void OptionButton::focusInEvent(QFocusEvent* event)
 {
     QRadioButton::focusInEvent(event);
-    // A mouse press clicks on release by itself; clicking here as well would click twice.
+    // A mouse press clicks on release by itself; clicking here as well would click twice. The click
+    // waits until the focus-in is over: selecting a slot moves the focus on, and a focus moved
+    // inside a focus-in reaches a screen reader in the wrong order.
     if (!isChecked() && event->reason() != Qt::MouseFocusReason)
-        click();
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (hasFocus() && !isChecked())
+                    click();
+            },
+            Qt::QueuedConnection);
 }
 
 void OptionButton::keyPressEvent(QKeyEvent* event)

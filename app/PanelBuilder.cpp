@@ -60,6 +60,7 @@ QWidget* makeEntry(QWidget* form)
 {
     auto* entry = new QLineEdit(form);
     entry->setTextMargins(0, 0, 0, 0);
+    tellFocusFirst(entry);
     return entry;
 }
 

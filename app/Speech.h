@@ -2,6 +2,7 @@
 #pragma once
 
 #include "board/Board.h"
+#include "board/ShowOptions.h"
 #include "board/Trace.h"
 
 #include <QString>
@@ -10,22 +11,50 @@
 
 namespace zelmora {
 
-// What the picture says in words, for a screen reader and beside the tracing point: Japanese, with
-// fractions as Japanese readers say them ("3分の2") where a reader would otherwise say "slash".
+// What the program says to a screen reader: Japanese written for the ear. χ is said エックス, fractions
+// as Japanese readers say them ("3分の2"), points without brackets ("エックス8分の9、y4分の1"), a
+// change in words ("エックスが1増えるとyは3分の2減る"), and no sizes in pixels. The screen keeps
+// its symbols; only what is spoken changes.
 namespace speech {
 
-// The size of the plane, then each line with its domain and range, then (when the intersections are
-// shown) where the lines meet: "1目盛り22ピクセル、χは−13から13まで。線１：y＝−3分の2χ＋1、…"
+// A written mathematical text made sayable: χ becomes エックス.
+QString forEar(QString written);
+
+// What is visible, then each line with its domain and range, then (when the intersections are
+// shown) where the lines meet: "エックスは−13から13まで、yは−13から13まで見えています。線１：…"
 QString pictureDescription(const Board& board);
 
-// Beside the tracing point: its coordinates, exact ("(3/2, 0)"), and the change from the point before
-// ("χ＋1 → y−2/3"), empty when it did not move.
+// The line in a slot in one sentence, or that the slot holds none.
+QString lineSummary(const Board& board, int slot);
+
+// What each command says once it is done.
+QString lineDrawn(const Board& board, int slot);
+QString lineErased(int slot);
+QString slotSelected(const Board& board, int slot);
+QString initialScreen();
+QString sizeChosen(const Board& board, const QString& sizeName);
+// Undo and redo, with the step's name: "元に戻しました：線３を引く".
+QString undone(const QString& step);
+QString redone(const QString& step);
+// A 表示 item turned on or off: "交点を表示します", "交点を隠します".
+QString markShown(bool ShowOptions::*mark, bool on);
+QString valueTableOpened(int slot);
+QString valueTableClosed();
+// The table of values as pairs, which is how it is read: "エックスが−3のときyは3、…".
+QString valuePairs(const SlotTable& table, int slot, const std::optional<mpq_class>& step);
+
+// Beside the tracing point, on screen: its coordinates, exact ("(3/2, 0)"), and the change from
+// the point before ("χ＋1 → y−2/3"), empty when it did not move.
 QString traceCoordinates(const TracePoint& point);
 QString traceChange(const std::optional<TracePoint>& before, const TracePoint& now);
 
 // What a screen reader says when the point moves: the line, the point and the change.
 QString traceAnnouncement(const std::optional<TracePoint>& before, const TracePoint& now);
 QString noLineToTrace();
+// ↑ or ↓ when only one line is drawn.
+QString noOtherLine();
+// ← → that cannot go further: the point is at an end of its segment.
+QString endOfLine();
 
 // A coefficient moved by 動かして調べる: "a＝−3分の2", "b＝1".
 QString coefficientMoved(const QString& name, const mpq_class& value);

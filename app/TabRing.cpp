@@ -53,8 +53,9 @@ TabRing::TabRing(QWidget* form)
                 : key == Qt::Key_Up              ? -rowLength
                                                  : rowLength;
             const int neighbour = (k + step + SlotTable::UserSlots) % SlotTable::UserSlots;
-            Slots[static_cast<std::size_t>(neighbour)]->setFocus(
-                step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+            // Selecting the slot moves the focus on to the a box; clicking rather than focusing the
+            // neighbour means a screen reader hears only the focus that stays.
+            static_cast<QAbstractButton*>(Slots[static_cast<std::size_t>(neighbour)])->click();
         });
     }
 }

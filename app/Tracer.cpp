@@ -37,7 +37,15 @@ void Tracer::key(TraceKey key)
     const zelmora::Point at = State.geometry().toSurface({next->X.get_d(), next->Y.get_d()});
     Picture->setMarker(
         PictureBox::Marker{QPointF(at.X, at.Y), speech::traceCoordinates(*next), speech::traceChange(before, *next)});
-    Announce->announce(speech::traceAnnouncement(before, *next));
+    QString said = speech::traceAnnouncement(before, *next);
+    const bool toAnotherLine = key == TraceKey::NextLine || key == TraceKey::PreviousLine;
+    if (before && toAnotherLine && before->Slot == next->Slot)
+        said = speech::noOtherLine() + said;
+    else if (before && *before == *next)
+        said = speech::endOfLine() + said;
+    // Said as a notification: Qt 6.4 tells of a changed name or description with the object in
+    // place of the new text, and the screen reader then says nothing at all.
+    Announce->announce(said);
 }
 
 } // namespace zelmora

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/ValueTableWindow.h"
 
+#include "app/Speech.h"
+
+#include "app/Accessibility.h"
 #include "app/Look.h"
 #include "board/Board.h"
 #include "board/Equation.h"
@@ -16,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -228,11 +232,9 @@ ValueTableWindow::ValueTableWindow(QWidget* mainWindow)
     setWindowTitle(u"値の表"_s);
     // The pupil goes on typing in the main window while the table follows.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setAccessibleName(u"値の表"_s);
     auto* layout = new QVBoxLayout(this);
     Text = new QTextBrowser(this);
     Text->setObjectName(u"ValueTableText"_s);
-    Text->setAccessibleName(u"値の表の内容"_s);
     Text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     Text->setLineWrapMode(QTextEdit::NoWrap);
     layout->addWidget(Text);
@@ -289,6 +291,22 @@ void ValueTableWindow::refresh()
     Shown = valueTableText(Lines, Slot, step);
     Text->setHtml(Shown.Html);
     setWindowTitle(u"値の表 — 線%1"_s.arg(slotDigit(Slot)));
+    // A screen reader hears which line the table is of, and its columns as pairs of χ and y.
+    setAccessibleName(u"値の表 線%1"_s.arg(slotDigit(Slot)));
+    Text->setAccessibleName(accessibleName());
+    Text->setAccessibleDescription(speech::valuePairs(Lines, Slot, step));
+}
+
+void ValueTableWindow::takeFocus()
+{
+    activateWindow();
+    Text->setFocus(Qt::OtherFocusReason);
+    // The pairs are said once the screen reader has said the window and its focus.
+    if (Speaker == nullptr)
+        Speaker = new Announcer(this);
+    QTimer::singleShot(std::chrono::milliseconds(600), Speaker, [this] {
+        Speaker->announce(speech::valueTableOpened(Slot) + Text->accessibleDescription());
+    });
 }
 
 void ValueTableWindow::copy() const

@@ -16,6 +16,7 @@ class QTextBrowser;
 
 namespace zelmora {
 
+class Announcer;
 class Board;
 
 // The table of values of the line drawn or chosen last, as the textbook connects table, equation
@@ -51,6 +52,8 @@ public:
     // Shows the table of the board as it is now.
     void showBoard(const Board& board);
     QString plainText() const { return Shown.Plain; }
+    // Brings the window to the front with the focus in the table, for whoever opened it from the keyboard.
+    void takeFocus();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -61,6 +64,7 @@ private:
 
     QTextBrowser* Text = nullptr;
     QComboBox* Step = nullptr;
+    Announcer* Speaker = nullptr;
     // The board's lines as last shown, so that a change of step needs no board.
     SlotTable Lines;
     int Slot = 0;

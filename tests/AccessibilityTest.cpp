@@ -73,19 +73,19 @@ TEST_F(AccessibilityTest, TheFormLeavesOutDecorationAndAnEmptyMessageArea)
 
 TEST_F(AccessibilityTest, ThePictureDescribesWhatItShows)
 {
-    EXPECT_EQ(description(), u"1目盛り22ピクセル、χは−13から13まで。線はありません。"_qs);
+    EXPECT_EQ(description(), u"エックスは−13から13まで、yは−13から13まで見えています。線はありません。"_qs);
     drawTypicalPair();
     EXPECT_EQ(description(),
-        u"1目盛り22ピクセル、χは−13から13まで。"
-        "線１：y＝−3分の2χ＋1、χは−3から3まで、yは−1から3まで。"
-        "線２：y＝2χ−2、χは−3から3まで、yは−8から4まで。"_qs);
+        u"エックスは−13から13まで、yは−13から13まで見えています。"
+        "線１：y＝−3分の2エックス＋1、エックスは−3から3まで、yは−1から3まで。"
+        "線２：y＝2エックス−2、エックスは−3から3まで、yは−8から4まで。"_qs);
     Window->findChild<QAction*>(u"ShowIntersections"_qs)->trigger();
     click("Command3_0");
     EXPECT_EQ(description(),
-        u"1目盛り40ピクセル、χは−7から7まで。"
-        "線１：y＝−3分の2χ＋1、χは−3から3まで、yは−1から3まで。"
-        "線２：y＝2χ−2、χは−3から3まで、yは−8から4まで。"
-        "線１と線２は(8分の9, 4分の1)で交わる。"_qs);
+        u"エックスは−7から7まで、yは−7から7まで見えています。"
+        "線１：y＝−3分の2エックス＋1、エックスは−3から3まで、yは−1から3まで。"
+        "線２：y＝2エックス−2、エックスは−3から3まで、yは−8から4まで。"
+        "線１と線２はエックス8分の9、y4分の1で交わる。"_qs);
 }
 
 TEST_F(AccessibilityTest, TheKeysTraceTheLineAndSayWhereThePointIs)
@@ -101,13 +101,17 @@ TEST_F(AccessibilityTest, TheKeysTraceTheLineAndSayWhereThePointIs)
         const char16_t* Change;
         const char16_t* Said;
         QPointF At;
-    } rows[] = {{Qt::Key_Right, Qt::NoModifier, u"(−3, 3)", u"", u"線１、(−3, 3)", {234, 234}},
-        {Qt::Key_Right, Qt::NoModifier, u"(−2, 7/3)", u"χ＋1 → y−2/3", u"線１、(−2, 3分の7)、χ＋1 → y−3分の2",
-            {256, 300 - 22 * 7.0 / 3}},
-        {Qt::Key_Right, Qt::ShiftModifier, u"(0, 1)", u"χ＋2 → y−4/3", u"線１、(0, 1)、χ＋2 → y−3分の4", {300, 278}},
-        {Qt::Key_End, Qt::NoModifier, u"(3, −1)", u"χ＋3 → y−2", u"線１、(3, −1)、χ＋3 → y−2", {366, 322}},
-        {Qt::Key_Up, Qt::NoModifier, u"(3, 4)", u"", u"線２、(3, 4)", {366, 212}},
-        {Qt::Key_Left, Qt::NoModifier, u"(2, 2)", u"χ−1 → y−2", u"線２、(2, 2)、χ−1 → y−2", {344, 256}}};
+    } rows[] = {{Qt::Key_Right, Qt::NoModifier, u"(−3, 3)", u"", u"線１、エックス−3、y3。", {234, 234}},
+        {Qt::Key_Right, Qt::NoModifier, u"(−2, 7/3)", u"χ＋1 → y−2/3",
+            u"線１、エックス−2、y3分の7。エックスが1増えるとyは3分の2減る。", {256, 300 - 22 * 7.0 / 3}},
+        {Qt::Key_Right, Qt::ShiftModifier, u"(0, 1)", u"χ＋2 → y−4/3",
+            u"線１、エックス0、y1。エックスが2増えるとyは3分の4減る。", {300, 278}},
+        {Qt::Key_End, Qt::NoModifier, u"(3, −1)", u"χ＋3 → y−2", u"線１、エックス3、y−1。エックスが3増えるとyは2減る。",
+            {366, 322}},
+        {Qt::Key_Right, Qt::NoModifier, u"(3, −1)", u"", u"線の端です。線１、エックス3、y−1。", {366, 322}},
+        {Qt::Key_Up, Qt::NoModifier, u"(3, 4)", u"", u"線２、エックス3、y4。", {366, 212}},
+        {Qt::Key_Left, Qt::NoModifier, u"(2, 2)", u"χ−1 → y−2", u"線２、エックス2、y2。エックスが1減るとyは2減る。",
+            {344, 256}}};
     for (const auto& row : rows) {
         SCOPED_TRACE(QString::fromUtf16(row.Coordinates).toStdString());
         QTest::keyClick(Window->windowHandle(), row.Key, row.Modifiers);

@@ -344,12 +344,14 @@ TEST_F(CommandsTest, KeyboardFocusOnASlotSelectsIt)
     clickSlot(0);
     // Focus given from code to an unchecked slot checks it and loads it.
     control("Option1_1")->setFocus(Qt::OtherFocusReason);
+    QCoreApplication::processEvents(); // the click waits until the focus-in is over
     EXPECT_EQ(Form->board().currentSlot(), 1);
     EXPECT_TRUE(isChecked(1));
     EXPECT_EQ(QApplication::focusWidget(), box(1));
 
     // Arrow keys move between slots.
     control("Option1_1")->setFocus(Qt::OtherFocusReason);
+    QCoreApplication::processEvents();
     press(Qt::Key_Left);
     EXPECT_EQ(Form->board().currentSlot(), 0);
     EXPECT_EQ(box(1)->text(), QStringLiteral(" 4"));

@@ -92,6 +92,7 @@ TEST_F(FocusTest, ArrowKeysStillSelectAndFocusFromCodeStillChecks)
     EXPECT_EQ(Form->board().currentSlot(), 4) << "after ４ comes ５, at the start of the second row";
     EXPECT_EQ(QApplication::focusWidget(), box(1));
     control("Option1_6")->setFocus(Qt::OtherFocusReason);
+    QCoreApplication::processEvents(); // the click waits until the focus-in is over
     EXPECT_EQ(Form->board().currentSlot(), 6);
     EXPECT_TRUE(control<QRadioButton>("Option1_6")->isChecked());
 }
