@@ -10,6 +10,7 @@
 #include <array>
 
 class QAction;
+class QDockWidget;
 class QMenu;
 
 namespace zelmora {
@@ -69,6 +70,8 @@ private:
     void showOptionsChosen();
     void checkShowOptions(const ShowOptions& options);
     void toggleValueTable();
+    void placeValueTable(ValueTableWindow* table);
+    void dockValueTableChosen();
     void toggleProjector();
     void toggleExplore();
     void remember(const QString& path);
@@ -85,6 +88,9 @@ private:
     std::array<QAction*, ShowMarks.size()> ShowActions{};
     QAction* ValueTableAction = nullptr;
     QPointer<ValueTableWindow> ValueTable;
+    QAction* DockValueTableAction = nullptr;
+    // Holds the table while it is docked on the right.
+    QPointer<QDockWidget> ValueTableDock;
     QAction* ExploreAction = nullptr;
     QPointer<ExploreWindow> Explore;
     QAction* ProjectorAction = nullptr;

@@ -64,11 +64,13 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override { open(); }
 
-    // The marks a test switched on are remembered in the settings; the next test starts without them.
+    // The marks a test switched on, and where the table of values goes, are remembered in the
+    // settings; the next test starts without them.
     void TearDown() override
     {
         Window.reset();
         QSettings().remove(QStringLiteral("show"));
+        QSettings().remove(QStringLiteral("valueTable"));
     }
 
     // A new main window, shown and active, its form in Form.
