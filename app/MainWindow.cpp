@@ -19,6 +19,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -453,11 +454,26 @@ void MainWindow::chooseAndOpen()
         openFile(path);
 }
 
+// A lesson that cannot be opened is told in a box of its own, which names the file and has room
+// for the whole reason, where the message area under the panel would break it up.
+void MainWindow::tellNotOpened(const QString& path, const QString& why)
+{
+    QMessageBox box(QMessageBox::Warning, u"Zelmora"_s, messages::lessonNotOpened(QFileInfo(path).fileName()),
+        QMessageBox::Ok, this);
+    box.setObjectName(u"LessonNotOpened"_s);
+    box.setInformativeText(why);
+    // Japanese has no spaces to wrap at, and the box would break the short reason mid-word: it
+    // stands on one line.
+    if (auto* reason = box.findChild<QLabel*>(u"qt_msgbox_informativelabel"_s))
+        reason->setWordWrap(false);
+    box.exec();
+}
+
 bool MainWindow::openFile(const QString& path)
 {
     const auto loaded = loadLessonFile(path);
     if (const auto* fault = std::get_if<LessonFault>(&loaded)) {
-        Form->showMessage(messages::lessonFault(*fault));
+        tellNotOpened(path, messages::lessonFault(*fault));
         return false;
     }
     std::optional<LessonRefusal> refusal;
@@ -471,7 +487,7 @@ bool MainWindow::openFile(const QString& path)
         return std::get<Outcome>(opened);
     });
     if (refusal) {
-        Form->showMessage(messages::lessonRefusal(*refusal));
+        tellNotOpened(path, messages::lessonRefusal(*refusal));
         return false;
     }
     remember(absolute);

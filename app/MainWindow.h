@@ -37,8 +37,8 @@ public:
     // The lesson file open now, or empty.
     QString fileName() const;
 
-    // Opens a lesson file in place of the board; a bad file changes nothing and says why in the
-    // form's message area.
+    // Opens a lesson file in place of the board; a bad file changes nothing and says why in a
+    // message box that names it.
     bool openFile(const QString& path);
     // Saves the board as a lesson file, atomically; a failure leaves any old file and says why.
     bool saveTo(const QString& path);
@@ -57,6 +57,7 @@ private:
     void newLesson();
     void chooseAndOpen();
     void openAsked(const QString& path);
+    void tellNotOpened(const QString& path, const QString& why);
     void openLastBoard();
     bool mayReplaceBoard();
     void boardChanged();
