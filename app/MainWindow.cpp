@@ -312,6 +312,8 @@ void MainWindow::dockValueTableChosen()
         delete ValueTableDock.data();
     else
         delete ValueTable.data();
+    // The window back at its own size, for the table's new place to be found beside it.
+    layout()->activate();
     ValueTableAction->setChecked(true);
     toggleValueTable();
 }
