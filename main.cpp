@@ -71,8 +71,9 @@ int main(int argc, char* argv[])
         return 2;
     }
     zelmora::MainWindow window;
+    // Shown first, so that a lesson that cannot be opened is told over the window.
+    window.show();
     if (!command.Lesson.isEmpty())
         window.openFile(command.Lesson);
-    window.show();
     return QApplication::exec();
 }

@@ -43,6 +43,16 @@ void printLine(std::FILE* stream, const QString& text)
     std::fputs((text + u'\n').toLocal8Bit().constData(), stream);
 }
 
+// Why a lesson file was not read, as one line. A syntax error starts with FILE:LINE:COL, the way
+// compilers write a place in a text, so that an editor can jump there; anything else names the
+// program first.
+QString lessonFaultLine(const QString& path, const LessonFault& fault)
+{
+    if (fault.Line > 0)
+        return u"%1:%2:%3: %4"_s.arg(path).arg(fault.Line).arg(fault.Column).arg(messages::lessonFault(fault));
+    return u"zelmora: %1: %2"_s.arg(path, messages::lessonFault(fault));
+}
+
 CommandLine mistake(CommandLine command, const QString& why)
 {
     command.Want = CommandLine::Mode::Mistake;
@@ -183,7 +193,7 @@ int runWorksheet(const CommandLine& command)
         const QString& path = command.Lessons[i];
         const auto loaded = loadLessonFile(path);
         if (const auto* fault = std::get_if<LessonFault>(&loaded)) {
-            printLine(stderr, u"zelmora: %1: %2"_s.arg(path, messages::lessonFault(*fault)));
+            printLine(stderr, lessonFaultLine(path, *fault));
             return 1;
         }
         const Lesson& lesson = std::get<Lesson>(loaded);
@@ -215,10 +225,7 @@ int runExport(const CommandLine& command)
 {
     const auto loaded = loadLessonFile(command.Lesson);
     if (const auto* fault = std::get_if<LessonFault>(&loaded)) {
-        // FILE:LINE:COL, as editors and compilers write a place in a text.
-        const QString where
-            = fault->Line > 0 ? u"%1:%2:%3"_s.arg(command.Lesson).arg(fault->Line).arg(fault->Column) : command.Lesson;
-        printLine(stderr, u"zelmora: %1: %2"_s.arg(where, messages::lessonFault(*fault)));
+        printLine(stderr, lessonFaultLine(command.Lesson, *fault));
         return 1;
     }
     Board board;

@@ -15,17 +15,20 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 
 using namespace Qt::StringLiterals;
@@ -35,6 +38,7 @@ namespace {
 
 constexpr qsizetype RecentCount = 8;
 const QString RecentKey = u"recentFiles"_s;
+const QString DockedTableKey = u"valueTable/docked"_s;
 const QString LessonFilter = u"Zelmora の授業 (*.zelmora);;すべてのファイル (*)"_s;
 
 QAction* menuItem(QMenu* menu, const QString& text, const QKeySequence& keys, const QString& name)
@@ -202,6 +206,10 @@ void MainWindow::buildViewMenu(QMenu* view)
     ValueTableAction = menuItem(view, u"値の表(&T)"_s, QKeySequence(Qt::CTRL | Qt::Key_T), u"ValueTable"_s);
     ValueTableAction->setCheckable(true);
     connect(ValueTableAction, &QAction::triggered, this, &MainWindow::toggleValueTable);
+    DockValueTableAction = menuItem(view, u"値の表をウィンドウに付ける(&D)"_s, {}, u"DockValueTable"_s);
+    DockValueTableAction->setCheckable(true);
+    DockValueTableAction->setChecked(QSettings().value(DockedTableKey, false).toBool());
+    connect(DockValueTableAction, &QAction::triggered, this, &MainWindow::dockValueTableChosen);
     ExploreAction = menuItem(view, u"動かして調べる(&M)"_s, QKeySequence(Qt::CTRL | Qt::Key_M), u"Explore"_s);
     ExploreAction->setCheckable(true);
     connect(ExploreAction, &QAction::triggered, this, &MainWindow::toggleExplore);
@@ -250,6 +258,7 @@ void MainWindow::toggleValueTable()
         auto* made = new ValueTableWindow(this);
         const Form1* form = Form;
         connect(Form, &Form1::boardChanged, made, [form, made] { made->showBoard(form->board()); });
+        placeValueTable(made);
         return made;
     });
     if (table == nullptr) {
@@ -258,13 +267,79 @@ void MainWindow::toggleValueTable()
     }
     table->showBoard(Form->board());
     table->show();
-    table->raise();
+    if (!ValueTableDock)
+        table->raise();
     // Opened from the keyboard, the table takes the focus, which is how a screen reader hears it
     // open and can read it; opened with the mouse, it leaves the focus where the pupil types.
     if (Input->keyboardLast())
         table->takeFocus();
     else
         Form->announce(speech::valueTableOpened(Form->board().lineSlot()));
+}
+
+// The table covers none of the window's controls and stays on the screen: in a window of its own
+// beside the main window, where the screen has room and the table is not asked to be docked; else
+// docked on the right, the main window growing by its width and moving as far as it must to stay on
+// the screen.
+void MainWindow::placeValueTable(ValueTableWindow* table)
+{
+    const QScreen* shownOn = screen();
+    const QRect available = shownOn ? shownOn->availableGeometry() : QRect(frameGeometry().topLeft(), QSize(1, 1));
+    const QRect inside = geometry();
+    const QRect frame = frameGeometry();
+    // The table's own window gets a frame such as this window's.
+    const QMargins frameMargins(inside.left() - frame.left(), inside.top() - frame.top(),
+        frame.right() - inside.right(), frame.bottom() - inside.bottom());
+    if (!DockValueTableAction->isChecked()) {
+        const auto place = valueTablePlace(frame, available, ValueTableWindow::Wanted.grownBy(frameMargins),
+            ValueTableWindow::Least.grownBy(frameMargins));
+        if (place) {
+            table->resize(place->marginsRemoved(frameMargins).size());
+            table->move(place->topLeft());
+            return;
+        }
+    }
+    auto* dock = new QDockWidget(table->windowTitle(), this);
+    dock->setObjectName(u"ValueTableDock"_s);
+    dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    dock->setAllowedAreas(Qt::RightDockWidgetArea);
+    table->setWindowFlags(Qt::Widget);
+    int width
+        = dockedValueTableWidth(frame, available, ValueTableWindow::Wanted.width(), ValueTableWindow::Least.width());
+    table->setFixedWidth(width);
+    dock->setWidget(table);
+    addDockWidget(Qt::RightDockWidgetArea, dock);
+    connect(table, &QWidget::windowTitleChanged, dock, &QWidget::setWindowTitle);
+    connect(table, &QObject::destroyed, dock, &QObject::deleteLater);
+    ValueTableDock = dock;
+    // Shown now, so that the window takes its size at once and can be kept on the screen.
+    table->show();
+    dock->show();
+    layout()->activate();
+    // The dock's own edges take a few pixels more than the table: narrower by those, where it can.
+    const int over = frameGeometry().right() - available.right();
+    if (over > 0 && width > ValueTableWindow::Least.width()) {
+        width = std::max(ValueTableWindow::Least.width(), width - over);
+        table->setFixedWidth(width);
+        layout()->activate();
+    }
+    move(keptOnScreen(frameGeometry(), available));
+}
+
+// The choice is kept for the next run; an open table moves there at once.
+void MainWindow::dockValueTableChosen()
+{
+    QSettings().setValue(DockedTableKey, DockValueTableAction->isChecked());
+    if (!ValueTable)
+        return;
+    if (ValueTableDock)
+        delete ValueTableDock.data();
+    else
+        delete ValueTable.data();
+    // The window back at its own size, for the table's new place to be found beside it.
+    layout()->activate();
+    ValueTableAction->setChecked(true);
+    toggleValueTable();
 }
 
 void MainWindow::toggleExplore()
@@ -405,11 +480,26 @@ void MainWindow::chooseAndOpen()
         openFile(path);
 }
 
+// A lesson that cannot be opened is told in a box of its own, which names the file and has room
+// for the whole reason, where the message area under the panel would break it up.
+void MainWindow::tellNotOpened(const QString& path, const QString& why)
+{
+    QMessageBox box(QMessageBox::Warning, u"Zelmora"_s, messages::lessonNotOpened(QFileInfo(path).fileName()),
+        QMessageBox::Ok, this);
+    box.setObjectName(u"LessonNotOpened"_s);
+    box.setInformativeText(why);
+    // Japanese has no spaces to wrap at, and the box would break the short reason mid-word: it
+    // stands on one line.
+    if (auto* reason = box.findChild<QLabel*>(u"qt_msgbox_informativelabel"_s))
+        reason->setWordWrap(false);
+    box.exec();
+}
+
 bool MainWindow::openFile(const QString& path)
 {
     const auto loaded = loadLessonFile(path);
     if (const auto* fault = std::get_if<LessonFault>(&loaded)) {
-        Form->showMessage(messages::lessonFault(*fault));
+        tellNotOpened(path, messages::lessonFault(*fault));
         return false;
     }
     std::optional<LessonRefusal> refusal;
@@ -423,7 +513,7 @@ bool MainWindow::openFile(const QString& path)
         return std::get<Outcome>(opened);
     });
     if (refusal) {
-        Form->showMessage(messages::lessonRefusal(*refusal));
+        tellNotOpened(path, messages::lessonRefusal(*refusal));
         return false;
     }
     remember(absolute);

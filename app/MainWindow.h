@@ -10,6 +10,7 @@
 #include <array>
 
 class QAction;
+class QDockWidget;
 class QMenu;
 
 namespace zelmora {
@@ -37,8 +38,8 @@ public:
     // The lesson file open now, or empty.
     QString fileName() const;
 
-    // Opens a lesson file in place of the board; a bad file changes nothing and says why in the
-    // form's message area.
+    // Opens a lesson file in place of the board; a bad file changes nothing and says why in a
+    // message box that names it.
     bool openFile(const QString& path);
     // Saves the board as a lesson file, atomically; a failure leaves any old file and says why.
     bool saveTo(const QString& path);
@@ -57,6 +58,7 @@ private:
     void newLesson();
     void chooseAndOpen();
     void openAsked(const QString& path);
+    void tellNotOpened(const QString& path, const QString& why);
     void openLastBoard();
     bool mayReplaceBoard();
     void boardChanged();
@@ -70,6 +72,8 @@ private:
     void showOptionsChosen();
     void checkShowOptions(const ShowOptions& options);
     void toggleValueTable();
+    void placeValueTable(ValueTableWindow* table);
+    void dockValueTableChosen();
     void toggleProjector();
     void toggleExplore();
     void remember(const QString& path);
@@ -87,6 +91,9 @@ private:
     std::array<QAction*, ShowMarks.size()> ShowActions{};
     QAction* ValueTableAction = nullptr;
     QPointer<ValueTableWindow> ValueTable;
+    QAction* DockValueTableAction = nullptr;
+    // Holds the table while it is docked on the right.
+    QPointer<QDockWidget> ValueTableDock;
     QAction* ExploreAction = nullptr;
     QPointer<ExploreWindow> Explore;
     QAction* ProjectorAction = nullptr;

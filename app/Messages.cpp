@@ -129,6 +129,11 @@ QString lessonFault(const LessonFault& fault)
     return u"保存できませんでした。"_s;
 }
 
+QString lessonNotOpened(const QString& fileName)
+{
+    return u"「%1」を開けませんでした。"_s.arg(fileName);
+}
+
 QString lessonRefusal(const LessonRefusal& refusal)
 {
     return u"線%1の%2"_s.arg(QChar(u'１' + refusal.Slot), messages::refusal(refusal.Refusal));
@@ -219,6 +224,14 @@ QString notice(const EntryRefusal& refused)
 QString notice(const IgnoredText& text)
 {
     return ignored(text);
+}
+
+QString notice(const LessonNotice& notice)
+{
+    const QString slot = u"線%1の"_s.arg(QChar(u'１' + notice.Slot));
+    if (notice.Unread)
+        return slot + ignored({notice.Box, *notice.Unread});
+    return slot + u"%1がないので、０としました。"_s.arg(boxName(notice.Box));
 }
 
 } // namespace zelmora::messages

@@ -29,6 +29,8 @@ QString pictureCopied();
 // Why a lesson file was not opened or not saved: "このファイルは新しい版のZelmoraで作られています。",
 // "3行目の12文字目の書き方が正しくありません。"
 QString lessonFault(const LessonFault& fault);
+// Above the reason a lesson file was not opened: "「授業.zelmora」を開けませんでした。"
+QString lessonNotOpened(const QString& fileName);
 // A lesson whose texts the draw command refuses: "線３のａの分母が０です。"
 QString lessonRefusal(const LessonRefusal& refusal);
 QString lessonSaved();
@@ -52,6 +54,8 @@ QString recoveryUnreadable();
 QString notice(std::monostate);
 QString notice(const EntryRefusal& refusal);
 QString notice(const IgnoredText& ignored);
+// "線２のａの「abc」は読みませんでした。", "線２のｂがないので、０としました。"
+QString notice(const LessonNotice& notice);
 
 } // namespace messages
 } // namespace zelmora

@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -225,6 +224,18 @@ std::optional<QRect> valueTablePlace(const QRect& mainFrame, const QRect& screen
     return std::nullopt;
 }
 
+int dockedValueTableWidth(const QRect& mainFrame, const QRect& screen, int wanted, int least)
+{
+    return std::clamp(screen.right() - mainFrame.right(), least, std::max(least, wanted));
+}
+
+QPoint keptOnScreen(const QRect& frame, const QRect& screen)
+{
+    const int left = std::max(std::min(frame.left(), screen.right() + 1 - frame.width()), screen.left());
+    const int top = std::max(std::min(frame.top(), screen.bottom() + 1 - frame.height()), screen.top());
+    return {left, top};
+}
+
 ValueTableWindow::ValueTableWindow(QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window)
 {
@@ -258,20 +269,8 @@ ValueTableWindow::ValueTableWindow(QWidget* mainWindow)
     buttons->addWidget(copyButton);
     layout->addLayout(buttons);
     Text->setFont(look::font(12, false));
-    resize(460, 560);
-    // Beside the main window, where it covers none of its controls and stays on the screen.
-    if (mainWindow) {
-        if (const QScreen* screen = mainWindow->screen()) {
-            const auto place
-                = valueTablePlace(mainWindow->frameGeometry(), screen->availableGeometry(), size(), QSize(300, 240));
-            if (place) {
-                resize(place->size());
-                move(place->topLeft());
-            } else {
-                move(screen->availableGeometry().topLeft());
-            }
-        }
-    }
+    setMinimumSize(Least);
+    resize(Wanted);
 }
 
 void ValueTableWindow::showBoard(const Board& board)

@@ -35,18 +35,31 @@ struct ValueTableText {
 ValueTableText valueTableText(const SlotTable& table, int slot, const std::optional<mpq_class>& step = std::nullopt);
 ValueTableText valueTableText(const Board& board, const std::optional<mpq_class>& step = std::nullopt);
 
-// Where the table's window goes, in screen pixels: beside the main window's frame on the right
-// where the screen has room, else on its left, else below it, narrowed or shortened down to the
-// least size; none when there is no such place. It never covers the main window.
+// Where the frame of the table's own window goes, in screen pixels: beside the main window's frame
+// on the right where the screen has room, else on its left, else below it, narrowed or shortened
+// down to the least size; none when there is no such place. It never covers the main window.
 std::optional<QRect> valueTablePlace(const QRect& mainFrame, const QRect& screen, QSize wanted, QSize least);
 
-// A companion window beside the main window, not modal, that shows the table and keeps it current.
-// Its text can be selected by keyboard or mouse and copied; a button copies all of it. A box
-// chooses the step of χ (自動, 1, 1/2, 2, 5, 10).
+// How wide the table is when it is docked on the right of the main window, which grows by that
+// much: as wide as wanted where the screen has room, narrowed down to the least width, and never
+// less.
+int dockedValueTableWidth(const QRect& mainFrame, const QRect& screen, int wanted, int least);
+
+// Where a window's frame moves to lie wholly on the screen, as little as it can; a frame larger
+// than the screen keeps its top-left corner on it.
+QPoint keptOnScreen(const QRect& frame, const QRect& screen);
+
+// The table as a window of its own, not modal, or docked in the main window; shown and kept
+// current by the main window. Its text can be selected by keyboard or mouse and copied; a button
+// copies all of it. A box chooses the step of χ (自動, 1, 1/2, 2, 5, 10).
 class ValueTableWindow : public QWidget {
     Q_OBJECT
 
 public:
+    // The size it asks for as a window of its own, and the least it can do with.
+    static constexpr QSize Wanted{460, 560};
+    static constexpr QSize Least{300, 240};
+
     explicit ValueTableWindow(QWidget* mainWindow);
 
     // Shows the table of the board as it is now.

@@ -187,11 +187,20 @@ std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson, BoardComm
         Saved[Document] = Version;
     outcome.SizeMark = size;
     outcome.Picture = PictureChange::Whole;
-    // Texts with characters the rules do not read are drawn as the rules read them, and the pupil
-    // hears what was left out, as after a draw.
-    for (const auto& texts : lesson.Slots) {
-        if (auto ignored = texts ? ignoredText(*texts) : std::nullopt) {
-            outcome.Message = std::move(*ignored);
+    // Texts with characters the rules do not read are drawn as the rules read them, and a box left
+    // out as an empty one; the pupil hears of the first, as after a draw.
+    for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
+        const auto& texts = lesson.Slots[static_cast<std::size_t>(slot)];
+        if (!texts)
+            continue;
+        const auto ignored = ignoredText(*texts);
+        const auto& leftOut = lesson.LeftOut[static_cast<std::size_t>(slot)];
+        if (leftOut && (!ignored || *leftOut < ignored->Box)) {
+            outcome.Message = LessonNotice{slot, *leftOut, std::nullopt};
+            break;
+        }
+        if (ignored) {
+            outcome.Message = LessonNotice{slot, ignored->Box, ignored->Text};
             break;
         }
     }

@@ -15,9 +15,20 @@
 
 namespace zelmora {
 
-// What the message area says after a command: nothing, why a line was refused, or which
-// characters of a drawn line's boxes were not read.
-using Notice = std::variant<std::monostate, EntryRefusal, IgnoredText>;
+// What opening a lesson says about one of its slots (0 to 7), as a draw says it of the boxes: the
+// characters a box holds that the rules do not read, or a box the lesson leaves out, which reads as
+// an empty one (0).
+struct LessonNotice {
+    int Slot = 0;
+    EntryBox Box = EntryBox::A;
+    std::optional<std::string> Unread; // none when the box is left out
+
+    friend bool operator==(const LessonNotice&, const LessonNotice&) = default;
+};
+
+// What the message area says after a command: nothing, why a line was refused, which characters
+// of a drawn line's boxes were not read, or what a lesson opened left out.
+using Notice = std::variant<std::monostate, EntryRefusal, IgnoredText, LessonNotice>;
 
 // How much of the picture a command changed.
 enum class PictureChange {
@@ -112,8 +123,8 @@ public:
     // Replaces the whole board with a lesson: its slots read through the same rules as the draw
     // command, its size, its current slot, shown as a selection shows it, and what it asks the
     // picture to show (when it says), the picture drawn anew. A lesson with a text the draw command
-    // would refuse changes nothing; one with characters the rules do not read says so, as a draw
-    // does. The board then belongs to the lesson file document (a path,
+    // would refuse changes nothing; one with characters the rules do not read, or that leaves a box
+    // out, says so for the first such box, naming its slot. The board then belongs to the lesson file document (a path,
     // UTF-8; empty for a board kept from the last run, which has no file), as saved there.
     std::variant<Outcome, LessonRefusal> open(
         const Lesson& lesson, BoardCommand as = BoardCommand::Open, const std::string& document = {});

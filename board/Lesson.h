@@ -22,6 +22,9 @@ struct Lesson {
     int Size = 1;
     int CurrentSlot = 0;
     std::array<std::optional<EntryTexts>, SlotTable::UserSlots> Slots;
+    // For each slot, the first of its boxes (a, b, from, to) that the file leaves out, if any: it
+    // reads as an empty box.
+    std::array<std::optional<EntryBox>, SlotTable::UserSlots> LeftOut;
     std::optional<ShowOptions> Show;
 
     friend bool operator==(const Lesson&, const Lesson&) = default;

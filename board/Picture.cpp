@@ -4,6 +4,7 @@
 #include "board/UnitMarks.h"
 #include "plane/DrawPlane.h"
 #include "plane/Palette.h"
+#include "plane/PlaneSurface.h"
 #include "slots/DrawSlotLine.h"
 
 namespace zelmora {
@@ -11,20 +12,28 @@ namespace zelmora {
 namespace {
 
 void drawLines(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, const ShowOptions& show,
-    int slopeSlot)
+    int slopeSlot, Ink ink = Ink::Colour)
 {
-    for (std::int16_t slot = 0; slot < SlotTable::Rows; ++slot)
+    for (std::int16_t slot = 0; slot < SlotTable::Rows; ++slot) {
+        // The style is set only around a patterned line, so that a solid picture is drawn by the
+        // very same calls as ever; the marks after the lines begin solid.
+        const int style = lineStyle(show, slot, ink);
+        if (style != DrawSolid)
+            surface.DrawStyle(style);
         DrawSlotLine(surface, table, geometry, slot, lineColour(show, slot));
+        if (style != DrawSolid)
+            surface.DrawStyle(DrawSolid);
+    }
     drawUnitMarks(surface, table, geometry, show, slopeSlot);
 }
 
 } // namespace
 
 void drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, const ShowOptions& show,
-    int slopeSlot, PlaneEdges edges)
+    int slopeSlot, PlaneEdges edges, Ink ink)
 {
     DrawPlane(surface, geometry, edges);
-    drawLines(surface, table, geometry, show, slopeSlot);
+    drawLines(surface, table, geometry, show, slopeSlot, ink);
 }
 
 void drawPicture(PlaneSurface& surface, const Board& board)

@@ -3,6 +3,7 @@
 
 #include "board/Board.h"
 #include "board/ShowOptions.h"
+#include "board/UnitMarks.h"
 #include "plane/DrawPlane.h"
 
 namespace zelmora {
@@ -13,9 +14,10 @@ class PlaneSurface;
 // the lines of slots 0 to 9 in that order, so that a later slot lies over an earlier one where they
 // cross, then the marks the show options turn on (the slope triangle on the given slot's line).
 // Surface pixels, as the geometry maps the plane. With the options left off, the plain picture.
-// A sheet of paper draws the plane with the edges of a sheet (see DrawPlane).
+// A sheet of paper draws the plane with the edges of a sheet (see DrawPlane); paper printed in
+// black draws each line in its slot's dash pattern while the lines are told apart by colour.
 void drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
-    const ShowOptions& show = {}, int slopeSlot = 0, PlaneEdges edges = PlaneEdges::Window);
+    const ShowOptions& show = {}, int slopeSlot = 0, PlaneEdges edges = PlaneEdges::Window, Ink ink = Ink::Colour);
 // The board's picture with the marks it shows, the slope triangle on the line drawn or chosen last,
 // and the line it keeps for comparing drawn faintly (grey) under the lines.
 void drawPicture(PlaneSurface& surface, const Board& board);

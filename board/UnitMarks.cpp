@@ -450,6 +450,13 @@ Rgb lineColour(const ShowOptions& show, int slot)
     return paletteColour(PaletteBlue);
 }
 
+int lineStyle(const ShowOptions& show, int slot, Ink ink)
+{
+    if (ink == Ink::BlackAndWhite && show.Colours && slot >= 0 && slot < static_cast<int>(SlotDrawStyles.size()))
+        return SlotDrawStyles[static_cast<std::size_t>(slot)];
+    return DrawSolid;
+}
+
 void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
     const ShowOptions& show, int slopeSlot)
 {

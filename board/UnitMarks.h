@@ -30,6 +30,14 @@ class SlotTable;
 // the lines are told apart by colour.
 Rgb lineColour(const ShowOptions& show, int slot);
 
+// What the picture is drawn for: a screen or file in colour, or paper printed in black, where
+// every line and text is black.
+enum class Ink { Colour, BlackAndWhite };
+
+// The draw style a slot's line is drawn with: solid, or on paper in black while the lines are told
+// apart by colour, the slot's own dash pattern, which stands in for its colour there.
+int lineStyle(const ShowOptions& show, int slot, Ink ink);
+
 void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
     const ShowOptions& show, int slopeSlot);
 

@@ -59,7 +59,6 @@ bool isWholeNumber(const QJsonValue& value)
     return std::isfinite(number) && std::trunc(number) == number;
 }
 
-// A slot number, 1 to 8, from a value that is present.
 // Where the JSON reader stopped, as a text editor counts: the line, and the character in it (not
 // the byte: the text is UTF-8), both from 1. The reader's offset lies just past the character it
 // could not take.
@@ -77,6 +76,7 @@ LessonFault syntaxFault(QByteArrayView bytes, qsizetype offset)
     return syntax;
 }
 
+// A slot number, 1 to 8, from a value that is present.
 std::variant<int, LessonFault> readSlotNumber(const QJsonValue& value, const char* key)
 {
     if (!isWholeNumber(value))
@@ -184,8 +184,12 @@ std::optional<LessonFault> readSlotEntry(const QJsonValue& entry, Lesson& lesson
     EntryTexts read;
     for (std::size_t box = 0; box < EntryBoxCount; ++box) {
         const QJsonValue text = member(object, BoxKeys[box]);
-        if (text.isUndefined())
+        if (text.isUndefined()) {
+            auto& leftOut = lesson.LeftOut[static_cast<std::size_t>(slot - 1)];
+            if (!leftOut)
+                leftOut = static_cast<EntryBox>(box);
             continue;
+        }
         if (!text.isString())
             return fault(LessonFaultCode::WrongType, BoxKeys[box], slot);
         read[box] = text.toString().toStdString();

@@ -60,8 +60,9 @@ struct LessonFault {
 };
 
 // Reads a lesson from the bytes of a lesson file. Absent keys take their defaults (size 中, slot
-// １, no slots, no show options), keys it does not know are ignored, and the slot texts are kept
-// exactly as written; anything else out of place refuses the whole file.
+// １, no slots, no show options, empty texts, the first box a slot leaves out noted), keys it does
+// not know are ignored, and the slot texts are kept exactly as written; anything else out of place
+// refuses the whole file.
 std::variant<Lesson, LessonFault> readLesson(QByteArrayView bytes);
 
 // The lesson as the UTF-8 text of a lesson file: one key a line, each slot that holds a line on a

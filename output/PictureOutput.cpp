@@ -192,7 +192,8 @@ void drawPictureOn(QPaintDevice& device, QPainter* open, const PictureFrame& fra
     if (settings.Problem)
         DrawPlane(drawn, frame.Geometry, frame.Edges);
     else
-        drawPicture(drawn, board.slotTable(), frame.Geometry, board.showOptions(), board.lineSlot(), frame.Edges);
+        drawPicture(drawn, board.slotTable(), frame.Geometry, board.showOptions(), board.lineSlot(), frame.Edges,
+            settings.BlackAndWhite ? Ink::BlackAndWhite : Ink::Colour);
     drawAxisNames(drawn, frame.Geometry);
 }
 

@@ -28,7 +28,8 @@ std::optional<PictureFormat> pictureFormatFor(const QString& path);
 
 struct PictureSettings {
     bool Problem = false;       // 問題用: the plane without the lines, for pupils to draw on
-    bool BlackAndWhite = false; // every line and text black, on white
+    bool BlackAndWhite = false; // every line and text black, on white; with 線を色分け, each line
+                                // in its slot's dash pattern
     double UnitMillimetres = 0; // one plane unit on paper; 0 fits the page (PDF, print) or keeps
                                 // the screen's size (SVG, PNG)
     int PngScale = 1;           // PNG pixels per screen pixel: 1, 2 or 4

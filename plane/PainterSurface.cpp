@@ -37,10 +37,6 @@ bool isFinite(std::initializer_list<double> values)
 // ever new equations.
 constexpr qsizetype maxKept = 1024;
 
-// A dashed line is drawn this many pen widths, then left out this many, from its start on.
-constexpr int dashOn = 4;
-constexpr int dashOff = 3;
-
 QString fromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -160,7 +156,7 @@ void PainterSurface::Line(double x1, double y1, double x2, double y2)
             const double right = std::max(a.X, b.X) - half + PenWidth;
             const double bottom = std::max(a.Y, b.Y) - half + PenWidth;
             painter.setRenderHint(QPainter::Antialiasing, false);
-            if (Dashed)
+            if (!dashPattern(Style).empty())
                 dashedCrispLine(painter, a, b);
             else
                 painter.fillRect(QRectF(left, top, right - left, bottom - top), PenColour);
@@ -174,7 +170,7 @@ void PainterSurface::Line(double x1, double y1, double x2, double y2)
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(pen());
         painter.drawLine(from, to);
-        if (Dashed)
+        if (!dashPattern(Style).empty())
             return;
         painter.setPen(Qt::NoPen);
         painter.setBrush(PenColour);
@@ -188,32 +184,36 @@ void PainterSurface::Line(double x1, double y1, double x2, double y2)
 // have flat ends: they do not reach past the ends of the line.
 void PainterSurface::dashedCrispLine(QPainter& painter, Point from, Point to) const
 {
+    const std::span<const double> pattern = dashPattern(Style);
     const bool horizontal = from.Y == to.Y;
     const double start = horizontal ? from.X : from.Y;
     const double end = horizontal ? to.X : to.Y;
     const double across = (horizontal ? from.Y : from.X) - std::floor(PenWidth / 2.0);
     const double length = std::fabs(end - start) + 1.0; // the pixels from the start's to the end's
     const int unit = std::max(PenWidth, 1);
-    const double on = dashOn * unit;
-    for (double offset = 0; offset < length; offset += (dashOn + dashOff) * unit) {
+    std::size_t k = 0;
+    for (double offset = 0; offset < length; k = (k + 2) % pattern.size()) {
+        const double on = pattern[k] * unit;
         const double dash = std::min(on, length - offset);
         const double first = end >= start ? start + offset : start - offset - dash + 1.0;
         painter.fillRect(
             horizontal ? QRectF(first, across, dash, PenWidth) : QRectF(across, first, PenWidth, dash), PenColour);
+        offset += on + pattern[k + 1] * unit;
     }
 }
 
 QPen PainterSurface::pen() const
 {
     QPen pen(PenColour, PenWidth, Qt::SolidLine, Qt::FlatCap);
-    if (Dashed)
-        pen.setDashPattern({qreal(dashOn), qreal(dashOff)});
+    const std::span<const double> pattern = dashPattern(Style);
+    if (!pattern.empty())
+        pen.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
     return pen;
 }
 
 void PainterSurface::DrawStyle(int style)
 {
-    Dashed = style == DrawDashed;
+    Style = style;
 }
 
 void PainterSurface::FillStyle(int style)
@@ -236,7 +236,7 @@ void PainterSurface::Circle(double x, double y, double radius)
     const QPointF centre(x, y);
     paint([&](QPainter& painter) {
         painter.setRenderHint(QPainter::Antialiasing);
-        if (Dashed) {
+        if (!dashPattern(Style).empty()) {
             painter.setPen(pen());
             painter.setBrush(Filled ? QBrush(FillColour) : QBrush(Qt::NoBrush));
             painter.drawEllipse(centre, radius, radius);

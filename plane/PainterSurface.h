@@ -101,7 +101,7 @@ private:
     QColor Background;
     QColor PenColour{Qt::black};
     int PenWidth = 1;
-    bool Dashed = false;
+    int Style = DrawSolid;
     bool Filled = false;
     QColor FillColour{Qt::black};
     QFont Font;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "plane/PlaneSurface.h"
 #include "plane/Rgb.h"
 
 #include <array>
@@ -32,6 +33,19 @@ inline constexpr std::array<Rgb, 8> SlotColours{{
     {86, 180, 233},
     {0, 0, 0},
     {160, 140, 0},
+}};
+
+// 線を色分け on paper printed in black: the draw styles of slots １ to ８, solid first, then short
+// dashes, dots, and the patterns that mix them, so that neighbouring slots differ most.
+inline constexpr std::array<int, 8> SlotDrawStyles{{
+    DrawSolid,
+    DrawDashed,
+    DrawDotted,
+    DrawDashDot,
+    DrawLongDash,
+    DrawDashDotDot,
+    DrawLongDashDot,
+    DrawLongDashShortDash,
 }};
 
 } // namespace zelmora

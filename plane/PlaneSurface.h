@@ -3,15 +3,28 @@
 
 #include "plane/Rgb.h"
 
+#include <span>
 #include <string_view>
 
 namespace zelmora {
 
-// The styles DrawStyle and FillStyle take, numbered as those verbs have always numbered them.
+// The styles DrawStyle and FillStyle take. Solid and dashed lines, and the two fill styles, are
+// numbered as those verbs have always numbered them; the further dash patterns tell lines apart
+// where colour cannot, on paper printed in black.
 inline constexpr int DrawSolid = 0;
 inline constexpr int DrawDashed = 1;
+inline constexpr int DrawDotted = 2;
+inline constexpr int DrawDashDot = 3;
+inline constexpr int DrawDashDotDot = 4;
+inline constexpr int DrawLongDash = 5;
+inline constexpr int DrawLongDashDot = 6;
+inline constexpr int DrawLongDashShortDash = 7;
 inline constexpr int FillSolid = 0;
 inline constexpr int FillTransparent = 1;
+
+// A draw style's pattern: the lengths of a dash and of the gap after it, dash after gap, in pen
+// widths, repeated from the start of the line. Empty for a solid line and any unknown style.
+std::span<const double> dashPattern(int style);
 
 // The drawing surface the plane and the lines are drawn on, as the renderers see it.
 // Coordinates are surface pixels: origin at the top-left corner, x to the right, y downwards.
@@ -32,8 +45,8 @@ public:
     // A straight line with the current pen, clipped to the surface. The ends may lie far outside
     // or be non-finite; a line with a non-finite end is not drawn.
     virtual void Line(double x1, double y1, double x2, double y2) = 0;
-    // DrawSolid (the default) or DrawDashed, for the lines and circle outlines that follow. Dashes
-    // start at the visible start of each line.
+    // DrawSolid (the default) or one of the dash patterns, for the lines and circle outlines that
+    // follow. Dashes start at the visible start of each line; an unknown style draws solid.
     virtual void DrawStyle(int style) = 0;
     // FillSolid, or FillTransparent (the default): whether circles and boxes that follow are filled.
     virtual void FillStyle(int style) = 0;

@@ -82,10 +82,14 @@ TEST_F(CommandLineTest, MistakesEndWithAMessageAndAStatus)
         QStringList Arguments;
         int Status;
         const char16_t* Says;
+        bool First = false; // what the line starts with
     } rows[] = {{"bad lesson", {u"--export"_qs, u"out.png"_qs, u"bad.zelmora"_qs}, 1, u"線１のａの分母が０です。"},
         {"missing lesson", {u"--export"_qs, u"out.png"_qs, u"none.zelmora"_qs}, 1, u"ファイルが見つかりません。"},
         {"syntax error, FILE:LINE:COL", {u"--export"_qs, u"out.png"_qs, u"broken.zelmora"_qs}, 1,
-            u"zelmora: broken.zelmora:3:3: 3行目の3文字目の書き方が正しくありません。"},
+            u"broken.zelmora:3:3: 3行目の3文字目の書き方が正しくありません。", true},
+        {"a worksheet's syntax error, FILE:LINE:COL",
+            {u"--worksheet"_qs, u"out.pdf"_qs, u"lesson.zelmora"_qs, u"broken.zelmora"_qs}, 1,
+            u"broken.zelmora:3:3: 3行目の3文字目の書き方が正しくありません。", true},
         {"unwritable path", {u"--export"_qs, u"gone/out.png"_qs, u"lesson.zelmora"_qs}, 1, u"書き出せませんでした。"},
         {"unknown format", {u"--export"_qs, u"out.gif"_qs, u"lesson.zelmora"_qs}, 2, u"PNG、SVG、PDF"},
         {"no lesson", {u"--export"_qs, u"out.png"_qs}, 2, u"授業ファイルが要ります"},
@@ -97,6 +101,9 @@ TEST_F(CommandLineTest, MistakesEndWithAMessageAndAStatus)
         const Finished result = run(row.Arguments);
         EXPECT_EQ(result.Status, row.Status);
         EXPECT_TRUE(result.Errors.contains(QString::fromUtf16(row.Says))) << result.Errors.toStdString();
+        if (row.First) {
+            EXPECT_TRUE(result.Errors.startsWith(QString::fromUtf16(row.Says))) << result.Errors.toStdString();
+        }
         EXPECT_EQ(result.Errors.trimmed().count(u'\n'), 0) << "one line: " << result.Errors.toStdString();
     }
     EXPECT_FALSE(QFile::exists(Folder.filePath(u"out.png"_qs)));

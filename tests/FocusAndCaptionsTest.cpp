@@ -243,8 +243,11 @@ TEST(MessageFit, EveryMessageFitsItsAreaInBalancedLines)
             {EntryFault::ZeroDenominator, EntryFault::TooLarge, EntryFault::DenominatorTooLarge})
             all.push_back(messages::refusal({box, fault}));
         for (const char* text : {"x", "/2", "abc", "ａｂｃ", "abcdef", "ａｂｃｄｅｆ", "ａｂｃｄｅｆｇｈｉｊ",
-                 "WWWWWWWWWW", "。。。。。。"})
+                 "WWWWWWWWWW", "。。。。。。"}) {
             all.push_back(messages::ignored({box, text}));
+            all.push_back(messages::notice(LessonNotice{7, box, text}));
+        }
+        all.push_back(messages::notice(LessonNotice{7, box, std::nullopt}));
     }
     const QFont font = look::font(12, true);
     const QFontMetricsF metrics(font);

@@ -162,7 +162,12 @@ TEST(LessonText, ReadsBackWhatItWrites)
 
 TEST(LessonText, AbsentKeysTakeDefaultsAndUnknownKeysAreIgnored)
 {
-    const Lesson twoSlots = lesson({}, {{3, {"", "7", "", ""}}, {1, {"1", "", "", ""}}});
+    // Slot ３ gives b alone and slot １ a alone: the first box each leaves out is noted.
+    Lesson twoSlots = lesson({}, {{3, {"", "7", "", ""}}, {1, {"1", "", "", ""}}});
+    twoSlots.LeftOut[2] = EntryBox::A;
+    twoSlots.LeftOut[0] = EntryBox::B;
+    Lesson shown = twoSlots;
+    shown.Show = ShowOptions{};
     QByteArray exactLimit = lessonWith({});
     exactLimit += QByteArray(LessonFileLimit - exactLimit.size(), ' ');
     const struct {
@@ -177,7 +182,7 @@ TEST(LessonText, AbsentKeysTakeDefaultsAndUnknownKeysAreIgnored)
         {"unknown keys everywhere",
             lessonWith(R"("author": {"name": [1, {"x": null}]}, "show": {"grid": 3}, "colour": "blue",)"
                        R"("slots": [{"slot": 3, "b": "7", "colour": [1]}, {"slot": 1, "a": "1"}])"),
-            lesson(ShowOptions{}, {{3, {"", "7", "", ""}}, {1, {"1", "", "", ""}}})},
+            shown},
         {"whole number written with a point",
             lessonWith(R"("slots": [{"slot": 3.0, "b": "7"}, {"slot": 1, "a": "1"}])"), twoSlots},
         {"byte-order mark", "\xEF\xBB\xBF" + lessonWith({}), Lesson{}},

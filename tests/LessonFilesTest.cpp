@@ -121,7 +121,9 @@ TEST_F(LessonFilesTest, OpeningALessonReplacesTheBoardAndNamesTheWindow)
     EXPECT_EQ(MainWindow::recentFiles().value(0), QDir(Folder.path()).filePath(u"typical.zelmora"_qs));
 }
 
-// As after a draw: the line as the rules read it, and the message area names what they left out.
+// As after a draw: the line as the rules read it, and the message area names what they left out,
+// with the line it is in; a box the lesson leaves out reads as empty, and is named too. The first
+// line with either, and in it the first box, is told.
 TEST_F(LessonFilesTest, ALessonWithUnreadCharactersOpensWithTheWindowsNotice)
 {
     const struct {
@@ -129,9 +131,16 @@ TEST_F(LessonFilesTest, ALessonWithUnreadCharactersOpensWithTheWindowsNotice)
         QByteArray Slots;
         const char16_t* Message;
     } rows[] = {{"letters after a", R"({"slot": 2, "a": "3abc", "b": "1", "from": "-1", "to": "1"})",
-                    u"ａの「abc」は読みませんでした。"},
+                    u"線２のａの「abc」は読みませんでした。"},
         {"a fraction as a bound", R"({"slot": 1, "a": "1", "b": "1", "from": "-1/2", "to": "1"})",
-            u"変域の「/2」は読みませんでした。"},
+            u"線１の変域の「/2」は読みませんでした。"},
+        {"b left out", R"({"slot": 3, "a": "2", "from": "-1", "to": "1"})", u"線３のｂがないので、０としました。"},
+        {"the first line tells",
+            R"({"slot": 4, "a": "1x", "b": "1", "from": "0", "to": "1"}, {"slot": 2, "a": "1", "from": "0", "to": "1"})",
+            u"線２のｂがないので、０としました。"},
+        {"the first box tells", R"({"slot": 1, "a": "2y", "from": "0", "to": "1"})",
+            u"線１のａの「y」は読みませんでした。"},
+        {"an empty b is typed, not left out", R"({"slot": 1, "a": "1", "b": "", "from": "-1", "to": "1"})", u""},
         {"everything read", R"({"slot": 1, "a": "1", "b": "1", "from": "-1", "to": "1"})", u""}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
@@ -194,20 +203,29 @@ TEST_F(LessonFilesTest, BadFilesAreRefusedAsAWhole)
     box(1)->setText(u"typed"_qs);
     const auto cells = Form->board().slotTable().cells();
     const QImage picture = this->picture();
+    // Each is told in a box that names the file, and the message area is left as it was.
+    QuestionAnswerer answerer(u"OK"_qs);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
+        answerer.Asked.clear();
+        answerer.Told.clear();
         EXPECT_FALSE(Window->openFile(write(u"bad.zelmora"_qs, row.Bytes)));
-        EXPECT_EQ(message(), QString::fromUtf16(row.Message));
+        EXPECT_EQ(answerer.Asked, QStringList{u"「bad.zelmora」を開けませんでした。"_qs});
+        EXPECT_EQ(answerer.Told, QStringList{QString::fromUtf16(row.Message)});
+        EXPECT_EQ(message(), QString());
         EXPECT_EQ(Form->board().slotTable().cells(), cells);
         EXPECT_EQ(Form->board().currentSlot(), 1);
         EXPECT_EQ(this->picture(), picture);
         EXPECT_EQ(box(1)->text(), u"typed"_qs);
         EXPECT_EQ(caption(), u"Zelmora (Tavrin)"_qs);
     }
+    answerer.Asked.clear();
+    answerer.Told.clear();
     EXPECT_FALSE(Window->openFile(Folder.filePath(u"missing.zelmora"_qs)));
-    EXPECT_EQ(message(), u"ファイルが見つかりません。"_qs);
+    EXPECT_EQ(answerer.Asked.value(0), u"「missing.zelmora」を開けませんでした。"_qs);
+    EXPECT_EQ(answerer.Told.value(0), u"ファイルが見つかりません。"_qs);
     EXPECT_FALSE(Window->openFile(Folder.path()));
-    EXPECT_EQ(message(), u"ふつうのファイルではありません。"_qs);
+    EXPECT_EQ(answerer.Told.value(1), u"ふつうのファイルではありません。"_qs);
 }
 
 TEST_F(LessonFilesTest, AFailedSaveKeepsTheOldFileAndTheBoard)

@@ -10,7 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -193,6 +195,36 @@ TEST(PainterSurfaceTest, DashedLinesAlongTheAxesDashFromTheirStartAndSolidComesB
     EXPECT_EQ(inkAlong(image, 99, 9, 31, true), std::string(23, '.'));
     EXPECT_EQ(inkAlong(image, 200, 49, 71, false), "....####...####...####.") << "drawn upwards from 70";
     EXPECT_EQ(inkAlong(image, 150, 9, 31, true), "." + std::string(21, '#') + ".");
+}
+
+// Every pattern, dash after gap from the start and again, on a crisp line one pixel wide; three
+// pixels wide, each unit of the pattern is three pixels long.
+TEST(PainterSurfaceTest, EachDashPatternRepeatsFromTheStartOfTheLine)
+{
+    const struct {
+        int Style;
+        const char* Ink;
+    } rows[] = {{DrawDashed, ".####...####...####...####."}, {DrawDotted, ".#..#..#..#..#..#..#..#..#."},
+        {DrawDashDot, ".####..#..####..#..####..#."}, {DrawDashDotDot, ".####..#..#..####..#..#..#."},
+        {DrawLongDash, ".########...########...###."}, {DrawLongDashDot, ".########..#..########..#.."},
+        {DrawLongDashShortDash, ".########..###..########..."}};
+    std::set<std::string> seen;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Style);
+        Canvas canvas;
+        canvas.Surface.DrawStyle(row.Style);
+        canvas.Surface.Line(10, 100, 34, 100);
+        const std::string ink = inkAlong(canvas.Image, 100, 9, 35, true);
+        EXPECT_EQ(ink, row.Ink);
+        EXPECT_TRUE(seen.insert(ink).second);
+
+        canvas.Surface.DrawWidth(3);
+        canvas.Surface.Line(10, 200, 90, 200);
+        std::string wide;
+        for (std::size_t k = 1; k < std::strlen(row.Ink) - 1; ++k)
+            wide += std::string(3, row.Ink[k]);
+        EXPECT_EQ(inkAlong(canvas.Image, 200, 10, 10 + static_cast<int>(wide.size()) - 1, true), wide);
+    }
 }
 
 TEST(PainterSurfaceTest, ADashedSlantedLineHasGaps)

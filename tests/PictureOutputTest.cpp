@@ -90,6 +90,33 @@ TEST_F(PictureOutputTest, ProblemSheetsHaveNoLinesAndBlackAndWhiteNoColour)
     EXPECT_EQ(grey.pixelColor(234, 234), QColor(0, 0, 0)) << "the line, in black";
 }
 
+// In black and white the colours that tell the lines apart are lost; the dash patterns take their
+// place, and only while the lines are told apart by colour. Along the middle of line ２
+// (y = 2χ - 2 from (-3, -8) to (3, 4)): paper shows through its gaps, or nowhere.
+TEST_F(PictureOutputTest, BlackAndWhiteTellsTheColouredLinesApartByTheirDashes)
+{
+    Board board;
+    board.draw({"-2/3", "1", "-3", "3"});
+    board.draw({"2", "-2", "-3", "3"});
+    const auto paperAlongLineTwo = [&](bool colours, bool blackAndWhite) {
+        ShowOptions show;
+        show.Colours = colours;
+        board.setShowOptions(show);
+        EXPECT_EQ(writePicture(path(u"lines.png"_qs), board, {false, blackAndWhite, 0, 1}), std::nullopt);
+        const QImage png(path(u"lines.png"_qs));
+        int paper = 0;
+        for (int k = 0; k <= 100; ++k) {
+            const double x = 234 + 132 * k / 100.0;
+            const double y = 476 - 264 * k / 100.0;
+            paper += png.pixelColor(qRound(x), qRound(y)).lightness() > 200 ? 1 : 0;
+        }
+        return paper;
+    };
+    EXPECT_GT(paperAlongLineTwo(true, true), 25) << "dashed: 12 pixels on, 9 off";
+    EXPECT_EQ(paperAlongLineTwo(false, true), 0);
+    EXPECT_EQ(paperAlongLineTwo(true, false), 0) << "in colour, a coloured line";
+}
+
 TEST_F(PictureOutputTest, SvgAndPdfAreVectorsWithText)
 {
     ASSERT_EQ(writePicture(path(u"plane.svg"_qs), Form->board(), {false, false, 10, 1}), std::nullopt);

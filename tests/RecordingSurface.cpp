@@ -25,7 +25,9 @@ std::ostream& operator<<(std::ostream& out, Rgb colour)
 void PrintTo(const RecordingSurface::DrawnLine& line, std::ostream* out)
 {
     *out << "line (" << line.X1 << ", " << line.Y1 << ")-(" << line.X2 << ", " << line.Y2 << ") width " << line.Width
-         << ' ' << line.Colour << (line.Dashed ? " dashed" : "");
+         << ' ' << line.Colour;
+    if (line.Style != DrawSolid)
+        *out << " style " << line.Style;
 }
 
 void PrintTo(const RecordingSurface::PrintedText& text, std::ostream* out)
@@ -72,7 +74,7 @@ void RecordingSurface::ForeColor(Rgb colour)
 
 void RecordingSurface::Line(double x1, double y1, double x2, double y2)
 {
-    Lines.push_back({x1, y1, x2, y2, PenWidth, PenColour, LineStyle == DrawDashed});
+    Lines.push_back({x1, y1, x2, y2, PenWidth, PenColour, LineStyle});
     record("Line" + joined({x1, y1, x2, y2}));
 }
 

@@ -21,7 +21,7 @@ public:
         double X1, Y1, X2, Y2;
         int Width;
         Rgb Colour;
-        bool Dashed = false;
+        int Style = DrawSolid;
         friend bool operator==(const DrawnLine&, const DrawnLine&) = default;
         friend void PrintTo(const DrawnLine& line, std::ostream* out);
     };

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -114,11 +115,11 @@ TEST(UnitMarks, EachMarkAloneOnTheTypicalPair)
         // The run label over the leg, away from the falling line, though the other line crosses it: the
         // side under the leg is crossed too.
         {"slope of the first line, right 3 down 2", &ShowOptions::Slope, 0, {},
-            {{300, 278, 366, 278, 1, blue, true}, {366, 278, 366, 322, 1, blue, true}},
+            {{300, 278, 366, 278, 1, blue, DrawDashed}, {366, 278, 366, 322, 1, blue, DrawDashed}},
             {{328, 261, 338, 275, backing}, {369, 293, 391, 307, backing}},
             {{329, 262, "3", false, blue, 9}, {370, 294, "−2", false, blue, 9}}},
         {"slope of the second line, right 1 up 2", &ShowOptions::Slope, 1, {},
-            {{300, 344, 322, 344, 1, blue, true}, {322, 344, 322, 300, 1, blue, true}},
+            {{300, 344, 322, 344, 1, blue, DrawDashed}, {322, 344, 322, 300, 1, blue, DrawDashed}},
             {{306, 347, 316, 361, backing}, {325, 315, 335, 329, backing}},
             {{307, 348, "1", false, blue, 9}, {326, 316, "2", false, blue, 9}}},
         {"numbers right of the right ends", &ShowOptions::Numbers, 0, {}, {},
@@ -259,7 +260,8 @@ TEST(UnitMarks, SlopeTriangleFollowsTheLineDrawnOrChosenLast)
     const auto legs = [&board] {
         RecordingSurface surface;
         drawPicture(surface, board);
-        return std::count_if(surface.Lines.begin(), surface.Lines.end(), [](const Drawn& line) { return line.Dashed; });
+        return std::count_if(
+            surface.Lines.begin(), surface.Lines.end(), [](const Drawn& line) { return line.Style != DrawSolid; });
     };
     board.draw(firstTypical);
     EXPECT_EQ(board.currentSlot(), 1);
@@ -379,6 +381,82 @@ TEST(UnitMarks, PenFontAndStylesComeBackAsTheLinesAndThePlaneLeaveThem)
         EXPECT_EQ(surface.Points, 20);
         EXPECT_TRUE(surface.Bold);
     }
+}
+
+// On paper in black a line's colour is lost; while the lines are told apart by colour, each takes
+// its slot's dash pattern instead. Anywhere else, and with the colours off, lines stay solid.
+TEST(UnitMarks, APatternStandsInForALinesColourOnlyOnPaperInBlack)
+{
+    ShowOptions coloured;
+    coloured.Colours = true;
+    ShowOptions numbered = everything;
+    numbered.Colours = false;
+    const struct {
+        const char* Name;
+        ShowOptions Show;
+        Ink Drawn;
+        int Slot;
+        int Style;
+    } rows[] = {{"black ink, colours on, slot １", coloured, Ink::BlackAndWhite, 0, DrawSolid},
+        {"black ink, colours on, slot ２", coloured, Ink::BlackAndWhite, 1, DrawDashed},
+        {"black ink, colours on, slot ８", coloured, Ink::BlackAndWhite, 7, DrawLongDashShortDash},
+        {"black ink, colours off", numbered, Ink::BlackAndWhite, 1, DrawSolid},
+        {"colour ink, colours on", coloured, Ink::Colour, 1, DrawSolid},
+        {"the slots past ８", coloured, Ink::BlackAndWhite, 8, DrawSolid},
+        {"no slot", coloured, Ink::BlackAndWhite, -1, DrawSolid}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(lineStyle(row.Show, row.Slot, row.Drawn), row.Style);
+    }
+
+    // Eight patterns, one a slot, none of them the same and all but the first really dashed.
+    std::vector<std::vector<double>> patterns;
+    for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
+        const auto pattern = dashPattern(lineStyle(coloured, slot, Ink::BlackAndWhite));
+        EXPECT_EQ(pattern.empty(), slot == 0) << slot;
+        EXPECT_EQ(pattern.size() % 2, 0U) << slot;
+        EXPECT_EQ(std::count(patterns.begin(), patterns.end(), std::vector(pattern.begin(), pattern.end())), 0) << slot;
+        patterns.emplace_back(pattern.begin(), pattern.end());
+    }
+}
+
+// The patterns reach the segments and nothing else: the grid, the axes and the slope triangle are
+// drawn as in colour, the marks after the lines begin solid, and with the colours off paper in
+// black gets the very same calls as the screen.
+TEST(UnitMarks, OnPaperInBlackEachSegmentHasItsSlotsPattern)
+{
+    const SlotTable table = tableOf(eightLines);
+    ShowOptions show = everything;
+    show.Colours = true;
+    RecordingSurface paper;
+    drawPicture(paper, table, middle, show, 1, PlaneEdges::Window, Ink::BlackAndWhite);
+    RecordingSurface screen;
+    drawPicture(screen, table, middle, show, 1);
+
+    std::vector<int> thickStyles;
+    std::vector<Drawn> paperOthers;
+    for (const Drawn& line : paper.Lines) {
+        if (line.Width == 3)
+            thickStyles.push_back(line.Style);
+        else
+            paperOthers.push_back(line);
+    }
+    std::vector<int> expected{DrawSolid, DrawSolid}; // the axes
+    expected.insert(expected.end(), SlotDrawStyles.begin(), SlotDrawStyles.end());
+    EXPECT_EQ(thickStyles, expected);
+    std::vector<Drawn> screenOthers;
+    std::copy_if(screen.Lines.begin(), screen.Lines.end(), std::back_inserter(screenOthers),
+        [](const Drawn& line) { return line.Width != 3; });
+    EXPECT_EQ(paperOthers, screenOthers);
+    EXPECT_EQ(paper.LineStyle, DrawSolid);
+    EXPECT_EQ(paper.Circles, screen.Circles);
+
+    show.Colours = false;
+    RecordingSurface plainPaper;
+    drawPicture(plainPaper, table, middle, show, 1, PlaneEdges::Window, Ink::BlackAndWhite);
+    RecordingSurface plainScreen;
+    drawPicture(plainScreen, table, middle, show, 1);
+    EXPECT_EQ(plainPaper.Calls, plainScreen.Calls);
 }
 
 // With a mark on, a new segment or a change of slot cannot be drawn over the picture alone.

@@ -8,9 +8,11 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QSettings>
 
 namespace zelmora::testing {
 namespace {
@@ -103,6 +105,82 @@ TEST_F(ValueTableTest, TheWindowFollowsTheBoardAndCopiesItsText)
     EXPECT_FALSE(table->isVisible()) << "closed again";
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(closing.isNull());
+}
+
+// The offscreen screen (800 x 600) has no room beside the main window: the table docks on its right
+// whether asked to or not, the window grows by its width and shrinks back when it closes, and no
+// control of the form lies under it. Docking is the teacher's choice, off until chosen and kept;
+// an open table moves at once.
+TEST_F(ValueTableTest, DockedOnTheRightItGrowsTheWindowAndCoversNoControl)
+{
+    auto* dockItem = Window->findChild<QAction*>(u"DockValueTable"_qs);
+    ASSERT_NE(dockItem, nullptr);
+    EXPECT_FALSE(dockItem->isChecked()) << "off by default";
+    const int alone = Window->width();
+    auto* tableItem = Window->findChild<QAction*>(u"ValueTable"_qs);
+    tableItem->trigger();
+    QPointer<ValueTableWindow> table = Window->findChild<ValueTableWindow*>();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->window(), Window.get()) << "docked, not a window of its own";
+    EXPECT_GE(table->width(), ValueTableWindow::Least.width());
+    EXPECT_GE(Window->width(), alone + table->width());
+    const QRect tableOnScreen(table->mapToGlobal(QPoint(0, 0)), table->size());
+    for (const QWidget* control : Form->findChildren<QWidget*>()) {
+        if (control->isVisible()) {
+            EXPECT_FALSE(QRect(control->mapToGlobal(QPoint(0, 0)), control->size()).intersects(tableOnScreen))
+                << control->objectName().toStdString();
+        }
+    }
+
+    dockItem->trigger();
+    EXPECT_TRUE(QSettings().value(u"valueTable/docked"_qs).toBool());
+    EXPECT_TRUE(table.isNull()) << "made anew in its place";
+    table = Window->findChild<ValueTableWindow*>();
+    ASSERT_NE(table, nullptr);
+    EXPECT_TRUE(tableItem->isChecked());
+    EXPECT_EQ(Window->findChildren<QDockWidget*>().size(), 1);
+
+    tableItem->trigger();
+    // The table goes first, its dock after it, and then the window takes its size again.
+    for (int round = 0; round < 3; ++round) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_TRUE(table.isNull());
+    EXPECT_TRUE(Window->findChildren<QDockWidget*>().isEmpty());
+    EXPECT_EQ(Window->width(), alone);
+
+    // The choice is there in the next run.
+    open();
+    EXPECT_TRUE(Window->findChild<QAction*>(u"DockValueTable"_qs)->isChecked());
+}
+
+// The table's place beside the main window docked: as wide as wanted where the screen has room,
+// else what room there is, never less than the least; and the grown window moved onto the screen.
+TEST(ValueTablePlace, DockedTheWindowGrowsAndStaysOnTheScreen)
+{
+    const QRect screen(0, 0, 1280, 1024);
+    const struct {
+        const char* Name;
+        QRect MainFrame;
+        int Width;
+    } widths[] = {{"room for all", {0, 0, 937, 700}, 343}, {"wide screen", {0, 0, 600, 700}, 460},
+        {"no room: the least", {200, 0, 937, 700}, 300}};
+    for (const auto& row : widths) {
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(dockedValueTableWidth(row.MainFrame, screen, 460, 300), row.Width);
+    }
+    const struct {
+        const char* Name;
+        QRect Frame;
+        QPoint Expected;
+    } moves[] = {{"on the screen already", {10, 20, 1237, 700}, {10, 20}},
+        {"past the right edge", {172, 160, 1241, 700}, {39, 160}}, {"past the bottom", {0, 500, 935, 700}, {0, 324}},
+        {"above the screen", {0, -30, 935, 700}, {0, 0}}, {"wider than the screen", {100, 0, 1400, 700}, {0, 0}}};
+    for (const auto& row : moves) {
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(keptOnScreen(row.Frame, screen), row.Expected);
+    }
 }
 
 // The table's window never covers the main window and stays on the screen: beside it on the right

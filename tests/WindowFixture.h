@@ -31,8 +31,9 @@ inline void PrintTo(const QString& text, std::ostream* out)
 namespace zelmora::testing {
 
 // Answers the question a window asks before a changed lesson is replaced, with the button of the
-// given caption, while it lives; and remembers what each question said. The question is modal and
-// waits in an event loop of its own, where the answer arrives.
+// given caption, while it lives, and closes a box that only tells something (one button) with that
+// button; and remembers what each box said, and its further text. The box is modal and waits in an
+// event loop of its own, where the answer arrives.
 class QuestionAnswerer {
 public:
     explicit QuestionAnswerer(QString answer)
@@ -43,7 +44,13 @@ public:
             if (question == nullptr)
                 return;
             Asked.append(question->text());
-            for (QAbstractButton* button : question->buttons()) {
+            Told.append(question->informativeText());
+            const QList<QAbstractButton*> buttons = question->buttons();
+            if (buttons.size() == 1) {
+                buttons.front()->click();
+                return;
+            }
+            for (QAbstractButton* button : buttons) {
                 if (button->text() == Answer)
                     button->click();
             }
@@ -53,6 +60,7 @@ public:
 
     QString Answer;
     QStringList Asked;
+    QStringList Told;
 
 private:
     QTimer Timer;
@@ -64,11 +72,13 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override { open(); }
 
-    // The marks a test switched on are remembered in the settings; the next test starts without them.
+    // The marks a test switched on, and where the table of values goes, are remembered in the
+    // settings; the next test starts without them.
     void TearDown() override
     {
         Window.reset();
         QSettings().remove(QStringLiteral("show"));
+        QSettings().remove(QStringLiteral("valueTable"));
     }
 
     // A new main window, shown and active, its form in Form.

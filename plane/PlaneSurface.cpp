@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#include "plane/PlaneSurface.h"
+
+#include <array>
+
+namespace zelmora {
+namespace {
+
+// Dashes of 4 and 8 pen widths and dots of 1, so that short, long and dotted stay apart on paper
+// even where a line is only a few dashes long.
+constexpr std::array<double, 2> dashed{4, 3};
+constexpr std::array<double, 2> dotted{1, 2};
+constexpr std::array<double, 4> dashDot{4, 2, 1, 2};
+constexpr std::array<double, 6> dashDotDot{4, 2, 1, 2, 1, 2};
+constexpr std::array<double, 2> longDash{8, 3};
+constexpr std::array<double, 4> longDashDot{8, 2, 1, 2};
+constexpr std::array<double, 4> longDashShortDash{8, 2, 3, 2};
+
+} // namespace
+
+std::span<const double> dashPattern(int style)
+{
+    switch (style) {
+    case DrawDashed:
+        return dashed;
+    case DrawDotted:
+        return dotted;
+    case DrawDashDot:
+        return dashDot;
+    case DrawDashDotDot:
+        return dashDotDot;
+    case DrawLongDash:
+        return longDash;
+    case DrawLongDashDot:
+        return longDashDot;
+    case DrawLongDashShortDash:
+        return longDashShortDash;
+    default:
+        return {};
+    }
+}
+
+} // namespace zelmora
