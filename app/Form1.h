@@ -80,7 +80,7 @@ private:
     std::array<QLabel*, 2> Label5{};
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
-    std::array<QPushButton*, 3> Command3{};
+    std::array<QPushButton*, PlaneSizes.size()> Command3{};
     QPushButton* Command4 = nullptr;
     QPushButton* Command5 = nullptr;
     std::array<OptionButton*, SlotTable::UserSlots> Option1{};

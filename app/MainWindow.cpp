@@ -53,6 +53,12 @@ constexpr std::size_t markIndex(bool ShowOptions::*member)
     return 0;
 }
 
+// Where the settings remember a mark of the 表示 menu.
+QString settingsKey(const ShowMark& mark)
+{
+    return u"show/"_s + QLatin1StringView(mark.Key);
+}
+
 // A companion window follows its checkable menu item: made when the item is checked, deleted when
 // it closes (which unchecks the item), closed when the item is unchecked. The window to show, or
 // none. The connections name only what outlives the window, so that nothing reaches back into a
@@ -170,19 +176,9 @@ void MainWindow::buildMenus()
 // table of values.
 void MainWindow::buildViewMenu(QMenu* view)
 {
-    // The caption and object name of each row of ShowMarks.
-    const std::array<std::pair<QString, QString>, ShowMarks.size()> marks{{
-        {u"線の番号(&N)"_s, u"ShowNumbers"_s},
-        {u"式(&Q)"_s, u"ShowEquations"_s},
-        {u"交点(&I)"_s, u"ShowIntersections"_s},
-        {u"交点は現在の線とだけ(&C)"_s, u"ShowCurrentCrossingsOnly"_s},
-        {u"端点(&E)"_s, u"ShowEndpoints"_s},
-        {u"変化の割合(&S)"_s, u"ShowSlope"_s},
-        {u"線を色分け(&L)"_s, u"ShowColours"_s},
-    }};
-    for (std::size_t k = 0; k < marks.size(); ++k) {
-        QAction* action = view->addAction(marks[k].first);
-        action->setObjectName(marks[k].second);
+    for (std::size_t k = 0; k < ShowMarks.size(); ++k) {
+        QAction* action = view->addAction(QString::fromUtf8(ShowMarks[k].Caption));
+        action->setObjectName(QString::fromLatin1(ShowMarks[k].Name));
         action->setCheckable(true);
         connect(action, &QAction::triggered, this, &MainWindow::showOptionsChosen);
         ShowActions[k] = action;
@@ -201,7 +197,7 @@ void MainWindow::buildViewMenu(QMenu* view)
     const QSettings settings;
     ShowOptions options;
     for (const ShowMark& mark : ShowMarks)
-        options.*mark.Member = settings.value(u"show/"_s + QLatin1StringView(mark.Key), false).toBool();
+        options.*mark.Member = settings.value(settingsKey(mark), false).toBool();
     checkShowOptions(options);
     if (options.any())
         Form->perform([&options](Board& board) { return board.setShowOptions(options); });
@@ -221,7 +217,7 @@ void MainWindow::showOptionsChosen()
     QSettings settings;
     for (std::size_t k = 0; k < ShowMarks.size(); ++k) {
         options.*ShowMarks[k].Member = ShowActions[k]->isChecked();
-        settings.setValue(u"show/"_s + QLatin1StringView(ShowMarks[k].Key), ShowActions[k]->isChecked());
+        settings.setValue(settingsKey(ShowMarks[k]), ShowActions[k]->isChecked());
     }
     ShowActions[markIndex(&ShowOptions::CurrentCrossingsOnly)]->setEnabled(options.Intersections);
     Form->perform([&options](Board& board) { return board.setShowOptions(options); });

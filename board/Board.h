@@ -62,7 +62,7 @@ public:
     std::int16_t currentSlot() const { return CurrentSlot; }
     const SlotTable& slotTable() const { return Slots; }
     PlaneGeometry geometry() const { return {OriginX, OriginY, UnitPixels}; }
-    // Index into PlaneSizes of the current scale (小 0, 中 1, 大 2).
+    // Index into PlaneSizes of the current scale.
     int planeSize() const;
     // What the picture shows beyond the lines.
     const ShowOptions& showOptions() const { return Show; }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "lesson/LessonFile.h"
 
+#include "plane/PlaneGeometry.h"
+
 #include <QByteArrayList>
 #include <QFile>
 #include <QFileInfo>
@@ -27,9 +29,6 @@ namespace {
 
 constexpr QLatin1StringView FormatName("zelmora-lesson");
 constexpr int Version = 1;
-
-// The size names in the order of Lesson::Size.
-constexpr std::array<const char*, 3> SizeNames = {"小", "中", "大"};
 
 // The keys of a slot entry, in the order of EntryBox.
 constexpr std::array<const char*, EntryBoxCount> BoxKeys = {"a", "b", "from", "to"};
@@ -108,11 +107,11 @@ std::optional<LessonFault> readSize(const QJsonObject& root, Lesson& lesson)
         return std::nullopt;
     if (!value.isString())
         return fault(LessonFaultCode::WrongType, "size");
-    const auto name = std::find_if(SizeNames.begin(), SizeNames.end(),
-        [text = value.toString()](const char* size) { return text == QString::fromUtf8(size); });
-    if (name == SizeNames.end())
+    const auto size = std::ranges::find_if(
+        PlaneSizes, [text = value.toString()](const PlaneSize& size) { return text == QStringView(size.Name); });
+    if (size == PlaneSizes.end())
         return fault(LessonFaultCode::BadSize, "size");
-    lesson.Size = static_cast<int>(name - SizeNames.begin());
+    lesson.Size = static_cast<int>(size - PlaneSizes.begin());
     return std::nullopt;
 }
 
@@ -290,13 +289,13 @@ std::variant<Lesson, LessonFault> readLesson(QByteArrayView bytes)
 
 QByteArray writeLesson(const Lesson& lesson)
 {
-    const int size = std::clamp(lesson.Size, 0, static_cast<int>(SizeNames.size()) - 1);
+    const int size = std::clamp(lesson.Size, 0, static_cast<int>(PlaneSizes.size()) - 1);
     const int currentSlot = std::clamp(lesson.CurrentSlot, 0, SlotTable::UserSlots - 1);
 
     QByteArray out = "{\n  \"format\": " + quoted(FormatName) + ",\n  \"version\": " + QByteArray::number(Version);
     if (!lesson.Title.empty())
         out += ",\n  \"title\": " + quoted(lesson.Title);
-    out += ",\n  \"size\": " + quoted(QString::fromUtf8(SizeNames[static_cast<std::size_t>(size)]))
+    out += ",\n  \"size\": " + quoted(QStringView(PlaneSizes[static_cast<std::size_t>(size)].Name).toString())
         + ",\n  \"currentSlot\": " + QByteArray::number(currentSlot + 1) + ",\n";
     if (lesson.Show) {
         out += "  \"show\": {";
