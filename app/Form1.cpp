@@ -118,7 +118,6 @@ void Form1::connectHandlers()
 void Form1::Form_Load()
 {
     setWindowTitle(u"Zelmora (Tavrin)"_s);
-    Picture1->surface().FontSize(20);
     DrawPlane(Picture1->surface(), State.geometry());
     placeAxisNames();
     describePicture();

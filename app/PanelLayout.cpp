@@ -62,8 +62,8 @@ constexpr ControlRow entry(std::string_view name, Rect place, int tabIndex, std:
 constexpr std::array controls{
     label("Label5_0", u"ｙ", {304, 0, 25, 33}, 20.25, White, Green, ControlKind::AxisName),
     label("Label5_1", u"χ", {616, 328, 25, 33}, 20.25, White, Green, ControlKind::AxisName),
-    ControlRow{
-        "Picture1", ControlKind::Picture, {}, {16, 32, 600, 600}, 0, false, Standard, Standard, 9, u"座標平面", false},
+    ControlRow{"Picture1", ControlKind::Picture, {}, {16, 32, PictureSide, PictureSide}, 0, false, Standard, Standard,
+        9, u"座標平面", false},
     ControlRow{"Shape1", ControlKind::Panel, {}, {648, 240, 273, 345}, 0, false, White, Olive, -1, {}, false},
     button("Command2", u"初期画面", {832, 16, 89, 33}, 12, true, 7, u"初期画面"),
     label("Label1", u"座標平面の大きさ", {680, 56, 130, 16}, 12, White, Green),

@@ -18,8 +18,6 @@ using namespace Qt::StringLiterals;
 namespace zelmora {
 namespace {
 
-constexpr double PictureSide = 600;
-
 } // namespace
 
 ProjectorWindow::ProjectorWindow(const Board& board, QWidget* mainWindow)
@@ -68,10 +66,8 @@ void ProjectorWindow::paintEvent(QPaintEvent*)
     QTransform toScreen;
     toScreen.translate(corner.x(), corner.y());
     toScreen.scale(side / PictureSide, side / PictureSide);
-    PainterSurface surface(
-        *this, QSizeF(PictureSide, PictureSide), look::PlaneBackground, look::font(9, false), toScreen);
+    PainterSurface surface = planeSurface(*this, toScreen);
     const PainterSurface::Batch batch(surface);
-    surface.FontSize(20);
     drawPicture(surface, State);
     // The window's axis names stand beside its picture; here the picture stands alone.
     drawAxisNames(surface, State.geometry());

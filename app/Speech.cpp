@@ -36,7 +36,7 @@ QString signedChange(const mpq_class& change, QString (*number)(const mpq_class&
 
 QString pictureDescription(const Board& board)
 {
-    const PlaneRect visible = board.geometry().visible(600, 600);
+    const PlaneRect visible = board.geometry().visible(PictureSide, PictureSide);
     const mpq_class reach(static_cast<long>(std::floor(visible.Right)));
     QStringList sentences{
         u"1目盛り%1ピクセル、χは%2から%3まで"_s.arg(board.unitPixels()).arg(spoken(-reach), spoken(reach))};

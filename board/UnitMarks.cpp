@@ -27,7 +27,6 @@ namespace {
 
 constexpr double labelPoints = 9;             // about 12 pixels
 constexpr double fractionPoints = 7;          // about 9 pixels, for the parts of a stacked fraction
-constexpr double planePoints = 20;            // the font the plane's numbers are printed in
 constexpr Rgb labelBacking = PlaneBackground; // the plane's own colour, hiding the grid behind a label
 constexpr double padding = 1;                 // of the backing, round the text
 constexpr double barOverhang = 1;             // of a fraction's bar, past its wider part
@@ -564,7 +563,7 @@ void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeo
     surface.DrawWidth(slotLineWidth);
     surface.DrawStyle(DrawSolid);
     surface.FillStyle(FillTransparent);
-    surface.FontSize(planePoints);
+    surface.FontSize(PlaneFontPoints);
     surface.FontBold(true);
 }
 

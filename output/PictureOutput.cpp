@@ -24,11 +24,7 @@ using namespace Qt::StringLiterals;
 namespace zelmora {
 namespace {
 
-constexpr double PictureSide = 600;
 constexpr double MillimetresPerInch = 25.4;
-
-// The face the window's numbers are drawn in.
-const QString PlaneFace = u"ＭＳ Ｐゴシック"_s;
 
 // Forwards everything to another surface, but draws in black, and fills what has the plane's colour
 // in white: for black-and-white worksheets.
@@ -66,11 +62,6 @@ private:
     PlaneSurface& Surface;
 };
 
-QColor colourOf(Rgb rgb)
-{
-    return {rgb.R, rgb.G, rgb.B};
-}
-
 double unitMillimetres(const Board& board, const PictureSettings& settings, double fallbackDotsPerInch)
 {
     if (settings.UnitMillimetres > 0)
@@ -81,7 +72,7 @@ double unitMillimetres(const Board& board, const PictureSettings& settings, doub
 QByteArray png(const Board& board, const PictureSettings& settings)
 {
     const int scale = std::clamp(settings.PngScale, 1, 4);
-    QImage image(static_cast<int>(PictureSide) * scale, static_cast<int>(PictureSide) * scale, QImage::Format_RGB32);
+    QImage image(PictureSide * scale, PictureSide * scale, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     // The resolution that prints one unit at the asked size, or the screen's at this scale.
     const double dotsPerMillimetre = board.unitPixels() * scale / unitMillimetres(board, settings, 96.0);
@@ -115,8 +106,8 @@ void sizeAndClip(QByteArray& svg, double millimetres)
         return;
     sized.insert(closed, u"</g>\n"_s);
     sized.insert(opened,
-        u"\n<defs><clipPath id=\"picture\"><rect x=\"0\" y=\"0\" width=\"600\" height=\"600\"/></clipPath></defs>"
-        "\n<g clip-path=\"url(#picture)\">"_s);
+        u"\n<defs><clipPath id=\"picture\"><rect x=\"0\" y=\"0\" width=\"%1\" height=\"%1\"/></clipPath></defs>"
+        "\n<g clip-path=\"url(#picture)\">"_s.arg(PictureSide));
     svg = sized.toUtf8();
 }
 
@@ -127,7 +118,7 @@ QByteArray svg(const Board& board, const PictureSettings& settings)
     {
         QSvgGenerator generator;
         generator.setOutputDevice(&buffer);
-        generator.setSize(QSize(static_cast<int>(PictureSide), static_cast<int>(PictureSide)));
+        generator.setSize(QSize(PictureSide, PictureSide));
         generator.setViewBox(QRectF(0, 0, PictureSide, PictureSide));
         generator.setTitle(u"Zelmora"_s);
         drawPictureOn(generator, {}, board, settings);
@@ -136,7 +127,7 @@ QByteArray svg(const Board& board, const PictureSettings& settings)
     const QByteArray asked = "font-family=\"" + PlaneFace.toUtf8() + "\"";
     bytes.replace(
         asked, "font-family=\"IPAPGothic, 'IPA PGothic', 'MS PGothic', " + PlaneFace.toUtf8() + ", sans-serif\"");
-    sizeAndClip(bytes, PictureSide / board.unitPixels() * unitMillimetres(board, settings, 96.0));
+    sizeAndClip(bytes, double(PictureSide) / board.unitPixels() * unitMillimetres(board, settings, 96.0));
     return bytes;
 }
 
@@ -177,16 +168,13 @@ void drawPictureOn(
 void drawPictureOn(QPaintDevice& device, QPainter* open, const PictureFrame& frame, const Board& board,
     const PictureSettings& settings)
 {
-    const QColor background = settings.BlackAndWhite ? QColor(Qt::white) : colourOf(PlaneBackground);
-    QFont font(PlaneFace);
-    font.setPixelSize(12);
-    PainterSurface surface(device, frame.Size, background, font, frame.ToDevice);
+    const QColor background = settings.BlackAndWhite ? QColor(Qt::white) : toQColor(PlaneBackground);
+    PainterSurface surface = planeSurface(device, frame.ToDevice, frame.Size, background);
     std::optional<PainterSurface::Batch> batch;
     if (open)
         batch.emplace(surface, *open);
     else
         batch.emplace(surface);
-    surface.FontSize(20);
     BlackInk blackInk(surface);
     PlaneSurface& drawn = settings.BlackAndWhite ? static_cast<PlaneSurface&>(blackInk) : surface;
     if (settings.Problem)
@@ -222,7 +210,7 @@ void drawAxisNames(PlaneSurface& surface, const PlaneGeometry& geometry)
         surface.CurrentY(0);
         surface.Print(yName);
     }
-    surface.FontSize(20);
+    surface.FontSize(PlaneFontPoints);
 }
 
 bool saveAtomically(const QString& path, const QByteArray& bytes)
@@ -242,9 +230,7 @@ bool saveAtomically(const QString& path, const QByteArray& bytes)
 QImage withAxisNames(const QImage& picture, const PlaneGeometry& geometry)
 {
     QImage named = picture;
-    QFont font(PlaneFace);
-    font.setPixelSize(12);
-    PainterSurface surface(named, QSizeF(PictureSide, PictureSide), colourOf(PlaneBackground), font);
+    PainterSurface surface = planeSurface(named);
     const PainterSurface::Batch batch(surface);
     drawAxisNames(surface, geometry);
     return named;

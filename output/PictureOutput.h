@@ -42,7 +42,7 @@ void drawPictureOn(
 // A picture of any size: its surface in pixels, the plane on it, how it meets the edges, and the
 // transform from its pixels to the device.
 struct PictureFrame {
-    QSizeF Size{600, 600};
+    QSizeF Size{PictureSide, PictureSide};
     PlaneGeometry Geometry;
     PlaneEdges Edges = PlaneEdges::Window;
     QTransform ToDevice;

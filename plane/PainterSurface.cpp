@@ -60,6 +60,13 @@ PainterSurface::PainterSurface(
         Font.setPixelSize(pixelsForPoints(Font.pointSizeF()));
 }
 
+PainterSurface planeSurface(QPaintDevice& device, const QTransform& toDevice, QSizeF size, QColor background)
+{
+    QFont font(PlaneFace);
+    font.setPixelSize(pixelsForPoints(9));
+    return PainterSurface(device, size, background, font, toDevice);
+}
+
 PainterSurface::Batch::Batch(PainterSurface& surface)
     : Surface(surface)
 {

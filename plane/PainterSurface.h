@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "plane/Palette.h"
+#include "plane/PlaneGeometry.h"
 #include "plane/PlaneSurface.h"
 #include "plane/Point.h"
 
@@ -118,5 +120,21 @@ private:
     std::function<void()> Changed;
     std::function<void()> Refreshed;
 };
+
+// The face the plane's numbers and marks are printed in, which the window's captions share.
+inline const QString PlaneFace = QStringLiteral("ＭＳ Ｐゴシック");
+
+// A colour of the palette as Qt paints it.
+inline QColor toQColor(Rgb colour)
+{
+    return {colour.R, colour.G, colour.B};
+}
+
+// The surface a picture of the plane is drawn on, in the window, on the clipboard, in files, on
+// paper and on the projector: size surface pixels (the picture's square unless a sheet gives
+// another), cleared to background, its text in the plane's face. DrawPlane sets the size and weight
+// of its numbers itself.
+PainterSurface planeSurface(QPaintDevice& device, const QTransform& toDevice = {},
+    QSizeF size = QSizeF(PictureSide, PictureSide), QColor background = toQColor(PlaneBackground));
 
 } // namespace zelmora

@@ -13,6 +13,10 @@ namespace zelmora {
 // How the plane lies on the drawing surface, and the three sizes it comes in. Plane coordinates
 // are units with y upwards; surface coordinates are pixels with y downwards.
 
+// The side of the picture's square in surface pixels, as the window shows it; files, the clipboard
+// and the projector draw the same square at their own resolution.
+inline constexpr int PictureSide = 600;
+
 // A size of the plane: pixels per unit, how the ticks along the axes are numbered, and what it is
 // called.
 struct PlaneSize {
@@ -58,8 +62,8 @@ struct PlaneRect {
 // This is the one mapping between the two; the segment of a slot alone computes its ends in single
 // precision on its own, on purpose (see DrawSlotLine).
 struct PlaneGeometry {
-    int OriginX = 300;
-    int OriginY = 300;
+    int OriginX = PictureSide / 2;
+    int OriginY = PictureSide / 2;
     std::int16_t UnitPixels = 22;
 
     // The surface pixel of a plane point: (OriginX + UnitPixels x, OriginY - UnitPixels y).
