@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -17,6 +18,7 @@ class QPushButton;
 namespace zelmora {
 
 class OptionButton;
+struct PanelWidgets;
 class PainterSurface;
 class PictureBox;
 class TabRing;
@@ -35,6 +37,8 @@ public:
 
     const Board& board() const { return State; }
     const PainterSurface& surface() const;
+    // 図をコピー, the picture's own action, for the menus to show.
+    QAction* copyPictureAction() const;
 
     // Performs a command of the menus on the board (a lesson opened, the marks shown) and shows
     // what the board answers, as the panel's commands do.
@@ -50,7 +54,7 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    void bindControls();
+    void bindControls(const PanelWidgets& made);
     void connectHandlers();
 
     void Form_Load();

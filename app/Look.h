@@ -25,18 +25,13 @@ inline const QColor TraceRed{204, 0, 0};
 // the application substitutes a metric-compatible one.
 inline const QString Face = PlaneFace;
 
-// Font sizes are given in points as at 96 dots per inch and set in pixels (20.25 points are 27
-// pixels), so that captions keep to their controls whatever the desktop's logical DPI; displays
-// with more pixels scale the whole window through its device pixel ratio instead.
-inline int pixels(qreal points)
-{
-    return qRound(points * 96.0 / 72.0);
-}
-
+// Font sizes are given in points as at 96 dots per inch and set in pixels, so that captions keep to
+// their controls whatever the desktop's logical DPI; displays with more pixels scale the whole window
+// through its device pixel ratio instead.
 inline QFont font(qreal points, bool bold)
 {
     QFont f(Face);
-    f.setPixelSize(pixels(points));
+    f.setPixelSize(pixelsForPoints(points));
     f.setWeight(bold ? QFont::Bold : QFont::Normal);
     return f;
 }

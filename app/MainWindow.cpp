@@ -31,9 +31,9 @@ using namespace Qt::StringLiterals;
 namespace zelmora {
 namespace {
 
-constexpr qsizetype RecentCount = 8;
-const QString RecentKey = u"recentFiles"_s;
-const QString LessonFilter = u"Zelmora の授業 (*.zelmora);;すべてのファイル (*)"_s;
+constexpr qsizetype recentCount = 8;
+const QString recentKey = u"recentFiles"_s;
+const QString lessonFilter = u"Zelmora の授業 (*.zelmora);;すべてのファイル (*)"_s;
 
 QAction* menuItem(QMenu* menu, const QString& text, const QKeySequence& keys, const QString& name)
 {
@@ -156,10 +156,9 @@ void MainWindow::buildMenus()
     connect(
         RedoAction, &QAction::triggered, this, [this] { Form->perform([](Board& board) { return board.redo(); }); });
     edit->addSeparator();
-    if (auto* copy = Form->findChild<QAction*>(u"CopyPicture"_s)) {
-        copy->setText(u"図をコピー(&C)"_s);
-        edit->addAction(copy);
-    }
+    QAction* copy = Form->copyPictureAction();
+    copy->setText(u"図をコピー(&C)"_s);
+    edit->addAction(copy);
 
     QMenu* view = menuBar()->addMenu(u"表示(&V)"_s);
     view->setObjectName(u"ViewMenu"_s);
@@ -372,7 +371,7 @@ void MainWindow::chooseAndOpen()
         return;
     const QString file = fileName();
     const QString start = file.isEmpty() ? QString() : QFileInfo(file).absolutePath();
-    const QString path = QFileDialog::getOpenFileName(this, u"授業を開く"_s, start, LessonFilter);
+    const QString path = QFileDialog::getOpenFileName(this, u"授業を開く"_s, start, lessonFilter);
     if (!path.isEmpty())
         openFile(path);
 }
@@ -431,7 +430,7 @@ void MainWindow::save()
 void MainWindow::saveAs()
 {
     const QString suggested = fileName().isEmpty() ? u"授業.zelmora"_s : fileName();
-    QString path = QFileDialog::getSaveFileName(this, u"名前を付けて保存"_s, suggested, LessonFilter);
+    QString path = QFileDialog::getSaveFileName(this, u"名前を付けて保存"_s, suggested, lessonFilter);
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -468,7 +467,7 @@ void MainWindow::showAbout()
 
 QStringList MainWindow::recentFiles()
 {
-    return QSettings().value(RecentKey).toStringList();
+    return QSettings().value(recentKey).toStringList();
 }
 
 void MainWindow::remember(const QString& path)
@@ -476,7 +475,7 @@ void MainWindow::remember(const QString& path)
     QStringList recent = recentFiles();
     recent.removeAll(path);
     recent.prepend(path);
-    QSettings().setValue(RecentKey, recent.mid(0, RecentCount));
+    QSettings().setValue(recentKey, recent.mid(0, recentCount));
     fillRecentMenu();
 }
 

@@ -42,12 +42,12 @@ PictureBox::PictureBox(QWidget* parent)
     Surface.setRefreshCallback([this] { update(); });
 
     // Teachers paste the plane into worksheets. Ctrl+C stays the entry boxes' own copy.
-    auto* copy = new QAction(u"図をコピー"_s, this);
-    copy->setObjectName(u"CopyPicture"_s);
-    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    copy->setShortcutContext(Qt::WindowShortcut);
-    connect(copy, &QAction::triggered, this, &PictureBox::copyRequested);
-    addAction(copy);
+    CopyAction = new QAction(u"図をコピー"_s, this);
+    CopyAction->setObjectName(u"CopyPicture"_s);
+    CopyAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    CopyAction->setShortcutContext(Qt::WindowShortcut);
+    connect(CopyAction, &QAction::triggered, this, &PictureBox::copyRequested);
+    addAction(CopyAction);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 

@@ -56,8 +56,6 @@ struct LessonRefusal {
 // which can be undone and redone.
 class Board {
 public:
-    int originX() const { return OriginX; }
-    int originY() const { return OriginY; }
     std::int16_t unitPixels() const { return UnitPixels; }
     std::int16_t currentSlot() const { return CurrentSlot; }
     const SlotTable& slotTable() const { return Slots; }

@@ -262,7 +262,7 @@ void drawLabels(PlaneSurface& surface, const std::vector<Label>& labels, Rgb lea
     }
     std::vector<LabelLayout> layouts;
     surface.FillColor(labelBacking);
-    surface.FillStyle(FillSolid);
+    surface.FillStyle(FillMode::Solid);
     for (const Label& label : labels) {
         const Point at = label.Place->At;
         surface.Box(at.X, at.Y, at.X + label.Width + 2 * padding, at.Y + label.Height + 2 * padding);
@@ -446,7 +446,7 @@ Rgb lineColour(const ShowOptions& show, int slot)
 {
     if (show.Colours && slot >= 0 && slot < static_cast<int>(SlotColours.size()))
         return SlotColours[static_cast<std::size_t>(slot)];
-    return paletteColour(PaletteBlue);
+    return PaletteBlue;
 }
 
 void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
@@ -458,9 +458,9 @@ void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeo
     const double height = surface.Height();
     const PlaneWindow window = shownWindow(geometry, width, height);
     const std::vector<ShownLine> lines = shownLines(table, geometry, window);
-    const Rgb blue = paletteColour(PaletteBlue);
+    const Rgb blue = PaletteBlue;
     const Rgb slopeColour = lineColour(show, slopeSlot);
-    const Rgb black = paletteColour(PaletteBlack);
+    const Rgb black = PaletteBlack;
 
     LabelScene scene{width, height, {}, {}, {}, {}, {}};
     for (const ShownLine& line : lines)
@@ -533,23 +533,23 @@ void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeo
     if (legs) {
         surface.ForeColor(slopeColour);
         surface.DrawWidth(1);
-        surface.DrawStyle(DrawDashed);
+        surface.DrawStyle(LineStyle::Dashed);
         surface.Line(legs->Run.From.X, legs->Run.From.Y, legs->Run.To.X, legs->Run.To.Y);
         surface.Line(legs->Rise.From.X, legs->Rise.From.Y, legs->Rise.To.X, legs->Rise.To.Y);
         // Solid again before the dots, whose outlines would dash too.
-        surface.DrawStyle(DrawSolid);
+        surface.DrawStyle(LineStyle::Solid);
     }
     if (!dots.empty()) {
         surface.ForeColor(blue);
         surface.FillColor(blue);
-        surface.FillStyle(FillSolid);
+        surface.FillStyle(FillMode::Solid);
         surface.DrawWidth(1);
         for (const Point& dot : dots)
             surface.Circle(dot.X, dot.Y, markRadius);
     }
     if (!rings.empty()) {
         surface.ForeColor(black);
-        surface.FillStyle(FillTransparent);
+        surface.FillStyle(FillMode::Transparent);
         surface.DrawWidth(ringWidth);
         for (const Point& ring : rings)
             surface.Circle(ring.X, ring.Y, markRadius);
@@ -561,8 +561,8 @@ void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeo
 
     surface.ForeColor(black);
     surface.DrawWidth(slotLineWidth);
-    surface.DrawStyle(DrawSolid);
-    surface.FillStyle(FillTransparent);
+    surface.DrawStyle(LineStyle::Solid);
+    surface.FillStyle(FillMode::Transparent);
     surface.FontSize(PlaneFontPoints);
     surface.FontBold(true);
 }

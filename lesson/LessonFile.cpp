@@ -27,11 +27,11 @@ namespace zelmora {
 
 namespace {
 
-constexpr QLatin1StringView FormatName("zelmora-lesson");
-constexpr int Version = 1;
+constexpr QLatin1StringView formatName("zelmora-lesson");
+constexpr int lessonVersion = 1;
 
 // The keys of a slot entry, in the order of EntryBox.
-constexpr std::array<const char*, EntryBoxCount> BoxKeys = {"a", "b", "from", "to"};
+constexpr std::array<const char*, EntryBoxCount> boxKeys = {"a", "b", "from", "to"};
 
 LessonFault fault(LessonFaultCode code, const char* key = "", int slot = 0)
 {
@@ -95,7 +95,7 @@ std::optional<LessonFault> readVersion(const QJsonObject& root)
         return fault(LessonFaultCode::WrongType, "version");
     if (value.toDouble() < 1)
         return fault(LessonFaultCode::BadVersion, "version");
-    if (value.toDouble() > Version)
+    if (value.toDouble() > lessonVersion)
         return fault(LessonFaultCode::NewerVersion, "version");
     return std::nullopt;
 }
@@ -182,11 +182,11 @@ std::optional<LessonFault> readSlotEntry(const QJsonValue& entry, Lesson& lesson
 
     EntryTexts read;
     for (std::size_t box = 0; box < EntryBoxCount; ++box) {
-        const QJsonValue text = member(object, BoxKeys[box]);
+        const QJsonValue text = member(object, boxKeys[box]);
         if (text.isUndefined())
             continue;
         if (!text.isString())
-            return fault(LessonFaultCode::WrongType, BoxKeys[box], slot);
+            return fault(LessonFaultCode::WrongType, boxKeys[box], slot);
         read[box] = text.toString().toStdString();
     }
     texts = std::move(read);
@@ -273,7 +273,7 @@ std::variant<Lesson, LessonFault> readLesson(QByteArrayView bytes)
     const QJsonObject root = document.object();
 
     const QJsonValue format = member(root, "format");
-    if (!format.isString() || format.toString() != FormatName)
+    if (!format.isString() || format.toString() != formatName)
         return fault(LessonFaultCode::NotALesson, "format");
     // The version comes before every other key: a newer lesson may use them differently.
     if (auto refused = readVersion(root))
@@ -292,7 +292,8 @@ QByteArray writeLesson(const Lesson& lesson)
     const int size = std::clamp(lesson.Size, 0, static_cast<int>(PlaneSizes.size()) - 1);
     const int currentSlot = std::clamp(lesson.CurrentSlot, 0, SlotTable::UserSlots - 1);
 
-    QByteArray out = "{\n  \"format\": " + quoted(FormatName) + ",\n  \"version\": " + QByteArray::number(Version);
+    QByteArray out
+        = "{\n  \"format\": " + quoted(formatName) + ",\n  \"version\": " + QByteArray::number(lessonVersion);
     if (!lesson.Title.empty())
         out += ",\n  \"title\": " + quoted(lesson.Title);
     out += ",\n  \"size\": " + quoted(QStringView(PlaneSizes[static_cast<std::size_t>(size)].Name).toString())
@@ -312,7 +313,7 @@ QByteArray writeLesson(const Lesson& lesson)
             continue;
         QByteArray entry = "    {\"slot\": " + QByteArray::number(static_cast<int>(slot) + 1);
         for (std::size_t box = 0; box < EntryBoxCount; ++box)
-            entry += ", \"" + QByteArray(BoxKeys[box]) + "\": " + quoted((*lesson.Slots[slot])[box]);
+            entry += ", \"" + QByteArray(boxKeys[box]) + "\": " + quoted((*lesson.Slots[slot])[box]);
         entries.append(entry + "}");
     }
     if (entries.isEmpty())
@@ -348,21 +349,27 @@ std::variant<Lesson, LessonFault> loadLessonFile(const QString& path)
     return readLesson(bytes);
 }
 
-std::optional<LessonFault> saveLessonFile(const QString& path, const Lesson& lesson)
+std::optional<QFileDevice::FileError> saveFileAtomically(const QString& path, QByteArrayView bytes)
 {
-    const QByteArray bytes = writeLesson(lesson);
     QSaveFile file(path);
     // Unbuffered, and the count checked: Qt 6.4's commit() ignores a failure to flush its buffer
     // and a write cut short by a full disk, and would replace the old file with a truncated one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fileFault(LessonFaultCode::Unwritable, file.error());
-    if (file.write(bytes) != bytes.size()) {
+        return file.error();
+    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
         const QFileDevice::FileError error = file.error();
         file.cancelWriting();
-        return fileFault(LessonFaultCode::Unwritable, error == QFileDevice::NoError ? QFileDevice::WriteError : error);
+        return error == QFileDevice::NoError ? QFileDevice::WriteError : error;
     }
     if (!file.commit())
-        return fileFault(LessonFaultCode::Unwritable, file.error());
+        return file.error();
+    return std::nullopt;
+}
+
+std::optional<LessonFault> saveLessonFile(const QString& path, const Lesson& lesson)
+{
+    if (const auto error = saveFileAtomically(path, writeLesson(lesson)))
+        return fileFault(LessonFaultCode::Unwritable, *error);
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 #include "output/Worksheet.h"
 
 #include "board/Picture.h"
+#include "lesson/LessonFile.h"
 #include "plane/DrawPlane.h"
 #include "plane/PainterSurface.h"
 #include "plane/Palette.h"
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -24,7 +24,7 @@ using namespace Qt::StringLiterals;
 namespace zelmora {
 namespace {
 
-constexpr double MillimetresPerInch = 25.4;
+constexpr double millimetresPerInch = 25.4;
 
 // Forwards everything to another surface, but draws in black, and fills what has the plane's colour
 // in white: for black-and-white worksheets.
@@ -39,7 +39,7 @@ public:
     double Width() const override { return Surface.Width(); }
     double Height() const override { return Surface.Height(); }
     void DrawWidth(int pixels) override { Surface.DrawWidth(pixels); }
-    void ForeColor(Rgb) override { Surface.ForeColor(paletteColour(PaletteBlack)); }
+    void ForeColor(Rgb) override { Surface.ForeColor(PaletteBlack); }
     void Line(double x1, double y1, double x2, double y2) override { Surface.Line(x1, y1, x2, y2); }
     void FontSize(double points) override { Surface.FontSize(points); }
     void FontBold(bool bold) override { Surface.FontBold(bold); }
@@ -47,11 +47,11 @@ public:
     void CurrentY(double y) override { Surface.CurrentY(y); }
     void Print(std::string_view text) override { Surface.Print(text); }
     void Refresh() override { Surface.Refresh(); }
-    void DrawStyle(int style) override { Surface.DrawStyle(style); }
-    void FillStyle(int style) override { Surface.FillStyle(style); }
+    void DrawStyle(LineStyle style) override { Surface.DrawStyle(style); }
+    void FillStyle(FillMode style) override { Surface.FillStyle(style); }
     void FillColor(Rgb colour) override
     {
-        Surface.FillColor(colour == PlaneBackground ? Rgb{255, 255, 255} : paletteColour(PaletteBlack));
+        Surface.FillColor(colour == PlaneBackground ? Rgb{255, 255, 255} : PaletteBlack);
     }
     void Circle(double x, double y, double radius) override { Surface.Circle(x, y, radius); }
     void Box(double x1, double y1, double x2, double y2) override { Surface.Box(x1, y1, x2, y2); }
@@ -66,7 +66,7 @@ double unitMillimetres(const Board& board, const PictureSettings& settings, doub
 {
     if (settings.UnitMillimetres > 0)
         return settings.UnitMillimetres;
-    return board.unitPixels() * MillimetresPerInch / fallbackDotsPerInch;
+    return board.unitPixels() * millimetresPerInch / fallbackDotsPerInch;
 }
 
 QByteArray png(const Board& board, const PictureSettings& settings)
@@ -191,7 +191,7 @@ void drawAxisNames(PlaneSurface& surface, const PlaneGeometry& geometry)
     // The size of the window's axis names; the picture's own numbers go back to theirs after.
     surface.FontSize(20.25);
     surface.FontBold(true);
-    surface.ForeColor(paletteColour(PaletteBlack));
+    surface.ForeColor(PaletteBlack);
     const double xWidth = surface.TextWidth(xName);
     const double xHeight = surface.TextHeight(xName);
     // Above the axis, where no tick number stands, its right side a little in from the edge.
@@ -211,20 +211,6 @@ void drawAxisNames(PlaneSurface& surface, const PlaneGeometry& geometry)
         surface.Print(yName);
     }
     surface.FontSize(PlaneFontPoints);
-}
-
-bool saveAtomically(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // A short write is a failure too, even where the device does not say so.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
 }
 
 QImage withAxisNames(const QImage& picture, const PlaneGeometry& geometry)
@@ -253,7 +239,7 @@ std::optional<OutputFault> writePicture(const QString& path, const Board& board,
         bytes = pdf(board, settings);
         break;
     }
-    if (!saveAtomically(path, bytes))
+    if (saveFileAtomically(path, bytes))
         return OutputFault::Unwritable;
     return std::nullopt;
 }

@@ -66,9 +66,6 @@ QImage withAxisNames(const QImage& picture, const PlaneGeometry& geometry);
 // Why a picture could not be written.
 enum class OutputFault { UnknownFormat, Unwritable };
 
-// Writes bytes to a file atomically: on failure any old file stays as it was.
-bool saveAtomically(const QString& path, const QByteArray& bytes);
-
 // Writes the picture to a file, atomically: on failure any old file stays as it was.
 std::optional<OutputFault> writePicture(const QString& path, const Board& board, const PictureSettings& settings);
 

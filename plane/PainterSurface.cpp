@@ -17,12 +17,6 @@
 namespace zelmora {
 namespace {
 
-// Text sizes are pixels; points convert as on a standard display of 96 dots per inch.
-int pixelsForPoints(double points)
-{
-    return static_cast<int>(std::lround(points * 96.0 / 72.0));
-}
-
 bool isWhole(double v)
 {
     return v == std::floor(v);
@@ -58,6 +52,11 @@ PainterSurface::PainterSurface(
 {
     if (Font.pixelSize() < 0)
         Font.setPixelSize(pixelsForPoints(Font.pointSizeF()));
+}
+
+int pixelsForPoints(double points)
+{
+    return static_cast<int>(std::lround(points * 96.0 / 72.0));
 }
 
 PainterSurface planeSurface(QPaintDevice& device, const QTransform& toDevice, QSizeF size, QColor background)
@@ -218,14 +217,14 @@ QPen PainterSurface::pen() const
     return pen;
 }
 
-void PainterSurface::DrawStyle(int style)
+void PainterSurface::DrawStyle(LineStyle style)
 {
-    Dashed = style == DrawDashed;
+    Dashed = style == LineStyle::Dashed;
 }
 
-void PainterSurface::FillStyle(int style)
+void PainterSurface::FillStyle(FillMode style)
 {
-    Filled = style == FillSolid;
+    Filled = style == FillMode::Solid;
 }
 
 void PainterSurface::FillColor(Rgb colour)

@@ -42,8 +42,8 @@ public:
     void DrawWidth(int pixels) override;
     void ForeColor(Rgb colour) override;
     void Line(double x1, double y1, double x2, double y2) override;
-    void DrawStyle(int style) override;
-    void FillStyle(int style) override;
+    void DrawStyle(LineStyle style) override;
+    void FillStyle(FillMode style) override;
     void FillColor(Rgb colour) override;
     void Circle(double x, double y, double radius) override;
     void Box(double x1, double y1, double x2, double y2) override;
@@ -57,7 +57,6 @@ public:
     void Refresh() override;
 
     QColor penColour() const { return PenColour; }
-    int penWidth() const { return PenWidth; }
     const QFont& font() const { return Font; }
     QPointF textPosition() const { return TextPosition; }
 
@@ -120,6 +119,10 @@ private:
     std::function<void()> Changed;
     std::function<void()> Refreshed;
 };
+
+// Text sizes are pixels; points convert as on a standard display of 96 dots per inch (20.25 points
+// are 27 pixels).
+int pixelsForPoints(double points);
 
 // The face the plane's numbers and marks are printed in, which the window's captions share.
 inline const QString PlaneFace = QStringLiteral("ＭＳ Ｐゴシック");

@@ -7,18 +7,15 @@
 
 namespace zelmora {
 
-// The classic 16-colour palette, chosen by index 0 to 15. Lines are drawn in index 9 (blue)
-// and the pen goes back to index 0 (black) afterwards.
-inline constexpr int PaletteBlack = 0;
-inline constexpr int PaletteBlue = 9;
+// The colours the plane is drawn in. Lines are drawn in blue and the pen goes back to black
+// afterwards.
+inline constexpr Rgb PaletteBlack{0, 0, 0};
+inline constexpr Rgb PaletteBlue{0, 0, 255};
 // Light grey, for a line kept faintly to compare with.
-inline constexpr int PaletteGrey = 7;
+inline constexpr Rgb PaletteGrey{192, 192, 192};
 
 // The plane's light yellow, behind everything drawn on it.
 inline constexpr Rgb PlaneBackground{255, 255, 192};
-
-// Indices outside 0 to 15 give black.
-Rgb paletteColour(int index);
 
 // 線を色分け: the colours of slots １ to ８, told apart by pupils who see colours differently too
 // (Okabe and Ito's set: blue, vermilion, bluish green, reddish purple, orange, sky blue, black, and

@@ -8,10 +8,8 @@
 namespace zelmora {
 
 // The styles DrawStyle and FillStyle take, numbered as those verbs have always numbered them.
-inline constexpr int DrawSolid = 0;
-inline constexpr int DrawDashed = 1;
-inline constexpr int FillSolid = 0;
-inline constexpr int FillTransparent = 1;
+enum class LineStyle : int { Solid = 0, Dashed = 1 };
+enum class FillMode : int { Solid = 0, Transparent = 1 };
 
 // The drawing surface the plane and the lines are drawn on, as the renderers see it.
 // Coordinates are surface pixels: origin at the top-left corner, x to the right, y downwards.
@@ -32,11 +30,11 @@ public:
     // A straight line with the current pen, clipped to the surface. The ends may lie far outside
     // or be non-finite; a line with a non-finite end is not drawn.
     virtual void Line(double x1, double y1, double x2, double y2) = 0;
-    // DrawSolid (the default) or DrawDashed, for the lines and circle outlines that follow. Dashes
+    // Solid (the default) or dashed, for the lines and circle outlines that follow. Dashes
     // start at the visible start of each line.
-    virtual void DrawStyle(int style) = 0;
-    // FillSolid, or FillTransparent (the default): whether circles and boxes that follow are filled.
-    virtual void FillStyle(int style) = 0;
+    virtual void DrawStyle(LineStyle style) = 0;
+    // Solid, or transparent (the default): whether circles and boxes that follow are filled.
+    virtual void FillStyle(FillMode style) = 0;
     // Colour of the fills that follow.
     virtual void FillColor(Rgb colour) = 0;
     // A circle of the given radius around (x, y), outlined with the current pen and filled with the

@@ -75,7 +75,7 @@ TEST(UnitMarks, WithEveryOptionOffThePictureIsThePlainOneCallForCall)
         RecordingSurface plain;
         DrawPlane(plain, geometry);
         for (std::int16_t slot = 0; slot < SlotTable::Rows; ++slot)
-            DrawSlotLine(plain, table, geometry, slot, 9);
+            DrawSlotLine(plain, table, geometry, slot, PaletteBlue);
 
         RecordingSurface defaulted;
         drawPicture(defaulted, table, geometry);
@@ -374,8 +374,8 @@ TEST(UnitMarks, PenFontAndStylesComeBackAsTheLinesAndThePlaneLeaveThem)
         drawPicture(surface, tableOf(eightLines), middle, row.Show, 0);
         EXPECT_EQ(surface.PenColour, black);
         EXPECT_EQ(surface.PenWidth, 3);
-        EXPECT_EQ(surface.LineStyle, DrawSolid);
-        EXPECT_EQ(surface.FillMode, FillTransparent);
+        EXPECT_EQ(surface.Stroke, LineStyle::Solid);
+        EXPECT_EQ(surface.Filling, FillMode::Transparent);
         EXPECT_EQ(surface.Points, 20);
         EXPECT_TRUE(surface.Bold);
     }
@@ -398,7 +398,7 @@ TEST(UnitMarks, ChangesRedrawTheWholePictureWhileAMarkIsShown)
         return surface.Calls;
     };
     RecordingSurface second;
-    DrawSlotLine(second, board.slotTable(), board.geometry(), 1, 9);
+    DrawSlotLine(second, board.slotTable(), board.geometry(), 1, PaletteBlue);
     const struct {
         const char* Name;
         Outcome Change;
