@@ -11,8 +11,8 @@
 #include "app/Speech.h"
 #include "app/TabRing.h"
 #include "app/Tracer.h"
-#include "board/Picture.h"
 #include "output/PictureOutput.h"
+#include "picture/Picture.h"
 #include "plane/DrawPlane.h"
 
 #include <QClipboard>

@@ -2,8 +2,8 @@
 #include "app/ProjectorWindow.h"
 
 #include "app/Look.h"
-#include "board/Picture.h"
 #include "output/PictureOutput.h"
+#include "picture/Picture.h"
 #include "plane/PainterSurface.h"
 
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/Speech.h"
 
-#include "board/Equation.h"
-#include "board/LineFacts.h"
+#include "facts/Equation.h"
+#include "facts/LineFacts.h"
 
 #include <QStringList>
 

@@ -3,8 +3,8 @@
 
 #include "app/Look.h"
 #include "board/Board.h"
-#include "board/Equation.h"
-#include "board/LineFacts.h"
+#include "facts/Equation.h"
+#include "facts/LineFacts.h"
 
 #include <QClipboard>
 #include <QComboBox>

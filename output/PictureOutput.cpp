@@ -3,8 +3,8 @@
 
 #include "output/Worksheet.h"
 
-#include "board/Picture.h"
 #include "lesson/LessonFile.h"
+#include "picture/Picture.h"
 #include "plane/DrawPlane.h"
 #include "plane/PainterSurface.h"
 #include "plane/Palette.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "output/Worksheet.h"
 
-#include "board/Equation.h"
-#include "board/ExactLine.h"
+#include "facts/Equation.h"
+#include "facts/ExactLine.h"
 #include "lesson/LessonFile.h"
 #include "output/PdfTidy.h"
 

@@ -3,7 +3,7 @@
 // it tells the window to show.
 #include "board/Board.h"
 #include "RecordingSurface.h"
-#include "board/Picture.h"
+#include "picture/Picture.h"
 #include "plane/DrawPlane.h"
 #include "plane/Palette.h"
 #include "slots/DrawSlotLine.h"

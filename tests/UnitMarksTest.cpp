@@ -2,9 +2,9 @@
 // The marks the show options add to the picture, on the recording surface: where each lands, that
 // labels keep apart and on the surface, that the pen and font come back, and that with every option
 // off the picture is the plain one, call for call.
-#include "board/UnitMarks.h"
+#include "picture/UnitMarks.h"
 #include "RecordingSurface.h"
-#include "board/Picture.h"
+#include "picture/Picture.h"
 #include "plane/DrawPlane.h"
 #include "plane/Palette.h"
 #include "slots/DrawSlotLine.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "board/Picture.h"
+#include "picture/Picture.h"
 
-#include "board/UnitMarks.h"
+#include "picture/UnitMarks.h"
 #include "plane/DrawPlane.h"
 #include "plane/Palette.h"
 #include "slots/DrawSlotLine.h"

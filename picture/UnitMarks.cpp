@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "board/UnitMarks.h"
+#include "picture/UnitMarks.h"
 
-#include "board/Equation.h"
-#include "board/ExactLine.h"
-#include "board/LabelPlacer.h"
-#include "board/LineFacts.h"
-#include "board/SlopeStep.h"
+#include "facts/Equation.h"
+#include "facts/ExactLine.h"
+#include "facts/LineFacts.h"
+#include "facts/SlopeStep.h"
+#include "picture/LabelPlacer.h"
 #include "plane/DrawPlane.h"
 #include "plane/Palette.h"
 #include "plane/PlaneSurface.h"
