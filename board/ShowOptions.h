@@ -45,4 +45,7 @@ inline constexpr std::array<ShowMark, 7> ShowMarks{{
     {"colours", &ShowOptions::Colours, "線を色分け(&L)", "ShowColours"},
 }};
 
+// A member of ShowOptions without its row would be neither saved, remembered nor in the menu.
+static_assert(sizeof(ShowOptions) == ShowMarks.size() * sizeof(bool), "every mark of ShowOptions needs its row");
+
 } // namespace zelmora
