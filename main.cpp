@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "app/Accessibility.h"
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
@@ -58,12 +57,7 @@ int main(int argc, char* argv[])
     }
     zelmora::prepareApplication();
     QApplication application(argc, argv);
-    zelmora::installStyle();
-    zelmora::installFontSubstitution();
-    zelmora::installIdentity();
-    zelmora::installTranslations();
-    zelmora::installWindowIcon();
-    zelmora::installAccessibility();
+    zelmora::installWindowedApplication();
 
     const zelmora::CommandLine command = zelmora::readCommandLine(QApplication::arguments());
     if (command.Want == zelmora::CommandLine::Mode::Mistake) {

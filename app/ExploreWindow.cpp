@@ -6,7 +6,7 @@
 #include "app/Look.h"
 #include "app/Speech.h"
 #include "board/Board.h"
-#include "board/ExactNumber.h"
+#include "facts/ExactNumber.h"
 
 #include <QCheckBox>
 #include <QComboBox>

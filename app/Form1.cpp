@@ -11,8 +11,8 @@
 #include "app/Speech.h"
 #include "app/TabRing.h"
 #include "app/Tracer.h"
-#include "board/Picture.h"
 #include "output/PictureOutput.h"
+#include "picture/Picture.h"
 #include "plane/DrawPlane.h"
 
 #include <QClipboard>
@@ -22,25 +22,26 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <string>
 
 using namespace Qt::StringLiterals;
 
 namespace zelmora {
 namespace {
 
-constexpr int EnterKey = 13;
+constexpr int enterKey = 13;
 
-template <typename T> void bindControl(const QWidget* form, T*& control, const QString& name)
+template <typename T> void bindControl(const PanelWidgets& made, T*& control, std::string_view name)
 {
-    control = form->findChild<T*>(name, Qt::FindDirectChildrenOnly);
+    control = qobject_cast<T*>(made.control(name));
 }
 
 // An array of controls, named as "Option1_0", "Option1_1", ...
 template <typename T, std::size_t N>
-void bindControl(const QWidget* form, std::array<T*, N>& controls, const QString& name)
+void bindControl(const PanelWidgets& made, std::array<T*, N>& controls, std::string_view name)
 {
     for (std::size_t k = 0; k < N; ++k)
-        bindControl(form, controls[k], u"%1_%2"_s.arg(name).arg(k));
+        bindControl(made, controls[k], std::string(name) + '_' + std::to_string(k));
 }
 
 } // namespace
@@ -49,8 +50,7 @@ Form1::Form1(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(u"Form1"_s);
-    buildPanel(this);
-    bindControls();
+    bindControls(buildPanel(this));
     connectHandlers();
     Form_Load();
     // The window opens ready for typing a.
@@ -64,24 +64,29 @@ const PainterSurface& Form1::surface() const
     return Picture1->surface();
 }
 
-void Form1::bindControls()
+QAction* Form1::copyPictureAction() const
 {
-    bindControl(this, Picture1, u"Picture1"_s);
-    bindControl(this, Label5, u"Label5"_s);
-    bindControl(this, Command1, u"Command1"_s);
-    bindControl(this, Command2, u"Command2"_s);
-    bindControl(this, Command3, u"Command3"_s);
-    bindControl(this, Command4, u"Command4"_s);
-    bindControl(this, Command5, u"Command5"_s);
-    bindControl(this, Option1, u"Option1"_s);
-    bindControl(this, Text1, u"Text1"_s);
-    bindControl(this, Text2, u"Text2"_s);
-    bindControl(this, Text3, u"Text3"_s);
-    bindControl(this, Text4, u"Text4"_s);
-    bindControl(this, Label10, u"Label10"_s);
-    bindControl(this, Speaker, u"Announcer"_s);
+    return Picture1->copyAction();
+}
+
+void Form1::bindControls(const PanelWidgets& made)
+{
+    bindControl(made, Picture1, "Picture1");
+    bindControl(made, Label5, "Label5");
+    bindControl(made, Command1, "Command1");
+    bindControl(made, Command2, "Command2");
+    bindControl(made, Command3, "Command3");
+    bindControl(made, Command4, "Command4");
+    bindControl(made, Command5, "Command5");
+    bindControl(made, Option1, "Option1");
+    bindControl(made, Text1, "Text1");
+    bindControl(made, Text2, "Text2");
+    bindControl(made, Text3, "Text3");
+    bindControl(made, Text4, "Text4");
+    bindControl(made, Label10, "Label10");
 
     Ring = std::make_unique<TabRing>(this);
+    Speaker = made.Speaker;
     Tracing = new Tracer(State, Picture1, Speaker);
     Option1[0]->setChecked(true);
 }
@@ -98,10 +103,10 @@ void Form1::connectHandlers()
         const int i = static_cast<int>(k);
         connect(Option1[k], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
     }
-    connect(Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyPress(EnterKey); });
-    connect(Text2, &QLineEdit::returnPressed, this, [this] { Text2_KeyPress(EnterKey); });
-    connect(Text3, &QLineEdit::returnPressed, this, [this] { Text3_KeyPress(EnterKey); });
-    connect(Text4, &QLineEdit::returnPressed, this, [this] { Text4_KeyPress(EnterKey); });
+    connect(Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyPress(enterKey); });
+    connect(Text2, &QLineEdit::returnPressed, this, [this] { Text2_KeyPress(enterKey); });
+    connect(Text3, &QLineEdit::returnPressed, this, [this] { Text3_KeyPress(enterKey); });
+    connect(Text4, &QLineEdit::returnPressed, this, [this] { Text4_KeyPress(enterKey); });
     // A refusal goes as soon as the pupil changes the box it names.
     for (std::size_t k = 0; k < EntryBoxCount; ++k) {
         const auto which = static_cast<EntryBox>(k);
@@ -117,7 +122,6 @@ void Form1::connectHandlers()
 void Form1::Form_Load()
 {
     setWindowTitle(u"Zelmora (Tavrin)"_s);
-    Picture1->surface().FontSize(20);
     DrawPlane(Picture1->surface(), State.geometry());
     placeAxisNames();
     describePicture();
@@ -194,26 +198,26 @@ void Form1::perform(const std::function<Outcome(Board&)>& command)
 
 void Form1::Text1_KeyPress(int key)
 {
-    if (key == EnterKey)
+    if (key == enterKey)
         Text2->setFocus();
 }
 
 void Form1::Text2_KeyPress(int key)
 {
-    if (key == EnterKey)
+    if (key == enterKey)
         Text3->setFocus();
 }
 
 void Form1::Text3_KeyPress(int key)
 {
-    if (key == EnterKey)
+    if (key == enterKey)
         Text4->setFocus();
 }
 
 // Enter in the last box only puts the focus on the draw button; the next Enter presses it.
 void Form1::Text4_KeyPress(int key)
 {
-    if (key == EnterKey)
+    if (key == enterKey)
         Command4->setFocus();
 }
 

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -18,6 +19,7 @@ namespace zelmora {
 
 class Announcer;
 class OptionButton;
+struct PanelWidgets;
 class PainterSurface;
 class PictureBox;
 class TabRing;
@@ -36,6 +38,8 @@ public:
 
     const Board& board() const { return State; }
     const PainterSurface& surface() const;
+    // 図をコピー, the picture's own action, for the menus to show.
+    QAction* copyPictureAction() const;
 
     // Performs a command of the menus on the board (a lesson opened, the marks shown) and shows
     // what the board answers, as the panel's commands do.
@@ -53,7 +57,7 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    void bindControls();
+    void bindControls(const PanelWidgets& made);
     void connectHandlers();
 
     void Form_Load();
@@ -83,7 +87,7 @@ private:
     std::array<QLabel*, 2> Label5{};
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
-    std::array<QPushButton*, 3> Command3{};
+    std::array<QPushButton*, PlaneSizes.size()> Command3{};
     QPushButton* Command4 = nullptr;
     QPushButton* Command5 = nullptr;
     std::array<OptionButton*, SlotTable::UserSlots> Option1{};

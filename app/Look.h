@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "plane/PainterSurface.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -15,27 +17,21 @@ inline const QColor Olive{128, 128, 0};
 inline const QColor White{255, 255, 255};
 inline const QColor Blue{0, 0, 255};
 inline const QColor Yellow{255, 255, 0};
-inline const QColor PlaneBackground{255, 255, 192};
 inline const QColor Black{0, 0, 0};
 // The tracing point: a red that stands out on the light yellow plane and on the blue lines.
 inline const QColor TraceRed{204, 0, 0};
 
 // Every caption and the plane's numbers use this Japanese gothic face; where it is not installed,
 // the application substitutes a metric-compatible one.
-inline const QString Face = QStringLiteral("ＭＳ Ｐゴシック");
+inline const QString Face = PlaneFace;
 
-// Font sizes are given in points as at 96 dots per inch and set in pixels (20.25 points are 27
-// pixels), so that captions keep to their controls whatever the desktop's logical DPI; displays
-// with more pixels scale the whole window through its device pixel ratio instead.
-inline int pixels(qreal points)
-{
-    return qRound(points * 96.0 / 72.0);
-}
-
+// Font sizes are given in points as at 96 dots per inch and set in pixels, so that captions keep to
+// their controls whatever the desktop's logical DPI; displays with more pixels scale the whole window
+// through its device pixel ratio instead.
 inline QFont font(qreal points, bool bold)
 {
     QFont f(Face);
-    f.setPixelSize(pixels(points));
+    f.setPixelSize(pixelsForPoints(points));
     f.setWeight(bold ? QFont::Bold : QFont::Normal);
     return f;
 }

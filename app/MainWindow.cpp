@@ -36,10 +36,10 @@ using namespace Qt::StringLiterals;
 namespace zelmora {
 namespace {
 
-constexpr qsizetype RecentCount = 8;
-const QString RecentKey = u"recentFiles"_s;
-const QString DockedTableKey = u"valueTable/docked"_s;
-const QString LessonFilter = u"Zelmora の授業 (*.zelmora);;すべてのファイル (*)"_s;
+constexpr qsizetype recentCount = 8;
+const QString recentKey = u"recentFiles"_s;
+const QString dockedTableKey = u"valueTable/docked"_s;
+const QString lessonFilter = u"Zelmora の授業 (*.zelmora);;すべてのファイル (*)"_s;
 
 QAction* menuItem(QMenu* menu, const QString& text, const QKeySequence& keys, const QString& name)
 {
@@ -57,6 +57,12 @@ constexpr std::size_t markIndex(bool ShowOptions::*member)
             return k;
     }
     return 0;
+}
+
+// Where the settings remember a mark of the 表示 menu.
+QString settingsKey(const ShowMark& mark)
+{
+    return u"show/"_s + QLatin1StringView(mark.Key);
 }
 
 // A companion window follows its checkable menu item: made when the item is checked, deleted when
@@ -165,10 +171,9 @@ void MainWindow::buildMenus()
             Form->announce(speech::redone(messages::stepName(*step)));
     });
     edit->addSeparator();
-    if (auto* copy = Form->findChild<QAction*>(u"CopyPicture"_s)) {
-        copy->setText(u"図をコピー(&C)"_s);
-        edit->addAction(copy);
-    }
+    QAction* copy = Form->copyPictureAction();
+    copy->setText(u"図をコピー(&C)"_s);
+    edit->addAction(copy);
 
     QMenu* view = menuBar()->addMenu(u"表示(&V)"_s);
     view->setObjectName(u"ViewMenu"_s);
@@ -185,19 +190,9 @@ void MainWindow::buildMenus()
 // table of values.
 void MainWindow::buildViewMenu(QMenu* view)
 {
-    // The caption and object name of each row of ShowMarks.
-    const std::array<std::pair<QString, QString>, ShowMarks.size()> marks{{
-        {u"線の番号(&N)"_s, u"ShowNumbers"_s},
-        {u"式(&Q)"_s, u"ShowEquations"_s},
-        {u"交点(&I)"_s, u"ShowIntersections"_s},
-        {u"交点は現在の線とだけ(&C)"_s, u"ShowCurrentCrossingsOnly"_s},
-        {u"端点(&E)"_s, u"ShowEndpoints"_s},
-        {u"変化の割合(&S)"_s, u"ShowSlope"_s},
-        {u"線を色分け(&L)"_s, u"ShowColours"_s},
-    }};
-    for (std::size_t k = 0; k < marks.size(); ++k) {
-        QAction* action = view->addAction(marks[k].first);
-        action->setObjectName(marks[k].second);
+    for (std::size_t k = 0; k < ShowMarks.size(); ++k) {
+        QAction* action = view->addAction(QString::fromUtf8(ShowMarks[k].Caption));
+        action->setObjectName(QString::fromLatin1(ShowMarks[k].Name));
         action->setCheckable(true);
         connect(action, &QAction::triggered, this, &MainWindow::showOptionsChosen);
         ShowActions[k] = action;
@@ -208,7 +203,7 @@ void MainWindow::buildViewMenu(QMenu* view)
     connect(ValueTableAction, &QAction::triggered, this, &MainWindow::toggleValueTable);
     DockValueTableAction = menuItem(view, u"値の表をウィンドウに付ける(&D)"_s, {}, u"DockValueTable"_s);
     DockValueTableAction->setCheckable(true);
-    DockValueTableAction->setChecked(QSettings().value(DockedTableKey, false).toBool());
+    DockValueTableAction->setChecked(QSettings().value(dockedTableKey, false).toBool());
     connect(DockValueTableAction, &QAction::triggered, this, &MainWindow::dockValueTableChosen);
     ExploreAction = menuItem(view, u"動かして調べる(&M)"_s, QKeySequence(Qt::CTRL | Qt::Key_M), u"Explore"_s);
     ExploreAction->setCheckable(true);
@@ -220,7 +215,7 @@ void MainWindow::buildViewMenu(QMenu* view)
     const QSettings settings;
     ShowOptions options;
     for (const ShowMark& mark : ShowMarks)
-        options.*mark.Member = settings.value(u"show/"_s + QLatin1StringView(mark.Key), false).toBool();
+        options.*mark.Member = settings.value(settingsKey(mark), false).toBool();
     checkShowOptions(options);
     if (options.any())
         Form->perform([&options](Board& board) { return board.setShowOptions(options); });
@@ -240,7 +235,7 @@ void MainWindow::showOptionsChosen()
     QSettings settings;
     for (std::size_t k = 0; k < ShowMarks.size(); ++k) {
         options.*ShowMarks[k].Member = ShowActions[k]->isChecked();
-        settings.setValue(u"show/"_s + QLatin1StringView(ShowMarks[k].Key), ShowActions[k]->isChecked());
+        settings.setValue(settingsKey(ShowMarks[k]), ShowActions[k]->isChecked());
     }
     ShowActions[markIndex(&ShowOptions::CurrentCrossingsOnly)]->setEnabled(options.Intersections);
     Form->perform([&options](Board& board) { return board.setShowOptions(options); });
@@ -329,7 +324,7 @@ void MainWindow::placeValueTable(ValueTableWindow* table)
 // The choice is kept for the next run; an open table moves there at once.
 void MainWindow::dockValueTableChosen()
 {
-    QSettings().setValue(DockedTableKey, DockValueTableAction->isChecked());
+    QSettings().setValue(dockedTableKey, DockValueTableAction->isChecked());
     if (!ValueTable)
         return;
     if (ValueTableDock)
@@ -475,7 +470,7 @@ void MainWindow::chooseAndOpen()
         return;
     const QString file = fileName();
     const QString start = file.isEmpty() ? QString() : QFileInfo(file).absolutePath();
-    const QString path = QFileDialog::getOpenFileName(this, u"授業を開く"_s, start, LessonFilter);
+    const QString path = QFileDialog::getOpenFileName(this, u"授業を開く"_s, start, lessonFilter);
     if (!path.isEmpty())
         openFile(path);
 }
@@ -549,7 +544,7 @@ void MainWindow::save()
 void MainWindow::saveAs()
 {
     const QString suggested = fileName().isEmpty() ? u"授業.zelmora"_s : fileName();
-    QString path = QFileDialog::getSaveFileName(this, u"名前を付けて保存"_s, suggested, LessonFilter);
+    QString path = QFileDialog::getSaveFileName(this, u"名前を付けて保存"_s, suggested, lessonFilter);
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -586,7 +581,7 @@ void MainWindow::showAbout()
 
 QStringList MainWindow::recentFiles()
 {
-    return QSettings().value(RecentKey).toStringList();
+    return QSettings().value(recentKey).toStringList();
 }
 
 void MainWindow::remember(const QString& path)
@@ -594,7 +589,7 @@ void MainWindow::remember(const QString& path)
     QStringList recent = recentFiles();
     recent.removeAll(path);
     recent.prepend(path);
-    QSettings().setValue(RecentKey, recent.mid(0, RecentCount));
+    QSettings().setValue(recentKey, recent.mid(0, recentCount));
     fillRecentMenu();
 }
 

@@ -104,8 +104,12 @@ QString lessonFault(const LessonFault& fault)
         return u"版の番号が正しくありません。"_s;
     case LessonFaultCode::NewerVersion:
         return u"このファイルは新しい版のZelmoraで作られています。"_s;
-    case LessonFaultCode::BadSize:
-        return u"大きさは「小」「中」「大」のどれかです。"_s;
+    case LessonFaultCode::BadSize: {
+        QString names;
+        for (const PlaneSize& size : PlaneSizes)
+            names += u"「%1」"_s.arg(QStringView(size.Name));
+        return u"大きさは%1のどれかです。"_s.arg(names);
+    }
     case LessonFaultCode::TitleTooLong:
         return u"題名は200字までです。"_s;
     case LessonFaultCode::SlotOutOfRange:
@@ -166,8 +170,8 @@ QString stepName(const BoardStep& step)
     case BoardCommand::InitialScreen:
         return u"初期画面"_s;
     case BoardCommand::Size: {
-        static const QString sizes[] = {u"小"_s, u"中"_s, u"大"_s};
-        return u"大きさを%1に"_s.arg(sizes[std::clamp(step.Index, 0, 2)]);
+        const int size = std::clamp(step.Index, 0, static_cast<int>(PlaneSizes.size()) - 1);
+        return u"大きさを%1に"_s.arg(QStringView(PlaneSizes[static_cast<std::size_t>(size)].Name));
     }
     case BoardCommand::New:
         return u"新規"_s;

@@ -105,7 +105,17 @@ void setColours(QWidget* widget, const ControlRow& row)
 
 } // namespace
 
-void buildPanel(QWidget* form)
+QWidget* PanelWidgets::control(std::string_view name) const
+{
+    const auto rows = panelLayout();
+    for (std::size_t k = 0; k < rows.size() && k < Controls.size(); ++k) {
+        if (rows[k].Name == name)
+            return Controls[k];
+    }
+    return nullptr;
+}
+
+PanelWidgets buildPanel(QWidget* form)
 {
     form->setFixedSize(FormWidth, FormHeight);
     QPalette green = form->palette();
@@ -114,8 +124,10 @@ void buildPanel(QWidget* form)
     form->setPalette(green);
     form->setAutoFillBackground(true);
 
+    PanelWidgets made;
     for (const ControlRow& row : panelLayout()) {
         QWidget* widget = make(row, form);
+        made.Controls.push_back(widget);
         widget->setObjectName(QString::fromLatin1(row.Name.data(), static_cast<qsizetype>(row.Name.size())));
         widget->setGeometry(row.Place.Left, row.Place.Top, row.Place.Width, row.Place.Height);
         if (row.Points > 0)
@@ -129,15 +141,15 @@ void buildPanel(QWidget* form)
             widget->hide();
     }
     // The labels over the a and b boxes name them for a screen reader too.
-    const auto buddy = [form](const char16_t* label, const char16_t* box) {
-        form->findChild<QLabel*>(QString::fromUtf16(label))
-            ->setBuddy(form->findChild<QWidget*>(QString::fromUtf16(box)));
+    const auto buddy = [&made](std::string_view label, std::string_view box) {
+        static_cast<QLabel*>(made.control(label))->setBuddy(made.control(box));
     };
-    buddy(u"Label8_0", u"Text1");
-    buddy(u"Label8_1", u"Text2");
-    new Announcer(form);
+    buddy("Label8_0", "Text1");
+    buddy("Label8_1", "Text2");
+    made.Speaker = new Announcer(form);
     // Above every control: the ring round whichever has the focus.
     markAsDecoration(new FocusRing(form));
+    return made;
 }
 
 } // namespace zelmora

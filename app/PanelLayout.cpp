@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/PanelLayout.h"
 
+#include "plane/PlaneGeometry.h"
+
 #include <algorithm>
 #include <array>
 
@@ -28,6 +30,22 @@ constexpr ControlRow button(std::string_view name, std::u16string_view caption, 
         name, ControlKind::Button, caption, place, points, bold, Standard, Standard, tabIndex, accessibleName, false};
 }
 
+// What a screen reader says for the button of size K: "座標平面の大きさ 小" and its kin.
+template <std::size_t K>
+constexpr auto sizeButtonName = [] {
+    constexpr std::u16string_view what = u"座標平面の大きさ ";
+    std::array<char16_t, what.size() + PlaneSizes[K].Name.size()> name{};
+    std::ranges::copy(PlaneSizes[K].Name, std::ranges::copy(what, name.begin()).out);
+    return name;
+}();
+
+// The button of size K: its name and caption are the size's own.
+template <std::size_t K> constexpr ControlRow sizeButton(Rect place, double points, bool bold, int tabIndex)
+{
+    return button(PlaneSizes[K].Button, PlaneSizes[K].Name, place, points, bold, tabIndex,
+        {sizeButtonName<K>.data(), sizeButtonName<K>.size()});
+}
+
 constexpr ControlRow option(
     std::string_view name, std::u16string_view caption, Rect place, int tabIndex, std::u16string_view accessibleName)
 {
@@ -44,14 +62,14 @@ constexpr ControlRow entry(std::string_view name, Rect place, int tabIndex, std:
 constexpr std::array controls{
     label("Label5_0", u"ｙ", {304, 0, 25, 33}, 20.25, White, Green, ControlKind::AxisName),
     label("Label5_1", u"χ", {616, 328, 25, 33}, 20.25, White, Green, ControlKind::AxisName),
-    ControlRow{
-        "Picture1", ControlKind::Picture, {}, {16, 32, 600, 600}, 0, false, Standard, Standard, 9, u"座標平面", false},
+    ControlRow{"Picture1", ControlKind::Picture, {}, {16, 32, PictureSide, PictureSide}, 0, false, Standard, Standard,
+        9, u"座標平面", false},
     ControlRow{"Shape1", ControlKind::Panel, {}, {648, 240, 273, 345}, 0, false, White, Olive, -1, {}, false},
     button("Command2", u"初期画面", {832, 16, 89, 33}, 12, true, 7, u"初期画面"),
     label("Label1", u"座標平面の大きさ", {680, 56, 130, 16}, 12, White, Green),
-    button("Command3_0", u"小", {680, 80, 65, 33}, 12, false, 10, u"座標平面の大きさ 小"),
-    button("Command3_1", u"中", {768, 80, 65, 33}, 20.25, true, 11, u"座標平面の大きさ 中"),
-    button("Command3_2", u"大", {856, 80, 65, 33}, 12, false, 12, u"座標平面の大きさ 大"),
+    sizeButton<0>({680, 80, 65, 33}, 12, false, 10),
+    sizeButton<1>({768, 80, 65, 33}, 20.25, true, 11),
+    sizeButton<2>({856, 80, 65, 33}, 12, false, 12),
     label("Label7_0", u"１～８本の線が引けます。", {680, 136, 225, 25}, 14.25, White, Green),
     label("Label7_1", u"番号の○にチェックし，", {680, 160, 225, 25}, 14.25, White, Green),
     label("Label7_2", u"ａ，ｂの値と変域をいれて", {680, 184, 225, 25}, 14.25, White, Green),
@@ -81,6 +99,10 @@ constexpr std::array controls{
     button("Command1", u"終　了", {800, 600, 121, 33}, 12, true, 8, u"終了"),
     label("Label10", {}, {648, 590, 145, 56}, 12, Yellow, Green, ControlKind::MessageLabel),
 };
+
+// A size added to PlaneSizes needs a place for its button.
+static_assert(std::ranges::count_if(controls, [](const ControlRow& row) { return row.Name.starts_with("Command3_"); })
+    == std::ssize(PlaneSizes));
 
 } // namespace
 

@@ -21,8 +21,6 @@ using namespace Qt::StringLiterals;
 namespace zelmora {
 namespace {
 
-constexpr int SurfaceSize = 600;
-
 qreal displayPixelRatio()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -33,10 +31,10 @@ qreal displayPixelRatio()
 
 PictureBox::PictureBox(QWidget* parent)
     : QWidget(parent)
-    , Surface(Image, QSizeF(SurfaceSize, SurfaceSize), look::PlaneBackground, look::font(9, false))
+    , Surface(planeSurface(Image))
 {
     makeImage(displayPixelRatio());
-    setFixedSize(SurfaceSize, SurfaceSize);
+    setFixedSize(PictureSide, PictureSide);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -44,12 +42,12 @@ PictureBox::PictureBox(QWidget* parent)
     Surface.setRefreshCallback([this] { update(); });
 
     // Teachers paste the plane into worksheets. Ctrl+C stays the entry boxes' own copy.
-    auto* copy = new QAction(u"図をコピー"_s, this);
-    copy->setObjectName(u"CopyPicture"_s);
-    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    copy->setShortcutContext(Qt::WindowShortcut);
-    connect(copy, &QAction::triggered, this, &PictureBox::copyRequested);
-    addAction(copy);
+    CopyAction = new QAction(u"図をコピー"_s, this);
+    CopyAction->setObjectName(u"CopyPicture"_s);
+    CopyAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    CopyAction->setShortcutContext(Qt::WindowShortcut);
+    connect(CopyAction, &QAction::triggered, this, &PictureBox::copyRequested);
+    addAction(CopyAction);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
@@ -57,12 +55,12 @@ PictureBox::PictureBox(QWidget* parent)
 // pastes elsewhere at the size it has on screen.
 void PictureBox::makeImage(qreal ratio)
 {
-    Image = QImage(qRound(SurfaceSize * ratio), qRound(SurfaceSize * ratio), QImage::Format_RGB32);
+    Image = QImage(qRound(PictureSide * ratio), qRound(PictureSide * ratio), QImage::Format_RGB32);
     Image.setDevicePixelRatio(ratio);
     const int dotsPerMeter = qRound(ratio * 96.0 / 0.0254);
     Image.setDotsPerMeterX(dotsPerMeter);
     Image.setDotsPerMeterY(dotsPerMeter);
-    Image.fill(look::PlaneBackground);
+    Image.fill(toQColor(PlaneBackground));
 }
 
 void PictureBox::setPixelRatio(qreal ratio)
@@ -176,7 +174,7 @@ void PictureBox::paintNote(QPainter& painter, QPointF near, const QStringList& l
     if (corner.y() + size.height() > this->height())
         corner.setY(near.y() - gap - size.height());
     const QRectF box(corner, size);
-    painter.fillRect(box, look::PlaneBackground);
+    painter.fillRect(box, toQColor(PlaneBackground));
     painter.setPen(look::Black);
     painter.drawRect(box.adjusted(0, 0, -1, -1));
     for (qsizetype k = 0; k < lines.size(); ++k)

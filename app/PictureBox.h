@@ -10,6 +10,8 @@
 
 #include <optional>
 
+class QAction;
+
 namespace zelmora {
 
 // The widget that shows the drawing surface: a borderless 600 x 600 area over a persistent image,
@@ -30,6 +32,8 @@ public:
     PainterSurface& surface() { return Surface; }
     const PainterSurface& surface() const { return Surface; }
     const QImage& image() const { return Image; }
+    // 図をコピー (Ctrl+Shift+C and the picture's context menu), which the 編集 menu shows too.
+    QAction* copyAction() const { return CopyAction; }
 
     // Makes the image anew, empty, at the given device pixel ratio when it differs from the
     // image's, and then asks for the picture to be drawn again (pixelRatioChanged).
@@ -71,6 +75,7 @@ private:
 
     QImage Image;
     PainterSurface Surface;
+    QAction* CopyAction = nullptr;
     std::optional<Marker> Traced;
     PlaneGeometry Geometry;
     QString Hover;

@@ -2,8 +2,8 @@
 #include "app/ProjectorWindow.h"
 
 #include "app/Look.h"
-#include "board/Picture.h"
 #include "output/PictureOutput.h"
+#include "picture/Picture.h"
 #include "plane/PainterSurface.h"
 
 #include <QGuiApplication>
@@ -17,8 +17,6 @@ using namespace Qt::StringLiterals;
 
 namespace zelmora {
 namespace {
-
-constexpr double PictureSide = 600;
 
 } // namespace
 
@@ -68,10 +66,8 @@ void ProjectorWindow::paintEvent(QPaintEvent*)
     QTransform toScreen;
     toScreen.translate(corner.x(), corner.y());
     toScreen.scale(side / PictureSide, side / PictureSide);
-    PainterSurface surface(
-        *this, QSizeF(PictureSide, PictureSide), look::PlaneBackground, look::font(9, false), toScreen);
+    PainterSurface surface = planeSurface(*this, toScreen);
     const PainterSurface::Batch batch(surface);
-    surface.FontSize(20);
     drawPicture(surface, State);
     // The window's axis names stand beside its picture; here the picture stands alone.
     drawAxisNames(surface, State.geometry());

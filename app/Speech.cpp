@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/Speech.h"
 
-#include "board/Equation.h"
-#include "board/LineFacts.h"
+#include "facts/Equation.h"
+#include "facts/LineFacts.h"
 
 #include <QStringList>
 
@@ -56,7 +56,7 @@ QString spokenChange(const mpq_class& dx, const mpq_class& dy)
 // The whole units the picture shows: "エックスは−13から13まで、yは−13から13まで見えています".
 QString visibleRange(const Board& board)
 {
-    const PlaneRect visible = board.geometry().visible(600, 600);
+    const PlaneRect visible = board.geometry().visible(PictureSide, PictureSide);
     const auto unit = [](double value) { return mpq_class(static_cast<long>(value)); };
     return u"エックスは%1から%2まで、yは%3から%4まで見えています"_s.arg(spoken(unit(std::ceil(visible.Left))),
         spoken(unit(std::floor(visible.Right))), spoken(unit(std::ceil(visible.Bottom))),

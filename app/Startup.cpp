@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/Startup.h"
 
+#include "app/Accessibility.h"
 #include "app/Look.h"
 
 #include <QApplication>
@@ -129,6 +130,16 @@ void installTranslations()
 void installStyle()
 {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+}
+
+void installWindowedApplication()
+{
+    installStyle();
+    installFontSubstitution();
+    installIdentity();
+    installTranslations();
+    installWindowIcon();
+    installAccessibility();
 }
 
 } // namespace zelmora

@@ -34,4 +34,8 @@ void installIdentity();
 // Gives the windows the desktop entry's icon once the first one is on screen.
 void installWindowIcon();
 
+// All of the above that a program with windows needs once its application object exists, and the
+// screen-reader support: the program and its window tests start alike.
+void installWindowedApplication();
+
 } // namespace zelmora

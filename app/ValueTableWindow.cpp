@@ -6,8 +6,8 @@
 #include "app/Accessibility.h"
 #include "app/Look.h"
 #include "board/Board.h"
-#include "board/Equation.h"
-#include "board/LineFacts.h"
+#include "facts/Equation.h"
+#include "facts/LineFacts.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -303,9 +303,8 @@ void ValueTableWindow::takeFocus()
     // The pairs are said once the screen reader has said the window and its focus.
     if (Speaker == nullptr)
         Speaker = new Announcer(this);
-    QTimer::singleShot(std::chrono::milliseconds(600), Speaker, [this] {
-        Speaker->announce(speech::valueTableOpened(Slot) + Text->accessibleDescription());
-    });
+    QTimer::singleShot(std::chrono::milliseconds(600), Speaker,
+        [this] { Speaker->announce(speech::valueTableOpened(Slot) + Text->accessibleDescription()); });
 }
 
 void ValueTableWindow::copy() const

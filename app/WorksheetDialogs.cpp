@@ -29,8 +29,8 @@ namespace zelmora {
 namespace {
 
 // The choices of both dialogs are remembered between runs under these groups.
-const QString ExportGroup = u"export/"_s;
-const QString PrintGroup = u"print/"_s;
+const QString exportGroup = u"export/"_s;
+const QString printGroup = u"print/"_s;
 
 // The scale of a worksheet: one plane unit in millimetres, or 0 for as large as the page allows.
 QComboBox* scaleChoice(QWidget* parent, const QString& fitting)
@@ -180,26 +180,26 @@ struct PrintChoices {
 
     void restore(const QSettings& stored)
     {
-        selectData(PaperSize, stored.value(PrintGroup + u"paper"_s, 0));
-        selectData(Orientation, stored.value(PrintGroup + u"landscape"_s, false));
-        Margin->setValue(stored.value(PrintGroup + u"marginMillimetres"_s, 10.0).toDouble());
-        Unit->setValue(stored.value(PrintGroup + u"otherUnitMillimetres"_s, 5.0).toDouble());
-        selectData(Centre, stored.value(PrintGroup + u"centreOnLines"_s, false));
-        selectData(PerPage, stored.value(PrintGroup + u"perPage"_s, 1));
-        selectData(Kind, stored.value(PrintGroup + u"kind"_s, static_cast<int>(SheetKind::Answer)));
-        Title->setText(stored.value(PrintGroup + u"title"_s).toString());
+        selectData(PaperSize, stored.value(printGroup + u"paper"_s, 0));
+        selectData(Orientation, stored.value(printGroup + u"landscape"_s, false));
+        Margin->setValue(stored.value(printGroup + u"marginMillimetres"_s, 10.0).toDouble());
+        Unit->setValue(stored.value(printGroup + u"otherUnitMillimetres"_s, 5.0).toDouble());
+        selectData(Centre, stored.value(printGroup + u"centreOnLines"_s, false));
+        selectData(PerPage, stored.value(printGroup + u"perPage"_s, 1));
+        selectData(Kind, stored.value(printGroup + u"kind"_s, static_cast<int>(SheetKind::Answer)));
+        Title->setText(stored.value(printGroup + u"title"_s).toString());
     }
 
     void remember(QSettings& stored) const
     {
-        stored.setValue(PrintGroup + u"paper"_s, PaperSize->currentData());
-        stored.setValue(PrintGroup + u"landscape"_s, Orientation->currentData());
-        stored.setValue(PrintGroup + u"marginMillimetres"_s, Margin->value());
-        stored.setValue(PrintGroup + u"otherUnitMillimetres"_s, Unit->value());
-        stored.setValue(PrintGroup + u"centreOnLines"_s, Centre->currentData());
-        stored.setValue(PrintGroup + u"perPage"_s, PerPage->currentData());
-        stored.setValue(PrintGroup + u"kind"_s, Kind->currentData());
-        stored.setValue(PrintGroup + u"title"_s, Title->text());
+        stored.setValue(printGroup + u"paper"_s, PaperSize->currentData());
+        stored.setValue(printGroup + u"landscape"_s, Orientation->currentData());
+        stored.setValue(printGroup + u"marginMillimetres"_s, Margin->value());
+        stored.setValue(printGroup + u"otherUnitMillimetres"_s, Unit->value());
+        stored.setValue(printGroup + u"centreOnLines"_s, Centre->currentData());
+        stored.setValue(printGroup + u"perPage"_s, PerPage->currentData());
+        stored.setValue(printGroup + u"kind"_s, Kind->currentData());
+        stored.setValue(printGroup + u"title"_s, Title->text());
     }
 };
 
@@ -220,14 +220,14 @@ std::optional<ExportChoice> askExport(QWidget* parent, const QString& suggestedN
     sheet.Scale->setCurrentIndex(2);
     QSettings stored;
     format->setCurrentIndex(
-        std::clamp(stored.value(ExportGroup + u"format"_s, 0).toInt(), 0, int(std::size(formats)) - 1));
-    sheet.restore(stored, ExportGroup);
+        std::clamp(stored.value(exportGroup + u"format"_s, 0).toInt(), 0, int(std::size(formats)) - 1));
+    sheet.restore(stored, exportGroup);
     layout->addLayout(form);
     layout->addWidget(buttons(dialog, u"書き出す…"_s));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    stored.setValue(ExportGroup + u"format"_s, format->currentIndex());
-    sheet.remember(stored, ExportGroup);
+    stored.setValue(exportGroup + u"format"_s, format->currentIndex());
+    sheet.remember(stored, exportGroup);
 
     const FormatChoice& chosen = formats[format->currentIndex()];
     const QString suffix = QString::fromUtf16(chosen.Suffix);
@@ -261,16 +261,16 @@ void printWithPreview(QWidget* parent, const Board& board)
         [scale, unit = print.Unit] { unit->setEnabled(scale->currentData().toDouble() < 0); });
     QSettings stored;
     print.restore(stored);
-    selectData(scale, stored.value(PrintGroup + u"unitMillimetres"_s, 5.0));
+    selectData(scale, stored.value(printGroup + u"unitMillimetres"_s, 5.0));
     print.Unit->setEnabled(scale->currentData().toDouble() < 0);
-    blackAndWhite->setChecked(stored.value(PrintGroup + u"blackAndWhite"_s, false).toBool());
+    blackAndWhite->setChecked(stored.value(printGroup + u"blackAndWhite"_s, false).toBool());
     layout->addLayout(form);
     layout->addWidget(buttons(dialog, u"プレビュー…"_s));
     if (dialog.exec() != QDialog::Accepted)
         return;
     print.remember(stored);
-    stored.setValue(PrintGroup + u"unitMillimetres"_s, scale->currentData());
-    stored.setValue(PrintGroup + u"blackAndWhite"_s, blackAndWhite->isChecked());
+    stored.setValue(printGroup + u"unitMillimetres"_s, scale->currentData());
+    stored.setValue(printGroup + u"blackAndWhite"_s, blackAndWhite->isChecked());
 
     WorksheetSettings settings;
     settings.PaperSize = static_cast<Paper>(print.PaperSize->currentData().toInt());

@@ -22,7 +22,7 @@ int main(int argc, char* argv[])
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
 
-    QFont::insertSubstitution(zelmora::bench::PlaneFace, QStringLiteral("IPAPGothic"));
+    QFont::insertSubstitution(zelmora::PlaneFace, QStringLiteral("IPAPGothic"));
     benchmark::AddCustomContext("qt_version", qVersion());
     benchmark::AddCustomContext("qt_platform", QGuiApplication::platformName().toStdString());
     benchmark::AddCustomContext("plane_font", QFontInfo(zelmora::bench::planeFont()).family().toStdString());

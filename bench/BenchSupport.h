@@ -2,6 +2,7 @@
 #pragma once
 
 #include "board/Board.h"
+#include "plane/DrawPlane.h"
 #include "plane/PainterSurface.h"
 
 #include <QImage>
@@ -15,14 +16,13 @@ namespace zelmora::bench {
 // device pixel ratio of 1, its light-yellow background and the 20-point Japanese face of the
 // plane's numbers.
 
-inline const QString PlaneFace = QStringLiteral("ＭＳ Ｐゴシック");
-inline const QColor PlaneBackground{255, 255, 192};
-inline constexpr int PlaneSize = 600;
+inline const QColor PlaneBackground = toQColor(zelmora::PlaneBackground);
+inline constexpr int PlaneSize = PictureSide;
 
 inline QFont planeFont()
 {
     QFont font(PlaneFace);
-    font.setPointSizeF(20);
+    font.setPointSizeF(PlaneFontPoints);
     return font;
 }
 
@@ -30,9 +30,10 @@ inline QFont planeFont()
 struct PlaneCanvas {
     PlaneCanvas()
         : Image(PlaneSize, PlaneSize, QImage::Format_RGB32)
-        , Surface(Image, QSizeF(PlaneSize, PlaneSize), PlaneBackground, planeFont())
+        , Surface(planeSurface(Image))
     {
         Image.fill(PlaneBackground);
+        Surface.FontSize(PlaneFontPoints);
     }
 
     QImage Image;

@@ -7,7 +7,7 @@
 #include "app/ValueTableWindow.h"
 #include "board/Board.h"
 #include "board/ParameterScale.h"
-#include "board/Picture.h"
+#include "picture/Picture.h"
 
 #include <QTextDocument>
 

@@ -81,8 +81,8 @@ public:
     {
         Steps.emplace_back(Stroke{QLineF(x1, y1, x2, y2), PenWidth, PenColour, Dashed});
     }
-    void DrawStyle(int style) override { Dashed = style == zelmora::DrawDashed; }
-    void FillStyle(int style) override { Filled = style == zelmora::FillSolid; }
+    void DrawStyle(zelmora::LineStyle style) override { Dashed = style == zelmora::LineStyle::Dashed; }
+    void FillStyle(zelmora::FillMode style) override { Filled = style == zelmora::FillMode::Solid; }
     void FillColor(Rgb colour) override { FillColour = QColor(colour.R, colour.G, colour.B); }
     void Circle(double x, double y, double radius) override
     {

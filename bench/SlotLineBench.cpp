@@ -7,9 +7,9 @@
 
 #include "BenchSupport.h"
 
-#include "board/Picture.h"
 #include "board/ShowOptions.h"
 #include "entry/LineEntry.h"
+#include "picture/Picture.h"
 #include "plane/DrawPlane.h"
 #include "plane/Palette.h"
 #include "slots/DrawSlotLine.h"

@@ -90,7 +90,7 @@ Outcome Board::erase()
 
 Outcome Board::eraseLine()
 {
-    Slots.set(CurrentSlot, SlotTable::Drawn, 0.0f);
+    Slots.setDrawn(CurrentSlot, false);
     Outcome outcome;
     outcome.Texts = EntryTexts{};
     outcome.Focus = EntryBox::A;
@@ -116,7 +116,7 @@ Outcome Board::newBoard()
 Outcome Board::emptyBoard()
 {
     for (int slot = 0; slot < SlotTable::Rows; ++slot)
-        Slots.set(slot, SlotTable::Drawn, 0.0f);
+        Slots.setDrawn(slot, false);
     // Slot "１" is shown even when it was current already: its boxes empty.
     Outcome outcome = showSlot(0);
     outcome.Picture = PictureChange::Plane;

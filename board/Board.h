@@ -67,13 +67,11 @@ struct LessonRefusal {
 // which can be undone and redone.
 class Board {
 public:
-    int originX() const { return OriginX; }
-    int originY() const { return OriginY; }
     std::int16_t unitPixels() const { return UnitPixels; }
     std::int16_t currentSlot() const { return CurrentSlot; }
     const SlotTable& slotTable() const { return Slots; }
     PlaneGeometry geometry() const { return {OriginX, OriginY, UnitPixels}; }
-    // Index into PlaneSizes of the current scale (小 0, 中 1, 大 2).
+    // Index into PlaneSizes of the current scale.
     int planeSize() const;
     // What the picture shows beyond the lines.
     const ShowOptions& showOptions() const { return Show; }

@@ -24,20 +24,28 @@ struct ShowOptions {
     friend bool operator==(const ShowOptions&, const ShowOptions&) = default;
 };
 
-// Each member of ShowOptions with the key a lesson file and the settings know it by, in the order of
-// the 表示 menu: a new mark is a new row here, and lessons, settings and the menu follow it.
+// Each member of ShowOptions as the 表示 menu, the settings and a lesson file know it, in the order
+// of the menu: the key a lesson keeps it under (the settings under "show/" and the same key), the
+// menu item's caption with its access key, and the item's object name. A new mark is a new row
+// here, and lessons, settings and the menu follow it.
 struct ShowMark {
     const char* Key;
     bool ShowOptions::*Member;
+    const char* Caption; // UTF-8
+    const char* Name;
 };
 inline constexpr std::array<ShowMark, 7> ShowMarks{{
-    {"numbers", &ShowOptions::Numbers},
-    {"equations", &ShowOptions::Equations},
-    {"intersections", &ShowOptions::Intersections},
-    {"crossingsOfCurrentLine", &ShowOptions::CurrentCrossingsOnly},
-    {"endpoints", &ShowOptions::Endpoints},
-    {"slope", &ShowOptions::Slope},
-    {"colours", &ShowOptions::Colours},
+    {"numbers", &ShowOptions::Numbers, "線の番号(&N)", "ShowNumbers"},
+    {"equations", &ShowOptions::Equations, "式(&Q)", "ShowEquations"},
+    {"intersections", &ShowOptions::Intersections, "交点(&I)", "ShowIntersections"},
+    {"crossingsOfCurrentLine", &ShowOptions::CurrentCrossingsOnly, "交点は現在の線とだけ(&C)",
+        "ShowCurrentCrossingsOnly"},
+    {"endpoints", &ShowOptions::Endpoints, "端点(&E)", "ShowEndpoints"},
+    {"slope", &ShowOptions::Slope, "変化の割合(&S)", "ShowSlope"},
+    {"colours", &ShowOptions::Colours, "線を色分け(&L)", "ShowColours"},
 }};
+
+// A member of ShowOptions without its row would be neither saved, remembered nor in the menu.
+static_assert(sizeof(ShowOptions) == ShowMarks.size() * sizeof(bool), "every mark of ShowOptions needs its row");
 
 } // namespace zelmora

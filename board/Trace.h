@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "board/ExactLine.h"
-#include "board/LineFacts.h"
+#include "facts/ExactLine.h"
+#include "facts/LineFacts.h"
 #include "slots/SlotTable.h"
 
 #include <optional>

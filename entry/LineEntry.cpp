@@ -98,7 +98,7 @@ std::optional<IgnoredText> ignoredText(const EntryTexts& texts)
 
 void storeLine(SlotTable& table, int slot, const LineValues& line)
 {
-    table.set(slot, SlotTable::Drawn, 1.0f);
+    table.setDrawn(slot, true);
     table.set(slot, SlotTable::ANum, line.A.Numerator);
     table.set(slot, SlotTable::ADen, line.A.Denominator);
     table.set(slot, SlotTable::BNum, line.B.Numerator);

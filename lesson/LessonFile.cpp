@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "lesson/LessonFile.h"
 
+#include "plane/PlaneGeometry.h"
+
 #include <QByteArrayList>
 #include <QFile>
 #include <QFileInfo>
@@ -25,14 +27,11 @@ namespace zelmora {
 
 namespace {
 
-constexpr QLatin1StringView FormatName("zelmora-lesson");
-constexpr int Version = 1;
-
-// The size names in the order of Lesson::Size.
-constexpr std::array<const char*, 3> SizeNames = {"小", "中", "大"};
+constexpr QLatin1StringView formatName("zelmora-lesson");
+constexpr int lessonVersion = 1;
 
 // The keys of a slot entry, in the order of EntryBox.
-constexpr std::array<const char*, EntryBoxCount> BoxKeys = {"a", "b", "from", "to"};
+constexpr std::array<const char*, EntryBoxCount> boxKeys = {"a", "b", "from", "to"};
 
 LessonFault fault(LessonFaultCode code, const char* key = "", int slot = 0)
 {
@@ -96,7 +95,7 @@ std::optional<LessonFault> readVersion(const QJsonObject& root)
         return fault(LessonFaultCode::WrongType, "version");
     if (value.toDouble() < 1)
         return fault(LessonFaultCode::BadVersion, "version");
-    if (value.toDouble() > Version)
+    if (value.toDouble() > lessonVersion)
         return fault(LessonFaultCode::NewerVersion, "version");
     return std::nullopt;
 }
@@ -108,11 +107,11 @@ std::optional<LessonFault> readSize(const QJsonObject& root, Lesson& lesson)
         return std::nullopt;
     if (!value.isString())
         return fault(LessonFaultCode::WrongType, "size");
-    const auto name = std::find_if(SizeNames.begin(), SizeNames.end(),
-        [text = value.toString()](const char* size) { return text == QString::fromUtf8(size); });
-    if (name == SizeNames.end())
+    const auto size = std::ranges::find_if(
+        PlaneSizes, [text = value.toString()](const PlaneSize& size) { return text == QStringView(size.Name); });
+    if (size == PlaneSizes.end())
         return fault(LessonFaultCode::BadSize, "size");
-    lesson.Size = static_cast<int>(name - SizeNames.begin());
+    lesson.Size = static_cast<int>(size - PlaneSizes.begin());
     return std::nullopt;
 }
 
@@ -183,7 +182,7 @@ std::optional<LessonFault> readSlotEntry(const QJsonValue& entry, Lesson& lesson
 
     EntryTexts read;
     for (std::size_t box = 0; box < EntryBoxCount; ++box) {
-        const QJsonValue text = member(object, BoxKeys[box]);
+        const QJsonValue text = member(object, boxKeys[box]);
         if (text.isUndefined()) {
             auto& leftOut = lesson.LeftOut[static_cast<std::size_t>(slot - 1)];
             if (!leftOut)
@@ -191,7 +190,7 @@ std::optional<LessonFault> readSlotEntry(const QJsonValue& entry, Lesson& lesson
             continue;
         }
         if (!text.isString())
-            return fault(LessonFaultCode::WrongType, BoxKeys[box], slot);
+            return fault(LessonFaultCode::WrongType, boxKeys[box], slot);
         read[box] = text.toString().toStdString();
     }
     texts = std::move(read);
@@ -278,7 +277,7 @@ std::variant<Lesson, LessonFault> readLesson(QByteArrayView bytes)
     const QJsonObject root = document.object();
 
     const QJsonValue format = member(root, "format");
-    if (!format.isString() || format.toString() != FormatName)
+    if (!format.isString() || format.toString() != formatName)
         return fault(LessonFaultCode::NotALesson, "format");
     // The version comes before every other key: a newer lesson may use them differently.
     if (auto refused = readVersion(root))
@@ -294,13 +293,14 @@ std::variant<Lesson, LessonFault> readLesson(QByteArrayView bytes)
 
 QByteArray writeLesson(const Lesson& lesson)
 {
-    const int size = std::clamp(lesson.Size, 0, static_cast<int>(SizeNames.size()) - 1);
+    const int size = std::clamp(lesson.Size, 0, static_cast<int>(PlaneSizes.size()) - 1);
     const int currentSlot = std::clamp(lesson.CurrentSlot, 0, SlotTable::UserSlots - 1);
 
-    QByteArray out = "{\n  \"format\": " + quoted(FormatName) + ",\n  \"version\": " + QByteArray::number(Version);
+    QByteArray out
+        = "{\n  \"format\": " + quoted(formatName) + ",\n  \"version\": " + QByteArray::number(lessonVersion);
     if (!lesson.Title.empty())
         out += ",\n  \"title\": " + quoted(lesson.Title);
-    out += ",\n  \"size\": " + quoted(QString::fromUtf8(SizeNames[static_cast<std::size_t>(size)]))
+    out += ",\n  \"size\": " + quoted(QStringView(PlaneSizes[static_cast<std::size_t>(size)].Name).toString())
         + ",\n  \"currentSlot\": " + QByteArray::number(currentSlot + 1) + ",\n";
     if (lesson.Show) {
         out += "  \"show\": {";
@@ -317,7 +317,7 @@ QByteArray writeLesson(const Lesson& lesson)
             continue;
         QByteArray entry = "    {\"slot\": " + QByteArray::number(static_cast<int>(slot) + 1);
         for (std::size_t box = 0; box < EntryBoxCount; ++box)
-            entry += ", \"" + QByteArray(BoxKeys[box]) + "\": " + quoted((*lesson.Slots[slot])[box]);
+            entry += ", \"" + QByteArray(boxKeys[box]) + "\": " + quoted((*lesson.Slots[slot])[box]);
         entries.append(entry + "}");
     }
     if (entries.isEmpty())
@@ -353,21 +353,27 @@ std::variant<Lesson, LessonFault> loadLessonFile(const QString& path)
     return readLesson(bytes);
 }
 
-std::optional<LessonFault> saveLessonFile(const QString& path, const Lesson& lesson)
+std::optional<QFileDevice::FileError> saveFileAtomically(const QString& path, QByteArrayView bytes)
 {
-    const QByteArray bytes = writeLesson(lesson);
     QSaveFile file(path);
     // Unbuffered, and the count checked: Qt 6.4's commit() ignores a failure to flush its buffer
     // and a write cut short by a full disk, and would replace the old file with a truncated one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fileFault(LessonFaultCode::Unwritable, file.error());
-    if (file.write(bytes) != bytes.size()) {
+        return file.error();
+    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
         const QFileDevice::FileError error = file.error();
         file.cancelWriting();
-        return fileFault(LessonFaultCode::Unwritable, error == QFileDevice::NoError ? QFileDevice::WriteError : error);
+        return error == QFileDevice::NoError ? QFileDevice::WriteError : error;
     }
     if (!file.commit())
-        return fileFault(LessonFaultCode::Unwritable, file.error());
+        return file.error();
+    return std::nullopt;
+}
+
+std::optional<LessonFault> saveLessonFile(const QString& path, const Lesson& lesson)
+{
+    if (const auto error = saveFileAtomically(path, writeLesson(lesson)))
+        return fileFault(LessonFaultCode::Unwritable, *error);
     return std::nullopt;
 }
 

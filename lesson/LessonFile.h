@@ -75,6 +75,11 @@ QByteArray writeLesson(const Lesson& lesson);
 // read.
 std::variant<Lesson, LessonFault> loadLessonFile(const QString& path);
 
+// Writes bytes to the file at path atomically, as the program writes every file it saves: the file
+// is either the new bytes or, on any failure, as it was before (or still absent). The file system's
+// error on failure.
+std::optional<QFileDevice::FileError> saveFileAtomically(const QString& path, QByteArrayView bytes);
+
 // Saves the lesson at path atomically: the file is either the new lesson or, on any failure, as it
 // was before (or still absent).
 std::optional<LessonFault> saveLessonFile(const QString& path, const Lesson& lesson);

@@ -3,7 +3,8 @@
 
 #include "output/Worksheet.h"
 
-#include "board/Picture.h"
+#include "lesson/LessonFile.h"
+#include "picture/Picture.h"
 #include "plane/DrawPlane.h"
 #include "plane/PainterSurface.h"
 #include "plane/Palette.h"
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -24,11 +24,7 @@ using namespace Qt::StringLiterals;
 namespace zelmora {
 namespace {
 
-constexpr double PictureSide = 600;
-constexpr double MillimetresPerInch = 25.4;
-
-// The face the window's numbers are drawn in.
-const QString PlaneFace = u"ＭＳ Ｐゴシック"_s;
+constexpr double millimetresPerInch = 25.4;
 
 // Forwards everything to another surface, but draws in black, and fills what has the plane's colour
 // in white: for black-and-white worksheets.
@@ -43,7 +39,7 @@ public:
     double Width() const override { return Surface.Width(); }
     double Height() const override { return Surface.Height(); }
     void DrawWidth(int pixels) override { Surface.DrawWidth(pixels); }
-    void ForeColor(Rgb) override { Surface.ForeColor(paletteColour(PaletteBlack)); }
+    void ForeColor(Rgb) override { Surface.ForeColor(PaletteBlack); }
     void Line(double x1, double y1, double x2, double y2) override { Surface.Line(x1, y1, x2, y2); }
     void FontSize(double points) override { Surface.FontSize(points); }
     void FontBold(bool bold) override { Surface.FontBold(bold); }
@@ -51,11 +47,11 @@ public:
     void CurrentY(double y) override { Surface.CurrentY(y); }
     void Print(std::string_view text) override { Surface.Print(text); }
     void Refresh() override { Surface.Refresh(); }
-    void DrawStyle(int style) override { Surface.DrawStyle(style); }
-    void FillStyle(int style) override { Surface.FillStyle(style); }
+    void DrawStyle(LineStyle style) override { Surface.DrawStyle(style); }
+    void FillStyle(FillMode style) override { Surface.FillStyle(style); }
     void FillColor(Rgb colour) override
     {
-        Surface.FillColor(colour == PlaneBackground ? Rgb{255, 255, 255} : paletteColour(PaletteBlack));
+        Surface.FillColor(colour == PlaneBackground ? Rgb{255, 255, 255} : PaletteBlack);
     }
     void Circle(double x, double y, double radius) override { Surface.Circle(x, y, radius); }
     void Box(double x1, double y1, double x2, double y2) override { Surface.Box(x1, y1, x2, y2); }
@@ -66,22 +62,17 @@ private:
     PlaneSurface& Surface;
 };
 
-QColor colourOf(Rgb rgb)
-{
-    return {rgb.R, rgb.G, rgb.B};
-}
-
 double unitMillimetres(const Board& board, const PictureSettings& settings, double fallbackDotsPerInch)
 {
     if (settings.UnitMillimetres > 0)
         return settings.UnitMillimetres;
-    return board.unitPixels() * MillimetresPerInch / fallbackDotsPerInch;
+    return board.unitPixels() * millimetresPerInch / fallbackDotsPerInch;
 }
 
 QByteArray png(const Board& board, const PictureSettings& settings)
 {
     const int scale = std::clamp(settings.PngScale, 1, 4);
-    QImage image(static_cast<int>(PictureSide) * scale, static_cast<int>(PictureSide) * scale, QImage::Format_RGB32);
+    QImage image(PictureSide * scale, PictureSide * scale, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     // The resolution that prints one unit at the asked size, or the screen's at this scale.
     const double dotsPerMillimetre = board.unitPixels() * scale / unitMillimetres(board, settings, 96.0);
@@ -115,8 +106,8 @@ void sizeAndClip(QByteArray& svg, double millimetres)
         return;
     sized.insert(closed, u"</g>\n"_s);
     sized.insert(opened,
-        u"\n<defs><clipPath id=\"picture\"><rect x=\"0\" y=\"0\" width=\"600\" height=\"600\"/></clipPath></defs>"
-        "\n<g clip-path=\"url(#picture)\">"_s);
+        u"\n<defs><clipPath id=\"picture\"><rect x=\"0\" y=\"0\" width=\"%1\" height=\"%1\"/></clipPath></defs>"
+        "\n<g clip-path=\"url(#picture)\">"_s.arg(PictureSide));
     svg = sized.toUtf8();
 }
 
@@ -127,7 +118,7 @@ QByteArray svg(const Board& board, const PictureSettings& settings)
     {
         QSvgGenerator generator;
         generator.setOutputDevice(&buffer);
-        generator.setSize(QSize(static_cast<int>(PictureSide), static_cast<int>(PictureSide)));
+        generator.setSize(QSize(PictureSide, PictureSide));
         generator.setViewBox(QRectF(0, 0, PictureSide, PictureSide));
         generator.setTitle(u"Zelmora"_s);
         drawPictureOn(generator, {}, board, settings);
@@ -136,7 +127,7 @@ QByteArray svg(const Board& board, const PictureSettings& settings)
     const QByteArray asked = "font-family=\"" + PlaneFace.toUtf8() + "\"";
     bytes.replace(
         asked, "font-family=\"IPAPGothic, 'IPA PGothic', 'MS PGothic', " + PlaneFace.toUtf8() + ", sans-serif\"");
-    sizeAndClip(bytes, PictureSide / board.unitPixels() * unitMillimetres(board, settings, 96.0));
+    sizeAndClip(bytes, double(PictureSide) / board.unitPixels() * unitMillimetres(board, settings, 96.0));
     return bytes;
 }
 
@@ -177,16 +168,13 @@ void drawPictureOn(
 void drawPictureOn(QPaintDevice& device, QPainter* open, const PictureFrame& frame, const Board& board,
     const PictureSettings& settings)
 {
-    const QColor background = settings.BlackAndWhite ? QColor(Qt::white) : colourOf(PlaneBackground);
-    QFont font(PlaneFace);
-    font.setPixelSize(12);
-    PainterSurface surface(device, frame.Size, background, font, frame.ToDevice);
+    const QColor background = settings.BlackAndWhite ? QColor(Qt::white) : toQColor(PlaneBackground);
+    PainterSurface surface = planeSurface(device, frame.ToDevice, frame.Size, background);
     std::optional<PainterSurface::Batch> batch;
     if (open)
         batch.emplace(surface, *open);
     else
         batch.emplace(surface);
-    surface.FontSize(20);
     BlackInk blackInk(surface);
     PlaneSurface& drawn = settings.BlackAndWhite ? static_cast<PlaneSurface&>(blackInk) : surface;
     if (settings.Problem)
@@ -204,7 +192,7 @@ void drawAxisNames(PlaneSurface& surface, const PlaneGeometry& geometry)
     // The size of the window's axis names; the picture's own numbers go back to theirs after.
     surface.FontSize(20.25);
     surface.FontBold(true);
-    surface.ForeColor(paletteColour(PaletteBlack));
+    surface.ForeColor(PaletteBlack);
     const double xWidth = surface.TextWidth(xName);
     const double xHeight = surface.TextHeight(xName);
     // Above the axis, where no tick number stands, its right side a little in from the edge.
@@ -223,29 +211,13 @@ void drawAxisNames(PlaneSurface& surface, const PlaneGeometry& geometry)
         surface.CurrentY(0);
         surface.Print(yName);
     }
-    surface.FontSize(20);
-}
-
-bool saveAtomically(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // A short write is a failure too, even where the device does not say so.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
+    surface.FontSize(PlaneFontPoints);
 }
 
 QImage withAxisNames(const QImage& picture, const PlaneGeometry& geometry)
 {
     QImage named = picture;
-    QFont font(PlaneFace);
-    font.setPixelSize(12);
-    PainterSurface surface(named, QSizeF(PictureSide, PictureSide), colourOf(PlaneBackground), font);
+    PainterSurface surface = planeSurface(named);
     const PainterSurface::Batch batch(surface);
     drawAxisNames(surface, geometry);
     return named;
@@ -268,7 +240,7 @@ std::optional<OutputFault> writePicture(const QString& path, const Board& board,
         bytes = pdf(board, settings);
         break;
     }
-    if (!saveAtomically(path, bytes))
+    if (saveFileAtomically(path, bytes))
         return OutputFault::Unwritable;
     return std::nullopt;
 }

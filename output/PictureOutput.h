@@ -43,7 +43,7 @@ void drawPictureOn(
 // A picture of any size: its surface in pixels, the plane on it, how it meets the edges, and the
 // transform from its pixels to the device.
 struct PictureFrame {
-    QSizeF Size{600, 600};
+    QSizeF Size{PictureSide, PictureSide};
     PlaneGeometry Geometry;
     PlaneEdges Edges = PlaneEdges::Window;
     QTransform ToDevice;
@@ -66,9 +66,6 @@ QImage withAxisNames(const QImage& picture, const PlaneGeometry& geometry);
 
 // Why a picture could not be written.
 enum class OutputFault { UnknownFormat, Unwritable };
-
-// Writes bytes to a file atomically: on failure any old file stays as it was.
-bool saveAtomically(const QString& path, const QByteArray& bytes);
 
 // Writes the picture to a file, atomically: on failure any old file stays as it was.
 std::optional<OutputFault> writePicture(const QString& path, const Board& board, const PictureSettings& settings);

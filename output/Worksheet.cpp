@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "output/Worksheet.h"
 
-#include "board/Equation.h"
-#include "board/ExactLine.h"
+#include "facts/Equation.h"
+#include "facts/ExactLine.h"
+#include "lesson/LessonFile.h"
 #include "output/PdfTidy.h"
 
 #include <QBuffer>
@@ -19,14 +20,14 @@ using namespace Qt::StringLiterals;
 namespace zelmora {
 namespace {
 
-constexpr double MillimetresPerInch = 25.4;
-const QString SheetFace = u"ＭＳ Ｐゴシック"_s;
+constexpr double millimetresPerInch = 25.4;
+const QString sheetFace = u"ＭＳ Ｐゴシック"_s;
 
 // The rows of a page above its planes, and of a plane above and below its picture, in millimetres.
-constexpr double TitleRow = 11;
-constexpr double NameRow = 12;
-constexpr double NumberRow = 7;
-constexpr double CellGap = 6;
+constexpr double titleRow = 11;
+constexpr double nameRow = 12;
+constexpr double numberRow = 7;
+constexpr double cellGap = 6;
 
 // Half the whole units that fit a length, and the frame around the outermost grid lines, at a scale.
 int unitsFitting(double length, double unitMillimetres, int unitPixels)
@@ -72,7 +73,7 @@ std::pair<int, int> unitsAround(double middle, int count)
 
 QFont sheetFont(double points, bool bold)
 {
-    QFont font(SheetFace);
+    QFont font(sheetFace);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
@@ -82,7 +83,7 @@ QFont sheetFont(double points, bool bold)
 class PageScale {
 public:
     explicit PageScale(const QPaintDevice& device)
-        : DotsPerMillimetre(device.logicalDpiX() / MillimetresPerInch)
+        : DotsPerMillimetre(device.logicalDpiX() / millimetresPerInch)
     {
     }
     QRectF rect(const QRectF& millimetres) const
@@ -124,7 +125,7 @@ double listPoints(const WorksheetSettings& settings)
 
 double listRowMillimetres(const WorksheetSettings& settings)
 {
-    return listPoints(settings) * MillimetresPerInch / 72 * 1.5;
+    return listPoints(settings) * millimetresPerInch / 72 * 1.5;
 }
 
 // The part of a cell the picture may take: below the plane's number, above its equations.
@@ -132,7 +133,7 @@ QRectF pictureArea(const QRectF& cell, int rows, const WorksheetSettings& settin
 {
     if (settings.Figure)
         return cell;
-    return cell.adjusted(0, NumberRow, 0, -rows * listRowMillimetres(settings));
+    return cell.adjusted(0, numberRow, 0, -rows * listRowMillimetres(settings));
 }
 
 // The rows above the planes of a page: the title, when there is one, and the name line.
@@ -140,7 +141,7 @@ double headerMillimetres(const WorksheetSettings& settings)
 {
     if (settings.Figure)
         return 0;
-    return (settings.Title.isEmpty() ? 0 : TitleRow) + NameRow;
+    return (settings.Title.isEmpty() ? 0 : titleRow) + nameRow;
 }
 
 std::vector<QRectF> pageCells(QSizeF area, const WorksheetSettings& settings)
@@ -171,7 +172,7 @@ void drawCell(QPainter& painter, QPagedPaintDevice& device, const PageScale& sca
     if (!settings.Figure) {
         painter.setPen(Qt::black);
         painter.setFont(sheetFont(11, true));
-        painter.drawText(scale.rect(QRectF(picture.left(), cell.top(), cell.width(), NumberRow - 1)),
+        painter.drawText(scale.rect(QRectF(picture.left(), cell.top(), cell.width(), numberRow - 1)),
             Qt::AlignLeft | Qt::AlignBottom, u"(%1)"_s.arg(plane.Number));
     }
 
@@ -285,12 +286,12 @@ std::vector<QRectF> cellsOf(QSizeF area, int perPage, bool landscape)
     default:
         break;
     }
-    const double width = (area.width() - (across - 1) * CellGap) / across;
-    const double height = (area.height() - (down - 1) * CellGap) / down;
+    const double width = (area.width() - (across - 1) * cellGap) / across;
+    const double height = (area.height() - (down - 1) * cellGap) / down;
     std::vector<QRectF> cells;
     for (int row = 0; row < down; ++row) {
         for (int column = 0; column < across; ++column)
-            cells.emplace_back(column * (width + CellGap), row * (height + CellGap), width, height);
+            cells.emplace_back(column * (width + cellGap), row * (height + cellGap), width, height);
     }
     return cells;
 }
@@ -340,11 +341,11 @@ void drawWorksheet(QPagedPaintDevice& device, std::span<const SheetPlane> planes
             if (!settings.Title.isEmpty()) {
                 painter.setPen(Qt::black);
                 painter.setFont(sheetFont(16, true));
-                painter.drawText(scale.rect(QRectF(0, 0, area.width(), TitleRow - 2)),
+                painter.drawText(scale.rect(QRectF(0, 0, area.width(), titleRow - 2)),
                     Qt::AlignHCenter | Qt::AlignBottom, settings.Title);
-                y += TitleRow;
+                y += titleRow;
             }
-            drawNameLine(painter, scale, QRectF(0, y, area.width(), NameRow));
+            drawNameLine(painter, scale, QRectF(0, y, area.width(), nameRow));
         }
         const int rows = listRows(onPage);
         for (std::size_t i = 0; i < onPage.size(); ++i) {
@@ -391,7 +392,7 @@ QByteArray worksheetPdf(std::span<const SheetPlane> planes, const WorksheetSetti
 std::optional<OutputFault> writeWorksheet(
     const QString& path, std::span<const SheetPlane> planes, const WorksheetSettings& settings)
 {
-    if (!saveAtomically(path, worksheetPdf(planes, settings)))
+    if (saveFileAtomically(path, worksheetPdf(planes, settings)))
         return OutputFault::Unwritable;
     return std::nullopt;
 }

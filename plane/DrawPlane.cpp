@@ -102,6 +102,7 @@ void DrawPlane(PlaneSurface& surface, const PlaneGeometry& geometry, PlaneEdges 
         surface.Line(leftAbove.X, 0, leftAbove.X, surface.Height());
     }
 
+    surface.FontSize(PlaneFontPoints);
     surface.FontBold(true);
     for (const PlaneText& text :
         edges == PlaneEdges::Window ? planeTexts(geometry) : sheetPlaneTexts(geometry, surface))

@@ -18,10 +18,13 @@ class PlaneSurface;
 // loses its sign at the edge.
 enum class PlaneEdges { Window, Sheet };
 
+// The size of the plane's numbers, in points.
+inline constexpr double PlaneFontPoints = 20;
+
 // Clears the surface and draws the coordinate plane: 3-pixel axes through the origin, a 1-pixel
 // grid line per unit, the origin mark and, for the three plane sizes, the numbered ticks. Lines and
 // texts take the pen colour the surface already has. Leaves the pen 1 pixel wide and the font
-// bold. Surface pixels throughout.
+// the plane's, bold. Surface pixels throughout.
 void DrawPlane(PlaneSurface& surface, const PlaneGeometry& geometry, PlaneEdges edges = PlaneEdges::Window);
 
 // A text the plane prints: the top-left corner in surface pixels, and the text.

@@ -17,12 +17,6 @@
 namespace zelmora {
 namespace {
 
-// Text sizes are pixels; points convert as on a standard display of 96 dots per inch.
-int pixelsForPoints(double points)
-{
-    return static_cast<int>(std::lround(points * 96.0 / 72.0));
-}
-
 bool isWhole(double v)
 {
     return v == std::floor(v);
@@ -54,6 +48,18 @@ PainterSurface::PainterSurface(
 {
     if (Font.pixelSize() < 0)
         Font.setPixelSize(pixelsForPoints(Font.pointSizeF()));
+}
+
+int pixelsForPoints(double points)
+{
+    return static_cast<int>(std::lround(points * 96.0 / 72.0));
+}
+
+PainterSurface planeSurface(QPaintDevice& device, const QTransform& toDevice, QSizeF size, QColor background)
+{
+    QFont font(PlaneFace);
+    font.setPixelSize(pixelsForPoints(9));
+    return PainterSurface(device, size, background, font, toDevice);
 }
 
 PainterSurface::Batch::Batch(PainterSurface& surface)
@@ -211,14 +217,14 @@ QPen PainterSurface::pen() const
     return pen;
 }
 
-void PainterSurface::DrawStyle(int style)
+void PainterSurface::DrawStyle(LineStyle style)
 {
     Style = style;
 }
 
-void PainterSurface::FillStyle(int style)
+void PainterSurface::FillStyle(FillMode style)
 {
-    Filled = style == FillSolid;
+    Filled = style == FillMode::Solid;
 }
 
 void PainterSurface::FillColor(Rgb colour)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "plane/Palette.h"
+#include "plane/PlaneGeometry.h"
 #include "plane/PlaneSurface.h"
 #include "plane/Point.h"
 
@@ -40,8 +42,8 @@ public:
     void DrawWidth(int pixels) override;
     void ForeColor(Rgb colour) override;
     void Line(double x1, double y1, double x2, double y2) override;
-    void DrawStyle(int style) override;
-    void FillStyle(int style) override;
+    void DrawStyle(LineStyle style) override;
+    void FillStyle(FillMode style) override;
     void FillColor(Rgb colour) override;
     void Circle(double x, double y, double radius) override;
     void Box(double x1, double y1, double x2, double y2) override;
@@ -55,7 +57,6 @@ public:
     void Refresh() override;
 
     QColor penColour() const { return PenColour; }
-    int penWidth() const { return PenWidth; }
     const QFont& font() const { return Font; }
     QPointF textPosition() const { return TextPosition; }
 
@@ -101,7 +102,7 @@ private:
     QColor Background;
     QColor PenColour{Qt::black};
     int PenWidth = 1;
-    int Style = DrawSolid;
+    LineStyle Style = LineStyle::Solid;
     bool Filled = false;
     QColor FillColour{Qt::black};
     QFont Font;
@@ -118,5 +119,25 @@ private:
     std::function<void()> Changed;
     std::function<void()> Refreshed;
 };
+
+// Text sizes are pixels; points convert as on a standard display of 96 dots per inch (20.25 points
+// are 27 pixels).
+int pixelsForPoints(double points);
+
+// The face the plane's numbers and marks are printed in, which the window's captions share.
+inline const QString PlaneFace = QStringLiteral("ＭＳ Ｐゴシック");
+
+// A colour of the palette as Qt paints it.
+inline QColor toQColor(Rgb colour)
+{
+    return {colour.R, colour.G, colour.B};
+}
+
+// The surface a picture of the plane is drawn on, in the window, on the clipboard, in files, on
+// paper and on the projector: size surface pixels (the picture's square unless a sheet gives
+// another), cleared to background, its text in the plane's face. DrawPlane sets the size and weight
+// of its numbers itself.
+PainterSurface planeSurface(QPaintDevice& device, const QTransform& toDevice = {},
+    QSizeF size = QSizeF(PictureSide, PictureSide), QColor background = toQColor(PlaneBackground));
 
 } // namespace zelmora

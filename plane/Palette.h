@@ -8,18 +8,15 @@
 
 namespace zelmora {
 
-// The classic 16-colour palette, chosen by index 0 to 15. Lines are drawn in index 9 (blue)
-// and the pen goes back to index 0 (black) afterwards.
-inline constexpr int PaletteBlack = 0;
-inline constexpr int PaletteBlue = 9;
+// The colours the plane is drawn in. Lines are drawn in blue and the pen goes back to black
+// afterwards.
+inline constexpr Rgb PaletteBlack{0, 0, 0};
+inline constexpr Rgb PaletteBlue{0, 0, 255};
 // Light grey, for a line kept faintly to compare with.
-inline constexpr int PaletteGrey = 7;
+inline constexpr Rgb PaletteGrey{192, 192, 192};
 
 // The plane's light yellow, behind everything drawn on it.
 inline constexpr Rgb PlaneBackground{255, 255, 192};
-
-// Indices outside 0 to 15 give black.
-Rgb paletteColour(int index);
 
 // 線を色分け: the colours of slots １ to ８, told apart by pupils who see colours differently too
 // (Okabe and Ito's set: blue, vermilion, bluish green, reddish purple, orange, sky blue, black, and
@@ -37,15 +34,15 @@ inline constexpr std::array<Rgb, 8> SlotColours{{
 
 // 線を色分け on paper printed in black: the draw styles of slots １ to ８, solid first, then short
 // dashes, dots, and the patterns that mix them, so that neighbouring slots differ most.
-inline constexpr std::array<int, 8> SlotDrawStyles{{
-    DrawSolid,
-    DrawDashed,
-    DrawDotted,
-    DrawDashDot,
-    DrawLongDash,
-    DrawDashDotDot,
-    DrawLongDashDot,
-    DrawLongDashShortDash,
+inline constexpr std::array<LineStyle, 8> SlotDrawStyles{{
+    LineStyle::Solid,
+    LineStyle::Dashed,
+    LineStyle::Dotted,
+    LineStyle::DashDot,
+    LineStyle::LongDash,
+    LineStyle::DashDotDot,
+    LineStyle::LongDashDot,
+    LineStyle::LongDashShortDash,
 }};
 
 } // namespace zelmora

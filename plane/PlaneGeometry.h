@@ -6,22 +6,35 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 namespace zelmora {
 
 // How the plane lies on the drawing surface, and the three sizes it comes in. Plane coordinates
 // are units with y upwards; surface coordinates are pixels with y downwards.
 
-// A size of the plane: pixels per unit, and how the ticks along the axes are numbered.
+// The side of the picture's square in surface pixels, as the window shows it; files, the clipboard
+// and the projector draw the same square at their own resolution.
+inline constexpr int PictureSide = 600;
+
+// A size of the plane: pixels per unit, how the ticks along the axes are numbered, and what it is
+// called.
 struct PlaneSize {
     std::int16_t UnitPixels = 22;
     int UnitsPerLabel = 5;      // a tick label every so many units
     int LabelCount = 5;         // labels 1 to this on each half-axis
     int FirstTwoDigitLabel = 2; // labels from this one on have two digits and stand further left
+    std::u16string_view Name;   // on its button, in a lesson file and in the undo step's name
+    std::string_view Button;    // the object name of its button
 };
 
-// 小, 中 and 大, as the size buttons count them.
-inline constexpr std::array<PlaneSize, 3> PlaneSizes{{{40, 2, 7, 5}, {22, 5, 5, 2}, {14, 5, 8, 2}}};
+// The sizes in the order of their buttons. Lessons, the buttons and the undo steps take the sizes
+// from here alone.
+inline constexpr std::array<PlaneSize, 3> PlaneSizes{{
+    {40, 2, 7, 5, u"小", "Command3_0"},
+    {22, 5, 5, 2, u"中", "Command3_1"},
+    {14, 5, 8, 2, u"大", "Command3_2"},
+}};
 inline constexpr int MediumPlane = 1;
 
 // The size with these pixels per unit, if it is one of the three.
@@ -49,8 +62,8 @@ struct PlaneRect {
 // This is the one mapping between the two; the segment of a slot alone computes its ends in single
 // precision on its own, on purpose (see DrawSlotLine).
 struct PlaneGeometry {
-    int OriginX = 300;
-    int OriginY = 300;
+    int OriginX = PictureSide / 2;
+    int OriginY = PictureSide / 2;
     std::int16_t UnitPixels = 22;
 
     // The surface pixel of a plane point: (OriginX + UnitPixels x, OriginY - UnitPixels y).

@@ -18,22 +18,22 @@ constexpr std::array<double, 4> longDashShortDash{8, 2, 3, 2};
 
 } // namespace
 
-std::span<const double> dashPattern(int style)
+std::span<const double> dashPattern(LineStyle style)
 {
     switch (style) {
-    case DrawDashed:
+    case LineStyle::Dashed:
         return dashed;
-    case DrawDotted:
+    case LineStyle::Dotted:
         return dotted;
-    case DrawDashDot:
+    case LineStyle::DashDot:
         return dashDot;
-    case DrawDashDotDot:
+    case LineStyle::DashDotDot:
         return dashDotDot;
-    case DrawLongDash:
+    case LineStyle::LongDash:
         return longDash;
-    case DrawLongDashDot:
+    case LineStyle::LongDashDot:
         return longDashDot;
-    case DrawLongDashShortDash:
+    case LineStyle::LongDashShortDash:
         return longDashShortDash;
     default:
         return {};

@@ -8,23 +8,24 @@
 
 namespace zelmora {
 
-// The styles DrawStyle and FillStyle take. Solid and dashed lines, and the two fill styles, are
-// numbered as those verbs have always numbered them; the further dash patterns tell lines apart
-// where colour cannot, on paper printed in black.
-inline constexpr int DrawSolid = 0;
-inline constexpr int DrawDashed = 1;
-inline constexpr int DrawDotted = 2;
-inline constexpr int DrawDashDot = 3;
-inline constexpr int DrawDashDotDot = 4;
-inline constexpr int DrawLongDash = 5;
-inline constexpr int DrawLongDashDot = 6;
-inline constexpr int DrawLongDashShortDash = 7;
-inline constexpr int FillSolid = 0;
-inline constexpr int FillTransparent = 1;
+// The styles DrawStyle and FillStyle take, numbered as those verbs have always numbered them.
+// Solid and dashed lines are the picture's own; the further dash patterns tell lines apart where
+// colour cannot, on paper printed in black.
+enum class LineStyle : int {
+    Solid = 0,
+    Dashed = 1,
+    Dotted = 2,
+    DashDot = 3,
+    DashDotDot = 4,
+    LongDash = 5,
+    LongDashDot = 6,
+    LongDashShortDash = 7,
+};
+enum class FillMode : int { Solid = 0, Transparent = 1 };
 
 // A draw style's pattern: the lengths of a dash and of the gap after it, dash after gap, in pen
 // widths, repeated from the start of the line. Empty for a solid line and any unknown style.
-std::span<const double> dashPattern(int style);
+std::span<const double> dashPattern(LineStyle style);
 
 // The drawing surface the plane and the lines are drawn on, as the renderers see it.
 // Coordinates are surface pixels: origin at the top-left corner, x to the right, y downwards.
@@ -45,11 +46,11 @@ public:
     // A straight line with the current pen, clipped to the surface. The ends may lie far outside
     // or be non-finite; a line with a non-finite end is not drawn.
     virtual void Line(double x1, double y1, double x2, double y2) = 0;
-    // DrawSolid (the default) or one of the dash patterns, for the lines and circle outlines that
-    // follow. Dashes start at the visible start of each line; an unknown style draws solid.
-    virtual void DrawStyle(int style) = 0;
-    // FillSolid, or FillTransparent (the default): whether circles and boxes that follow are filled.
-    virtual void FillStyle(int style) = 0;
+    // Solid (the default) or one of the dash patterns, for the lines and circle outlines that
+    // follow. Dashes start at the visible start of each line.
+    virtual void DrawStyle(LineStyle style) = 0;
+    // Solid, or transparent (the default): whether circles and boxes that follow are filled.
+    virtual void FillStyle(FillMode style) = 0;
     // Colour of the fills that follow.
     virtual void FillColor(Rgb colour) = 0;
     // A circle of the given radius around (x, y), outlined with the current pen and filled with the

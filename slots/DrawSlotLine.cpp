@@ -130,12 +130,6 @@ std::optional<Segment> clippedInPlane(
 
 } // namespace
 
-void DrawSlotLine(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, std::int16_t slot,
-    std::int16_t colour)
-{
-    DrawSlotLine(surface, table, geometry, slot, paletteColour(colour));
-}
-
 void DrawSlotLine(
     PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, std::int16_t slot, Rgb colour)
 {
@@ -149,7 +143,7 @@ void DrawSlotLine(
         segment = clippedInPlane(table, geometry, slot, surface.Width(), surface.Height());
     if (segment)
         surface.Line(segment->From.X, segment->From.Y, segment->To.X, segment->To.Y);
-    surface.ForeColor(paletteColour(PaletteBlack));
+    surface.ForeColor(PaletteBlack);
 }
 
 } // namespace zelmora

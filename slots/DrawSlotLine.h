@@ -11,13 +11,10 @@ namespace zelmora {
 class PlaneSurface;
 class SlotTable;
 
-// Draws the segment of one slot, if it holds a line, 3 pixels wide in the given palette colour,
-// and sets the pen back to black (its width stays 3). The ends are computed in single precision;
-// a segment whose ends leave the range where that is exact is clipped to the plane first, in
-// double precision.
-void DrawSlotLine(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, std::int16_t slot,
-    std::int16_t colour);
-// The same in any colour.
+// Draws the segment of one slot, if it holds a line, 3 pixels wide in the given colour, and sets
+// the pen back to black (its width stays 3). The ends are computed in single precision; a segment
+// whose ends leave the range where that is exact is clipped to the plane first, in double
+// precision.
 void DrawSlotLine(
     PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, std::int16_t slot, Rgb colour);
 

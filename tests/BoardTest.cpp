@@ -3,8 +3,9 @@
 // it tells the window to show.
 #include "board/Board.h"
 #include "RecordingSurface.h"
-#include "board/Picture.h"
+#include "picture/Picture.h"
 #include "plane/DrawPlane.h"
+#include "plane/Palette.h"
 #include "slots/DrawSlotLine.h"
 
 #include <gtest/gtest.h>
@@ -46,8 +47,8 @@ const EntryTexts empty{};
 TEST(Board, StartsAsTheWindowOpens)
 {
     const Board board;
-    EXPECT_EQ(board.originX(), 300);
-    EXPECT_EQ(board.originY(), 300);
+    EXPECT_EQ(board.geometry().OriginX, 300);
+    EXPECT_EQ(board.geometry().OriginY, 300);
     EXPECT_EQ(board.unitPixels(), 22);
     EXPECT_EQ(board.planeSize(), 1);
     EXPECT_EQ(board.currentSlot(), 0);
@@ -315,9 +316,9 @@ TEST(Board, DrawChangeDrawsWhatTheOutcomeNames)
     RecordingSurface plane;
     DrawPlane(plane, geometry);
     RecordingSurface first;
-    DrawSlotLine(first, board.slotTable(), geometry, 0, 9);
+    DrawSlotLine(first, board.slotTable(), geometry, 0, PaletteBlue);
     RecordingSurface second;
-    DrawSlotLine(second, board.slotTable(), geometry, 1, 9);
+    DrawSlotLine(second, board.slotTable(), geometry, 1, PaletteBlue);
 
     const struct {
         const char* Name;

@@ -77,6 +77,20 @@ TEST(DrawPlane, OriginMarkThenLabelsInAxisOrder)
     EXPECT_EQ(std::vector(surface.Texts.begin(), surface.Texts.begin() + 5), expected);
 }
 
+// Whatever text the surface was left with, the plane's numbers come in their own size and weight.
+TEST(DrawPlane, PrintsInItsOwnFontWhateverTheSurfaceHad)
+{
+    RecordingSurface surface;
+    surface.FontSize(7);
+    surface.FontBold(false);
+    DrawPlane(surface, PlaneGeometry{300, 300, 22});
+    ASSERT_FALSE(surface.Texts.empty());
+    for (const RecordingSurface::PrintedText& text : surface.Texts) {
+        EXPECT_EQ(text.Points, PlaneFontPoints) << text.Text;
+        EXPECT_TRUE(text.Bold) << text.Text;
+    }
+}
+
 TEST(DrawPlane, AxesFirstThenGridLinesOutwards)
 {
     const RecordingSurface surface = drawnPlane(22);

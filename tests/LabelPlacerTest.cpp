@@ -2,10 +2,10 @@
 // Where labels go: the rules no place may break (on the surface, off marks and other labels and
 // leaders, coordinates near their ring or with a leader, left out when nothing fits), the choice
 // among the places that keep them, and the rules again over crowded boards with every mark on.
-#include "board/LabelPlacer.h"
+#include "picture/LabelPlacer.h"
 #include "RecordingSurface.h"
-#include "board/ExactLine.h"
-#include "board/UnitMarks.h"
+#include "facts/ExactLine.h"
+#include "picture/UnitMarks.h"
 #include "slots/SlotTable.h"
 
 #include <gtest/gtest.h>

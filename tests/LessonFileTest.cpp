@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "lesson/LessonFile.h"
+#include "plane/PlaneGeometry.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,6 +45,22 @@ TEST(LessonFile, EveryMarkRoundTrips)
         const auto read = readLesson(text);
         ASSERT_TRUE(std::holds_alternative<Lesson>(read));
         EXPECT_EQ(std::get<Lesson>(read).Show, show);
+    }
+}
+
+// Every size is kept by a lesson under its own name.
+TEST(LessonFile, EverySizeRoundTrips)
+{
+    for (std::size_t k = 0; k < PlaneSizes.size(); ++k) {
+        const QString name = QStringView(PlaneSizes[k].Name).toString();
+        SCOPED_TRACE(name.toStdString());
+        Lesson lesson;
+        lesson.Size = static_cast<int>(k);
+        const QByteArray text = writeLesson(lesson);
+        EXPECT_TRUE(text.contains("\"size\": \"" + name.toUtf8() + "\""));
+        const auto read = readLesson(text);
+        ASSERT_TRUE(std::holds_alternative<Lesson>(read));
+        EXPECT_EQ(std::get<Lesson>(read).Size, static_cast<int>(k));
     }
 }
 

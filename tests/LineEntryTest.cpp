@@ -137,7 +137,7 @@ TEST(EntryTexts, ShowTheStoredSlot)
     EXPECT_EQ(entryTexts(table, 1), (EntryTexts{"-2/ 3", "-7", " 1E+08", "-1.5E-05"}));
     EXPECT_EQ(entryTexts(table, 2), EntryTexts{});
 
-    table.set(0, SlotTable::Drawn, 0);
+    table.setDrawn(0, false);
     EXPECT_EQ(entryTexts(table, 0), EntryTexts{}) << "an emptied slot keeps its values but shows none";
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "board/LineFacts.h"
-#include "board/Equation.h"
-#include "board/SlopeStep.h"
+#include "facts/LineFacts.h"
+#include "facts/Equation.h"
+#include "facts/SlopeStep.h"
 #include "slots/SlotTable.h"
 
 #include <gtest/gtest.h>

@@ -136,16 +136,16 @@ TEST(PainterSurfaceTest, ABatchAndATransformDrawTheSamePixels)
         surface.ForeColor({0, 0, 255});
         surface.Line(234, 234, 366, 322);
         // The marks' verbs, whose painter state must not leak into the next call in a batch.
-        surface.FillStyle(FillSolid);
+        surface.FillStyle(FillMode::Solid);
         surface.FillColor({255, 255, 192});
         surface.Box(330, 280, 380, 300);
         surface.Circle(234, 234, 4);
-        surface.DrawStyle(DrawDashed);
+        surface.DrawStyle(LineStyle::Dashed);
         surface.DrawWidth(1);
         surface.Line(300, 278, 366, 278);
         surface.Line(300, 278, 366, 322);
-        surface.DrawStyle(DrawSolid);
-        surface.FillStyle(FillTransparent);
+        surface.DrawStyle(LineStyle::Solid);
+        surface.FillStyle(FillMode::Transparent);
         surface.Circle(324.75, 294.5, 4);
         surface.FontSize(9);
         surface.CurrentX(331);
@@ -184,10 +184,10 @@ TEST(PainterSurfaceTest, DashedLinesAlongTheAxesDashFromTheirStartAndSolidComesB
 {
     Canvas canvas;
     PainterSurface& surface = canvas.Surface;
-    surface.DrawStyle(DrawDashed);
+    surface.DrawStyle(LineStyle::Dashed);
     surface.Line(10, 100, 30, 100);
     surface.Line(200, 70, 200, 50);
-    surface.DrawStyle(DrawSolid);
+    surface.DrawStyle(LineStyle::Solid);
     surface.Line(10, 150, 30, 150);
     const QImage& image = canvas.Image;
     // Four on, three off, from the start; the end falls in a gap.
@@ -202,15 +202,15 @@ TEST(PainterSurfaceTest, DashedLinesAlongTheAxesDashFromTheirStartAndSolidComesB
 TEST(PainterSurfaceTest, EachDashPatternRepeatsFromTheStartOfTheLine)
 {
     const struct {
-        int Style;
+        LineStyle Style;
         const char* Ink;
-    } rows[] = {{DrawDashed, ".####...####...####...####."}, {DrawDotted, ".#..#..#..#..#..#..#..#..#."},
-        {DrawDashDot, ".####..#..####..#..####..#."}, {DrawDashDotDot, ".####..#..#..####..#..#..#."},
-        {DrawLongDash, ".########...########...###."}, {DrawLongDashDot, ".########..#..########..#.."},
-        {DrawLongDashShortDash, ".########..###..########..."}};
+    } rows[] = {{LineStyle::Dashed, ".####...####...####...####."}, {LineStyle::Dotted, ".#..#..#..#..#..#..#..#..#."},
+        {LineStyle::DashDot, ".####..#..####..#..####..#."}, {LineStyle::DashDotDot, ".####..#..#..####..#..#..#."},
+        {LineStyle::LongDash, ".########...########...###."}, {LineStyle::LongDashDot, ".########..#..########..#.."},
+        {LineStyle::LongDashShortDash, ".########..###..########..."}};
     std::set<std::string> seen;
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.Style);
+        SCOPED_TRACE(static_cast<int>(row.Style));
         Canvas canvas;
         canvas.Surface.DrawStyle(row.Style);
         canvas.Surface.Line(10, 100, 34, 100);
@@ -231,7 +231,7 @@ TEST(PainterSurfaceTest, ADashedSlantedLineHasGaps)
 {
     Canvas canvas;
     PainterSurface& surface = canvas.Surface;
-    surface.DrawStyle(DrawDashed);
+    surface.DrawStyle(LineStyle::Dashed);
     surface.Line(100, 100, 200, 200);
     int inked = 0;
     for (int p = 100; p <= 200; ++p)
@@ -252,7 +252,7 @@ TEST(PainterSurfaceTest, CirclesRingOrFillAndBoxesFillWithoutAnOutline)
     EXPECT_EQ(inkIn(image, {104, 99, 1, 2}), 2);
     EXPECT_EQ(inkIn(image, {90, 90, 21, 21}), inkIn(image, {95, 95, 11, 11})) << "nothing beyond the ring";
 
-    surface.FillStyle(FillSolid);
+    surface.FillStyle(FillMode::Solid);
     surface.FillColor({255, 0, 0});
     surface.Circle(200, 100, 4);
     EXPECT_EQ(image.pixelColor(200, 100), red);
@@ -265,7 +265,7 @@ TEST(PainterSurfaceTest, CirclesRingOrFillAndBoxesFillWithoutAnOutline)
     EXPECT_EQ(image.pixelColor(319, 209), red);
     EXPECT_EQ(inkIn(image, {290, 190, 40, 30}), 20 * 10) << "exactly the box, with no outline";
 
-    surface.FillStyle(FillTransparent);
+    surface.FillStyle(FillMode::Transparent);
     surface.Box(400, 400, 420, 420);
     EXPECT_EQ(inkIn(image, {395, 395, 30, 30}), 0);
 }

@@ -3,8 +3,8 @@
 // same rules to that value), the ends, and the step a line's a starts with.
 #include "board/ParameterScale.h"
 #include "board/Board.h"
-#include "board/ExactNumber.h"
 #include "entry/TextRules.h"
+#include "facts/ExactNumber.h"
 
 #include <gtest/gtest.h>
 

@@ -230,7 +230,7 @@ protected:
         const SlotTable& table = Form->board().slotTable();
         for (int slot = 0; slot < SlotTable::Rows; ++slot) {
             const std::string row = "slot " + std::to_string(slot) + ": ";
-            const float drawn = table.get(slot, SlotTable::Drawn);
+            const float drawn = table.cells()[static_cast<std::size_t>(slot)]; // the Drawn column
             if (drawn != 0.0f && drawn != 1.0f)
                 return row + "Drawn is " + std::to_string(drawn);
             for (int column = 0; column < SlotTable::Columns; ++column) {

@@ -26,8 +26,8 @@ void PrintTo(const RecordingSurface::DrawnLine& line, std::ostream* out)
 {
     *out << "line (" << line.X1 << ", " << line.Y1 << ")-(" << line.X2 << ", " << line.Y2 << ") width " << line.Width
          << ' ' << line.Colour;
-    if (line.Style != DrawSolid)
-        *out << " style " << line.Style;
+    if (line.Style != LineStyle::Solid)
+        *out << " style " << static_cast<int>(line.Style);
 }
 
 void PrintTo(const RecordingSurface::PrintedText& text, std::ostream* out)
@@ -74,20 +74,20 @@ void RecordingSurface::ForeColor(Rgb colour)
 
 void RecordingSurface::Line(double x1, double y1, double x2, double y2)
 {
-    Lines.push_back({x1, y1, x2, y2, PenWidth, PenColour, LineStyle});
+    Lines.push_back({x1, y1, x2, y2, PenWidth, PenColour, Stroke});
     record("Line" + joined({x1, y1, x2, y2}));
 }
 
-void RecordingSurface::DrawStyle(int style)
+void RecordingSurface::DrawStyle(LineStyle style)
 {
-    LineStyle = style;
-    record("DrawStyle" + joined({double(style)}));
+    Stroke = style;
+    record("DrawStyle" + joined({double(static_cast<int>(style))}));
 }
 
-void RecordingSurface::FillStyle(int style)
+void RecordingSurface::FillStyle(FillMode style)
 {
-    FillMode = style;
-    record("FillStyle" + joined({double(style)}));
+    Filling = style;
+    record("FillStyle" + joined({double(static_cast<int>(style))}));
 }
 
 void RecordingSurface::FillColor(Rgb colour)
@@ -99,13 +99,13 @@ void RecordingSurface::FillColor(Rgb colour)
 void RecordingSurface::Circle(double x, double y, double radius)
 {
     Circles.push_back(
-        {x, y, radius, PenWidth, PenColour, FillMode == FillSolid ? std::optional(FillColour) : std::nullopt});
+        {x, y, radius, PenWidth, PenColour, Filling == FillMode::Solid ? std::optional(FillColour) : std::nullopt});
     record("Circle" + joined({x, y, radius}));
 }
 
 void RecordingSurface::Box(double x1, double y1, double x2, double y2)
 {
-    if (FillMode == FillSolid)
+    if (Filling == FillMode::Solid)
         Boxes.push_back({x1, y1, x2, y2, FillColour});
     record("Box" + joined({x1, y1, x2, y2}));
 }

@@ -21,7 +21,7 @@ public:
         double X1, Y1, X2, Y2;
         int Width;
         Rgb Colour;
-        int Style = DrawSolid;
+        LineStyle Style = LineStyle::Solid;
         friend bool operator==(const DrawnLine&, const DrawnLine&) = default;
         friend void PrintTo(const DrawnLine& line, std::ostream* out);
     };
@@ -56,8 +56,8 @@ public:
     void DrawWidth(int pixels) override;
     void ForeColor(Rgb colour) override;
     void Line(double x1, double y1, double x2, double y2) override;
-    void DrawStyle(int style) override;
-    void FillStyle(int style) override;
+    void DrawStyle(LineStyle style) override;
+    void FillStyle(FillMode style) override;
     void FillColor(Rgb colour) override;
     void Circle(double x, double y, double radius) override;
     void Box(double x1, double y1, double x2, double y2) override;
@@ -82,8 +82,8 @@ public:
     std::vector<FilledBox> Boxes;
     int PenWidth = 1;
     Rgb PenColour{};
-    int LineStyle = DrawSolid;
-    int FillMode = FillTransparent;
+    LineStyle Stroke = LineStyle::Solid;
+    FillMode Filling = FillMode::Transparent;
     Rgb FillColour{};
     double Points = 20;
     bool Bold = false;

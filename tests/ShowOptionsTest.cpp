@@ -74,10 +74,10 @@ TEST_F(ShowOptionsTest, TheChoiceIsRememberedAndALessonsOwnWins)
         << "and saved with the lesson";
 }
 
-// Each row of the marks' table is a checkable item of the 表示 menu, remembered under its own key.
+// Each row of the marks' table is a checkable item of the 表示 menu, in the table's order, and is
+// remembered under its own key: switched on alone, it alone is on in the next window.
 TEST_F(ShowOptionsTest, EveryMarkIsRememberedUnderItsKey)
 {
-    mark("ShowIntersections")->trigger(); // which crossings can be chosen while they are shown
     QStringList names;
     for (QAction* item : Window->findChild<QMenu*>(u"ViewMenu"_qs)->actions()) {
         if (item->isCheckable() && item->objectName().startsWith(u"Show"_qs))
@@ -85,18 +85,40 @@ TEST_F(ShowOptionsTest, EveryMarkIsRememberedUnderItsKey)
     }
     ASSERT_EQ(names.size(), static_cast<qsizetype>(ShowMarks.size()));
     for (std::size_t k = 0; k < ShowMarks.size(); ++k) {
-        SCOPED_TRACE(ShowMarks[k].Key);
-        QAction* item = mark(names[static_cast<qsizetype>(k)].toLatin1());
-        if (!item->isChecked())
-            item->trigger();
-        EXPECT_TRUE(QSettings().value(u"show/"_qs + QLatin1StringView(ShowMarks[k].Key)).toBool());
-        EXPECT_TRUE(Form->board().showOptions().*ShowMarks[k].Member);
+        const ShowMark& row = ShowMarks[k];
+        SCOPED_TRACE(row.Key);
+        EXPECT_EQ(names[static_cast<qsizetype>(k)], QLatin1StringView(row.Name));
+        QSettings().remove(u"show"_qs);
+        open();
+        ShowOptions alone;
+        alone.*row.Member = true;
+        // Which crossings can be chosen only while they are shown.
+        if (row.Member == &ShowOptions::CurrentCrossingsOnly)
+            mark("ShowIntersections")->trigger();
+        mark(row.Name)->trigger();
+        EXPECT_TRUE(QSettings().value(u"show/"_qs + QLatin1StringView(row.Key)).toBool());
+        open();
+        if (row.Member == &ShowOptions::CurrentCrossingsOnly)
+            alone.Intersections = true;
+        EXPECT_EQ(Form->board().showOptions(), alone);
+        EXPECT_TRUE(mark(row.Name)->isChecked());
     }
-    open();
-    ShowOptions all;
-    for (const ShowMark& row : ShowMarks)
-        all.*row.Member = true;
-    EXPECT_EQ(Form->board().showOptions(), all);
+}
+
+// The 表示 menu is reached from the keyboard: no two of its items share an access key.
+TEST_F(ShowOptionsTest, TheViewMenusAccessKeysDiffer)
+{
+    QStringList keys;
+    for (const QAction* item : Window->findChild<QMenu*>(u"ViewMenu"_qs)->actions()) {
+        if (item->isSeparator())
+            continue;
+        const QString text = item->text();
+        const qsizetype amp = text.indexOf(u'&');
+        ASSERT_GE(amp, 0) << item->objectName().toStdString() << " has no access key";
+        const QString key = text.mid(amp + 1, 1).toUpper();
+        EXPECT_FALSE(keys.contains(key)) << item->objectName().toStdString() << " repeats &" << key.toStdString();
+        keys << key;
+    }
 }
 
 // The stacked coordinates of the intersection are real text in an SVG.

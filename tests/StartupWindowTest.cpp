@@ -26,8 +26,8 @@ TEST_F(StartupTest, CaptionFrameAndState)
     EXPECT_EQ(Form->geometry(), QRect(0, Window->menuBar()->height(), 935, 650));
     EXPECT_EQ(Window->size(), QSize(935, 650 + Window->menuBar()->height()));
 
-    EXPECT_EQ(Form->board().originX(), 300);
-    EXPECT_EQ(Form->board().originY(), 300);
+    EXPECT_EQ(Form->board().geometry().OriginX, 300);
+    EXPECT_EQ(Form->board().geometry().OriginY, 300);
     EXPECT_EQ(Form->board().unitPixels(), 22);
     EXPECT_EQ(Form->board().currentSlot(), 0);
     for (float cell : Form->board().slotTable().cells())

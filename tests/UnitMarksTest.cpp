@@ -2,9 +2,9 @@
 // The marks the show options add to the picture, on the recording surface: where each lands, that
 // labels keep apart and on the surface, that the pen and font come back, and that with every option
 // off the picture is the plain one, call for call.
-#include "board/UnitMarks.h"
+#include "picture/UnitMarks.h"
 #include "RecordingSurface.h"
-#include "board/Picture.h"
+#include "picture/Picture.h"
 #include "plane/DrawPlane.h"
 #include "plane/Palette.h"
 #include "slots/DrawSlotLine.h"
@@ -76,7 +76,7 @@ TEST(UnitMarks, WithEveryOptionOffThePictureIsThePlainOneCallForCall)
         RecordingSurface plain;
         DrawPlane(plain, geometry);
         for (std::int16_t slot = 0; slot < SlotTable::Rows; ++slot)
-            DrawSlotLine(plain, table, geometry, slot, 9);
+            DrawSlotLine(plain, table, geometry, slot, PaletteBlue);
 
         RecordingSurface defaulted;
         drawPicture(defaulted, table, geometry);
@@ -115,11 +115,11 @@ TEST(UnitMarks, EachMarkAloneOnTheTypicalPair)
         // The run label over the leg, away from the falling line, though the other line crosses it: the
         // side under the leg is crossed too.
         {"slope of the first line, right 3 down 2", &ShowOptions::Slope, 0, {},
-            {{300, 278, 366, 278, 1, blue, DrawDashed}, {366, 278, 366, 322, 1, blue, DrawDashed}},
+            {{300, 278, 366, 278, 1, blue, LineStyle::Dashed}, {366, 278, 366, 322, 1, blue, LineStyle::Dashed}},
             {{328, 261, 338, 275, backing}, {369, 293, 391, 307, backing}},
             {{329, 262, "3", false, blue, 9}, {370, 294, "−2", false, blue, 9}}},
         {"slope of the second line, right 1 up 2", &ShowOptions::Slope, 1, {},
-            {{300, 344, 322, 344, 1, blue, DrawDashed}, {322, 344, 322, 300, 1, blue, DrawDashed}},
+            {{300, 344, 322, 344, 1, blue, LineStyle::Dashed}, {322, 344, 322, 300, 1, blue, LineStyle::Dashed}},
             {{306, 347, 316, 361, backing}, {325, 315, 335, 329, backing}},
             {{307, 348, "1", false, blue, 9}, {326, 316, "2", false, blue, 9}}},
         {"numbers right of the right ends", &ShowOptions::Numbers, 0, {}, {},
@@ -260,8 +260,8 @@ TEST(UnitMarks, SlopeTriangleFollowsTheLineDrawnOrChosenLast)
     const auto legs = [&board] {
         RecordingSurface surface;
         drawPicture(surface, board);
-        return std::count_if(
-            surface.Lines.begin(), surface.Lines.end(), [](const Drawn& line) { return line.Style != DrawSolid; });
+        return std::count_if(surface.Lines.begin(), surface.Lines.end(),
+            [](const Drawn& line) { return line.Style != LineStyle::Solid; });
     };
     board.draw(firstTypical);
     EXPECT_EQ(board.currentSlot(), 1);
@@ -376,8 +376,8 @@ TEST(UnitMarks, PenFontAndStylesComeBackAsTheLinesAndThePlaneLeaveThem)
         drawPicture(surface, tableOf(eightLines), middle, row.Show, 0);
         EXPECT_EQ(surface.PenColour, black);
         EXPECT_EQ(surface.PenWidth, 3);
-        EXPECT_EQ(surface.LineStyle, DrawSolid);
-        EXPECT_EQ(surface.FillMode, FillTransparent);
+        EXPECT_EQ(surface.Stroke, LineStyle::Solid);
+        EXPECT_EQ(surface.Filling, FillMode::Transparent);
         EXPECT_EQ(surface.Points, 20);
         EXPECT_TRUE(surface.Bold);
     }
@@ -396,14 +396,14 @@ TEST(UnitMarks, APatternStandsInForALinesColourOnlyOnPaperInBlack)
         ShowOptions Show;
         Ink Drawn;
         int Slot;
-        int Style;
-    } rows[] = {{"black ink, colours on, slot １", coloured, Ink::BlackAndWhite, 0, DrawSolid},
-        {"black ink, colours on, slot ２", coloured, Ink::BlackAndWhite, 1, DrawDashed},
-        {"black ink, colours on, slot ８", coloured, Ink::BlackAndWhite, 7, DrawLongDashShortDash},
-        {"black ink, colours off", numbered, Ink::BlackAndWhite, 1, DrawSolid},
-        {"colour ink, colours on", coloured, Ink::Colour, 1, DrawSolid},
-        {"the slots past ８", coloured, Ink::BlackAndWhite, 8, DrawSolid},
-        {"no slot", coloured, Ink::BlackAndWhite, -1, DrawSolid}};
+        LineStyle Style;
+    } rows[] = {{"black ink, colours on, slot １", coloured, Ink::BlackAndWhite, 0, LineStyle::Solid},
+        {"black ink, colours on, slot ２", coloured, Ink::BlackAndWhite, 1, LineStyle::Dashed},
+        {"black ink, colours on, slot ８", coloured, Ink::BlackAndWhite, 7, LineStyle::LongDashShortDash},
+        {"black ink, colours off", numbered, Ink::BlackAndWhite, 1, LineStyle::Solid},
+        {"colour ink, colours on", coloured, Ink::Colour, 1, LineStyle::Solid},
+        {"the slots past ８", coloured, Ink::BlackAndWhite, 8, LineStyle::Solid},
+        {"no slot", coloured, Ink::BlackAndWhite, -1, LineStyle::Solid}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
         EXPECT_EQ(lineStyle(row.Show, row.Slot, row.Drawn), row.Style);
@@ -433,7 +433,7 @@ TEST(UnitMarks, OnPaperInBlackEachSegmentHasItsSlotsPattern)
     RecordingSurface screen;
     drawPicture(screen, table, middle, show, 1);
 
-    std::vector<int> thickStyles;
+    std::vector<LineStyle> thickStyles;
     std::vector<Drawn> paperOthers;
     for (const Drawn& line : paper.Lines) {
         if (line.Width == 3)
@@ -441,14 +441,14 @@ TEST(UnitMarks, OnPaperInBlackEachSegmentHasItsSlotsPattern)
         else
             paperOthers.push_back(line);
     }
-    std::vector<int> expected{DrawSolid, DrawSolid}; // the axes
+    std::vector<LineStyle> expected{LineStyle::Solid, LineStyle::Solid}; // the axes
     expected.insert(expected.end(), SlotDrawStyles.begin(), SlotDrawStyles.end());
     EXPECT_EQ(thickStyles, expected);
     std::vector<Drawn> screenOthers;
     std::copy_if(screen.Lines.begin(), screen.Lines.end(), std::back_inserter(screenOthers),
         [](const Drawn& line) { return line.Width != 3; });
     EXPECT_EQ(paperOthers, screenOthers);
-    EXPECT_EQ(paper.LineStyle, DrawSolid);
+    EXPECT_EQ(paper.Stroke, LineStyle::Solid);
     EXPECT_EQ(paper.Circles, screen.Circles);
 
     show.Colours = false;
@@ -476,7 +476,7 @@ TEST(UnitMarks, ChangesRedrawTheWholePictureWhileAMarkIsShown)
         return surface.Calls;
     };
     RecordingSurface second;
-    DrawSlotLine(second, board.slotTable(), board.geometry(), 1, 9);
+    DrawSlotLine(second, board.slotTable(), board.geometry(), 1, PaletteBlue);
     const struct {
         const char* Name;
         Outcome Change;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Runs the window tests on Qt's offscreen platform at a scale factor of 1, with the same style
 // and fonts as the program, so that pixel positions are exact.
-#include "app/Accessibility.h"
 #include "app/Startup.h"
 
 #include <QApplication>
@@ -27,12 +26,7 @@ int main(int argc, char* argv[])
     ::testing::InitGoogleTest(&argc, argv);
     zelmora::prepareApplication();
     QApplication application(argc, argv);
-    zelmora::installStyle();
-    zelmora::installFontSubstitution();
-    zelmora::installIdentity();
-    zelmora::installTranslations();
-    zelmora::installWindowIcon();
-    zelmora::installAccessibility();
+    zelmora::installWindowedApplication();
     // Settings such as the recent files, and the boards kept for the next run, go to a folder of
     // this run's own, never the user's, and start empty. ctest runs several test processes at once;
     // a folder shared between them let one clear the recent files while another counted them. The

@@ -3,7 +3,7 @@
 
 #include "board/Board.h"
 #include "board/ShowOptions.h"
-#include "board/UnitMarks.h"
+#include "picture/UnitMarks.h"
 #include "plane/DrawPlane.h"
 
 namespace zelmora {

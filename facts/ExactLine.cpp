@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "board/ExactLine.h"
+#include "facts/ExactLine.h"
 
 #include <utility>
 

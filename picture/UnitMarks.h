@@ -3,6 +3,7 @@
 
 #include "board/ShowOptions.h"
 #include "plane/PlaneGeometry.h"
+#include "plane/PlaneSurface.h"
 #include "plane/Rgb.h"
 
 namespace zelmora {
@@ -36,7 +37,7 @@ enum class Ink { Colour, BlackAndWhite };
 
 // The draw style a slot's line is drawn with: solid, or on paper in black while the lines are told
 // apart by colour, the slot's own dash pattern, which stands in for its colour there.
-int lineStyle(const ShowOptions& show, int slot, Ink ink);
+LineStyle lineStyle(const ShowOptions& show, int slot, Ink ink);
 
 void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
     const ShowOptions& show, int slopeSlot);

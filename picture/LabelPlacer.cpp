@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "board/LabelPlacer.h"
+#include "picture/LabelPlacer.h"
 
 #include "plane/SegmentClip.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "board/ExactLine.h"
+#include "facts/ExactLine.h"
 
 #include <optional>
 #include <string>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "board/UnitMarks.h"
+#include "picture/UnitMarks.h"
 
-#include "board/Equation.h"
-#include "board/ExactLine.h"
-#include "board/LabelPlacer.h"
-#include "board/LineFacts.h"
-#include "board/SlopeStep.h"
+#include "facts/Equation.h"
+#include "facts/ExactLine.h"
+#include "facts/LineFacts.h"
+#include "facts/SlopeStep.h"
+#include "picture/LabelPlacer.h"
 #include "plane/DrawPlane.h"
 #include "plane/Palette.h"
 #include "plane/PlaneSurface.h"
@@ -27,7 +27,6 @@ namespace {
 
 constexpr double labelPoints = 9;             // about 12 pixels
 constexpr double fractionPoints = 7;          // about 9 pixels, for the parts of a stacked fraction
-constexpr double planePoints = 20;            // the font the plane's numbers are printed in
 constexpr Rgb labelBacking = PlaneBackground; // the plane's own colour, hiding the grid behind a label
 constexpr double padding = 1;                 // of the backing, round the text
 constexpr double barOverhang = 1;             // of a fraction's bar, past its wider part
@@ -263,7 +262,7 @@ void drawLabels(PlaneSurface& surface, const std::vector<Label>& labels, Rgb lea
     }
     std::vector<LabelLayout> layouts;
     surface.FillColor(labelBacking);
-    surface.FillStyle(FillSolid);
+    surface.FillStyle(FillMode::Solid);
     for (const Label& label : labels) {
         const Point at = label.Place->At;
         surface.Box(at.X, at.Y, at.X + label.Width + 2 * padding, at.Y + label.Height + 2 * padding);
@@ -447,14 +446,14 @@ Rgb lineColour(const ShowOptions& show, int slot)
 {
     if (show.Colours && slot >= 0 && slot < static_cast<int>(SlotColours.size()))
         return SlotColours[static_cast<std::size_t>(slot)];
-    return paletteColour(PaletteBlue);
+    return PaletteBlue;
 }
 
-int lineStyle(const ShowOptions& show, int slot, Ink ink)
+LineStyle lineStyle(const ShowOptions& show, int slot, Ink ink)
 {
     if (ink == Ink::BlackAndWhite && show.Colours && slot >= 0 && slot < static_cast<int>(SlotDrawStyles.size()))
         return SlotDrawStyles[static_cast<std::size_t>(slot)];
-    return DrawSolid;
+    return LineStyle::Solid;
 }
 
 void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
@@ -466,9 +465,9 @@ void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeo
     const double height = surface.Height();
     const PlaneWindow window = shownWindow(geometry, width, height);
     const std::vector<ShownLine> lines = shownLines(table, geometry, window);
-    const Rgb blue = paletteColour(PaletteBlue);
+    const Rgb blue = PaletteBlue;
     const Rgb slopeColour = lineColour(show, slopeSlot);
-    const Rgb black = paletteColour(PaletteBlack);
+    const Rgb black = PaletteBlack;
 
     LabelScene scene{width, height, {}, {}, {}, {}, {}};
     for (const ShownLine& line : lines)
@@ -541,23 +540,23 @@ void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeo
     if (legs) {
         surface.ForeColor(slopeColour);
         surface.DrawWidth(1);
-        surface.DrawStyle(DrawDashed);
+        surface.DrawStyle(LineStyle::Dashed);
         surface.Line(legs->Run.From.X, legs->Run.From.Y, legs->Run.To.X, legs->Run.To.Y);
         surface.Line(legs->Rise.From.X, legs->Rise.From.Y, legs->Rise.To.X, legs->Rise.To.Y);
         // Solid again before the dots, whose outlines would dash too.
-        surface.DrawStyle(DrawSolid);
+        surface.DrawStyle(LineStyle::Solid);
     }
     if (!dots.empty()) {
         surface.ForeColor(blue);
         surface.FillColor(blue);
-        surface.FillStyle(FillSolid);
+        surface.FillStyle(FillMode::Solid);
         surface.DrawWidth(1);
         for (const Point& dot : dots)
             surface.Circle(dot.X, dot.Y, markRadius);
     }
     if (!rings.empty()) {
         surface.ForeColor(black);
-        surface.FillStyle(FillTransparent);
+        surface.FillStyle(FillMode::Transparent);
         surface.DrawWidth(ringWidth);
         for (const Point& ring : rings)
             surface.Circle(ring.X, ring.Y, markRadius);
@@ -569,9 +568,9 @@ void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeo
 
     surface.ForeColor(black);
     surface.DrawWidth(slotLineWidth);
-    surface.DrawStyle(DrawSolid);
-    surface.FillStyle(FillTransparent);
-    surface.FontSize(planePoints);
+    surface.DrawStyle(LineStyle::Solid);
+    surface.FillStyle(FillMode::Transparent);
+    surface.FontSize(PlaneFontPoints);
     surface.FontBold(true);
 }
 

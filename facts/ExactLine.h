@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "board/ExactNumber.h"
 #include "entry/LineEntry.h"
+#include "facts/ExactNumber.h"
 
 #include <optional>
 #include <string>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "board/Equation.h"
+#include "facts/Equation.h"
 
 #include <string_view>
 #include <utility>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "board/ExactNumber.h"
+#include "facts/ExactNumber.h"
 
 #include <charconv>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "board/SlopeStep.h"
+#include "facts/SlopeStep.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "board/Picture.h"
+#include "picture/Picture.h"
 
-#include "board/UnitMarks.h"
+#include "picture/UnitMarks.h"
 #include "plane/DrawPlane.h"
 #include "plane/Palette.h"
 #include "plane/PlaneSurface.h"
@@ -17,12 +17,12 @@ void drawLines(PlaneSurface& surface, const SlotTable& table, const PlaneGeometr
     for (std::int16_t slot = 0; slot < SlotTable::Rows; ++slot) {
         // The style is set only around a patterned line, so that a solid picture is drawn by the
         // very same calls as ever; the marks after the lines begin solid.
-        const int style = lineStyle(show, slot, ink);
-        if (style != DrawSolid)
+        const LineStyle style = lineStyle(show, slot, ink);
+        if (style != LineStyle::Solid)
             surface.DrawStyle(style);
         DrawSlotLine(surface, table, geometry, slot, lineColour(show, slot));
-        if (style != DrawSolid)
-            surface.DrawStyle(DrawSolid);
+        if (style != LineStyle::Solid)
+            surface.DrawStyle(LineStyle::Solid);
     }
     drawUnitMarks(surface, table, geometry, show, slopeSlot);
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "board/LineFacts.h"
+#include "facts/LineFacts.h"
 
 #include <algorithm>
 #include <array>
