@@ -9,7 +9,9 @@
 #include "facts/Equation.h"
 #include "facts/LineFacts.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -298,6 +300,8 @@ void ValueTableWindow::refresh()
 
 void ValueTableWindow::takeFocus()
 {
+    if (QWidget* focused = QApplication::focusWidget(); focused != nullptr && !isAncestorOf(focused))
+        Returning = focused;
     activateWindow();
     Text->setFocus(Qt::OtherFocusReason);
     // The pairs are said once the screen reader has said the window and its focus.
@@ -313,6 +317,16 @@ void ValueTableWindow::copy() const
     data->setText(Shown.CopiedText);
     data->setHtml(Shown.CopiedHtml);
     QGuiApplication::clipboard()->setMimeData(data);
+}
+
+// The focus goes back to where it was taken from, and not to whatever comes next in the window.
+void ValueTableWindow::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    if (Returning && event->isAccepted()) {
+        Returning->activateWindow();
+        Returning->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void ValueTableWindow::keyPressEvent(QKeyEvent* event)

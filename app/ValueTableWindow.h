@@ -3,6 +3,7 @@
 
 #include "slots/SlotTable.h"
 
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -70,6 +71,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void refresh();
@@ -78,6 +80,8 @@ private:
     QTextBrowser* Text = nullptr;
     QComboBox* Step = nullptr;
     Announcer* Speaker = nullptr;
+    // Where the focus was before the table took it.
+    QPointer<QWidget> Returning;
     // The board's lines as last shown, so that a change of step needs no board.
     SlotTable Lines;
     int Slot = 0;
