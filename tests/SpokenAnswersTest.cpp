@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: MIT
+// What a screen reader hears after each command, with nothing new on screen; the slot buttons'
+// accessible actions, which act as a click; and the boxes' text runs, which cover the whole text.
+#include "WindowFixture.h"
+
+#include "app/Accessibility.h"
+#include "app/ValueTableWindow.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QAction>
+#include <QTextBrowser>
+
+#include <functional>
+
+namespace zelmora::testing {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+class SpokenAnswersTest : public WindowTest {
+protected:
+    QString announced() const { return Form->findChild<Announcer*>()->text(); }
+
+    void trigger(const char* name) const
+    {
+        QAction* action = Window->findChild<QAction*>(QString::fromLatin1(name));
+        ASSERT_NE(action, nullptr) << name;
+        action->trigger();
+    }
+};
+
+TEST_F(SpokenAnswersTest, EachCommandSaysWhatItDid)
+{
+    const struct {
+        const char* Name;
+        std::function<void()> Command;
+        const char16_t* Said;
+    } rows[] = {
+        {"draw", [] {}, u"線２を引きました。y＝2エックス−2、エックスは−3から3まで。"},
+        {"choose a slot", [this] { click("Option1_0"); },
+            u"線１を選びました。線１：y＝−3分の2エックス＋1、エックスは−3から3まで。"},
+        {"choose an empty slot", [this] { click("Option1_5"); }, u"線６を選びました。線６には線がありません。"},
+        {"erase", [this] { click("Option1_1"), click("Command5"); }, u"線２を消しました。"},
+        {"erase an empty slot", [this] { click("Command5"); }, u"線３には線がありません。"},
+        {"size", [this] { click("Command3_2"); },
+            u"大きさを大にしました。エックスは−21から21まで、yは−21から21まで見えています。"},
+        {"initial screen", [this] { click("Command2"); }, u"初期画面にしました。線はありません。"},
+        {"undo", [this] { trigger("Undo"); }, u"元に戻しました：線２を引く。"},
+        {"redo", [this] { trigger("Undo"), trigger("Redo"); }, u"やり直しました：線２を引く。"},
+        {"a mark on", [this] { trigger("ShowIntersections"); }, u"交点を表示します。"},
+        {"a mark off",
+            [this] {
+                trigger("ShowEquations");
+                trigger("ShowEquations");
+            },
+            u"式を隠します。"},
+        {"colours", [this] { trigger("ShowColours"); }, u"線を色分けします。"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        open();
+        drawTypicalPair();
+        row.Command();
+        EXPECT_EQ(announced(), QString::fromUtf16(row.Said));
+    }
+}
+
+// Qt's own toggle action of a radio button checks it without a click: the boxes would keep the
+// old slot's texts, and the next draw would go into the slot they came from.
+TEST_F(SpokenAnswersTest, ASlotButtonsAccessibleActionsSelectTheSlot)
+{
+    drawTypicalPair();
+    for (const QString& action :
+        {QAccessibleActionInterface::toggleAction(), QAccessibleActionInterface::pressAction()}) {
+        SCOPED_TRACE(action.toStdString());
+        click("Option1_2");
+        QAccessibleInterface* option = QAccessible::queryAccessibleInterface(control("Option1_0"));
+        ASSERT_NE(option->actionInterface(), nullptr);
+        EXPECT_EQ(option->role(), QAccessible::RadioButton);
+        EXPECT_TRUE(option->state().checkable);
+        option->actionInterface()->doAction(action);
+        EXPECT_EQ(Form->board().currentSlot(), 0);
+        EXPECT_TRUE(option->state().checked);
+        EXPECT_EQ(box(1)->text(), u"-2/ 3"_s) << "the boxes show the chosen slot";
+    }
+}
+
+// Qt 6.4 answers each offset with an empty run; a screen reader then cuts the text short.
+TEST_F(SpokenAnswersTest, ABoxsTextIsOneRunOfItsWholeText)
+{
+    for (const QString& text : {u"-2/ 3"_s, u"-3"_s, u" 1"_s, QString()}) {
+        box(1)->setText(text);
+        QAccessibleTextInterface* runs = QAccessible::queryAccessibleInterface(box(1))->textInterface();
+        ASSERT_NE(runs, nullptr);
+        for (int offset = 0; offset <= text.size(); ++offset) {
+            int start = -1;
+            int end = -1;
+            runs->attributes(offset, &start, &end);
+            EXPECT_EQ(start, 0);
+            EXPECT_EQ(end, text.size());
+        }
+        EXPECT_EQ(runs->text(0, runs->characterCount()), text);
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(box(1))->text(QAccessible::Name), u"ａ"_s);
+}
+
+TEST_F(SpokenAnswersTest, TheTableOfValuesCarriesItsLineAndReadsAsPairs)
+{
+    drawTypicalPair();
+    click("Option1_0");
+    trigger("ValueTable");
+    auto* table = Window->findChild<ValueTableWindow*>();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->accessibleName(), u"値の表 線１"_s);
+    auto* text = table->findChild<QTextBrowser*>();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->accessibleDescription(),
+        u"エックスが−3のときyは3、エックスが−2のときyは3分の7、エックスが−1のときyは3分の5、エックスが0のときyは1、"
+        "エックスが1のときyは3分の1、エックスが2のときyは−3分の1、エックスが3のときyは−1。"_s);
+    click("Option1_1");
+    EXPECT_EQ(table->accessibleName(), u"値の表 線２"_s) << "it follows the line chosen";
+}
+
+} // namespace
+} // namespace zelmora::testing
