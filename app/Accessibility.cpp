@@ -257,6 +257,9 @@ public:
 
     static void pass(QAccessibleEvent* event)
     {
+        // Qt calls the handler even while no screen reader listens, and then tells nobody.
+        if (!QAccessible::isActive())
+            return;
         if (Entering && event->object() == Entering) {
             switch (event->type()) {
             case QAccessible::TextCaretMoved:
