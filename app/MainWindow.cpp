@@ -8,11 +8,13 @@
 #include "app/ProjectorWindow.h"
 #include "app/Recovery.h"
 #include "app/Speech.h"
+#include "app/Startup.h"
 #include "app/ValueTableWindow.h"
 #include "app/WorksheetDialogs.h"
 #include "lesson/LessonFile.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
@@ -211,6 +213,8 @@ void MainWindow::buildViewMenu(QMenu* view)
     ProjectorAction = menuItem(view, u"大きく映す(&P)"_s, QKeySequence(Qt::Key_F5), u"Projector"_s);
     ProjectorAction->setCheckable(true);
     connect(ProjectorAction, &QAction::triggered, this, &MainWindow::toggleProjector);
+    view->addSeparator();
+    buildLanguageMenu(view->addMenu(u"言語(&G)"_s));
 
     const QSettings settings;
     ShowOptions options;
@@ -219,6 +223,32 @@ void MainWindow::buildViewMenu(QMenu* view)
     checkShowOptions(options);
     if (options.any())
         Form->perform([&options](Board& board) { return board.setShowOptions(options); });
+}
+
+// The language the window speaks from the next start on; each language's name in itself. The
+// window keeps the one it was started in.
+void MainWindow::buildLanguageMenu(QMenu* menu)
+{
+    menu->setObjectName(u"LanguageMenu"_s);
+    auto* group = new QActionGroup(menu);
+    const struct {
+        QString Caption;
+        Language Which;
+        QString Name;
+    } languages[] = {{u"日本語(&J)"_s, Language::Japanese, u"LanguageJapanese"_s},
+        {u"English(&E)"_s, Language::English, u"LanguageEnglish"_s}};
+    const Language saved = savedLanguage();
+    for (const auto& language : languages) {
+        QAction* action = menuItem(menu, language.Caption, {}, language.Name);
+        action->setCheckable(true);
+        action->setChecked(language.Which == saved);
+        action->setStatusTip(messages::languageChosen(language.Which == Language::English));
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, which = language.Which] {
+            saveLanguage(which);
+            Form->showMessage(messages::languageChosen(which == Language::English));
+        });
+    }
 }
 
 void MainWindow::checkShowOptions(const ShowOptions& options)

@@ -210,6 +210,11 @@ QString recoveryUnwritable()
     return u"線の控えを保存できません。このまま続けられます。"_s;
 }
 
+QString languageChosen(bool english)
+{
+    return english ? u"次の起動から English になります。"_s : u"次の起動から日本語になります。"_s;
+}
+
 QString recoveryUnreadable()
 {
     return u"前回の線を読めませんでした。"_s;
