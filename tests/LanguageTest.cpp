@@ -5,10 +5,13 @@
 
 #include "app/CommandLine.h"
 #include "app/Messages.h"
+#include "app/PanelLayout.h"
 #include "app/Startup.h"
 
 #include <QMenu>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QTranslator>
 
 #include <optional>
 
@@ -84,6 +87,104 @@ TEST_F(LanguageMenuTest, EachItemKeepsItsLanguageForTheNextStart)
         EXPECT_EQ(control<QLabel>("Label10")->text(), messages::languageChosen(row.Kept == Language::English));
         EXPECT_EQ(control<QAbstractButton>("Command4")->text(), before);
     }
+}
+
+// A main window made while the English catalogue is installed; the catalogue goes with the test.
+class EnglishWindowTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(English.load(englishCatalogue()));
+        QCoreApplication::installTranslator(&English);
+        WindowTest::SetUp();
+    }
+    void TearDown() override
+    {
+        WindowTest::TearDown();
+        QCoreApplication::removeTranslator(&English);
+    }
+
+    QTranslator English;
+};
+
+// Captions in both languages: the panel's, the menus', and a 表示 mark's from the board's table.
+struct Caption {
+    const char* Name;
+    const char16_t* Japanese;
+    const char16_t* English;
+};
+constexpr Caption captions[] = {
+    {"Command4", u"線を引く", u"Draw line"},
+    {"Command2", u"初期画面", u"Reset"},
+    {"Command3_1", u"中", u"M"},
+    {"Label1", u"座標平面の大きさ", u"Plane size"},
+    {"Label7_0", u"１～８本の線が引けます。", u"Draw up to 8 lines."},
+    {"Option1_2", u"３", u"３"},
+    {"Save", u"上書き保存(&S)", u"&Save"},
+    {"ShowEquations", u"式(&Q)", u"E&quations"},
+    {"LanguageEnglish", u"English(&E)", u"English(&E)"},
+};
+
+// The text of the control or menu item of that name.
+QString captionOf(const MainWindow& window, const char* name)
+{
+    const QString objectName = QString::fromLatin1(name);
+    if (const auto* action = window.findChild<QAction*>(objectName))
+        return action->text();
+    if (const auto* button = window.findChild<QAbstractButton*>(objectName))
+        return button->text();
+    if (const auto* label = window.findChild<QLabel*>(objectName))
+        return label->text();
+    return u"(no control)"_qs;
+}
+
+// Every control stands where the layout table puts it, whatever its caption.
+void expectLayoutGeometry(const Form1& form)
+{
+    EXPECT_EQ(form.size(), QSize(FormWidth, FormHeight));
+    for (const ControlRow& row : panelLayout()) {
+        const auto* widget = form.findChild<QWidget*>(QString::fromLatin1(row.Name.data(), qsizetype(row.Name.size())));
+        ASSERT_NE(widget, nullptr) << row.Name;
+        EXPECT_EQ(widget->geometry(), QRect(row.Place.Left, row.Place.Top, row.Place.Width, row.Place.Height))
+            << row.Name;
+    }
+}
+
+TEST_F(WindowTest, JapaneseCaptionsWithoutTheCatalogue)
+{
+    for (const Caption& caption : captions)
+        EXPECT_EQ(captionOf(*Window, caption.Name), QString::fromUtf16(caption.Japanese)) << caption.Name;
+    expectLayoutGeometry(*Form);
+}
+
+TEST_F(EnglishWindowTest, EnglishCaptionsInTheSameLayout)
+{
+    for (const Caption& caption : captions)
+        EXPECT_EQ(captionOf(*Window, caption.Name), QString::fromUtf16(caption.English)) << caption.Name;
+    expectLayoutGeometry(*Form);
+}
+
+// No Japanese word is left on the English panel or in its menus: a caption marked for the catalogue
+// and translated there, or one never marked, shows up here.
+TEST_F(EnglishWindowTest, NoJapaneseLeftOnThePanelOrInTheMenus)
+{
+    static const QRegularExpression japanese(u"[\\x{3040}-\\x{30ff}\\x{4e00}-\\x{9fff}]"_qs);
+    int checked = 0;
+    for (const QObject* child : Window->findChildren<QObject*>()) {
+        QString text;
+        if (const auto* action = qobject_cast<const QAction*>(child))
+            text = action->text();
+        else if (const auto* button = qobject_cast<const QAbstractButton*>(child))
+            text = button->text();
+        else if (const auto* label = qobject_cast<const QLabel*>(child))
+            text = label->text();
+        // The language menu names each language in itself.
+        if (text.isEmpty() || child->objectName() == u"LanguageJapanese"_qs)
+            continue;
+        ++checked;
+        EXPECT_FALSE(text.contains(japanese)) << child->objectName().toStdString() << ": " << text.toStdString();
+    }
+    EXPECT_GE(checked, 40);
 }
 
 } // namespace
