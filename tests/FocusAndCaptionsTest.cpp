@@ -240,7 +240,7 @@ TEST_F(CaptionFitTest, EveryOneLineCaptionKeepsInsideItsControlInEnglish)
 
 // Every message fits the message area (145 x 56 pixels, bold 12 points): at most three lines, none
 // wider than the area, none a lone character, none starting with a closing mark.
-TEST(MessageFit, EveryMessageFitsItsAreaInBalancedLines)
+void expectMessagesFit()
 {
     std::vector<QString> all{messages::pictureCopied(), messages::lessonSaved(), messages::pictureWritten(),
         messages::outputFault(OutputFault::UnknownFormat), messages::outputFault(OutputFault::Unwritable)};
@@ -283,6 +283,20 @@ TEST(MessageFit, EveryMessageFitsItsAreaInBalancedLines)
             EXPECT_FALSE(noLineStart.contains(line.front()) && &line != &lines.front()) << line.toStdString();
         }
     }
+}
+
+TEST(MessageFit, EveryMessageFitsItsAreaInBalancedLines)
+{
+    expectMessagesFit();
+}
+
+TEST(MessageFit, EveryEnglishMessageFitsItsAreaInBalancedLines)
+{
+    QTranslator english;
+    ASSERT_TRUE(english.load(englishCatalogue()));
+    QCoreApplication::installTranslator(&english);
+    expectMessagesFit();
+    QCoreApplication::removeTranslator(&english);
 }
 
 } // namespace
