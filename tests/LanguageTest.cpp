@@ -6,6 +6,7 @@
 #include "app/CommandLine.h"
 #include "app/Messages.h"
 #include "app/PanelLayout.h"
+#include "app/Speech.h"
 #include "app/Startup.h"
 
 #include <QMenu>
@@ -13,6 +14,7 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include <functional>
 #include <optional>
 
 namespace zelmora::testing {
@@ -185,6 +187,43 @@ TEST_F(EnglishWindowTest, NoJapaneseLeftOnThePanelOrInTheMenus)
         EXPECT_FALSE(text.contains(japanese)) << child->objectName().toStdString() << ": " << text.toStdString();
     }
     EXPECT_GE(checked, 40);
+}
+
+// Messages and spoken texts are looked up in their own contexts: one row each for a few of them.
+TEST(LanguageTexts, MessagesAndSpokenTextsInEachLanguage)
+{
+    const struct {
+        const char* Why;
+        std::function<QString()> Text;
+        const char16_t* Japanese;
+        const char16_t* English;
+    } rows[] = {
+        {"a refusal",
+            [] {
+                return messages::refusal({EntryBox::A, EntryFault::ZeroDenominator});
+            },
+            u"ａの分母が０です。", u"The denominator of ａ is 0."},
+        {"the undo item", [] { return messages::undoText({}); }, u"元に戻す(&U)", u"&Undo"},
+        {"a step's name",
+            [] {
+                return messages::stepName({BoardCommand::Size, 2});
+            },
+            u"大きさを大に", u"Size L"},
+        {"a line erased", [] { return speech::lineErased(2); }, u"線３を消しました。", u"Line ３ erased."},
+        {"a mark shown", [] { return speech::markShown(&ShowOptions::Equations, true); }, u"式を表示します。",
+            u"Equations shown."},
+        {"colours off", [] { return speech::markShown(&ShowOptions::Colours, false); }, u"線をすべて青で引きます。",
+            u"All lines in blue."},
+    };
+    QTranslator english;
+    ASSERT_TRUE(english.load(englishCatalogue()));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Why);
+        EXPECT_EQ(row.Text(), QString::fromUtf16(row.Japanese));
+        QCoreApplication::installTranslator(&english);
+        EXPECT_EQ(row.Text(), QString::fromUtf16(row.English));
+        QCoreApplication::removeTranslator(&english);
+    }
 }
 
 } // namespace

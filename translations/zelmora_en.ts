@@ -261,6 +261,161 @@
     </message>
 </context>
 <context>
+    <name>zelmora::Speech</name>
+    <message>
+        <source>エックス%1、y%2</source>
+        <translation>x %1, y %2</translation>
+    </message>
+    <message>
+        <source>減る</source>
+        <translation>down</translation>
+    </message>
+    <message>
+        <source>増える</source>
+        <translation>up</translation>
+    </message>
+    <message>
+        <source>yは変わらない</source>
+        <translation>y stays the same</translation>
+    </message>
+    <message>
+        <source>yは%1%2</source>
+        <translation>y %2 by %1</translation>
+    </message>
+    <message>
+        <source>エックスが%1%2と%3</source>
+        <translation>x %2 by %1, %3</translation>
+    </message>
+    <message>
+        <source>エックスは%1から%2まで、yは%3から%4まで見えています</source>
+        <translation>x from %1 to %2 and y from %3 to %4 are shown</translation>
+    </message>
+    <message>
+        <source>エックス</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>線%1：%2、エックスは%3から%4まで、yは%5から%6まで</source>
+        <translation>Line %1: %2, x from %3 to %4, y from %5 to %6</translation>
+    </message>
+    <message>
+        <source>線%1と線%2は%3で交わる</source>
+        <translation>Lines %1 and %2 cross at %3</translation>
+    </message>
+    <message>
+        <source>線はありません</source>
+        <translation>No lines</translation>
+    </message>
+    <message>
+        <source>線%1には線がありません。</source>
+        <translation>Line %1 is empty.</translation>
+    </message>
+    <message>
+        <source>線%1：%2、エックスは%3から%4まで。</source>
+        <translation>Line %1: %2, x from %3 to %4.</translation>
+    </message>
+    <message>
+        <source>線%1を引きました。%2、エックスは%3から%4まで。</source>
+        <translation>Line %1 drawn. %2, x from %3 to %4.</translation>
+    </message>
+    <message>
+        <source>線%1を消しました。</source>
+        <translation>Line %1 erased.</translation>
+    </message>
+    <message>
+        <source>線%1を選びました。</source>
+        <translation>Line %1 chosen. </translation>
+    </message>
+    <message>
+        <source>初期画面にしました。線はありません。</source>
+        <translation>Reset. No lines.</translation>
+    </message>
+    <message>
+        <source>大きさを%1にしました。%2。</source>
+        <translation>Size %1. %2.</translation>
+    </message>
+    <message>
+        <source>元に戻しました：%1。</source>
+        <translation>Undone: %1.</translation>
+    </message>
+    <message>
+        <source>やり直しました：%1。</source>
+        <translation>Redone: %1.</translation>
+    </message>
+    <message>
+        <source>交点は現在の線とだけ表示します。</source>
+        <translation>Crossings shown with the current line only.</translation>
+    </message>
+    <message>
+        <source>交点はすべての線について表示します。</source>
+        <translation>Crossings shown for all lines.</translation>
+    </message>
+    <message>
+        <source>線を色分けします。</source>
+        <translation>Each line in its own colour.</translation>
+    </message>
+    <message>
+        <source>線をすべて青で引きます。</source>
+        <translation>All lines in blue.</translation>
+    </message>
+    <message>
+        <source>線の番号</source>
+        <translation>Line numbers</translation>
+    </message>
+    <message>
+        <source>式</source>
+        <translation>Equations</translation>
+    </message>
+    <message>
+        <source>交点</source>
+        <translation>Intersections</translation>
+    </message>
+    <message>
+        <source>端点</source>
+        <translation>End points</translation>
+    </message>
+    <message>
+        <source>変化の割合</source>
+        <translation>Rate of change</translation>
+    </message>
+    <message>
+        <source>を表示します。</source>
+        <translation> shown.</translation>
+    </message>
+    <message>
+        <source>を隠します。</source>
+        <translation> hidden.</translation>
+    </message>
+    <message>
+        <source>値の表を開きました。線%1の表です。</source>
+        <translation>Table of values opened, for line %1.</translation>
+    </message>
+    <message>
+        <source>値の表を閉じました。</source>
+        <translation>Table of values closed.</translation>
+    </message>
+    <message>
+        <source>エックスが%1のときyは%2</source>
+        <translation>when x is %1, y is %2</translation>
+    </message>
+    <message>
+        <source>線%1、%2</source>
+        <translation>Line %1, %2</translation>
+    </message>
+    <message>
+        <source>線がありません。</source>
+        <translation>No line.</translation>
+    </message>
+    <message>
+        <source>ほかの線はありません。</source>
+        <translation>No other lines.</translation>
+    </message>
+    <message>
+        <source>線の端です。</source>
+        <translation>End of the line.</translation>
+    </message>
+</context>
+<context>
     <name>zelmora::ValueTableWindow</name>
     <message>
         <source>線%1と：</source>
