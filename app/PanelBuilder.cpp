@@ -42,7 +42,7 @@ QString text(std::u16string_view text)
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The panel's words for the translators' catalogue, as the layout table writes them. Signs and
+// The panel's words and names for the translators' catalogue, as the layout table writes them. Signs and
 // numerals (ａ, ｂ, χ, ＋, the slot numbers) are the same in every language and not listed.
 [[maybe_unused]] constexpr const char* panelWords[] = {
     QT_TRANSLATE_NOOP("zelmora::Panel", "初期画面"),
@@ -58,6 +58,22 @@ QString text(std::u16string_view text)
     QT_TRANSLATE_NOOP("zelmora::Panel", "線を引く"),
     QT_TRANSLATE_NOOP("zelmora::Panel", "線を消す"),
     QT_TRANSLATE_NOOP("zelmora::Panel", "終　了"),
+    // The names a screen reader says for controls whose caption is a sign or says it otherwise.
+    QT_TRANSLATE_NOOP("zelmora::Panel", "座標平面"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "座標平面の大きさ 小"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "座標平面の大きさ 中"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "座標平面の大きさ 大"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "線１"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "線２"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "線３"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "線４"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "線５"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "線６"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "線７"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "線８"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "変域の下限"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "変域の上限"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "終了"),
 };
 
 // A caption of the layout table in the window's language.
@@ -158,7 +174,7 @@ PanelWidgets buildPanel(QWidget* form)
         if (row.Points > 0)
             widget->setFont(look::font(row.Points, row.Bold));
         if (!row.AccessibleName.empty())
-            widget->setAccessibleName(text(row.AccessibleName));
+            widget->setAccessibleName(caption(row.AccessibleName));
         setColours(widget, row);
         if (row.Kind == ControlKind::Panel)
             markAsDecoration(widget);

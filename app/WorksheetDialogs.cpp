@@ -105,19 +105,25 @@ QDialogButtonBox* buttons(QDialog& dialog, const QString& accept)
     return box;
 }
 
+// The label and the filter are UTF-8, in the catalogue.
 struct FormatChoice {
-    const char16_t* Label;
+    const char* Label;
     const char16_t* Suffix;
-    const char16_t* Filter;
+    const char* Filter;
     int PngScale; // 0: the screen's own pixels
 };
 
 constexpr FormatChoice formats[] = {
-    {u"PNG 画像（画面と同じ）", u"png", u"PNG 画像 (*.png)", 0},
-    {u"PNG 画像（2倍）", u"png", u"PNG 画像 (*.png)", 2},
-    {u"PNG 画像（4倍、印刷所向け）", u"png", u"PNG 画像 (*.png)", 4},
-    {u"SVG 図（拡大しても鮮明）", u"svg", u"SVG 図 (*.svg)", 1},
-    {u"PDF 文書（A4）", u"pdf", u"PDF 文書 (*.pdf)", 1},
+    {QT_TRANSLATE_NOOP("zelmora::WorksheetDialogs", "PNG 画像（画面と同じ）"), u"png",
+        QT_TRANSLATE_NOOP("zelmora::WorksheetDialogs", "PNG 画像 (*.png)"), 0},
+    {QT_TRANSLATE_NOOP("zelmora::WorksheetDialogs", "PNG 画像（2倍）"), u"png",
+        QT_TRANSLATE_NOOP("zelmora::WorksheetDialogs", "PNG 画像 (*.png)"), 2},
+    {QT_TRANSLATE_NOOP("zelmora::WorksheetDialogs", "PNG 画像（4倍、印刷所向け）"), u"png",
+        QT_TRANSLATE_NOOP("zelmora::WorksheetDialogs", "PNG 画像 (*.png)"), 4},
+    {QT_TRANSLATE_NOOP("zelmora::WorksheetDialogs", "SVG 図（拡大しても鮮明）"), u"svg",
+        QT_TRANSLATE_NOOP("zelmora::WorksheetDialogs", "SVG 図 (*.svg)"), 1},
+    {QT_TRANSLATE_NOOP("zelmora::WorksheetDialogs", "PDF 文書（A4）"), u"pdf",
+        QT_TRANSLATE_NOOP("zelmora::WorksheetDialogs", "PDF 文書 (*.pdf)"), 1},
 };
 
 // The choices of the print dialog beyond the shared ones: the paper, the planes on a page and what
@@ -220,7 +226,7 @@ std::optional<ExportChoice> askExport(QWidget* parent, const QString& suggestedN
     auto* format = new QComboBox(&dialog);
     format->setObjectName(u"Format"_s);
     for (const FormatChoice& choice : formats)
-        format->addItem(QString::fromUtf16(choice.Label));
+        format->addItem(QCoreApplication::translate("zelmora::WorksheetDialogs", choice.Label));
     form->addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "形式(&F):"), format);
     SheetChoices sheet(
         dialog, *form, QCoreApplication::translate("zelmora::WorksheetDialogs", "画面と同じ／用紙に合わせる"));
@@ -240,7 +246,7 @@ std::optional<ExportChoice> askExport(QWidget* parent, const QString& suggestedN
     const QString suffix = QString::fromUtf16(chosen.Suffix);
     QString path
         = QFileDialog::getSaveFileName(parent, QCoreApplication::translate("zelmora::WorksheetDialogs", "図を書き出す"),
-            suggestedName + u'.' + suffix, QString::fromUtf16(chosen.Filter));
+            suggestedName + u'.' + suffix, QCoreApplication::translate("zelmora::WorksheetDialogs", chosen.Filter));
     if (path.isEmpty())
         return std::nullopt;
     if (!path.endsWith(u'.' + suffix, Qt::CaseInsensitive))

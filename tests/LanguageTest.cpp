@@ -127,6 +127,13 @@ constexpr Caption captions[] = {
     {"LanguageEnglish", u"English(&E)", u"English(&E)"},
 };
 
+// What a screen reader says for controls whose caption is a sign.
+constexpr Caption accessibleNames[] = {
+    {"Option1_0", u"線１", u"Line 1"},
+    {"Command3_2", u"座標平面の大きさ 大", u"Plane size L"},
+    {"Text3", u"変域の下限", u"lower bound"},
+};
+
 // The text of the control or menu item of that name.
 QString captionOf(const MainWindow& window, const char* name)
 {
@@ -156,6 +163,8 @@ TEST_F(WindowTest, JapaneseCaptionsWithoutTheCatalogue)
 {
     for (const Caption& caption : captions)
         EXPECT_EQ(captionOf(*Window, caption.Name), QString::fromUtf16(caption.Japanese)) << caption.Name;
+    for (const Caption& name : accessibleNames)
+        EXPECT_EQ(control(name.Name)->accessibleName(), QString::fromUtf16(name.Japanese)) << name.Name;
     expectLayoutGeometry(*Form);
 }
 
@@ -163,6 +172,8 @@ TEST_F(EnglishWindowTest, EnglishCaptionsInTheSameLayout)
 {
     for (const Caption& caption : captions)
         EXPECT_EQ(captionOf(*Window, caption.Name), QString::fromUtf16(caption.English)) << caption.Name;
+    for (const Caption& name : accessibleNames)
+        EXPECT_EQ(control(name.Name)->accessibleName(), QString::fromUtf16(name.English)) << name.Name;
     expectLayoutGeometry(*Form);
 }
 

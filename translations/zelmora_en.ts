@@ -248,6 +248,66 @@
         <source>終　了</source>
         <translation>Quit</translation>
     </message>
+    <message>
+        <source>座標平面</source>
+        <translation>coordinate plane</translation>
+    </message>
+    <message>
+        <source>座標平面の大きさ 小</source>
+        <translation>Plane size S</translation>
+    </message>
+    <message>
+        <source>座標平面の大きさ 中</source>
+        <translation>Plane size M</translation>
+    </message>
+    <message>
+        <source>座標平面の大きさ 大</source>
+        <translation>Plane size L</translation>
+    </message>
+    <message>
+        <source>線１</source>
+        <translation>Line 1</translation>
+    </message>
+    <message>
+        <source>線２</source>
+        <translation>Line 2</translation>
+    </message>
+    <message>
+        <source>線３</source>
+        <translation>Line 3</translation>
+    </message>
+    <message>
+        <source>線４</source>
+        <translation>Line 4</translation>
+    </message>
+    <message>
+        <source>線５</source>
+        <translation>Line 5</translation>
+    </message>
+    <message>
+        <source>線６</source>
+        <translation>Line 6</translation>
+    </message>
+    <message>
+        <source>線７</source>
+        <translation>Line 7</translation>
+    </message>
+    <message>
+        <source>線８</source>
+        <translation>Line 8</translation>
+    </message>
+    <message>
+        <source>変域の下限</source>
+        <translation>lower bound</translation>
+    </message>
+    <message>
+        <source>変域の上限</source>
+        <translation>upper bound</translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation>Quit</translation>
+    </message>
 </context>
 <context>
     <name>zelmora::ProjectorWindow</name>
@@ -631,6 +691,38 @@
     <message>
         <source>&lt;h3&gt;線を引く&lt;/h3&gt;&lt;p&gt;番号の○（１～８）を選び、ａ、ｂと変域（χの範囲）を入れて「線を引く」を押します。Enter で次の欄へ進み、最後の欄で Enter を押すと「線を引く」が選ばれます。線を引くと、次の番号に進みます。&lt;/p&gt;&lt;h3&gt;分数と小数&lt;/h3&gt;&lt;p&gt;ａ、ｂは分数でも入れられます。−2/3 は &lt;b&gt;-2/3&lt;/b&gt;（全角の &lt;b&gt;－２／３&lt;/b&gt; でも、かなモードの &lt;b&gt;ー２・３&lt;/b&gt; でも）と入れます。小数は &lt;b&gt;0.5&lt;/b&gt; や &lt;b&gt;.5&lt;/b&gt;、とても大きい数や小さい数は &lt;b&gt;1E+30&lt;/b&gt; のように書けます。変域には分数を使えません。読めなかった文字があると、下に知らせが出ます。&lt;/p&gt;&lt;h3&gt;番号の○&lt;/h3&gt;&lt;p&gt;番号を選ぶと、その線の値が欄に戻ります。「線を消す」でその線を消し、「初期画面」ですべての線を消します。「小」「中」「大」で座標平面の大きさが変わります。&lt;/p&gt;&lt;h3&gt;表示&lt;/h3&gt;&lt;p&gt;「表示」メニューで、線の番号（①～⑧）、式、交点とその座標、端点、変化の割合（傾きの三角形）を一つずつ表示できます。「線を色分け」で線ごとに色を変えます。白黒で書き出し・印刷すると、色の代わりに線ごとに実線・破線・点線などの形が変わります。図が込み合って書く場所のない文字は図から省きますが、値の表と図の説明にはいつも出ます。&lt;/p&gt;&lt;h3&gt;値の表（Ctrl+T）&lt;/h3&gt;&lt;p&gt;最後に引いた（または選んだ）線の式、変域、χとyの表、変化の割合、切片、yの変域、ほかの線との交わり方を、分数のまま正確に表にします。「χの刻み」で表の刻みを選べます。「表をコピー」で表計算やワープロに貼り付けられます。表はウィンドウの横に開きます。横に場所がないときや、「表示」の「値の表をウィンドウに付ける」を選んだときは、ウィンドウの右に付いて開きます。&lt;/p&gt;&lt;h3&gt;動かして調べる（Ctrl+M）&lt;/h3&gt;&lt;p&gt;最後に引いた（または選んだ）線のａとｂを、つまみで動かせます。線はすぐに動き、式や交点、値の表もいっしょに変わります。ａは 1/2、1/3、1/4、0.1 ずつ、ｂは 1 か 1/2 ずつ動きます。つまみは ← → で一つ、PageUp PageDown で五つ、Home End で端まで動きます。「▶」を押すと、止めるまで自動で行ったり来たりします。「前の線を残す」を選ぶと、動かす前の線を灰色で残して比べられます。一回のドラッグは「元に戻す」一回でもどせます。&lt;/p&gt;&lt;h3&gt;大きく映す（F5）&lt;/h3&gt;&lt;p&gt;図だけを、プロジェクターなどのもう一つの画面いっぱいに映します。Esc か F5 で閉じます。&lt;/p&gt;&lt;h3&gt;図をたどる&lt;/h3&gt;&lt;p&gt;Tab で図に移り、← → で点を線にそってχを 1 ずつ動かします（yは変化の割合だけ変わります）。Shift+← → で座標が整数の次の点へ、Home End で線の端へ、↑ ↓ でほかの線へ移り、Esc で点を消します。点の座標と変化は読み上げられます。&lt;/p&gt;&lt;h3&gt;スクリーンリーダーで使う&lt;/h3&gt;&lt;p&gt;キーボードだけで使えます。線を引く、消す、番号を選ぶ、元に戻すなど、どの操作も何をしたかを読み上げます。Ctrl+T で値の表に移り、χとyの組を読み上げます。Esc でもとの欄に戻ります。&lt;/p&gt;&lt;h3&gt;キー&lt;/h3&gt;&lt;p&gt;Tab と Shift+Tab でボタンや欄を順に移ります。番号の○の間は矢印キーで移ります。Ctrl+Shift+C で図をコピー、Ctrl+N 新規、Ctrl+O 開く、Ctrl+S 上書き保存、Ctrl+E 図を書き出す、Ctrl+P 印刷、Ctrl+Z 元に戻す、Ctrl+Y やり直し、Ctrl+T 値の表、Ctrl+M 動かして調べる、F5 大きく映す、F1 この説明。&lt;/p&gt;&lt;h3&gt;授業ファイル&lt;/h3&gt;&lt;p&gt;「ファイル」メニューで、引いた線を授業ファイル（.zelmora）に保存し、あとで開けます。ファイルをウィンドウに落としても開けます。図は PNG、SVG、PDF に書き出せ、1目盛り 5 mm や 1 cm の大きさで印刷できます。「問題用（線なし）」を選ぶと、線のない座標平面だけを書き出し・印刷します。開けないファイルは、どこがおかしいか（「3行目の12文字目」など）を知らせ、線はそのまま残ります。読めない文字や書いていない欄（０とします）があるときは、どの線のどの欄かを下に知らせます。&lt;/p&gt;&lt;h3&gt;元に戻す・やり直し&lt;/h3&gt;&lt;p&gt;「編集」の「元に戻す」（Ctrl+Z）で、線を引く・線を消す・初期画面・大きさ・新規・開く・動かすを一つずつ取り消し、「やり直し」（Ctrl+Y）でもう一度行います。欄に入力している途中の Ctrl+Z は、その欄の入力を取り消します。&lt;/p&gt;&lt;h3&gt;線をなくさないために&lt;/h3&gt;&lt;p&gt;開いた授業ファイルの線を変えると、ウィンドウの名前に「*」が付きます。保存しないまま新規・開く・終了をしようとすると、保存するかどうかをたずねます。&lt;/p&gt;&lt;p&gt;引いた線は、変えるたびに控えとして自動で残ります。停電などでプログラムが急に終わっても、次に起動して「ファイル」→「前回の線を開く」を選ぶと、前回の線がもどります。&lt;/p&gt;</source>
         <translation type="unfinished" />
+    </message>
+    <message>
+        <source>PNG 画像（画面と同じ）</source>
+        <translation>PNG image (as on screen)</translation>
+    </message>
+    <message>
+        <source>PNG 画像 (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG 画像（2倍）</source>
+        <translation>PNG image (2×)</translation>
+    </message>
+    <message>
+        <source>PNG 画像（4倍、印刷所向け）</source>
+        <translation>PNG image (4×, for printers)</translation>
+    </message>
+    <message>
+        <source>SVG 図（拡大しても鮮明）</source>
+        <translation>SVG drawing (sharp at any size)</translation>
+    </message>
+    <message>
+        <source>SVG 図 (*.svg)</source>
+        <translation>SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF 文書（A4）</source>
+        <translation>PDF document (A4)</translation>
+    </message>
+    <message>
+        <source>PDF 文書 (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
     </message>
 </context>
 <context>
