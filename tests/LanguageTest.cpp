@@ -177,8 +177,8 @@ TEST_F(EnglishWindowTest, EnglishCaptionsInTheSameLayout)
     expectLayoutGeometry(*Form);
 }
 
-// No Japanese word is left on the English panel or in its menus: a caption marked for the catalogue
-// and translated there, or one never marked, shows up here.
+// No Japanese word is left on the English panel, in the names a screen reader says for it or in its
+// menus: a caption marked for the catalogue but not translated there, or one never marked, shows up here.
 TEST_F(EnglishWindowTest, NoJapaneseLeftOnThePanelOrInTheMenus)
 {
     static const QRegularExpression japanese(u"[\\x{3040}-\\x{30ff}\\x{4e00}-\\x{9fff}]"_qs);
@@ -191,6 +191,8 @@ TEST_F(EnglishWindowTest, NoJapaneseLeftOnThePanelOrInTheMenus)
             text = button->text();
         else if (const auto* label = qobject_cast<const QLabel*>(child))
             text = label->text();
+        if (const auto* widget = qobject_cast<const QWidget*>(child))
+            text += widget->accessibleName();
         // The language menu names each language in itself.
         if (text.isEmpty() || child->objectName() == u"LanguageJapanese"_qs)
             continue;

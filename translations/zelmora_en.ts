@@ -310,6 +310,13 @@
     </message>
 </context>
 <context>
+    <name>zelmora::PictureBox</name>
+    <message>
+        <source>図をコピー</source>
+        <translation>Copy picture</translation>
+    </message>
+</context>
+<context>
     <name>zelmora::ProjectorWindow</name>
     <message>
         <source>Zelmora — 大きく映す</source>
