@@ -57,13 +57,15 @@ int main(int argc, char* argv[])
     }
     zelmora::prepareApplication();
     QApplication application(argc, argv);
-    zelmora::installWindowedApplication();
-
     const zelmora::CommandLine command = zelmora::readCommandLine(QApplication::arguments());
     if (command.Want == zelmora::CommandLine::Mode::Mistake) {
         print(stderr, QStringLiteral("zelmora: %1\n").arg(command.Mistake));
         return 2;
     }
+    // The language is chosen before any window exists, so that every word is made in it; the
+    // settings it is kept in need the program's name first.
+    zelmora::installIdentity();
+    zelmora::installWindowedApplication(zelmora::chosenLanguage(command.Language));
     zelmora::MainWindow window;
     // Shown first, so that a lesson that cannot be opened is told over the window.
     window.show();

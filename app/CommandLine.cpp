@@ -27,6 +27,7 @@ const QCommandLineOption landscapeOption(u"landscape"_s, u"用紙を横に使う
 const QCommandLineOption perPageOption(u"per-page"_s, u"1ページの図の数：1、2、4、6。"_s, u"N"_s);
 const QCommandLineOption answersOption(u"answers"_s, u"問題のあとに解答をつける。"_s);
 const QCommandLineOption titleOption(u"title"_s, u"題名（200字まで）。"_s, u"TEXT"_s);
+const QCommandLineOption languageOption(u"lang"_s, u"画面の言語：ja（日本語）、en（English）。"_s, u"LANG"_s);
 const QCommandLineOption helpOption(QStringList{u"h"_s, u"help"_s}, u"この説明を出す。"_s);
 const QCommandLineOption versionOption(u"version"_s, u"版を出す。"_s);
 
@@ -34,7 +35,7 @@ void configure(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(u"一次関数のグラフをかく。 Draws linear functions for pupils."_s);
     parser.addOptions({exportOption, problemOption, unitOption, scaleOption, blackOption, worksheetOption, paperOption,
-        landscapeOption, perPageOption, answersOption, titleOption, helpOption, versionOption});
+        landscapeOption, perPageOption, answersOption, titleOption, languageOption, helpOption, versionOption});
     parser.addPositionalArgument(u"LESSON"_s, u"開く授業ファイル（.zelmora）。"_s, u"[LESSON]"_s);
 }
 
@@ -128,6 +129,11 @@ CommandLine readCommandLine(const QStringList& arguments)
     if (parser.isSet(versionOption)) {
         command.Want = CommandLine::Mode::Version;
         return command;
+    }
+    if (parser.isSet(languageOption)) {
+        command.Language = parser.value(languageOption);
+        if (command.Language != u"ja" && command.Language != u"en")
+            return mistake(command, u"--lang は ja か en です。 (ja or en)"_s);
     }
     const QStringList lessons = parser.positionalArguments();
     command.Settings.BlackAndWhite = parser.isSet(blackOption);

@@ -10,7 +10,8 @@
 namespace zelmora {
 
 // What the command line asks for:
-//   zelmora [LESSON]                                       the window, with the lesson open
+//   zelmora [--lang ja|en] [LESSON]                        the window, with the lesson open, in
+//                                                          that language
 //   zelmora --export OUT.{png,svg,pdf} [--problem] [--bw] [--unit-mm N] [--scale 1|2|4] LESSON
 //                                                          the picture written, no window
 //   zelmora --worksheet OUT.pdf [--paper A4|B5|A3|Letter] [--landscape] [--per-page 1|2|4|6]
@@ -29,6 +30,7 @@ struct CommandLine {
     WorksheetSettings Sheet;
     bool TitleGiven = false; // --title, which takes the place of the lessons' own titles
     QString Mistake;         // what is wrong with the arguments, in one line
+    QString Language;        // --lang: "ja" or "en"; empty when not given
 };
 
 // Whether the arguments ask for a run without a window (export, help or version), so that no

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -82,8 +83,8 @@ ExploreWindow::ExploreWindow(Form1* form, QWidget* mainWindow)
     , Form(form)
 {
     setObjectName(u"Explore"_s);
-    setWindowTitle(u"動かして調べる"_s);
-    setAccessibleName(u"動かして調べる"_s);
+    setWindowTitle(QCoreApplication::translate("zelmora::ExploreWindow", "動かして調べる"));
+    setAccessibleName(QCoreApplication::translate("zelmora::ExploreWindow", "動かして調べる"));
     build();
     Player.setInterval(PlayInterval);
     connect(&Player, &QTimer::timeout, this, &ExploreWindow::playStep);
@@ -108,7 +109,8 @@ void ExploreWindow::build()
         name->setFont(look::font(14, true));
         control.Slider = new QSlider(Qt::Horizontal, this);
         control.Slider->setObjectName(u"ExploreSlider"_s + suffix);
-        control.Slider->setAccessibleName(names[static_cast<std::size_t>(which)] + u"の値"_s);
+        control.Slider->setAccessibleName(
+            names[static_cast<std::size_t>(which)] + QCoreApplication::translate("zelmora::ExploreWindow", "の値"));
         control.Slider->setSingleStep(1);
         control.Slider->setPageStep(5);
         control.Slider->setTickPosition(QSlider::TicksBelow);
@@ -120,12 +122,14 @@ void ExploreWindow::build()
         control.Value->setMinimumWidth(70);
         control.Step = new QComboBox(this);
         control.Step->setObjectName(u"ExploreStep"_s + suffix);
-        control.Step->setAccessibleName(names[static_cast<std::size_t>(which)] + u"の刻み"_s);
+        control.Step->setAccessibleName(
+            names[static_cast<std::size_t>(which)] + QCoreApplication::translate("zelmora::ExploreWindow", "の刻み"));
         for (const StepChoice& choice : stepChoices[static_cast<std::size_t>(which)])
             control.Step->addItem(QString::fromUtf16(choice.Caption), static_cast<int>(choice.Step));
         control.Play = new QPushButton(u"▶"_s, this);
         control.Play->setObjectName(u"ExplorePlay"_s + suffix);
-        control.Play->setAccessibleName(names[static_cast<std::size_t>(which)] + u"を自動で動かす"_s);
+        control.Play->setAccessibleName(names[static_cast<std::size_t>(which)]
+            + QCoreApplication::translate("zelmora::ExploreWindow", "を自動で動かす"));
         control.Play->setAutoDefault(true);
         grid->addWidget(name, row, 0);
         grid->addWidget(control.Slider, row, 1);
@@ -141,7 +145,7 @@ void ExploreWindow::build()
         control.Scale = parameterScale(
             stepChoices[static_cast<std::size_t>(which)].front().Step, ranges[static_cast<std::size_t>(which)]);
     }
-    Keep = new QCheckBox(u"前の線を残す(&K)"_s, this);
+    Keep = new QCheckBox(QCoreApplication::translate("zelmora::ExploreWindow", "前の線を残す(&K)"), this);
     Keep->setObjectName(u"ExploreKeep"_s);
     connect(Keep, &QCheckBox::toggled, this, &ExploreWindow::keepChosen);
     grid->addWidget(Keep, 3, 1, 1, 4);
@@ -160,8 +164,9 @@ void ExploreWindow::showBoard(const Board& board)
     const bool newLine = slot != Slot || Line->text().isEmpty();
     Slot = slot;
     const QChar digit(u'１' + slot);
-    setWindowTitle(u"動かして調べる — 線%1"_s.arg(digit));
-    Line->setText(drawn ? u"線%1を動かします。"_s.arg(digit) : u"線%1には線がありません。"_s.arg(digit));
+    setWindowTitle(QCoreApplication::translate("zelmora::ExploreWindow", "動かして調べる — 線%1").arg(digit));
+    Line->setText(drawn ? QCoreApplication::translate("zelmora::ExploreWindow", "線%1を動かします。").arg(digit)
+                        : QCoreApplication::translate("zelmora::ExploreWindow", "線%1には線がありません。").arg(digit));
     for (Control& control : Controls) {
         control.Slider->setEnabled(drawn);
         control.Step->setEnabled(drawn);

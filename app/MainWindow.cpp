@@ -8,13 +8,16 @@
 #include "app/ProjectorWindow.h"
 #include "app/Recovery.h"
 #include "app/Speech.h"
+#include "app/Startup.h"
 #include "app/ValueTableWindow.h"
 #include "app/WorksheetDialogs.h"
 #include "lesson/LessonFile.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -39,7 +42,12 @@ namespace {
 constexpr qsizetype recentCount = 8;
 const QString recentKey = u"recentFiles"_s;
 const QString dockedTableKey = u"valueTable/docked"_s;
-const QString lessonFilter = u"Zelmora の授業 (*.zelmora);;すべてのファイル (*)"_s;
+
+// The file dialogs' filter for lessons.
+QString lessonFilter()
+{
+    return QCoreApplication::translate("zelmora::MainWindow", "Zelmora の授業 (*.zelmora);;すべてのファイル (*)");
+}
 
 QAction* menuItem(QMenu* menu, const QString& text, const QKeySequence& keys, const QString& name)
 {
@@ -125,36 +133,36 @@ QString MainWindow::fileName() const
 
 void MainWindow::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(u"ファイル(&F)"_s);
+    QMenu* file = menuBar()->addMenu(tr("ファイル(&F)"));
     file->setObjectName(u"FileMenu"_s);
     connect(
-        menuItem(file, u"新規(&N)"_s, QKeySequence::New, u"New"_s), &QAction::triggered, this, &MainWindow::newLesson);
-    connect(menuItem(file, u"開く(&O)…"_s, QKeySequence::Open, u"Open"_s), &QAction::triggered, this,
+        menuItem(file, tr("新規(&N)"), QKeySequence::New, u"New"_s), &QAction::triggered, this, &MainWindow::newLesson);
+    connect(menuItem(file, tr("開く(&O)…"), QKeySequence::Open, u"Open"_s), &QAction::triggered, this,
         &MainWindow::chooseAndOpen);
-    connect(menuItem(file, u"上書き保存(&S)"_s, QKeySequence::Save, u"Save"_s), &QAction::triggered, this,
+    connect(menuItem(file, tr("上書き保存(&S)"), QKeySequence::Save, u"Save"_s), &QAction::triggered, this,
         &MainWindow::save);
-    connect(menuItem(file, u"名前を付けて保存(&A)…"_s, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), u"SaveAs"_s),
+    connect(menuItem(file, tr("名前を付けて保存(&A)…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), u"SaveAs"_s),
         &QAction::triggered, this, &MainWindow::saveAs);
     file->addSeparator();
-    connect(menuItem(file, u"図を書き出す(&E)…"_s, QKeySequence(Qt::CTRL | Qt::Key_E), u"Export"_s),
+    connect(menuItem(file, tr("図を書き出す(&E)…"), QKeySequence(Qt::CTRL | Qt::Key_E), u"Export"_s),
         &QAction::triggered, this, &MainWindow::exportPicture);
-    connect(menuItem(file, u"印刷(&P)…"_s, QKeySequence::Print, u"Print"_s), &QAction::triggered, this,
+    connect(menuItem(file, tr("印刷(&P)…"), QKeySequence::Print, u"Print"_s), &QAction::triggered, this,
         &MainWindow::printPicture);
     file->addSeparator();
-    RecentMenu = file->addMenu(u"最近使ったファイル(&R)"_s);
+    RecentMenu = file->addMenu(tr("最近使ったファイル(&R)"));
     RecentMenu->setObjectName(u"RecentFiles"_s);
     connect(RecentMenu, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
     fillRecentMenu();
-    LastBoardAction = menuItem(file, u"前回の線を開く(&L)"_s, {}, u"OpenLastBoard"_s);
+    LastBoardAction = menuItem(file, tr("前回の線を開く(&L)"), {}, u"OpenLastBoard"_s);
     connect(LastBoardAction, &QAction::triggered, this, &MainWindow::openLastBoard);
     LastBoardAction->setEnabled(!Keeper->lastBoards().isEmpty());
     connect(file, &QMenu::aboutToShow, this, [this] { LastBoardAction->setEnabled(!Keeper->lastBoards().isEmpty()); });
     file->addSeparator();
-    connect(menuItem(file, u"終了(&X)"_s, QKeySequence(Qt::CTRL | Qt::Key_Q), u"Quit"_s), &QAction::triggered, this,
+    connect(menuItem(file, tr("終了(&X)"), QKeySequence(Qt::CTRL | Qt::Key_Q), u"Quit"_s), &QAction::triggered, this,
         &QWidget::close);
 
     // The picture's own copy action, with its shortcut, so that both places do the one thing.
-    QMenu* edit = menuBar()->addMenu(u"編集(&E)"_s);
+    QMenu* edit = menuBar()->addMenu(tr("編集(&E)"));
     UndoAction = menuItem(edit, messages::undoText({}), QKeySequence(Qt::CTRL | Qt::Key_Z), u"Undo"_s);
     connect(UndoAction, &QAction::triggered, this, [this] {
         const auto step = Form->board().undoStep();
@@ -172,17 +180,17 @@ void MainWindow::buildMenus()
     });
     edit->addSeparator();
     QAction* copy = Form->copyPictureAction();
-    copy->setText(u"図をコピー(&C)"_s);
+    copy->setText(tr("図をコピー(&C)"));
     edit->addAction(copy);
 
-    QMenu* view = menuBar()->addMenu(u"表示(&V)"_s);
+    QMenu* view = menuBar()->addMenu(tr("表示(&V)"));
     view->setObjectName(u"ViewMenu"_s);
     buildViewMenu(view);
 
-    QMenu* help = menuBar()->addMenu(u"ヘルプ(&H)"_s);
-    connect(menuItem(help, u"使い方(&H)"_s, QKeySequence::HelpContents, u"Usage"_s), &QAction::triggered, this,
+    QMenu* help = menuBar()->addMenu(tr("ヘルプ(&H)"));
+    connect(menuItem(help, tr("使い方(&H)"), QKeySequence::HelpContents, u"Usage"_s), &QAction::triggered, this,
         &MainWindow::showHelp);
-    connect(menuItem(help, u"このプログラムについて(&A)"_s, {}, u"About"_s), &QAction::triggered, this,
+    connect(menuItem(help, tr("このプログラムについて(&A)"), {}, u"About"_s), &QAction::triggered, this,
         &MainWindow::showAbout);
 }
 
@@ -191,26 +199,28 @@ void MainWindow::buildMenus()
 void MainWindow::buildViewMenu(QMenu* view)
 {
     for (std::size_t k = 0; k < ShowMarks.size(); ++k) {
-        QAction* action = view->addAction(QString::fromUtf8(ShowMarks[k].Caption));
+        QAction* action = view->addAction(QCoreApplication::translate("ShowMarks", ShowMarks[k].Caption));
         action->setObjectName(QString::fromLatin1(ShowMarks[k].Name));
         action->setCheckable(true);
         connect(action, &QAction::triggered, this, &MainWindow::showOptionsChosen);
         ShowActions[k] = action;
     }
     view->addSeparator();
-    ValueTableAction = menuItem(view, u"値の表(&T)"_s, QKeySequence(Qt::CTRL | Qt::Key_T), u"ValueTable"_s);
+    ValueTableAction = menuItem(view, tr("値の表(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T), u"ValueTable"_s);
     ValueTableAction->setCheckable(true);
     connect(ValueTableAction, &QAction::triggered, this, &MainWindow::toggleValueTable);
-    DockValueTableAction = menuItem(view, u"値の表をウィンドウに付ける(&D)"_s, {}, u"DockValueTable"_s);
+    DockValueTableAction = menuItem(view, tr("値の表をウィンドウに付ける(&D)"), {}, u"DockValueTable"_s);
     DockValueTableAction->setCheckable(true);
     DockValueTableAction->setChecked(QSettings().value(dockedTableKey, false).toBool());
     connect(DockValueTableAction, &QAction::triggered, this, &MainWindow::dockValueTableChosen);
-    ExploreAction = menuItem(view, u"動かして調べる(&M)"_s, QKeySequence(Qt::CTRL | Qt::Key_M), u"Explore"_s);
+    ExploreAction = menuItem(view, tr("動かして調べる(&M)"), QKeySequence(Qt::CTRL | Qt::Key_M), u"Explore"_s);
     ExploreAction->setCheckable(true);
     connect(ExploreAction, &QAction::triggered, this, &MainWindow::toggleExplore);
-    ProjectorAction = menuItem(view, u"大きく映す(&P)"_s, QKeySequence(Qt::Key_F5), u"Projector"_s);
+    ProjectorAction = menuItem(view, tr("大きく映す(&P)"), QKeySequence(Qt::Key_F5), u"Projector"_s);
     ProjectorAction->setCheckable(true);
     connect(ProjectorAction, &QAction::triggered, this, &MainWindow::toggleProjector);
+    view->addSeparator();
+    buildLanguageMenu(view->addMenu(tr("言語(&G)")));
 
     const QSettings settings;
     ShowOptions options;
@@ -219,6 +229,32 @@ void MainWindow::buildViewMenu(QMenu* view)
     checkShowOptions(options);
     if (options.any())
         Form->perform([&options](Board& board) { return board.setShowOptions(options); });
+}
+
+// The language the window speaks from the next start on; each language's name in itself. The
+// window keeps the one it was started in.
+void MainWindow::buildLanguageMenu(QMenu* menu)
+{
+    menu->setObjectName(u"LanguageMenu"_s);
+    auto* group = new QActionGroup(menu);
+    const struct {
+        QString Caption;
+        Language Which;
+        QString Name;
+    } languages[] = {{u"日本語(&J)"_s, Language::Japanese, u"LanguageJapanese"_s},
+        {u"English(&E)"_s, Language::English, u"LanguageEnglish"_s}};
+    const Language saved = savedLanguage();
+    for (const auto& language : languages) {
+        QAction* action = menuItem(menu, language.Caption, {}, language.Name);
+        action->setCheckable(true);
+        action->setChecked(language.Which == saved);
+        action->setStatusTip(messages::languageChosen(language.Which == Language::English));
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, which = language.Which] {
+            saveLanguage(which);
+            Form->showMessage(messages::languageChosen(which == Language::English));
+        });
+    }
 }
 
 void MainWindow::checkShowOptions(const ShowOptions& options)
@@ -405,9 +441,9 @@ bool MainWindow::mayReplaceBoard()
         QMessageBox::NoButton, this);
     question.setObjectName(u"UnsavedQuestion"_s);
     question.setInformativeText(messages::unsavedDetail());
-    QPushButton* save = question.addButton(u"保存する"_s, QMessageBox::AcceptRole);
-    QPushButton* discard = question.addButton(u"保存しない"_s, QMessageBox::DestructiveRole);
-    QPushButton* cancel = question.addButton(u"キャンセル"_s, QMessageBox::RejectRole);
+    QPushButton* save = question.addButton(tr("保存する"), QMessageBox::AcceptRole);
+    QPushButton* discard = question.addButton(tr("保存しない"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = question.addButton(tr("キャンセル"), QMessageBox::RejectRole);
     question.setDefaultButton(save);
     question.setEscapeButton(cancel);
     question.exec();
@@ -470,7 +506,7 @@ void MainWindow::chooseAndOpen()
         return;
     const QString file = fileName();
     const QString start = file.isEmpty() ? QString() : QFileInfo(file).absolutePath();
-    const QString path = QFileDialog::getOpenFileName(this, u"授業を開く"_s, start, lessonFilter);
+    const QString path = QFileDialog::getOpenFileName(this, tr("授業を開く"), start, lessonFilter());
     if (!path.isEmpty())
         openFile(path);
 }
@@ -543,8 +579,8 @@ void MainWindow::save()
 
 void MainWindow::saveAs()
 {
-    const QString suggested = fileName().isEmpty() ? u"授業.zelmora"_s : fileName();
-    QString path = QFileDialog::getSaveFileName(this, u"名前を付けて保存"_s, suggested, lessonFilter);
+    const QString suggested = fileName().isEmpty() ? tr("授業.zelmora") : fileName();
+    QString path = QFileDialog::getSaveFileName(this, tr("名前を付けて保存"), suggested, lessonFilter());
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -554,7 +590,7 @@ void MainWindow::saveAs()
 
 void MainWindow::exportPicture()
 {
-    const QString name = fileName().isEmpty() ? u"座標平面"_s : QFileInfo(fileName()).completeBaseName();
+    const QString name = fileName().isEmpty() ? tr("座標平面") : QFileInfo(fileName()).completeBaseName();
     const auto choice = askExport(this, name);
     if (!choice)
         return;
@@ -574,9 +610,10 @@ void MainWindow::showHelp()
 
 void MainWindow::showAbout()
 {
-    QMessageBox::about(this, u"Zelmora について"_s,
-        u"<p><b>Zelmora</b> %1</p><p>一次関数 y = aχ + b のグラフを座標平面にかく、中学生のためのプログラムです。</p>"
-        "<p>MIT ライセンス</p>"_s.arg(QApplication::applicationVersion()));
+    QMessageBox::about(this, tr("Zelmora について"),
+        tr("<p><b>Zelmora</b> %1</p><p>一次関数 y = aχ + b のグラフを座標平面にかく、中学生のためのプログラムです。</p>"
+           "<p>MIT ライセンス</p>")
+            .arg(QApplication::applicationVersion()));
 }
 
 QStringList MainWindow::recentFiles()

@@ -69,6 +69,7 @@ private:
     void showHelp();
     void showAbout();
     void buildViewMenu(QMenu* view);
+    void buildLanguageMenu(QMenu* menu);
     void showOptionsChosen();
     void checkShowOptions(const ShowOptions& options);
     void toggleValueTable();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/Messages.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <algorithm>
@@ -21,11 +22,11 @@ QString boxName(EntryBox box)
     case EntryBox::B:
         return u"ｂ"_s;
     case EntryBox::From:
-        return u"変域の下限"_s;
+        return QCoreApplication::translate("zelmora::messages", "変域の下限");
     case EntryBox::To:
         break;
     }
-    return u"変域の上限"_s;
+    return QCoreApplication::translate("zelmora::messages", "変域の上限");
 }
 
 // Characters that would not show, or would turn the line around, are shown as U+FFFD.
@@ -55,164 +56,183 @@ QString refusal(const EntryRefusal& refusal)
 {
     switch (refusal.Fault) {
     case EntryFault::ZeroDenominator:
-        return u"%1の分母が０です。"_s.arg(boxName(refusal.Box));
+        return QCoreApplication::translate("zelmora::messages", "%1の分母が０です。").arg(boxName(refusal.Box));
     case EntryFault::DenominatorTooLarge:
-        return u"%1の分母が大きすぎます。"_s.arg(boxName(refusal.Box));
+        return QCoreApplication::translate("zelmora::messages", "%1の分母が大きすぎます。").arg(boxName(refusal.Box));
     case EntryFault::TooLarge:
         break;
     }
-    return u"%1の値が大きすぎます。"_s.arg(boxName(refusal.Box));
+    return QCoreApplication::translate("zelmora::messages", "%1の値が大きすぎます。").arg(boxName(refusal.Box));
 }
 
 QString ignored(const IgnoredText& ignored)
 {
     // Both bounds go by the name the hint gives them; the text itself tells which one it was.
-    const QString box = ignored.Box == EntryBox::From || ignored.Box == EntryBox::To ? u"変域"_s : boxName(ignored.Box);
-    return u"%1の「%2」は読みませんでした。"_s.arg(box, shortened(visible(QString::fromStdString(ignored.Text))));
+    const QString box = ignored.Box == EntryBox::From || ignored.Box == EntryBox::To
+        ? QCoreApplication::translate("zelmora::messages", "変域")
+        : boxName(ignored.Box);
+    return QCoreApplication::translate("zelmora::messages", "%1の「%2」は読みませんでした。")
+        .arg(box, shortened(visible(QString::fromStdString(ignored.Text))));
 }
 
 QString pictureCopied()
 {
-    return u"図をコピーしました。"_s;
+    return QCoreApplication::translate("zelmora::messages", "図をコピーしました。");
 }
 
 QString lessonFault(const LessonFault& fault)
 {
     const QString key = QString::fromStdString(fault.Key);
-    const QString slot = fault.Slot > 0 ? u"線%1の"_s.arg(QChar(u'０' + fault.Slot)) : QString();
+    const QString slot = fault.Slot > 0
+        ? QCoreApplication::translate("zelmora::messages", "線%1の").arg(QChar(u'０' + fault.Slot))
+        : QString();
     switch (fault.Code) {
     case LessonFaultCode::Empty:
-        return u"ファイルが空です。"_s;
+        return QCoreApplication::translate("zelmora::messages", "ファイルが空です。");
     case LessonFaultCode::TooLarge:
-        return u"ファイルが大きすぎます（1MiBまで）。"_s;
+        return QCoreApplication::translate("zelmora::messages", "ファイルが大きすぎます（1MiBまで）。");
     case LessonFaultCode::NotUtf8:
-        return u"文字がUTF-8で書かれていません。"_s;
+        return QCoreApplication::translate("zelmora::messages", "文字がUTF-8で書かれていません。");
     case LessonFaultCode::NotJson:
         if (fault.Line > 0)
-            return u"%1行目の%2文字目の書き方が正しくありません。"_s.arg(fault.Line).arg(fault.Column);
-        return u"ファイルの書き方が正しくありません。"_s;
+            return QCoreApplication::translate("zelmora::messages", "%1行目の%2文字目の書き方が正しくありません。")
+                .arg(fault.Line)
+                .arg(fault.Column);
+        return QCoreApplication::translate("zelmora::messages", "ファイルの書き方が正しくありません。");
     case LessonFaultCode::NotAnObject:
     case LessonFaultCode::TooDeep:
-        return u"ファイルの書き方が正しくありません。"_s;
+        return QCoreApplication::translate("zelmora::messages", "ファイルの書き方が正しくありません。");
     case LessonFaultCode::NotALesson:
-        return u"Zelmoraの授業ファイルではありません。"_s;
+        return QCoreApplication::translate("zelmora::messages", "Zelmoraの授業ファイルではありません。");
     case LessonFaultCode::MissingKey:
-        return u"%1「%2」がありません。"_s.arg(slot, key);
+        return QCoreApplication::translate("zelmora::messages", "%1「%2」がありません。").arg(slot, key);
     case LessonFaultCode::WrongType:
-        return u"%1「%2」の値の種類が違います。"_s.arg(slot, key);
+        return QCoreApplication::translate("zelmora::messages", "%1「%2」の値の種類が違います。").arg(slot, key);
     case LessonFaultCode::BadVersion:
-        return u"版の番号が正しくありません。"_s;
+        return QCoreApplication::translate("zelmora::messages", "版の番号が正しくありません。");
     case LessonFaultCode::NewerVersion:
-        return u"このファイルは新しい版のZelmoraで作られています。"_s;
+        return QCoreApplication::translate("zelmora::messages", "このファイルは新しい版のZelmoraで作られています。");
     case LessonFaultCode::BadSize: {
         QString names;
         for (const PlaneSize& size : PlaneSizes)
             names += u"「%1」"_s.arg(QStringView(size.Name));
-        return u"大きさは%1のどれかです。"_s.arg(names);
+        return QCoreApplication::translate("zelmora::messages", "大きさは%1のどれかです。").arg(names);
     }
     case LessonFaultCode::TitleTooLong:
-        return u"題名は200字までです。"_s;
+        return QCoreApplication::translate("zelmora::messages", "題名は200字までです。");
     case LessonFaultCode::SlotOutOfRange:
-        return u"線の番号は１から８までです。"_s;
+        return QCoreApplication::translate("zelmora::messages", "線の番号は１から８までです。");
     case LessonFaultCode::RepeatedSlot:
-        return fault.Slot > 0 ? u"線%1が二度あります。"_s.arg(QChar(u'０' + fault.Slot))
-                              : u"同じ線の番号が二度あります。"_s;
+        return fault.Slot > 0
+            ? QCoreApplication::translate("zelmora::messages", "線%1が二度あります。").arg(QChar(u'０' + fault.Slot))
+            : QCoreApplication::translate("zelmora::messages", "同じ線の番号が二度あります。");
     case LessonFaultCode::SlotNotObject:
-        return u"「slots」の中の書き方が正しくありません。"_s;
+        return QCoreApplication::translate("zelmora::messages", "「slots」の中の書き方が正しくありません。");
     case LessonFaultCode::FileMissing:
-        return u"ファイルが見つかりません。"_s;
+        return QCoreApplication::translate("zelmora::messages", "ファイルが見つかりません。");
     case LessonFaultCode::NotRegularFile:
-        return u"ふつうのファイルではありません。"_s;
+        return QCoreApplication::translate("zelmora::messages", "ふつうのファイルではありません。");
     case LessonFaultCode::Unreadable:
-        return u"ファイルを読めません。"_s;
+        return QCoreApplication::translate("zelmora::messages", "ファイルを読めません。");
     case LessonFaultCode::Unwritable:
         break;
     }
     if (fault.FileError == QFileDevice::PermissionsError || fault.FileError == QFileDevice::OpenError)
-        return u"保存できません。書き込みが許されていません。"_s;
-    return u"保存できませんでした。"_s;
+        return QCoreApplication::translate("zelmora::messages", "保存できません。書き込みが許されていません。");
+    return QCoreApplication::translate("zelmora::messages", "保存できませんでした。");
 }
 
 QString lessonNotOpened(const QString& fileName)
 {
-    return u"「%1」を開けませんでした。"_s.arg(fileName);
+    return QCoreApplication::translate("zelmora::messages", "「%1」を開けませんでした。").arg(fileName);
 }
 
 QString lessonRefusal(const LessonRefusal& refusal)
 {
-    return u"線%1の%2"_s.arg(QChar(u'１' + refusal.Slot), messages::refusal(refusal.Refusal));
+    return QCoreApplication::translate("zelmora::messages", "線%1の%2")
+        .arg(QChar(u'１' + refusal.Slot), messages::refusal(refusal.Refusal));
 }
 
 QString lessonSaved()
 {
-    return u"保存しました。"_s;
+    return QCoreApplication::translate("zelmora::messages", "保存しました。");
 }
 
 QString outputFault(OutputFault fault)
 {
     if (fault == OutputFault::UnknownFormat)
-        return u"書き出せるのはPNG、SVG、PDFです。"_s;
-    return u"書き出せませんでした。"_s;
+        return QCoreApplication::translate("zelmora::messages", "書き出せるのはPNG、SVG、PDFです。");
+    return QCoreApplication::translate("zelmora::messages", "書き出せませんでした。");
 }
 
 QString pictureWritten()
 {
-    return u"図を書き出しました。"_s;
+    return QCoreApplication::translate("zelmora::messages", "図を書き出しました。");
 }
 
 QString stepName(const BoardStep& step)
 {
     switch (step.Command) {
     case BoardCommand::Draw:
-        return u"線%1を引く"_s.arg(QChar(u'１' + step.Index));
+        return QCoreApplication::translate("zelmora::messages", "線%1を引く").arg(QChar(u'１' + step.Index));
     case BoardCommand::Erase:
-        return u"線%1を消す"_s.arg(QChar(u'１' + step.Index));
+        return QCoreApplication::translate("zelmora::messages", "線%1を消す").arg(QChar(u'１' + step.Index));
     case BoardCommand::InitialScreen:
-        return u"初期画面"_s;
+        return QCoreApplication::translate("zelmora::messages", "初期画面");
     case BoardCommand::Size: {
         const int size = std::clamp(step.Index, 0, static_cast<int>(PlaneSizes.size()) - 1);
-        return u"大きさを%1に"_s.arg(QStringView(PlaneSizes[static_cast<std::size_t>(size)].Name));
+        return QCoreApplication::translate("zelmora::messages", "大きさを%1に")
+            .arg(QCoreApplication::translate(
+                "zelmora::Panel", QStringView(PlaneSizes[static_cast<std::size_t>(size)].Name).toUtf8().constData()));
     }
     case BoardCommand::New:
-        return u"新規"_s;
+        return QCoreApplication::translate("zelmora::messages", "新規");
     case BoardCommand::Open:
-        return u"開く"_s;
+        return QCoreApplication::translate("zelmora::messages", "開く");
     case BoardCommand::Recover:
-        return u"前回の線を開く"_s;
+        return QCoreApplication::translate("zelmora::messages", "前回の線を開く");
     case BoardCommand::Move:
         break;
     }
-    return u"線%1を動かす"_s.arg(QChar(u'１' + step.Index));
+    return QCoreApplication::translate("zelmora::messages", "線%1を動かす").arg(QChar(u'１' + step.Index));
 }
 
 QString undoText(const std::optional<BoardStep>& step)
 {
-    return step ? u"元に戻す：%1(&U)"_s.arg(stepName(*step)) : u"元に戻す(&U)"_s;
+    return step ? QCoreApplication::translate("zelmora::messages", "元に戻す：%1(&U)").arg(stepName(*step))
+                : QCoreApplication::translate("zelmora::messages", "元に戻す(&U)");
 }
 
 QString redoText(const std::optional<BoardStep>& step)
 {
-    return step ? u"やり直し：%1(&R)"_s.arg(stepName(*step)) : u"やり直し(&R)"_s;
+    return step ? QCoreApplication::translate("zelmora::messages", "やり直し：%1(&R)").arg(stepName(*step))
+                : QCoreApplication::translate("zelmora::messages", "やり直し(&R)");
 }
 
 QString unsavedQuestion(const QString& fileName)
 {
-    return u"「%1」への変更を保存しますか？"_s.arg(fileName);
+    return QCoreApplication::translate("zelmora::messages", "「%1」への変更を保存しますか？").arg(fileName);
 }
 
 QString unsavedDetail()
 {
-    return u"保存しないと、この変更はなくなります。"_s;
+    return QCoreApplication::translate("zelmora::messages", "保存しないと、この変更はなくなります。");
 }
 
 QString recoveryUnwritable()
 {
-    return u"線の控えを保存できません。このまま続けられます。"_s;
+    return QCoreApplication::translate("zelmora::messages", "線の控えを保存できません。このまま続けられます。");
+}
+
+QString languageChosen(bool english)
+{
+    return english ? QCoreApplication::translate("zelmora::messages", "次の起動から English になります。")
+                   : QCoreApplication::translate("zelmora::messages", "次の起動から日本語になります。");
 }
 
 QString recoveryUnreadable()
 {
-    return u"前回の線を読めませんでした。"_s;
+    return QCoreApplication::translate("zelmora::messages", "前回の線を読めませんでした。");
 }
 
 QString notice(std::monostate)
@@ -232,10 +252,11 @@ QString notice(const IgnoredText& text)
 
 QString notice(const LessonNotice& notice)
 {
-    const QString slot = u"線%1の"_s.arg(QChar(u'１' + notice.Slot));
+    const QString slot = QCoreApplication::translate("zelmora::messages", "線%1の").arg(QChar(u'１' + notice.Slot));
     if (notice.Unread)
         return slot + ignored({notice.Box, *notice.Unread});
-    return slot + u"%1がないので、０としました。"_s.arg(boxName(notice.Box));
+    return slot
+        + QCoreApplication::translate("zelmora::messages", "%1がないので、０としました。").arg(boxName(notice.Box));
 }
 
 } // namespace zelmora::messages

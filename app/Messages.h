@@ -49,6 +49,8 @@ QString unsavedDetail();
 // The board's copy kept for after a crash could not be written, or could not be read back.
 QString recoveryUnwritable();
 QString recoveryUnreadable();
+// That the language chosen in the 表示 → 言語 menu is the window's from its next start.
+QString languageChosen(bool english);
 
 // What the message area says for a board's notice: nothing, a refusal, or ignored text.
 QString notice(std::monostate);

@@ -10,6 +10,7 @@
 #include "app/PictureBox.h"
 #include "app/SentenceLabel.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,16 +42,56 @@ QString text(std::u16string_view text)
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The panel's words and names for the translators' catalogue, as the layout table writes them. Signs and
+// numerals (ａ, ｂ, χ, ＋, the slot numbers) are the same in every language and not listed.
+[[maybe_unused]] constexpr const char* panelWords[] = {
+    QT_TRANSLATE_NOOP("zelmora::Panel", "初期画面"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "座標平面の大きさ"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "小"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "中"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "大"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "１～８本の線が引けます。"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "番号の○にチェックし，"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "ａ，ｂの値と変域をいれて"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "「線を引く」で描きます。"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "ａ，ｂは，分数でもよいです。　　　　　　分数の入力は，－２／３と入力します。"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "線を引く"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "線を消す"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "終　了"),
+    // The names a screen reader says for controls whose caption is a sign or says it otherwise.
+    QT_TRANSLATE_NOOP("zelmora::Panel", "座標平面"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "座標平面の大きさ 小"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "座標平面の大きさ 中"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "座標平面の大きさ 大"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "線１"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "線２"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "線３"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "線４"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "線５"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "線６"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "線７"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "線８"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "変域の下限"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "変域の上限"),
+    QT_TRANSLATE_NOOP("zelmora::Panel", "終了"),
+};
+
+// A caption of the layout table in the window's language.
+QString caption(std::u16string_view words)
+{
+    return QCoreApplication::translate("zelmora::Panel", text(words).toUtf8().constData());
+}
+
 template <typename Label> QWidget* makeLabel(const ControlRow& row, QWidget* form)
 {
-    auto* label = new Label(text(row.Caption), form);
+    auto* label = new Label(caption(row.Caption), form);
     label->setAlignment(row.Centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
 QWidget* makeButton(const ControlRow& row, QWidget* form)
 {
-    auto* button = new QPushButton(text(row.Caption), form);
+    auto* button = new QPushButton(caption(row.Caption), form);
     // Enter and Return press the focused button, as they do in the desktop's own dialogs.
     button->setAutoDefault(true);
     return button;
@@ -78,7 +119,7 @@ QWidget* make(const ControlRow& row, QWidget* form)
     case ControlKind::Button:
         return makeButton(row, form);
     case ControlKind::Option:
-        return new OptionButton(text(row.Caption), form);
+        return new OptionButton(caption(row.Caption), form);
     case ControlKind::Entry:
         return makeEntry(form);
     case ControlKind::AxisName:
@@ -133,7 +174,7 @@ PanelWidgets buildPanel(QWidget* form)
         if (row.Points > 0)
             widget->setFont(look::font(row.Points, row.Bold));
         if (!row.AccessibleName.empty())
-            widget->setAccessibleName(text(row.AccessibleName));
+            widget->setAccessibleName(caption(row.AccessibleName));
         setColours(widget, row);
         if (row.Kind == ControlKind::Panel)
             markAsDecoration(widget);

@@ -42,7 +42,7 @@ PictureBox::PictureBox(QWidget* parent)
     Surface.setRefreshCallback([this] { update(); });
 
     // Teachers paste the plane into worksheets. Ctrl+C stays the entry boxes' own copy.
-    CopyAction = new QAction(u"図をコピー"_s, this);
+    CopyAction = new QAction(tr("図をコピー"), this);
     CopyAction->setObjectName(u"CopyPicture"_s);
     CopyAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     CopyAction->setShortcutContext(Qt::WindowShortcut);

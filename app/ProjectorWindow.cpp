@@ -6,6 +6,7 @@
 #include "picture/Picture.h"
 #include "plane/PainterSurface.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -25,8 +26,8 @@ ProjectorWindow::ProjectorWindow(const Board& board, QWidget* mainWindow)
     , State(board)
 {
     setObjectName(u"Projector"_s);
-    setWindowTitle(u"Zelmora — 大きく映す"_s);
-    setAccessibleName(u"座標平面（大きく映す）"_s);
+    setWindowTitle(QCoreApplication::translate("zelmora::ProjectorWindow", "Zelmora — 大きく映す"));
+    setAccessibleName(QCoreApplication::translate("zelmora::ProjectorWindow", "座標平面（大きく映す）"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::BlankCursor);
     if (QScreen* screen = chooseScreen(mainWindow)) {

@@ -4,6 +4,7 @@
 #include "facts/Equation.h"
 #include "facts/LineFacts.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cmath>
@@ -37,7 +38,7 @@ QString signedChange(const mpq_class& change, QString (*number)(const mpq_class&
 // "エックス−3、y3": a point as it is said, without the brackets and the comma a reader would spell out.
 QString spokenPoint(const mpq_class& x, const mpq_class& y)
 {
-    return u"エックス%1、y%2"_s.arg(spoken(x), spoken(y));
+    return QCoreApplication::translate("zelmora::Speech", "エックス%1、y%2").arg(spoken(x), spoken(y));
 }
 
 QString sayableEquation(const ExactLine& line)
@@ -48,9 +49,14 @@ QString sayableEquation(const ExactLine& line)
 // "エックスが1増えるとyは3分の2減る": what happened to y when χ moved.
 QString spokenChange(const mpq_class& dx, const mpq_class& dy)
 {
-    const auto moved = [](const mpq_class& change) { return sgn(change) < 0 ? u"減る"_s : u"増える"_s; };
-    const QString y = sgn(dy) == 0 ? u"yは変わらない"_s : u"yは%1%2"_s.arg(spoken(abs(dy)), moved(dy));
-    return u"エックスが%1%2と%3"_s.arg(spoken(abs(dx)), moved(dx), y);
+    const auto moved = [](const mpq_class& change) {
+        return sgn(change) < 0 ? QCoreApplication::translate("zelmora::Speech", "減る")
+                               : QCoreApplication::translate("zelmora::Speech", "増える");
+    };
+    const QString y = sgn(dy) == 0
+        ? QCoreApplication::translate("zelmora::Speech", "yは変わらない")
+        : QCoreApplication::translate("zelmora::Speech", "yは%1%2").arg(spoken(abs(dy)), moved(dy));
+    return QCoreApplication::translate("zelmora::Speech", "エックスが%1%2と%3").arg(spoken(abs(dx)), moved(dx), y);
 }
 
 // The whole units the picture shows: "エックスは−13から13まで、yは−13から13まで見えています".
@@ -58,16 +64,16 @@ QString visibleRange(const Board& board)
 {
     const PlaneRect visible = board.geometry().visible(PictureSide, PictureSide);
     const auto unit = [](double value) { return mpq_class(static_cast<long>(value)); };
-    return u"エックスは%1から%2まで、yは%3から%4まで見えています"_s.arg(spoken(unit(std::ceil(visible.Left))),
-        spoken(unit(std::floor(visible.Right))), spoken(unit(std::ceil(visible.Bottom))),
-        spoken(unit(std::floor(visible.Top))));
+    return QCoreApplication::translate("zelmora::Speech", "エックスは%1から%2まで、yは%3から%4まで見えています")
+        .arg(spoken(unit(std::ceil(visible.Left))), spoken(unit(std::floor(visible.Right))),
+            spoken(unit(std::ceil(visible.Bottom))), spoken(unit(std::floor(visible.Top))));
 }
 
 } // namespace
 
 QString forEar(QString written)
 {
-    return written.replace(u'χ', u"エックス"_s);
+    return written.replace(u'χ', QCoreApplication::translate("zelmora::Speech", "エックス"));
 }
 
 QString pictureDescription(const Board& board)
@@ -78,7 +84,8 @@ QString pictureDescription(const Board& board)
         if (!line)
             continue;
         const ExactInterval range = yRange(*line);
-        sentences << u"線%1：%2、エックスは%3から%4まで、yは%5から%6まで"_s.arg(slotDigit(slot))
+        sentences << QCoreApplication::translate("zelmora::Speech", "線%1：%2、エックスは%3から%4まで、yは%5から%6まで")
+                         .arg(slotDigit(slot))
                          .arg(sayableEquation(*line), spoken(line->low()), spoken(line->high()), spoken(range.Low),
                              spoken(range.High));
     }
@@ -94,14 +101,15 @@ QString pictureDescription(const Board& board)
                     continue;
                 const Intersection crossing = intersection(*one, *other);
                 if (crossing.Kind == IntersectionKind::Point)
-                    sentences << u"線%1と線%2は%3で交わる"_s.arg(slotDigit(first))
+                    sentences << QCoreApplication::translate("zelmora::Speech", "線%1と線%2は%3で交わる")
+                                     .arg(slotDigit(first))
                                      .arg(slotDigit(second))
                                      .arg(spokenPoint(crossing.Point->X, crossing.Point->Y));
             }
         }
     }
     if (sentences.size() == 1)
-        sentences << u"線はありません"_s;
+        sentences << QCoreApplication::translate("zelmora::Speech", "線はありません");
     return sentences.join(u"。"_s) + u"。"_s;
 }
 
@@ -109,8 +117,9 @@ QString lineSummary(const Board& board, int slot)
 {
     const auto line = exactLineOf(board.slotTable(), slot);
     if (!line)
-        return u"線%1には線がありません。"_s.arg(slotDigit(slot));
-    return u"線%1：%2、エックスは%3から%4まで。"_s.arg(slotDigit(slot))
+        return QCoreApplication::translate("zelmora::Speech", "線%1には線がありません。").arg(slotDigit(slot));
+    return QCoreApplication::translate("zelmora::Speech", "線%1：%2、エックスは%3から%4まで。")
+        .arg(slotDigit(slot))
         .arg(sayableEquation(*line), spoken(line->low()), spoken(line->high()));
 }
 
@@ -119,68 +128,75 @@ QString lineDrawn(const Board& board, int slot)
     const auto line = exactLineOf(board.slotTable(), slot);
     if (!line)
         return {};
-    return u"線%1を引きました。%2、エックスは%3から%4まで。"_s.arg(slotDigit(slot))
+    return QCoreApplication::translate("zelmora::Speech", "線%1を引きました。%2、エックスは%3から%4まで。")
+        .arg(slotDigit(slot))
         .arg(sayableEquation(*line), spoken(line->low()), spoken(line->high()));
 }
 
 QString lineErased(int slot)
 {
-    return u"線%1を消しました。"_s.arg(slotDigit(slot));
+    return QCoreApplication::translate("zelmora::Speech", "線%1を消しました。").arg(slotDigit(slot));
 }
 
 QString slotSelected(const Board& board, int slot)
 {
-    return u"線%1を選びました。"_s.arg(slotDigit(slot)) + lineSummary(board, slot);
+    return QCoreApplication::translate("zelmora::Speech", "線%1を選びました。").arg(slotDigit(slot))
+        + lineSummary(board, slot);
 }
 
 QString initialScreen()
 {
-    return u"初期画面にしました。線はありません。"_s;
+    return QCoreApplication::translate("zelmora::Speech", "初期画面にしました。線はありません。");
 }
 
 QString sizeChosen(const Board& board, const QString& sizeName)
 {
-    return u"大きさを%1にしました。%2。"_s.arg(sizeName, visibleRange(board));
+    return QCoreApplication::translate("zelmora::Speech", "大きさを%1にしました。%2。")
+        .arg(sizeName, visibleRange(board));
 }
 
 QString undone(const QString& step)
 {
-    return u"元に戻しました：%1。"_s.arg(step);
+    return QCoreApplication::translate("zelmora::Speech", "元に戻しました：%1。").arg(step);
 }
 
 QString redone(const QString& step)
 {
-    return u"やり直しました：%1。"_s.arg(step);
+    return QCoreApplication::translate("zelmora::Speech", "やり直しました：%1。").arg(step);
 }
 
 QString markShown(bool ShowOptions::*mark, bool on)
 {
     if (mark == &ShowOptions::CurrentCrossingsOnly)
-        return on ? u"交点は現在の線とだけ表示します。"_s : u"交点はすべての線について表示します。"_s;
+        return on ? QCoreApplication::translate("zelmora::Speech", "交点は現在の線とだけ表示します。")
+                  : QCoreApplication::translate("zelmora::Speech", "交点はすべての線について表示します。");
     if (mark == &ShowOptions::Colours)
-        return on ? u"線を色分けします。"_s : u"線をすべて青で引きます。"_s;
+        return on ? QCoreApplication::translate("zelmora::Speech", "線を色分けします。")
+                  : QCoreApplication::translate("zelmora::Speech", "線をすべて青で引きます。");
     QString name;
     if (mark == &ShowOptions::Numbers)
-        name = u"線の番号"_s;
+        name = QCoreApplication::translate("zelmora::Speech", "線の番号");
     else if (mark == &ShowOptions::Equations)
-        name = u"式"_s;
+        name = QCoreApplication::translate("zelmora::Speech", "式");
     else if (mark == &ShowOptions::Intersections)
-        name = u"交点"_s;
+        name = QCoreApplication::translate("zelmora::Speech", "交点");
     else if (mark == &ShowOptions::Endpoints)
-        name = u"端点"_s;
+        name = QCoreApplication::translate("zelmora::Speech", "端点");
     else
-        name = u"変化の割合"_s;
-    return name + (on ? u"を表示します。"_s : u"を隠します。"_s);
+        name = QCoreApplication::translate("zelmora::Speech", "変化の割合");
+    return name
+        + (on ? QCoreApplication::translate("zelmora::Speech", "を表示します。")
+              : QCoreApplication::translate("zelmora::Speech", "を隠します。"));
 }
 
 QString valueTableOpened(int slot)
 {
-    return u"値の表を開きました。線%1の表です。"_s.arg(slotDigit(slot));
+    return QCoreApplication::translate("zelmora::Speech", "値の表を開きました。線%1の表です。").arg(slotDigit(slot));
 }
 
 QString valueTableClosed()
 {
-    return u"値の表を閉じました。"_s;
+    return QCoreApplication::translate("zelmora::Speech", "値の表を閉じました。");
 }
 
 QString valuePairs(const SlotTable& table, int slot, const std::optional<mpq_class>& step)
@@ -190,7 +206,8 @@ QString valuePairs(const SlotTable& table, int slot, const std::optional<mpq_cla
         return {};
     QStringList pairs;
     for (const ExactPoint& column : tableOfValues(*line, step))
-        pairs << u"エックスが%1のときyは%2"_s.arg(spoken(column.X), spoken(column.Y));
+        pairs << QCoreApplication::translate("zelmora::Speech", "エックスが%1のときyは%2")
+                     .arg(spoken(column.X), spoken(column.Y));
     return pairs.join(u"、"_s) + u"。"_s;
 }
 
@@ -208,7 +225,9 @@ QString traceChange(const std::optional<TracePoint>& before, const TracePoint& n
 
 QString traceAnnouncement(const std::optional<TracePoint>& before, const TracePoint& now)
 {
-    QString said = u"線%1、%2"_s.arg(slotDigit(now.Slot)).arg(spokenPoint(now.X, now.Y));
+    QString said = QCoreApplication::translate("zelmora::Speech", "線%1、%2")
+                       .arg(slotDigit(now.Slot))
+                       .arg(spokenPoint(now.X, now.Y));
     if (before && before->Slot == now.Slot && before->X != now.X)
         said += u"。"_s + spokenChange(now.X - before->X, now.Y - before->Y);
     return said + u"。"_s;
@@ -216,17 +235,17 @@ QString traceAnnouncement(const std::optional<TracePoint>& before, const TracePo
 
 QString noLineToTrace()
 {
-    return u"線がありません。"_s;
+    return QCoreApplication::translate("zelmora::Speech", "線がありません。");
 }
 
 QString noOtherLine()
 {
-    return u"ほかの線はありません。"_s;
+    return QCoreApplication::translate("zelmora::Speech", "ほかの線はありません。");
 }
 
 QString endOfLine()
 {
-    return u"線の端です。"_s;
+    return QCoreApplication::translate("zelmora::Speech", "線の端です。");
 }
 
 QString coefficientMoved(const QString& name, const mpq_class& value)

@@ -15,6 +15,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPixmap>
+#include <QSettings>
 #include <QStyleFactory>
 #include <QTimer>
 #include <QTranslator>
@@ -119,9 +120,43 @@ void installWindowIcon()
     app->installEventFilter(new IconOnFirstExpose(app));
 }
 
-void installTranslations()
+namespace {
+
+const QString languageKey = QStringLiteral("language");
+
+} // namespace
+
+Language chosenLanguage(const QString& commandLineLanguage)
+{
+    if (commandLineLanguage.isEmpty())
+        return savedLanguage();
+    return commandLineLanguage == QLatin1StringView("en") ? Language::English : Language::Japanese;
+}
+
+Language savedLanguage()
+{
+    return QSettings().value(languageKey).toString() == QLatin1StringView("en") ? Language::English
+                                                                                : Language::Japanese;
+}
+
+void saveLanguage(Language language)
+{
+    QSettings().setValue(languageKey, language == Language::English ? QStringLiteral("en") : QStringLiteral("ja"));
+}
+
+QString englishCatalogue()
+{
+    return QStringLiteral(":/i18n/zelmora_en.qm");
+}
+
+void installTranslations(Language language)
 {
     auto* translator = new QTranslator(QCoreApplication::instance());
+    if (language == Language::English) {
+        if (translator->load(englishCatalogue()))
+            QCoreApplication::installTranslator(translator);
+        return;
+    }
     if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
@@ -132,12 +167,12 @@ void installStyle()
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 }
 
-void installWindowedApplication()
+void installWindowedApplication(Language language)
 {
     installStyle();
     installFontSubstitution();
     installIdentity();
-    installTranslations();
+    installTranslations(language);
     installWindowIcon();
     installAccessibility();
 }

@@ -23,9 +23,23 @@ void prepareApplication();
 
 // Substitutes IPA P Gothic for the caption face where that face is not installed.
 void installFontSubstitution();
-// Qt's own words (standard buttons, file dialogs) in Japanese, as the program's, where Qt's
-// translations are installed.
-void installTranslations();
+// The language of the window's words. Japanese is the program's own; English is a catalogue of
+// translations, loaded only when asked for.
+enum class Language { Japanese, English };
+
+// The language the window speaks: --lang ("ja" or "en") when given, else the one chosen in the
+// 表示 → 言語 menu. Japanese unless English was asked for; the system's locale plays no part.
+Language chosenLanguage(const QString& commandLineLanguage);
+// The one chosen in the 表示 → 言語 menu, kept in the settings for the next start.
+Language savedLanguage();
+void saveLanguage(Language language);
+// Where the English catalogue is built into the program.
+QString englishCatalogue();
+
+// The window's words in the language: for Japanese, Qt's own words (standard buttons, file
+// dialogs) in Japanese, as the program's, where Qt's translations are installed, and nothing more;
+// for English, the program's English catalogue and Qt's own English.
+void installTranslations(Language language);
 // The Fusion style, so that the window looks the same on every desktop.
 void installStyle();
 // The program's name and version, under which its settings are kept, and the desktop entry it
@@ -36,6 +50,6 @@ void installWindowIcon();
 
 // All of the above that a program with windows needs once its application object exists, and the
 // screen-reader support: the program and its window tests start alike.
-void installWindowedApplication();
+void installWindowedApplication(Language language);
 
 } // namespace zelmora

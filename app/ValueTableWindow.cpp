@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -100,20 +101,21 @@ QString valueText(const mpq_class& value)
 
 QString crossingText(int other, const Intersection& crossing)
 {
-    const QString with = u"線%1と："_s.arg(slotDigit(other));
+    const QString with = QCoreApplication::translate("zelmora::ValueTableWindow", "線%1と：").arg(slotDigit(other));
     switch (crossing.Kind) {
     case IntersectionKind::Point:
         return with + point(*crossing.Point);
     case IntersectionKind::OutsideDomain:
-        return with + u"変域の外で交わる "_s + point(*crossing.Point);
+        return with + QCoreApplication::translate("zelmora::ValueTableWindow", "変域の外で交わる ")
+            + point(*crossing.Point);
     case IntersectionKind::Parallel:
-        return with + u"平行（交わらない）"_s;
+        return with + QCoreApplication::translate("zelmora::ValueTableWindow", "平行（交わらない）");
     case IntersectionKind::SameLineApart:
-        return with + u"同じ直線上（共有点なし）"_s;
+        return with + QCoreApplication::translate("zelmora::ValueTableWindow", "同じ直線上（共有点なし）");
     case IntersectionKind::Overlapping:
         break;
     }
-    return with + u"重なる"_s;
+    return with + QCoreApplication::translate("zelmora::ValueTableWindow", "重なる");
 }
 
 QString asciiMinus(QString shown)
@@ -134,10 +136,10 @@ constexpr std::array<StepChoice, 5> stepChoices{
 
 ValueTableText valueTableText(const SlotTable& table, int slot, const std::optional<mpq_class>& step)
 {
-    const QString title = u"線%1"_s.arg(slotDigit(slot));
+    const QString title = QCoreApplication::translate("zelmora::ValueTableWindow", "線%1").arg(slotDigit(slot));
     const auto line = exactLineOf(table, slot);
     if (!line) {
-        const QString none = title + u"には線がありません。"_s;
+        const QString none = title + QCoreApplication::translate("zelmora::ValueTableWindow", "には線がありません。");
         return {u"<p>%1</p>"_s.arg(none), none, none + u'\n', u"<p>%1</p>"_s.arg(none)};
     }
 
@@ -171,8 +173,10 @@ ValueTableText valueTableText(const SlotTable& table, int slot, const std::optio
     plain << xRow.join(u'\t') << yRow.join(u'\t');
     copied << xCopied.join(u'\t') << yCopied.join(u'\t');
 
-    const QStringList facts{u"変化の割合：%1"_s.arg(number(line->A)), u"切片：%1"_s.arg(number(line->B)),
-        u"yの変域：%1"_s.arg(text(rangeText(*line)))};
+    const QStringList facts{
+        QCoreApplication::translate("zelmora::ValueTableWindow", "変化の割合：%1").arg(number(line->A)),
+        QCoreApplication::translate("zelmora::ValueTableWindow", "切片：%1").arg(number(line->B)),
+        QCoreApplication::translate("zelmora::ValueTableWindow", "yの変域：%1").arg(text(rangeText(*line)))};
     const QString factsHtml = u"<p>%1</p>"_s.arg(facts.join(u"<br>"_s));
     html += factsHtml;
     plain << facts;
@@ -186,9 +190,10 @@ ValueTableText valueTableText(const SlotTable& table, int slot, const std::optio
             crossings << crossingText(other, intersection(*line, *otherLine));
     }
     if (!crossings.isEmpty()) {
-        html += u"<p>交点<br>%1</p>"_s.arg(crossings.join(u"<br>"_s));
-        plain << u"交点"_s << crossings;
-        copied << u"交点"_s;
+        html += QCoreApplication::translate("zelmora::ValueTableWindow", "<p>交点<br>%1</p>")
+                    .arg(crossings.join(u"<br>"_s));
+        plain << QCoreApplication::translate("zelmora::ValueTableWindow", "交点") << crossings;
+        copied << QCoreApplication::translate("zelmora::ValueTableWindow", "交点");
         for (const QString& crossing : crossings)
             copied << asciiMinus(crossing);
     }
@@ -242,7 +247,7 @@ ValueTableWindow::ValueTableWindow(QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window)
 {
     setObjectName(u"ValueTable"_s);
-    setWindowTitle(u"値の表"_s);
+    setWindowTitle(QCoreApplication::translate("zelmora::ValueTableWindow", "値の表"));
     // The pupil goes on typing in the main window while the table follows.
     setAttribute(Qt::WA_ShowWithoutActivating);
     auto* layout = new QVBoxLayout(this);
@@ -252,11 +257,11 @@ ValueTableWindow::ValueTableWindow(QWidget* mainWindow)
     Text->setLineWrapMode(QTextEdit::NoWrap);
     layout->addWidget(Text);
     auto* buttons = new QHBoxLayout;
-    auto* stepLabel = new QLabel(u"χの刻み(&S)"_s, this);
+    auto* stepLabel = new QLabel(QCoreApplication::translate("zelmora::ValueTableWindow", "χの刻み(&S)"), this);
     Step = new QComboBox(this);
     Step->setObjectName(u"ValueTableStep"_s);
-    Step->setAccessibleName(u"χの刻み"_s);
-    Step->addItem(u"自動"_s);
+    Step->setAccessibleName(QCoreApplication::translate("zelmora::ValueTableWindow", "χの刻み"));
+    Step->addItem(QCoreApplication::translate("zelmora::ValueTableWindow", "自動"));
     for (const StepChoice& choice : stepChoices)
         Step->addItem(QString::fromUtf16(choice.Caption));
     stepLabel->setBuddy(Step);
@@ -264,9 +269,10 @@ ValueTableWindow::ValueTableWindow(QWidget* mainWindow)
     buttons->addWidget(stepLabel);
     buttons->addWidget(Step);
     buttons->addStretch();
-    auto* copyButton = new QPushButton(u"表をコピー(&C)"_s, this);
+    auto* copyButton
+        = new QPushButton(QCoreApplication::translate("zelmora::ValueTableWindow", "表をコピー(&C)"), this);
     copyButton->setObjectName(u"CopyValueTable"_s);
-    copyButton->setAccessibleName(u"表をコピー"_s);
+    copyButton->setAccessibleName(QCoreApplication::translate("zelmora::ValueTableWindow", "表をコピー"));
     connect(copyButton, &QPushButton::clicked, this, &ValueTableWindow::copy);
     buttons->addWidget(copyButton);
     layout->addLayout(buttons);
@@ -291,9 +297,9 @@ void ValueTableWindow::refresh()
     }
     Shown = valueTableText(Lines, Slot, step);
     Text->setHtml(Shown.Html);
-    setWindowTitle(u"値の表 — 線%1"_s.arg(slotDigit(Slot)));
+    setWindowTitle(QCoreApplication::translate("zelmora::ValueTableWindow", "値の表 — 線%1").arg(slotDigit(Slot)));
     // A screen reader hears which line the table is of, and its columns as pairs of χ and y.
-    setAccessibleName(u"値の表 線%1"_s.arg(slotDigit(Slot)));
+    setAccessibleName(QCoreApplication::translate("zelmora::ValueTableWindow", "値の表 線%1").arg(slotDigit(Slot)));
     Text->setAccessibleName(accessibleName());
     Text->setAccessibleDescription(speech::valuePairs(Lines, Slot, step));
 }

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -37,8 +38,8 @@ QComboBox* scaleChoice(QWidget* parent, const QString& fitting)
 {
     auto* scale = new QComboBox(parent);
     scale->setObjectName(u"Scale"_s);
-    scale->addItem(u"1目盛り 5 mm"_s, 5.0);
-    scale->addItem(u"1目盛り 1 cm"_s, 10.0);
+    scale->addItem(QCoreApplication::translate("zelmora::WorksheetDialogs", "1目盛り 5 mm"), 5.0);
+    scale->addItem(QCoreApplication::translate("zelmora::WorksheetDialogs", "1目盛り 1 cm"), 10.0);
     scale->addItem(fitting, 0.0);
     return scale;
 }
@@ -58,12 +59,13 @@ struct SheetChoices {
 
     SheetChoices(QDialog& dialog, QFormLayout& form, const QString& fitting)
         : Scale(scaleChoice(&dialog, fitting))
-        , Problem(new QCheckBox(u"問題用（線なし）(&Q)"_s, &dialog))
-        , BlackAndWhite(new QCheckBox(u"白黒 (&B)"_s, &dialog))
+        , Problem(
+              new QCheckBox(QCoreApplication::translate("zelmora::WorksheetDialogs", "問題用（線なし）(&Q)"), &dialog))
+        , BlackAndWhite(new QCheckBox(QCoreApplication::translate("zelmora::WorksheetDialogs", "白黒 (&B)"), &dialog))
     {
         Problem->setObjectName(u"Problem"_s);
         BlackAndWhite->setObjectName(u"BlackAndWhite"_s);
-        form.addRow(u"大きさ(&S):"_s, Scale);
+        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "大きさ(&S):"), Scale);
         form.addRow(QString(), Problem);
         form.addRow(QString(), BlackAndWhite);
     }
@@ -96,25 +98,32 @@ QDialogButtonBox* buttons(QDialog& dialog, const QString& accept)
 {
     auto* box = new QDialogButtonBox(&dialog);
     box->addButton(accept, QDialogButtonBox::AcceptRole)->setDefault(true);
-    box->addButton(u"キャンセル"_s, QDialogButtonBox::RejectRole);
+    box->addButton(
+        QCoreApplication::translate("zelmora::WorksheetDialogs", "キャンセル"), QDialogButtonBox::RejectRole);
     QObject::connect(box, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(box, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     return box;
 }
 
+// The label and the filter are UTF-8, in the catalogue.
 struct FormatChoice {
-    const char16_t* Label;
+    const char* Label;
     const char16_t* Suffix;
-    const char16_t* Filter;
+    const char* Filter;
     int PngScale; // 0: the screen's own pixels
 };
 
 constexpr FormatChoice formats[] = {
-    {u"PNG 画像（画面と同じ）", u"png", u"PNG 画像 (*.png)", 0},
-    {u"PNG 画像（2倍）", u"png", u"PNG 画像 (*.png)", 2},
-    {u"PNG 画像（4倍、印刷所向け）", u"png", u"PNG 画像 (*.png)", 4},
-    {u"SVG 図（拡大しても鮮明）", u"svg", u"SVG 図 (*.svg)", 1},
-    {u"PDF 文書（A4）", u"pdf", u"PDF 文書 (*.pdf)", 1},
+    {QT_TRANSLATE_NOOP("zelmora::WorksheetDialogs", "PNG 画像（画面と同じ）"), u"png",
+        QT_TRANSLATE_NOOP("zelmora::WorksheetDialogs", "PNG 画像 (*.png)"), 0},
+    {QT_TRANSLATE_NOOP("zelmora::WorksheetDialogs", "PNG 画像（2倍）"), u"png",
+        QT_TRANSLATE_NOOP("zelmora::WorksheetDialogs", "PNG 画像 (*.png)"), 2},
+    {QT_TRANSLATE_NOOP("zelmora::WorksheetDialogs", "PNG 画像（4倍、印刷所向け）"), u"png",
+        QT_TRANSLATE_NOOP("zelmora::WorksheetDialogs", "PNG 画像 (*.png)"), 4},
+    {QT_TRANSLATE_NOOP("zelmora::WorksheetDialogs", "SVG 図（拡大しても鮮明）"), u"svg",
+        QT_TRANSLATE_NOOP("zelmora::WorksheetDialogs", "SVG 図 (*.svg)"), 1},
+    {QT_TRANSLATE_NOOP("zelmora::WorksheetDialogs", "PDF 文書（A4）"), u"pdf",
+        QT_TRANSLATE_NOOP("zelmora::WorksheetDialogs", "PDF 文書 (*.pdf)"), 1},
 };
 
 // The choices of the print dialog beyond the shared ones: the paper, the planes on a page and what
@@ -143,8 +152,8 @@ struct PrintChoices {
         for (const PaperChoice& paper : Papers)
             PaperSize->addItem(QString::fromUtf16(paper.Name), static_cast<int>(paper.Id));
         Orientation->setObjectName(u"Orientation"_s);
-        Orientation->addItem(u"縦"_s, false);
-        Orientation->addItem(u"横"_s, true);
+        Orientation->addItem(QCoreApplication::translate("zelmora::WorksheetDialogs", "縦"), false);
+        Orientation->addItem(QCoreApplication::translate("zelmora::WorksheetDialogs", "横"), true);
         Margin->setObjectName(u"Margin"_s);
         Margin->setRange(5, 30);
         Margin->setDecimals(0);
@@ -157,25 +166,28 @@ struct PrintChoices {
         Unit->setSuffix(u" mm"_s);
         Unit->setValue(5);
         Centre->setObjectName(u"Centre"_s);
-        Centre->addItem(u"原点"_s, false);
-        Centre->addItem(u"線のあるところ"_s, true);
+        Centre->addItem(QCoreApplication::translate("zelmora::WorksheetDialogs", "原点"), false);
+        Centre->addItem(QCoreApplication::translate("zelmora::WorksheetDialogs", "線のあるところ"), true);
         PerPage->setObjectName(u"PerPage"_s);
         for (const int count : PlanesPerPage)
             PerPage->addItem(QString::number(count), count);
         Kind->setObjectName(u"Kind"_s);
-        Kind->addItem(u"問題用（線なし）"_s, static_cast<int>(SheetKind::Problem));
-        Kind->addItem(u"解答用"_s, static_cast<int>(SheetKind::Answer));
-        Kind->addItem(u"問題と解答"_s, static_cast<int>(SheetKind::ProblemAndAnswer));
+        Kind->addItem(QCoreApplication::translate("zelmora::WorksheetDialogs", "問題用（線なし）"),
+            static_cast<int>(SheetKind::Problem));
+        Kind->addItem(
+            QCoreApplication::translate("zelmora::WorksheetDialogs", "解答用"), static_cast<int>(SheetKind::Answer));
+        Kind->addItem(QCoreApplication::translate("zelmora::WorksheetDialogs", "問題と解答"),
+            static_cast<int>(SheetKind::ProblemAndAnswer));
         Title->setObjectName(u"Title"_s);
         Title->setMaxLength(200);
-        form.addRow(u"題名(&T):"_s, Title);
-        form.addRow(u"用紙(&P):"_s, PaperSize);
-        form.addRow(u"向き(&O):"_s, Orientation);
-        form.addRow(u"余白(&M):"_s, Margin);
-        form.addRow(u"1目盛りの長さ(&U):"_s, Unit);
-        form.addRow(u"中心(&C):"_s, Centre);
-        form.addRow(u"1ページの図の数(&N):"_s, PerPage);
-        form.addRow(u"種類(&K):"_s, Kind);
+        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "題名(&T):"), Title);
+        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "用紙(&P):"), PaperSize);
+        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "向き(&O):"), Orientation);
+        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "余白(&M):"), Margin);
+        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "1目盛りの長さ(&U):"), Unit);
+        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "中心(&C):"), Centre);
+        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "1ページの図の数(&N):"), PerPage);
+        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "種類(&K):"), Kind);
     }
 
     void restore(const QSettings& stored)
@@ -208,22 +220,23 @@ struct PrintChoices {
 std::optional<ExportChoice> askExport(QWidget* parent, const QString& suggestedName)
 {
     QDialog dialog(parent);
-    dialog.setWindowTitle(u"図を書き出す"_s);
+    dialog.setWindowTitle(QCoreApplication::translate("zelmora::WorksheetDialogs", "図を書き出す"));
     auto* layout = new QVBoxLayout(&dialog);
     auto* form = new QFormLayout;
     auto* format = new QComboBox(&dialog);
     format->setObjectName(u"Format"_s);
     for (const FormatChoice& choice : formats)
-        format->addItem(QString::fromUtf16(choice.Label));
-    form->addRow(u"形式(&F):"_s, format);
-    SheetChoices sheet(dialog, *form, u"画面と同じ／用紙に合わせる"_s);
+        format->addItem(QCoreApplication::translate("zelmora::WorksheetDialogs", choice.Label));
+    form->addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "形式(&F):"), format);
+    SheetChoices sheet(
+        dialog, *form, QCoreApplication::translate("zelmora::WorksheetDialogs", "画面と同じ／用紙に合わせる"));
     sheet.Scale->setCurrentIndex(2);
     QSettings stored;
     format->setCurrentIndex(
         std::clamp(stored.value(exportGroup + u"format"_s, 0).toInt(), 0, int(std::size(formats)) - 1));
     sheet.restore(stored, exportGroup);
     layout->addLayout(form);
-    layout->addWidget(buttons(dialog, u"書き出す…"_s));
+    layout->addWidget(buttons(dialog, QCoreApplication::translate("zelmora::WorksheetDialogs", "書き出す…")));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     stored.setValue(exportGroup + u"format"_s, format->currentIndex());
@@ -231,8 +244,9 @@ std::optional<ExportChoice> askExport(QWidget* parent, const QString& suggestedN
 
     const FormatChoice& chosen = formats[format->currentIndex()];
     const QString suffix = QString::fromUtf16(chosen.Suffix);
-    QString path = QFileDialog::getSaveFileName(
-        parent, u"図を書き出す"_s, suggestedName + u'.' + suffix, QString::fromUtf16(chosen.Filter));
+    QString path
+        = QFileDialog::getSaveFileName(parent, QCoreApplication::translate("zelmora::WorksheetDialogs", "図を書き出す"),
+            suggestedName + u'.' + suffix, QCoreApplication::translate("zelmora::WorksheetDialogs", chosen.Filter));
     if (path.isEmpty())
         return std::nullopt;
     if (!path.endsWith(u'.' + suffix, Qt::CaseInsensitive))
@@ -247,14 +261,14 @@ std::optional<ExportChoice> askExport(QWidget* parent, const QString& suggestedN
 void printWithPreview(QWidget* parent, const Board& board)
 {
     QDialog dialog(parent);
-    dialog.setWindowTitle(u"印刷"_s);
+    dialog.setWindowTitle(QCoreApplication::translate("zelmora::WorksheetDialogs", "印刷"));
     auto* layout = new QVBoxLayout(&dialog);
     auto* form = new QFormLayout;
     PrintChoices print(dialog, *form);
-    auto* scale = scaleChoice(&dialog, u"用紙に合わせる"_s);
-    scale->addItem(u"1目盛りの長さを指定"_s, -1.0);
-    form->insertRow(4, u"大きさ(&S):"_s, scale);
-    auto* blackAndWhite = new QCheckBox(u"白黒 (&B)"_s, &dialog);
+    auto* scale = scaleChoice(&dialog, QCoreApplication::translate("zelmora::WorksheetDialogs", "用紙に合わせる"));
+    scale->addItem(QCoreApplication::translate("zelmora::WorksheetDialogs", "1目盛りの長さを指定"), -1.0);
+    form->insertRow(4, QCoreApplication::translate("zelmora::WorksheetDialogs", "大きさ(&S):"), scale);
+    auto* blackAndWhite = new QCheckBox(QCoreApplication::translate("zelmora::WorksheetDialogs", "白黒 (&B)"), &dialog);
     blackAndWhite->setObjectName(u"BlackAndWhite"_s);
     form->addRow(QString(), blackAndWhite);
     QObject::connect(scale, &QComboBox::currentIndexChanged, print.Unit,
@@ -265,7 +279,7 @@ void printWithPreview(QWidget* parent, const Board& board)
     print.Unit->setEnabled(scale->currentData().toDouble() < 0);
     blackAndWhite->setChecked(stored.value(printGroup + u"blackAndWhite"_s, false).toBool());
     layout->addLayout(form);
-    layout->addWidget(buttons(dialog, u"プレビュー…"_s));
+    layout->addWidget(buttons(dialog, QCoreApplication::translate("zelmora::WorksheetDialogs", "プレビュー…")));
     if (dialog.exec() != QDialog::Accepted)
         return;
     print.remember(stored);
@@ -293,14 +307,16 @@ void printWithPreview(QWidget* parent, const Board& board)
             planes.push_back({&board, answer, 1});
     }
     if (!worksheetFits(planes, settings)) {
-        QMessageBox::warning(parent, u"印刷"_s, u"この1目盛りの長さでは、座標平面が用紙に入りません。"_s);
+        QMessageBox::warning(parent, QCoreApplication::translate("zelmora::WorksheetDialogs", "印刷"),
+            QCoreApplication::translate(
+                "zelmora::WorksheetDialogs", "この1目盛りの長さでは、座標平面が用紙に入りません。"));
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(pageLayoutOf(settings));
     printer.setDocName(settings.Title.isEmpty() ? u"Zelmora"_s : settings.Title);
     QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle(u"印刷プレビュー"_s);
+    preview.setWindowTitle(QCoreApplication::translate("zelmora::WorksheetDialogs", "印刷プレビュー"));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, parent,
         [&planes, settings](QPrinter* page) { drawWorksheet(*page, planes, settings); });
     preview.exec();
@@ -311,11 +327,11 @@ void showUsage(QWidget* parent)
     auto* dialog = new QDialog(parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setObjectName(u"Usage"_s);
-    dialog->setWindowTitle(u"Zelmora の使い方"_s);
+    dialog->setWindowTitle(QCoreApplication::translate("zelmora::WorksheetDialogs", "Zelmora の使い方"));
     auto* layout = new QVBoxLayout(dialog);
     auto* text = new QTextBrowser(dialog);
-    text->setHtml(
-        u"<h3>線を引く</h3>"
+    text->setHtml(QCoreApplication::translate("zelmora::WorksheetDialogs",
+        "<h3>線を引く</h3>"
         "<p>番号の○（１～８）を選び、ａ、ｂと変域（χの範囲）を入れて「線を引く」を押します。"
         "Enter で次の欄へ進み、最後の欄で Enter を押すと「線を引く」が選ばれます。"
         "線を引くと、次の番号に進みます。</p>"
@@ -373,7 +389,7 @@ void showUsage(QWidget* parent)
         "<p>開いた授業ファイルの線を変えると、ウィンドウの名前に「*」が付きます。保存しないまま"
         "新規・開く・終了をしようとすると、保存するかどうかをたずねます。</p>"
         "<p>引いた線は、変えるたびに控えとして自動で残ります。停電などでプログラムが急に終わっても、"
-        "次に起動して「ファイル」→「前回の線を開く」を選ぶと、前回の線がもどります。</p>"_s);
+        "次に起動して「ファイル」→「前回の線を開く」を選ぶと、前回の線がもどります。</p>"));
     layout->addWidget(text);
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
     QObject::connect(close, &QDialogButtonBox::rejected, dialog, &QDialog::close);

@@ -24,6 +24,13 @@ struct ShowOptions {
     friend bool operator==(const ShowOptions&, const ShowOptions&) = default;
 };
 
+// Marks a caption for the translators' catalogue under a context, as lupdate reads
+// QT_TRANSLATE_NOOP; the window translates it in that context. The caption itself is unchanged.
+consteval const char* catalogued(const char* /*context*/, const char* text)
+{
+    return text;
+}
+
 // Each member of ShowOptions as the 表示 menu, the settings and a lesson file know it, in the order
 // of the menu: the key a lesson keeps it under (the settings under "show/" and the same key), the
 // menu item's caption with its access key, and the item's object name. A new mark is a new row
@@ -31,18 +38,18 @@ struct ShowOptions {
 struct ShowMark {
     const char* Key;
     bool ShowOptions::*Member;
-    const char* Caption; // UTF-8
+    const char* Caption; // UTF-8, in the catalogue under ShowMarks
     const char* Name;
 };
 inline constexpr std::array<ShowMark, 7> ShowMarks{{
-    {"numbers", &ShowOptions::Numbers, "線の番号(&N)", "ShowNumbers"},
-    {"equations", &ShowOptions::Equations, "式(&Q)", "ShowEquations"},
-    {"intersections", &ShowOptions::Intersections, "交点(&I)", "ShowIntersections"},
-    {"crossingsOfCurrentLine", &ShowOptions::CurrentCrossingsOnly, "交点は現在の線とだけ(&C)",
+    {"numbers", &ShowOptions::Numbers, catalogued("ShowMarks", "線の番号(&N)"), "ShowNumbers"},
+    {"equations", &ShowOptions::Equations, catalogued("ShowMarks", "式(&Q)"), "ShowEquations"},
+    {"intersections", &ShowOptions::Intersections, catalogued("ShowMarks", "交点(&I)"), "ShowIntersections"},
+    {"crossingsOfCurrentLine", &ShowOptions::CurrentCrossingsOnly, catalogued("ShowMarks", "交点は現在の線とだけ(&C)"),
         "ShowCurrentCrossingsOnly"},
-    {"endpoints", &ShowOptions::Endpoints, "端点(&E)", "ShowEndpoints"},
-    {"slope", &ShowOptions::Slope, "変化の割合(&S)", "ShowSlope"},
-    {"colours", &ShowOptions::Colours, "線を色分け(&L)", "ShowColours"},
+    {"endpoints", &ShowOptions::Endpoints, catalogued("ShowMarks", "端点(&E)"), "ShowEndpoints"},
+    {"slope", &ShowOptions::Slope, catalogued("ShowMarks", "変化の割合(&S)"), "ShowSlope"},
+    {"colours", &ShowOptions::Colours, catalogued("ShowMarks", "線を色分け(&L)"), "ShowColours"},
 }};
 
 // A member of ShowOptions without its row would be neither saved, remembered nor in the menu.

@@ -9,6 +9,7 @@
 #include "app/MessageLabel.h"
 #include "app/Messages.h"
 #include "app/PictureBox.h"
+#include "app/Startup.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cmath>
 #include <vector>
@@ -184,12 +186,14 @@ TEST_F(FocusTest, AnotherPixelRatioRemakesTheImageAndDrawsTheLinesAgain)
 // 144 dots per inch (see tests/CMakeLists.txt).
 using CaptionFitTest = WindowTest;
 
-TEST_F(CaptionFitTest, EveryOneLineCaptionKeepsInsideItsControl)
+// No pixel of a one-line caption's ink outside its control: each control is grabbed widened by a
+// margin and the ink counted outside its own rectangle.
+void expectCaptionsInside(const Form1& form)
 {
     std::printf("logical DPI %g\n", QGuiApplication::primaryScreen()->logicalDotsPerInch());
     constexpr int margin = 40;
     int checked = 0;
-    for (QWidget* widget : Form->findChildren<QWidget*>()) {
+    for (QWidget* widget : form.findChildren<QWidget*>()) {
         const auto* label = qobject_cast<QLabel*>(widget);
         const auto* button = qobject_cast<QAbstractButton*>(widget);
         const QString caption = label ? label->text() : button ? button->text() : QString();
@@ -218,9 +222,25 @@ TEST_F(CaptionFitTest, EveryOneLineCaptionKeepsInsideItsControl)
     EXPECT_GE(checked, 28);
 }
 
+TEST_F(CaptionFitTest, EveryOneLineCaptionKeepsInsideItsControl)
+{
+    expectCaptionsInside(*Form);
+}
+
+// The English captions were chosen to fit the same controls.
+TEST_F(CaptionFitTest, EveryOneLineCaptionKeepsInsideItsControlInEnglish)
+{
+    QTranslator english;
+    ASSERT_TRUE(english.load(englishCatalogue()));
+    QCoreApplication::installTranslator(&english);
+    open();
+    QCoreApplication::removeTranslator(&english);
+    expectCaptionsInside(*Form);
+}
+
 // Every message fits the message area (145 x 56 pixels, bold 12 points): at most three lines, none
 // wider than the area, none a lone character, none starting with a closing mark.
-TEST(MessageFit, EveryMessageFitsItsAreaInBalancedLines)
+void expectMessagesFit()
 {
     std::vector<QString> all{messages::pictureCopied(), messages::lessonSaved(), messages::pictureWritten(),
         messages::outputFault(OutputFault::UnknownFormat), messages::outputFault(OutputFault::Unwritable)};
@@ -263,6 +283,20 @@ TEST(MessageFit, EveryMessageFitsItsAreaInBalancedLines)
             EXPECT_FALSE(noLineStart.contains(line.front()) && &line != &lines.front()) << line.toStdString();
         }
     }
+}
+
+TEST(MessageFit, EveryMessageFitsItsAreaInBalancedLines)
+{
+    expectMessagesFit();
+}
+
+TEST(MessageFit, EveryEnglishMessageFitsItsAreaInBalancedLines)
+{
+    QTranslator english;
+    ASSERT_TRUE(english.load(englishCatalogue()));
+    QCoreApplication::installTranslator(&english);
+    expectMessagesFit();
+    QCoreApplication::removeTranslator(&english);
 }
 
 } // namespace

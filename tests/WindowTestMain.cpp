@@ -26,7 +26,7 @@ int main(int argc, char* argv[])
     ::testing::InitGoogleTest(&argc, argv);
     zelmora::prepareApplication();
     QApplication application(argc, argv);
-    zelmora::installWindowedApplication();
+    zelmora::installWindowedApplication(zelmora::Language::Japanese);
     // Settings such as the recent files, and the boards kept for the next run, go to a folder of
     // this run's own, never the user's, and start empty. ctest runs several test processes at once;
     // a folder shared between them let one clear the recent files while another counted them. The

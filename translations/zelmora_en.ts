@@ -1,0 +1,958 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="ja_JP">
+<context>
+    <name>ShowMarks</name>
+    <message>
+        <source>線の番号(&amp;N)</source>
+        <translation>Line &amp;Numbers</translation>
+    </message>
+    <message>
+        <source>式(&amp;Q)</source>
+        <translation>E&amp;quations</translation>
+    </message>
+    <message>
+        <source>交点(&amp;I)</source>
+        <translation>&amp;Intersections</translation>
+    </message>
+    <message>
+        <source>交点は現在の線とだけ(&amp;C)</source>
+        <translation>Only &amp;Crossings of the Current Line</translation>
+    </message>
+    <message>
+        <source>端点(&amp;E)</source>
+        <translation>&amp;End Points</translation>
+    </message>
+    <message>
+        <source>変化の割合(&amp;S)</source>
+        <translation>Rate of Change (&amp;Slope)</translation>
+    </message>
+    <message>
+        <source>線を色分け(&amp;L)</source>
+        <translation>Co&amp;lour Each Line</translation>
+    </message>
+</context>
+<context>
+    <name>zelmora::ExploreWindow</name>
+    <message>
+        <source>動かして調べる</source>
+        <translation>Explore</translation>
+    </message>
+    <message>
+        <source>の値</source>
+        <translation> value</translation>
+    </message>
+    <message>
+        <source>の刻み</source>
+        <translation> step</translation>
+    </message>
+    <message>
+        <source>を自動で動かす</source>
+        <translation> moves by itself</translation>
+    </message>
+    <message>
+        <source>前の線を残す(&amp;K)</source>
+        <translation>&amp;Keep the Previous Line</translation>
+    </message>
+    <message>
+        <source>動かして調べる — 線%1</source>
+        <translation>Explore — Line %1</translation>
+    </message>
+    <message>
+        <source>線%1を動かします。</source>
+        <translation>Moving line %1.</translation>
+    </message>
+    <message>
+        <source>線%1には線がありません。</source>
+        <translation>Line %1 is empty.</translation>
+    </message>
+</context>
+<context>
+    <name>zelmora::MainWindow</name>
+    <message>
+        <source>Zelmora の授業 (*.zelmora);;すべてのファイル (*)</source>
+        <translation>Zelmora lessons (*.zelmora);;All files (*)</translation>
+    </message>
+    <message>
+        <source>ファイル(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>新規(&amp;N)</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>開く(&amp;O)…</source>
+        <translation>&amp;Open…</translation>
+    </message>
+    <message>
+        <source>上書き保存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存(&amp;A)…</source>
+        <translation>Save &amp;As…</translation>
+    </message>
+    <message>
+        <source>図を書き出す(&amp;E)…</source>
+        <translation>&amp;Export Picture…</translation>
+    </message>
+    <message>
+        <source>印刷(&amp;P)…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>最近使ったファイル(&amp;R)</source>
+        <translation>&amp;Recent Files</translation>
+    </message>
+    <message>
+        <source>前回の線を開く(&amp;L)</source>
+        <translation>Open the &amp;Last Lines</translation>
+    </message>
+    <message>
+        <source>終了(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>図をコピー(&amp;C)</source>
+        <translation>&amp;Copy Picture</translation>
+    </message>
+    <message>
+        <source>表示(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>使い方(&amp;H)</source>
+        <translation>&amp;How to Use</translation>
+    </message>
+    <message>
+        <source>このプログラムについて(&amp;A)</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>値の表(&amp;T)</source>
+        <translation>&amp;Table of Values</translation>
+    </message>
+    <message>
+        <source>値の表をウィンドウに付ける(&amp;D)</source>
+        <translation>&amp;Dock the Table to the Window</translation>
+    </message>
+    <message>
+        <source>動かして調べる(&amp;M)</source>
+        <translation>&amp;Move and Explore</translation>
+    </message>
+    <message>
+        <source>大きく映す(&amp;P)</source>
+        <translation>&amp;Projector</translation>
+    </message>
+    <message>
+        <source>言語(&amp;G)</source>
+        <translation>Lan&amp;guage</translation>
+    </message>
+    <message>
+        <source>保存する</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>保存しない</source>
+        <translation>Don't Save</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>授業を開く</source>
+        <translation>Open Lesson</translation>
+    </message>
+    <message>
+        <source>授業.zelmora</source>
+        <translation>lesson.zelmora</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>座標平面</source>
+        <translation>coordinate plane</translation>
+    </message>
+    <message>
+        <source>Zelmora について</source>
+        <translation>About Zelmora</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Zelmora&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;一次関数 y = aχ + b のグラフを座標平面にかく、中学生のためのプログラムです。&lt;/p&gt;&lt;p&gt;MIT ライセンス&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Zelmora&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;A program for pupils that draws the graphs of linear functions y = aχ + b on a coordinate plane.&lt;/p&gt;&lt;p&gt;MIT licence&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>zelmora::Panel</name>
+    <message>
+        <source>初期画面</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>座標平面の大きさ</source>
+        <translation>Plane size</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>中</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>１～８本の線が引けます。</source>
+        <translation>Draw up to 8 lines.</translation>
+    </message>
+    <message>
+        <source>番号の○にチェックし，</source>
+        <translation>Pick a line number,</translation>
+    </message>
+    <message>
+        <source>ａ，ｂの値と変域をいれて</source>
+        <translation>enter a, b, domain,</translation>
+    </message>
+    <message>
+        <source>「線を引く」で描きます。</source>
+        <translation>then press Draw line.</translation>
+    </message>
+    <message>
+        <source>ａ，ｂは，分数でもよいです。　　　　　　分数の入力は，－２／３と入力します。</source>
+        <translation>a and b may be fractions.　Type a fraction as -2/3.</translation>
+    </message>
+    <message>
+        <source>線を引く</source>
+        <translation>Draw line</translation>
+    </message>
+    <message>
+        <source>線を消す</source>
+        <translation>Erase line</translation>
+    </message>
+    <message>
+        <source>終　了</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>座標平面</source>
+        <translation>coordinate plane</translation>
+    </message>
+    <message>
+        <source>座標平面の大きさ 小</source>
+        <translation>Plane size S</translation>
+    </message>
+    <message>
+        <source>座標平面の大きさ 中</source>
+        <translation>Plane size M</translation>
+    </message>
+    <message>
+        <source>座標平面の大きさ 大</source>
+        <translation>Plane size L</translation>
+    </message>
+    <message>
+        <source>線１</source>
+        <translation>Line 1</translation>
+    </message>
+    <message>
+        <source>線２</source>
+        <translation>Line 2</translation>
+    </message>
+    <message>
+        <source>線３</source>
+        <translation>Line 3</translation>
+    </message>
+    <message>
+        <source>線４</source>
+        <translation>Line 4</translation>
+    </message>
+    <message>
+        <source>線５</source>
+        <translation>Line 5</translation>
+    </message>
+    <message>
+        <source>線６</source>
+        <translation>Line 6</translation>
+    </message>
+    <message>
+        <source>線７</source>
+        <translation>Line 7</translation>
+    </message>
+    <message>
+        <source>線８</source>
+        <translation>Line 8</translation>
+    </message>
+    <message>
+        <source>変域の下限</source>
+        <translation>lower bound</translation>
+    </message>
+    <message>
+        <source>変域の上限</source>
+        <translation>upper bound</translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+<context>
+    <name>zelmora::PictureBox</name>
+    <message>
+        <source>図をコピー</source>
+        <translation>Copy picture</translation>
+    </message>
+</context>
+<context>
+    <name>zelmora::ProjectorWindow</name>
+    <message>
+        <source>Zelmora — 大きく映す</source>
+        <translation>Zelmora — Projector</translation>
+    </message>
+    <message>
+        <source>座標平面（大きく映す）</source>
+        <translation>Coordinate plane (projector)</translation>
+    </message>
+</context>
+<context>
+    <name>zelmora::Speech</name>
+    <message>
+        <source>エックス%1、y%2</source>
+        <translation>x %1, y %2</translation>
+    </message>
+    <message>
+        <source>減る</source>
+        <translation>down</translation>
+    </message>
+    <message>
+        <source>増える</source>
+        <translation>up</translation>
+    </message>
+    <message>
+        <source>yは変わらない</source>
+        <translation>y stays the same</translation>
+    </message>
+    <message>
+        <source>yは%1%2</source>
+        <translation>y %2 by %1</translation>
+    </message>
+    <message>
+        <source>エックスが%1%2と%3</source>
+        <translation>x %2 by %1, %3</translation>
+    </message>
+    <message>
+        <source>エックスは%1から%2まで、yは%3から%4まで見えています</source>
+        <translation>x from %1 to %2 and y from %3 to %4 are shown</translation>
+    </message>
+    <message>
+        <source>エックス</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>線%1：%2、エックスは%3から%4まで、yは%5から%6まで</source>
+        <translation>Line %1: %2, x from %3 to %4, y from %5 to %6</translation>
+    </message>
+    <message>
+        <source>線%1と線%2は%3で交わる</source>
+        <translation>Lines %1 and %2 cross at %3</translation>
+    </message>
+    <message>
+        <source>線はありません</source>
+        <translation>No lines</translation>
+    </message>
+    <message>
+        <source>線%1には線がありません。</source>
+        <translation>Line %1 is empty.</translation>
+    </message>
+    <message>
+        <source>線%1：%2、エックスは%3から%4まで。</source>
+        <translation>Line %1: %2, x from %3 to %4.</translation>
+    </message>
+    <message>
+        <source>線%1を引きました。%2、エックスは%3から%4まで。</source>
+        <translation>Line %1 drawn. %2, x from %3 to %4.</translation>
+    </message>
+    <message>
+        <source>線%1を消しました。</source>
+        <translation>Line %1 erased.</translation>
+    </message>
+    <message>
+        <source>線%1を選びました。</source>
+        <translation>Line %1 chosen. </translation>
+    </message>
+    <message>
+        <source>初期画面にしました。線はありません。</source>
+        <translation>Reset. No lines.</translation>
+    </message>
+    <message>
+        <source>大きさを%1にしました。%2。</source>
+        <translation>Size %1. %2.</translation>
+    </message>
+    <message>
+        <source>元に戻しました：%1。</source>
+        <translation>Undone: %1.</translation>
+    </message>
+    <message>
+        <source>やり直しました：%1。</source>
+        <translation>Redone: %1.</translation>
+    </message>
+    <message>
+        <source>交点は現在の線とだけ表示します。</source>
+        <translation>Crossings shown with the current line only.</translation>
+    </message>
+    <message>
+        <source>交点はすべての線について表示します。</source>
+        <translation>Crossings shown for all lines.</translation>
+    </message>
+    <message>
+        <source>線を色分けします。</source>
+        <translation>Each line in its own colour.</translation>
+    </message>
+    <message>
+        <source>線をすべて青で引きます。</source>
+        <translation>All lines in blue.</translation>
+    </message>
+    <message>
+        <source>線の番号</source>
+        <translation>Line numbers</translation>
+    </message>
+    <message>
+        <source>式</source>
+        <translation>Equations</translation>
+    </message>
+    <message>
+        <source>交点</source>
+        <translation>Intersections</translation>
+    </message>
+    <message>
+        <source>端点</source>
+        <translation>End points</translation>
+    </message>
+    <message>
+        <source>変化の割合</source>
+        <translation>Rate of change</translation>
+    </message>
+    <message>
+        <source>を表示します。</source>
+        <translation> shown.</translation>
+    </message>
+    <message>
+        <source>を隠します。</source>
+        <translation> hidden.</translation>
+    </message>
+    <message>
+        <source>値の表を開きました。線%1の表です。</source>
+        <translation>Table of values opened, for line %1.</translation>
+    </message>
+    <message>
+        <source>値の表を閉じました。</source>
+        <translation>Table of values closed.</translation>
+    </message>
+    <message>
+        <source>エックスが%1のときyは%2</source>
+        <translation>when x is %1, y is %2</translation>
+    </message>
+    <message>
+        <source>線%1、%2</source>
+        <translation>Line %1, %2</translation>
+    </message>
+    <message>
+        <source>線がありません。</source>
+        <translation>No line.</translation>
+    </message>
+    <message>
+        <source>ほかの線はありません。</source>
+        <translation>No other lines.</translation>
+    </message>
+    <message>
+        <source>線の端です。</source>
+        <translation>End of the line.</translation>
+    </message>
+</context>
+<context>
+    <name>zelmora::ValueTableWindow</name>
+    <message>
+        <source>線%1と：</source>
+        <translation>With line %1: </translation>
+    </message>
+    <message>
+        <source>変域の外で交わる </source>
+        <translation>crosses outside the domain at </translation>
+    </message>
+    <message>
+        <source>平行（交わらない）</source>
+        <translation>parallel (no crossing)</translation>
+    </message>
+    <message>
+        <source>同じ直線上（共有点なし）</source>
+        <translation>on the same line (no common point)</translation>
+    </message>
+    <message>
+        <source>重なる</source>
+        <translation>overlapping</translation>
+    </message>
+    <message>
+        <source>線%1</source>
+        <translation>Line %1</translation>
+    </message>
+    <message>
+        <source>には線がありません。</source>
+        <translation> is empty.</translation>
+    </message>
+    <message>
+        <source>変化の割合：%1</source>
+        <translation>Rate of change: %1</translation>
+    </message>
+    <message>
+        <source>切片：%1</source>
+        <translation>Intercept: %1</translation>
+    </message>
+    <message>
+        <source>yの変域：%1</source>
+        <translation>Range of y: %1</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;交点&lt;br&gt;%1&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Intersections&lt;br&gt;%1&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>交点</source>
+        <translation>Intersections</translation>
+    </message>
+    <message>
+        <source>値の表</source>
+        <translation>Table of Values</translation>
+    </message>
+    <message>
+        <source>χの刻み(&amp;S)</source>
+        <translation>χ &amp;step</translation>
+    </message>
+    <message>
+        <source>χの刻み</source>
+        <translation>χ step</translation>
+    </message>
+    <message>
+        <source>自動</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>表をコピー(&amp;C)</source>
+        <translation>&amp;Copy Table</translation>
+    </message>
+    <message>
+        <source>表をコピー</source>
+        <translation>Copy table</translation>
+    </message>
+    <message>
+        <source>値の表 — 線%1</source>
+        <translation>Table of Values — Line %1</translation>
+    </message>
+    <message>
+        <source>値の表 線%1</source>
+        <translation>Table of values, line %1</translation>
+    </message>
+</context>
+<context>
+    <name>zelmora::WorksheetDialogs</name>
+    <message>
+        <source>1目盛り 5 mm</source>
+        <translation>1 unit = 5 mm</translation>
+    </message>
+    <message>
+        <source>1目盛り 1 cm</source>
+        <translation>1 unit = 1 cm</translation>
+    </message>
+    <message>
+        <source>問題用（線なし）(&amp;Q)</source>
+        <translation>Problem sheet, no lines (&amp;Q)</translation>
+    </message>
+    <message>
+        <source>白黒 (&amp;B)</source>
+        <translation>&amp;Black and white</translation>
+    </message>
+    <message>
+        <source>大きさ(&amp;S):</source>
+        <translation>&amp;Size:</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>縦</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>横</source>
+        <translation>Landscape</translation>
+    </message>
+    <message>
+        <source>原点</source>
+        <translation>Origin</translation>
+    </message>
+    <message>
+        <source>線のあるところ</source>
+        <translation>Where the lines are</translation>
+    </message>
+    <message>
+        <source>問題用（線なし）</source>
+        <translation>Problem (no lines)</translation>
+    </message>
+    <message>
+        <source>解答用</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>問題と解答</source>
+        <translation>Problem and answer</translation>
+    </message>
+    <message>
+        <source>題名(&amp;T):</source>
+        <translation>&amp;Title:</translation>
+    </message>
+    <message>
+        <source>用紙(&amp;P):</source>
+        <translation>&amp;Paper:</translation>
+    </message>
+    <message>
+        <source>向き(&amp;O):</source>
+        <translation>&amp;Orientation:</translation>
+    </message>
+    <message>
+        <source>余白(&amp;M):</source>
+        <translation>&amp;Margin:</translation>
+    </message>
+    <message>
+        <source>1目盛りの長さ(&amp;U):</source>
+        <translation>&amp;Unit length:</translation>
+    </message>
+    <message>
+        <source>中心(&amp;C):</source>
+        <translation>&amp;Centre:</translation>
+    </message>
+    <message>
+        <source>1ページの図の数(&amp;N):</source>
+        <translation>Pictures per page (&amp;N):</translation>
+    </message>
+    <message>
+        <source>種類(&amp;K):</source>
+        <translation>&amp;Kind:</translation>
+    </message>
+    <message>
+        <source>図を書き出す</source>
+        <translation>Export Picture</translation>
+    </message>
+    <message>
+        <source>形式(&amp;F):</source>
+        <translation>&amp;Format:</translation>
+    </message>
+    <message>
+        <source>画面と同じ／用紙に合わせる</source>
+        <translation>As on screen / fit to paper</translation>
+    </message>
+    <message>
+        <source>書き出す…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>印刷</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>用紙に合わせる</source>
+        <translation>Fit to paper</translation>
+    </message>
+    <message>
+        <source>1目盛りの長さを指定</source>
+        <translation>Set the unit length</translation>
+    </message>
+    <message>
+        <source>プレビュー…</source>
+        <translation>Preview…</translation>
+    </message>
+    <message>
+        <source>この1目盛りの長さでは、座標平面が用紙に入りません。</source>
+        <translation>At this unit length the plane does not fit on the paper.</translation>
+    </message>
+    <message>
+        <source>印刷プレビュー</source>
+        <translation>Print Preview</translation>
+    </message>
+    <message>
+        <source>Zelmora の使い方</source>
+        <translation>How to Use Zelmora</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;線を引く&lt;/h3&gt;&lt;p&gt;番号の○（１～８）を選び、ａ、ｂと変域（χの範囲）を入れて「線を引く」を押します。Enter で次の欄へ進み、最後の欄で Enter を押すと「線を引く」が選ばれます。線を引くと、次の番号に進みます。&lt;/p&gt;&lt;h3&gt;分数と小数&lt;/h3&gt;&lt;p&gt;ａ、ｂは分数でも入れられます。−2/3 は &lt;b&gt;-2/3&lt;/b&gt;（全角の &lt;b&gt;－２／３&lt;/b&gt; でも、かなモードの &lt;b&gt;ー２・３&lt;/b&gt; でも）と入れます。小数は &lt;b&gt;0.5&lt;/b&gt; や &lt;b&gt;.5&lt;/b&gt;、とても大きい数や小さい数は &lt;b&gt;1E+30&lt;/b&gt; のように書けます。変域には分数を使えません。読めなかった文字があると、下に知らせが出ます。&lt;/p&gt;&lt;h3&gt;番号の○&lt;/h3&gt;&lt;p&gt;番号を選ぶと、その線の値が欄に戻ります。「線を消す」でその線を消し、「初期画面」ですべての線を消します。「小」「中」「大」で座標平面の大きさが変わります。&lt;/p&gt;&lt;h3&gt;表示&lt;/h3&gt;&lt;p&gt;「表示」メニューで、線の番号（①～⑧）、式、交点とその座標、端点、変化の割合（傾きの三角形）を一つずつ表示できます。「線を色分け」で線ごとに色を変えます。白黒で書き出し・印刷すると、色の代わりに線ごとに実線・破線・点線などの形が変わります。図が込み合って書く場所のない文字は図から省きますが、値の表と図の説明にはいつも出ます。&lt;/p&gt;&lt;h3&gt;値の表（Ctrl+T）&lt;/h3&gt;&lt;p&gt;最後に引いた（または選んだ）線の式、変域、χとyの表、変化の割合、切片、yの変域、ほかの線との交わり方を、分数のまま正確に表にします。「χの刻み」で表の刻みを選べます。「表をコピー」で表計算やワープロに貼り付けられます。表はウィンドウの横に開きます。横に場所がないときや、「表示」の「値の表をウィンドウに付ける」を選んだときは、ウィンドウの右に付いて開きます。&lt;/p&gt;&lt;h3&gt;動かして調べる（Ctrl+M）&lt;/h3&gt;&lt;p&gt;最後に引いた（または選んだ）線のａとｂを、つまみで動かせます。線はすぐに動き、式や交点、値の表もいっしょに変わります。ａは 1/2、1/3、1/4、0.1 ずつ、ｂは 1 か 1/2 ずつ動きます。つまみは ← → で一つ、PageUp PageDown で五つ、Home End で端まで動きます。「▶」を押すと、止めるまで自動で行ったり来たりします。「前の線を残す」を選ぶと、動かす前の線を灰色で残して比べられます。一回のドラッグは「元に戻す」一回でもどせます。&lt;/p&gt;&lt;h3&gt;大きく映す（F5）&lt;/h3&gt;&lt;p&gt;図だけを、プロジェクターなどのもう一つの画面いっぱいに映します。Esc か F5 で閉じます。&lt;/p&gt;&lt;h3&gt;図をたどる&lt;/h3&gt;&lt;p&gt;Tab で図に移り、← → で点を線にそってχを 1 ずつ動かします（yは変化の割合だけ変わります）。Shift+← → で座標が整数の次の点へ、Home End で線の端へ、↑ ↓ でほかの線へ移り、Esc で点を消します。点の座標と変化は読み上げられます。&lt;/p&gt;&lt;h3&gt;スクリーンリーダーで使う&lt;/h3&gt;&lt;p&gt;キーボードだけで使えます。線を引く、消す、番号を選ぶ、元に戻すなど、どの操作も何をしたかを読み上げます。Ctrl+T で値の表に移り、χとyの組を読み上げます。Esc でもとの欄に戻ります。&lt;/p&gt;&lt;h3&gt;キー&lt;/h3&gt;&lt;p&gt;Tab と Shift+Tab でボタンや欄を順に移ります。番号の○の間は矢印キーで移ります。Ctrl+Shift+C で図をコピー、Ctrl+N 新規、Ctrl+O 開く、Ctrl+S 上書き保存、Ctrl+E 図を書き出す、Ctrl+P 印刷、Ctrl+Z 元に戻す、Ctrl+Y やり直し、Ctrl+T 値の表、Ctrl+M 動かして調べる、F5 大きく映す、F1 この説明。&lt;/p&gt;&lt;h3&gt;授業ファイル&lt;/h3&gt;&lt;p&gt;「ファイル」メニューで、引いた線を授業ファイル（.zelmora）に保存し、あとで開けます。ファイルをウィンドウに落としても開けます。図は PNG、SVG、PDF に書き出せ、1目盛り 5 mm や 1 cm の大きさで印刷できます。「問題用（線なし）」を選ぶと、線のない座標平面だけを書き出し・印刷します。開けないファイルは、どこがおかしいか（「3行目の12文字目」など）を知らせ、線はそのまま残ります。読めない文字や書いていない欄（０とします）があるときは、どの線のどの欄かを下に知らせます。&lt;/p&gt;&lt;h3&gt;元に戻す・やり直し&lt;/h3&gt;&lt;p&gt;「編集」の「元に戻す」（Ctrl+Z）で、線を引く・線を消す・初期画面・大きさ・新規・開く・動かすを一つずつ取り消し、「やり直し」（Ctrl+Y）でもう一度行います。欄に入力している途中の Ctrl+Z は、その欄の入力を取り消します。&lt;/p&gt;&lt;h3&gt;線をなくさないために&lt;/h3&gt;&lt;p&gt;開いた授業ファイルの線を変えると、ウィンドウの名前に「*」が付きます。保存しないまま新規・開く・終了をしようとすると、保存するかどうかをたずねます。&lt;/p&gt;&lt;p&gt;引いた線は、変えるたびに控えとして自動で残ります。停電などでプログラムが急に終わっても、次に起動して「ファイル」→「前回の線を開く」を選ぶと、前回の線がもどります。&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Drawing a line&lt;/h3&gt;&lt;p&gt;Choose a line number (1 to 8), enter a, b and the domain (the range of χ), and press “Draw line”. Enter moves to the next box; Enter in the last box chooses “Draw line”. After a line is drawn, the next number is chosen.&lt;/p&gt;&lt;h3&gt;Fractions and decimals&lt;/h3&gt;&lt;p&gt;a and b may be fractions. Type −2/3 as &lt;b&gt;-2/3&lt;/b&gt; (full-width &lt;b&gt;－２／３&lt;/b&gt; and kana-mode &lt;b&gt;ー２・３&lt;/b&gt; work too). Decimals are written &lt;b&gt;0.5&lt;/b&gt; or &lt;b&gt;.5&lt;/b&gt;, very large or small numbers like &lt;b&gt;1E+30&lt;/b&gt;. The domain takes no fractions. Characters that could not be read are reported below.&lt;/p&gt;&lt;h3&gt;Line numbers&lt;/h3&gt;&lt;p&gt;Choosing a number brings that line's values back into the boxes. “Erase line” erases that line, “Reset” erases all lines. “S”, “M” and “L” change the size of the coordinate plane.&lt;/p&gt;&lt;h3&gt;View&lt;/h3&gt;&lt;p&gt;The View menu shows, each on its own, the line numbers (①–⑧), the equations, the intersections with their coordinates, the end points and the rate of change (the slope triangle). “Colour Each Line” gives each line its own colour. Exported or printed in black and white, each line gets its own pattern (solid, dashed, dotted and so on) instead. Labels with no free place in a crowded picture are left out of it, but always appear in the table of values and the picture's description.&lt;/p&gt;&lt;h3&gt;Table of values (Ctrl+T)&lt;/h3&gt;&lt;p&gt;For the line drawn (or chosen) last: its equation, domain, a table of χ and y, the rate of change, the intercept, the range of y and how it meets the other lines, exactly, in fractions. “χ step” chooses the table's step. “Copy Table” pastes it into a spreadsheet or word processor. The table opens beside the window; when there is no room beside it, or when “Dock the Table to the Window” is chosen in the View menu, it opens docked on the window's right.&lt;/p&gt;&lt;h3&gt;Move and explore (Ctrl+M)&lt;/h3&gt;&lt;p&gt;Sliders move a and b of the line drawn (or chosen) last. The line moves at once, and its equation, intersections and table of values change with it. a moves in steps of 1/2, 1/3, 1/4 or 0.1, b in steps of 1 or 1/2. A slider moves one step with ← →, five with PageUp PageDown, and to its end with Home End. “▶” moves it back and forth until it is stopped. “Keep the Previous Line” leaves the line as it was before in grey, to compare. One drag is undone by one “Undo”.&lt;/p&gt;&lt;h3&gt;Projector (F5)&lt;/h3&gt;&lt;p&gt;Shows the picture alone, filling a second screen such as a projector. Esc or F5 closes it.&lt;/p&gt;&lt;h3&gt;Tracing the picture&lt;/h3&gt;&lt;p&gt;Tab moves to the picture; ← → move a point along the line, χ by 1 at a time (y changes by the rate of change). Shift+← → go to the next point with whole coordinates, Home End to the line's ends, ↑ ↓ to the other lines, and Esc removes the point. The point's coordinates and changes are read out.&lt;/p&gt;&lt;h3&gt;With a screen reader&lt;/h3&gt;&lt;p&gt;Everything works from the keyboard. Every action (drawing, erasing, choosing a number, undoing and so on) says what it did. Ctrl+T moves to the table of values, which reads out the pairs of χ and y. Esc goes back to the box you were in.&lt;/p&gt;&lt;h3&gt;Keys&lt;/h3&gt;&lt;p&gt;Tab and Shift+Tab move through the buttons and boxes; the arrow keys move between the line numbers. Ctrl+Shift+C copy picture, Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+E export picture, Ctrl+P print, Ctrl+Z undo, Ctrl+Y redo, Ctrl+T table of values, Ctrl+M move and explore, F5 projector, F1 this help.&lt;/p&gt;&lt;h3&gt;Lesson files&lt;/h3&gt;&lt;p&gt;The File menu saves the lines drawn in a lesson file (.zelmora) to open later; dropping a file on the window opens it too. The picture can be exported as PNG, SVG or PDF and printed at 5 mm or 1 cm a unit. “Problem sheet, no lines” exports or prints the coordinate plane alone. For a file that cannot be opened, the program says what is wrong where (such as “line 3, character 12”) and the lines stay as they were. Unreadable characters and empty boxes (taken as 0) are reported below, with the line and the box.&lt;/p&gt;&lt;h3&gt;Undo and redo&lt;/h3&gt;&lt;p&gt;Edit → Undo (Ctrl+Z) takes back drawing, erasing, reset, size, new, open and moving, one at a time; Redo (Ctrl+Y) does it again. Ctrl+Z while typing in a box takes back the typing in that box.&lt;/p&gt;&lt;h3&gt;Never losing your lines&lt;/h3&gt;&lt;p&gt;Changing the lines of an open lesson file puts “*” in the window's title. New, Open or Exit without saving asks whether to save.&lt;/p&gt;&lt;p&gt;The lines are kept automatically each time they change. If the program ends suddenly, for example in a power cut, start it again and choose File → Open the Last Lines to get the lines back.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>PNG 画像（画面と同じ）</source>
+        <translation>PNG image (as on screen)</translation>
+    </message>
+    <message>
+        <source>PNG 画像 (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG 画像（2倍）</source>
+        <translation>PNG image (2×)</translation>
+    </message>
+    <message>
+        <source>PNG 画像（4倍、印刷所向け）</source>
+        <translation>PNG image (4×, for printers)</translation>
+    </message>
+    <message>
+        <source>SVG 図（拡大しても鮮明）</source>
+        <translation>SVG drawing (sharp at any size)</translation>
+    </message>
+    <message>
+        <source>SVG 図 (*.svg)</source>
+        <translation>SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF 文書（A4）</source>
+        <translation>PDF document (A4)</translation>
+    </message>
+    <message>
+        <source>PDF 文書 (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>zelmora::messages</name>
+    <message>
+        <source>変域の下限</source>
+        <translation>lower bound</translation>
+    </message>
+    <message>
+        <source>変域の上限</source>
+        <translation>upper bound</translation>
+    </message>
+    <message>
+        <source>%1の分母が０です。</source>
+        <translation>The denominator of %1 is 0.</translation>
+    </message>
+    <message>
+        <source>%1の分母が大きすぎます。</source>
+        <translation>The denominator of %1 is too large.</translation>
+    </message>
+    <message>
+        <source>%1の値が大きすぎます。</source>
+        <translation>%1 is too large.</translation>
+    </message>
+    <message>
+        <source>変域</source>
+        <translation>domain</translation>
+    </message>
+    <message>
+        <source>%1の「%2」は読みませんでした。</source>
+        <translation>Ignored “%2” in %1.</translation>
+    </message>
+    <message>
+        <source>図をコピーしました。</source>
+        <translation>Picture copied.</translation>
+    </message>
+    <message>
+        <source>線%1の</source>
+        <translation>Line %1, </translation>
+    </message>
+    <message>
+        <source>ファイルが空です。</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます（1MiBまで）。</source>
+        <translation>The file is too large (1 MiB at most).</translation>
+    </message>
+    <message>
+        <source>文字がUTF-8で書かれていません。</source>
+        <translation>The text is not UTF-8.</translation>
+    </message>
+    <message>
+        <source>%1行目の%2文字目の書き方が正しくありません。</source>
+        <translation>Wrong syntax at line %1, character %2.</translation>
+    </message>
+    <message>
+        <source>ファイルの書き方が正しくありません。</source>
+        <translation>The file is not written correctly.</translation>
+    </message>
+    <message>
+        <source>Zelmoraの授業ファイルではありません。</source>
+        <translation>Not a Zelmora lesson file.</translation>
+    </message>
+    <message>
+        <source>%1「%2」がありません。</source>
+        <translation>%1“%2” is missing.</translation>
+    </message>
+    <message>
+        <source>%1「%2」の値の種類が違います。</source>
+        <translation>%1“%2” has a bad value.</translation>
+    </message>
+    <message>
+        <source>版の番号が正しくありません。</source>
+        <translation>The version number is wrong.</translation>
+    </message>
+    <message>
+        <source>このファイルは新しい版のZelmoraで作られています。</source>
+        <translation>This file was made by a newer Zelmora.</translation>
+    </message>
+    <message>
+        <source>大きさは%1のどれかです。</source>
+        <translation>The size is one of %1.</translation>
+    </message>
+    <message>
+        <source>題名は200字までです。</source>
+        <translation>The title has 200 characters at most.</translation>
+    </message>
+    <message>
+        <source>線の番号は１から８までです。</source>
+        <translation>Line numbers go from 1 to 8.</translation>
+    </message>
+    <message>
+        <source>線%1が二度あります。</source>
+        <translation>Line %1 is there twice.</translation>
+    </message>
+    <message>
+        <source>同じ線の番号が二度あります。</source>
+        <translation>A line number is there twice.</translation>
+    </message>
+    <message>
+        <source>「slots」の中の書き方が正しくありません。</source>
+        <translation>“slots” is not written correctly.</translation>
+    </message>
+    <message>
+        <source>ファイルが見つかりません。</source>
+        <translation>File not found.</translation>
+    </message>
+    <message>
+        <source>ふつうのファイルではありません。</source>
+        <translation>Not a regular file.</translation>
+    </message>
+    <message>
+        <source>ファイルを読めません。</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message>
+        <source>保存できません。書き込みが許されていません。</source>
+        <translation>Cannot save: writing is not allowed.</translation>
+    </message>
+    <message>
+        <source>保存できませんでした。</source>
+        <translation>Could not save.</translation>
+    </message>
+    <message>
+        <source>「%1」を開けませんでした。</source>
+        <translation>Could not open “%1”.</translation>
+    </message>
+    <message>
+        <source>線%1の%2</source>
+        <translation>line %1, %2</translation>
+    </message>
+    <message>
+        <source>保存しました。</source>
+        <translation>Saved.</translation>
+    </message>
+    <message>
+        <source>書き出せるのはPNG、SVG、PDFです。</source>
+        <translation>Export writes PNG, SVG or PDF.</translation>
+    </message>
+    <message>
+        <source>書き出せませんでした。</source>
+        <translation>Could not export.</translation>
+    </message>
+    <message>
+        <source>図を書き出しました。</source>
+        <translation>Picture exported.</translation>
+    </message>
+    <message>
+        <source>線%1を引く</source>
+        <translation>Draw line %1</translation>
+    </message>
+    <message>
+        <source>線%1を消す</source>
+        <translation>Erase line %1</translation>
+    </message>
+    <message>
+        <source>初期画面</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>大きさを%1に</source>
+        <translation>Size %1</translation>
+    </message>
+    <message>
+        <source>新規</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>開く</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>前回の線を開く</source>
+        <translation>Open the Last Lines</translation>
+    </message>
+    <message>
+        <source>線%1を動かす</source>
+        <translation>Move line %1</translation>
+    </message>
+    <message>
+        <source>元に戻す：%1(&amp;U)</source>
+        <translation>&amp;Undo %1</translation>
+    </message>
+    <message>
+        <source>元に戻す(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>やり直し：%1(&amp;R)</source>
+        <translation>&amp;Redo %1</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>「%1」への変更を保存しますか？</source>
+        <translation>Save the changes to “%1”?</translation>
+    </message>
+    <message>
+        <source>保存しないと、この変更はなくなります。</source>
+        <translation>If you do not save, the changes are lost.</translation>
+    </message>
+    <message>
+        <source>線の控えを保存できません。このまま続けられます。</source>
+        <translation>The lines cannot be kept. You can go on.</translation>
+    </message>
+    <message>
+        <source>次の起動から English になります。</source>
+        <translation>English from the next start.</translation>
+    </message>
+    <message>
+        <source>次の起動から日本語になります。</source>
+        <translation>Japanese (日本語) from the next start.</translation>
+    </message>
+    <message>
+        <source>前回の線を読めませんでした。</source>
+        <translation>The last lines could not be read.</translation>
+    </message>
+    <message>
+        <source>%1がないので、０としました。</source>
+        <translation>%1 was missing; 0 is used.</translation>
+    </message>
+</context>
+</TS>
