@@ -14,9 +14,15 @@ using namespace Qt::StringLiterals;
 namespace zelmora::speech {
 namespace {
 
+// A fraction as a reader says it, in the window's language: "3分の2" in Japanese.
+QString spokenRatio(const QString& numerator, const QString& denominator)
+{
+    return QCoreApplication::translate("zelmora::Speech", "%1分の%2").arg(denominator, numerator);
+}
+
 QString spoken(const mpq_class& value)
 {
-    return QString::fromStdString(spokenFraction(value));
+    return speech::number(value);
 }
 
 QString written(const mpq_class& value)
@@ -43,7 +49,7 @@ QString spokenPoint(const mpq_class& x, const mpq_class& y)
 
 QString sayableEquation(const ExactLine& line)
 {
-    return speech::forEar(QString::fromStdString(zelmora::spokenEquation(line)));
+    return speech::equation(line);
 }
 
 // "エックスが1増えるとyは3分の2減る": what happened to y when χ moved.
@@ -70,6 +76,30 @@ QString visibleRange(const Board& board)
 }
 
 } // namespace
+
+QString number(const mpq_class& value)
+{
+    mpq_class reduced = value;
+    reduced.canonicalize();
+    const QString sign = sgn(reduced) < 0 ? u"−"_s : QString();
+    const QString numerator = QString::fromStdString(mpz_class(abs(reduced.get_num())).get_str());
+    if (reduced.get_den() == 1)
+        return sign + numerator;
+    return sign + spokenRatio(numerator, QString::fromStdString(reduced.get_den().get_str()));
+}
+
+QString equation(const ExactLine& line)
+{
+    QString said;
+    for (const EquationPart& part : spokenEquationParts(line)) {
+        if (const auto* fraction = std::get_if<StackedFraction>(&part))
+            said += spokenRatio(
+                QString::fromStdString(fraction->Numerator), QString::fromStdString(fraction->Denominator));
+        else
+            said += QString::fromStdString(std::get<std::string>(part));
+    }
+    return forEar(said);
+}
 
 QString forEar(QString written)
 {

@@ -17,6 +17,11 @@ namespace zelmora {
 // its symbols; only what is spoken changes.
 namespace speech {
 
+// A number as it is said, exact: "−3分の2", "5".
+QString number(const mpq_class& value);
+// An equation as it is said: "y＝−3分の2エックス＋1".
+QString equation(const ExactLine& line);
+
 // A written mathematical text made sayable: χ becomes エックス.
 QString forEar(QString written);
 

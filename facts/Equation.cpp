@@ -121,11 +121,10 @@ Equation equationOf(const ExactLine& line, Minus minus)
     return equation;
 }
 
-std::string spokenEquation(const ExactLine& line)
+std::vector<EquationPart> spokenEquationParts(const ExactLine& line)
 {
     const std::string sign(minusSign(Minus::Typographic));
-    return joined(partsOf(line, {"y＝", sign, "＋", sign}),
-        [](const StackedFraction& fraction) { return fraction.Denominator + "分の" + fraction.Numerator; });
+    return partsOf(line, {"y＝", sign, "＋", sign});
 }
 
 } // namespace zelmora

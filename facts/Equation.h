@@ -34,8 +34,8 @@ struct Equation {
 // leading point (" .5" gives "0.5").
 Equation equationOf(const ExactLine& line, Minus minus = Minus::Ascii);
 
-// The equation as a screen reader says it in Japanese, with full-width "＝" and "＋" and fractions
-// read denominator first: "y＝−3分の2χ＋1".
-std::string spokenEquation(const ExactLine& line);
+// The equation as a screen reader is given it, with full-width "＝" and "＋", each fraction whole,
+// for the window to say in its own language: "y＝", "−", 2/3, "χ＋1".
+std::vector<EquationPart> spokenEquationParts(const ExactLine& line);
 
 } // namespace zelmora

@@ -127,16 +127,6 @@ std::string fractionText(const mpq_class& value, Minus minus)
     return text;
 }
 
-std::string spokenFraction(const mpq_class& value)
-{
-    mpq_class reduced = value;
-    reduced.canonicalize();
-    std::string text(sgn(reduced) < 0 ? minusSign(Minus::Typographic) : "");
-    if (reduced.get_den() != 1)
-        text += reduced.get_den().get_str() + "分の";
-    return text + mpz_class(abs(reduced.get_num())).get_str();
-}
-
 mpz_class floorOf(const mpq_class& value)
 {
     mpz_class result;

@@ -32,9 +32,6 @@ std::optional<mpq_class> exactCoefficient(std::string_view text);
 // Reduced, the sign in front: "-4/3", "5/2", "3", "0".
 std::string fractionText(const mpq_class& value, Minus minus = Minus::Ascii);
 
-// How a screen reader says a fraction in Japanese, the denominator first: "−3分の2", "5".
-std::string spokenFraction(const mpq_class& value);
-
 // The largest integer not above a rational, and the smallest not below it.
 mpz_class floorOf(const mpq_class& value);
 mpz_class ceilOf(const mpq_class& value);

@@ -29,6 +29,19 @@ ExactLine line(const EntryTexts& texts)
     return read.value_or(ExactLine{});
 }
 
+// The spoken parts as the window says them in Japanese, fractions denominator first.
+std::string saidInJapanese(const std::vector<EquationPart>& parts)
+{
+    std::string said;
+    for (const EquationPart& part : parts) {
+        if (const auto* fraction = std::get_if<StackedFraction>(&part))
+            said += fraction->Denominator + "分の" + fraction->Numerator;
+        else
+            said += std::get<std::string>(part);
+    }
+    return said;
+}
+
 std::optional<std::string> asText(const std::optional<mpq_class>& value)
 {
     return value ? std::optional(fractionText(*value)) : std::nullopt;
@@ -72,21 +85,18 @@ TEST(ExactNumber, CoefficientTexts)
     }
 }
 
-TEST(ExactNumber, FractionAndSpokenTexts)
+TEST(ExactNumber, FractionTexts)
 {
     const struct {
         mpq_class Value;
         const char* Ascii;
         const char* Typographic;
-        const char* Spoken;
-    } rows[] = {{q("-4/3"), "-4/3", "−4/3", "−3分の4"}, {q("5/2"), "5/2", "5/2", "2分の5"}, {q("3"), "3", "3", "3"},
-        {q("-1"), "-1", "−1", "−1"}, {q("0"), "0", "0", "0"}, {mpq_class(4, 6), "2/3", "2/3", "3分の2"},
-        {mpq_class(2, -4), "-1/2", "−1/2", "−2分の1"}};
+    } rows[] = {{q("-4/3"), "-4/3", "−4/3"}, {q("5/2"), "5/2", "5/2"}, {q("3"), "3", "3"}, {q("-1"), "-1", "−1"},
+        {q("0"), "0", "0"}, {mpq_class(4, 6), "2/3", "2/3"}, {mpq_class(2, -4), "-1/2", "−1/2"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Ascii);
         EXPECT_EQ(fractionText(row.Value), row.Ascii);
         EXPECT_EQ(fractionText(row.Value, Minus::Typographic), row.Typographic);
-        EXPECT_EQ(spokenFraction(row.Value), row.Spoken);
     }
 }
 
@@ -135,7 +145,7 @@ TEST(Equation, TextbookForms)
         SCOPED_TRACE(row.Name);
         const ExactLine shown = line({row.A, row.B, "-3", " 3"});
         EXPECT_EQ(equationOf(shown).Plain, row.Plain);
-        EXPECT_EQ(spokenEquation(shown), row.Spoken);
+        EXPECT_EQ(saidInJapanese(spokenEquationParts(shown)), row.Spoken);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "WindowFixture.h"
 
 #include "app/Accessibility.h"
+#include "app/Speech.h"
 #include "app/ValueTableWindow.h"
 
 #include <QAccessible>
@@ -64,6 +65,17 @@ TEST_F(SpokenAnswersTest, EachCommandSaysWhatItDid)
         row.Command();
         EXPECT_EQ(announced(), QString::fromUtf16(row.Said));
     }
+}
+
+TEST(SpokenNumbers, SaidExactlyDenominatorFirst)
+{
+    const struct {
+        mpq_class Value;
+        const char16_t* Said;
+    } rows[] = {{mpq_class(-4, 3), u"−3分の4"}, {mpq_class(5, 2), u"2分の5"}, {mpq_class(3), u"3"},
+        {mpq_class(-1), u"−1"}, {mpq_class(0), u"0"}, {mpq_class(4, 6), u"3分の2"}, {mpq_class(2, -4), u"−2分の1"}};
+    for (const auto& row : rows)
+        EXPECT_EQ(speech::number(row.Value), QString::fromUtf16(row.Said));
 }
 
 // Qt's own toggle action of a radio button checks it without a click: the boxes would keep the
