@@ -7,6 +7,7 @@
 #include "output/PdfTidy.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFont>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -100,7 +101,8 @@ void drawNameLine(QPainter& painter, const PageScale& scale, const QRectF& row)
     painter.setFont(sheetFont(12, false));
     painter.setPen(QPen(Qt::black, scale.dots(0.3)));
     const QRectF text = scale.rect(row.adjusted(row.width() * 0.4, 0, 0, -2));
-    painter.drawText(text, Qt::AlignLeft | Qt::AlignBottom, u"　　　組　　　番　名前"_s);
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignBottom,
+        QCoreApplication::translate("zelmora::Worksheet", "　　　組　　　番　名前"));
     painter.drawLine(
         QPointF(text.left(), text.bottom() + scale.dots(0.8)), QPointF(text.right(), text.bottom() + scale.dots(0.8)));
 }

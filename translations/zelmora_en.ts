@@ -570,6 +570,13 @@
     </message>
 </context>
 <context>
+    <name>zelmora::Worksheet</name>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;組&#x3000;&#x3000;&#x3000;番&#x3000;名前</source>
+        <translation>Class&#x3000;&#x3000;&#x3000;No.&#x3000;&#x3000;&#x3000;Name</translation>
+    </message>
+</context>
+<context>
     <name>zelmora::WorksheetDialogs</name>
     <message>
         <source>1目盛り 5 mm</source>
