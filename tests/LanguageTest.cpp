@@ -9,10 +9,13 @@
 #include "app/Speech.h"
 #include "app/Startup.h"
 
+#include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTranslator>
+#include <QWidget>
 
 #include <functional>
 #include <optional>
