@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/CommandLine.h"
-#include "app/MainWindow.h"
-#include "app/Startup.h"
+#include "app/main/MainWindow.h"
+#include "app/session/CommandLine.h"
+#include "app/session/Startup.h"
 
 #include <QApplication>
 #include <QGuiApplication>

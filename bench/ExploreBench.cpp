@@ -4,7 +4,7 @@
 // whole picture drawn anew alone, as any command with a mark on does.
 
 #include "BenchSupport.h"
-#include "app/ValueTableWindow.h"
+#include "app/companions/ValueTableWindow.h"
 #include "board/Board.h"
 #include "board/ParameterScale.h"
 #include "picture/Picture.h"

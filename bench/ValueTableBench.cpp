@@ -3,7 +3,7 @@
 // the exact facts, the text, and the rich text laid out in a document.
 
 #include "BenchSupport.h"
-#include "app/ValueTableWindow.h"
+#include "app/companions/ValueTableWindow.h"
 #include "board/Board.h"
 
 #include <QTextDocument>

@@ -4,9 +4,9 @@
 // labelled boxes; and the keyboard tracing of a line and the coordinates under the pointer.
 #include "WindowFixture.h"
 
-#include "app/Accessibility.h"
-#include "app/PictureBox.h"
-#include "app/ProjectorWindow.h"
+#include "app/access/Accessibility.h"
+#include "app/companions/ProjectorWindow.h"
+#include "app/form/PictureBox.h"
 
 #include <QAccessible>
 #include <QAction>

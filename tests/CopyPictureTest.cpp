@@ -4,7 +4,7 @@
 
 #include "output/PictureOutput.h"
 
-#include "app/PictureBox.h"
+#include "app/form/PictureBox.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -3,7 +3,7 @@
 // drawn anew with no old segment left; each key press, drag or play is one undo step.
 #include "WindowFixture.h"
 
-#include "app/Accessibility.h"
+#include "app/access/Accessibility.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -4,12 +4,12 @@
 // any logical DPI.
 #include "WindowFixture.h"
 
-#include "app/FocusRing.h"
-#include "app/Look.h"
-#include "app/MessageLabel.h"
-#include "app/Messages.h"
-#include "app/PictureBox.h"
-#include "app/Startup.h"
+#include "app/form/FocusRing.h"
+#include "app/form/MessageLabel.h"
+#include "app/form/PictureBox.h"
+#include "app/session/Startup.h"
+#include "app/words/Look.h"
+#include "app/words/Messages.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -3,11 +3,11 @@
 // the 表示 → 言語 menu.
 #include "WindowFixture.h"
 
-#include "app/CommandLine.h"
-#include "app/Messages.h"
-#include "app/PanelLayout.h"
-#include "app/Speech.h"
-#include "app/Startup.h"
+#include "app/form/PanelLayout.h"
+#include "app/session/CommandLine.h"
+#include "app/session/Startup.h"
+#include "app/words/Messages.h"
+#include "app/words/Speech.h"
 
 #include <QAction>
 #include <QLabel>

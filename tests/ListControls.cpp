@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The panel layout as text for scripts: "Name left top width height" a line.
-#include "app/PanelLayout.h"
+#include "app/form/PanelLayout.h"
 
 #include <cstdio>
 

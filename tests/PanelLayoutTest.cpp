@@ -4,7 +4,7 @@
 // places the layout has them meet; the tab ring in the order of the tab indices.
 #include "WindowFixture.h"
 
-#include "app/PanelLayout.h"
+#include "app/form/PanelLayout.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -3,9 +3,9 @@
 // accessible actions, which act as a click; and the boxes' text runs, which cover the whole text.
 #include "WindowFixture.h"
 
-#include "app/Accessibility.h"
-#include "app/Speech.h"
-#include "app/ValueTableWindow.h"
+#include "app/access/Accessibility.h"
+#include "app/companions/ValueTableWindow.h"
+#include "app/words/Speech.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

@@ -2,7 +2,7 @@
 // The window as it first appears: caption, frame, state, and the plane drawn before it is shown.
 #include "WindowFixture.h"
 
-#include "app/PictureBox.h"
+#include "app/form/PictureBox.h"
 #include "slots/SlotTable.h"
 
 #include <QLabel>

@@ -4,7 +4,7 @@
 // the next run.
 #include "WindowFixture.h"
 
-#include "app/Recovery.h"
+#include "app/session/Recovery.h"
 
 #include <QAction>
 #include <QDateTime>

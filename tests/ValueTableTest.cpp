@@ -3,7 +3,7 @@
 // lines are drawn and slots chosen, and copied as text.
 #include "WindowFixture.h"
 
-#include "app/ValueTableWindow.h"
+#include "app/companions/ValueTableWindow.h"
 
 #include <QAction>
 #include <QClipboard>

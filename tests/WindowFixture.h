@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/Form1.h"
-#include "app/MainWindow.h"
-#include "app/PictureBox.h"
+#include "app/form/Form1.h"
+#include "app/form/PictureBox.h"
+#include "app/main/MainWindow.h"
 #include "plane/PainterSurface.h"
 
 #include <QAbstractButton>

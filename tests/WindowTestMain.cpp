@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Runs the window tests on Qt's offscreen platform at a scale factor of 1, with the same style
 // and fonts as the program, so that pixel positions are exact.
-#include "app/Startup.h"
+#include "app/session/Startup.h"
 
 #include <QApplication>
 #include <QSettings>

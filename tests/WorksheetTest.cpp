@@ -4,7 +4,7 @@
 // remember what was chosen.
 #include "WindowFixture.h"
 
-#include "app/WorksheetDialogs.h"
+#include "app/dialogs/WorksheetDialogs.h"
 #include "output/PdfTidy.h"
 #include "output/Worksheet.h"
 

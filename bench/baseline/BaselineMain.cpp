@@ -5,7 +5,7 @@
 // program's logic and nothing drawn on its 600 x 600 picture beyond a fill. bench/startup.sh times
 // both.
 
-#include "app/PanelLayout.h"
+#include "app/form/PanelLayout.h"
 
 #include <QApplication>
 #include <QFont>

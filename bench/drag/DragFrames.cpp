@@ -5,9 +5,9 @@
 // and the X server has taken the frame. Prints the median and the slowest step; run it under Xvfb:
 //   xvfb-run -s '-screen 0 1280x1024x24' build/bench/zelmora_dragframes
 
-#include "app/Form1.h"
-#include "app/MainWindow.h"
-#include "app/Startup.h"
+#include "app/form/Form1.h"
+#include "app/main/MainWindow.h"
+#include "app/session/Startup.h"
 #include "board/Board.h"
 
 #include <QAction>

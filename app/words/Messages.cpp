@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/Messages.h"
+#include "app/words/Messages.h"
 
 #include <QCoreApplication>
 #include <QList>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/PictureBox.h"
+#include "app/form/PictureBox.h"
 
-#include "app/Look.h"
+#include "app/words/Look.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/WorksheetDialogs.h"
+#include "app/dialogs/WorksheetDialogs.h"
 
 #include "output/Worksheet.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/CommandLine.h"
+#include "app/session/CommandLine.h"
 
-#include "app/Messages.h"
+#include "app/words/Messages.h"
 #include "lesson/LessonFile.h"
 
 #include <QCommandLineParser>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/Recovery.h"
+#include "app/session/Recovery.h"
 
 #include "board/Board.h"
 #include "lesson/LessonFile.h"

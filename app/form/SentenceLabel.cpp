@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/SentenceLabel.h"
+#include "app/form/SentenceLabel.h"
 
 #include <QPainter>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/ProjectorWindow.h"
+#include "app/companions/ProjectorWindow.h"
 
-#include "app/Look.h"
+#include "app/words/Look.h"
 #include "output/PictureOutput.h"
 #include "picture/Picture.h"
 #include "plane/PainterSurface.h"

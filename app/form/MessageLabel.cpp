@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/MessageLabel.h"
+#include "app/form/MessageLabel.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

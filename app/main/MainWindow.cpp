@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
-#include "app/MainWindow.h"
+#include "app/main/MainWindow.h"
 
-#include "app/Accessibility.h"
-#include "app/ExploreWindow.h"
-#include "app/Form1.h"
-#include "app/Messages.h"
-#include "app/ProjectorWindow.h"
-#include "app/Recovery.h"
-#include "app/Speech.h"
-#include "app/Startup.h"
-#include "app/ValueTableWindow.h"
-#include "app/WorksheetDialogs.h"
+#include "app/access/Accessibility.h"
+#include "app/companions/ExploreWindow.h"
+#include "app/companions/ProjectorWindow.h"
+#include "app/companions/ValueTableWindow.h"
+#include "app/dialogs/WorksheetDialogs.h"
+#include "app/form/Form1.h"
+#include "app/session/Recovery.h"
+#include "app/session/Startup.h"
+#include "app/words/Messages.h"
+#include "app/words/Speech.h"
 #include "lesson/LessonFile.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/PanelLayout.h"
+#include "app/form/PanelLayout.h"
 
 #include "plane/PlaneGeometry.h"
 

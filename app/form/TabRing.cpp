@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "app/TabRing.h"
+#include "app/form/TabRing.h"
 
-#include "app/OptionButton.h"
-#include "app/PanelLayout.h"
+#include "app/form/OptionButton.h"
+#include "app/form/PanelLayout.h"
 #include "slots/SlotTable.h"
 
 #include <QRadioButton>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "app/ValueTableWindow.h"
+#include "app/companions/ValueTableWindow.h"
 
-#include "app/Speech.h"
+#include "app/words/Speech.h"
 
-#include "app/Accessibility.h"
-#include "app/Look.h"
+#include "app/access/Accessibility.h"
+#include "app/words/Look.h"
 #include "board/Board.h"
 #include "facts/Equation.h"
 #include "facts/LineFacts.h"

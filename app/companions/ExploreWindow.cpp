@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "app/ExploreWindow.h"
+#include "app/companions/ExploreWindow.h"
 
-#include "app/Accessibility.h"
-#include "app/Form1.h"
-#include "app/Look.h"
-#include "app/Speech.h"
+#include "app/access/Accessibility.h"
+#include "app/form/Form1.h"
+#include "app/words/Look.h"
+#include "app/words/Speech.h"
 #include "board/Board.h"
 #include "facts/ExactNumber.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/FocusRing.h"
+#include "app/form/FocusRing.h"
 
-#include "app/Look.h"
+#include "app/words/Look.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/Speech.h"
+#include "app/words/Speech.h"
 
 #include "facts/Equation.h"
 #include "facts/LineFacts.h"

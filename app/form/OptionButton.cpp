@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/OptionButton.h"
+#include "app/form/OptionButton.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

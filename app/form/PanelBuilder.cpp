@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "app/PanelBuilder.h"
+#include "app/form/PanelBuilder.h"
 
-#include "app/Accessibility.h"
-#include "app/FocusRing.h"
-#include "app/Look.h"
-#include "app/MessageLabel.h"
-#include "app/OptionButton.h"
-#include "app/PanelLayout.h"
-#include "app/PictureBox.h"
-#include "app/SentenceLabel.h"
+#include "app/access/Accessibility.h"
+#include "app/form/FocusRing.h"
+#include "app/form/MessageLabel.h"
+#include "app/form/OptionButton.h"
+#include "app/form/PanelLayout.h"
+#include "app/form/PictureBox.h"
+#include "app/form/SentenceLabel.h"
+#include "app/words/Look.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "app/Startup.h"
+#include "app/session/Startup.h"
 
-#include "app/Accessibility.h"
-#include "app/Look.h"
+#include "app/access/Accessibility.h"
+#include "app/words/Look.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "app/Tracer.h"
+#include "app/form/Tracer.h"
 
-#include "app/Accessibility.h"
-#include "app/PictureBox.h"
-#include "app/Speech.h"
+#include "app/access/Accessibility.h"
+#include "app/form/PictureBox.h"
+#include "app/words/Speech.h"
 #include "board/Board.h"
 
 namespace zelmora {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "app/Accessibility.h"
+#include "app/access/Accessibility.h"
 
-#include "app/OptionButton.h"
-#include "app/Speech.h"
+#include "app/form/OptionButton.h"
+#include "app/words/Speech.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
