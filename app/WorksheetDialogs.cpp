@@ -306,10 +306,12 @@ void printWithPreview(QWidget* parent, const Board& board)
         for (int copy = 0; copy < settings.PerPage; ++copy)
             planes.push_back({&board, answer, 1});
     }
-    if (!worksheetFits(planes, settings)) {
+    if (const auto fault = worksheetFault(planes, settings)) {
         QMessageBox::warning(parent, QCoreApplication::translate("zelmora::WorksheetDialogs", "印刷"),
-            QCoreApplication::translate(
-                "zelmora::WorksheetDialogs", "この1目盛りの長さでは、座標平面が用紙に入りません。"));
+            *fault == SheetFault::TitleTooLong
+                ? QCoreApplication::translate("zelmora::WorksheetDialogs", "題名が長すぎて、用紙に入りません。")
+                : QCoreApplication::translate(
+                    "zelmora::WorksheetDialogs", "この1目盛りの長さでは、座標平面が用紙に入りません。"));
         return;
     }
     QPrinter printer(QPrinter::HighResolution);

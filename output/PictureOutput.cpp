@@ -26,12 +26,13 @@ namespace {
 
 constexpr double millimetresPerInch = 25.4;
 
-// Forwards everything to another surface, but draws in black, and fills what has the plane's colour
-// in white: for black-and-white worksheets.
-class BlackInk final : public PlaneSurface {
+// Forwards everything to another surface, but fills what has the plane's colour in white, and
+// draws in black when asked: for black-and-white worksheets, and for white planes in colour.
+class PaperInk final : public PlaneSurface {
 public:
-    explicit BlackInk(PlaneSurface& surface)
+    PaperInk(PlaneSurface& surface, bool black)
         : Surface(surface)
+        , Black(black)
     {
     }
 
@@ -39,7 +40,7 @@ public:
     double Width() const override { return Surface.Width(); }
     double Height() const override { return Surface.Height(); }
     void DrawWidth(int pixels) override { Surface.DrawWidth(pixels); }
-    void ForeColor(Rgb) override { Surface.ForeColor(PaletteBlack); }
+    void ForeColor(Rgb colour) override { Surface.ForeColor(Black ? PaletteBlack : colour); }
     void Line(double x1, double y1, double x2, double y2) override { Surface.Line(x1, y1, x2, y2); }
     void FontSize(double points) override { Surface.FontSize(points); }
     void FontBold(bool bold) override { Surface.FontBold(bold); }
@@ -51,7 +52,10 @@ public:
     void FillStyle(FillMode style) override { Surface.FillStyle(style); }
     void FillColor(Rgb colour) override
     {
-        Surface.FillColor(colour == PlaneBackground ? Rgb{255, 255, 255} : PaletteBlack);
+        if (colour == PlaneBackground)
+            Surface.FillColor(Rgb{255, 255, 255});
+        else
+            Surface.FillColor(Black ? PaletteBlack : colour);
     }
     void Circle(double x, double y, double radius) override { Surface.Circle(x, y, radius); }
     void Box(double x1, double y1, double x2, double y2) override { Surface.Box(x1, y1, x2, y2); }
@@ -60,6 +64,7 @@ public:
 
 private:
     PlaneSurface& Surface;
+    bool Black;
 };
 
 double unitMillimetres(const Board& board, const PictureSettings& settings, double fallbackDotsPerInch)
@@ -131,11 +136,20 @@ QByteArray svg(const Board& board, const PictureSettings& settings)
     return bytes;
 }
 
+// A page the size of the picture: -Units..Units units, or the whole units the window shows each
+// way from its origin, at the asked scale or the screen's.
 QByteArray pdf(const Board& board, const PictureSettings& settings)
 {
     WorksheetSettings sheet;
-    sheet.UnitMillimetres = settings.UnitMillimetres;
+    sheet.UnitMillimetres = unitMillimetres(board, settings, 96.0);
+    const int units = settings.Units > 0 ? settings.Units : std::max(1, PictureSide / 2 / board.unitPixels());
+    const double frame = SheetFramePixels * sheet.UnitMillimetres / sheetUnitPixels(sheet.UnitMillimetres);
+    // A hair more than the picture, so that its whole units fit however the sum rounds.
+    const double side = 2 * units * sheet.UnitMillimetres + 2 * frame + 1e-6;
+    sheet.PageMillimetres = QSizeF(side, side);
+    sheet.MarginMillimetres = 0;
     sheet.BlackAndWhite = settings.BlackAndWhite;
+    sheet.Plain = settings.Plain;
     sheet.Kind = settings.Problem ? SheetKind::Problem : SheetKind::Answer;
     sheet.Figure = true;
     const SheetPlane plane{&board, !settings.Problem, 1};
@@ -168,21 +182,25 @@ void drawPictureOn(
 void drawPictureOn(QPaintDevice& device, QPainter* open, const PictureFrame& frame, const Board& board,
     const PictureSettings& settings)
 {
-    const QColor background = settings.BlackAndWhite ? QColor(Qt::white) : toQColor(PlaneBackground);
+    const bool white = settings.BlackAndWhite || settings.Plain;
+    const QColor background = white ? QColor(Qt::white) : toQColor(PlaneBackground);
     PainterSurface surface = planeSurface(device, frame.ToDevice, frame.Size, background);
     std::optional<PainterSurface::Batch> batch;
     if (open)
         batch.emplace(surface, *open);
     else
         batch.emplace(surface);
-    BlackInk blackInk(surface);
-    PlaneSurface& drawn = settings.BlackAndWhite ? static_cast<PlaneSurface&>(blackInk) : surface;
+    PaperInk paperInk(surface, settings.BlackAndWhite);
+    PlaneSurface& drawn = white ? static_cast<PlaneSurface&>(paperInk) : surface;
     if (settings.Problem)
         DrawPlane(drawn, frame.Geometry, frame.Edges);
     else
         drawPicture(drawn, board.slotTable(), frame.Geometry, board.showOptions(), board.lineSlot(), frame.Edges,
             settings.BlackAndWhite ? Ink::BlackAndWhite : Ink::Colour);
-    drawAxisNames(drawn, frame.Geometry);
+    if (frame.Edges == PlaneEdges::Sheet)
+        DrawSheetAxisNames(drawn, frame.Geometry);
+    else
+        drawAxisNames(drawn, frame.Geometry);
 }
 
 void drawAxisNames(PlaneSurface& surface, const PlaneGeometry& geometry)

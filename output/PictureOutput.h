@@ -33,6 +33,9 @@ struct PictureSettings {
     double UnitMillimetres = 0; // one plane unit on paper; 0 fits the page (PDF, print) or keeps
                                 // the screen's size (SVG, PNG)
     int PngScale = 1;           // PNG pixels per screen pixel: 1, 2 or 4
+    int Units = 0;              // PDF: -Units..Units units across and down; 0 the whole units the
+                                // window shows each way
+    bool Plain = false;         // a white plane in colour, for saving ink
 };
 
 // Draws the picture on a device through a transform from surface pixels to the device, in one

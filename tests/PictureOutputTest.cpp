@@ -173,10 +173,13 @@ TEST_F(PictureOutputTest, ThePageDecidesTheWholeUnitsThePlaneShows)
         {"B5 at 1 cm", Paper::B5, false, "Command3_1", 10, false, {-8, 8, -11, 11}, 10},
         {"Letter at 2 cm", Paper::Letter, false, "Command3_1", 20, false, {-4, 4, -6, 6}, 20},
         {"centred on the lines", Paper::A4, false, "Command3_1", 10, true, {-9, 9, -16, 11}, 10},
-        {"fit at 中: the window's 13 units each way", Paper::A4, false, "Command3_1", 0, false, {-13, 13, -13, 13},
-            190 / (26 + 4 / 22.0)},
-        {"fit at 小", Paper::A4, true, "Command3_0", 0, false, {-7, 7, -7, 7}, 190 / (14 + 4 / 40.0)},
-        {"fit at 大", Paper::A4, false, "Command3_2", 0, false, {-21, 21, -21, 21}, 190 / (42 + 4 / 14.0)},
+        // Fitted, ten units each way whatever the lesson's size, with a frame of two pixels of 1/96
+        // inch: 9.5 mm a unit holds 35 of them.
+        {"fit at 中", Paper::A4, false, "Command3_1", 0, false, {-10, 10, -10, 10}, 190 / (20 + 4 / 35.0)},
+        {"fit at 小", Paper::A4, true, "Command3_0", 0, false, {-10, 10, -10, 10}, 190 / (20 + 4 / 35.0)},
+        {"fit at 大", Paper::A4, false, "Command3_2", 0, false, {-10, 10, -10, 10}, 190 / (20 + 4 / 35.0)},
+        {"fit, centred on the lines", Paper::A4, false, "Command3_2", 0, true, {-10, 10, -12, 8},
+            190 / (20 + 4 / 35.0)},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
@@ -190,7 +193,8 @@ TEST_F(PictureOutputTest, ThePageDecidesTheWholeUnitsThePlaneShows)
         EXPECT_GE(plane.Place.top(), 0);
         EXPECT_LE(plane.Place.right(), area.width() + 1e-9);
         EXPECT_LE(plane.Place.bottom(), area.height() + 1e-9);
-        const double frame = 2.0 * SheetFramePixels * plane.UnitMillimetres / Form->board().unitPixels();
+        EXPECT_EQ(plane.UnitPixels, sheetUnitPixels(plane.UnitMillimetres));
+        const double frame = 2.0 * SheetFramePixels * plane.UnitMillimetres / plane.UnitPixels;
         EXPECT_NEAR(plane.Place.width(), plane.Range.width() * plane.UnitMillimetres + frame, 1e-9);
         // One more unit would not fit.
         if (row.UnitMillimetres > 0) {

@@ -48,21 +48,28 @@ QList<QByteArray> streamsOf(const QByteArray& pdf)
     return streams;
 }
 
-TEST(Worksheet, PlanesStandOnAGridInReadingOrder)
+TEST(Worksheet, PlanesStandOnTheGridThatGivesTheLargestPlanes)
 {
-    const QSizeF a4{190, 258};
+    // The printable area of A4 with 10 mm margins and a name line, and 20 mm above and below each
+    // picture for its number and its list.
+    const QSizeF portrait{190, 265};
+    const QSizeF landscape{277, 178};
+    const auto overhead = [](double) { return 20.0; };
     const struct {
         const char* Name;
+        QSizeF Area;
         int PerPage;
-        bool Landscape;
         int Across;
         int Down;
-    } rows[] = {{"one", 1, false, 1, 1}, {"two, portrait: one under the other", 2, false, 1, 2},
-        {"two, landscape: side by side", 2, true, 2, 1}, {"four", 4, false, 2, 2}, {"four, landscape", 4, true, 2, 2},
-        {"six, portrait: two across, three down", 6, false, 2, 3}, {"six, landscape", 6, true, 3, 2}};
+    } rows[] = {{"one", portrait, 1, 1, 1}, {"two, portrait: one under the other", portrait, 2, 1, 2},
+        {"two, landscape: side by side", landscape, 2, 2, 1}, {"four, portrait: two by two", portrait, 4, 2, 2},
+        {"four, landscape: two by two, 66 mm against a row's 64.75", landscape, 4, 2, 2},
+        {"four, landscape under a title: a row, 64.75 mm against 60.5", QSizeF(277, 167), 4, 4, 1},
+        {"six, portrait: two across, three down", portrait, 6, 2, 3}, {"six, landscape", landscape, 6, 3, 2}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
-        const std::vector<QRectF> cells = cellsOf(a4, row.PerPage, row.Landscape);
+        const QSizeF a4 = row.Area;
+        const std::vector<QRectF> cells = cellsOf(a4, row.PerPage, overhead);
         ASSERT_EQ(std::ssize(cells), row.PerPage);
         for (std::size_t i = 0; i < cells.size(); ++i) {
             EXPECT_GE(cells[i].left(), 0);
@@ -88,6 +95,38 @@ TEST(Worksheet, PlanesStandOnAGridInReadingOrder)
         EXPECT_EQ(std::ssize(lefts), row.Across);
         EXPECT_EQ(std::ssize(tops), row.Down);
         EXPECT_NEAR(cells.front().width() * row.Across, a4.width(), 6.0 * (row.Across - 1) + 1e-9);
+    }
+}
+
+// The sheet's own scale decides its lines, letters and numbers: a lesson saved at 小, 中 or 大
+// prints the very same sheet, at a scale and fitted.
+TEST_F(WorksheetTest, TheSameLessonAtEverySizeGivesTheSameSheet)
+{
+    std::vector<Board> sizes;
+    for (const char* size : {"Command3_0", "Command3_1", "Command3_2"}) {
+        click(size);
+        sizes.push_back(Form->board());
+    }
+    ASSERT_NE(sizes[0].unitPixels(), sizes[2].unitPixels());
+    // The date the writer puts into each file is all that may differ.
+    const auto undated = [](QByteArray pdf) {
+        static const QRegularExpression date(u"/CreationDate \\([^)]*\\)"_qs);
+        return QString::fromLatin1(pdf).remove(date);
+    };
+    for (const double unit : {0.0, 5.0, 10.0}) {
+        for (const int perPage : {1, 6}) {
+            SCOPED_TRACE(::testing::Message() << unit << " mm, " << perPage << " a page");
+            WorksheetSettings settings;
+            settings.UnitMillimetres = unit;
+            settings.PerPage = perPage;
+            std::vector<QString> sheets;
+            for (const Board& lesson : sizes) {
+                sheets.push_back(
+                    undated(worksheetPdf(sheetPlanes(std::span(&lesson, 1), SheetKind::ProblemAndAnswer), settings)));
+            }
+            EXPECT_EQ(sheets[0], sheets[1]);
+            EXPECT_EQ(sheets[0], sheets[2]);
+        }
     }
 }
 
