@@ -40,7 +40,11 @@ public:
     double Width() const override { return Surface.Width(); }
     double Height() const override { return Surface.Height(); }
     void DrawWidth(int pixels) override { Surface.DrawWidth(pixels); }
-    void ForeColor(Rgb colour) override { Surface.ForeColor(Black ? PaletteBlack : colour); }
+    // The sheet's grey grid stays grey: a printer in black prints it as a fine screen.
+    void ForeColor(Rgb colour) override
+    {
+        Surface.ForeColor(Black && colour != SheetLook::GridColour ? PaletteBlack : colour);
+    }
     void Line(double x1, double y1, double x2, double y2) override { Surface.Line(x1, y1, x2, y2); }
     void FontSize(double points) override { Surface.FontSize(points); }
     void FontBold(bool bold) override { Surface.FontBold(bold); }

@@ -56,9 +56,11 @@ struct Placed {
     double Right;
     double Bottom;
 
+    // Nearer than the gap across counts as touching: "-1" run up against "Ｏ" reads "-1Ｏ".
     bool overlaps(const Placed& other) const
     {
-        return Left < other.Right && other.Left < Right && Top < other.Bottom && other.Top < Bottom;
+        return Left < other.Right + SheetLook::Gap && other.Left < Right + SheetLook::Gap && Top < other.Bottom
+            && other.Top < Bottom;
     }
 };
 
@@ -209,6 +211,7 @@ void drawSheetPlane(PlaneSurface& surface, const PlaneGeometry& geometry)
     surface.Line(0, origin.Y, surface.Width(), origin.Y);
     surface.Line(origin.X, 0, origin.X, surface.Height());
     surface.DrawWidth(SheetLook::GridWidth);
+    surface.ForeColor(SheetLook::GridColour);
     const PlaneRect shown = geometry.visible(surface.Width(), surface.Height());
     const double limit = 1e6;
     if (s > 0) {
@@ -225,6 +228,7 @@ void drawSheetPlane(PlaneSurface& surface, const PlaneGeometry& geometry)
                     0, geometry.toSurface({0, double(i)}).Y, surface.Width(), geometry.toSurface({0, double(i)}).Y);
         }
     }
+    surface.ForeColor(PaletteBlack);
     const SheetTexts texts = sheetPlaneTexts(geometry, surface);
     for (const PlaneText& text : texts.Numbers)
         printBacked(surface, text);

@@ -3,6 +3,7 @@
 
 #include "plane/PlaneGeometry.h"
 #include "plane/Point.h"
+#include "plane/Rgb.h"
 
 #include <string>
 #include <vector>
@@ -29,6 +30,9 @@ struct SheetLook {
     static constexpr double NamePoints = 11;
     static constexpr double Gap = 3;
     static constexpr double Frame = 2; // the picture's frame around the outermost grid lines
+    // The grid in grey, so that the lines drawn on it stand out at small scales and in black
+    // and white; the axes, numbers and names in black.
+    static constexpr Rgb GridColour{128, 128, 128};
 };
 
 // The size of the plane's numbers, in points.
