@@ -233,6 +233,8 @@ TEST_F(WorksheetTest, ThePrintAndExportDialogsRememberTheirChoices)
     QString title;
     double unit = 0;
     bool blackAndWhite = false;
+    double greyedUnit = 0;
+    bool greyed = false;
     {
         const DialogDriver driver(
             [&](QDialog& dialog) {
@@ -251,13 +253,18 @@ TEST_F(WorksheetTest, ThePrintAndExportDialogsRememberTheirChoices)
                 title = child<QLineEdit>(dialog, "Title")->text();
                 unit = child<QDoubleSpinBox>(dialog, "UnitMillimetres")->value();
                 blackAndWhite = child<QCheckBox>(dialog, "BlackAndWhite")->isChecked();
+                child<QComboBox>(dialog, "Scale")->setCurrentIndex(1);
+                greyedUnit = child<QDoubleSpinBox>(dialog, "UnitMillimetres")->value();
+                greyed = !child<QDoubleSpinBox>(dialog, "UnitMillimetres")->isEnabled();
             });
         printWithPreview(Window.get(), Form->board());
         printWithPreview(Window.get(), Form->board());
     }
     EXPECT_EQ(shown, chosen);
-    EXPECT_EQ(title, u"一次関数"_qs);
+    EXPECT_EQ(title, QString()) << "the open lesson's title, which it has not, not the one printed last";
     EXPECT_EQ(unit, 7.5);
+    EXPECT_TRUE(greyed);
+    EXPECT_EQ(greyedUnit, 10.0) << "the greyed length shows the scale chosen, 1 cm";
     EXPECT_TRUE(blackAndWhite);
 
     int format = 0;
