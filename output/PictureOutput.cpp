@@ -8,6 +8,7 @@
 #include "plane/DrawPlane.h"
 #include "plane/PainterSurface.h"
 #include "plane/Palette.h"
+#include "slots/DrawSlotLine.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -70,6 +71,29 @@ private:
     PlaneSurface& Surface;
     bool Black;
 };
+
+// In black, a line along the χ axis lies over the black axis and vanishes. It is drawn again on a
+// white casing that parts the axis around it, so that it reads as a line of its own, dashes and
+// all.
+void showLinesOnTheAxis(PlaneSurface& raw, PlaneSurface& drawn, const PlaneGeometry& geometry, const Board& board)
+{
+    const SlotTable& table = board.slotTable();
+    for (std::int16_t slot = 0; slot < SlotTable::Rows; ++slot) {
+        if (!table.isDrawn(slot) || table.get(slot, SlotTable::ANum) != 0 || table.get(slot, SlotTable::BNum) != 0)
+            continue;
+        const Point from = geometry.toSurface({table.get(slot, SlotTable::XFrom), 0});
+        const Point to = geometry.toSurface({table.get(slot, SlotTable::XTo), 0});
+        raw.DrawStyle(LineStyle::Solid);
+        raw.ForeColor({255, 255, 255});
+        raw.DrawWidth(7);
+        raw.Line(from.X, from.Y, to.X, to.Y);
+        raw.ForeColor(PaletteBlack);
+        const LineStyle style = lineStyle(board.showOptions(), slot, Ink::BlackAndWhite);
+        drawn.DrawStyle(style);
+        DrawSlotLine(drawn, table, geometry, slot, PaletteBlack);
+        drawn.DrawStyle(LineStyle::Solid);
+    }
+}
 
 double unitMillimetres(const Board& board, const PictureSettings& settings, double fallbackDotsPerInch)
 {
@@ -201,6 +225,8 @@ void drawPictureOn(QPaintDevice& device, QPainter* open, const PictureFrame& fra
     else
         drawPicture(drawn, board.slotTable(), frame.Geometry, board.showOptions(), board.lineSlot(), frame.Edges,
             settings.BlackAndWhite ? Ink::BlackAndWhite : Ink::Colour);
+    if (settings.BlackAndWhite && !settings.Problem)
+        showLinesOnTheAxis(surface, drawn, frame.Geometry, board);
     if (frame.Edges == PlaneEdges::Sheet)
         DrawSheetAxisNames(drawn, frame.Geometry);
     else
