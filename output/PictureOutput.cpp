@@ -31,9 +31,11 @@ constexpr double millimetresPerInch = 25.4;
 // draws in black when asked: for black-and-white worksheets, and for white planes in colour.
 class PaperInk final : public PlaneSurface {
 public:
-    PaperInk(PlaneSurface& surface, bool black)
+    PaperInk(PlaneSurface& surface, bool black, bool white, bool textsInside)
         : Surface(surface)
         , Black(black)
+        , White(white)
+        , TextsInside(textsInside)
     {
     }
 
@@ -49,15 +51,36 @@ public:
     void Line(double x1, double y1, double x2, double y2) override { Surface.Line(x1, y1, x2, y2); }
     void FontSize(double points) override { Surface.FontSize(points); }
     void FontBold(bool bold) override { Surface.FontBold(bold); }
-    void CurrentX(double x) override { Surface.CurrentX(x); }
-    void CurrentY(double y) override { Surface.CurrentY(y); }
-    void Print(std::string_view text) override { Surface.Print(text); }
+    void CurrentX(double x) override
+    {
+        TextX = x;
+        Surface.CurrentX(x);
+    }
+    void CurrentY(double y) override
+    {
+        TextY = y;
+        Surface.CurrentY(y);
+    }
+    // A text wholly past the edge is left out where asked: a file that keeps what its clip hides
+    // shows it again in an editor.
+    void Print(std::string_view text) override
+    {
+        if (TextsInside
+            && (TextX >= Width() || TextY >= Height() || TextX + TextWidth(text) <= 0
+                || TextY + TextHeight(text) <= 0)) {
+            TextY += TextHeight(text);
+            Surface.CurrentY(TextY);
+            return;
+        }
+        Surface.Print(text);
+        TextY += TextHeight(text);
+    }
     void Refresh() override { Surface.Refresh(); }
     void DrawStyle(LineStyle style) override { Surface.DrawStyle(style); }
     void FillStyle(FillMode style) override { Surface.FillStyle(style); }
     void FillColor(Rgb colour) override
     {
-        if (colour == PlaneBackground)
+        if (White && colour == PlaneBackground)
             Surface.FillColor(Rgb{255, 255, 255});
         else
             Surface.FillColor(Black ? PaletteBlack : colour);
@@ -70,6 +93,10 @@ public:
 private:
     PlaneSurface& Surface;
     bool Black;
+    bool White;
+    bool TextsInside;
+    double TextX = 0;
+    double TextY = 0;
 };
 
 // In black, a line along the χ axis lies over the black axis and vanishes. It is drawn again on a
@@ -121,10 +148,10 @@ QByteArray png(const Board& board, const PictureSettings& settings)
 
 // The size the file asks to be shown at, in millimetres and exactly, rather than through a whole
 // number of dots per inch; and the picture clipped to its box, since the generator leaves out the
-// clip and an SVG editor would show the numbers that stand past the edge.
-void sizeAndClip(QByteArray& svg, double millimetres)
+// clip and an SVG editor would show what stands past the edge.
+void sizeAndClip(QByteArray& svg, double side, double millimetres)
 {
-    const QByteArray side = QByteArray::number(millimetres, 'f', 4) + "mm";
+    const QByteArray length = QByteArray::number(millimetres, 'f', 4) + "mm";
     static const QRegularExpression size(u"<svg([^>]*?) width=\"[^\"]*\" height=\"[^\"]*\""_s);
     const QString text = QString::fromUtf8(svg);
     const auto match = size.match(text);
@@ -132,7 +159,7 @@ void sizeAndClip(QByteArray& svg, double millimetres)
         return;
     QString sized = text;
     sized.replace(match.capturedStart(), match.capturedLength(),
-        u"<svg%1 width=\"%2\" height=\"%2\""_s.arg(match.captured(1), QString::fromLatin1(side)));
+        u"<svg%1 width=\"%2\" height=\"%2\""_s.arg(match.captured(1), QString::fromLatin1(length)));
     const qsizetype opened = sized.indexOf(u'>', match.capturedStart()) + 1;
     const qsizetype closed = sized.lastIndexOf(u"</svg>"_s);
     if (opened <= 0 || closed < opened)
@@ -140,27 +167,58 @@ void sizeAndClip(QByteArray& svg, double millimetres)
     sized.insert(closed, u"</g>\n"_s);
     sized.insert(opened,
         u"\n<defs><clipPath id=\"picture\"><rect x=\"0\" y=\"0\" width=\"%1\" height=\"%1\"/></clipPath></defs>"
-        "\n<g clip-path=\"url(#picture)\">"_s.arg(PictureSide));
+        "\n<g clip-path=\"url(#picture)\">"_s.arg(side));
     svg = sized.toUtf8();
+}
+
+// Bold as the PDF draws it: the regular face filled and outlined in its own colour, since the face
+// has no bold and a program that does not make one up would draw the numbers regular.
+void outlineBold(QByteArray& svg)
+{
+    static const QRegularExpression boldText(
+        uR"re(<text fill="(#[0-9a-fA-F]{6})" fill-opacity="([0-9.]+)" stroke="none"([^>]*?) font-size="([0-9.]+)" font-weight="700")re"_s);
+    QString text = QString::fromUtf8(svg);
+    QString out;
+    qsizetype from = 0;
+    for (auto matches = boldText.globalMatch(text); matches.hasNext();) {
+        const auto match = matches.next();
+        out += QStringView(text).mid(from, match.capturedStart() - from);
+        const double width = match.captured(4).toDouble() / 40;
+        out += u"<text fill=\"%1\" fill-opacity=\"%2\" stroke=\"%1\" stroke-opacity=\"%2\" stroke-width=\"%3\" "
+               "stroke-linejoin=\"round\"%4 font-size=\"%5\" font-weight=\"400\""_s.arg(match.captured(1),
+                   match.captured(2), QString::number(width, 'g', 4), match.captured(3), match.captured(4));
+        from = match.capturedEnd();
+    }
+    out += QStringView(text).mid(from);
+    out.replace(u"font-weight=\"700\""_s, u"font-weight=\"400\""_s);
+    svg = out.toUtf8();
 }
 
 QByteArray svg(const Board& board, const PictureSettings& settings)
 {
+    // The window's square, or -Units..Units units around the origin.
+    const int s = board.unitPixels();
+    const int side = settings.Units > 0 ? 2 * settings.Units * s : PictureSide;
     QByteArray bytes;
     QBuffer buffer(&bytes);
     {
         QSvgGenerator generator;
         generator.setOutputDevice(&buffer);
-        generator.setSize(QSize(PictureSide, PictureSide));
-        generator.setViewBox(QRectF(0, 0, PictureSide, PictureSide));
+        generator.setSize(QSize(side, side));
+        generator.setViewBox(QRectF(0, 0, side, side));
         generator.setTitle(u"Zelmora"_s);
-        drawPictureOn(generator, {}, board, settings);
+        PictureFrame frame;
+        frame.Size = QSizeF(side, side);
+        frame.Geometry = {side / 2, side / 2, board.geometry().UnitPixels};
+        frame.TextsInside = true;
+        drawPictureOn(generator, nullptr, frame, board, settings);
     }
     // Other programs know the face by its family names, not by the name the window asks for.
     const QByteArray asked = "font-family=\"" + PlaneFace.toUtf8() + "\"";
     bytes.replace(
         asked, "font-family=\"IPAPGothic, 'IPA PGothic', 'MS PGothic', " + PlaneFace.toUtf8() + ", sans-serif\"");
-    sizeAndClip(bytes, double(PictureSide) / board.unitPixels() * unitMillimetres(board, settings, 96.0));
+    outlineBold(bytes);
+    sizeAndClip(bytes, side, double(side) / s * unitMillimetres(board, settings, 96.0));
     return bytes;
 }
 
@@ -218,8 +276,8 @@ void drawPictureOn(QPaintDevice& device, QPainter* open, const PictureFrame& fra
         batch.emplace(surface, *open);
     else
         batch.emplace(surface);
-    PaperInk paperInk(surface, settings.BlackAndWhite);
-    PlaneSurface& drawn = white ? static_cast<PlaneSurface&>(paperInk) : surface;
+    PaperInk paperInk(surface, settings.BlackAndWhite, white, frame.TextsInside);
+    PlaneSurface& drawn = white || frame.TextsInside ? static_cast<PlaneSurface&>(paperInk) : surface;
     if (settings.Problem)
         DrawPlane(drawn, frame.Geometry, frame.Edges);
     else

@@ -50,6 +50,7 @@ struct PictureFrame {
     PlaneGeometry Geometry;
     PlaneEdges Edges = PlaneEdges::Window;
     QTransform ToDevice;
+    bool TextsInside = false; // texts wholly past the edge left out, not only clipped
 };
 
 // Draws the board's lines (none for a problem sheet) on a plane of any size, with the axis names,

@@ -129,6 +129,19 @@ TEST_F(PictureOutputTest, SvgAndPdfAreVectorsWithText)
     EXPECT_TRUE(svg.contains("<g clip-path=\"url(#picture)\">"));
     EXPECT_TRUE(svg.contains("Ｏ</text>"));
     EXPECT_TRUE(svg.contains("IPAPGothic"));
+    // The face has no bold: bold is outlined, as on paper, rather than asked of the reader; the
+    // window's numbers past the edge (±15 to ±25 at 中) are left out, not hidden by the clip.
+    EXPECT_FALSE(svg.contains("font-weight=\"700\""));
+    EXPECT_TRUE(svg.contains("stroke=\"#000000\" stroke-opacity=\"1\" stroke-width=\"0.675\""));
+    EXPECT_EQ(svg.count("</text>"), 1 + 8 + 2) << "Ｏ, ±5 and ±10 on both axes, χ and ｙ";
+
+    // -8..8 units: 16 x 22 pixels, at a centimetre 160 mm.
+    ASSERT_EQ(writePicture(path(u"units.svg"_qs), Form->board(), {false, false, 10, 1, 8}), std::nullopt);
+    EXPECT_TRUE(read(u"units.svg"_qs).contains("width=\"160.0000mm\" height=\"160.0000mm\""));
+    ASSERT_EQ(writePicture(path(u"units.pdf"_qs), Form->board(), {false, false, 10, 1, 8}), std::nullopt);
+    // The page is the picture: 16 units and a frame of two pixels of 1/96 inch each side.
+    const double side = (160 + 4 * 10.0 / sheetUnitPixels(10)) * 72 / 25.4;
+    EXPECT_TRUE(read(u"units.pdf"_qs).contains("/MediaBox [0 0 " + QByteArray::number(side, 'f', 0))) << side;
 
     ASSERT_EQ(writePicture(path(u"plane.pdf"_qs), Form->board(), {}), std::nullopt);
     EXPECT_TRUE(read(u"plane.pdf"_qs).startsWith("%PDF-"));
