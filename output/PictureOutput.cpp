@@ -329,6 +329,18 @@ QImage withAxisNames(const QImage& picture, const PlaneGeometry& geometry)
     return named;
 }
 
+ClipboardPicture clipboardPicture(const QImage& picture, const Board& board)
+{
+    ClipboardPicture copy{withAxisNames(picture, board.geometry()), {}};
+    const double dotsPerMetre = board.unitPixels() * copy.Image.devicePixelRatio() / ClipboardUnitMillimetres * 1000;
+    copy.Image.setDotsPerMeterX(qRound(dotsPerMetre));
+    copy.Image.setDotsPerMeterY(qRound(dotsPerMetre));
+    PictureSettings settings;
+    settings.UnitMillimetres = ClipboardUnitMillimetres;
+    copy.Svg = svg(board, settings);
+    return copy;
+}
+
 std::optional<OutputFault> writePicture(const QString& path, const Board& board, const PictureSettings& settings)
 {
     const auto format = pictureFormatFor(path);

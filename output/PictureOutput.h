@@ -4,6 +4,7 @@
 #include "board/Board.h"
 #include "plane/DrawPlane.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QRectF>
 #include <QSizeF>
@@ -67,6 +68,16 @@ void drawAxisNames(PlaneSurface& surface, const PlaneGeometry& geometry);
 // A copy of the window's picture (at its own pixel ratio and resolution) with the axis names in it,
 // for the clipboard.
 QImage withAxisNames(const QImage& picture, const PlaneGeometry& geometry);
+
+// What the clipboard gets: the window's picture with the axis names in it, tagged with the
+// resolution at which one unit measures ClipboardUnitMillimetres, as a 5 mm worksheet prints it,
+// and the same picture as SVG at that size, for programs that take vectors.
+inline constexpr double ClipboardUnitMillimetres = 5;
+struct ClipboardPicture {
+    QImage Image;
+    QByteArray Svg;
+};
+ClipboardPicture clipboardPicture(const QImage& picture, const Board& board);
 
 // Why a picture could not be written.
 enum class OutputFault { UnknownFormat, Unwritable };
