@@ -409,11 +409,17 @@ PagePlane planeInArea(QSizeF area, const Board& board, double unitMillimetres, b
     } else {
         across = down = 2 * std::max(1, fitUnits);
         const double side = std::min(area.width(), area.height());
-        // The frame is a few pixels of the sheet's surface, whose pixels follow the unit: one
-        // step from the unit without it settles the pixels, and the unit then fits them exactly.
+        // The frame is a few pixels of the sheet's surface, whose pixels follow the unit: fewer
+        // pixels a unit make the frame wider and the unit smaller, so the count only falls, and
+        // stops where the unit holds exactly its pixels of at least 1/96 inch.
         plane.UnitPixels = sheetUnitPixels(side / across);
-        plane.UnitPixels = sheetUnitPixels(side / (across + 2.0 * SheetFramePixels / plane.UnitPixels));
-        plane.UnitMillimetres = side / (across + 2.0 * SheetFramePixels / plane.UnitPixels);
+        for (;;) {
+            plane.UnitMillimetres = side / (across + 2.0 * SheetFramePixels / plane.UnitPixels);
+            const std::int16_t pixels = sheetUnitPixels(plane.UnitMillimetres);
+            if (pixels >= plane.UnitPixels)
+                break;
+            plane.UnitPixels = pixels;
+        }
     }
     const auto extent = centreOnLines ? linesExtent(board.slotTable()) : std::nullopt;
     if (extent) {

@@ -7,6 +7,7 @@
 #include "app/WorksheetDialogs.h"
 #include "output/PdfTidy.h"
 #include "output/Worksheet.h"
+#include "plane/DrawPlane.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -127,6 +128,35 @@ TEST_F(WorksheetTest, TheSameLessonAtEverySizeGivesTheSameSheet)
             EXPECT_EQ(sheets[0], sheets[1]);
             EXPECT_EQ(sheets[0], sheets[2]);
         }
+    }
+}
+
+// A sheet's pixel is 1/96 inch or a little more at every scale, so that its letters are never
+// smaller than their points: the labels' 9 points at least 7 on paper, and the tick numbers every
+// unit from 7.5 mm on (the widest, "-10" at 8 points, is 4.6 mm).
+TEST(Worksheet, TheUnitInMillimetresDecidesTheSheetsPixelsLettersAndTicks)
+{
+    const struct {
+        double UnitMillimetres;
+        int UnitPixels;
+        int TickStep;
+    } rows[] = {{2, 7, 5}, {3.3, 12, 2}, {5, 18, 2}, {7.5, 28, 1}, {10, 37, 1}, {15, 56, 1}, {20, 75, 1}};
+    const double widest = 8 * 0.6 * 3 * 96 / 72; // as wide as three letters of 0.6 em, in pixels
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.UnitMillimetres);
+        const std::int16_t pixels = sheetUnitPixels(row.UnitMillimetres);
+        EXPECT_EQ(pixels, row.UnitPixels);
+        const double pixelPoints = row.UnitMillimetres / pixels / 25.4 * 72;
+        EXPECT_GE(9 * pixelPoints * 96 / 72, 9) << "a label's 9 points";
+        EXPECT_LT(9 * pixelPoints * 96 / 72, 10.5) << "and not much more";
+        EXPECT_EQ(sheetTickStep(pixels, widest, 11), row.TickStep);
+    }
+    // Fitted, the pixel is never below 1/96 inch either, on any paper and planes a page.
+    Board board;
+    for (const double side : {40.0, 54.3, 61.7, 92.0, 190.0}) {
+        const PagePlane plane = planeInArea(QSizeF(side, side), board, 0, false);
+        EXPECT_GE(plane.UnitMillimetres / plane.UnitPixels, 25.4 / 96 - 1e-12) << side;
+        EXPECT_LE(plane.Place.width(), side + 1e-9) << side;
     }
 }
 
