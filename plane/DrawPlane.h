@@ -41,7 +41,8 @@ inline constexpr double PlaneFontPoints = 20;
 // Clears the surface and draws the coordinate plane: 3-pixel axes through the origin, a 1-pixel
 // grid line per unit, the origin mark and, for the three plane sizes, the numbered ticks. Lines and
 // texts take the pen colour the surface already has. Leaves the pen 1 pixel wide and the font
-// the plane's, bold. Surface pixels throughout.
+// the plane's, bold. Surface pixels throughout. A sheet is drawn in its own look instead (see
+// SheetLook and sheetPlaneTexts), its grid grey and the rest black, the pen left black.
 void DrawPlane(PlaneSurface& surface, const PlaneGeometry& geometry, PlaneEdges edges = PlaneEdges::Window);
 
 // A text the plane prints: the top-left corner in surface pixels, and the text.
@@ -58,9 +59,9 @@ std::vector<PlaneText> planeTexts(const PlaneGeometry& geometry);
 // The texts a sheet prints, in the sheet's look: the origin mark below and left of the origin,
 // the numbers of the χ axis centred under their ticks and those of the y axis right-aligned left of
 // theirs, with a gap to the axis; along the bottom and left edges when the axis lies off the
-// plane. Each stands on a backing of the plane's colour. Every SheetTickStep-th unit from the origin is
-// numbered; a text that would not stand wholly on the surface or would run into another is left
-// out. Names holds "χ" and "ｙ" where the axes are read, drawn after the lines.
+// plane. Each stands on a backing of the plane's colour. Every sheetTickStep-th unit from the
+// origin is numbered; a text that would not stand wholly on the surface or would run into another
+// is left out. Names holds "χ" and "ｙ" where the axes are read, drawn after the lines.
 struct SheetTexts {
     std::vector<PlaneText> Numbers; // the origin mark first when the plane shows it
     std::vector<PlaneText> Names;
