@@ -46,7 +46,8 @@ public:
     // The sheet's grey grid stays grey: a printer in black prints it as a fine screen.
     void ForeColor(Rgb colour) override
     {
-        Surface.ForeColor(Black && colour != SheetLook::GridColour ? PaletteBlack : colour);
+        const bool grid = colour == SheetLook::GridColour || colour == SheetLook::FifthGridColour;
+        Surface.ForeColor(Black && !grid ? PaletteBlack : colour);
     }
     void Line(double x1, double y1, double x2, double y2) override { Surface.Line(x1, y1, x2, y2); }
     void FontSize(double points) override { Surface.FontSize(points); }

@@ -211,21 +211,27 @@ void drawSheetPlane(PlaneSurface& surface, const PlaneGeometry& geometry)
     surface.Line(0, origin.Y, surface.Width(), origin.Y);
     surface.Line(origin.X, 0, origin.X, surface.Height());
     surface.DrawWidth(SheetLook::GridWidth);
-    surface.ForeColor(SheetLook::GridColour);
     const PlaneRect shown = geometry.visible(surface.Width(), surface.Height());
     const double limit = 1e6;
+    // Every fifth line from the origin darker, so that units are counted in fives wherever the
+    // sheet's corner stands.
+    const auto gridColour = [](int i) { return i % 5 == 0 ? SheetLook::FifthGridColour : SheetLook::GridColour; };
     if (s > 0) {
         for (int i = static_cast<int>(std::ceil(std::max(shown.Left, -limit))); i <= std::min(shown.Right, limit);
              ++i) {
-            if (i != 0)
-                surface.Line(
-                    geometry.toSurface({double(i), 0}).X, 0, geometry.toSurface({double(i), 0}).X, surface.Height());
+            const double x = geometry.toSurface({double(i), 0}).X;
+            if (i != 0) {
+                surface.ForeColor(gridColour(i));
+                surface.Line(x, 0, x, surface.Height());
+            }
         }
         for (int i = static_cast<int>(std::ceil(std::max(shown.Bottom, -limit))); i <= std::min(shown.Top, limit);
              ++i) {
-            if (i != 0)
-                surface.Line(
-                    0, geometry.toSurface({0, double(i)}).Y, surface.Width(), geometry.toSurface({0, double(i)}).Y);
+            const double y = geometry.toSurface({0, double(i)}).Y;
+            if (i != 0) {
+                surface.ForeColor(gridColour(i));
+                surface.Line(0, y, surface.Width(), y);
+            }
         }
     }
     surface.ForeColor(PaletteBlack);

@@ -33,6 +33,7 @@ struct SheetLook {
     // The grid in grey, so that the lines drawn on it stand out at small scales and in black
     // and white; the axes, numbers and names in black.
     static constexpr Rgb GridColour{128, 128, 128};
+    static constexpr Rgb FifthGridColour{64, 64, 64}; // every fifth from the origin
 };
 
 // The size of the plane's numbers, in points.
