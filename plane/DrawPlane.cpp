@@ -68,6 +68,17 @@ struct Placed {
 bool place(std::vector<PlaneText>& texts, std::vector<Placed>& taken, const PlaneSurface& surface, Point at,
     std::string text, double width, double height)
 {
+    // A number at a tick by the edge moves inside rather than being left out, when it moves less
+    // than half its size: it still stands by its tick.
+    const auto inside = [](double start, double size, double low, double high) {
+        if (start < low && low - start <= size / 2)
+            return low;
+        if (start + size > high && start + size - high <= size / 2)
+            return high - size;
+        return start;
+    };
+    at.X = inside(at.X, width, SheetLook::Frame, surface.Width() - SheetLook::Frame);
+    at.Y = inside(at.Y, height, SheetLook::Frame, surface.Height() - SheetLook::Frame);
     const Placed box{at.X, at.Y, at.X + width, at.Y + height};
     if (box.Left < 0 || box.Top < 0 || box.Right > surface.Width() || box.Bottom > surface.Height())
         return false;

@@ -61,8 +61,9 @@ std::vector<PlaneText> planeTexts(const PlaneGeometry& geometry);
 // the numbers of the χ axis centred under their ticks and those of the y axis right-aligned left of
 // theirs, with a gap to the axis; along the bottom and left edges when the axis lies off the
 // plane. Each stands on a backing of the plane's colour. Every sheetTickStep-th unit from the
-// origin is numbered; a text that would not stand wholly on the surface or would run into another
-// is left out. Names holds "χ" and "ｙ" where the axes are read, drawn after the lines.
+// origin is numbered; a number over an edge by less than half its size moves inside, and a text
+// that would still not stand wholly on the surface or would run into another is left out. Names holds "χ" and "ｙ"
+// where the axes are read, drawn after the lines.
 struct SheetTexts {
     std::vector<PlaneText> Numbers; // the origin mark first when the plane shows it
     std::vector<PlaneText> Names;

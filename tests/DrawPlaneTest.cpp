@@ -156,9 +156,10 @@ TEST(DrawPlane, ASheetNumbersItsAxesOrItsEdges)
             EXPECT_GE(text.Y, 301 + 1) << text.Text << " clear of the axis";
         }
     }
-    // −7 to 8 but 0 under the χ axis, at every unit: −8 stands centred on a tick 4 pixels from the
-    // left edge and would be cut, as would the y axis's −8 at the bottom.
-    EXPECT_EQ(xNumbers, 15 + 7 + 1) << "the χ axis's 15, the y axis's 7 below it and the origin mark";
+    // −7 to 8 but 0 under the χ axis, at every unit: "-8", centred on a tick 4 pixels from the left
+    // edge, would have to move more than half its width. The y axis's −8, 3.5 pixels over the
+    // bottom edge, moves up inside.
+    EXPECT_EQ(xNumbers, 15 + 8 + 1) << "the χ axis's 15, the y axis's 8 below it and the origin mark";
 
     // Lines far off the origin: neither axis on the plane.
     RecordingSurface far;
