@@ -206,6 +206,55 @@ QSet<int> referenced(const std::vector<PdfObject>& objects, const QRegularExpres
     return numbers;
 }
 
+// The head of an object, before any stream data.
+QByteArray headOf(const PdfObject& object)
+{
+    const qsizetype stream = object.Body.indexOf("stream\n");
+    return stream < 0 ? object.Body : object.Body.left(stream);
+}
+
+// Each font named as its descriptor names it, with the subset's tag ("QRAAAA+IPAPGothic"), which
+// the descriptor has and the font itself lacks: a font under two names is not embedded as far as
+// some checkers can tell. A composite font takes the name of the font it is made of.
+void tagFontNames(std::vector<PdfObject>& objects)
+{
+    static const QRegularExpression fontName(uR"(/FontName\s*/([A-Z]{6}\+[^\s/<>\[\]()]+))"_s);
+    static const QRegularExpression descriptor(uR"(/FontDescriptor\s+(\d+)\s+0\s+R)"_s);
+    static const QRegularExpression descendant(uR"(/DescendantFonts\s*\[\s*(\d+)\s+0\s+R)"_s);
+    static const QRegularExpression baseFont(uR"(/BaseFont\s*/[^\s/<>\[\]()]+)"_s);
+    std::map<int, QString> tagged;
+    const auto nameIn = [&](int number, const QRegularExpression& pattern) -> std::optional<QString> {
+        for (const PdfObject& object : objects) {
+            if (object.Number == number) {
+                const auto match = pattern.match(QString::fromLatin1(headOf(object)));
+                if (match.hasMatch())
+                    return match.captured(1);
+            }
+        }
+        return std::nullopt;
+    };
+    for (const PdfObject& object : objects) {
+        const auto match = descriptor.match(QString::fromLatin1(headOf(object)));
+        if (!match.hasMatch())
+            continue;
+        if (const auto name = nameIn(match.captured(1).toInt(), fontName))
+            tagged[object.Number] = *name;
+    }
+    for (const PdfObject& object : objects) {
+        const auto match = descendant.match(QString::fromLatin1(headOf(object)));
+        if (match.hasMatch() && tagged.contains(match.captured(1).toInt()))
+            tagged[object.Number] = tagged[match.captured(1).toInt()];
+    }
+    for (PdfObject& object : objects) {
+        const auto name = tagged.find(object.Number);
+        if (name == tagged.end() || object.Body.contains("stream\n"))
+            continue;
+        QString body = QString::fromLatin1(object.Body);
+        body.replace(baseFont, u"/BaseFont /"_s + name->second);
+        object.Body = body.toLatin1();
+    }
+}
+
 } // namespace
 
 QByteArray tidyPdf(const QByteArray& pdf)
@@ -228,11 +277,15 @@ QByteArray tidyPdf(const QByteArray& pdf)
             object.Body = bodyOf(*stream);
             continue;
         }
+        // The document's language, so that a reader reads its text as Japanese.
+        if (object.Body.contains("/Type /Catalog") && !object.Body.contains("/Lang"))
+            object.Body.replace("/Type /Catalog", "/Type /Catalog\n/Lang (ja)");
         if (object.Body.contains("/ColorSpace") && !object.Body.contains("stream\n")) {
             object.Body.replace("/CSp /DeviceRGB\n", "");
             object.Body.replace("/CSpg /DeviceGray\n", "");
         }
     }
+    tagFontNames(file->Objects);
     return writePdf(*file);
 }
 

@@ -8,6 +8,7 @@
 #include "plane/DrawPlane.h"
 #include "plane/PainterSurface.h"
 #include "plane/Palette.h"
+#include "slots/DrawSlotLine.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -26,12 +27,15 @@ namespace {
 
 constexpr double millimetresPerInch = 25.4;
 
-// Forwards everything to another surface, but draws in black, and fills what has the plane's colour
-// in white: for black-and-white worksheets.
-class BlackInk final : public PlaneSurface {
+// Forwards everything to another surface, but fills what has the plane's colour in white, and
+// draws in black when asked: for black-and-white worksheets, and for white planes in colour.
+class PaperInk final : public PlaneSurface {
 public:
-    explicit BlackInk(PlaneSurface& surface)
+    PaperInk(PlaneSurface& surface, bool black, bool white, bool textsInside)
         : Surface(surface)
+        , Black(black)
+        , White(white)
+        , TextsInside(textsInside)
     {
     }
 
@@ -39,19 +43,48 @@ public:
     double Width() const override { return Surface.Width(); }
     double Height() const override { return Surface.Height(); }
     void DrawWidth(int pixels) override { Surface.DrawWidth(pixels); }
-    void ForeColor(Rgb) override { Surface.ForeColor(PaletteBlack); }
+    // The sheet's grey grid stays grey: a printer in black prints it as a fine screen.
+    void ForeColor(Rgb colour) override
+    {
+        const bool grid = colour == SheetLook::GridColour || colour == SheetLook::FifthGridColour;
+        Surface.ForeColor(Black && !grid ? PaletteBlack : colour);
+    }
     void Line(double x1, double y1, double x2, double y2) override { Surface.Line(x1, y1, x2, y2); }
     void FontSize(double points) override { Surface.FontSize(points); }
     void FontBold(bool bold) override { Surface.FontBold(bold); }
-    void CurrentX(double x) override { Surface.CurrentX(x); }
-    void CurrentY(double y) override { Surface.CurrentY(y); }
-    void Print(std::string_view text) override { Surface.Print(text); }
+    void CurrentX(double x) override
+    {
+        TextX = x;
+        Surface.CurrentX(x);
+    }
+    void CurrentY(double y) override
+    {
+        TextY = y;
+        Surface.CurrentY(y);
+    }
+    // A text wholly past the edge is left out where asked: a file that keeps what its clip hides
+    // shows it again in an editor.
+    void Print(std::string_view text) override
+    {
+        if (TextsInside
+            && (TextX >= Width() || TextY >= Height() || TextX + TextWidth(text) <= 0
+                || TextY + TextHeight(text) <= 0)) {
+            TextY += TextHeight(text);
+            Surface.CurrentY(TextY);
+            return;
+        }
+        Surface.Print(text);
+        TextY += TextHeight(text);
+    }
     void Refresh() override { Surface.Refresh(); }
     void DrawStyle(LineStyle style) override { Surface.DrawStyle(style); }
     void FillStyle(FillMode style) override { Surface.FillStyle(style); }
     void FillColor(Rgb colour) override
     {
-        Surface.FillColor(colour == PlaneBackground ? Rgb{255, 255, 255} : PaletteBlack);
+        if (White && colour == PlaneBackground)
+            Surface.FillColor(Rgb{255, 255, 255});
+        else
+            Surface.FillColor(Black ? PaletteBlack : colour);
     }
     void Circle(double x, double y, double radius) override { Surface.Circle(x, y, radius); }
     void Box(double x1, double y1, double x2, double y2) override { Surface.Box(x1, y1, x2, y2); }
@@ -60,7 +93,35 @@ public:
 
 private:
     PlaneSurface& Surface;
+    bool Black;
+    bool White;
+    bool TextsInside;
+    double TextX = 0;
+    double TextY = 0;
 };
+
+// In black, a line along the χ axis lies over the black axis and vanishes. It is drawn again on a
+// white casing that parts the axis around it, so that it reads as a line of its own, dashes and
+// all.
+void showLinesOnTheAxis(PlaneSurface& raw, PlaneSurface& drawn, const PlaneGeometry& geometry, const Board& board)
+{
+    const SlotTable& table = board.slotTable();
+    for (std::int16_t slot = 0; slot < SlotTable::Rows; ++slot) {
+        if (!table.isDrawn(slot) || table.get(slot, SlotTable::ANum) != 0 || table.get(slot, SlotTable::BNum) != 0)
+            continue;
+        const Point from = geometry.toSurface({table.get(slot, SlotTable::XFrom), 0});
+        const Point to = geometry.toSurface({table.get(slot, SlotTable::XTo), 0});
+        raw.DrawStyle(LineStyle::Solid);
+        raw.ForeColor({255, 255, 255});
+        raw.DrawWidth(7);
+        raw.Line(from.X, from.Y, to.X, to.Y);
+        raw.ForeColor(PaletteBlack);
+        const LineStyle style = lineStyle(board.showOptions(), slot, Ink::BlackAndWhite);
+        drawn.DrawStyle(style);
+        DrawSlotLine(drawn, table, geometry, slot, PaletteBlack);
+        drawn.DrawStyle(LineStyle::Solid);
+    }
+}
 
 double unitMillimetres(const Board& board, const PictureSettings& settings, double fallbackDotsPerInch)
 {
@@ -88,10 +149,10 @@ QByteArray png(const Board& board, const PictureSettings& settings)
 
 // The size the file asks to be shown at, in millimetres and exactly, rather than through a whole
 // number of dots per inch; and the picture clipped to its box, since the generator leaves out the
-// clip and an SVG editor would show the numbers that stand past the edge.
-void sizeAndClip(QByteArray& svg, double millimetres)
+// clip and an SVG editor would show what stands past the edge.
+void sizeAndClip(QByteArray& svg, double side, double millimetres)
 {
-    const QByteArray side = QByteArray::number(millimetres, 'f', 4) + "mm";
+    const QByteArray length = QByteArray::number(millimetres, 'f', 4) + "mm";
     static const QRegularExpression size(u"<svg([^>]*?) width=\"[^\"]*\" height=\"[^\"]*\""_s);
     const QString text = QString::fromUtf8(svg);
     const auto match = size.match(text);
@@ -99,7 +160,7 @@ void sizeAndClip(QByteArray& svg, double millimetres)
         return;
     QString sized = text;
     sized.replace(match.capturedStart(), match.capturedLength(),
-        u"<svg%1 width=\"%2\" height=\"%2\""_s.arg(match.captured(1), QString::fromLatin1(side)));
+        u"<svg%1 width=\"%2\" height=\"%2\""_s.arg(match.captured(1), QString::fromLatin1(length)));
     const qsizetype opened = sized.indexOf(u'>', match.capturedStart()) + 1;
     const qsizetype closed = sized.lastIndexOf(u"</svg>"_s);
     if (opened <= 0 || closed < opened)
@@ -107,35 +168,75 @@ void sizeAndClip(QByteArray& svg, double millimetres)
     sized.insert(closed, u"</g>\n"_s);
     sized.insert(opened,
         u"\n<defs><clipPath id=\"picture\"><rect x=\"0\" y=\"0\" width=\"%1\" height=\"%1\"/></clipPath></defs>"
-        "\n<g clip-path=\"url(#picture)\">"_s.arg(PictureSide));
+        "\n<g clip-path=\"url(#picture)\">"_s.arg(side));
     svg = sized.toUtf8();
+}
+
+// Bold as the PDF draws it: the regular face filled and outlined in its own colour, since the face
+// has no bold and a program that does not make one up would draw the numbers regular.
+void outlineBold(QByteArray& svg)
+{
+    static const QRegularExpression boldText(
+        uR"re(<text fill="(#[0-9a-fA-F]{6})" fill-opacity="([0-9.]+)" stroke="none"([^>]*?) font-size="([0-9.]+)" font-weight="700")re"_s);
+    QString text = QString::fromUtf8(svg);
+    QString out;
+    qsizetype from = 0;
+    for (auto matches = boldText.globalMatch(text); matches.hasNext();) {
+        const auto match = matches.next();
+        out += QStringView(text).mid(from, match.capturedStart() - from);
+        const double width = match.captured(4).toDouble() / 40;
+        out += u"<text fill=\"%1\" fill-opacity=\"%2\" stroke=\"%1\" stroke-opacity=\"%2\" stroke-width=\"%3\" "
+               "stroke-linejoin=\"round\"%4 font-size=\"%5\" font-weight=\"400\""_s.arg(match.captured(1),
+                   match.captured(2), QString::number(width, 'g', 4), match.captured(3), match.captured(4));
+        from = match.capturedEnd();
+    }
+    out += QStringView(text).mid(from);
+    out.replace(u"font-weight=\"700\""_s, u"font-weight=\"400\""_s);
+    svg = out.toUtf8();
 }
 
 QByteArray svg(const Board& board, const PictureSettings& settings)
 {
+    // The window's square, or -Units..Units units around the origin.
+    const int s = board.unitPixels();
+    const int side = settings.Units > 0 ? 2 * settings.Units * s : PictureSide;
     QByteArray bytes;
     QBuffer buffer(&bytes);
     {
         QSvgGenerator generator;
         generator.setOutputDevice(&buffer);
-        generator.setSize(QSize(PictureSide, PictureSide));
-        generator.setViewBox(QRectF(0, 0, PictureSide, PictureSide));
+        generator.setSize(QSize(side, side));
+        generator.setViewBox(QRectF(0, 0, side, side));
         generator.setTitle(u"Zelmora"_s);
-        drawPictureOn(generator, {}, board, settings);
+        PictureFrame frame;
+        frame.Size = QSizeF(side, side);
+        frame.Geometry = {side / 2, side / 2, board.geometry().UnitPixels};
+        frame.TextsInside = true;
+        drawPictureOn(generator, nullptr, frame, board, settings);
     }
     // Other programs know the face by its family names, not by the name the window asks for.
     const QByteArray asked = "font-family=\"" + PlaneFace.toUtf8() + "\"";
     bytes.replace(
         asked, "font-family=\"IPAPGothic, 'IPA PGothic', 'MS PGothic', " + PlaneFace.toUtf8() + ", sans-serif\"");
-    sizeAndClip(bytes, double(PictureSide) / board.unitPixels() * unitMillimetres(board, settings, 96.0));
+    outlineBold(bytes);
+    sizeAndClip(bytes, side, double(side) / s * unitMillimetres(board, settings, 96.0));
     return bytes;
 }
 
+// A page the size of the picture: -Units..Units units, or the whole units the window shows each
+// way from its origin, at the asked scale or the screen's.
 QByteArray pdf(const Board& board, const PictureSettings& settings)
 {
     WorksheetSettings sheet;
-    sheet.UnitMillimetres = settings.UnitMillimetres;
+    sheet.UnitMillimetres = unitMillimetres(board, settings, 96.0);
+    const int units = settings.Units > 0 ? settings.Units : std::max(1, PictureSide / 2 / board.unitPixels());
+    const double frame = SheetFramePixels * sheet.UnitMillimetres / sheetUnitPixels(sheet.UnitMillimetres);
+    // A hair more than the picture, so that its whole units fit however the sum rounds.
+    const double side = 2 * units * sheet.UnitMillimetres + 2 * frame + 1e-6;
+    sheet.PageMillimetres = QSizeF(side, side);
+    sheet.MarginMillimetres = 0;
     sheet.BlackAndWhite = settings.BlackAndWhite;
+    sheet.Plain = settings.Plain;
     sheet.Kind = settings.Problem ? SheetKind::Problem : SheetKind::Answer;
     sheet.Figure = true;
     const SheetPlane plane{&board, !settings.Problem, 1};
@@ -168,21 +269,27 @@ void drawPictureOn(
 void drawPictureOn(QPaintDevice& device, QPainter* open, const PictureFrame& frame, const Board& board,
     const PictureSettings& settings)
 {
-    const QColor background = settings.BlackAndWhite ? QColor(Qt::white) : toQColor(PlaneBackground);
+    const bool white = settings.BlackAndWhite || settings.Plain;
+    const QColor background = white ? QColor(Qt::white) : toQColor(PlaneBackground);
     PainterSurface surface = planeSurface(device, frame.ToDevice, frame.Size, background);
     std::optional<PainterSurface::Batch> batch;
     if (open)
         batch.emplace(surface, *open);
     else
         batch.emplace(surface);
-    BlackInk blackInk(surface);
-    PlaneSurface& drawn = settings.BlackAndWhite ? static_cast<PlaneSurface&>(blackInk) : surface;
+    PaperInk paperInk(surface, settings.BlackAndWhite, white, frame.TextsInside);
+    PlaneSurface& drawn = white || frame.TextsInside ? static_cast<PlaneSurface&>(paperInk) : surface;
     if (settings.Problem)
         DrawPlane(drawn, frame.Geometry, frame.Edges);
     else
         drawPicture(drawn, board.slotTable(), frame.Geometry, board.showOptions(), board.lineSlot(), frame.Edges,
             settings.BlackAndWhite ? Ink::BlackAndWhite : Ink::Colour);
-    drawAxisNames(drawn, frame.Geometry);
+    if (settings.BlackAndWhite && !settings.Problem)
+        showLinesOnTheAxis(surface, drawn, frame.Geometry, board);
+    if (frame.Edges == PlaneEdges::Sheet)
+        DrawSheetAxisNames(drawn, frame.Geometry);
+    else
+        drawAxisNames(drawn, frame.Geometry);
 }
 
 void drawAxisNames(PlaneSurface& surface, const PlaneGeometry& geometry)
@@ -221,6 +328,18 @@ QImage withAxisNames(const QImage& picture, const PlaneGeometry& geometry)
     const PainterSurface::Batch batch(surface);
     drawAxisNames(surface, geometry);
     return named;
+}
+
+ClipboardPicture clipboardPicture(const QImage& picture, const Board& board)
+{
+    ClipboardPicture copy{withAxisNames(picture, board.geometry()), {}};
+    const double dotsPerMetre = board.unitPixels() * copy.Image.devicePixelRatio() / ClipboardUnitMillimetres * 1000;
+    copy.Image.setDotsPerMeterX(qRound(dotsPerMetre));
+    copy.Image.setDotsPerMeterY(qRound(dotsPerMetre));
+    PictureSettings settings;
+    settings.UnitMillimetres = ClipboardUnitMillimetres;
+    copy.Svg = svg(board, settings);
+    return copy;
 }
 
 std::optional<OutputFault> writePicture(const QString& path, const Board& board, const PictureSettings& settings)

@@ -4,6 +4,7 @@
 #include "board/Board.h"
 #include "plane/DrawPlane.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QRectF>
 #include <QSizeF>
@@ -33,6 +34,9 @@ struct PictureSettings {
     double UnitMillimetres = 0; // one plane unit on paper; 0 fits the page (PDF, print) or keeps
                                 // the screen's size (SVG, PNG)
     int PngScale = 1;           // PNG pixels per screen pixel: 1, 2 or 4
+    int Units = 0;              // PDF: -Units..Units units across and down; 0 the whole units the
+                                // window shows each way
+    bool Plain = false;         // a white plane in colour, for saving ink
 };
 
 // Draws the picture on a device through a transform from surface pixels to the device, in one
@@ -47,6 +51,7 @@ struct PictureFrame {
     PlaneGeometry Geometry;
     PlaneEdges Edges = PlaneEdges::Window;
     QTransform ToDevice;
+    bool TextsInside = false; // texts wholly past the edge left out, not only clipped
 };
 
 // Draws the board's lines (none for a problem sheet) on a plane of any size, with the axis names,
@@ -63,6 +68,16 @@ void drawAxisNames(PlaneSurface& surface, const PlaneGeometry& geometry);
 // A copy of the window's picture (at its own pixel ratio and resolution) with the axis names in it,
 // for the clipboard.
 QImage withAxisNames(const QImage& picture, const PlaneGeometry& geometry);
+
+// What the clipboard gets: the window's picture with the axis names in it, tagged with the
+// resolution at which one unit measures ClipboardUnitMillimetres, as a 5 mm worksheet prints it,
+// and the same picture as SVG at that size, for programs that take vectors.
+inline constexpr double ClipboardUnitMillimetres = 5;
+struct ClipboardPicture {
+    QImage Image;
+    QByteArray Svg;
+};
+ClipboardPicture clipboardPicture(const QImage& picture, const Board& board);
 
 // Why a picture could not be written.
 enum class OutputFault { UnknownFormat, Unwritable };

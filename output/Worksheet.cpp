@@ -12,9 +12,11 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -25,17 +27,45 @@ constexpr double millimetresPerInch = 25.4;
 const QString sheetFace = u"ＭＳ Ｐゴシック"_s;
 
 // The rows of a page above its planes, and of a plane above and below its picture, in millimetres.
-constexpr double titleRow = 11;
 constexpr double nameRow = 12;
 constexpr double numberRow = 7;
 constexpr double cellGap = 6;
+// The title: its largest and smallest sizes, in points, and the room kept at either end of its
+// row for the answer pages' mark, in millimetres, so that problem and answer pages keep one layout.
+constexpr double titlePoints = 16;
+constexpr double smallestTitlePoints = 10;
+constexpr int titleLines = 2;
+constexpr double answerMarkRoom = 18;
+constexpr double answerMarkPoints = 12;
+// A pixel of a sheet's surface: 1/96 inch, the size the window's pixels are drawn for.
+constexpr double pixelMillimetres = millimetresPerInch / 96;
+// Texts are laid out for a sheet at this resolution, whatever the device, so that a worksheet
+// wraps its lines the same on a printer, in a PDF and in the checks before either.
+constexpr double layoutDotsPerInch = 600;
 
 // Half the whole units that fit a length, and the frame around the outermost grid lines, at a scale.
-int unitsFitting(double length, double unitMillimetres, int unitPixels)
+int unitsFitting(double length, double unitMillimetres)
 {
-    const double frame = 2.0 * SheetFramePixels * unitMillimetres / unitPixels;
+    const double frame = 2.0 * SheetFramePixels * unitMillimetres / sheetUnitPixels(unitMillimetres);
     // A little slack, so that a length that holds a whole number of units exactly still holds them.
     return std::max(0, static_cast<int>(std::floor((length - frame) / unitMillimetres + 1e-9)));
+}
+
+// The ends of a slot's segment in plane units, if it holds a drawn line with finite ends.
+std::optional<std::array<PlanePoint, 2>> segmentOf(const SlotTable& table, int slot)
+{
+    if (!table.isDrawn(slot))
+        return std::nullopt;
+    const double a = double(table.get(slot, SlotTable::ANum)) / table.get(slot, SlotTable::ADen);
+    const double b = double(table.get(slot, SlotTable::BNum)) / table.get(slot, SlotTable::BDen);
+    std::array<PlanePoint, 2> ends;
+    for (int end = 0; end < 2; ++end) {
+        const double x = table.get(slot, end == 0 ? SlotTable::XFrom : SlotTable::XTo);
+        ends[std::size_t(end)] = {x, x * a + b};
+        if (!std::isfinite(ends[std::size_t(end)].X) || !std::isfinite(ends[std::size_t(end)].Y))
+            return std::nullopt;
+    }
+    return ends;
 }
 
 // Where the drawn segments lie, in plane units; none when no slot holds a line.
@@ -43,24 +73,45 @@ std::optional<PlaneRect> linesExtent(const SlotTable& table)
 {
     std::optional<PlaneRect> extent;
     for (int slot = 0; slot < SlotTable::Rows; ++slot) {
-        if (!table.isDrawn(slot))
+        const auto ends = segmentOf(table, slot);
+        if (!ends)
             continue;
-        const double a = double(table.get(slot, SlotTable::ANum)) / table.get(slot, SlotTable::ADen);
-        const double b = double(table.get(slot, SlotTable::BNum)) / table.get(slot, SlotTable::BDen);
-        for (const auto column : {SlotTable::XFrom, SlotTable::XTo}) {
-            const double x = table.get(slot, column);
-            const double y = x * a + b;
-            if (!std::isfinite(x) || !std::isfinite(y))
-                continue;
+        for (const PlanePoint& end : *ends) {
             if (!extent)
-                extent = PlaneRect{x, x, y, y};
-            extent->Left = std::min(extent->Left, x);
-            extent->Right = std::max(extent->Right, x);
-            extent->Bottom = std::min(extent->Bottom, y);
-            extent->Top = std::max(extent->Top, y);
+                extent = PlaneRect{end.X, end.X, end.Y, end.Y};
+            extent->Left = std::min(extent->Left, end.X);
+            extent->Right = std::max(extent->Right, end.X);
+            extent->Bottom = std::min(extent->Bottom, end.Y);
+            extent->Top = std::max(extent->Top, end.Y);
         }
     }
     return extent;
+}
+
+// Whether a segment meets a rectangle: the part of it inside, by cutting it at each side in turn.
+bool meets(std::array<PlanePoint, 2> ends, const UnitRange& range)
+{
+    double from = 0;
+    double to = 1;
+    const double dx = ends[1].X - ends[0].X;
+    const double dy = ends[1].Y - ends[0].Y;
+    const std::array<std::pair<double, double>, 4> sides{{{-dx, ends[0].X - range.Left}, {dx, range.Right - ends[0].X},
+        {-dy, ends[0].Y - range.Bottom}, {dy, range.Top - ends[0].Y}}};
+    for (const auto& [p, q] : sides) {
+        if (p == 0) {
+            if (q < 0)
+                return false;
+            continue;
+        }
+        const double t = q / p;
+        if (p < 0)
+            from = std::max(from, t);
+        else
+            to = std::min(to, t);
+        if (from > to)
+            return false;
+    }
+    return true;
 }
 
 // A run of count whole units whose middle is as near the wanted middle as whole units allow.
@@ -96,7 +147,57 @@ public:
     double DotsPerMillimetre;
 };
 
-void drawNameLine(QPainter& painter, const PageScale& scale, const QRectF& row)
+// The device texts are laid out on before they are drawn: an image at the layout resolution.
+const QPaintDevice& layoutDevice()
+{
+    static const QImage device = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        const int dotsPerMetre = qRound(layoutDotsPerInch / millimetresPerInch * 1000);
+        image.setDotsPerMeterX(dotsPerMetre);
+        image.setDotsPerMeterY(dotsPerMetre);
+        return image;
+    }();
+    return device;
+}
+
+// A text broken into lines no wider than width millimetres, at word boundaries where it can and
+// anywhere where a word alone is wider, so that nothing is cut at the edge.
+std::vector<QString> wrapped(const QString& text, const QFont& font, double width)
+{
+    QTextLayout layout(text, font, const_cast<QPaintDevice*>(&layoutDevice()));
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    std::vector<QString> lines;
+    const double dots = width * layoutDotsPerInch / millimetresPerInch;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(dots);
+        lines.push_back(text.mid(line.textStart(), line.textLength()).trimmed());
+    }
+    layout.endLayout();
+    return lines;
+}
+
+// The title's lines and size: as large as it may be while it takes at most two lines.
+struct TitleLayout {
+    double Points = titlePoints;
+    std::vector<QString> Lines;
+
+    double millimetres() const { return Lines.size() * Points * millimetresPerInch / 72 * 1.3 + 3; }
+};
+
+std::optional<TitleLayout> titleLayout(const QString& title, double width)
+{
+    for (double points = titlePoints; points >= smallestTitlePoints; points -= 1) {
+        std::vector<QString> lines = wrapped(title, sheetFont(points, true), width - 2 * answerMarkRoom);
+        if (lines.size() <= std::size_t(titleLines))
+            return TitleLayout{points, std::move(lines)};
+    }
+    return std::nullopt;
+}
+
+void drawNameLine(QPainter& painter, const PageScale& scale, const QRectF& row, bool answers, bool marked)
 {
     painter.setFont(sheetFont(12, false));
     painter.setPen(QPen(Qt::black, scale.dots(0.3)));
@@ -105,18 +206,11 @@ void drawNameLine(QPainter& painter, const PageScale& scale, const QRectF& row)
         QCoreApplication::translate("zelmora::Worksheet", "　　　組　　　番　名前"));
     painter.drawLine(
         QPointF(text.left(), text.bottom() + scale.dots(0.8)), QPointF(text.right(), text.bottom() + scale.dots(0.8)));
-}
-
-// How many equations the tallest list on the page has: every plane keeps that room below it,
-// problem or answer, so that the planes of a problem sheet and its answers are the same.
-int listRows(std::span<const SheetPlane> planes)
-{
-    int rows = 0;
-    for (const SheetPlane& plane : planes) {
-        if (plane.Source)
-            rows = std::max(rows, static_cast<int>(answerLines(*plane.Source).size()));
+    if (answers && !marked) {
+        painter.setFont(sheetFont(answerMarkPoints, true));
+        painter.drawText(scale.rect(row.adjusted(0, 0, -row.width() * 0.6, -2)), Qt::AlignLeft | Qt::AlignBottom,
+            QCoreApplication::translate("zelmora::Worksheet", "解答"));
     }
-    return rows;
 }
 
 // The size of the equations under a plane, and the height of each of their lines, in millimetres.
@@ -130,6 +224,30 @@ double listRowMillimetres(const WorksheetSettings& settings)
     return listPoints(settings) * millimetresPerInch / 72 * 1.5;
 }
 
+// An answer list's lines at a width, each equation wrapped rather than cut at the cell's edge.
+std::vector<QString> listLines(const Board& board, double width, const WorksheetSettings& settings)
+{
+    std::vector<QString> lines;
+    for (const QString& line : answerLines(board)) {
+        for (QString& part : wrapped(line, sheetFont(listPoints(settings), false), width))
+            lines.push_back(std::move(part));
+    }
+    return lines;
+}
+
+// How many lines the tallest list on the page has at the cells' width: every plane keeps that
+// room below it, problem or answer, so that the planes of a problem sheet and its answers are the
+// same.
+int listRows(std::span<const SheetPlane> planes, double width, const WorksheetSettings& settings)
+{
+    int rows = 0;
+    for (const SheetPlane& plane : planes) {
+        if (plane.Source)
+            rows = std::max(rows, static_cast<int>(listLines(*plane.Source, width, settings).size()));
+    }
+    return rows;
+}
+
 // The part of a cell the picture may take: below the plane's number, above its equations.
 QRectF pictureArea(const QRectF& cell, int rows, const WorksheetSettings& settings)
 {
@@ -139,21 +257,34 @@ QRectF pictureArea(const QRectF& cell, int rows, const WorksheetSettings& settin
 }
 
 // The rows above the planes of a page: the title, when there is one, and the name line.
-double headerMillimetres(const WorksheetSettings& settings)
+double headerMillimetres(double width, const WorksheetSettings& settings)
 {
     if (settings.Figure)
         return 0;
-    return (settings.Title.isEmpty() ? 0 : titleRow) + nameRow;
+    if (settings.Title.isEmpty())
+        return nameRow;
+    const auto title = titleLayout(settings.Title, width);
+    return (title ? title->millimetres() : 0) + nameRow;
 }
 
-std::vector<QRectF> pageCells(QSizeF area, const WorksheetSettings& settings)
+// The cells of the pages that hold these planes; their lists are the longest of all pages, so
+// that every page has the same cells.
+std::vector<QRectF> pageCells(QSizeF area, std::span<const SheetPlane> planes, const WorksheetSettings& settings)
 {
-    const double top = headerMillimetres(settings);
-    std::vector<QRectF> cells
-        = cellsOf(QSizeF(area.width(), area.height() - top), settings.PerPage, settings.Landscape);
+    const double top = headerMillimetres(area.width(), settings);
+    const auto overhead = [&](double width) {
+        return settings.Figure ? 0.0 : numberRow + listRows(planes, width, settings) * listRowMillimetres(settings);
+    };
+    std::vector<QRectF> cells = cellsOf(QSizeF(area.width(), area.height() - top), settings.PerPage, overhead);
     for (QRectF& cell : cells)
         cell.translate(0, top);
     return cells;
+}
+
+PagePlane placedIn(const QRectF& cell, const SheetPlane& plane, int rows, const WorksheetSettings& settings)
+{
+    return planeInArea(pictureArea(cell, rows, settings).size(), *plane.Source, settings.UnitMillimetres,
+        settings.CentreOnLines, settings.FitUnits);
 }
 
 void drawCell(QPainter& painter, QPagedPaintDevice& device, const PageScale& scale, const QRectF& cell,
@@ -162,7 +293,7 @@ void drawCell(QPainter& painter, QPagedPaintDevice& device, const PageScale& sca
     const Board& board = *plane.Source;
     const double rowMillimetres = listRowMillimetres(settings);
     const QRectF area = pictureArea(cell, rows, settings);
-    const PagePlane placed = planeInArea(area.size(), board, settings.UnitMillimetres, settings.CentreOnLines);
+    const PagePlane placed = placedIn(cell, plane, rows, settings);
     if (placed.Range.width() <= 0 || placed.Range.height() <= 0)
         return;
     // Centred across its cell, but at the top of it, so that its number stands just above it and
@@ -178,12 +309,12 @@ void drawCell(QPainter& painter, QPagedPaintDevice& device, const PageScale& sca
             Qt::AlignLeft | Qt::AlignBottom, u"(%1)"_s.arg(plane.Number));
     }
 
-    const int s = board.unitPixels();
+    const int s = placed.UnitPixels;
     PictureFrame frame;
     frame.Size
         = QSizeF(placed.Range.width() * s + 2.0 * SheetFramePixels, placed.Range.height() * s + 2.0 * SheetFramePixels);
     frame.Geometry
-        = {SheetFramePixels - placed.Range.Left * s, SheetFramePixels + placed.Range.Top * s, board.unitPixels()};
+        = {SheetFramePixels - placed.Range.Left * s, SheetFramePixels + placed.Range.Top * s, placed.UnitPixels};
     frame.Edges = PlaneEdges::Sheet;
     frame.ToDevice.scale(scale.DotsPerMillimetre, scale.DotsPerMillimetre);
     frame.ToDevice.translate(picture.left(), picture.top());
@@ -191,6 +322,7 @@ void drawCell(QPainter& painter, QPagedPaintDevice& device, const PageScale& sca
     PictureSettings pictureSettings;
     pictureSettings.Problem = !plane.Answer;
     pictureSettings.BlackAndWhite = settings.BlackAndWhite;
+    pictureSettings.Plain = settings.Plain;
     drawPictureOn(device, &painter, frame, board, pictureSettings);
 
     if (settings.Figure || !plane.Answer)
@@ -198,7 +330,7 @@ void drawCell(QPainter& painter, QPagedPaintDevice& device, const PageScale& sca
     painter.setPen(Qt::black);
     painter.setFont(sheetFont(listPoints(settings), false));
     double y = picture.bottom() + 1;
-    for (const QString& line : answerLines(board)) {
+    for (const QString& line : listLines(board, cell.right() - picture.left(), settings)) {
         painter.drawText(scale.rect(QRectF(picture.left(), y, cell.right() - picture.left(), rowMillimetres)),
             Qt::AlignLeft | Qt::AlignVCenter, line);
         y += rowMillimetres;
@@ -221,6 +353,19 @@ std::vector<std::span<const SheetPlane>> pagesOf(std::span<const SheetPlane> pla
     return pages;
 }
 
+// Calls visit(cell, plane, rows) for every plane of the worksheet, page by page.
+template <typename Visit>
+void forEachPlane(std::span<const SheetPlane> planes, const WorksheetSettings& settings, QSizeF area, Visit&& visit)
+{
+    const std::vector<QRectF> cells = pageCells(area, planes, settings);
+    if (cells.empty())
+        return;
+    const int rows = settings.Figure ? 0 : listRows(planes, cells.front().width(), settings);
+    for (const std::span<const SheetPlane> page : pagesOf(planes, cells.size())) {
+        visit(page, cells, rows);
+    }
+}
+
 } // namespace
 
 std::optional<Paper> paperNamed(const QString& name)
@@ -237,57 +382,77 @@ QPageLayout pageLayoutOf(const WorksheetSettings& settings)
     const auto paper = std::find_if(Papers.begin(), Papers.end(),
         [&settings](const PaperChoice& choice) { return choice.Id == settings.PaperSize; });
     const double margin = settings.MarginMillimetres;
+    if (settings.PageMillimetres) {
+        return QPageLayout(
+            QPageSize(*settings.PageMillimetres, QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
+            QPageLayout::Portrait, QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
+    }
     return QPageLayout(QPageSize(paper->Size), settings.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
         QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
 }
 
-PagePlane planeInArea(QSizeF area, const Board& board, double unitMillimetres, bool centreOnLines)
+std::int16_t sheetUnitPixels(double unitMillimetres)
 {
-    const int s = board.unitPixels();
+    return static_cast<std::int16_t>(std::clamp(std::floor(unitMillimetres / pixelMillimetres + 1e-9), 1.0, 30000.0));
+}
+
+PagePlane planeInArea(QSizeF area, const Board& board, double unitMillimetres, bool centreOnLines, int fitUnits)
+{
     PagePlane plane;
+    int across = 0;
+    int down = 0;
     if (unitMillimetres > 0) {
         plane.UnitMillimetres = unitMillimetres;
-        const int across = unitsFitting(area.width(), unitMillimetres, s);
-        const int down = unitsFitting(area.height(), unitMillimetres, s);
-        const auto extent = centreOnLines ? linesExtent(board.slotTable()) : std::nullopt;
-        if (extent) {
-            std::tie(plane.Range.Left, plane.Range.Right) = unitsAround((extent->Left + extent->Right) / 2, across);
-            std::tie(plane.Range.Bottom, plane.Range.Top) = unitsAround((extent->Bottom + extent->Top) / 2, down);
-        } else {
-            plane.Range = {-(across / 2), across / 2, -(down / 2), down / 2};
-        }
+        plane.UnitPixels = sheetUnitPixels(unitMillimetres);
+        across = unitsFitting(area.width(), unitMillimetres);
+        down = unitsFitting(area.height(), unitMillimetres);
     } else {
-        // The whole units the window shows from its origin to its nearer edge, each way.
-        const int half = std::max(1, static_cast<int>(std::floor(300.0 / s)));
-        plane.Range = {-half, half, -half, half};
+        across = down = 2 * std::max(1, fitUnits);
         const double side = std::min(area.width(), area.height());
-        plane.UnitMillimetres = side / (2.0 * half + 2.0 * SheetFramePixels / s);
+        // The frame is a few pixels of the sheet's surface, whose pixels follow the unit: fewer
+        // pixels a unit make the frame wider and the unit smaller, so the count only falls, and
+        // stops where the unit holds exactly its pixels of at least 1/96 inch.
+        plane.UnitPixels = sheetUnitPixels(side / across);
+        for (;;) {
+            plane.UnitMillimetres = side / (across + 2.0 * SheetFramePixels / plane.UnitPixels);
+            const std::int16_t pixels = sheetUnitPixels(plane.UnitMillimetres);
+            if (pixels >= plane.UnitPixels)
+                break;
+            plane.UnitPixels = pixels;
+        }
     }
-    const double frame = SheetFramePixels * plane.UnitMillimetres / s;
+    const auto extent = centreOnLines ? linesExtent(board.slotTable()) : std::nullopt;
+    if (extent) {
+        std::tie(plane.Range.Left, plane.Range.Right) = unitsAround((extent->Left + extent->Right) / 2, across);
+        std::tie(plane.Range.Bottom, plane.Range.Top) = unitsAround((extent->Bottom + extent->Top) / 2, down);
+    } else {
+        plane.Range = {-(across / 2), across / 2, -(down / 2), down / 2};
+    }
+    const double frame = SheetFramePixels * plane.UnitMillimetres / plane.UnitPixels;
     const double width = plane.Range.width() * plane.UnitMillimetres + 2 * frame;
     const double height = plane.Range.height() * plane.UnitMillimetres + 2 * frame;
     plane.Place = {(area.width() - width) / 2, (area.height() - height) / 2, width, height};
     return plane;
 }
 
-std::vector<QRectF> cellsOf(QSizeF area, int perPage, bool landscape)
+std::vector<QRectF> cellsOf(QSizeF area, int perPage, const std::function<double(double)>& overhead)
 {
+    perPage = std::max(1, perPage);
     int across = 1;
-    int down = 1;
-    switch (perPage) {
-    case 2:
-        (landscape ? across : down) = 2;
-        break;
-    case 4:
-        across = down = 2;
-        break;
-    case 6:
-        across = landscape ? 3 : 2;
-        down = landscape ? 2 : 3;
-        break;
-    default:
-        break;
+    double largest = -std::numeric_limits<double>::infinity();
+    for (int columns = 1; columns <= perPage; ++columns) {
+        if (perPage % columns != 0)
+            continue;
+        const int rows = perPage / columns;
+        const double width = (area.width() - (columns - 1) * cellGap) / columns;
+        const double height = (area.height() - (rows - 1) * cellGap) / rows - (overhead ? overhead(width) : 0.0);
+        // Strictly larger, so that of two equal ways the one with fewer columns stands.
+        if (std::min(width, height) > largest + 1e-9) {
+            largest = std::min(width, height);
+            across = columns;
+        }
     }
+    const int down = perPage / across;
     const double width = (area.width() - (across - 1) * cellGap) / across;
     const double height = (area.height() - (down - 1) * cellGap) / down;
     std::vector<QRectF> cells;
@@ -296,6 +461,17 @@ std::vector<QRectF> cellsOf(QSizeF area, int perPage, bool landscape)
             cells.emplace_back(column * (width + cellGap), row * (height + cellGap), width, height);
     }
     return cells;
+}
+
+std::vector<int> slotsOffPlane(const Board& board, const UnitRange& range)
+{
+    std::vector<int> slots;
+    for (int slot = 0; slot < SlotTable::Rows; ++slot) {
+        const auto ends = segmentOf(board.slotTable(), slot);
+        if (ends && !meets(*ends, range))
+            slots.push_back(slot);
+    }
+    return slots;
 }
 
 std::vector<QString> answerLines(const Board& board)
@@ -332,47 +508,83 @@ void drawWorksheet(QPagedPaintDevice& device, std::span<const SheetPlane> planes
     QPainter painter(&device);
     const PageScale scale(device);
     const QSizeF area = device.pageLayout().paintRect(QPageLayout::Millimeter).size();
-    const std::vector<QRectF> cells = pageCells(area, settings);
-    const std::vector<std::span<const SheetPlane>> pages = pagesOf(planes, cells.size());
-    for (std::size_t page = 0; page < pages.size(); ++page) {
-        if (page > 0)
-            device.newPage();
-        const std::span<const SheetPlane> onPage = pages[page];
-        if (!settings.Figure) {
-            double y = 0;
-            if (!settings.Title.isEmpty()) {
-                painter.setPen(Qt::black);
-                painter.setFont(sheetFont(16, true));
-                painter.drawText(scale.rect(QRectF(0, 0, area.width(), titleRow - 2)),
-                    Qt::AlignHCenter | Qt::AlignBottom, settings.Title);
-                y += titleRow;
+    const auto title
+        = settings.Title.isEmpty() || settings.Figure ? std::nullopt : titleLayout(settings.Title, area.width());
+    bool first = true;
+    forEachPlane(
+        planes, settings, area, [&](std::span<const SheetPlane> onPage, const std::vector<QRectF>& cells, int rows) {
+            if (!first)
+                device.newPage();
+            first = false;
+            const bool answers = !onPage.empty() && onPage.front().Answer;
+            if (!settings.Figure) {
+                double y = 0;
+                if (title) {
+                    painter.setPen(Qt::black);
+                    painter.setFont(sheetFont(title->Points, true));
+                    const double lineHeight = (title->millimetres() - 3) / title->Lines.size();
+                    for (const QString& line : title->Lines) {
+                        painter.drawText(
+                            scale.rect(QRectF(answerMarkRoom, y, area.width() - 2 * answerMarkRoom, lineHeight)),
+                            Qt::AlignHCenter | Qt::AlignBottom, line);
+                        y += lineHeight;
+                    }
+                    if (answers) {
+                        painter.setFont(sheetFont(answerMarkPoints, true));
+                        painter.drawText(scale.rect(QRectF(area.width() - answerMarkRoom, 0, answerMarkRoom, y)),
+                            Qt::AlignRight | Qt::AlignBottom,
+                            QCoreApplication::translate("zelmora::Worksheet", "解答"));
+                    }
+                    y += 3;
+                }
+                drawNameLine(painter, scale, QRectF(0, y, area.width(), nameRow), answers, title.has_value());
             }
-            drawNameLine(painter, scale, QRectF(0, y, area.width(), nameRow));
-        }
-        const int rows = listRows(onPage);
-        for (std::size_t i = 0; i < onPage.size(); ++i) {
-            if (onPage[i].Source)
-                drawCell(painter, device, scale, cells[i], onPage[i], rows, settings);
-        }
-    }
+            for (std::size_t i = 0; i < onPage.size(); ++i) {
+                if (onPage[i].Source)
+                    drawCell(painter, device, scale, cells[i], onPage[i], rows, settings);
+            }
+        });
 }
 
-bool worksheetFits(std::span<const SheetPlane> planes, const WorksheetSettings& settings)
+std::optional<SheetFault> worksheetFault(std::span<const SheetPlane> planes, const WorksheetSettings& settings)
 {
     const QSizeF area = pageLayoutOf(settings).paintRect(QPageLayout::Millimeter).size();
-    const std::vector<QRectF> cells = pageCells(area, settings);
-    for (const std::span<const SheetPlane> page : pagesOf(planes, cells.size())) {
-        const int rows = listRows(page);
-        for (std::size_t i = 0; i < page.size(); ++i) {
-            if (!page[i].Source)
-                continue;
-            const PagePlane plane = planeInArea(pictureArea(cells[i], rows, settings).size(), *page[i].Source,
-                settings.UnitMillimetres, settings.CentreOnLines);
-            if (plane.Range.width() < 2 || plane.Range.height() < 2)
-                return false;
-        }
-    }
-    return true;
+    if (!settings.Figure && !settings.Title.isEmpty() && !titleLayout(settings.Title, area.width()))
+        return SheetFault::TitleTooLong;
+    bool small = false;
+    forEachPlane(
+        planes, settings, area, [&](std::span<const SheetPlane> page, const std::vector<QRectF>& cells, int rows) {
+            for (std::size_t i = 0; i < page.size(); ++i) {
+                if (!page[i].Source)
+                    continue;
+                const PagePlane plane = placedIn(cells[i], page[i], rows, settings);
+                small = small || plane.Range.width() < 2 || plane.Range.height() < 2
+                    || plane.UnitMillimetres < MinUnitMillimetres - 1e-9;
+            }
+        });
+    if (small)
+        return SheetFault::PlanesTooSmall;
+    return std::nullopt;
+}
+
+std::vector<LineOffPlane> linesOffPlanes(std::span<const SheetPlane> planes, const WorksheetSettings& settings)
+{
+    std::vector<LineOffPlane> off;
+    const QSizeF area = pageLayoutOf(settings).paintRect(QPageLayout::Millimeter).size();
+    forEachPlane(
+        planes, settings, area, [&](std::span<const SheetPlane> page, const std::vector<QRectF>& cells, int rows) {
+            for (std::size_t i = 0; i < page.size(); ++i) {
+                if (!page[i].Source)
+                    continue;
+                const PagePlane plane = placedIn(cells[i], page[i], rows, settings);
+                for (const int slot : slotsOffPlane(*page[i].Source, plane.Range)) {
+                    const LineOffPlane line{page[i].Number, slot};
+                    if (std::find(off.begin(), off.end(), line) == off.end())
+                        off.push_back(line);
+                }
+            }
+        });
+    return off;
 }
 
 QByteArray worksheetPdf(std::span<const SheetPlane> planes, const WorksheetSettings& settings)

@@ -12,6 +12,8 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -49,6 +51,15 @@ inline constexpr std::array<int, 4> PlanesPerPage{1, 2, 4, 6};
 inline constexpr double MinUnitMillimetres = 2;
 inline constexpr double MaxUnitMillimetres = 20;
 
+// The margins a worksheet may have, in millimetres.
+inline constexpr double MinMarginMillimetres = 5;
+inline constexpr double MaxMarginMillimetres = 30;
+
+// How many whole units a plane fitted to its paper shows each way from its middle, unless asked
+// otherwise, and the most it may be asked to show.
+inline constexpr int DefaultFitUnits = 10;
+inline constexpr int MaxFitUnits = 50;
+
 // Which sheets a worksheet holds for each lesson.
 enum class SheetKind {
     Problem,          // 問題用: the planes without the lines and without the list of equations
@@ -60,13 +71,16 @@ struct WorksheetSettings {
     Paper PaperSize = Paper::A4;
     bool Landscape = false;
     double MarginMillimetres = 10;
-    double UnitMillimetres = 0; // 0: whole units at the largest scale that fits
-    bool CentreOnLines = false; // the plane's middle where the lines are, not at the origin
+    double UnitMillimetres = 0;     // 0: FitUnits each way at the largest scale that fits
+    int FitUnits = DefaultFitUnits; // -FitUnits..FitUnits units across and down when fitted
+    bool CentreOnLines = false;     // the plane's middle where the lines are, not at the origin
     int PerPage = 1;
     SheetKind Kind = SheetKind::Answer;
     bool BlackAndWhite = false;
+    bool Plain = false; // a white plane in colour
     QString Title;
     bool Figure = false; // the plane alone, for placing in other documents: no title, name line or list
+    std::optional<QSizeF> PageMillimetres; // a page of this size rather than the paper's
 };
 
 // The page size, orientation and margins of a worksheet.
@@ -84,11 +98,13 @@ struct UnitRange {
     friend bool operator==(const UnitRange&, const UnitRange&) = default;
 };
 
-// A plane on paper: the units it shows, the length of one, and where its picture stands in the
-// area it was given (millimetres from that area's top-left corner).
+// A plane on paper: the units it shows, the length of one, the pixels of one on the sheet's
+// surface (whose pixel is about 1/96 inch at every scale, see sheetUnitPixels), and where its
+// picture stands in the area it was given (millimetres from that area's top-left corner).
 struct PagePlane {
     UnitRange Range;
     double UnitMillimetres = 0;
+    std::int16_t UnitPixels = 1;
     QRectF Place;
 };
 
@@ -96,15 +112,24 @@ struct PagePlane {
 // whole.
 inline constexpr int SheetFramePixels = 2;
 
-// The plane an area of paper holds. At a fixed scale, the whole units that fit, centred on the
-// origin or on the drawn segments; to fit, the whole units the window shows each way from the
-// origin, at the largest scale at which they fit. Never larger than the area.
-PagePlane planeInArea(QSizeF area, const Board& board, double unitMillimetres, bool centreOnLines);
+// The pixels of one unit on a sheet's surface: as many whole pixels of 1/96 inch as the unit
+// holds, so that a pixel on paper is never smaller than that and lines and letters keep their
+// sizes whatever the scale and whatever size the lesson was saved at.
+std::int16_t sheetUnitPixels(double unitMillimetres);
 
-// Where the planes of a page stand in the area left for them: one under the other for two on a
-// portrait page, side by side on a landscape one; two by two for four; two across and three down
-// for six (three across and two down on a landscape page). Millimetres, in reading order.
-std::vector<QRectF> cellsOf(QSizeF area, int perPage, bool landscape);
+// The plane an area of paper holds. At a fixed scale, the whole units that fit; fitted, fitUnits
+// each way at the largest scale at which they fit. Centred on the origin, or on the drawn
+// segments. Never larger than the area. The lesson's own plane size plays no part.
+PagePlane planeInArea(
+    QSizeF area, const Board& board, double unitMillimetres, bool centreOnLines, int fitUnits = DefaultFitUnits);
+
+// Where the planes of a page stand in the area left for them, in reading order: of the ways to
+// put them across and down, the one whose cells, less the room each needs above and below its
+// picture (overhead, millimetres, for a cell of that width), leave the largest square. Millimetres.
+std::vector<QRectF> cellsOf(QSizeF area, int perPage, const std::function<double(double)>& overhead = {});
+
+// The slots whose segments lie wholly outside a plane's units, in order.
+std::vector<int> slotsOffPlane(const Board& board, const UnitRange& range);
 
 // The equations an answer sheet lists under a plane, one for each slot holding a line, as a
 // textbook writes them: "① y = −2/3χ + 1 (−3 ≦ χ ≦ 3)".
@@ -121,9 +146,20 @@ struct SheetPlane {
 // and then all the answer sheets.
 std::vector<SheetPlane> sheetPlanes(std::span<const Board> lessons, SheetKind kind);
 
-// Whether every plane of the worksheet shows at least two units across and down at its scale; at
-// a scale too large for its paper and planes a page, one would show nothing.
-bool worksheetFits(std::span<const SheetPlane> planes, const WorksheetSettings& settings);
+// Why a worksheet cannot be made: a plane that would show fewer than two units across or down at
+// its scale (or fitted, one smaller than the smallest scale), or a title too long for two lines at
+// the smallest title size.
+enum class SheetFault { PlanesTooSmall, TitleTooLong };
+std::optional<SheetFault> worksheetFault(std::span<const SheetPlane> planes, const WorksheetSettings& settings);
+
+// A drawn line that lies wholly off the plane it belongs to: the plane's number and the slot.
+struct LineOffPlane {
+    int Plane = 1;
+    int Slot = 0;
+    friend bool operator==(const LineOffPlane&, const LineOffPlane&) = default;
+};
+// The lines of the lessons that would stand off their planes, each once, in order.
+std::vector<LineOffPlane> linesOffPlanes(std::span<const SheetPlane> planes, const WorksheetSettings& settings);
 
 // Draws the pages on a printer or a PDF writer whose page layout is already pageLayoutOf(settings).
 void drawWorksheet(QPagedPaintDevice& device, std::span<const SheetPlane> planes, const WorksheetSettings& settings);

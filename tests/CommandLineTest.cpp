@@ -151,6 +151,11 @@ TEST_F(CommandLineTest, ValuesOutOfRangeAreRefusedNotBroughtIntoIt)
         {"an unknown paper", {u"--worksheet"_qs, u"out.pdf"_qs, u"--paper"_qs, u"A5"_qs}, u"--paper"},
         {"a worksheet as PNG", {u"--worksheet"_qs, u"out.png"_qs}, u"PDF"},
         {"a title too long", {u"--worksheet"_qs, u"out.pdf"_qs, u"--title"_qs, longTitle}, u"--title"},
+        {"a title too long for two lines", {u"--worksheet"_qs, u"out.pdf"_qs, u"--title"_qs, QString(120, u'題')},
+            u"題名が長すぎて"},
+        {"centred on the middle", {u"--worksheet"_qs, u"out.pdf"_qs, u"--centre"_qs, u"middle"_qs}, u"--centre"},
+        {"a margin of 2 mm", {u"--worksheet"_qs, u"out.pdf"_qs, u"--margin"_qs, u"2"_qs}, u"--margin"},
+        {"no units", {u"--export"_qs, u"out.pdf"_qs, u"--units"_qs, u"0"_qs}, u"--units"},
         {"both at once", {u"--worksheet"_qs, u"out.pdf"_qs, u"--export"_qs, u"out.png"_qs}, u"--worksheet"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
@@ -175,6 +180,21 @@ TEST_F(CommandLineTest, ValuesOutOfRangeAreRefusedNotBroughtIntoIt)
                   .Status,
         0);
 
+    // Lines at 10 ≦ χ ≦ 20 lie off a plane centred on the origin: written, with one line of warning.
+    QFile far(Folder.filePath(u"far.zelmora"_qs));
+    ASSERT_TRUE(far.open(QIODevice::WriteOnly));
+    far.write(R"({"format": "zelmora-lesson", "version": 1, "slots": [
+        {"slot": 1, "a": "1/2", "b": "-3", "from": "10", "to": "20"}, {"slot": 3, "a": "1", "from": "-2", "to": "2"}]})");
+    far.close();
+    const Finished offPlane = run({u"--worksheet"_qs, u"far.pdf"_qs, u"--unit-mm"_qs, u"10"_qs, u"far.zelmora"_qs});
+    EXPECT_EQ(offPlane.Status, 0);
+    EXPECT_TRUE(offPlane.Errors.contains(u"座標平面の外にある線: (1) ①（"_qs)) << offPlane.Errors.toStdString();
+    EXPECT_EQ(offPlane.Errors.trimmed().count(u'\n'), 0) << "one line: " << offPlane.Errors.toStdString();
+    const Finished centred = run({u"--worksheet"_qs, u"far.pdf"_qs, u"--unit-mm"_qs, u"10"_qs, u"--centre"_qs,
+        u"lines"_qs, u"--margin"_qs, u"15"_qs, u"far.zelmora"_qs});
+    EXPECT_EQ(centred.Status, 0);
+    EXPECT_TRUE(centred.Errors.trimmed().isEmpty()) << centred.Errors.toStdString();
+
     const Finished noLesson = run({u"--worksheet"_qs, u"out.pdf"_qs});
     EXPECT_EQ(noLesson.Status, 2);
     EXPECT_FALSE(QFile::exists(Folder.filePath(u"out.pdf"_qs)));
@@ -185,8 +205,9 @@ TEST_F(CommandLineTest, HelpListsTheOptions)
 {
     const Finished result = run({u"--help"_qs});
     EXPECT_EQ(result.Status, 0);
-    for (const char* option : {"--export", "--problem", "--unit-mm", "--scale", "--bw", "--worksheet", "--paper",
-             "--landscape", "--per-page", "--answers", "--title", "LESSON"})
+    for (const char* option :
+        {"--export", "--problem", "--unit-mm", "--scale", "--bw", "--worksheet", "--paper", "--landscape", "--per-page",
+            "--answers", "--title", "--units", "--centre", "--margin", "--plain", "LESSON"})
         EXPECT_TRUE(result.Output.contains(QString::fromLatin1(option))) << option;
 }
 

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QLabel>
+#include <QMimeData>
 
 namespace zelmora::testing {
 namespace {
@@ -57,7 +58,8 @@ TEST_F(CopyPictureTest, TheCopySaysSoAndCarriesItsTrueResolution)
         qreal Ratio;
         int Width;
         int DotsPerInch;
-    } rows[] = {{1, 600, 96}, {2, 1200, 192}};
+    } rows[] = {// 22 pixels a unit pasting at 5 mm: 111.76 dots per inch, twice that at a ratio of 2.
+        {1, 600, 112}, {2, 1200, 224}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Ratio);
         control<PictureBox>("Picture1")->setPixelRatio(row.Ratio);
@@ -68,6 +70,8 @@ TEST_F(CopyPictureTest, TheCopySaysSoAndCarriesItsTrueResolution)
         EXPECT_EQ(copied.width(), row.Width);
         EXPECT_EQ(qRound(copied.dotsPerMeterX() * 0.0254), row.DotsPerInch);
         EXPECT_EQ(qRound(copied.dotsPerMeterY() * 0.0254), row.DotsPerInch);
+        const QByteArray svg = QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("image/svg+xml"));
+        EXPECT_TRUE(svg.contains("width=\"136.3636mm\"")) << "600 pixels at 22 a unit, a unit 5 mm";
     }
 }
 

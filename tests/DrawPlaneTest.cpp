@@ -119,36 +119,64 @@ TEST(DrawPlane, KeepsThePenColourTheSurfaceHas)
 
 } // namespace
 
-// A sheet numbers every tick it shows, however far the origin stands from its middle, and leaves
-// out every number (and the origin mark) that the edge would cut.
-TEST(DrawPlane, ASheetNumbersTheTicksItShowsAndCutsNone)
+// A sheet numbers every unit while its numbers stand apart (the widest and a gap across, the
+// height and a gap down), and otherwise every 2, 5, 10, 20, … from the origin.
+TEST(DrawPlane, ASheetNumbersAsManyTicksAsStandApart)
 {
-    RecordingSurface offCentre;
-    DrawPlane(offCentre, PlaneGeometry{-200, 300, 22}, PlaneEdges::Sheet);
-    // Grid lines reach the farthest edge, 800 pixels from the origin: 36 each way.
-    EXPECT_EQ(offCentre.Lines.size(), 2u + 4 * 36);
-    const std::vector<RecordingSurface::PrintedText> numbers{{107, 298, " 15", true}, {217, 298, " 20", true},
-        {327, 298, " 25", true}, {437, 298, " 30", true}, {547, 298, " 35", true}};
-    EXPECT_EQ(offCentre.Texts, numbers);
-
-    for (const std::int16_t unitPixels : {std::int16_t{40}, std::int16_t{22}, std::int16_t{14}}) {
-        SCOPED_TRACE(unitPixels);
-        RecordingSurface sheet;
-        DrawPlane(sheet, PlaneGeometry{300, 300, unitPixels}, PlaneEdges::Sheet);
-        const RecordingSurface window = drawnPlane(unitPixels);
-        std::vector<RecordingSurface::PrintedText> whole;
-        std::copy_if(window.Texts.begin(), window.Texts.end(), std::back_inserter(whole), [&](const auto& text) {
-            return text.X >= 0 && text.Y >= 0 && text.X + window.TextWidth(text.Text) <= 600
-                && text.Y + window.TextHeight(text.Text) <= 600;
-        });
-        EXPECT_EQ(sheet.Texts, whole);
-        // Only the grid lines that reach the surface, which the window draws and lets it cut.
-        EXPECT_EQ(sheet.Lines.size(), 2u + 4 * (300 / unitPixels));
+    const struct {
+        const char* Name;
+        double UnitPixels, Widest, Height;
+        int Step;
+    } rows[] = {{"1 cm, \"-10\" at 8 points", 37, 19.8, 11, 1}, {"5 mm, \"-10\"", 18, 19.8, 11, 2},
+        {"5 mm, one digit", 18, 13.2, 11, 1}, {"tall letters", 18, 10, 16, 2}, {"2 mm", 7, 19.8, 11, 5},
+        {"2 mm, \"-100\"", 7, 26.4, 11, 5}, {"a pixel a unit", 1, 19.8, 11, 50}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(sheetTickStep(row.UnitPixels, row.Widest, row.Height), row.Step);
     }
-    // At 大 the window's "-20" on the χ axis starts at x = -8 and its " 20" ends past x = 600: of its
-    // origin mark and the numbers 5 to 20 on each half-axis, the sheet leaves those two out.
-    RecordingSurface large;
-    DrawPlane(large, PlaneGeometry{300, 300, 14}, PlaneEdges::Sheet);
-    EXPECT_EQ(large.Texts.size(), 15u);
-    EXPECT_TRUE(std::none_of(large.Texts.begin(), large.Texts.end(), [](const auto& text) { return text.X < 0; }));
+}
+
+// On a sheet the numbers stand clear of the axes, wholly on the surface; an axis off the plane is
+// numbered along the bottom or left edge, and the axis names stay where the axes are read.
+TEST(DrawPlane, ASheetNumbersItsAxesOrItsEdges)
+{
+    RecordingSurface centred;
+    DrawPlane(centred, PlaneGeometry{300, 300, 37}, PlaneEdges::Sheet);
+    const std::vector<RecordingSurface::PrintedText>& texts = centred.Texts;
+    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(texts.front().Text, "Ｏ");
+    EXPECT_LT(texts.front().X + centred.TextWidth("Ｏ"), 300);
+    int xNumbers = 0;
+    for (const auto& text : texts) {
+        EXPECT_GE(text.X, 0);
+        EXPECT_LE(text.X + centred.TextWidth(text.Text), 600);
+        EXPECT_EQ(text.Points, SheetLook::NumberPoints);
+        if (text.Y > 300) {
+            ++xNumbers;
+            EXPECT_GE(text.Y, 301 + 1) << text.Text << " clear of the axis";
+        }
+    }
+    // −7 to 8 but 0 under the χ axis, at every unit: "-8", centred on a tick 4 pixels from the left
+    // edge, would have to move more than half its width. The y axis's −8, 3.5 pixels over the
+    // bottom edge, moves up inside.
+    EXPECT_EQ(xNumbers, 15 + 8 + 1) << "the χ axis's 15, the y axis's 8 below it and the origin mark";
+
+    // Lines far off the origin: neither axis on the plane.
+    RecordingSurface far;
+    DrawPlane(far, PlaneGeometry{-370, 900, 37}, PlaneEdges::Sheet);
+    DrawSheetAxisNames(far, PlaneGeometry{-370, 900, 37});
+    ASSERT_FALSE(far.Texts.empty());
+    int bottom = 0;
+    int left = 0;
+    for (const auto& text : far.Texts) {
+        EXPECT_NE(text.Text, "Ｏ");
+        bottom += text.Y == 600 - SheetLook::Frame - far.TextHeight("0") - 1 ? 1 : 0;
+        left += text.X == SheetLook::Frame + 2 ? 1 : 0;
+    }
+    EXPECT_GE(bottom, 10) << "numbers along the bottom edge";
+    EXPECT_GE(left, 10) << "numbers along the left edge";
+    EXPECT_EQ(std::count_if(far.Texts.begin(), far.Texts.end(),
+                  [](const auto& text) { return text.Text == "χ" || text.Text == "ｙ"; }),
+        2);
+    EXPECT_EQ(far.Boxes.size(), far.Texts.size()) << "each on a backing of the plane's colour";
 }

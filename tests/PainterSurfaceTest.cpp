@@ -227,6 +227,31 @@ TEST(PainterSurfaceTest, EachDashPatternRepeatsFromTheStartOfTheLine)
     }
 }
 
+// On paper a line's pen is 3 pixels of 1/96 inch, 0.79 mm, about 5 dots at 150 dpi. There the
+// patterns are told apart by what the eye counts: each dash is a dot (under 2 pen widths), a short
+// dash (2 to 5) or a long one (6 and more); every gap is at least 2 pen widths (1.6 mm), so that a
+// dot does not run into the dashes beside it; and no two patterns have the same dashes in the same
+// order, whichever dash one starts from.
+TEST(PainterSurfaceTest, TheDashPatternsStandApartOnPaper)
+{
+    const LineStyle styles[] = {LineStyle::Dashed, LineStyle::Dotted, LineStyle::DashDot, LineStyle::DashDotDot,
+        LineStyle::LongDash, LineStyle::LongDashDot, LineStyle::LongDashShortDash};
+    std::set<std::string> seen;
+    for (const LineStyle style : styles) {
+        SCOPED_TRACE(static_cast<int>(style));
+        const auto pattern = dashPattern(style);
+        ASSERT_EQ(pattern.size() % 2, 0U);
+        std::string kinds;
+        for (std::size_t i = 0; i < pattern.size(); i += 2) {
+            kinds += pattern[i] < 2 ? '.' : pattern[i] < 6 ? '-' : '=';
+            EXPECT_GE(pattern[i + 1], 2) << "the gap after dash " << i / 2;
+        }
+        for (std::size_t turn = 0; turn < kinds.size(); ++turn)
+            EXPECT_EQ(seen.count(kinds.substr(turn) + kinds.substr(0, turn)), 0U) << kinds;
+        seen.insert(kinds);
+    }
+}
+
 TEST(PainterSurfaceTest, ADashedSlantedLineHasGaps)
 {
     Canvas canvas;

@@ -129,6 +129,19 @@ TEST_F(PictureOutputTest, SvgAndPdfAreVectorsWithText)
     EXPECT_TRUE(svg.contains("<g clip-path=\"url(#picture)\">"));
     EXPECT_TRUE(svg.contains("Ｏ</text>"));
     EXPECT_TRUE(svg.contains("IPAPGothic"));
+    // The face has no bold: bold is outlined, as on paper, rather than asked of the reader; the
+    // window's numbers past the edge (±15 to ±25 at 中) are left out, not hidden by the clip.
+    EXPECT_FALSE(svg.contains("font-weight=\"700\""));
+    EXPECT_TRUE(svg.contains("stroke=\"#000000\" stroke-opacity=\"1\" stroke-width=\"0.675\""));
+    EXPECT_EQ(svg.count("</text>"), 1 + 8 + 2) << "Ｏ, ±5 and ±10 on both axes, χ and ｙ";
+
+    // -8..8 units: 16 x 22 pixels, at a centimetre 160 mm.
+    ASSERT_EQ(writePicture(path(u"units.svg"_qs), Form->board(), {false, false, 10, 1, 8}), std::nullopt);
+    EXPECT_TRUE(read(u"units.svg"_qs).contains("width=\"160.0000mm\" height=\"160.0000mm\""));
+    ASSERT_EQ(writePicture(path(u"units.pdf"_qs), Form->board(), {false, false, 10, 1, 8}), std::nullopt);
+    // The page is the picture: 16 units and a frame of two pixels of 1/96 inch each side.
+    const double side = (160 + 4 * 10.0 / sheetUnitPixels(10)) * 72 / 25.4;
+    EXPECT_TRUE(read(u"units.pdf"_qs).contains("/MediaBox [0 0 " + QByteArray::number(side, 'f', 0))) << side;
 
     ASSERT_EQ(writePicture(path(u"plane.pdf"_qs), Form->board(), {}), std::nullopt);
     EXPECT_TRUE(read(u"plane.pdf"_qs).startsWith("%PDF-"));
@@ -173,10 +186,13 @@ TEST_F(PictureOutputTest, ThePageDecidesTheWholeUnitsThePlaneShows)
         {"B5 at 1 cm", Paper::B5, false, "Command3_1", 10, false, {-8, 8, -11, 11}, 10},
         {"Letter at 2 cm", Paper::Letter, false, "Command3_1", 20, false, {-4, 4, -6, 6}, 20},
         {"centred on the lines", Paper::A4, false, "Command3_1", 10, true, {-9, 9, -16, 11}, 10},
-        {"fit at 中: the window's 13 units each way", Paper::A4, false, "Command3_1", 0, false, {-13, 13, -13, 13},
-            190 / (26 + 4 / 22.0)},
-        {"fit at 小", Paper::A4, true, "Command3_0", 0, false, {-7, 7, -7, 7}, 190 / (14 + 4 / 40.0)},
-        {"fit at 大", Paper::A4, false, "Command3_2", 0, false, {-21, 21, -21, 21}, 190 / (42 + 4 / 14.0)},
+        // Fitted, ten units each way whatever the lesson's size, with a frame of two pixels of 1/96
+        // inch: 9.5 mm a unit holds 35 of them.
+        {"fit at 中", Paper::A4, false, "Command3_1", 0, false, {-10, 10, -10, 10}, 190 / (20 + 4 / 35.0)},
+        {"fit at 小", Paper::A4, true, "Command3_0", 0, false, {-10, 10, -10, 10}, 190 / (20 + 4 / 35.0)},
+        {"fit at 大", Paper::A4, false, "Command3_2", 0, false, {-10, 10, -10, 10}, 190 / (20 + 4 / 35.0)},
+        {"fit, centred on the lines", Paper::A4, false, "Command3_2", 0, true, {-10, 10, -12, 8},
+            190 / (20 + 4 / 35.0)},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
@@ -190,7 +206,8 @@ TEST_F(PictureOutputTest, ThePageDecidesTheWholeUnitsThePlaneShows)
         EXPECT_GE(plane.Place.top(), 0);
         EXPECT_LE(plane.Place.right(), area.width() + 1e-9);
         EXPECT_LE(plane.Place.bottom(), area.height() + 1e-9);
-        const double frame = 2.0 * SheetFramePixels * plane.UnitMillimetres / Form->board().unitPixels();
+        EXPECT_EQ(plane.UnitPixels, sheetUnitPixels(plane.UnitMillimetres));
+        const double frame = 2.0 * SheetFramePixels * plane.UnitMillimetres / plane.UnitPixels;
         EXPECT_NEAR(plane.Place.width(), plane.Range.width() * plane.UnitMillimetres + frame, 1e-9);
         // One more unit would not fit.
         if (row.UnitMillimetres > 0) {

@@ -7,6 +7,7 @@
 #include "app/dialogs/WorksheetDialogs.h"
 #include "output/PdfTidy.h"
 #include "output/Worksheet.h"
+#include "plane/DrawPlane.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -48,21 +49,28 @@ QList<QByteArray> streamsOf(const QByteArray& pdf)
     return streams;
 }
 
-TEST(Worksheet, PlanesStandOnAGridInReadingOrder)
+TEST(Worksheet, PlanesStandOnTheGridThatGivesTheLargestPlanes)
 {
-    const QSizeF a4{190, 258};
+    // The printable area of A4 with 10 mm margins and a name line, and 20 mm above and below each
+    // picture for its number and its list.
+    const QSizeF portrait{190, 265};
+    const QSizeF landscape{277, 178};
+    const auto overhead = [](double) { return 20.0; };
     const struct {
         const char* Name;
+        QSizeF Area;
         int PerPage;
-        bool Landscape;
         int Across;
         int Down;
-    } rows[] = {{"one", 1, false, 1, 1}, {"two, portrait: one under the other", 2, false, 1, 2},
-        {"two, landscape: side by side", 2, true, 2, 1}, {"four", 4, false, 2, 2}, {"four, landscape", 4, true, 2, 2},
-        {"six, portrait: two across, three down", 6, false, 2, 3}, {"six, landscape", 6, true, 3, 2}};
+    } rows[] = {{"one", portrait, 1, 1, 1}, {"two, portrait: one under the other", portrait, 2, 1, 2},
+        {"two, landscape: side by side", landscape, 2, 2, 1}, {"four, portrait: two by two", portrait, 4, 2, 2},
+        {"four, landscape: two by two, 66 mm against a row's 64.75", landscape, 4, 2, 2},
+        {"four, landscape under a title: a row, 64.75 mm against 60.5", QSizeF(277, 167), 4, 4, 1},
+        {"six, portrait: two across, three down", portrait, 6, 2, 3}, {"six, landscape", landscape, 6, 3, 2}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
-        const std::vector<QRectF> cells = cellsOf(a4, row.PerPage, row.Landscape);
+        const QSizeF a4 = row.Area;
+        const std::vector<QRectF> cells = cellsOf(a4, row.PerPage, overhead);
         ASSERT_EQ(std::ssize(cells), row.PerPage);
         for (std::size_t i = 0; i < cells.size(); ++i) {
             EXPECT_GE(cells[i].left(), 0);
@@ -88,6 +96,67 @@ TEST(Worksheet, PlanesStandOnAGridInReadingOrder)
         EXPECT_EQ(std::ssize(lefts), row.Across);
         EXPECT_EQ(std::ssize(tops), row.Down);
         EXPECT_NEAR(cells.front().width() * row.Across, a4.width(), 6.0 * (row.Across - 1) + 1e-9);
+    }
+}
+
+// The sheet's own scale decides its lines, letters and numbers: a lesson saved at 小, 中 or 大
+// prints the very same sheet, at a scale and fitted.
+TEST_F(WorksheetTest, TheSameLessonAtEverySizeGivesTheSameSheet)
+{
+    std::vector<Board> sizes;
+    for (const char* size : {"Command3_0", "Command3_1", "Command3_2"}) {
+        click(size);
+        sizes.push_back(Form->board());
+    }
+    ASSERT_NE(sizes[0].unitPixels(), sizes[2].unitPixels());
+    // The date the writer puts into each file is all that may differ.
+    const auto undated = [](QByteArray pdf) {
+        static const QRegularExpression date(u"/CreationDate \\([^)]*\\)"_qs);
+        return QString::fromLatin1(pdf).remove(date);
+    };
+    for (const double unit : {0.0, 5.0, 10.0}) {
+        for (const int perPage : {1, 6}) {
+            SCOPED_TRACE(::testing::Message() << unit << " mm, " << perPage << " a page");
+            WorksheetSettings settings;
+            settings.UnitMillimetres = unit;
+            settings.PerPage = perPage;
+            std::vector<QString> sheets;
+            for (const Board& lesson : sizes) {
+                sheets.push_back(
+                    undated(worksheetPdf(sheetPlanes(std::span(&lesson, 1), SheetKind::ProblemAndAnswer), settings)));
+            }
+            EXPECT_EQ(sheets[0], sheets[1]);
+            EXPECT_EQ(sheets[0], sheets[2]);
+        }
+    }
+}
+
+// A sheet's pixel is 1/96 inch or a little more at every scale, so that its letters are never
+// smaller than their points: the labels' 9 points at least 7 on paper, and the tick numbers every
+// unit from 7.5 mm on (the widest, "-10" at 8 points, is 4.6 mm).
+TEST(Worksheet, TheUnitInMillimetresDecidesTheSheetsPixelsLettersAndTicks)
+{
+    const struct {
+        double UnitMillimetres;
+        int UnitPixels;
+        int TickStep;
+    } rows[] = {{2, 7, 5}, {3.3, 12, 2}, {5, 18, 2}, {7.5, 28, 1}, {10, 37, 1}, {15, 56, 1}, {20, 75, 1}};
+    const double widest = 8 * 0.6 * 3 * 96 / 72; // as wide as three letters of 0.6 em, in pixels
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.UnitMillimetres);
+        const std::int16_t pixels = sheetUnitPixels(row.UnitMillimetres);
+        EXPECT_EQ(pixels, row.UnitPixels);
+        const double pixelPoints = row.UnitMillimetres / pixels / 25.4 * 72;
+        EXPECT_GE(9 * pixelPoints * 96 / 72, 9) << "a label's 9 points";
+        EXPECT_LT(9 * pixelPoints * 96 / 72, 10.5) << "and not much more";
+        EXPECT_EQ(sheetTickStep(pixels, widest, 11), row.TickStep);
+    }
+    // Fitted, the pixel is never below 1/96 inch either, on any paper and planes a page.
+    Board board;
+    for (const double side : {40.0, 54.3, 61.7, 92.0, 190.0}) {
+        const PagePlane plane = planeInArea(QSizeF(side, side), board, 0, false);
+        EXPECT_GE(plane.UnitMillimetres / plane.UnitPixels, 25.4 / 96 - 1e-12) << side;
+        EXPECT_LE(plane.Place.width(), side + 1e-9) << side;
     }
 }
 
@@ -194,6 +263,8 @@ TEST_F(WorksheetTest, ThePrintAndExportDialogsRememberTheirChoices)
     QString title;
     double unit = 0;
     bool blackAndWhite = false;
+    double greyedUnit = 0;
+    bool greyed = false;
     {
         const DialogDriver driver(
             [&](QDialog& dialog) {
@@ -212,13 +283,18 @@ TEST_F(WorksheetTest, ThePrintAndExportDialogsRememberTheirChoices)
                 title = child<QLineEdit>(dialog, "Title")->text();
                 unit = child<QDoubleSpinBox>(dialog, "UnitMillimetres")->value();
                 blackAndWhite = child<QCheckBox>(dialog, "BlackAndWhite")->isChecked();
+                child<QComboBox>(dialog, "Scale")->setCurrentIndex(1);
+                greyedUnit = child<QDoubleSpinBox>(dialog, "UnitMillimetres")->value();
+                greyed = !child<QDoubleSpinBox>(dialog, "UnitMillimetres")->isEnabled();
             });
         printWithPreview(Window.get(), Form->board());
         printWithPreview(Window.get(), Form->board());
     }
     EXPECT_EQ(shown, chosen);
-    EXPECT_EQ(title, u"一次関数"_qs);
+    EXPECT_EQ(title, QString()) << "the open lesson's title, which it has not, not the one printed last";
     EXPECT_EQ(unit, 7.5);
+    EXPECT_TRUE(greyed);
+    EXPECT_EQ(greyedUnit, 10.0) << "the greyed length shows the scale chosen, 1 cm";
     EXPECT_TRUE(blackAndWhite);
 
     int format = 0;

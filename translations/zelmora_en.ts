@@ -575,6 +575,10 @@
         <source>&#x3000;&#x3000;&#x3000;組&#x3000;&#x3000;&#x3000;番&#x3000;名前</source>
         <translation>Class&#x3000;&#x3000;&#x3000;No.&#x3000;&#x3000;&#x3000;Name</translation>
     </message>
+    <message>
+        <source>解答</source>
+        <translation>Answers</translation>
+    </message>
 </context>
 <context>
     <name>zelmora::WorksheetDialogs</name>
@@ -741,6 +745,30 @@
     <message>
         <source>PDF 文書 (*.pdf)</source>
         <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>画面と同じ</source>
+        <translation>as on screen</translation>
+    </message>
+    <message>
+        <source>−N〜N、N = </source>
+        <translation>−N to N, N = </translation>
+    </message>
+    <message>
+        <source>目盛りの数（PDF）(&amp;N):</source>
+        <translation>Units shown (PDF)(&amp;N):</translation>
+    </message>
+    <message>
+        <source>座標平面を白に（インクを減らす）(&amp;W)</source>
+        <translation>White plane (saves ink)(&amp;W)</translation>
+    </message>
+    <message>
+        <source>題名が長すぎて、用紙に入りません。</source>
+        <translation>The title is too long for the paper.</translation>
+    </message>
+    <message>
+        <source>線 %1 は座標平面の外にあり、印刷されません。中心を「線のあるところ」にすると入ります。</source>
+        <translation>Line %1 lies off its plane and will not be printed. Centring on the lines brings it in.</translation>
     </message>
 </context>
 <context>

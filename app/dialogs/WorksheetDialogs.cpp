@@ -11,6 +11,7 @@
 #include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPageLayout>
@@ -18,6 +19,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -199,7 +201,6 @@ struct PrintChoices {
         selectData(Centre, stored.value(printGroup + u"centreOnLines"_s, false));
         selectData(PerPage, stored.value(printGroup + u"perPage"_s, 1));
         selectData(Kind, stored.value(printGroup + u"kind"_s, static_cast<int>(SheetKind::Answer)));
-        Title->setText(stored.value(printGroup + u"title"_s).toString());
     }
 
     void remember(QSettings& stored) const
@@ -211,7 +212,6 @@ struct PrintChoices {
         stored.setValue(printGroup + u"centreOnLines"_s, Centre->currentData());
         stored.setValue(printGroup + u"perPage"_s, PerPage->currentData());
         stored.setValue(printGroup + u"kind"_s, Kind->currentData());
-        stored.setValue(printGroup + u"title"_s, Title->text());
     }
 };
 
@@ -231,7 +231,14 @@ std::optional<ExportChoice> askExport(QWidget* parent, const QString& suggestedN
     SheetChoices sheet(
         dialog, *form, QCoreApplication::translate("zelmora::WorksheetDialogs", "画面と同じ／用紙に合わせる"));
     sheet.Scale->setCurrentIndex(2);
+    auto* units = new QSpinBox(&dialog);
+    units->setObjectName(u"Units"_s);
+    units->setRange(0, MaxFitUnits);
+    units->setSpecialValueText(QCoreApplication::translate("zelmora::WorksheetDialogs", "画面と同じ"));
+    units->setPrefix(QCoreApplication::translate("zelmora::WorksheetDialogs", "−N〜N、N = "));
+    form->addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "目盛りの数（PDF）(&N):"), units);
     QSettings stored;
+    units->setValue(stored.value(exportGroup + u"units"_s, 0).toInt());
     format->setCurrentIndex(
         std::clamp(stored.value(exportGroup + u"format"_s, 0).toInt(), 0, int(std::size(formats)) - 1));
     sheet.restore(stored, exportGroup);
@@ -240,6 +247,7 @@ std::optional<ExportChoice> askExport(QWidget* parent, const QString& suggestedN
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     stored.setValue(exportGroup + u"format"_s, format->currentIndex());
+    stored.setValue(exportGroup + u"units"_s, units->value());
     sheet.remember(stored, exportGroup);
 
     const FormatChoice& chosen = formats[format->currentIndex()];
@@ -252,6 +260,7 @@ std::optional<ExportChoice> askExport(QWidget* parent, const QString& suggestedN
     if (!path.endsWith(u'.' + suffix, Qt::CaseInsensitive))
         path += u'.' + suffix;
     ExportChoice choice{path, sheet.settings()};
+    choice.Settings.Units = units->value();
     // The screen's own pixels, as the clipboard copies them: twice as many on a display at 2x.
     const double screenRatio = parent ? parent->devicePixelRatioF() : 1.0;
     choice.Settings.PngScale = chosen.PngScale > 0 ? chosen.PngScale : std::clamp(qRound(screenRatio), 1, 4);
@@ -271,20 +280,42 @@ void printWithPreview(QWidget* parent, const Board& board)
     auto* blackAndWhite = new QCheckBox(QCoreApplication::translate("zelmora::WorksheetDialogs", "白黒 (&B)"), &dialog);
     blackAndWhite->setObjectName(u"BlackAndWhite"_s);
     form->addRow(QString(), blackAndWhite);
-    QObject::connect(scale, &QComboBox::currentIndexChanged, print.Unit,
-        [scale, unit = print.Unit] { unit->setEnabled(scale->currentData().toDouble() < 0); });
+    auto* plain = new QCheckBox(
+        QCoreApplication::translate("zelmora::WorksheetDialogs", "座標平面を白に（インクを減らす）(&W)"), &dialog);
+    plain->setObjectName(u"Plain"_s);
+    form->addRow(QString(), plain);
     QSettings stored;
     print.restore(stored);
+    // The length typed for 指定 is kept while a listed scale is chosen, which the greyed box shows.
+    double typedUnit = print.Unit->value();
+    const auto showScale = [scale, unit = print.Unit, &typedUnit] {
+        const double chosen = scale->currentData().toDouble();
+        unit->setEnabled(chosen < 0);
+        if (chosen < 0)
+            unit->setValue(typedUnit);
+        else if (chosen > 0)
+            unit->setValue(chosen);
+    };
+    QObject::connect(print.Unit, &QDoubleSpinBox::valueChanged, &dialog, [unit = print.Unit, &typedUnit] {
+        if (unit->isEnabled())
+            typedUnit = unit->value();
+    });
+    QObject::connect(scale, &QComboBox::currentIndexChanged, &dialog, showScale);
     selectData(scale, stored.value(printGroup + u"unitMillimetres"_s, 5.0));
-    print.Unit->setEnabled(scale->currentData().toDouble() < 0);
+    showScale();
+    // The open lesson's own title, not the last one printed.
+    print.Title->setText(QString::fromStdString(board.lesson().Title));
     blackAndWhite->setChecked(stored.value(printGroup + u"blackAndWhite"_s, false).toBool());
+    plain->setChecked(stored.value(printGroup + u"plain"_s, false).toBool());
     layout->addLayout(form);
     layout->addWidget(buttons(dialog, QCoreApplication::translate("zelmora::WorksheetDialogs", "プレビュー…")));
     if (dialog.exec() != QDialog::Accepted)
         return;
+    print.Unit->setValue(typedUnit);
     print.remember(stored);
     stored.setValue(printGroup + u"unitMillimetres"_s, scale->currentData());
     stored.setValue(printGroup + u"blackAndWhite"_s, blackAndWhite->isChecked());
+    stored.setValue(printGroup + u"plain"_s, plain->isChecked());
 
     WorksheetSettings settings;
     settings.PaperSize = static_cast<Paper>(print.PaperSize->currentData().toInt());
@@ -296,6 +327,7 @@ void printWithPreview(QWidget* parent, const Board& board)
     settings.PerPage = print.PerPage->currentData().toInt();
     settings.Kind = static_cast<SheetKind>(print.Kind->currentData().toInt());
     settings.BlackAndWhite = blackAndWhite->isChecked();
+    settings.Plain = plain->isChecked();
     settings.Title = print.Title->text();
 
     // One lesson fills each page with copies of its sheet, the answers on pages of their own.
@@ -306,10 +338,12 @@ void printWithPreview(QWidget* parent, const Board& board)
         for (int copy = 0; copy < settings.PerPage; ++copy)
             planes.push_back({&board, answer, 1});
     }
-    if (!worksheetFits(planes, settings)) {
+    if (const auto fault = worksheetFault(planes, settings)) {
         QMessageBox::warning(parent, QCoreApplication::translate("zelmora::WorksheetDialogs", "印刷"),
-            QCoreApplication::translate(
-                "zelmora::WorksheetDialogs", "この1目盛りの長さでは、座標平面が用紙に入りません。"));
+            *fault == SheetFault::TitleTooLong
+                ? QCoreApplication::translate("zelmora::WorksheetDialogs", "題名が長すぎて、用紙に入りません。")
+                : QCoreApplication::translate(
+                    "zelmora::WorksheetDialogs", "この1目盛りの長さでは、座標平面が用紙に入りません。"));
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -317,6 +351,22 @@ void printWithPreview(QWidget* parent, const Board& board)
     printer.setDocName(settings.Title.isEmpty() ? u"Zelmora"_s : settings.Title);
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(QCoreApplication::translate("zelmora::WorksheetDialogs", "印刷プレビュー"));
+    if (const std::vector<LineOffPlane> off = linesOffPlanes(planes, settings); !off.empty() && preview.layout()) {
+        QStringList names;
+        for (const LineOffPlane& line : off) {
+            const QString name = QString(QChar(0x2460 + line.Slot));
+            if (!names.contains(name))
+                names.push_back(name);
+        }
+        auto* warning
+            = new QLabel(QCoreApplication::translate("zelmora::WorksheetDialogs",
+                             "線 %1 は座標平面の外にあり、印刷されません。中心を「線のあるところ」にすると入ります。")
+                             .arg(names.join(u"、"_s)),
+                &preview);
+        warning->setObjectName(u"LinesOffPlane"_s);
+        warning->setWordWrap(true);
+        preview.layout()->addWidget(warning);
+    }
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, parent,
         [&planes, settings](QPrinter* page) { drawWorksheet(*page, planes, settings); });
     preview.exec();

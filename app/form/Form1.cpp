@@ -19,6 +19,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 
 #include <algorithm>
@@ -127,12 +128,16 @@ void Form1::Form_Load()
     describePicture();
 }
 
-// The image goes at the display's pixel ratio, tagged with its resolution, so the copy is as sharp
-// as the picture on screen and pastes at the same size; the axis names the window shows beside it
-// go inside it.
+// The image goes at the display's pixel ratio, as sharp as the picture on screen, tagged to paste
+// at a unit of 5 mm, beside the same picture as SVG; the axis names the window shows beside it go
+// inside it.
 void Form1::CopyPicture_Click()
 {
-    QGuiApplication::clipboard()->setImage(withAxisNames(Picture1->image(), State.geometry()));
+    const ClipboardPicture copy = clipboardPicture(Picture1->image(), State);
+    auto* data = new QMimeData;
+    data->setImageData(copy.Image);
+    data->setData(u"image/svg+xml"_s, copy.Svg);
+    QGuiApplication::clipboard()->setMimeData(data);
     showMessage(messages::pictureCopied());
 }
 

@@ -27,6 +27,10 @@ const QCommandLineOption landscapeOption(u"landscape"_s, u"用紙を横に使う
 const QCommandLineOption perPageOption(u"per-page"_s, u"1ページの図の数：1、2、4、6。"_s, u"N"_s);
 const QCommandLineOption answersOption(u"answers"_s, u"問題のあとに解答をつける。"_s);
 const QCommandLineOption titleOption(u"title"_s, u"題名（200字まで）。"_s, u"TEXT"_s);
+const QCommandLineOption unitsOption(u"units"_s, u"座標平面を −N〜N 目盛りにする（PDF とプリント、1〜50）。"_s, u"N"_s);
+const QCommandLineOption centreOption(u"centre"_s, u"中心：origin（原点）、lines（線のあるところ）。"_s, u"AT"_s);
+const QCommandLineOption marginOption(u"margin"_s, u"プリントの余白（mm、5〜30）。"_s, u"MM"_s);
+const QCommandLineOption plainOption(u"plain"_s, u"座標平面を白にする（カラーでもインクを減らす）。"_s);
 const QCommandLineOption languageOption(u"lang"_s, u"画面の言語：ja（日本語）、en（English）。"_s, u"LANG"_s);
 const QCommandLineOption helpOption(QStringList{u"h"_s, u"help"_s}, u"この説明を出す。"_s);
 const QCommandLineOption versionOption(u"version"_s, u"版を出す。"_s);
@@ -35,7 +39,8 @@ void configure(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(u"一次関数のグラフをかく。 Draws linear functions for pupils."_s);
     parser.addOptions({exportOption, problemOption, unitOption, scaleOption, blackOption, worksheetOption, paperOption,
-        landscapeOption, perPageOption, answersOption, titleOption, languageOption, helpOption, versionOption});
+        landscapeOption, perPageOption, answersOption, titleOption, unitsOption, centreOption, marginOption,
+        plainOption, languageOption, helpOption, versionOption});
     parser.addPositionalArgument(u"LESSON"_s, u"開く授業ファイル（.zelmora）。"_s, u"[LESSON]"_s);
 }
 
@@ -92,8 +97,23 @@ CommandLine readWorksheet(const QCommandLineParser& parser, CommandLine command)
         if (sheet.Title.size() > MaxTitleLength)
             return mistake(command, u"--title は 200 字までです。 (200 characters at most)"_s);
     }
+    if (parser.isSet(centreOption)) {
+        const QString centre = parser.value(centreOption);
+        if (centre != u"origin" && centre != u"lines")
+            return mistake(command, u"--centre は origin か lines です。 (origin or lines)"_s);
+        sheet.CentreOnLines = centre == u"lines";
+    }
+    if (parser.isSet(marginOption)) {
+        bool number = false;
+        sheet.MarginMillimetres = parser.value(marginOption).toDouble(&number);
+        if (!number || sheet.MarginMillimetres < MinMarginMillimetres || sheet.MarginMillimetres > MaxMarginMillimetres)
+            return mistake(command, u"--margin は 5 から 30 までの mm の数です。 (5 to 30 millimetres)"_s);
+    }
     sheet.UnitMillimetres = command.Settings.UnitMillimetres;
     sheet.BlackAndWhite = command.Settings.BlackAndWhite;
+    sheet.Plain = command.Settings.Plain;
+    if (command.Settings.Units > 0)
+        sheet.FitUnits = command.Settings.Units;
     return command;
 }
 
@@ -137,6 +157,13 @@ CommandLine readCommandLine(const QStringList& arguments)
     }
     const QStringList lessons = parser.positionalArguments();
     command.Settings.BlackAndWhite = parser.isSet(blackOption);
+    command.Settings.Plain = parser.isSet(plainOption);
+    if (parser.isSet(unitsOption)) {
+        bool number = false;
+        command.Settings.Units = parser.value(unitsOption).toInt(&number);
+        if (!number || command.Settings.Units < 1 || command.Settings.Units > MaxFitUnits)
+            return mistake(command, u"--units は 1 から 50 までの整数です。 (a whole number from 1 to 50)"_s);
+    }
     if (parser.isSet(unitOption)) {
         bool number = false;
         command.Settings.UnitMillimetres = parser.value(unitOption).toDouble(&number);
@@ -188,7 +215,8 @@ QString commandLineHelp()
     help.replace(0, help.indexOf(u'\n'), u"Usage: zelmora [options] [LESSON]"_s);
     return help
         + u"\n例 (examples):\n  zelmora --export 問題.pdf --problem --unit-mm 10 授業.zelmora\n"
-          "  zelmora --worksheet プリント.pdf --per-page 4 --answers --title 一次関数 授業1.zelmora 授業2.zelmora\n"_s;
+          "  zelmora --worksheet プリント.pdf --per-page 4 --answers --title 一次関数 授業1.zelmora 授業2.zelmora\n"
+          "  zelmora --worksheet プリント.pdf --centre lines --unit-mm 5 授業.zelmora\n"_s;
 }
 
 int runWorksheet(const CommandLine& command)
@@ -215,10 +243,20 @@ int runWorksheet(const CommandLine& command)
     if (!command.TitleGiven)
         sheet.Title = title;
     const std::vector<SheetPlane> planes = sheetPlanes(boards, sheet.Kind);
-    if (!worksheetFits(planes, sheet)) {
+    if (const auto fault = worksheetFault(planes, sheet)) {
         printLine(stderr,
-            u"zelmora: この1目盛りの長さでは座標平面が用紙に入りません。 (the planes do not fit the paper at this scale)"_s);
+            *fault == SheetFault::TitleTooLong
+                ? u"zelmora: 題名が長すぎて用紙に入りません。 (the title is too long for the paper)"_s
+                : u"zelmora: この1目盛りの長さでは座標平面が用紙に入りません。 (the planes do not fit the paper at this scale)"_s);
         return 2;
+    }
+    if (const auto off = linesOffPlanes(planes, sheet); !off.empty()) {
+        QStringList lines;
+        for (const LineOffPlane& line : off)
+            lines.push_back(u"(%1) %2"_s.arg(line.Plane).arg(QChar(0x2460 + line.Slot)));
+        printLine(stderr,
+            u"zelmora: 座標平面の外にある線: %1（--centre lines で線のあるところを中心にできます） (lines off their planes)"_s
+                .arg(lines.join(u"、"_s)));
     }
     if (const auto fault = writeWorksheet(command.Output, planes, sheet)) {
         printLine(stderr, u"zelmora: %1: %2"_s.arg(command.Output, messages::outputFault(*fault)));

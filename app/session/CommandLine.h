@@ -12,10 +12,11 @@ namespace zelmora {
 // What the command line asks for:
 //   zelmora [--lang ja|en] [LESSON]                        the window, with the lesson open, in
 //                                                          that language
-//   zelmora --export OUT.{png,svg,pdf} [--problem] [--bw] [--unit-mm N] [--scale 1|2|4] LESSON
-//                                                          the picture written, no window
+//   zelmora --export OUT.{png,svg,pdf} [--problem] [--bw] [--plain] [--unit-mm N] [--units N]
+//           [--scale 1|2|4] LESSON                        the picture written, no window
 //   zelmora --worksheet OUT.pdf [--paper A4|B5|A3|Letter] [--landscape] [--per-page 1|2|4|6]
-//           [--answers] [--title TEXT] [--unit-mm N] [--bw] LESSON...
+//           [--answers] [--title TEXT] [--unit-mm N] [--units N] [--centre origin|lines]
+//           [--margin MM] [--bw] [--plain] LESSON...
 //                                                          a worksheet of the lessons, no window
 //   zelmora --help | --version
 // A value out of its range is a mistake, never quietly brought into it.
