@@ -3,6 +3,7 @@
 
 #include "facts/Equation.h"
 #include "facts/ExactLine.h"
+#include "facts/LineFacts.h"
 #include "lesson/LessonFile.h"
 #include "output/PdfTidy.h"
 
@@ -302,13 +303,12 @@ std::vector<QString> answerLines(const Board& board)
 {
     std::vector<QString> lines;
     for (int slot = 0; slot < 8; ++slot) {
-        const auto line = exactLineOf(board.slotTable(), slot);
+        const auto line = board.line(slot);
         if (!line)
             continue;
         const QString equation = QString::fromStdString(equationOf(*line, Minus::Typographic).Plain);
-        const QString low = QString::fromStdString(fractionText(line->low(), Minus::Typographic));
-        const QString high = QString::fromStdString(fractionText(line->high(), Minus::Typographic));
-        lines.push_back(u"%1 %2 (%3 ≦ χ ≦ %4)"_s.arg(QChar(0x2460 + slot), equation, low, high));
+        const QString domain = QString::fromStdString(domainText(*line));
+        lines.push_back(u"%1 %2 (%3)"_s.arg(QChar(0x2460 + slot), equation, domain));
     }
     return lines;
 }
