@@ -427,7 +427,7 @@ Outcome Board::showSlot(int slot)
     outcome.Focus = EntryBox::A;
     outcome.Message = std::monostate{};
     if (form && !form->Typed.empty())
-        outcome.Message = TypedForm{slot, form->Typed};
+        outcome.Message = TypedForm{slot, form->Typed, form->Vertical.has_value()};
     return outcome;
 }
 

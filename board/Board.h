@@ -33,6 +33,7 @@ struct LessonNotice {
 struct TypedForm {
     int Slot = 0;
     std::string Equation; // ASCII minus signs
+    bool Vertical = false;
 
     friend bool operator==(const TypedForm&, const TypedForm&) = default;
 };

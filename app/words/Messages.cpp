@@ -310,7 +310,13 @@ QString notice(const TypedForm& form)
 {
     QString equation = QString::fromStdString(form.Equation);
     equation.replace(u'-', QChar(0x2212));
-    return QCoreApplication::translate("zelmora::messages", "線%1：%2").arg(QChar(u'１' + form.Slot), equation);
+    const QString shown
+        = QCoreApplication::translate("zelmora::messages", "線%1：%2").arg(QChar(u'１' + form.Slot), equation);
+    if (!form.Vertical)
+        return shown;
+    // The boxes keep what they held: they cannot show χ = h, which has no a, b or slope.
+    return shown
+        + QCoreApplication::translate("zelmora::messages", "（ａとｂはなく、変化の割合の三角形も値の表もありません）");
 }
 
 } // namespace zelmora::messages
