@@ -70,7 +70,7 @@ struct Outcome {
 struct LessonRefusal {
     int Slot = 0;
     EntryRefusal Refusal;
-    std::optional<EquationRefusal> Equation;
+    std::optional<EquationRefusal> Equation{};
 
     friend bool operator==(const LessonRefusal&, const LessonRefusal&) = default;
 };

@@ -65,8 +65,8 @@ enum class EquationFault {
 
 struct EquationRefusal {
     EquationFault Fault = EquationFault::Unreadable;
-    int Position = 0; // 0 when the fault has no one place
-    std::string Text; // the characters at fault, as typed
+    int Position = 0;   // 0 when the fault has no one place
+    std::string Text{}; // the characters at fault, as typed
 
     friend bool operator==(const EquationRefusal&, const EquationRefusal&) = default;
 };

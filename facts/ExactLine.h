@@ -21,9 +21,9 @@ struct ExactLine {
     std::string AText;
     std::string BText;
     bool Vertical = false;
-    mpq_class At;
+    mpq_class At{};
     // The equation the line was typed as, when it was ("2χ + 3y = 6", "χ = 3"), ASCII minus signs.
-    std::string Typed;
+    std::string Typed{};
 
     const mpq_class& low() const { return From <= To ? From : To; }
     const mpq_class& high() const { return From <= To ? To : From; }
