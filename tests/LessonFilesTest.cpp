@@ -67,6 +67,7 @@ TEST_F(LessonFilesTest, TheMenuBarHasTheFileEditViewAndHelpMenus)
         {"Print", u"印刷(&P)…", QKeySequence(u"Ctrl+P"_qs)}, {"Quit", u"終了(&X)", QKeySequence(u"Ctrl+Q"_qs)},
         {"OpenLastBoard", u"前回の線を開く(&L)", QKeySequence()}, {"Undo", u"元に戻す(&U)", QKeySequence(u"Ctrl+Z"_qs)},
         {"Redo", u"やり直し(&R)", QKeySequence(u"Ctrl+Y"_qs)},
+        {"TypeEquation", u"式で入力(&Q)…", QKeySequence(u"Ctrl+Shift+E"_qs)},
         {"CopyPicture", u"図をコピー(&C)", QKeySequence(u"Ctrl+Shift+C"_qs)},
         {"Usage", u"使い方(&H)", QKeySequence(u"F1"_qs)}, {"About", u"このプログラムについて(&A)", QKeySequence()}};
     for (const auto& row : rows) {
