@@ -66,7 +66,7 @@ enum class EquationFault {
 struct EquationRefusal {
     EquationFault Fault = EquationFault::Unreadable;
     int Position = 0;   // 0 when the fault has no one place
-    std::string Text{}; // the characters at fault, as typed
+    std::string Text{}; // the characters at fault, as typed; for a domain, the variable it wants
 
     friend bool operator==(const EquationRefusal&, const EquationRefusal&) = default;
 };

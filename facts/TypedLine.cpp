@@ -102,7 +102,7 @@ std::variant<TypedLine, EquationRefusal> readTypedLine(std::string_view text)
     if (const auto& domain = terms.Domain) {
         const auto wanted = line.Vertical ? EquationVariable::Y : EquationVariable::X;
         if (domain->Variable != wanted)
-            return EquationRefusal{EquationFault::DomainVariable, domain->VariablePosition, {}};
+            return EquationRefusal{EquationFault::DomainVariable, domain->VariablePosition, line.Vertical ? "y" : "χ"};
         const auto low = exactNumber(domain->Low);
         const auto high = exactNumber(domain->High);
         if (!low || !high || !std::isfinite(toSingle(ReadNumber(domain->Low)))

@@ -293,9 +293,9 @@ QString notice(const EquationRefusal& refusal)
             return QCoreApplication::translate("zelmora::messages", "ａ、ｂかχの値が大きすぎます。");
         return QCoreApplication::translate("zelmora::messages", "%1文字目の数が大きすぎます。").arg(refusal.Position);
     case EquationFault::DomainVariable:
-        return QCoreApplication::translate(
-            "zelmora::messages", "%1文字目：χ＝の直線の変域はyで、ほかの直線の変域はχで書きます。")
-            .arg(refusal.Position);
+        return QCoreApplication::translate("zelmora::messages", "%1文字目：この直線の変域は%2で書きます。")
+            .arg(refusal.Position)
+            .arg(QString::fromStdString(refusal.Text));
     case EquationFault::DomainOrder:
         return QCoreApplication::translate(
             "zelmora::messages", "%1文字目からの変域は、下限が上限より大きくなっています。")
@@ -308,15 +308,18 @@ QString notice(const EquationRefusal& refusal)
 
 QString notice(const TypedForm& form)
 {
+    // The whole equation is in the picture and its description; here it keeps to the area's lines.
+    constexpr qsizetype shownEquation = 16;
     QString equation = QString::fromStdString(form.Equation);
     equation.replace(u'-', QChar(0x2212));
+    if (equation.size() > shownEquation)
+        equation = equation.first(shownEquation - 1) + u'…';
     const QString shown
         = QCoreApplication::translate("zelmora::messages", "線%1：%2").arg(QChar(u'１' + form.Slot), equation);
     if (!form.Vertical)
         return shown;
     // The boxes keep what they held: they cannot show χ = h, which has no a, b or slope.
-    return shown
-        + QCoreApplication::translate("zelmora::messages", "（ａとｂはなく、変化の割合の三角形も値の表もありません）");
+    return shown + QCoreApplication::translate("zelmora::messages", "（ａ、ｂなし）");
 }
 
 } // namespace zelmora::messages
