@@ -275,6 +275,7 @@ void expectMessagesFit()
     }
     for (const TypedForm& form : {TypedForm{7, "χ = -12345/678", true}, TypedForm{7, "-0.25χ + 1.5y = -12.75", false}})
         all.push_back(messages::notice(form));
+    all.push_back(messages::noSlopeTriangle(7));
     const QFont font = look::font(12, true);
     const QFontMetricsF metrics(font);
     const QString noLineStart = QStringLiteral("、。，．」』）…");

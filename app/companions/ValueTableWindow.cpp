@@ -154,6 +154,13 @@ ValueTableText valueTableText(
     QString html = u"<h3>%1</h3>%2<p>%3</p>"_s.arg(title, partsHtml(equation.Parts), domain);
     QStringList plain{title, text(equation.Plain), domain};
     QStringList copied{title, asciiMinus(text(equation.Plain)), asciiMinus(domain)};
+    // The equation the line was typed as, beside its y = aχ + b.
+    if (!line->Vertical && !line->Typed.empty()) {
+        const QString typed = text(shownEquationOf(*line, Minus::Typographic).Plain);
+        html += u"<p>%1</p>"_s.arg(typed.toHtmlEscaped());
+        plain << typed;
+        copied << asciiMinus(typed);
+    }
     const auto crossingsOf = [&] {
         QStringList crossings;
         for (int other = 0; other < SlotTable::UserSlots; ++other) {

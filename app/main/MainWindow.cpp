@@ -283,6 +283,10 @@ void MainWindow::showOptionsChosen()
     if (chosen != ShowActions.end()) {
         const ShowMark& mark = ShowMarks[static_cast<std::size_t>(chosen - ShowActions.begin())];
         Form->announce(speech::markShown(mark.Member, options.*mark.Member));
+        // The slope triangle has nothing to stand on along χ = h; the message area says so.
+        const auto line = Form->board().line(Form->board().lineSlot());
+        if (mark.Member == &ShowOptions::Slope && options.Slope && line && line->Vertical)
+            Form->showMessage(messages::noSlopeTriangle(Form->board().lineSlot()));
     }
 }
 

@@ -322,4 +322,10 @@ QString notice(const TypedForm& form)
     return shown + QCoreApplication::translate("zelmora::messages", "（ａ、ｂなし）");
 }
 
+QString noSlopeTriangle(int slot)
+{
+    return QCoreApplication::translate("zelmora::messages", "線%1は χ＝の直線なので、変化の割合はありません。")
+        .arg(QChar(u'１' + slot));
+}
+
 } // namespace zelmora::messages

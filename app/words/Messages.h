@@ -62,6 +62,8 @@ QString notice(const LessonNotice& notice);
 QString notice(const EquationRefusal& refusal);
 // The equation the current slot's line was typed as: "線３：2χ + 3y = 6"
 QString notice(const TypedForm& form);
+// 変化の割合 shown while the line drawn or chosen last is χ = h: "線３は χ＝の直線なので、変化の割合はありません。"
+QString noSlopeTriangle(int slot);
 
 } // namespace messages
 } // namespace zelmora
