@@ -189,7 +189,7 @@ TEST_F(LessonFilesTest, BadFilesAreRefusedAsAWhole)
         {"deeply nested", QByteArray(5000, '[') + QByteArray(5000, ']'), u"ファイルの書き方が正しくありません。"},
         {"over 1 MiB", lesson("") + QByteArray(1 << 20, ' '), u"ファイルが大きすぎます（1MiBまで）。"},
         {"not a lesson", R"({"format": "other", "version": 1})", u"Zelmoraの授業ファイルではありません。"},
-        {"newer version", R"({"format": "zelmora-lesson", "version": 2})",
+        {"newer version", R"({"format": "zelmora-lesson", "version": 3})",
             u"このファイルは新しい版のZelmoraで作られています。"},
         {"wrong type", lesson(R"({"slot": 3, "a": 2})"), u"線３の「a」の値の種類が違います。"},
         {"slot 0", lesson(R"({"slot": 0, "a": "2"})"), u"線の番号は１から８までです。"},
