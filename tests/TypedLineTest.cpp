@@ -2,6 +2,7 @@
 #include "facts/TypedLine.h"
 #include "RecordingSurface.h"
 #include "board/Board.h"
+#include "board/Trace.h"
 #include "facts/Equation.h"
 #include "facts/LineFacts.h"
 #include "lesson/LessonFile.h"
@@ -219,6 +220,25 @@ TEST(TypedLine, LessonsKeepVerticalLinesAndRaiseTheVersionOnlyForThem)
     const auto refused = Board().open(wrong);
     ASSERT_TRUE(std::holds_alternative<LessonRefusal>(refused));
     EXPECT_EQ(std::get<LessonRefusal>(refused).Equation, EquationRefusal{EquationFault::DoesNotMatch});
+}
+
+TEST(TypedLine, TracingAVerticalLineMovesYWithUpAndDown)
+{
+    Board board;
+    board.typeEquation("χ = 3 (−2 ≦ y ≦ 5)");
+    board.typeEquation("y = 1");
+    std::optional<TracePoint> point;
+    const auto key = [&](TraceKey pressed) {
+        point = traceKey(board.slotTable(), board.lineForms(), 0, point, pressed);
+        return "line " + std::to_string(point->Slot + 1) + " (" + asText(point->X) + ", " + asText(point->Y) + ")";
+    };
+    EXPECT_EQ(key(TraceKey::Home), "line 1 (3, -2)") << "the low end of its y";
+    EXPECT_EQ(key(TraceKey::NextLine), "line 1 (3, -1)") << "↑ moves y up by 1";
+    EXPECT_EQ(key(TraceKey::PreviousLine), "line 1 (3, -2)");
+    EXPECT_EQ(key(TraceKey::PreviousLine), "line 1 (3, -2)") << "stops at the end";
+    EXPECT_EQ(key(TraceKey::End), "line 1 (3, 5)");
+    EXPECT_EQ(key(TraceKey::Right), "line 2 (3, 1)") << "→ goes to another line, keeping χ";
+    EXPECT_EQ(key(TraceKey::PreviousLine), "line 1 (3, 1)") << "and back, keeping y";
 }
 
 TEST(TypedLine, AVerticalLineIsDrawnAndCrossed)
