@@ -47,18 +47,18 @@
         <translation>Line&apos;s equation</translation>
     </message>
     <message>
-        <source>例：2χ + 3y = 6&#x3000;χ = 3&#x3000;y = −2/3χ + 1 (−3 ≦ χ ≦ 3)&#x3000;χ = 3 (−2 ≦ y ≦ 5)
-χはx、ｘでも入力できます。変域は「,」のあとか( )の中に書きます。</source>
-        <translation>Examples: 2χ + 3y = 6&#x3000;χ = 3&#x3000;y = −2/3χ + 1 (−3 ≦ χ ≦ 3)&#x3000;χ = 3 (−2 ≦ y ≦ 5)
-χ may be typed as x. Write a domain after a comma or in brackets.</translation>
-    </message>
-    <message>
         <source>線を引く</source>
         <translation>Draw line</translation>
     </message>
     <message>
         <source>キャンセル</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>例：2χ + 3y = 6&#x3000;χ = 3&#x3000;y = −2/3χ + 1 (−3 ≦ χ ≦ 3)&#x3000;χ = 3 (−2 ≦ y ≦ 5)
+χ は x でも入力できます（全角でも）。変域は「,」のあとか ( ) の中に書きます。</source>
+        <translation>Examples: 2χ + 3y = 6&#x3000;χ = 3&#x3000;y = −2/3χ + 1 (−3 ≦ χ ≦ 3)&#x3000;χ = 3 (−2 ≦ y ≦ 5)
+χ may be typed as x (full-width too). Write a domain after a comma or in brackets.</translation>
     </message>
 </context>
 <context>
@@ -1089,6 +1089,10 @@
     <message>
         <source>（ａ、ｂなし）</source>
         <translation> (no a, b)</translation>
+    </message>
+    <message>
+        <source>線%1は χ＝の直線なので、変化の割合はありません。</source>
+        <translation>Line %1 is a line χ = h: it has no rate of change.</translation>
     </message>
 </context>
 </TS>

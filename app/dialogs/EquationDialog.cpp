@@ -26,7 +26,7 @@ EquationDialog::EquationDialog(QWidget* parent, Enter enter)
     caption->setBuddy(Box);
     Box->setAccessibleName(tr("直線の式"));
     auto* example = new QLabel(tr("例：2χ + 3y = 6　χ = 3　y = −2/3χ + 1 (−3 ≦ χ ≦ 3)　χ = 3 (−2 ≦ y ≦ 5)\n"
-                                  "χはx、ｘでも入力できます。変域は「,」のあとか( )の中に書きます。"),
+                                  "χ は x でも入力できます（全角でも）。変域は「,」のあとか ( ) の中に書きます。"),
         this);
     Reason = new QLabel(this);
     Reason->setObjectName(u"EquationReason"_s);
