@@ -137,7 +137,12 @@ private:
             text += static_cast<char>(peek());
             ++Next;
         }
-        return text == "." ? std::string() : text;
+        // A point alone is no number: it stays to be named as the character that cannot be read.
+        if (text == ".") {
+            --Next;
+            return {};
+        }
+        return text;
     }
 
     bool side(std::vector<EquationTerm>& terms)

@@ -77,6 +77,7 @@ TEST(TypedLine, RefusalsSayWhere)
         {"unreadable character", "2χ*3y=6", {EquationFault::Unreadable, 3, "*"}},
         {"counted in characters, as typed", "２ｘ＋３ｙ＝６？", {EquationFault::Unreadable, 8, "？"}},
         {"two variables in one term", "xy = 1", {EquationFault::Unreadable, 2, "y"}},
+        {"a point alone", ".x = 1", {EquationFault::Unreadable, 1, "."}},
         {"nothing typed", "  ", {EquationFault::Empty, 0, ""}},
         {"no equals sign", "2x + 3y", {EquationFault::NoEquals, 0, ""}},
         {"a second equals sign", "x = 3 = 4", {EquationFault::ExtraEquals, 7, "="}},
