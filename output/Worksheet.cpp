@@ -40,25 +40,35 @@ int unitsFitting(double length, double unitMillimetres, int unitPixels)
 }
 
 // Where the drawn segments lie, in plane units; none when no slot holds a line.
-std::optional<PlaneRect> linesExtent(const SlotTable& table)
+std::optional<PlaneRect> linesExtent(const SlotTable& table, const LineForms& forms)
 {
     std::optional<PlaneRect> extent;
+    const auto include = [&extent](double x, double y) {
+        if (!std::isfinite(x) || !std::isfinite(y))
+            return;
+        if (!extent)
+            extent = PlaneRect{x, x, y, y};
+        extent->Left = std::min(extent->Left, x);
+        extent->Right = std::max(extent->Right, x);
+        extent->Bottom = std::min(extent->Bottom, y);
+        extent->Top = std::max(extent->Top, y);
+    };
     for (int slot = 0; slot < SlotTable::Rows; ++slot) {
+        // A vertical line, kept beside the table, by the ends of its y.
+        if (verticalLineOf(forms, slot) != nullptr) {
+            if (const auto line = exactLineOf(table, forms, slot)) {
+                include(line->At.get_d(), line->From.get_d());
+                include(line->At.get_d(), line->To.get_d());
+            }
+            continue;
+        }
         if (!table.isDrawn(slot))
             continue;
         const double a = double(table.get(slot, SlotTable::ANum)) / table.get(slot, SlotTable::ADen);
         const double b = double(table.get(slot, SlotTable::BNum)) / table.get(slot, SlotTable::BDen);
         for (const auto column : {SlotTable::XFrom, SlotTable::XTo}) {
             const double x = table.get(slot, column);
-            const double y = x * a + b;
-            if (!std::isfinite(x) || !std::isfinite(y))
-                continue;
-            if (!extent)
-                extent = PlaneRect{x, x, y, y};
-            extent->Left = std::min(extent->Left, x);
-            extent->Right = std::max(extent->Right, x);
-            extent->Bottom = std::min(extent->Bottom, y);
-            extent->Top = std::max(extent->Top, y);
+            include(x, x * a + b);
         }
     }
     return extent;
@@ -250,7 +260,7 @@ PagePlane planeInArea(QSizeF area, const Board& board, double unitMillimetres, b
         plane.UnitMillimetres = unitMillimetres;
         const int across = unitsFitting(area.width(), unitMillimetres, s);
         const int down = unitsFitting(area.height(), unitMillimetres, s);
-        const auto extent = centreOnLines ? linesExtent(board.slotTable()) : std::nullopt;
+        const auto extent = centreOnLines ? linesExtent(board.slotTable(), board.lineForms()) : std::nullopt;
         if (extent) {
             std::tie(plane.Range.Left, plane.Range.Right) = unitsAround((extent->Left + extent->Right) / 2, across);
             std::tie(plane.Range.Bottom, plane.Range.Top) = unitsAround((extent->Bottom + extent->Top) / 2, down);
