@@ -247,11 +247,14 @@ std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson, BoardComm
 {
     SlotTable table;
     LineForms forms;
+    // The slots whose domain comes from their equation, the file leaving "from" or "to" out.
+    std::array<bool, SlotTable::UserSlots> domainTyped{};
     for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
-        const auto& texts = lesson.Slots[static_cast<std::size_t>(slot)];
+        const auto k = static_cast<std::size_t>(slot);
+        const auto& texts = lesson.Slots[k];
         if (!texts)
             continue;
-        const auto& equation = lesson.Equations[static_cast<std::size_t>(slot)];
+        const auto& equation = lesson.Equations[k];
         std::optional<TypedLine> typed;
         if (equation) {
             auto read = readTypedLine(equation->Text);
@@ -259,17 +262,22 @@ std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson, BoardComm
                 return LessonRefusal{slot, {}, *refusal};
             typed = std::move(std::get<TypedLine>(read));
         }
+        EntryTexts given = *texts;
+        const auto& leftOut = lesson.LeftOut[k];
+        if (typed && typed->From && leftOut && *leftOut >= EntryBox::From) {
+            given[2] = *typed->From;
+            given[3] = *typed->To;
+            domainTyped[k] = true;
+        }
         if (typed && typed->Vertical) {
             // Its bounds are of y, and read as the boxes read bounds.
-            const auto entry = readLineEntry({"", "", (*texts)[2], (*texts)[3]});
+            const auto entry = readLineEntry({"", "", given[2], given[3]});
             if (const auto* refusal = std::get_if<EntryRefusal>(&entry))
                 return LessonRefusal{slot, *refusal, std::nullopt};
-            forms[static_cast<std::size_t>(slot)]
-                = LineForm{typed->Form, VerticalLine{fractionText(typed->At), (*texts)[2], (*texts)[3]}};
+            forms[k] = LineForm{typed->Form, VerticalLine{fractionText(typed->At), given[2], given[3]}};
             continue;
         }
         // An equation given without a and b gives them, as 式で入力 would.
-        EntryTexts given = *texts;
         if (typed && equation->Vertical)
             given = {*coefficientText(typed->A), *coefficientText(typed->B), given[2], given[3]};
         const auto entry = readLineEntry(given);
@@ -307,7 +315,7 @@ std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson, BoardComm
             continue;
         const auto ignored = ignoredText(*texts);
         const auto& leftOut = lesson.LeftOut[static_cast<std::size_t>(slot)];
-        if (leftOut && (!ignored || *leftOut < ignored->Box)) {
+        if (leftOut && !domainTyped[static_cast<std::size_t>(slot)] && (!ignored || *leftOut < ignored->Box)) {
             outcome.Message = LessonNotice{slot, *leftOut, std::nullopt};
             break;
         }
