@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "board/Board.h"
 
+#include "facts/Equation.h"
+#include "facts/TypedLine.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -17,12 +20,13 @@ int Board::planeSize() const
 
 BoardState Board::state() const
 {
-    return {Slots, CurrentSlot, UnitPixels, Version, Document, Title};
+    return {Slots, Forms, CurrentSlot, UnitPixels, Version, Document, Title};
 }
 
 void Board::restore(const BoardState& state, bool withDocument)
 {
     Slots = state.Slots;
+    Forms = state.Forms;
     CurrentSlot = state.CurrentSlot;
     UnitPixels = state.UnitPixels;
     Version = state.Version;
@@ -64,6 +68,7 @@ Outcome Board::drawLine(const EntryTexts& texts)
     }
     const int slot = CurrentSlot;
     storeLine(Slots, slot, std::get<LineValues>(entry));
+    Forms[static_cast<std::size_t>(slot)].reset();
 
     // Moving on to the next slot checks its button and shows it, as choosing it would.
     Outcome outcome = showSlot((slot + 1) % SlotTable::UserSlots);
@@ -73,6 +78,75 @@ Outcome Board::drawLine(const EntryTexts& texts)
     // The line is drawn as the rules read it; the pupil hears what they left out.
     if (auto ignored = ignoredText(texts))
         outcome.Message = std::move(*ignored);
+    return outcome;
+}
+
+Outcome Board::typeEquation(std::string_view text)
+{
+    return recorded({BoardCommand::Draw, CurrentSlot}, [&] { return typeLine(text); });
+}
+
+namespace {
+
+// The line an equation stands for, as a slot keeps it: the box texts of y = aχ + b and what is kept
+// beside the table, or why it cannot be kept. Without a domain, whole units as far as the plane
+// reaches from its origin.
+struct TypedSlot {
+    EntryTexts Texts;
+    LineForm Form;
+};
+
+std::variant<TypedSlot, EquationRefusal> keptLineOf(const TypedLine& typed, const EntryTexts& domain)
+{
+    TypedSlot kept;
+    kept.Form.Typed = typed.Form;
+    const std::string from = typed.From.value_or(domain[static_cast<std::size_t>(EntryBox::From)]);
+    const std::string to = typed.To.value_or(domain[static_cast<std::size_t>(EntryBox::To)]);
+    if (typed.Vertical) {
+        kept.Form.Vertical = VerticalLine{fractionText(typed.At), from, to};
+        return kept;
+    }
+    kept.Texts = {*coefficientText(typed.A), *coefficientText(typed.B), from, to};
+    if (std::holds_alternative<EntryRefusal>(readLineEntry(kept.Texts)))
+        return EquationRefusal{EquationFault::TooLarge, 0, {}};
+    // An equation typed as the boxes' own y = aχ + b is no other form of it.
+    const auto line = readExactLine(kept.Texts);
+    if (line && equationOf(*line).Plain == typed.Form)
+        kept.Form.Typed.clear();
+    return kept;
+}
+
+} // namespace
+
+Outcome Board::typeLine(std::string_view text)
+{
+    const auto read = readTypedLine(text);
+    const int reach = (OriginX + UnitPixels - 1) / UnitPixels;
+    const auto kept = std::holds_alternative<TypedLine>(read)
+        ? keptLineOf(std::get<TypedLine>(read), {"", "", std::to_string(-reach), std::to_string(reach)})
+        : std::get<EquationRefusal>(read);
+    if (const auto* refusal = std::get_if<EquationRefusal>(&kept)) {
+        Outcome outcome;
+        outcome.Message = *refusal;
+        return outcome;
+    }
+    const auto& line = std::get<TypedSlot>(kept);
+    const int slot = CurrentSlot;
+    auto& form = Forms[static_cast<std::size_t>(slot)];
+    form.reset();
+    if (line.Form.Vertical) {
+        Slots.setDrawn(slot, false);
+        form = line.Form;
+    } else {
+        storeLine(Slots, slot, std::get<LineValues>(readLineEntry(line.Texts)));
+        if (!line.Form.Typed.empty())
+            form = line.Form;
+    }
+    Outcome outcome = showSlot((slot + 1) % SlotTable::UserSlots);
+    LineSlot = slot;
+    // A vertical line is no segment of the table's: the picture is drawn anew.
+    outcome.Picture = line.Form.Vertical ? PictureChange::Whole : PictureChange::Segment;
+    outcome.Slot = slot;
     return outcome;
 }
 
@@ -91,6 +165,7 @@ Outcome Board::erase()
 Outcome Board::eraseLine()
 {
     Slots.setDrawn(CurrentSlot, false);
+    Forms[static_cast<std::size_t>(CurrentSlot)].reset();
     Outcome outcome;
     outcome.Texts = EntryTexts{};
     outcome.Focus = EntryBox::A;
@@ -117,6 +192,7 @@ Outcome Board::emptyBoard()
 {
     for (int slot = 0; slot < SlotTable::Rows; ++slot)
         Slots.setDrawn(slot, false);
+    Forms = {};
     // Slot "１" is shown even when it was current already: its boxes empty.
     Outcome outcome = showSlot(0);
     outcome.Picture = PictureChange::Plane;
@@ -153,8 +229,15 @@ Lesson Board::lesson() const
     lesson.Show = Show;
     lesson.Title = Title;
     for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
-        if (Slots.isDrawn(slot))
-            lesson.Slots[static_cast<std::size_t>(slot)] = entryTexts(Slots, slot);
+        const auto k = static_cast<std::size_t>(slot);
+        if (const VerticalLine* vertical = verticalLineOf(Forms, slot)) {
+            lesson.Slots[k] = EntryTexts{"", "", vertical->From, vertical->To};
+            lesson.Equations[k] = LessonEquation{Forms[k]->Typed, true};
+        } else if (Slots.isDrawn(slot)) {
+            lesson.Slots[k] = entryTexts(Slots, slot);
+            if (Forms[k] && !Forms[k]->Typed.empty())
+                lesson.Equations[k] = LessonEquation{Forms[k]->Typed, false};
+        }
     }
     return lesson;
 }
@@ -163,19 +246,56 @@ Lesson Board::lesson() const
 std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson, BoardCommand as, const std::string& document)
 {
     SlotTable table;
+    LineForms forms;
+    // The slots whose domain comes from their equation, the file leaving "from" or "to" out.
+    std::array<bool, SlotTable::UserSlots> domainTyped{};
     for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
-        const auto& texts = lesson.Slots[static_cast<std::size_t>(slot)];
+        const auto k = static_cast<std::size_t>(slot);
+        const auto& texts = lesson.Slots[k];
         if (!texts)
             continue;
-        const auto entry = readLineEntry(*texts);
+        const auto& equation = lesson.Equations[k];
+        std::optional<TypedLine> typed;
+        if (equation) {
+            auto read = readTypedLine(equation->Text);
+            if (const auto* refusal = std::get_if<EquationRefusal>(&read))
+                return LessonRefusal{slot, {}, *refusal};
+            typed = std::move(std::get<TypedLine>(read));
+        }
+        EntryTexts given = *texts;
+        const auto& leftOut = lesson.LeftOut[k];
+        if (typed && typed->From && leftOut && *leftOut >= EntryBox::From) {
+            given[2] = *typed->From;
+            given[3] = *typed->To;
+            domainTyped[k] = true;
+        }
+        if (typed && typed->Vertical) {
+            // Its bounds are of y, and read as the boxes read bounds.
+            const auto entry = readLineEntry({"", "", given[2], given[3]});
+            if (const auto* refusal = std::get_if<EntryRefusal>(&entry))
+                return LessonRefusal{slot, *refusal, std::nullopt};
+            forms[k] = LineForm{typed->Form, VerticalLine{fractionText(typed->At), given[2], given[3]}};
+            continue;
+        }
+        // An equation given without a and b gives them, as 式で入力 would.
+        if (typed && equation->Vertical)
+            given = {*coefficientText(typed->A), *coefficientText(typed->B), given[2], given[3]};
+        const auto entry = readLineEntry(given);
         if (const auto* refusal = std::get_if<EntryRefusal>(&entry))
-            return LessonRefusal{slot, *refusal};
+            return LessonRefusal{slot, *refusal, std::nullopt};
         storeLine(table, slot, std::get<LineValues>(entry));
+        if (typed) {
+            const auto line = exactLineOf(table, slot);
+            if (!line || line->A != typed->A || line->B != typed->B)
+                return LessonRefusal{slot, {}, EquationRefusal{EquationFault::DoesNotMatch, 0, {}}};
+            forms[static_cast<std::size_t>(slot)] = LineForm{typed->Form, std::nullopt};
+        }
     }
     // The file's reader has checked the size and the slot; anything else is kept in range.
     const int size = std::clamp(lesson.Size, 0, static_cast<int>(PlaneSizes.size()) - 1);
     Outcome outcome = recorded({as, 0}, [&] {
         Slots = table;
+        Forms = forms;
         UnitPixels = PlaneSizes[static_cast<std::size_t>(size)].UnitPixels;
         Document = document;
         Title = lesson.Title;
@@ -195,7 +315,7 @@ std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson, BoardComm
             continue;
         const auto ignored = ignoredText(*texts);
         const auto& leftOut = lesson.LeftOut[static_cast<std::size_t>(slot)];
-        if (leftOut && (!ignored || *leftOut < ignored->Box)) {
+        if (leftOut && !domainTyped[static_cast<std::size_t>(slot)] && (!ignored || *leftOut < ignored->Box)) {
             outcome.Message = LessonNotice{slot, *leftOut, std::nullopt};
             break;
         }
@@ -226,6 +346,7 @@ Outcome Board::moveLine(
     line.XTo = Slots.get(slot, SlotTable::XTo);
     const auto move = [&] {
         storeLine(Slots, slot, line);
+        Forms[static_cast<std::size_t>(slot)].reset();
         Outcome outcome;
         if (slot == CurrentSlot)
             outcome.Texts = entryTexts(Slots, slot);
@@ -293,7 +414,7 @@ Outcome Board::showWhole()
     // The line last drawn or selected stays the line concerned while it is there.
     const int line = LineSlot;
     Outcome outcome = showSlot(CurrentSlot);
-    if (Slots.isDrawn(line))
+    if (holdsLine(line))
         LineSlot = line;
     outcome.SizeMark = planeSize();
     outcome.Picture = PictureChange::Whole;
@@ -305,10 +426,16 @@ Outcome Board::showSlot(int slot)
     CurrentSlot = static_cast<std::int16_t>(slot);
     LineSlot = slot;
     Outcome outcome;
-    outcome.Texts = entryTexts(Slots, slot);
+    const auto& form = Forms[static_cast<std::size_t>(slot)];
+    // The boxes cannot show a vertical line: they keep what they hold, and the message area shows
+    // the line's equation, as it shows the equation any line was typed as.
+    if (!form || !form->Vertical)
+        outcome.Texts = entryTexts(Slots, slot);
     outcome.CheckedSlot = slot;
     outcome.Focus = EntryBox::A;
     outcome.Message = std::monostate{};
+    if (form && !form->Typed.empty())
+        outcome.Message = TypedForm{slot, form->Typed, form->Vertical.has_value()};
     return outcome;
 }
 

@@ -3,7 +3,9 @@
 
 #include "board/History.h"
 #include "board/Lesson.h"
+#include "entry/EquationText.h"
 #include "entry/LineEntry.h"
+#include "facts/ExactLine.h"
 #include "plane/PlaneGeometry.h"
 #include "slots/SlotTable.h"
 
@@ -26,9 +28,20 @@ struct LessonNotice {
     friend bool operator==(const LessonNotice&, const LessonNotice&) = default;
 };
 
+// The equation a slot's line was typed as (or a vertical line's, "χ = 3"), shown while the slot is
+// current.
+struct TypedForm {
+    int Slot = 0;
+    std::string Equation; // ASCII minus signs
+    bool Vertical = false;
+
+    friend bool operator==(const TypedForm&, const TypedForm&) = default;
+};
+
 // What the message area says after a command: nothing, why a line was refused, which characters
-// of a drawn line's boxes were not read, or what a lesson opened left out.
-using Notice = std::variant<std::monostate, EntryRefusal, IgnoredText, LessonNotice>;
+// of a drawn line's boxes were not read, what a lesson opened left out, why a typed equation was
+// refused, or the equation the current slot's line was typed as.
+using Notice = std::variant<std::monostate, EntryRefusal, IgnoredText, LessonNotice, EquationRefusal, TypedForm>;
 
 // How much of the picture a command changed.
 enum class PictureChange {
@@ -52,10 +65,12 @@ struct Outcome {
     friend bool operator==(const Outcome&, const Outcome&) = default;
 };
 
-// A lesson whose texts the draw command would refuse: the slot (0 to 7) and why.
+// A lesson whose texts the draw command would refuse: the slot (0 to 7) and why; or whose equation
+// 式で入力 would refuse, or does not give the slot's a and b.
 struct LessonRefusal {
     int Slot = 0;
     EntryRefusal Refusal;
+    std::optional<EquationRefusal> Equation{};
 
     friend bool operator==(const LessonRefusal&, const LessonRefusal&) = default;
 };
@@ -70,6 +85,11 @@ public:
     std::int16_t unitPixels() const { return UnitPixels; }
     std::int16_t currentSlot() const { return CurrentSlot; }
     const SlotTable& slotTable() const { return Slots; }
+    // What each slot keeps beside its row of the table: a vertical line, the equation typed.
+    const LineForms& lineForms() const { return Forms; }
+    // The line a slot holds, exactly, vertical or not; none for an empty slot.
+    std::optional<ExactLine> line(int slot) const { return exactLineOf(Slots, Forms, slot); }
+    bool holdsLine(int slot) const { return zelmora::holdsLine(Slots, Forms, slot); }
     PlaneGeometry geometry() const { return {OriginX, OriginY, UnitPixels}; }
     // Index into PlaneSizes of the current scale.
     int planeSize() const;
@@ -80,6 +100,11 @@ public:
     // to the next slot (after "８" comes "１"). A text the rules cannot make a line of changes
     // nothing and says why.
     Outcome draw(const EntryTexts& texts);
+    // 式で入力: one equation in χ and y fills the current slot, as a draw from the boxes would: y =
+    // aχ + b with a and b worked out exactly and written as the boxes write them, or a vertical line
+    // χ = h, kept beside the table; the equation typed is kept to show. Without a domain, the line
+    // spans the plane as now shown. An equation that makes no line changes nothing and says where.
+    Outcome typeEquation(std::string_view text);
     // A slot button: the slot becomes current and the boxes show it. Choosing the current slot
     // again keeps what has been typed.
     Outcome selectSlot(int slot);
@@ -149,6 +174,7 @@ public:
 
 private:
     Outcome drawLine(const EntryTexts& texts);
+    Outcome typeLine(std::string_view text);
     Outcome eraseLine();
     Outcome emptyBoard();
     Outcome showSlot(int slot);
@@ -164,6 +190,7 @@ private:
     std::int16_t UnitPixels = PlaneSizes[MediumPlane].UnitPixels;
     std::int16_t CurrentSlot = 0;
     SlotTable Slots;
+    LineForms Forms;
     ShowOptions Show;
 
     History Steps;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "entry/LineEntry.h"
 #include "slots/SlotTable.h"
 
 #include <cstddef>
@@ -42,6 +43,7 @@ constexpr bool changesDocument(BoardCommand command)
 // the same version are the same board (the saved one, say). A few hundred bytes.
 struct BoardState {
     SlotTable Slots;
+    LineForms Forms; // beside the table: vertical lines, and the equations lines were typed as
     std::int16_t CurrentSlot = 0;
     std::int16_t UnitPixels = 0;
     std::uint64_t Version = 0;
@@ -51,7 +53,7 @@ struct BoardState {
     // The same picture and boxes, whatever the version and the file.
     bool sameBoard(const BoardState& other) const
     {
-        return Slots.cells() == other.Slots.cells() && CurrentSlot == other.CurrentSlot
+        return Slots.cells() == other.Slots.cells() && Forms == other.Forms && CurrentSlot == other.CurrentSlot
             && UnitPixels == other.UnitPixels;
     }
 };

@@ -17,6 +17,15 @@ namespace zelmora {
 // when it has none).
 inline constexpr int MaxTitleLength = 200; // characters
 
+// The equation a slot's line was typed as; a vertical line is kept as its equation and the bounds of
+// y, in the "from" and "to" texts.
+struct LessonEquation {
+    std::string Text;
+    bool Vertical = false;
+
+    friend bool operator==(const LessonEquation&, const LessonEquation&) = default;
+};
+
 struct Lesson {
     std::string Title;
     int Size = 1;
@@ -26,6 +35,7 @@ struct Lesson {
     // reads as an empty box.
     std::array<std::optional<EntryBox>, SlotTable::UserSlots> LeftOut;
     std::optional<ShowOptions> Show;
+    std::array<std::optional<LessonEquation>, SlotTable::UserSlots> Equations;
 
     friend bool operator==(const Lesson&, const Lesson&) = default;
 };

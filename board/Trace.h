@@ -27,8 +27,15 @@ struct TracePoint {
 // Where a key takes the point. Without a point yet, tracing starts on the given slot's line (or
 // the first drawn one after it): at its right end for ←, Shift+← and End, else at its left end. To another line,
 // the point keeps its χ when the line's domain holds it, else goes to that line's left end. None
-// when no slot holds a line.
+// when no slot holds a line. On a vertical line χ = h (kept in the forms beside the table), ↑ and
+// ↓ move y by 1, Home and End go to the ends of its y, and ← → go to another line, where the point
+// keeps its y if it can.
 std::optional<TracePoint> traceKey(
-    const SlotTable& table, int startSlot, const std::optional<TracePoint>& from, TraceKey key);
+    const SlotTable& table, const LineForms& forms, int startSlot, const std::optional<TracePoint>& from, TraceKey key);
+inline std::optional<TracePoint> traceKey(
+    const SlotTable& table, int startSlot, const std::optional<TracePoint>& from, TraceKey key)
+{
+    return traceKey(table, LineForms{}, startSlot, from, key);
+}
 
 } // namespace zelmora

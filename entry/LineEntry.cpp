@@ -107,6 +107,19 @@ void storeLine(SlotTable& table, int slot, const LineValues& line)
     table.set(slot, SlotTable::XTo, line.XTo);
 }
 
+const VerticalLine* verticalLineOf(const LineForms& forms, int slot)
+{
+    if (slot < 0 || slot >= SlotTable::Rows)
+        return nullptr;
+    const auto& form = forms[static_cast<std::size_t>(slot)];
+    return form && form->Vertical ? &*form->Vertical : nullptr;
+}
+
+bool holdsLine(const SlotTable& table, const LineForms& forms, int slot)
+{
+    return table.isDrawn(slot) || verticalLineOf(forms, slot) != nullptr;
+}
+
 EntryTexts entryTexts(const SlotTable& table, int slot)
 {
     if (!table.isDrawn(slot))

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "entry/TextRules.h"
+#include "slots/SlotTable.h"
 
 #include <array>
 #include <optional>
@@ -9,8 +10,6 @@
 #include <variant>
 
 namespace zelmora {
-
-class SlotTable;
 
 // The four entry boxes, in their order on the panel: a, b, and the lower and upper bound of x.
 enum class EntryBox { A = 0, B, From, To };
@@ -48,6 +47,32 @@ struct IgnoredText {
 
     friend bool operator==(const IgnoredText&, const IgnoredText&) = default;
 };
+
+// A vertical line χ = At over From ≦ y ≦ To, which the slot table cannot hold: its texts, as the
+// line's equation and the boxes write numbers ("3", "-5/2"; "-2", "5").
+struct VerticalLine {
+    std::string At;
+    std::string From;
+    std::string To;
+
+    friend bool operator==(const VerticalLine&, const VerticalLine&) = default;
+};
+
+// What a slot's line keeps beside its row of the slot table: the equation it was typed as, to
+// show beside y = aχ + b ("2χ + 3y = 6"), and, for a vertical line, the line itself; its row then
+// holds no line.
+struct LineForm {
+    std::string Typed;
+    std::optional<VerticalLine> Vertical;
+
+    friend bool operator==(const LineForm&, const LineForm&) = default;
+};
+using LineForms = std::array<std::optional<LineForm>, SlotTable::Rows>;
+
+// Whether the slot holds a line: one of the table's, or a vertical one beside it.
+bool holdsLine(const SlotTable& table, const LineForms& forms, int slot);
+// The slot's vertical line, if it holds one.
+const VerticalLine* verticalLineOf(const LineForms& forms, int slot);
 
 // Reads the four box texts (as typed, full-width forms allowed). Refuses a zero denominator and
 // any value that single precision cannot hold, naming the first box at fault; empty boxes read

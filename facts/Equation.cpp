@@ -109,12 +109,68 @@ std::string joined(const std::vector<EquationPart>& parts, WriteFraction writeFr
     return text;
 }
 
+// χ = h, the size of h as a whole number or a stacked fraction.
+std::vector<EquationPart> verticalParts(const ExactLine& line, const std::string& equals, const std::string& minus)
+{
+    std::vector<EquationPart> parts{equals + (sgn(line.At) < 0 ? minus : std::string())};
+    mpq_class size = abs(line.At);
+    size.canonicalize();
+    if (size.get_den() == 1)
+        std::get<std::string>(parts.back()) += size.get_num().get_str();
+    else
+        parts.emplace_back(StackedFraction{size.get_num().get_str(), size.get_den().get_str()});
+    return parts;
+}
+
+std::string plainOf(const std::vector<EquationPart>& parts)
+{
+    return joined(
+        parts, [](const StackedFraction& fraction) { return fraction.Numerator + "/" + fraction.Denominator; });
+}
+
 } // namespace
+
+Equation shownEquationOf(const ExactLine& line, Minus minus)
+{
+    if (line.Typed.empty())
+        return equationOf(line, minus);
+    // The typed form is written with ASCII minus signs and fractions "n/d" of plain digits.
+    const std::string sign(minusSign(minus));
+    Equation equation;
+    const std::string& typed = line.Typed;
+    std::string run;
+    for (std::size_t k = 0; k < typed.size();) {
+        const std::size_t digits = typed.find_first_not_of("0123456789.", k);
+        if (digits != k && digits != std::string::npos && typed[digits] == '/') {
+            const std::size_t end = typed.find_first_not_of("0123456789.", digits + 1);
+            if (!run.empty())
+                equation.Parts.emplace_back(std::exchange(run, {}));
+            equation.Parts.emplace_back(StackedFraction{typed.substr(k, digits - k),
+                typed.substr(digits + 1, (end == std::string::npos ? typed.size() : end) - digits - 1)});
+            k = end == std::string::npos ? typed.size() : end;
+            continue;
+        }
+        if (typed[k] == '-')
+            run += sign;
+        else
+            run += typed[k];
+        ++k;
+    }
+    if (!run.empty())
+        equation.Parts.emplace_back(std::move(run));
+    equation.Plain = plainOf(equation.Parts);
+    return equation;
+}
 
 Equation equationOf(const ExactLine& line, Minus minus)
 {
     const std::string sign(minusSign(minus));
     Equation equation;
+    if (line.Vertical) {
+        equation.Parts = verticalParts(line, "χ = ", sign);
+        equation.Plain = plainOf(equation.Parts);
+        return equation;
+    }
     equation.Parts = partsOf(line, {"y = ", sign, " + ", " " + sign + " "});
     equation.Plain = joined(equation.Parts,
         [](const StackedFraction& fraction) { return fraction.Numerator + "/" + fraction.Denominator; });
@@ -124,6 +180,8 @@ Equation equationOf(const ExactLine& line, Minus minus)
 std::vector<EquationPart> spokenEquationParts(const ExactLine& line)
 {
     const std::string sign(minusSign(Minus::Typographic));
+    if (line.Vertical)
+        return verticalParts(line, "χ＝", sign);
     return partsOf(line, {"y＝", sign, "＋", sign});
 }
 

@@ -31,8 +31,12 @@ struct Equation {
 
 // No "1χ", no "+ -", no "+ 0"; a = 0 leaves "y = b". A coefficient typed with a slash is shown as
 // its reduced fraction, one typed without as the decimal its box shows, with a zero before a
-// leading point (" .5" gives "0.5").
+// leading point (" .5" gives "0.5"). A vertical line is "χ = h".
 Equation equationOf(const ExactLine& line, Minus minus = Minus::Ascii);
+
+// The equation a line was typed as, when it was ("2χ + 3y = 6", fractions stacked), else its
+// equationOf. A vertical line's is "χ = 3" either way.
+Equation shownEquationOf(const ExactLine& line, Minus minus = Minus::Ascii);
 
 // The equation as a screen reader is given it, with full-width "＝" and "＋", each fraction whole,
 // for the window to say in its own language: "y＝", "−", 2/3, "χ＋1".

@@ -51,22 +51,35 @@ std::vector<mpq_class> tableColumns(const ExactLine& line, const mpq_class& step
     return columns;
 }
 
+// Two segments of one line share what the overlap of their domains holds.
+Intersection sameLine(const ExactLine& first, const ExactLine& second)
+{
+    const mpq_class& low = std::max(first.low(), second.low());
+    const mpq_class& high = std::min(first.high(), second.high());
+    if (low > high)
+        return {IntersectionKind::SameLineApart, std::nullopt};
+    if (low < high)
+        return {IntersectionKind::Overlapping, std::nullopt};
+    return {IntersectionKind::Point, pointAt(first, low)};
+}
+
 } // namespace
 
 Intersection intersection(const ExactLine& first, const ExactLine& second)
 {
+    if (first.Vertical && second.Vertical)
+        return first.At == second.At ? sameLine(first, second) : Intersection{IntersectionKind::Parallel, std::nullopt};
+    if (first.Vertical || second.Vertical) {
+        const ExactLine& vertical = first.Vertical ? first : second;
+        const ExactLine& other = first.Vertical ? second : first;
+        ExactPoint point{vertical.At, yAt(other, vertical.At)};
+        const bool inBoth = inDomain(other, point.X) && inDomain(vertical, point.Y);
+        return {inBoth ? IntersectionKind::Point : IntersectionKind::OutsideDomain, std::move(point)};
+    }
     if (first.A == second.A && first.B != second.B)
         return {IntersectionKind::Parallel, std::nullopt};
-    if (first.A == second.A) {
-        // One line: what the two segments share is the overlap of their domains.
-        const mpq_class& low = std::max(first.low(), second.low());
-        const mpq_class& high = std::min(first.high(), second.high());
-        if (low > high)
-            return {IntersectionKind::SameLineApart, std::nullopt};
-        if (low < high)
-            return {IntersectionKind::Overlapping, std::nullopt};
-        return {IntersectionKind::Point, ExactPoint{low, yAt(first, low)}};
-    }
+    if (first.A == second.A)
+        return sameLine(first, second);
     const mpq_class x = (second.B - first.B) / (first.A - second.A);
     const bool inBoth = inDomain(first, x) && inDomain(second, x);
     return {inBoth ? IntersectionKind::Point : IntersectionKind::OutsideDomain, ExactPoint{x, yAt(first, x)}};
@@ -74,6 +87,8 @@ Intersection intersection(const ExactLine& first, const ExactLine& second)
 
 ExactInterval yRange(const ExactLine& line)
 {
+    if (line.Vertical)
+        return {line.low(), line.high()};
     mpq_class low = yAt(line, line.low());
     mpq_class high = yAt(line, line.high());
     if (sgn(line.A) < 0)
@@ -83,11 +98,14 @@ ExactInterval yRange(const ExactLine& line)
 
 std::string domainText(const ExactLine& line)
 {
-    return fractionText(line.low(), Minus::Typographic) + " ≦ χ ≦ " + fractionText(line.high(), Minus::Typographic);
+    return fractionText(line.low(), Minus::Typographic) + (line.Vertical ? " ≦ y ≦ " : " ≦ χ ≦ ")
+        + fractionText(line.high(), Minus::Typographic);
 }
 
 std::string rangeText(const ExactLine& line)
 {
+    if (line.Vertical)
+        return "χ = " + fractionText(line.At, Minus::Typographic);
     const ExactInterval range = yRange(line);
     return fractionText(range.Low, Minus::Typographic) + " ≦ y ≦ " + fractionText(range.High, Minus::Typographic);
 }
@@ -118,8 +136,11 @@ mpq_class tableStep(const ExactLine& line)
 
 std::vector<ExactPoint> tableOfValues(const ExactLine& line, const std::optional<mpq_class>& step)
 {
-    const bool given = step && sgn(*step) > 0 && multiplesIn(line, *step) <= MaxGivenColumns;
     std::vector<ExactPoint> table;
+    // χ does not vary along a vertical line: y is no function of it.
+    if (line.Vertical)
+        return table;
+    const bool given = step && sgn(*step) > 0 && multiplesIn(line, *step) <= MaxGivenColumns;
     for (mpq_class& x : tableColumns(line, given ? *step : tableStep(line))) {
         mpq_class y = yAt(line, x);
         table.push_back({std::move(x), std::move(y)});
@@ -142,6 +163,8 @@ mpq_class traceStop(const ExactLine& line, const mpq_class& x, TraceMove move)
     case TraceMove::LatticeRight:
         break;
     }
+    if (line.Vertical)
+        return x;
     const auto residue = latticeResidue(line);
     if (!residue)
         return x;

@@ -15,8 +15,8 @@ namespace zelmora {
 // How two segments meet. Point: at one point of both, ends included; for two segments of the same
 // line, when they share exactly one point (they meet end to end, or one is a single point on the
 // other). OutsideDomain: their lines cross at a point outside at least one domain. Parallel: same
-// a, different b. Overlapping: the same line, sharing a piece of positive length. SameLineApart:
-// the same line, sharing no point.
+// a, different b, or two vertical lines χ = h apart. Overlapping: the same line, sharing a piece of positive length.
+// SameLineApart: the same line, sharing no point.
 enum class IntersectionKind { Point, OutsideDomain, Parallel, Overlapping, SameLineApart };
 
 struct Intersection {
@@ -37,10 +37,12 @@ struct ExactInterval {
     friend bool operator==(const ExactInterval&, const ExactInterval&) = default;
 };
 
-// The values y takes over the domain; for a < 0 the domain's high end gives the low value.
+// The values y takes over the domain; for a < 0 the domain's high end gives the low value. A
+// vertical line's domain is its range of y.
 ExactInterval yRange(const ExactLine& line);
 
-// "−3 ≦ χ ≦ 3" and "−1 ≦ y ≦ 3": the ends as reduced fractions with the minus U+2212.
+// "−3 ≦ χ ≦ 3" and "−1 ≦ y ≦ 3": the ends as reduced fractions with the minus U+2212. For a
+// vertical line, "−2 ≦ y ≦ 5" and its χ, "χ = 3".
 std::string domainText(const ExactLine& line);
 std::string rangeText(const ExactLine& line);
 
@@ -67,7 +69,8 @@ enum class TraceMove { Left, Right, LatticeLeft, LatticeRight, Home, End };
 // Where the tracing point goes from χ = x, within the domain. Left and Right move χ by 1, so that y
 // changes by a, the rate of change; at an end of the domain they stop there. LatticeLeft and
 // LatticeRight go to the nearest lattice point of the segment on that side (χ moves by q when
-// a = p/q), and stay when there is none. Home and End go to the domain's low and high end.
+// a = p/q), and stay when there is none. Home and End go to the domain's low and high end. On a
+// vertical line x is y, moved by 1 or to the ends; there are no lattice steps.
 mpq_class traceStop(const ExactLine& line, const mpq_class& x, TraceMove move);
 
 } // namespace zelmora

@@ -8,6 +8,15 @@ namespace zelmora {
 
 std::optional<ExactInterval> visibleDomain(const ExactLine& line, const PlaneWindow& window)
 {
+    if (line.Vertical) {
+        if (line.At < window.XMin || line.At > window.XMax)
+            return std::nullopt;
+        mpq_class low = std::max(line.low(), window.YMin);
+        mpq_class high = std::min(line.high(), window.YMax);
+        if (low > high)
+            return std::nullopt;
+        return ExactInterval{std::move(low), std::move(high)};
+    }
     mpq_class low = std::max(line.low(), window.XMin);
     mpq_class high = std::min(line.high(), window.XMax);
     if (sgn(line.A) == 0) {
@@ -28,6 +37,8 @@ std::optional<ExactInterval> visibleDomain(const ExactLine& line, const PlaneWin
 
 std::optional<SlopeStep> slopeStep(const ExactLine& line, const PlaneWindow& window)
 {
+    if (line.Vertical)
+        return std::nullopt;
     mpq_class a = line.A;
     a.canonicalize();
     if (sgn(a) == 0 || a.get_den() > MaxSlopeRun)

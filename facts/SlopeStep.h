@@ -19,8 +19,8 @@ struct PlaneWindow {
     mpq_class YMax;
 };
 
-// The χ interval over which the segment lies inside the window, edges included; none when it
-// misses the window.
+// The χ interval over which the segment lies inside the window (of y for a vertical line), edges
+// included; none when it misses the window.
 std::optional<ExactInterval> visibleDomain(const ExactLine& line, const PlaneWindow& window);
 
 // a = rise / run in lowest terms, starting at a point with integer χ and y.
@@ -33,7 +33,7 @@ struct SlopeStep {
 // The longest run a triangle is drawn with.
 inline constexpr int MaxSlopeRun = 12;
 
-// None for a = 0, a run beyond 12, or when no triangle fits on the visible part of the segment.
+// None for a vertical line, a = 0, a run beyond 12, or when no triangle fits on the visible part of the segment.
 // The triangle starts at the intercept (0, b) when that is a lattice point and the triangle fits
 // there; otherwise at the lattice point whose triangle is centred best on the visible part (the
 // smaller χ on a tie).

@@ -28,7 +28,10 @@ namespace zelmora {
 namespace {
 
 constexpr QLatin1StringView formatName("zelmora-lesson");
-constexpr int lessonVersion = 1;
+// Version 2 brought vertical lines, which a slot entry gives as an equation without a and b; a
+// lesson without one is written as version 1, which older programs open as before.
+constexpr int lessonVersion = 2;
+constexpr int verticalLinesVersion = 2;
 
 // The keys of a slot entry, in the order of EntryBox.
 constexpr std::array<const char*, EntryBoxCount> boxKeys = {"a", "b", "from", "to"};
@@ -180,9 +183,22 @@ std::optional<LessonFault> readSlotEntry(const QJsonValue& entry, Lesson& lesson
     if (texts)
         return fault(LessonFaultCode::RepeatedSlot, "slot", slot);
 
+    // The equation a line was typed as; with neither a nor b, a vertical line, whose "from" and
+    // "to" are of y.
+    const QJsonValue equation = member(object, "equation");
+    if (!equation.isUndefined()) {
+        if (!equation.isString())
+            return fault(LessonFaultCode::WrongType, "equation", slot);
+        const bool vertical = member(object, "a").isUndefined() && member(object, "b").isUndefined();
+        lesson.Equations[static_cast<std::size_t>(slot - 1)]
+            = LessonEquation{equation.toString().toStdString(), vertical};
+    }
     EntryTexts read;
     for (std::size_t box = 0; box < EntryBoxCount; ++box) {
         const QJsonValue text = member(object, boxKeys[box]);
+        const bool noCoefficients = !equation.isUndefined() && box < 2;
+        if (text.isUndefined() && noCoefficients)
+            continue;
         if (text.isUndefined()) {
             auto& leftOut = lesson.LeftOut[static_cast<std::size_t>(slot - 1)];
             if (!leftOut)
@@ -296,8 +312,10 @@ QByteArray writeLesson(const Lesson& lesson)
     const int size = std::clamp(lesson.Size, 0, static_cast<int>(PlaneSizes.size()) - 1);
     const int currentSlot = std::clamp(lesson.CurrentSlot, 0, SlotTable::UserSlots - 1);
 
-    QByteArray out
-        = "{\n  \"format\": " + quoted(formatName) + ",\n  \"version\": " + QByteArray::number(lessonVersion);
+    const bool vertical
+        = std::ranges::any_of(lesson.Equations, [](const auto& equation) { return equation && equation->Vertical; });
+    QByteArray out = "{\n  \"format\": " + quoted(formatName)
+        + ",\n  \"version\": " + QByteArray::number(vertical ? verticalLinesVersion : 1);
     if (!lesson.Title.empty())
         out += ",\n  \"title\": " + quoted(lesson.Title);
     out += ",\n  \"size\": " + quoted(QStringView(PlaneSizes[static_cast<std::size_t>(size)].Name).toString())
@@ -316,8 +334,13 @@ QByteArray writeLesson(const Lesson& lesson)
         if (!lesson.Slots[slot])
             continue;
         QByteArray entry = "    {\"slot\": " + QByteArray::number(static_cast<int>(slot) + 1);
-        for (std::size_t box = 0; box < EntryBoxCount; ++box)
+        const auto& equation = lesson.Equations[slot];
+        if (equation && equation->Vertical)
+            entry += ", \"equation\": " + quoted(equation->Text);
+        for (std::size_t box = equation && equation->Vertical ? 2 : 0; box < EntryBoxCount; ++box)
             entry += ", \"" + QByteArray(boxKeys[box]) + "\": " + quoted((*lesson.Slots[slot])[box]);
+        if (equation && !equation->Vertical)
+            entry += ", \"equation\": " + quoted(equation->Text);
         entries.append(entry + "}");
     }
     if (entries.isEmpty())

@@ -283,7 +283,7 @@ void drawPictureOn(QPaintDevice& device, QPainter* open, const PictureFrame& fra
         DrawPlane(drawn, frame.Geometry, frame.Edges);
     else
         drawPicture(drawn, board.slotTable(), frame.Geometry, board.showOptions(), board.lineSlot(), frame.Edges,
-            settings.BlackAndWhite ? Ink::BlackAndWhite : Ink::Colour);
+            settings.BlackAndWhite ? Ink::BlackAndWhite : Ink::Colour, board.lineForms());
     if (settings.BlackAndWhite && !settings.Problem)
         showLinesOnTheAxis(surface, drawn, frame.Geometry, board);
     if (frame.Edges == PlaneEdges::Sheet)

@@ -3,6 +3,7 @@
 
 #include "facts/Equation.h"
 #include "facts/ExactLine.h"
+#include "facts/LineFacts.h"
 #include "lesson/LessonFile.h"
 #include "output/PdfTidy.h"
 
@@ -69,21 +70,33 @@ std::optional<std::array<PlanePoint, 2>> segmentOf(const SlotTable& table, int s
 }
 
 // Where the drawn segments lie, in plane units; none when no slot holds a line.
-std::optional<PlaneRect> linesExtent(const SlotTable& table)
+std::optional<PlaneRect> linesExtent(const SlotTable& table, const LineForms& forms)
 {
     std::optional<PlaneRect> extent;
+    const auto include = [&extent](double x, double y) {
+        if (!std::isfinite(x) || !std::isfinite(y))
+            return;
+        if (!extent)
+            extent = PlaneRect{x, x, y, y};
+        extent->Left = std::min(extent->Left, x);
+        extent->Right = std::max(extent->Right, x);
+        extent->Bottom = std::min(extent->Bottom, y);
+        extent->Top = std::max(extent->Top, y);
+    };
     for (int slot = 0; slot < SlotTable::Rows; ++slot) {
+        // A vertical line, kept beside the table, by the ends of its y.
+        if (verticalLineOf(forms, slot) != nullptr) {
+            if (const auto line = exactLineOf(table, forms, slot)) {
+                include(line->At.get_d(), line->From.get_d());
+                include(line->At.get_d(), line->To.get_d());
+            }
+            continue;
+        }
         const auto ends = segmentOf(table, slot);
         if (!ends)
             continue;
-        for (const PlanePoint& end : *ends) {
-            if (!extent)
-                extent = PlaneRect{end.X, end.X, end.Y, end.Y};
-            extent->Left = std::min(extent->Left, end.X);
-            extent->Right = std::max(extent->Right, end.X);
-            extent->Bottom = std::min(extent->Bottom, end.Y);
-            extent->Top = std::max(extent->Top, end.Y);
-        }
+        for (const PlanePoint& end : *ends)
+            include(end.X, end.Y);
     }
     return extent;
 }
@@ -421,7 +434,7 @@ PagePlane planeInArea(QSizeF area, const Board& board, double unitMillimetres, b
             plane.UnitPixels = pixels;
         }
     }
-    const auto extent = centreOnLines ? linesExtent(board.slotTable()) : std::nullopt;
+    const auto extent = centreOnLines ? linesExtent(board.slotTable(), board.lineForms()) : std::nullopt;
     if (extent) {
         std::tie(plane.Range.Left, plane.Range.Right) = unitsAround((extent->Left + extent->Right) / 2, across);
         std::tie(plane.Range.Bottom, plane.Range.Top) = unitsAround((extent->Bottom + extent->Top) / 2, down);
@@ -467,7 +480,11 @@ std::vector<int> slotsOffPlane(const Board& board, const UnitRange& range)
 {
     std::vector<int> slots;
     for (int slot = 0; slot < SlotTable::Rows; ++slot) {
-        const auto ends = segmentOf(board.slotTable(), slot);
+        auto ends = segmentOf(board.slotTable(), slot);
+        if (const auto line = exactLineOf(board.slotTable(), board.lineForms(), slot); line && line->Vertical) {
+            const double x = line->At.get_d();
+            ends = std::array<PlanePoint, 2>{PlanePoint{x, line->From.get_d()}, PlanePoint{x, line->To.get_d()}};
+        }
         if (ends && !meets(*ends, range))
             slots.push_back(slot);
     }
@@ -478,13 +495,12 @@ std::vector<QString> answerLines(const Board& board)
 {
     std::vector<QString> lines;
     for (int slot = 0; slot < 8; ++slot) {
-        const auto line = exactLineOf(board.slotTable(), slot);
+        const auto line = board.line(slot);
         if (!line)
             continue;
         const QString equation = QString::fromStdString(equationOf(*line, Minus::Typographic).Plain);
-        const QString low = QString::fromStdString(fractionText(line->low(), Minus::Typographic));
-        const QString high = QString::fromStdString(fractionText(line->high(), Minus::Typographic));
-        lines.push_back(u"%1 %2 (%3 ≦ χ ≦ %4)"_s.arg(QChar(0x2460 + slot), equation, low, high));
+        const QString domain = QString::fromStdString(domainText(*line));
+        lines.push_back(u"%1 %2 (%3)"_s.arg(QChar(0x2460 + slot), equation, domain));
     }
     return lines;
 }

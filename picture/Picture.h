@@ -15,9 +15,11 @@ class PlaneSurface;
 // cross, then the marks the show options turn on (the slope triangle on the given slot's line).
 // Surface pixels, as the geometry maps the plane. With the options left off, the plain picture.
 // A sheet of paper draws the plane with the edges of a sheet (see DrawPlane); paper printed in
-// black draws each line in its slot's dash pattern while the lines are told apart by colour.
+// black draws each line in its slot's dash pattern while the lines are told apart by colour. The
+// forms kept beside the table add its vertical lines, each drawn with its slot.
 void drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
-    const ShowOptions& show = {}, int slopeSlot = 0, PlaneEdges edges = PlaneEdges::Window, Ink ink = Ink::Colour);
+    const ShowOptions& show = {}, int slopeSlot = 0, PlaneEdges edges = PlaneEdges::Window, Ink ink = Ink::Colour,
+    const LineForms& forms = {});
 // The board's picture with the marks it shows, the slope triangle on the line drawn or chosen last,
 // and the line it keeps for comparing drawn faintly (grey) under the lines.
 void drawPicture(PlaneSurface& surface, const Board& board);

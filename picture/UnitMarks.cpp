@@ -305,20 +305,20 @@ PlaneWindow shownWindow(const PlaneGeometry& geometry, double width, double heig
         mpq_class((geometry.OriginY - mpq_class(height)) / s), mpq_class(mpq_class(geometry.OriginY) / s)};
 }
 
-std::vector<ShownLine> shownLines(const SlotTable& table, const PlaneGeometry& geometry, const PlaneWindow& window)
+std::vector<ShownLine> shownLines(
+    const SlotTable& table, const LineForms& forms, const PlaneGeometry& geometry, const PlaneWindow& window)
 {
     std::vector<ShownLine> lines;
     for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
-        if (!table.isDrawn(slot))
-            continue;
-        auto line = exactLineOf(table, slot);
+        auto line = exactLineOf(table, forms, slot);
         if (!line)
             continue;
         const auto visible = visibleDomain(*line, window);
         if (!visible)
             continue;
-        const Segment part{surfacePoint(geometry, visible->Low, yAt(*line, visible->Low)),
-            surfacePoint(geometry, visible->High, yAt(*line, visible->High))};
+        const ExactPoint low = pointAt(*line, visible->Low);
+        const ExactPoint high = pointAt(*line, visible->High);
+        const Segment part{surfacePoint(geometry, low.X, low.Y), surfacePoint(geometry, high.X, high.Y)};
         lines.push_back({slot, std::move(*line), part});
     }
     return lines;
@@ -429,7 +429,7 @@ std::vector<Point> endPoints(
     std::vector<ExactPoint> ends;
     for (const ShownLine& shown : lines) {
         for (const mpq_class* x : {&shown.Line.low(), &shown.Line.high()}) {
-            ExactPoint end{*x, yAt(shown.Line, *x)};
+            ExactPoint end = pointAt(shown.Line, *x);
             if (inWindow(end, window) && std::find(ends.begin(), ends.end(), end) == ends.end())
                 ends.push_back(std::move(end));
         }
@@ -457,14 +457,14 @@ LineStyle lineStyle(const ShowOptions& show, int slot, Ink ink)
 }
 
 void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
-    const ShowOptions& show, int slopeSlot)
+    const ShowOptions& show, int slopeSlot, const LineForms& forms)
 {
     if (!show.any() || geometry.UnitPixels <= 0)
         return;
     const double width = surface.Width();
     const double height = surface.Height();
     const PlaneWindow window = shownWindow(geometry, width, height);
-    const std::vector<ShownLine> lines = shownLines(table, geometry, window);
+    const std::vector<ShownLine> lines = shownLines(table, forms, geometry, window);
     const Rgb blue = PaletteBlue;
     const Rgb slopeColour = lineColour(show, slopeSlot);
     const Rgb black = PaletteBlack;
@@ -514,8 +514,8 @@ void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeo
     }
     for (const ShownLine& line : lines) {
         if (show.Equations)
-            labels.push_back(labelOf(
-                equationOf(line.Line, Minus::Typographic).Parts, lineColour(show, line.Slot), byTheMiddle(line.Part)));
+            labels.push_back(labelOf(shownEquationOf(line.Line, Minus::Typographic).Parts, lineColour(show, line.Slot),
+                byTheMiddle(line.Part)));
     }
 
     if (!labels.empty()) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "board/ShowOptions.h"
+#include "entry/LineEntry.h"
 #include "plane/PlaneGeometry.h"
 #include "plane/PlaneSurface.h"
 #include "plane/Rgb.h"
@@ -39,7 +40,9 @@ enum class Ink { Colour, BlackAndWhite };
 // apart by colour, the slot's own dash pattern, which stands in for its colour there.
 LineStyle lineStyle(const ShowOptions& show, int slot, Ink ink);
 
+// The forms kept beside the table add its vertical lines, and the equations lines were typed as,
+// which their labels show.
 void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
-    const ShowOptions& show, int slopeSlot);
+    const ShowOptions& show, int slopeSlot, const LineForms& forms = {});
 
 } // namespace zelmora

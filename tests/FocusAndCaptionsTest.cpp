@@ -269,6 +269,13 @@ void expectMessagesFit()
         }
         all.push_back(messages::notice(LessonNotice{7, box, std::nullopt}));
     }
+    for (int fault = 0; fault <= static_cast<int>(EquationFault::DoesNotMatch); ++fault) {
+        for (const int position : {0, 128})
+            all.push_back(messages::notice(EquationRefusal{static_cast<EquationFault>(fault), position, "＊"}));
+    }
+    for (const TypedForm& form : {TypedForm{7, "χ = -12345/678", true}, TypedForm{7, "-0.25χ + 1.5y = -12.75", false}})
+        all.push_back(messages::notice(form));
+    all.push_back(messages::noSlopeTriangle(7));
     const QFont font = look::font(12, true);
     const QFontMetricsF metrics(font);
     const QString noLineStart = QStringLiteral("、。，．」』）…");

@@ -232,7 +232,7 @@ TEST(LessonText, RefusesTheWholeFile)
         {"missing version", R"({"format": "zelmora-lesson"})", refused(MissingKey, "version")},
         {"fractional version", R"({"format": "zelmora-lesson", "version": 1.5})", refused(WrongType, "version")},
         {"version 0", R"({"format": "zelmora-lesson", "version": 0})", refused(BadVersion, "version")},
-        {"newer version", R"({"format": "zelmora-lesson", "version": 2, "size": 7})", refused(NewerVersion, "version")},
+        {"newer version", R"({"format": "zelmora-lesson", "version": 3, "size": 7})", refused(NewerVersion, "version")},
         {"size as number", lessonWith(R"("size": 1)"), refused(WrongType, "size")},
         {"unknown size", lessonWith(R"("size": "特大")"), refused(BadSize, "size")},
         {"title as number", lessonWith(R"("title": 1)"), refused(WrongType, "title")},

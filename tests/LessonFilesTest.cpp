@@ -67,6 +67,7 @@ TEST_F(LessonFilesTest, TheMenuBarHasTheFileEditViewAndHelpMenus)
         {"Print", u"印刷(&P)…", QKeySequence(u"Ctrl+P"_qs)}, {"Quit", u"終了(&X)", QKeySequence(u"Ctrl+Q"_qs)},
         {"OpenLastBoard", u"前回の線を開く(&L)", QKeySequence()}, {"Undo", u"元に戻す(&U)", QKeySequence(u"Ctrl+Z"_qs)},
         {"Redo", u"やり直し(&R)", QKeySequence(u"Ctrl+Y"_qs)},
+        {"TypeEquation", u"式で入力(&Q)…", QKeySequence(u"Ctrl+Shift+E"_qs)},
         {"CopyPicture", u"図をコピー(&C)", QKeySequence(u"Ctrl+Shift+C"_qs)},
         {"Usage", u"使い方(&H)", QKeySequence(u"F1"_qs)}, {"About", u"このプログラムについて(&A)", QKeySequence()}};
     for (const auto& row : rows) {
@@ -188,7 +189,7 @@ TEST_F(LessonFilesTest, BadFilesAreRefusedAsAWhole)
         {"deeply nested", QByteArray(5000, '[') + QByteArray(5000, ']'), u"ファイルの書き方が正しくありません。"},
         {"over 1 MiB", lesson("") + QByteArray(1 << 20, ' '), u"ファイルが大きすぎます（1MiBまで）。"},
         {"not a lesson", R"({"format": "other", "version": 1})", u"Zelmoraの授業ファイルではありません。"},
-        {"newer version", R"({"format": "zelmora-lesson", "version": 2})",
+        {"newer version", R"({"format": "zelmora-lesson", "version": 3})",
             u"このファイルは新しい版のZelmoraで作られています。"},
         {"wrong type", lesson(R"({"slot": 3, "a": 2})"), u"線３の「a」の値の種類が違います。"},
         {"slot 0", lesson(R"({"slot": 0, "a": "2"})"), u"線の番号は１から８までです。"},

@@ -10,6 +10,8 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAction>
+#include <QDialog>
+#include <QPointer>
 #include <QTextBrowser>
 
 #include <functional>
@@ -28,6 +30,17 @@ protected:
         QAction* action = Window->findChild<QAction*>(QString::fromLatin1(name));
         ASSERT_NE(action, nullptr) << name;
         action->trigger();
+    }
+
+    // 式で入力 from the keyboard: Ctrl+Shift+E, the equation, Enter.
+    void typeEquation(const QString& equation) const
+    {
+        QTest::keyClick(Window->windowHandle(), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+        auto* dialog = Window->findChild<QDialog*>(u"EquationDialog"_s);
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        type(equation);
+        QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
     }
 };
 
@@ -57,6 +70,11 @@ TEST_F(SpokenAnswersTest, EachCommandSaysWhatItDid)
             },
             u"式を隠します。"},
         {"colours", [this] { trigger("ShowColours"); }, u"線を色分けします。"},
+        {"a vertical line typed", [this] { typeEquation(u"x = 3, -2 <= y <= 5"_s); },
+            u"線３を引きました。エックス＝3の直線、yは−2から5まで。"},
+        {"a vertical line chosen", [this] { typeEquation(u"ｘ＝３（ー２≦ｙ≦５）"_s), click("Option1_2"); },
+            u"線３を選びました。線３：エックス＝3の直線、yは−2から5まで。"},
+        {"an equation refused", [this] { typeEquation(u"2χ*3y=6"_s); }, u"3文字目の「*」が読めません。"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
@@ -65,6 +83,24 @@ TEST_F(SpokenAnswersTest, EachCommandSaysWhatItDid)
         row.Command();
         EXPECT_EQ(announced(), QString::fromUtf16(row.Said));
     }
+}
+
+TEST_F(SpokenAnswersTest, AnEquationRefusedStaysInItsDialogToBeMended)
+{
+    open();
+    typeEquation(u"2χ*3y=6"_s);
+    const QPointer<QDialog> dialog = Window->findChild<QDialog*>(u"EquationDialog"_s);
+    ASSERT_TRUE(dialog && dialog->isVisible());
+    EXPECT_EQ(dialog->findChild<QLabel*>(u"EquationReason"_s)->text(), u"3文字目の「*」が読めません。"_s);
+    EXPECT_FALSE(Form->board().holdsLine(0));
+    EXPECT_FALSE(Form->board().undoStep().has_value()) << "nothing changed";
+
+    // The refused equation is selected: typing replaces it.
+    type(u"x = 3"_s);
+    QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
+    EXPECT_TRUE(!dialog || !dialog->isVisible());
+    ASSERT_TRUE(Form->board().line(0) && Form->board().line(0)->Vertical);
+    EXPECT_TRUE(control("Picture1")->accessibleDescription().contains(u"線１：エックス＝3の直線、yは−14から14まで"_s));
 }
 
 TEST(SpokenNumbers, SaidExactlyDenominatorFirst)

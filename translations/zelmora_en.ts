@@ -33,6 +33,35 @@
     </message>
 </context>
 <context>
+    <name>zelmora::EquationDialog</name>
+    <message>
+        <source>式で入力</source>
+        <translation>Type an equation</translation>
+    </message>
+    <message>
+        <source>直線の式(&amp;F)：</source>
+        <translation>Line&apos;s &amp;equation:</translation>
+    </message>
+    <message>
+        <source>直線の式</source>
+        <translation>Line&apos;s equation</translation>
+    </message>
+    <message>
+        <source>線を引く</source>
+        <translation>Draw line</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>例：2χ + 3y = 6&#x3000;χ = 3&#x3000;y = −2/3χ + 1 (−3 ≦ χ ≦ 3)&#x3000;χ = 3 (−2 ≦ y ≦ 5)
+χ は x でも入力できます（全角でも）。変域は「,」のあとか ( ) の中に書きます。</source>
+        <translation>Examples: 2χ + 3y = 6&#x3000;χ = 3&#x3000;y = −2/3χ + 1 (−3 ≦ χ ≦ 3)&#x3000;χ = 3 (−2 ≦ y ≦ 5)
+χ may be typed as x (full-width too). Write a domain after a comma or in brackets.</translation>
+    </message>
+</context>
+<context>
     <name>zelmora::ExploreWindow</name>
     <message>
         <source>動かして調べる</source>
@@ -65,6 +94,10 @@
     <message>
         <source>線%1には線がありません。</source>
         <translation>Line %1 is empty.</translation>
+    </message>
+    <message>
+        <source>線%1は χ＝の直線で、a と b がないので動かせません。</source>
+        <translation>Line %1 is a line χ = h: it has no a and b to move.</translation>
     </message>
 </context>
 <context>
@@ -192,6 +225,10 @@
     <message>
         <source>&lt;p&gt;&lt;b&gt;Zelmora&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;一次関数 y = aχ + b のグラフを座標平面にかく、中学生のためのプログラムです。&lt;/p&gt;&lt;p&gt;MIT ライセンス&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Zelmora&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;A program for pupils that draws the graphs of linear functions y = aχ + b on a coordinate plane.&lt;/p&gt;&lt;p&gt;MIT licence&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>式で入力(&amp;Q)…</source>
+        <translation>Type an e&amp;quation…</translation>
     </message>
 </context>
 <context>
@@ -485,6 +522,26 @@
         <source>%1分の%2</source>
         <translation>%2 over %1</translation>
     </message>
+    <message>
+        <source>%1の直線、yは%2から%3まで</source>
+        <translation>the line %1, y from %2 to %3</translation>
+    </message>
+    <message>
+        <source>yが%1%2</source>
+        <translation>y %2 by %1</translation>
+    </message>
+    <message>
+        <source>線%1：%2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>線%1：%2。</source>
+        <translation>Line %1: %2.</translation>
+    </message>
+    <message>
+        <source>線%1を引きました。%2。</source>
+        <translation>Line %1 drawn. %2.</translation>
+    </message>
 </context>
 <context>
     <name>zelmora::ValueTableWindow</name>
@@ -567,6 +624,10 @@
     <message>
         <source>値の表 線%1</source>
         <translation>Table of values, line %1</translation>
+    </message>
+    <message>
+        <source>χ＝の直線では χ が変わらないので、値の表はつくれません。変化の割合と切片もありません。</source>
+        <translation>On a line χ = h, χ does not change: it has no table of values, no rate of change and no intercept.</translation>
     </message>
 </context>
 <context>
@@ -992,6 +1053,74 @@
     <message>
         <source>%1がないので、０としました。</source>
         <translation>%1 was missing; 0 is used.</translation>
+    </message>
+    <message>
+        <source>線%1の式：%2</source>
+        <translation>Line %1&apos;s equation: %2</translation>
+    </message>
+    <message>
+        <source>式を入れてください。</source>
+        <translation>Type an equation.</translation>
+    </message>
+    <message>
+        <source>%1文字目の「%2」が読めません。</source>
+        <translation>Character %1, “%2”, cannot be read.</translation>
+    </message>
+    <message>
+        <source>「＝」がありません。</source>
+        <translation>There is no “=”.</translation>
+    </message>
+    <message>
+        <source>%1文字目に２つ目の「＝」があります。</source>
+        <translation>Character %1 is a second “=”.</translation>
+    </message>
+    <message>
+        <source>式が途中で終わっています。</source>
+        <translation>The equation stops short.</translation>
+    </message>
+    <message>
+        <source>%1文字目の「%2」の前に項がありません。</source>
+        <translation>No term before character %1, “%2”.</translation>
+    </message>
+    <message>
+        <source>%1文字目の分母が０です。</source>
+        <translation>The denominator at character %1 is 0.</translation>
+    </message>
+    <message>
+        <source>χもyもない式です。</source>
+        <translation>The equation has neither χ nor y.</translation>
+    </message>
+    <message>
+        <source>ａ、ｂかχの値が大きすぎます。</source>
+        <translation>a, b or χ is too large.</translation>
+    </message>
+    <message>
+        <source>%1文字目の数が大きすぎます。</source>
+        <translation>The number at character %1 is too large.</translation>
+    </message>
+    <message>
+        <source>%1文字目：この直線の変域は%2で書きます。</source>
+        <translation>Character %1: write this line&apos;s domain in %2.</translation>
+    </message>
+    <message>
+        <source>%1文字目からの変域は、下限が上限より大きくなっています。</source>
+        <translation>The domain at character %1 runs from high to low.</translation>
+    </message>
+    <message>
+        <source>式がａとｂの直線になりません。</source>
+        <translation>The equation is not the line of a and b.</translation>
+    </message>
+    <message>
+        <source>線%1：%2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>（ａ、ｂなし）</source>
+        <translation> (no a, b)</translation>
+    </message>
+    <message>
+        <source>線%1は χ＝の直線なので、変化の割合はありません。</source>
+        <translation>Line %1 is a line χ = h: it has no rate of change.</translation>
     </message>
 </context>
 </TS>

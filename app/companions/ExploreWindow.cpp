@@ -167,6 +167,11 @@ void ExploreWindow::showBoard(const Board& board)
     setWindowTitle(QCoreApplication::translate("zelmora::ExploreWindow", "動かして調べる — 線%1").arg(digit));
     Line->setText(drawn ? QCoreApplication::translate("zelmora::ExploreWindow", "線%1を動かします。").arg(digit)
                         : QCoreApplication::translate("zelmora::ExploreWindow", "線%1には線がありません。").arg(digit));
+    // A vertical line has no a and b to move.
+    if (verticalLineOf(board.lineForms(), slot) != nullptr)
+        Line->setText(
+            QCoreApplication::translate("zelmora::ExploreWindow", "線%1は χ＝の直線で、a と b がないので動かせません。")
+                .arg(digit));
     for (Control& control : Controls) {
         control.Slider->setEnabled(drawn);
         control.Step->setEnabled(drawn);

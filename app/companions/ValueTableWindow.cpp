@@ -136,8 +136,14 @@ constexpr std::array<StepChoice, 5> stepChoices{
 
 ValueTableText valueTableText(const SlotTable& table, int slot, const std::optional<mpq_class>& step)
 {
+    return valueTableText(table, LineForms{}, slot, step);
+}
+
+ValueTableText valueTableText(
+    const SlotTable& table, const LineForms& forms, int slot, const std::optional<mpq_class>& step)
+{
     const QString title = QCoreApplication::translate("zelmora::ValueTableWindow", "線%1").arg(slotDigit(slot));
-    const auto line = exactLineOf(table, slot);
+    const auto line = exactLineOf(table, forms, slot);
     if (!line) {
         const QString none = title + QCoreApplication::translate("zelmora::ValueTableWindow", "には線がありません。");
         return {u"<p>%1</p>"_s.arg(none), none, none + u'\n', u"<p>%1</p>"_s.arg(none)};
@@ -148,6 +154,41 @@ ValueTableText valueTableText(const SlotTable& table, int slot, const std::optio
     QString html = u"<h3>%1</h3>%2<p>%3</p>"_s.arg(title, partsHtml(equation.Parts), domain);
     QStringList plain{title, text(equation.Plain), domain};
     QStringList copied{title, asciiMinus(text(equation.Plain)), asciiMinus(domain)};
+    // The equation the line was typed as, beside its y = aχ + b.
+    if (!line->Vertical && !line->Typed.empty()) {
+        const QString typed = text(shownEquationOf(*line, Minus::Typographic).Plain);
+        html += u"<p>%1</p>"_s.arg(typed.toHtmlEscaped());
+        plain << typed;
+        copied << asciiMinus(typed);
+    }
+    const auto crossingsOf = [&] {
+        QStringList crossings;
+        for (int other = 0; other < SlotTable::UserSlots; ++other) {
+            const auto otherLine = other == slot ? std::nullopt : exactLineOf(table, forms, other);
+            if (otherLine)
+                crossings << crossingText(other, intersection(*line, *otherLine));
+        }
+        return crossings;
+    };
+    if (line->Vertical) {
+        const QString why = QCoreApplication::translate("zelmora::ValueTableWindow",
+            "χ＝の直線では χ が変わらないので、値の表はつくれません。変化の割合と切片もありません。");
+        html += u"<p>%1</p>"_s.arg(why);
+        plain << why;
+        copied << why;
+        const QStringList crossings = crossingsOf();
+        if (!crossings.isEmpty()) {
+            html += QCoreApplication::translate("zelmora::ValueTableWindow", "<p>交点<br>%1</p>")
+                        .arg(crossings.join(u"<br>"_s));
+            plain << QCoreApplication::translate("zelmora::ValueTableWindow", "交点") << crossings;
+            copied << QCoreApplication::translate("zelmora::ValueTableWindow", "交点");
+            for (const QString& crossing : crossings)
+                copied << asciiMinus(crossing);
+        }
+        const QString copiedHtml = u"<html><body><p>%1<br>%2<br>%3</p><p>%4</p></body></html>"_s.arg(
+            title, text(equation.Plain).toHtmlEscaped(), domain.toHtmlEscaped(), why.toHtmlEscaped());
+        return {html, plain.join(u'\n') + u'\n', copied.join(u'\n') + u'\n', copiedHtml};
+    }
 
     QString xs;
     QString ys;
@@ -183,12 +224,7 @@ ValueTableText valueTableText(const SlotTable& table, int slot, const std::optio
     for (const QString& fact : facts)
         copied << asciiMinus(fact);
 
-    QStringList crossings;
-    for (int other = 0; other < SlotTable::UserSlots; ++other) {
-        const auto otherLine = other == slot ? std::nullopt : exactLineOf(table, other);
-        if (otherLine)
-            crossings << crossingText(other, intersection(*line, *otherLine));
-    }
+    const QStringList crossings = crossingsOf();
     if (!crossings.isEmpty()) {
         html += QCoreApplication::translate("zelmora::ValueTableWindow", "<p>交点<br>%1</p>")
                     .arg(crossings.join(u"<br>"_s));
@@ -204,7 +240,7 @@ ValueTableText valueTableText(const SlotTable& table, int slot, const std::optio
 
 ValueTableText valueTableText(const Board& board, const std::optional<mpq_class>& step)
 {
-    return valueTableText(board.slotTable(), board.lineSlot(), step);
+    return valueTableText(board.slotTable(), board.lineForms(), board.lineSlot(), step);
 }
 
 std::optional<QRect> valueTablePlace(const QRect& mainFrame, const QRect& screen, QSize wanted, QSize least)
@@ -284,6 +320,7 @@ ValueTableWindow::ValueTableWindow(QWidget* mainWindow)
 void ValueTableWindow::showBoard(const Board& board)
 {
     Lines = board.slotTable();
+    Forms = board.lineForms();
     Slot = board.lineSlot();
     refresh();
 }
@@ -295,7 +332,7 @@ void ValueTableWindow::refresh()
         const StepChoice& choice = stepChoices[static_cast<std::size_t>(Step->currentIndex() - 1)];
         step = mpq_class(choice.Numerator, choice.Denominator);
     }
-    Shown = valueTableText(Lines, Slot, step);
+    Shown = valueTableText(Lines, Forms, Slot, step);
     Text->setHtml(Shown.Html);
     setWindowTitle(QCoreApplication::translate("zelmora::ValueTableWindow", "値の表 — 線%1").arg(slotDigit(Slot)));
     // A screen reader hears which line the table is of, and its columns as pairs of χ and y.

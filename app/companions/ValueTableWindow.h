@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "entry/LineEntry.h"
 #include "slots/SlotTable.h"
 
 #include <QPointer>
@@ -34,6 +35,10 @@ struct ValueTableText {
 };
 // Step: the χ step the pupil chose, or none for the one the table picks itself.
 ValueTableText valueTableText(const SlotTable& table, int slot, const std::optional<mpq_class>& step = std::nullopt);
+// With the forms kept beside the table: a vertical line has its equation, its y and its crossings,
+// and says why it has no table of values.
+ValueTableText valueTableText(
+    const SlotTable& table, const LineForms& forms, int slot, const std::optional<mpq_class>& step = std::nullopt);
 ValueTableText valueTableText(const Board& board, const std::optional<mpq_class>& step = std::nullopt);
 
 // Where the frame of the table's own window goes, in screen pixels: beside the main window's frame
@@ -84,6 +89,7 @@ private:
     QPointer<QWidget> Returning;
     // The board's lines as last shown, so that a change of step needs no board.
     SlotTable Lines;
+    LineForms Forms;
     int Slot = 0;
     ValueTableText Shown;
 };

@@ -178,7 +178,7 @@ void Form1::Command4_Click()
 void Form1::Command5_Click()
 {
     const int slot = State.currentSlot();
-    const bool drawn = exactLineOf(State.slotTable(), slot).has_value();
+    const bool drawn = State.holdsLine(slot);
     apply(State.erase());
     announce(drawn ? speech::lineErased(slot) : speech::lineSummary(State, slot));
 }

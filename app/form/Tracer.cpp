@@ -26,7 +26,7 @@ void Tracer::reset()
 
 void Tracer::key(TraceKey key)
 {
-    const auto next = traceKey(State.slotTable(), State.lineSlot(), Point, key);
+    const auto next = traceKey(State.slotTable(), State.lineForms(), State.lineSlot(), Point, key);
     if (!next) {
         reset();
         Announce->announce(speech::noLineToTrace());
@@ -38,7 +38,11 @@ void Tracer::key(TraceKey key)
     Picture->setMarker(
         PictureBox::Marker{QPointF(at.X, at.Y), speech::traceCoordinates(*next), speech::traceChange(before, *next)});
     QString said = speech::traceAnnouncement(before, *next);
-    const bool toAnotherLine = key == TraceKey::NextLine || key == TraceKey::PreviousLine;
+    // Along a vertical line ↑ ↓ move the point, and ← → go to another line.
+    const auto line = before ? State.line(before->Slot) : std::nullopt;
+    const bool upOrDown = key == TraceKey::NextLine || key == TraceKey::PreviousLine;
+    const bool sideways = key == TraceKey::Left || key == TraceKey::Right;
+    const bool toAnotherLine = line && line->Vertical ? sideways : upOrDown;
     if (before && toAnotherLine && before->Slot == next->Slot)
         said = speech::noOtherLine() + said;
     else if (before && *before == *next)

@@ -5,6 +5,7 @@
 #include "app/companions/ExploreWindow.h"
 #include "app/companions/ProjectorWindow.h"
 #include "app/companions/ValueTableWindow.h"
+#include "app/dialogs/EquationDialog.h"
 #include "app/dialogs/WorksheetDialogs.h"
 #include "app/form/Form1.h"
 #include "app/session/Recovery.h"
@@ -179,6 +180,9 @@ void MainWindow::buildMenus()
             Form->announce(speech::redone(messages::stepName(*step)));
     });
     edit->addSeparator();
+    // Ctrl+E already exports the picture.
+    connect(menuItem(edit, tr("式で入力(&Q)…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), u"TypeEquation"_s),
+        &QAction::triggered, this, &MainWindow::typeEquation);
     QAction* copy = Form->copyPictureAction();
     copy->setText(tr("図をコピー(&C)"));
     edit->addAction(copy);
@@ -279,6 +283,10 @@ void MainWindow::showOptionsChosen()
     if (chosen != ShowActions.end()) {
         const ShowMark& mark = ShowMarks[static_cast<std::size_t>(chosen - ShowActions.begin())];
         Form->announce(speech::markShown(mark.Member, options.*mark.Member));
+        // The slope triangle has nothing to stand on along χ = h; the message area says so.
+        const auto line = Form->board().line(Form->board().lineSlot());
+        if (mark.Member == &ShowOptions::Slope && options.Slope && line && line->Vertical)
+            Form->showMessage(messages::noSlopeTriangle(Form->board().lineSlot()));
     }
 }
 
@@ -596,6 +604,28 @@ void MainWindow::exportPicture()
         return;
     const auto fault = writePicture(choice->Path, Form->board(), choice->Settings);
     Form->showMessage(fault ? messages::outputFault(*fault) : messages::pictureWritten());
+}
+
+void MainWindow::typeEquation()
+{
+    auto* dialog = new EquationDialog(this, [this](const QString& equation) -> std::optional<QString> {
+        std::optional<QString> refused;
+        const int slot = Form->board().currentSlot();
+        Form->perform([&](Board& board) {
+            Outcome outcome = board.typeEquation(equation.toStdString());
+            // A refusal is the dialog's to show: the window stays as it was.
+            if (outcome.Message && std::holds_alternative<EquationRefusal>(*outcome.Message)) {
+                refused = messages::notice(std::get<EquationRefusal>(*outcome.Message));
+                return Outcome{};
+            }
+            return outcome;
+        });
+        Form->announce(refused ? *refused : speech::lineDrawn(Form->board(), slot));
+        return refused;
+    });
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->show();
 }
 
 void MainWindow::printPicture()

@@ -66,6 +66,7 @@ private:
     void saveAs();
     void exportPicture();
     void printPicture();
+    void typeEquation();
     void showHelp();
     void showAbout();
     void buildViewMenu(QMenu* view);

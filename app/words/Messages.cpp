@@ -149,6 +149,10 @@ QString lessonNotOpened(const QString& fileName)
 
 QString lessonRefusal(const LessonRefusal& refusal)
 {
+    if (refusal.Equation) {
+        return QCoreApplication::translate("zelmora::messages", "線%1の式：%2")
+            .arg(QChar(u'１' + refusal.Slot), notice(*refusal.Equation));
+    }
     return QCoreApplication::translate("zelmora::messages", "線%1の%2")
         .arg(QChar(u'１' + refusal.Slot), messages::refusal(refusal.Refusal));
 }
@@ -257,6 +261,71 @@ QString notice(const LessonNotice& notice)
         return slot + ignored({notice.Box, *notice.Unread});
     return slot
         + QCoreApplication::translate("zelmora::messages", "%1がないので、０としました。").arg(boxName(notice.Box));
+}
+
+QString notice(const EquationRefusal& refusal)
+{
+    const QString typed = shortened(visible(QString::fromStdString(refusal.Text)));
+    switch (refusal.Fault) {
+    case EquationFault::Empty:
+        return QCoreApplication::translate("zelmora::messages", "式を入れてください。");
+    case EquationFault::Unreadable:
+        return QCoreApplication::translate("zelmora::messages", "%1文字目の「%2」が読めません。")
+            .arg(refusal.Position)
+            .arg(typed);
+    case EquationFault::NoEquals:
+        return QCoreApplication::translate("zelmora::messages", "「＝」がありません。");
+    case EquationFault::ExtraEquals:
+        return QCoreApplication::translate("zelmora::messages", "%1文字目に２つ目の「＝」があります。")
+            .arg(refusal.Position);
+    case EquationFault::MissingTerm:
+        if (refusal.Position == 0)
+            return QCoreApplication::translate("zelmora::messages", "式が途中で終わっています。");
+        return QCoreApplication::translate("zelmora::messages", "%1文字目の「%2」の前に項がありません。")
+            .arg(refusal.Position)
+            .arg(typed);
+    case EquationFault::ZeroDenominator:
+        return QCoreApplication::translate("zelmora::messages", "%1文字目の分母が０です。").arg(refusal.Position);
+    case EquationFault::NoVariable:
+        return QCoreApplication::translate("zelmora::messages", "χもyもない式です。");
+    case EquationFault::TooLarge:
+        if (refusal.Position == 0)
+            return QCoreApplication::translate("zelmora::messages", "ａ、ｂかχの値が大きすぎます。");
+        return QCoreApplication::translate("zelmora::messages", "%1文字目の数が大きすぎます。").arg(refusal.Position);
+    case EquationFault::DomainVariable:
+        return QCoreApplication::translate("zelmora::messages", "%1文字目：この直線の変域は%2で書きます。")
+            .arg(refusal.Position)
+            .arg(QString::fromStdString(refusal.Text));
+    case EquationFault::DomainOrder:
+        return QCoreApplication::translate(
+            "zelmora::messages", "%1文字目からの変域は、下限が上限より大きくなっています。")
+            .arg(refusal.Position);
+    case EquationFault::DoesNotMatch:
+        break;
+    }
+    return QCoreApplication::translate("zelmora::messages", "式がａとｂの直線になりません。");
+}
+
+QString notice(const TypedForm& form)
+{
+    // The whole equation is in the picture and its description; here it keeps to the area's lines.
+    constexpr qsizetype shownEquation = 16;
+    QString equation = QString::fromStdString(form.Equation);
+    equation.replace(u'-', QChar(0x2212));
+    if (equation.size() > shownEquation)
+        equation = equation.first(shownEquation - 1) + u'…';
+    const QString shown
+        = QCoreApplication::translate("zelmora::messages", "線%1：%2").arg(QChar(u'１' + form.Slot), equation);
+    if (!form.Vertical)
+        return shown;
+    // The boxes keep what they held: they cannot show χ = h, which has no a, b or slope.
+    return shown + QCoreApplication::translate("zelmora::messages", "（ａ、ｂなし）");
+}
+
+QString noSlopeTriangle(int slot)
+{
+    return QCoreApplication::translate("zelmora::messages", "線%1は χ＝の直線なので、変化の割合はありません。")
+        .arg(QChar(u'１' + slot));
 }
 
 } // namespace zelmora::messages

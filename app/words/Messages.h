@@ -58,6 +58,12 @@ QString notice(const EntryRefusal& refusal);
 QString notice(const IgnoredText& ignored);
 // "線２のａの「abc」は読みませんでした。", "線２のｂがないので、０としました。"
 QString notice(const LessonNotice& notice);
+// Why 式で入力 made no line of an equation, saying where: "3文字目の「*」が読めません。"
+QString notice(const EquationRefusal& refusal);
+// The equation the current slot's line was typed as: "線３：2χ + 3y = 6"
+QString notice(const TypedForm& form);
+// 変化の割合 shown while the line drawn or chosen last is χ = h: "線３は χ＝の直線なので、変化の割合はありません。"
+QString noSlopeTriangle(int slot);
 
 } // namespace messages
 } // namespace zelmora

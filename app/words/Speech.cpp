@@ -52,13 +52,23 @@ QString sayableEquation(const ExactLine& line)
     return speech::equation(line);
 }
 
-// "エックスが1増えるとyは3分の2減る": what happened to y when χ moved.
+// "エックス＝3の直線、yは−2から5まで".
+QString verticalOverDomain(const ExactLine& line)
+{
+    return QCoreApplication::translate("zelmora::Speech", "%1の直線、yは%2から%3まで")
+        .arg(sayableEquation(line), spoken(line.low()), spoken(line.high()));
+}
+
+// "エックスが1増えるとyは3分の2減る": what happened to y when χ moved; "yが1増える" along a
+// vertical line.
 QString spokenChange(const mpq_class& dx, const mpq_class& dy)
 {
     const auto moved = [](const mpq_class& change) {
         return sgn(change) < 0 ? QCoreApplication::translate("zelmora::Speech", "減る")
                                : QCoreApplication::translate("zelmora::Speech", "増える");
     };
+    if (sgn(dx) == 0)
+        return QCoreApplication::translate("zelmora::Speech", "yが%1%2").arg(spoken(abs(dy)), moved(dy));
     const QString y = sgn(dy) == 0
         ? QCoreApplication::translate("zelmora::Speech", "yは変わらない")
         : QCoreApplication::translate("zelmora::Speech", "yは%1%2").arg(spoken(abs(dy)), moved(dy));
@@ -110,9 +120,15 @@ QString pictureDescription(const Board& board)
 {
     QStringList sentences{visibleRange(board)};
     for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
-        const auto line = exactLineOf(board.slotTable(), slot);
+        const auto line = board.line(slot);
         if (!line)
             continue;
+        if (line->Vertical) {
+            sentences << QCoreApplication::translate("zelmora::Speech", "線%1：%2")
+                             .arg(slotDigit(slot))
+                             .arg(verticalOverDomain(*line));
+            continue;
+        }
         const ExactInterval range = yRange(*line);
         sentences << QCoreApplication::translate("zelmora::Speech", "線%1：%2、エックスは%3から%4まで、yは%5から%6まで")
                          .arg(slotDigit(slot))
@@ -125,8 +141,8 @@ QString pictureDescription(const Board& board)
                 const bool concerned = first == board.lineSlot() || second == board.lineSlot();
                 if (board.showOptions().CurrentCrossingsOnly && !concerned)
                     continue;
-                const auto one = exactLineOf(board.slotTable(), first);
-                const auto other = exactLineOf(board.slotTable(), second);
+                const auto one = board.line(first);
+                const auto other = board.line(second);
                 if (!one || !other)
                     continue;
                 const Intersection crossing = intersection(*one, *other);
@@ -145,9 +161,13 @@ QString pictureDescription(const Board& board)
 
 QString lineSummary(const Board& board, int slot)
 {
-    const auto line = exactLineOf(board.slotTable(), slot);
+    const auto line = board.line(slot);
     if (!line)
         return QCoreApplication::translate("zelmora::Speech", "線%1には線がありません。").arg(slotDigit(slot));
+    if (line->Vertical)
+        return QCoreApplication::translate("zelmora::Speech", "線%1：%2。")
+            .arg(slotDigit(slot))
+            .arg(verticalOverDomain(*line));
     return QCoreApplication::translate("zelmora::Speech", "線%1：%2、エックスは%3から%4まで。")
         .arg(slotDigit(slot))
         .arg(sayableEquation(*line), spoken(line->low()), spoken(line->high()));
@@ -155,9 +175,13 @@ QString lineSummary(const Board& board, int slot)
 
 QString lineDrawn(const Board& board, int slot)
 {
-    const auto line = exactLineOf(board.slotTable(), slot);
+    const auto line = board.line(slot);
     if (!line)
         return {};
+    if (line->Vertical)
+        return QCoreApplication::translate("zelmora::Speech", "線%1を引きました。%2。")
+            .arg(slotDigit(slot))
+            .arg(verticalOverDomain(*line));
     return QCoreApplication::translate("zelmora::Speech", "線%1を引きました。%2、エックスは%3から%4まで。")
         .arg(slotDigit(slot))
         .arg(sayableEquation(*line), spoken(line->low()), spoken(line->high()));
@@ -248,7 +272,7 @@ QString traceCoordinates(const TracePoint& point)
 
 QString traceChange(const std::optional<TracePoint>& before, const TracePoint& now)
 {
-    if (!before || before->Slot != now.Slot || before->X == now.X)
+    if (!before || before->Slot != now.Slot || (before->X == now.X && before->Y == now.Y))
         return {};
     return u"χ%1 → y%2"_s.arg(signedChange(now.X - before->X, written), signedChange(now.Y - before->Y, written));
 }
@@ -258,7 +282,7 @@ QString traceAnnouncement(const std::optional<TracePoint>& before, const TracePo
     QString said = QCoreApplication::translate("zelmora::Speech", "線%1、%2")
                        .arg(slotDigit(now.Slot))
                        .arg(spokenPoint(now.X, now.Y));
-    if (before && before->Slot == now.Slot && before->X != now.X)
+    if (before && before->Slot == now.Slot && (before->X != now.X || before->Y != now.Y))
         said += u"。"_s + spokenChange(now.X - before->X, now.Y - before->Y);
     return said + u"。"_s;
 }
