@@ -69,7 +69,7 @@ void ProjectorWindow::paintEvent(QPaintEvent*)
     toScreen.scale(side / PictureSide, side / PictureSide);
     PainterSurface surface = planeSurface(*this, toScreen);
     const PainterSurface::Batch batch(surface);
-    drawPicture(surface, State);
+    drawPicture(surface, State, AxisNames::Inside);
     // The window's axis names stand beside its picture; here the picture stands alone.
     drawAxisNames(surface, State.geometry());
 }

@@ -45,6 +45,7 @@ public:
     void FontBold(bool bold) override { Surface.FontBold(bold); }
     void CurrentX(double x) override { Surface.CurrentX(x); }
     void CurrentY(double y) override { Surface.CurrentY(y); }
+    void TextHalo(int pixels) override { Surface.TextHalo(pixels); }
     void Print(std::string_view text) override { Surface.Print(text); }
     void Refresh() override { Surface.Refresh(); }
     void DrawStyle(LineStyle style) override { Surface.DrawStyle(style); }
@@ -181,37 +182,8 @@ void drawPictureOn(QPaintDevice& device, QPainter* open, const PictureFrame& fra
         DrawPlane(drawn, frame.Geometry, frame.Edges);
     else
         drawPicture(drawn, board.slotTable(), frame.Geometry, board.showOptions(), board.lineSlot(), frame.Edges,
-            settings.BlackAndWhite ? Ink::BlackAndWhite : Ink::Colour);
+            settings.BlackAndWhite ? Ink::BlackAndWhite : Ink::Colour, AxisNames::Inside);
     drawAxisNames(drawn, frame.Geometry);
-}
-
-void drawAxisNames(PlaneSurface& surface, const PlaneGeometry& geometry)
-{
-    constexpr std::string_view xName = "χ";
-    constexpr std::string_view yName = "ｙ";
-    // The size of the window's axis names; the picture's own numbers go back to theirs after.
-    surface.FontSize(20.25);
-    surface.FontBold(true);
-    surface.ForeColor(PaletteBlack);
-    const double xWidth = surface.TextWidth(xName);
-    const double xHeight = surface.TextHeight(xName);
-    // Above the axis, where no tick number stands, its right side a little in from the edge.
-    const double xLeft = surface.Width() - xWidth - 4;
-    const double xTop = geometry.OriginY - xHeight + 2;
-    if (xTop >= 0 && geometry.OriginY <= surface.Height() && xLeft > geometry.OriginX) {
-        surface.CurrentX(xLeft);
-        surface.CurrentY(xTop);
-        surface.Print(xName);
-    }
-    // Right of the axis, where no tick number stands, at the top.
-    const double yLeft = geometry.OriginX + 6;
-    if (geometry.OriginX >= 0 && yLeft + surface.TextWidth(yName) <= surface.Width()
-        && geometry.OriginY > surface.TextHeight(yName)) {
-        surface.CurrentX(yLeft);
-        surface.CurrentY(0);
-        surface.Print(yName);
-    }
-    surface.FontSize(PlaneFontPoints);
 }
 
 QImage withAxisNames(const QImage& picture, const PlaneGeometry& geometry)

@@ -313,10 +313,23 @@ void PainterSurface::CurrentY(double y)
     TextPosition.setY(y);
 }
 
+void PainterSurface::TextHalo(int pixels)
+{
+    HaloPixels = std::max(pixels, 0);
+}
+
 void PainterSurface::Print(std::string_view text)
 {
-    const QStaticText& line = laidOut(fromUtf8(text));
+    const QString string = fromUtf8(text);
+    const QStaticText& line = laidOut(string);
+    const QPainterPath* halo = HaloPixels > 0 ? &haloOf(string) : nullptr;
     paint([&](QPainter& painter) {
+        if (halo != nullptr) {
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.translate(TextPosition);
+            painter.fillPath(*halo, FillColour);
+            painter.translate(-TextPosition);
+        }
         painter.setRenderHint(QPainter::TextAntialiasing);
         // Setting a font looks its face up again, which costs more than drawing a short text; in a
         // batch the painter often has it already.
@@ -349,6 +362,28 @@ const QStaticText& PainterSurface::laidOut(const QString& text)
     QStaticText line(text);
     line.setTextFormat(Qt::PlainText);
     return *LaidOut.insert(key, line);
+}
+
+// The glyphs' outline widened by the halo on every side, with its top-left corner at the origin as
+// the text's; kept like the laid-out texts, since widening an outline costs far more than filling it.
+const QPainterPath& PainterSurface::haloOf(const QString& text)
+{
+    const QString key = QString::number(HaloPixels) + u'h' + keyInFont(text);
+    const auto known = Halos.constFind(key);
+    if (known != Halos.constEnd())
+        return *known;
+    if (Halos.size() >= maxKept)
+        Halos.clear();
+    QPainterPath glyphs;
+    glyphs.addText(QPointF(0, fontMetrics().ascent()), face().Font, text);
+    QPainterPathStroker stroker;
+    stroker.setWidth(2.0 * HaloPixels);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    stroker.setCapStyle(Qt::RoundCap);
+    QPainterPath halo = stroker.createStroke(glyphs);
+    halo.addPath(glyphs);
+    halo.setFillRule(Qt::WindingFill);
+    return *Halos.insert(key, halo.simplified());
 }
 
 double PainterSurface::TextWidth(std::string_view text) const

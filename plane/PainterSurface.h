@@ -11,6 +11,7 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPen>
 #include <QPointF>
 #include <QSizeF>
@@ -49,6 +50,7 @@ public:
     void Box(double x1, double y1, double x2, double y2) override;
     void FontSize(double points) override;
     void FontBold(bool bold) override;
+    void TextHalo(int pixels) override;
     void CurrentX(double x) override;
     void CurrentY(double y) override;
     void Print(std::string_view text) override;
@@ -95,6 +97,7 @@ private:
     const QFontMetricsF& fontMetrics() const;
     QString keyInFont(const QString& text) const;
     const QStaticText& laidOut(const QString& text);
+    const QPainterPath& haloOf(const QString& text);
 
     QPaintDevice& Device;
     QSizeF Size;
@@ -112,6 +115,9 @@ private:
     mutable int FacesDpi = 0;
     // Texts printed and measured before, by font size, weight and text.
     QHash<QString, QStaticText> LaidOut;
+    // The halos round them, by the same key and the halo's width.
+    QHash<QString, QPainterPath> Halos;
+    int HaloPixels = 0;
     mutable QHash<QString, qreal> Widths;
     QPointF TextPosition;
     std::optional<QPainter> Held;
