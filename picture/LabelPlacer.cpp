@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <span>
 
 namespace zelmora {
 namespace {
@@ -153,12 +154,13 @@ struct Nearby {
     std::vector<Segment> Leaders;
 };
 
-Nearby nearby(const LabelScene& scene, const LabelRequest& label, const std::vector<Area>& placed,
-    const std::vector<Segment>& leaders)
+// Gathers into near, whose buffers serve every group of places in turn.
+void gatherNearby(Nearby& near, const LabelScene& scene, const LabelRequest& label, std::span<const Spot> spots,
+    const std::vector<Area>& placed, const std::vector<Segment>& leaders)
 {
     Area region{std::numeric_limits<double>::max(), std::numeric_limits<double>::max(),
         std::numeric_limits<double>::lowest(), std::numeric_limits<double>::lowest()};
-    for (const Spot& spot : label.Spots) {
+    for (const Spot& spot : spots) {
         const Point corner = topLeft(spot, label.Width, label.Height);
         region = {std::min(region.Left, corner.X - 1), std::min(region.Top, corner.Y - 1),
             std::max(region.Right, corner.X + label.Width + 1), std::max(region.Bottom, corner.Y + label.Height + 1)};
@@ -166,7 +168,13 @@ Nearby nearby(const LabelScene& scene, const LabelRequest& label, const std::vec
     if (label.Names)
         region = {std::min(region.Left, label.Names->X), std::min(region.Top, label.Names->Y),
             std::max(region.Right, label.Names->X), std::max(region.Bottom, label.Names->Y)};
-    Nearby near;
+    for (auto* points : {&near.Marks, &near.Named})
+        points->clear();
+    for (auto* segments : {&near.Lines, &near.Axes, &near.Leaders})
+        segments->clear();
+    for (auto* areas : {&near.Texts, &near.Free, &near.Placed})
+        areas->clear();
+    near.Segments.clear();
     const Area close = grown(region, MarkRadius + lineClearance);
     // A point nearer a label than its ring, or a mark beside its leader, lies within a leader's reach.
     const Area reach = grown(region, label.Names ? MaxLeaderDistance + MarkRadius : MarkRadius + lineClearance);
@@ -207,7 +215,6 @@ Nearby nearby(const LabelScene& scene, const LabelRequest& label, const std::vec
         if (touches(bounds(leader), close))
             near.Leaders.push_back(leader);
     }
-    return near;
 }
 
 } // namespace
@@ -247,11 +254,20 @@ std::vector<std::optional<LabelPlace>> placeLabels(const LabelScene& scene, cons
     std::vector<Area> placed;
     // No label covers a leader: the leader would seem to point at it.
     std::vector<Segment> leaders;
+    // The places round one anchor lie close together: what bears on them is gathered once for
+    // them all.
+    Nearby near;
     for (const LabelRequest& label : labels) {
-        const Nearby near = nearby(scene, label, placed, leaders);
         std::optional<LabelPlace> best;
         double bestScore = 0;
-        for (const Spot& spot : label.Spots) {
+        for (std::size_t i = 0; i < label.Spots.size(); ++i) {
+            const Spot& spot = label.Spots[i];
+            if (i == 0 || spot.Anchor != label.Spots[i - 1].Anchor) {
+                std::size_t end = i + 1;
+                while (end < label.Spots.size() && label.Spots[end].Anchor == spot.Anchor)
+                    ++end;
+                gatherNearby(near, scene, label, std::span(label.Spots).subspan(i, end - i), placed, leaders);
+            }
             const Point corner = topLeft(spot, label.Width, label.Height);
             const Point at{std::round(corner.X), std::round(corner.Y)};
             const Area box{at.X, at.Y, at.X + label.Width, at.Y + label.Height};
@@ -260,13 +276,21 @@ std::vector<std::optional<LabelPlace>> placeLabels(const LabelScene& scene, cons
             const auto overlapsBox = [&](const Area& other) { return overlaps(box, other); };
             const auto crossing = [&](const Segment& line) { return nearSegment(line, box); };
             const auto onMark = [&](Point mark) { return squaredDistance(box, mark) < MarkRadius * MarkRadius; };
-            const double broken = static_cast<double>(std::count_if(near.Placed.begin(), near.Placed.end(), overlapsBox)
-                + std::count_if(near.Leaders.begin(), near.Leaders.end(), crossing)
-                + std::count_if(near.Marks.begin(), near.Marks.end(), onMark)
-                + std::count_if(near.Free.begin(), near.Free.end(), overlapsBox)
-                + std::count_if(near.Texts.begin(), near.Texts.end(), overlapsBox));
-            if (broken > 0 && !label.Kept)
+            // The cheap tests first; a label that may be left out stops at the first rule it breaks.
+            double broken = 0;
+            if (label.Kept) {
+                broken = static_cast<double>(std::count_if(near.Placed.begin(), near.Placed.end(), overlapsBox)
+                    + std::count_if(near.Texts.begin(), near.Texts.end(), overlapsBox)
+                    + std::count_if(near.Free.begin(), near.Free.end(), overlapsBox)
+                    + std::count_if(near.Marks.begin(), near.Marks.end(), onMark)
+                    + std::count_if(near.Leaders.begin(), near.Leaders.end(), crossing));
+            } else if (std::any_of(near.Placed.begin(), near.Placed.end(), overlapsBox)
+                || std::any_of(near.Texts.begin(), near.Texts.end(), overlapsBox)
+                || std::any_of(near.Free.begin(), near.Free.end(), overlapsBox)
+                || std::any_of(near.Marks.begin(), near.Marks.end(), onMark)
+                || std::any_of(near.Leaders.begin(), near.Leaders.end(), crossing)) {
                 continue;
+            }
             double score = broken * brokenRule;
 
             if (label.Line) {

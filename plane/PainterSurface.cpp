@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainterPath>
 #include <QPen>
 #include <QStaticText>
@@ -322,14 +323,10 @@ void PainterSurface::Print(std::string_view text)
 {
     const QString string = fromUtf8(text);
     const QStaticText& line = laidOut(string);
-    const QPainterPath* halo = HaloPixels > 0 ? &haloOf(string) : nullptr;
+    Halo* halo = HaloPixels > 0 ? &haloOf(string) : nullptr;
     paint([&](QPainter& painter) {
-        if (halo != nullptr) {
-            painter.setRenderHint(QPainter::Antialiasing);
-            painter.translate(TextPosition);
-            painter.fillPath(*halo, FillColour);
-            painter.translate(-TextPosition);
-        }
+        if (halo != nullptr)
+            paintHalo(painter, *halo);
         painter.setRenderHint(QPainter::TextAntialiasing);
         // Setting a font looks its face up again, which costs more than drawing a short text; in a
         // batch the painter often has it already.
@@ -366,11 +363,11 @@ const QStaticText& PainterSurface::laidOut(const QString& text)
 
 // The glyphs' outline widened by the halo on every side, with its top-left corner at the origin as
 // the text's; kept like the laid-out texts, since widening an outline costs far more than filling it.
-const QPainterPath& PainterSurface::haloOf(const QString& text)
+PainterSurface::Halo& PainterSurface::haloOf(const QString& text)
 {
     const QString key = QString::number(HaloPixels) + u'h' + keyInFont(text);
-    const auto known = Halos.constFind(key);
-    if (known != Halos.constEnd())
+    const auto known = Halos.find(key);
+    if (known != Halos.end())
         return *known;
     if (Halos.size() >= maxKept)
         Halos.clear();
@@ -380,10 +377,47 @@ const QPainterPath& PainterSurface::haloOf(const QString& text)
     stroker.setWidth(2.0 * HaloPixels);
     stroker.setJoinStyle(Qt::RoundJoin);
     stroker.setCapStyle(Qt::RoundCap);
-    QPainterPath halo = stroker.createStroke(glyphs);
-    halo.addPath(glyphs);
-    halo.setFillRule(Qt::WindingFill);
-    return *Halos.insert(key, halo.simplified());
+    // The widened outline and the glyphs, filled together by the winding rule: the glyphs' own
+    // strokes, where the outline leaves them hollow, are covered too.
+    Halo halo;
+    halo.Outline = stroker.createStroke(glyphs);
+    halo.Outline.addPath(glyphs);
+    halo.Outline.setFillRule(Qt::WindingFill);
+    halo.Bounds = halo.Outline.boundingRect();
+    return *Halos.insert(key, halo);
+}
+
+// Filling the outline, many overlapping curves, costs a raster device far more than the text
+// itself; there the halo is filled once into an image at the device's scale and then copied.
+// Vector devices (PDF, SVG, printers) get the outline itself.
+void PainterSurface::paintHalo(QPainter& painter, Halo& halo) const
+{
+    const QPaintEngine* engine = painter.paintEngine();
+    if (engine == nullptr || engine->type() != QPaintEngine::Raster) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(TextPosition);
+        painter.fillPath(halo.Outline, FillColour);
+        painter.translate(-TextPosition);
+        return;
+    }
+    const QTransform toDevice = painter.deviceTransform();
+    const double scale = std::hypot(toDevice.m11(), toDevice.m12());
+    if (halo.Image.isNull() || halo.Scale != scale || halo.Colour != FillColour) {
+        const QSize size(static_cast<int>(std::ceil(halo.Bounds.width() * scale)) + 1,
+            static_cast<int>(std::ceil(halo.Bounds.height() * scale)) + 1);
+        halo.Image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        halo.Image.fill(Qt::transparent);
+        QPainter filler(&halo.Image);
+        filler.setRenderHint(QPainter::Antialiasing);
+        filler.scale(scale, scale);
+        filler.translate(-halo.Bounds.topLeft());
+        filler.fillPath(halo.Outline, FillColour);
+        halo.Scale = scale;
+        halo.Colour = FillColour;
+    }
+    const QRectF target(
+        TextPosition + halo.Bounds.topLeft(), QSizeF(halo.Image.width() / scale, halo.Image.height() / scale));
+    painter.drawImage(target, halo.Image);
 }
 
 double PainterSurface::TextWidth(std::string_view text) const

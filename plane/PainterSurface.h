@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
@@ -97,7 +98,15 @@ private:
     const QFontMetricsF& fontMetrics() const;
     QString keyInFont(const QString& text) const;
     const QStaticText& laidOut(const QString& text);
-    const QPainterPath& haloOf(const QString& text);
+    struct Halo {
+        QPainterPath Outline; // the glyphs widened, with the text's top-left corner at the origin
+        QRectF Bounds;
+        QImage Image; // the outline filled, at the device's scale, for raster devices
+        double Scale = 0;
+        QColor Colour;
+    };
+    Halo& haloOf(const QString& text);
+    void paintHalo(QPainter& painter, Halo& halo) const;
 
     QPaintDevice& Device;
     QSizeF Size;
@@ -116,7 +125,7 @@ private:
     // Texts printed and measured before, by font size, weight and text.
     QHash<QString, QStaticText> LaidOut;
     // The halos round them, by the same key and the halo's width.
-    QHash<QString, QPainterPath> Halos;
+    QHash<QString, Halo> Halos;
     int HaloPixels = 0;
     mutable QHash<QString, qreal> Widths;
     QPointF TextPosition;
