@@ -326,7 +326,7 @@ void PainterSurface::Print(std::string_view text)
     Halo* halo = HaloPixels > 0 ? &haloOf(string) : nullptr;
     paint([&](QPainter& painter) {
         if (halo != nullptr)
-            paintHalo(painter, *halo);
+            paintHalo(painter, *halo, line);
         painter.setRenderHint(QPainter::TextAntialiasing);
         // Setting a font looks its face up again, which costs more than drawing a short text; in a
         // batch the painter often has it already.
@@ -361,8 +361,7 @@ const QStaticText& PainterSurface::laidOut(const QString& text)
     return *LaidOut.insert(key, line);
 }
 
-// The glyphs' outline widened by the halo on every side, with its top-left corner at the origin as
-// the text's; kept like the laid-out texts, since widening an outline costs far more than filling it.
+// Kept like the laid-out texts: making a halo costs far more than drawing it.
 PainterSurface::Halo& PainterSurface::haloOf(const QString& text)
 {
     const QString key = QString::number(HaloPixels) + u'h' + keyInFont(text);
@@ -371,29 +370,35 @@ PainterSurface::Halo& PainterSurface::haloOf(const QString& text)
         return *known;
     if (Halos.size() >= maxKept)
         Halos.clear();
-    QPainterPath glyphs;
-    glyphs.addText(QPointF(0, fontMetrics().ascent()), face().Font, text);
-    QPainterPathStroker stroker;
-    stroker.setWidth(2.0 * HaloPixels);
-    stroker.setJoinStyle(Qt::RoundJoin);
-    stroker.setCapStyle(Qt::RoundCap);
-    // The widened outline and the glyphs, filled together by the winding rule: the glyphs' own
-    // strokes, where the outline leaves them hollow, are covered too.
     Halo halo;
-    halo.Outline = stroker.createStroke(glyphs);
-    halo.Outline.addPath(glyphs);
-    halo.Outline.setFillRule(Qt::WindingFill);
-    halo.Bounds = halo.Outline.boundingRect();
+    halo.Text = text;
+    halo.Font = face().Font;
+    const double pixels = HaloPixels;
+    halo.Bounds = QRectF(
+        -pixels, -pixels, fontMetrics().horizontalAdvance(text) + 2 * pixels, fontMetrics().height() + 2 * pixels);
     return *Halos.insert(key, halo);
 }
 
-// Filling the outline, many overlapping curves, costs a raster device far more than the text
-// itself; there the halo is filled once into an image at the device's scale and then copied.
-// Vector devices (PDF, SVG, printers) get the outline itself.
-void PainterSurface::paintHalo(QPainter& painter, Halo& halo) const
+// Vector devices (PDF, SVG, printers) get the glyphs' outline widened by the halo, filled together
+// with the glyphs by the winding rule, so that their own strokes are covered too. Filling that
+// outline, many overlapping curves, costs a raster device far more than the text itself: there the
+// text is stamped in the halo's colour all round, out to the halo's width, once into an image at
+// the device's scale, which is then copied.
+void PainterSurface::paintHalo(QPainter& painter, Halo& halo, const QStaticText& line) const
 {
     const QPaintEngine* engine = painter.paintEngine();
     if (engine == nullptr || engine->type() != QPaintEngine::Raster) {
+        if (halo.Outline.isEmpty()) {
+            QPainterPath glyphs;
+            glyphs.addText(QPointF(0, fontMetrics().ascent()), halo.Font, halo.Text);
+            QPainterPathStroker stroker;
+            stroker.setWidth(2.0 * HaloPixels);
+            stroker.setJoinStyle(Qt::RoundJoin);
+            stroker.setCapStyle(Qt::RoundCap);
+            halo.Outline = stroker.createStroke(glyphs);
+            halo.Outline.addPath(glyphs);
+            halo.Outline.setFillRule(Qt::WindingFill);
+        }
         painter.setRenderHint(QPainter::Antialiasing);
         painter.translate(TextPosition);
         painter.fillPath(halo.Outline, FillColour);
@@ -407,11 +412,21 @@ void PainterSurface::paintHalo(QPainter& painter, Halo& halo) const
             static_cast<int>(std::ceil(halo.Bounds.height() * scale)) + 1);
         halo.Image = QImage(size, QImage::Format_ARGB32_Premultiplied);
         halo.Image.fill(Qt::transparent);
-        QPainter filler(&halo.Image);
-        filler.setRenderHint(QPainter::Antialiasing);
-        filler.scale(scale, scale);
-        filler.translate(-halo.Bounds.topLeft());
-        filler.fillPath(halo.Outline, FillColour);
+        QPainter stamp(&halo.Image);
+        stamp.setRenderHint(QPainter::TextAntialiasing);
+        stamp.scale(scale, scale);
+        stamp.translate(-halo.Bounds.topLeft());
+        stamp.setFont(halo.Font);
+        stamp.setPen(FillColour);
+        // Rings of stamps a device pixel or so apart, so that no gap shows between them.
+        const double outer = HaloPixels;
+        for (double radius = 0.5 / scale; radius <= outer + 1e-9; radius += std::min(1.0, outer) / 2) {
+            const int count = std::max(4, static_cast<int>(std::ceil(2 * M_PI * radius * scale / 1.5)));
+            for (int i = 0; i < count; ++i) {
+                const double angle = 2 * M_PI * i / count;
+                stamp.drawStaticText(QPointF(radius * std::cos(angle), radius * std::sin(angle)), line);
+            }
+        }
         halo.Scale = scale;
         halo.Colour = FillColour;
     }

@@ -98,15 +98,19 @@ private:
     const QFontMetricsF& fontMetrics() const;
     QString keyInFont(const QString& text) const;
     const QStaticText& laidOut(const QString& text);
+    // A text's halo, with the text's top-left corner at the origin: its outline for vector
+    // devices, an image of it at the device's scale for raster ones, each made when first needed.
     struct Halo {
-        QPainterPath Outline; // the glyphs widened, with the text's top-left corner at the origin
+        QString Text;
+        QFont Font;
         QRectF Bounds;
-        QImage Image; // the outline filled, at the device's scale, for raster devices
+        QPainterPath Outline;
+        QImage Image;
         double Scale = 0;
         QColor Colour;
     };
     Halo& haloOf(const QString& text);
-    void paintHalo(QPainter& painter, Halo& halo) const;
+    void paintHalo(QPainter& painter, Halo& halo, const QStaticText& line) const;
 
     QPaintDevice& Device;
     QSizeF Size;
