@@ -260,13 +260,31 @@ std::vector<std::optional<LabelPlace>> placeLabels(const LabelScene& scene, cons
     for (const LabelRequest& label : labels) {
         std::optional<LabelPlace> best;
         double bestScore = 0;
+        const Point own = label.Names.value_or(label.Spots.front().Anchor);
+        // A place scores at least its distance from the label's own point, and a box lies within
+        // this much of its anchor: a place whose anchor is too far out to beat the best is not tried.
+        const double reach = std::hypot(label.Width, label.Height) + 1;
+        std::size_t group = 0;
+        bool gathered = false;
         for (std::size_t i = 0; i < label.Spots.size(); ++i) {
             const Spot& spot = label.Spots[i];
-            if (i == 0 || spot.Anchor != label.Spots[i - 1].Anchor) {
-                std::size_t end = i + 1;
+            if (i > 0 && spot.Anchor != label.Spots[i - 1].Anchor) {
+                group = i;
+                gathered = false;
+            }
+            if (best) {
+                const double within = bestScore + 1.5 * spot.Gap + reach;
+                const double dx = spot.Anchor.X - own.X;
+                const double dy = spot.Anchor.Y - own.Y;
+                if (dx * dx + dy * dy >= within * within)
+                    continue;
+            }
+            if (!gathered) {
+                std::size_t end = group + 1;
                 while (end < label.Spots.size() && label.Spots[end].Anchor == spot.Anchor)
                     ++end;
-                gatherNearby(near, scene, label, std::span(label.Spots).subspan(i, end - i), placed, leaders);
+                gatherNearby(near, scene, label, std::span(label.Spots).subspan(group, end - group), placed, leaders);
+                gathered = true;
             }
             const Point corner = topLeft(spot, label.Width, label.Height);
             const Point at{std::round(corner.X), std::round(corner.Y)};
@@ -310,7 +328,6 @@ std::vector<std::optional<LabelPlace>> placeLabels(const LabelScene& scene, cons
                 score += lineDistanceWeight * own;
             }
 
-            const Point own = label.Names.value_or(label.Spots.front().Anchor);
             const double ownDistance = distance(box, own);
             score += ownDistance;
             std::optional<Segment> leader;
