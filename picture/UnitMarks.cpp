@@ -287,14 +287,16 @@ void drawLabels(PlaneSurface& surface, const std::vector<Label>& labels, Rgb lea
         colour = wanted;
     };
     const bool anyBar = std::any_of(layouts.begin(), layouts.end(), [](const auto& l) { return !l.Bars.empty(); });
+    // A bar's halo is a fill, not a line: paper printed in black draws every line black.
+    surface.FillColor(labelHalo);
     if (anyBar) {
-        surface.DrawWidth(1 + 2 * haloPixels);
-        foreColor(labelHalo);
+        surface.FillStyle(FillMode::Solid);
         for (const LabelLayout& layout : layouts) {
             for (const Segment& bar : layout.Bars)
-                surface.Line(bar.From.X, bar.From.Y, bar.To.X, bar.To.Y);
+                surface.Box(bar.From.X - haloPixels, bar.From.Y - haloPixels, bar.To.X + 1 + haloPixels,
+                    bar.To.Y + 1 + haloPixels);
         }
-        surface.DrawWidth(1);
+        surface.FillStyle(FillMode::Transparent);
     }
     for (std::size_t i = 0; i < labels.size(); ++i) {
         for (const Segment& bar : layouts[i].Bars) {
@@ -302,7 +304,6 @@ void drawLabels(PlaneSurface& surface, const std::vector<Label>& labels, Rgb lea
             surface.Line(bar.From.X, bar.From.Y, bar.To.X, bar.To.Y);
         }
     }
-    surface.FillColor(labelHalo);
     surface.TextHalo(haloPixels);
     // The font is at the labels' size, as measuring left it.
     for (const bool small : {false, true}) {

@@ -89,7 +89,7 @@ TEST(UnitMarks, WithEveryOptionOffThePictureIsThePlainOneCallForCall)
 
 // Each mark alone on y = -2/3χ + 1 and y = 2χ - 2, both over -3 ≦ χ ≦ 3, at 22 pixels per unit.
 // Label texts come at the labels' size first, then the fractions' parts, each with a halo of 3
-// pixels; a fraction's bar lies on a halo of its own, a line as wide.
+// pixels; a fraction's bar lies on a halo of its own, a box 3 pixels round it.
 TEST(UnitMarks, EachMarkAloneOnTheTypicalPair)
 {
     const struct {
@@ -98,18 +98,19 @@ TEST(UnitMarks, EachMarkAloneOnTheTypicalPair)
         int CurrentSlot;
         std::vector<Circle> Circles;
         std::vector<Drawn> Lines;
+        std::vector<Filled> Boxes;
         std::vector<Text> Texts;
     } rows[] = {
         {"end points, filled dots in the line's colour", &ShowOptions::Endpoints, 0,
             {{234, 234, 4, 1, blue, blue}, {366, 322, 4, 1, blue, blue}, {234, 476, 4, 1, blue, blue},
                 {366, 212, 4, 1, blue, blue}},
-            {}, {}},
+            {}, {}, {}},
         // The ring at (9/8, 1/4); right of it the label would cover the 5 of the plane, so it stands
         // above and to the right, over the steep line rather than further out.
         {"intersection, its coordinates stacked", &ShowOptions::Intersections, 0,
             {{324.75, 294.5, 4, 2, black, std::nullopt}},
-            {{341, 275, 348, 275, 7, backing}, {363, 275, 369, 275, 7, backing}, {341, 275, 348, 275, 1, black},
-                {363, 275, 369, 275, 1, black}},
+            {{341, 275, 348, 275, 1, black}, {363, 275, 369, 275, 1, black}},
+            {{338, 272, 352, 279, backing}, {360, 272, 373, 279, backing}},
             {{334, 269, "(", false, black, 9, 3}, {349, 269, ", ", false, black, 9, 3},
                 {370, 269, ")", false, black, 9, 3}, {342, 265, "9", false, black, 7, 3},
                 {342, 277, "8", false, black, 7, 3}, {364, 265, "1", false, black, 7, 3},
@@ -117,17 +118,17 @@ TEST(UnitMarks, EachMarkAloneOnTheTypicalPair)
         // The run label over the leg, away from the falling line, a little left of its middle where the
         // other line crosses it; the rise beside the upper part of its leg.
         {"slope of the first line, right 3 down 2", &ShowOptions::Slope, 0, {},
-            {{300, 278, 366, 278, 1, blue, LineStyle::Dashed}, {366, 278, 366, 322, 1, blue, LineStyle::Dashed}},
+            {{300, 278, 366, 278, 1, blue, LineStyle::Dashed}, {366, 278, 366, 322, 1, blue, LineStyle::Dashed}}, {},
             {{319, 260, "3", false, blue, 9, 3}, {372, 281, "−2", false, blue, 9, 3}}},
         {"slope of the second line, right 1 up 2", &ShowOptions::Slope, 1, {},
-            {{300, 344, 322, 344, 1, blue, LineStyle::Dashed}, {322, 344, 322, 300, 1, blue, LineStyle::Dashed}},
+            {{300, 344, 322, 344, 1, blue, LineStyle::Dashed}, {322, 344, 322, 300, 1, blue, LineStyle::Dashed}}, {},
             {{307, 350, "1", false, blue, 9, 3}, {328, 316, "2", false, blue, 9, 3}}},
-        {"numbers right of the right ends", &ShowOptions::Numbers, 0, {}, {},
+        {"numbers right of the right ends", &ShowOptions::Numbers, 0, {}, {}, {},
             {{375, 316, "①", false, blue, 9, 3}, {375, 206, "②", false, blue, 9, 3}}},
         // The middles are (300, 278) and (300, 344). Round the first, the lines and the origin mark take
         // every side, so its equation stands left of a point along the line towards its left end.
         {"equations by the middles, the fraction stacked", &ShowOptions::Equations, 0, {},
-            {{219, 278, 225, 278, 7, backing}, {219, 278, 225, 278, 1, blue}},
+            {{219, 278, 225, 278, 1, blue}}, {{216, 275, 229, 282, backing}},
             {{178, 272, "y = −", false, blue, 9, 3}, {226, 272, "χ + 1", false, blue, 9, 3},
                 {309, 353, "y = 2χ − 2", false, blue, 9, 3}, {220, 268, "2", false, blue, 7, 3},
                 {220, 280, "3", false, blue, 7, 3}}},
@@ -137,7 +138,7 @@ TEST(UnitMarks, EachMarkAloneOnTheTypicalPair)
         const RecordingSurface surface = marksOf({firstTypical, secondTypical}, only(row.Mark), row.CurrentSlot);
         EXPECT_EQ(surface.Circles, row.Circles);
         EXPECT_EQ(surface.Lines, row.Lines);
-        EXPECT_TRUE(surface.Boxes.empty());
+        EXPECT_EQ(surface.Boxes, row.Boxes);
         EXPECT_EQ(surface.Texts, row.Texts);
     }
 }
