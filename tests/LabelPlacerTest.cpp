@@ -185,10 +185,13 @@ TEST(LabelPlacer, CrowdedBoardsKeepTheRules)
             drawUnitMarks(drawn, table, geometry, everything, board.SlopeSlot, names);
             const auto parts = shownParts(table, geometry);
 
+            // The segments' ends on the surface (not where the surface cuts a segment).
             std::vector<Point> marks;
             for (const auto& [slot, part] : parts) {
-                for (const Point end : {part.From, part.To}) {
-                    if (end.X > 0 && end.X < 600 && end.Y > 0 && end.Y < 600)
+                const ExactLine line = *exactLineOf(table, slot);
+                for (const mpq_class& x : {line.low(), line.high()}) {
+                    const Point end = geometry.toSurface({x.get_d(), yAt(line, x).get_d()});
+                    if (end.X >= 0 && end.X <= 600 && end.Y >= 0 && end.Y <= 600)
                         marks.push_back(end);
                 }
             }
