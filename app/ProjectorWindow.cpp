@@ -77,9 +77,8 @@ void ProjectorWindow::paintEvent(QPaintEvent*)
         SurfaceSize = size();
     }
     const PainterSurface::Batch batch(*Surface);
-    drawPicture(*Surface, State, AxisNames::Inside);
     // The window's axis names stand beside its picture; here the picture stands alone.
-    drawAxisNames(*Surface, State.geometry());
+    drawPicture(*Surface, State, AxisNames::Inside);
 }
 
 } // namespace zelmora

@@ -178,12 +178,13 @@ void drawPictureOn(QPaintDevice& device, QPainter* open, const PictureFrame& fra
         batch.emplace(surface);
     BlackInk blackInk(surface);
     PlaneSurface& drawn = settings.BlackAndWhite ? static_cast<PlaneSurface&>(blackInk) : surface;
-    if (settings.Problem)
+    if (settings.Problem) {
         DrawPlane(drawn, frame.Geometry, frame.Edges);
-    else
+        drawAxisNames(drawn, frame.Geometry);
+    } else {
         drawPicture(drawn, board.slotTable(), frame.Geometry, board.showOptions(), board.lineSlot(), frame.Edges,
             settings.BlackAndWhite ? Ink::BlackAndWhite : Ink::Colour, AxisNames::Inside);
-    drawAxisNames(drawn, frame.Geometry);
+    }
 }
 
 QImage withAxisNames(const QImage& picture, const PlaneGeometry& geometry)

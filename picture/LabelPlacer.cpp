@@ -335,12 +335,19 @@ std::vector<std::optional<LabelPlace>> placeLabels(const LabelScene& scene, cons
                 continue;
             if (label.Names && ownDistance > MaxRingDistance) {
                 leader = leaderTo(box, own);
-                // A leader along the grid's directions vanishes in a grid line or an axis; one that
-                // runs over another label or past a mark would point at the wrong thing.
+                // A leader along the grid's directions vanishes in a grid line or an axis, and one
+                // along a line in that line; one that runs over another label, an area kept free or
+                // past a mark would point at the wrong thing.
                 const auto crosses = [&](const Area& other) { return nearSegment(*leader, other); };
                 if (std::fabs(leader->To.X - leader->From.X) < leaderSlant
                     || std::fabs(leader->To.Y - leader->From.Y) < leaderSlant
                     || std::any_of(near.Placed.begin(), near.Placed.end(), crosses)
+                    || std::any_of(near.Free.begin(), near.Free.end(), crosses)
+                    || std::any_of(near.Lines.begin(), near.Lines.end(),
+                        [&](const Segment& line) {
+                            return distanceToSegment(leader->From, line) < lineClearance
+                                && distanceToSegment(leader->To, line) < lineClearance;
+                        })
                     || std::any_of(near.Marks.begin(), near.Marks.end(),
                         [&](Point mark) { return mark != own && distanceToSegment(mark, *leader) < MarkRadius; }))
                     continue;

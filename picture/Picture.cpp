@@ -60,13 +60,20 @@ void drawLines(PlaneSurface& surface, const SlotTable& table, const PlaneGeometr
         if (style != LineStyle::Solid)
             surface.DrawStyle(LineStyle::Solid);
     }
-    // The axis names printed into the picture afterwards are kept free of labels like any mark.
-    std::vector<Area> free;
-    if (names == AxisNames::Inside && show.any()) {
-        for (const AxisNameText& name : axisNameTexts(surface, geometry))
-            free.push_back(name.Box);
-        surface.FontSize(PlaneFontPoints);
+    if (names == AxisNames::Beside) {
+        drawUnitMarks(surface, table, geometry, show, slopeSlot);
+        return;
     }
+    // With marks, the names come before them: a ring or a dot under a name stays in sight over
+    // it, and the labels keep off the names like any mark. Without, they come last, as ever.
+    if (!show.any()) {
+        drawAxisNames(surface, geometry);
+        return;
+    }
+    std::vector<Area> free;
+    for (const AxisNameText& name : axisNameTexts(surface, geometry))
+        free.push_back(name.Box);
+    drawAxisNames(surface, geometry);
     drawUnitMarks(surface, table, geometry, show, slopeSlot, free);
 }
 

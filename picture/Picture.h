@@ -16,8 +16,9 @@ class PlaneSurface;
 // Surface pixels, as the geometry maps the plane. With the options left off, the plain picture.
 // A sheet of paper draws the plane with the edges of a sheet (see DrawPlane); paper printed in
 // black draws each line in its slot's dash pattern while the lines are told apart by colour.
-// Where the axis names go: beside the picture, as the window shows them, or inside it, printed by
-// drawAxisNames after it, where the marks' labels keep off them.
+// Where the axis names go: beside the picture, as the window shows them, or inside it, as
+// drawAxisNames prints them: after the lines, and before the marks, which stay in sight over them
+// and whose labels keep off them.
 enum class AxisNames { Beside, Inside };
 
 void drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,

@@ -255,6 +255,8 @@ TEST(LabelPlacer, CrowdedBoardsKeepTheRules)
                             MarkRadius + 1 + 1e-9);
                         EXPECT_GE(std::fabs(leader->To.X - leader->From.X), 2);
                         EXPECT_GE(std::fabs(leader->To.Y - leader->From.Y), 2);
+                        for (const Area& name : names)
+                            EXPECT_GT(distance(name, *leader), 0) << "a leader over an axis name";
                     } else {
                         EXPECT_LE(own, MaxRingDistance);
                         for (const Point& other : named)
