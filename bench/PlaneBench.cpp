@@ -96,6 +96,8 @@ public:
     }
     void FontSize(double points) override { Points = points; }
     void FontBold(bool bold) override { Bold = bold; }
+    // The plane prints its numbers without a halo.
+    void TextHalo(int) override { }
     void CurrentX(double x) override { TextPosition.setX(x); }
     void CurrentY(double y) override { TextPosition.setY(y); }
     void Print(std::string_view text) override

@@ -62,6 +62,7 @@ public:
         TextY = y;
         Surface.CurrentY(y);
     }
+    void TextHalo(int pixels) override { Surface.TextHalo(pixels); }
     // A text wholly past the edge is left out where asked: a file that keeps what its clip hides
     // shows it again in an editor.
     void Print(std::string_view text) override
@@ -279,46 +280,22 @@ void drawPictureOn(QPaintDevice& device, QPainter* open, const PictureFrame& fra
         batch.emplace(surface);
     PaperInk paperInk(surface, settings.BlackAndWhite, white, frame.TextsInside);
     PlaneSurface& drawn = white || frame.TextsInside ? static_cast<PlaneSurface&>(paperInk) : surface;
-    if (settings.Problem)
+    // A sheet names its axes where they are read, even when they lie off its plane; any other
+    // picture has the names inside, where the marks' labels keep off them.
+    const bool sheet = frame.Edges == PlaneEdges::Sheet;
+    if (settings.Problem) {
         DrawPlane(drawn, frame.Geometry, frame.Edges);
-    else
+        if (!sheet)
+            drawAxisNames(drawn, frame.Geometry);
+    } else {
         drawPicture(drawn, board.slotTable(), frame.Geometry, board.showOptions(), board.lineSlot(), frame.Edges,
-            settings.BlackAndWhite ? Ink::BlackAndWhite : Ink::Colour, board.lineForms());
-    if (settings.BlackAndWhite && !settings.Problem)
-        showLinesOnTheAxis(surface, drawn, frame.Geometry, board);
-    if (frame.Edges == PlaneEdges::Sheet)
+            settings.BlackAndWhite ? Ink::BlackAndWhite : Ink::Colour, sheet ? AxisNames::Beside : AxisNames::Inside,
+            board.lineForms());
+        if (settings.BlackAndWhite)
+            showLinesOnTheAxis(surface, drawn, frame.Geometry, board);
+    }
+    if (sheet)
         DrawSheetAxisNames(drawn, frame.Geometry);
-    else
-        drawAxisNames(drawn, frame.Geometry);
-}
-
-void drawAxisNames(PlaneSurface& surface, const PlaneGeometry& geometry)
-{
-    constexpr std::string_view xName = "χ";
-    constexpr std::string_view yName = "ｙ";
-    // The size of the window's axis names; the picture's own numbers go back to theirs after.
-    surface.FontSize(20.25);
-    surface.FontBold(true);
-    surface.ForeColor(PaletteBlack);
-    const double xWidth = surface.TextWidth(xName);
-    const double xHeight = surface.TextHeight(xName);
-    // Above the axis, where no tick number stands, its right side a little in from the edge.
-    const double xLeft = surface.Width() - xWidth - 4;
-    const double xTop = geometry.OriginY - xHeight + 2;
-    if (xTop >= 0 && geometry.OriginY <= surface.Height() && xLeft > geometry.OriginX) {
-        surface.CurrentX(xLeft);
-        surface.CurrentY(xTop);
-        surface.Print(xName);
-    }
-    // Right of the axis, where no tick number stands, at the top.
-    const double yLeft = geometry.OriginX + 6;
-    if (geometry.OriginX >= 0 && yLeft + surface.TextWidth(yName) <= surface.Width()
-        && geometry.OriginY > surface.TextHeight(yName)) {
-        surface.CurrentX(yLeft);
-        surface.CurrentY(0);
-        surface.Print(yName);
-    }
-    surface.FontSize(PlaneFontPoints);
 }
 
 QImage withAxisNames(const QImage& picture, const PlaneGeometry& geometry)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "board/Board.h"
+#include "picture/Picture.h"
 #include "plane/DrawPlane.h"
 
 #include <QByteArray>
@@ -58,12 +59,6 @@ struct PictureFrame {
 // on a painter already open on the device (a page holding several pictures) or on one of its own.
 void drawPictureOn(QPaintDevice& device, QPainter* open, const PictureFrame& frame, const Board& board,
     const PictureSettings& settings);
-
-// The axis names "χ" and "ｙ", which the window shows beside its picture, drawn inside a picture
-// for every other place it goes: "χ" over the right end of the horizontal axis, "ｙ" right of the
-// top of the vertical one, in the face, size and weight of the window's axis names, in the pen
-// colour. A name whose axis end the picture does not show is left out. Surface pixels.
-void drawAxisNames(PlaneSurface& surface, const PlaneGeometry& geometry);
 
 // A copy of the window's picture (at its own pixel ratio and resolution) with the axis names in it,
 // for the clipboard.

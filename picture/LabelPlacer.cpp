@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
+#include <span>
 
 namespace zelmora {
 namespace {
@@ -14,21 +16,48 @@ namespace {
 // little.
 constexpr double lineClearance = 2;
 // What a place costs beyond its distance from the label's point, in pixels of that distance: a
-// label over a line hides a piece of it, over a number of the plane it hides the number, and one
-// of coordinates nearer another point than its own is read as that point's.
+// label over a line hides a piece of it behind its halo.
 constexpr double linePenalty = 40;
-constexpr double textPenalty = 40;
 // An axis hidden for a label's width still reads as an axis; a stub of it left between two labels
 // reads as a mark.
 constexpr double axisPenalty = 16;
-constexpr double astrayPenalty = 200;
 constexpr double leaderPenalty = 16;
+// A label that names a line hugs it: each pixel away from it costs this much more.
+constexpr double lineDistanceWeight = 2;
+// What a kept label pays for each rule it breaks, where no place keeps them all.
+constexpr double brokenRule = 1e6;
 // A leader starts this far from its ring's centre, outside the ring.
 constexpr double leaderStart = MarkRadius + 1;
+// A leader this close to the grid's directions would lie along a grid line or an axis and vanish.
+constexpr double leaderSlant = 2;
+// How far round its places a label looks for what could bear on them: the reach of a leader, or
+// of another line that could seem nearer.
+constexpr double lineReach = 40;
 
 bool overlaps(const Area& a, const Area& b)
 {
     return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+
+Area grown(const Area& box, double by)
+{
+    return {box.Left - by, box.Top - by, box.Right + by, box.Bottom + by};
+}
+
+Area bounds(const Segment& segment)
+{
+    return {std::min(segment.From.X, segment.To.X), std::min(segment.From.Y, segment.To.Y),
+        std::max(segment.From.X, segment.To.X), std::max(segment.From.Y, segment.To.Y)};
+}
+
+bool touches(const Area& a, const Area& b)
+{
+    return a.Left <= b.Right && b.Left <= a.Right && a.Top <= b.Bottom && b.Top <= a.Bottom;
+}
+
+bool contains(const Area& box, Point point)
+{
+    return box.Left <= point.X && point.X <= box.Right && box.Top <= point.Y && point.Y <= box.Bottom;
 }
 
 Point topLeft(const Spot& spot, double width, double height)
@@ -59,18 +88,24 @@ Point topLeft(const Spot& spot, double width, double height)
 
 bool nearSegment(const Segment& segment, const Area& box)
 {
-    const ClipRect near{
-        box.Left - lineClearance, box.Top - lineClearance, box.Right + lineClearance, box.Bottom + lineClearance};
+    const Area near = grown(box, lineClearance);
     // Most segments miss a label's box by far; their bounds say so without clipping.
-    if (std::max(segment.From.X, segment.To.X) < near.Left || std::min(segment.From.X, segment.To.X) > near.Right
-        || std::max(segment.From.Y, segment.To.Y) < near.Top || std::min(segment.From.Y, segment.To.Y) > near.Bottom)
+    if (!touches(bounds(segment), near))
         return false;
-    return clipSegment(segment, near).has_value();
+    return clipSegment(segment, {near.Left, near.Top, near.Right, near.Bottom}).has_value();
 }
 
 Point nearestOf(const Area& box, Point point)
 {
     return {std::clamp(point.X, box.Left, box.Right), std::clamp(point.Y, box.Top, box.Bottom)};
+}
+
+double squaredDistance(const Area& box, Point point)
+{
+    const Point nearest = nearestOf(box, point);
+    const double dx = nearest.X - point.X;
+    const double dy = nearest.Y - point.Y;
+    return dx * dx + dy * dy;
 }
 
 double distanceToSegment(Point point, const Segment& segment)
@@ -81,7 +116,9 @@ double distanceToSegment(Point point, const Segment& segment)
     const double t = length2 > 0
         ? std::clamp(((point.X - segment.From.X) * dx + (point.Y - segment.From.Y) * dy) / length2, 0.0, 1.0)
         : 0.0;
-    return std::hypot(segment.From.X + t * dx - point.X, segment.From.Y + t * dy - point.Y);
+    const double ex = segment.From.X + t * dx - point.X;
+    const double ey = segment.From.Y + t * dy - point.Y;
+    return std::sqrt(ex * ex + ey * ey);
 }
 
 // The leader from the ring's edge towards the nearest point of the label's box.
@@ -102,19 +139,100 @@ bool segmentsCross(const Segment& a, const Segment& b)
         && side(b.From, b.To, a.From) * side(b.From, b.To, a.To) < 0;
 }
 
-bool astray(const Area& box, Point named, const std::vector<Point>& points)
+// What bears on one label's places: the parts of the scene and of the labels placed before it
+// that lie near enough to any of its places to matter. A label looks only at these, so that its
+// work grows with what stands round it, not with everything on the surface.
+struct Nearby {
+    std::vector<Point> Marks;
+    std::vector<Point> Named;
+    std::vector<Segment> Lines;
+    std::vector<Area> Texts;
+    std::vector<Segment> Axes;
+    std::vector<std::size_t> Segments;
+    std::vector<Area> Free;
+    std::vector<Area> Placed;
+    std::vector<Segment> Leaders;
+};
+
+// Gathers into near, whose buffers serve every group of places in turn.
+void gatherNearby(Nearby& near, const LabelScene& scene, const LabelRequest& label, std::span<const Spot> spots,
+    const std::vector<Area>& placed, const std::vector<Segment>& leaders)
 {
-    const double own = distance(box, named);
-    return std::any_of(
-        points.begin(), points.end(), [&](Point other) { return other != named && distance(box, other) < own; });
+    Area region{std::numeric_limits<double>::max(), std::numeric_limits<double>::max(),
+        std::numeric_limits<double>::lowest(), std::numeric_limits<double>::lowest()};
+    for (const Spot& spot : spots) {
+        const Point corner = topLeft(spot, label.Width, label.Height);
+        region = {std::min(region.Left, corner.X - 1), std::min(region.Top, corner.Y - 1),
+            std::max(region.Right, corner.X + label.Width + 1), std::max(region.Bottom, corner.Y + label.Height + 1)};
+    }
+    if (label.Names)
+        region = {std::min(region.Left, label.Names->X), std::min(region.Top, label.Names->Y),
+            std::max(region.Right, label.Names->X), std::max(region.Bottom, label.Names->Y)};
+    for (auto* points : {&near.Marks, &near.Named})
+        points->clear();
+    for (auto* segments : {&near.Lines, &near.Axes, &near.Leaders})
+        segments->clear();
+    for (auto* areas : {&near.Texts, &near.Free, &near.Placed})
+        areas->clear();
+    near.Segments.clear();
+    const Area close = grown(region, MarkRadius + lineClearance);
+    // A point nearer a label than its ring, or a mark beside its leader, lies within a leader's reach.
+    const Area reach = grown(region, label.Names ? MaxLeaderDistance + MarkRadius : MarkRadius + lineClearance);
+    for (const Point& mark : scene.Marks) {
+        if (contains(reach, mark))
+            near.Marks.push_back(mark);
+    }
+    for (const Point& point : scene.Named) {
+        if (contains(reach, point))
+            near.Named.push_back(point);
+    }
+    for (const Segment& line : scene.Lines) {
+        if (touches(bounds(line), close))
+            near.Lines.push_back(line);
+    }
+    for (const Segment& axis : scene.Axes) {
+        if (touches(bounds(axis), close))
+            near.Axes.push_back(axis);
+    }
+    for (const Area& text : scene.Texts) {
+        if (touches(text, region))
+            near.Texts.push_back(text);
+    }
+    for (const Area& free : scene.Free) {
+        if (touches(free, region))
+            near.Free.push_back(free);
+    }
+    const Area lines = grown(region, lineReach);
+    for (std::size_t i = 0; i < scene.Segments.size(); ++i) {
+        if (touches(bounds(scene.Segments[i]), lines))
+            near.Segments.push_back(i);
+    }
+    for (const Area& box : placed) {
+        if (touches(box, reach))
+            near.Placed.push_back(box);
+    }
+    for (const Segment& leader : leaders) {
+        if (touches(bounds(leader), close))
+            near.Leaders.push_back(leader);
+    }
 }
 
 } // namespace
 
 double distance(const Area& box, Point point)
 {
-    const Point nearest = nearestOf(box, point);
-    return std::hypot(nearest.X - point.X, nearest.Y - point.Y);
+    return std::sqrt(squaredDistance(box, point));
+}
+
+double distance(const Area& box, const Segment& segment)
+{
+    if (clipSegment(segment, {box.Left, box.Top, box.Right, box.Bottom}))
+        return 0;
+    double nearest = std::min(distance(box, segment.From), distance(box, segment.To));
+    for (const Point corner : {Point{box.Left, box.Top}, Point{box.Right, box.Top}, Point{box.Left, box.Bottom},
+             Point{box.Right, box.Bottom}})
+        nearest = std::min(nearest, distanceToSegment(corner, segment));
+    return nearest;
 }
 
 std::vector<Spot> spotsAround(Point anchor, const std::vector<double>& gaps)
@@ -136,10 +254,38 @@ std::vector<std::optional<LabelPlace>> placeLabels(const LabelScene& scene, cons
     std::vector<Area> placed;
     // No label covers a leader: the leader would seem to point at it.
     std::vector<Segment> leaders;
+    // The places round one anchor lie close together: what bears on them is gathered once for
+    // them all.
+    Nearby near;
     for (const LabelRequest& label : labels) {
         std::optional<LabelPlace> best;
         double bestScore = 0;
-        for (const Spot& spot : label.Spots) {
+        const Point own = label.Names.value_or(label.Spots.front().Anchor);
+        // A place scores at least its distance from the label's own point, and a box lies within
+        // this much of its anchor: a place whose anchor is too far out to beat the best is not tried.
+        const double reach = std::hypot(label.Width, label.Height) + 1;
+        std::size_t group = 0;
+        bool gathered = false;
+        for (std::size_t i = 0; i < label.Spots.size(); ++i) {
+            const Spot& spot = label.Spots[i];
+            if (i > 0 && spot.Anchor != label.Spots[i - 1].Anchor) {
+                group = i;
+                gathered = false;
+            }
+            if (best) {
+                const double within = bestScore + 1.5 * spot.Gap + reach;
+                const double dx = spot.Anchor.X - own.X;
+                const double dy = spot.Anchor.Y - own.Y;
+                if (dx * dx + dy * dy >= within * within)
+                    continue;
+            }
+            if (!gathered) {
+                std::size_t end = group + 1;
+                while (end < label.Spots.size() && label.Spots[end].Anchor == spot.Anchor)
+                    ++end;
+                gatherNearby(near, scene, label, std::span(label.Spots).subspan(group, end - group), placed, leaders);
+                gathered = true;
+            }
             const Point corner = topLeft(spot, label.Width, label.Height);
             const Point at{std::round(corner.X), std::round(corner.Y)};
             const Area box{at.X, at.Y, at.X + label.Width, at.Y + label.Height};
@@ -147,36 +293,77 @@ std::vector<std::optional<LabelPlace>> placeLabels(const LabelScene& scene, cons
                 continue;
             const auto overlapsBox = [&](const Area& other) { return overlaps(box, other); };
             const auto crossing = [&](const Segment& line) { return nearSegment(line, box); };
-            if (std::any_of(placed.begin(), placed.end(), overlapsBox)
-                || std::any_of(leaders.begin(), leaders.end(), crossing)
-                || std::any_of(scene.Marks.begin(), scene.Marks.end(),
-                    [&](Point mark) { return distance(box, mark) < MarkRadius; }))
+            const auto onMark = [&](Point mark) { return squaredDistance(box, mark) < MarkRadius * MarkRadius; };
+            // The cheap tests first; a label that may be left out stops at the first rule it breaks.
+            double broken = 0;
+            if (label.Kept) {
+                broken = static_cast<double>(std::count_if(near.Placed.begin(), near.Placed.end(), overlapsBox)
+                    + std::count_if(near.Texts.begin(), near.Texts.end(), overlapsBox)
+                    + std::count_if(near.Free.begin(), near.Free.end(), overlapsBox)
+                    + std::count_if(near.Marks.begin(), near.Marks.end(), onMark)
+                    + std::count_if(near.Leaders.begin(), near.Leaders.end(), crossing));
+            } else if (std::any_of(near.Placed.begin(), near.Placed.end(), overlapsBox)
+                || std::any_of(near.Texts.begin(), near.Texts.end(), overlapsBox)
+                || std::any_of(near.Free.begin(), near.Free.end(), overlapsBox)
+                || std::any_of(near.Marks.begin(), near.Marks.end(), onMark)
+                || std::any_of(near.Leaders.begin(), near.Leaders.end(), crossing)) {
                 continue;
+            }
+            double score = broken * brokenRule;
 
-            const Point own = label.Names.value_or(label.Spots.front().Anchor);
-            double score = distance(box, own);
+            if (label.Line) {
+                // Nearer its own line than any other, or it would be read as the other's.
+                const double own = distance(box, scene.Segments[*label.Line]);
+                const auto nearer = [&](std::size_t other) {
+                    return other != *label.Line && distance(box, scene.Segments[other]) + LineTolerance < own;
+                };
+                bool astray = false;
+                if (own + LineTolerance < lineReach)
+                    astray = std::any_of(near.Segments.begin(), near.Segments.end(), nearer);
+                else
+                    for (std::size_t other = 0; other < scene.Segments.size() && !astray; ++other)
+                        astray = nearer(other);
+                if (astray)
+                    continue;
+                score += lineDistanceWeight * own;
+            }
+
+            const double ownDistance = distance(box, own);
+            score += ownDistance;
             std::optional<Segment> leader;
-            if (label.Names && score > MaxLeaderDistance)
+            if (label.Names && ownDistance > MaxLeaderDistance)
                 continue;
-            if (label.Names && score > MaxRingDistance) {
+            if (label.Names && ownDistance > MaxRingDistance) {
                 leader = leaderTo(box, own);
-                // A leader that runs over another label or past a mark would point at the wrong thing.
+                // A leader along the grid's directions vanishes in a grid line or an axis, and one
+                // along a line in that line; one that runs over another label, an area kept free or
+                // past a mark would point at the wrong thing.
                 const auto crosses = [&](const Area& other) { return nearSegment(*leader, other); };
-                if (std::any_of(placed.begin(), placed.end(), crosses)
-                    || std::any_of(scene.Marks.begin(), scene.Marks.end(),
+                if (std::fabs(leader->To.X - leader->From.X) < leaderSlant
+                    || std::fabs(leader->To.Y - leader->From.Y) < leaderSlant
+                    || std::any_of(near.Placed.begin(), near.Placed.end(), crosses)
+                    || std::any_of(near.Free.begin(), near.Free.end(), crosses)
+                    || std::any_of(near.Lines.begin(), near.Lines.end(),
+                        [&](const Segment& line) {
+                            return distanceToSegment(leader->From, line) < lineClearance
+                                && distanceToSegment(leader->To, line) < lineClearance;
+                        })
+                    || std::any_of(near.Marks.begin(), near.Marks.end(),
                         [&](Point mark) { return mark != own && distanceToSegment(mark, *leader) < MarkRadius; }))
                     continue;
                 score += leaderPenalty;
                 score += linePenalty
                     * static_cast<double>(std::count_if(leaders.begin(), leaders.end(),
                         [&](const Segment& other) { return segmentsCross(*leader, other); }));
+            } else if (label.Names) {
+                // Without a leader, a label nearer another ring or dot than its own is read as that one's.
+                const double ownSquared = ownDistance * ownDistance;
+                if (std::any_of(near.Named.begin(), near.Named.end(),
+                        [&](Point other) { return other != own && squaredDistance(box, other) < ownSquared; }))
+                    continue;
             }
-            score += linePenalty * static_cast<double>(std::count_if(scene.Lines.begin(), scene.Lines.end(), crossing));
-            score += textPenalty
-                * static_cast<double>(std::count_if(scene.Texts.begin(), scene.Texts.end(), overlapsBox));
-            score += axisPenalty * static_cast<double>(std::count_if(scene.Axes.begin(), scene.Axes.end(), crossing));
-            if (label.Names && astray(box, *label.Names, scene.Named))
-                score += astrayPenalty;
+            score += linePenalty * static_cast<double>(std::count_if(near.Lines.begin(), near.Lines.end(), crossing));
+            score += axisPenalty * static_cast<double>(std::count_if(near.Axes.begin(), near.Axes.end(), crossing));
             if (!best || score < bestScore) {
                 best = LabelPlace{at, leader};
                 bestScore = score;

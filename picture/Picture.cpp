@@ -9,6 +9,8 @@
 #include "slots/DrawSlotLine.h"
 
 #include <algorithm>
+#include <string_view>
+#include <vector>
 
 namespace zelmora {
 
@@ -39,8 +41,41 @@ void drawVerticalLine(
     surface.ForeColor(PaletteBlack);
 }
 
+constexpr std::string_view xName = "χ";
+constexpr std::string_view yName = "ｙ";
+// The size of the window's axis names.
+constexpr double axisNamePoints = 20.25;
+
+struct AxisNameText {
+    Point At;
+    std::string_view Text;
+    Area Box;
+};
+
+// Where the axis names stand inside a picture, in the font they are printed in, which this sets:
+// "χ" above the horizontal axis, where no tick number stands, its right side a little in from the
+// edge; "ｙ" right of the vertical axis at the top, where no tick number stands either.
+std::vector<AxisNameText> axisNameTexts(PlaneSurface& surface, const PlaneGeometry& geometry)
+{
+    surface.FontSize(axisNamePoints);
+    surface.FontBold(true);
+    std::vector<AxisNameText> names;
+    const double xWidth = surface.TextWidth(xName);
+    const double xHeight = surface.TextHeight(xName);
+    const double xLeft = surface.Width() - xWidth - 4;
+    const double xTop = geometry.OriginY - xHeight + 2;
+    if (xTop >= 0 && geometry.OriginY <= surface.Height() && xLeft > geometry.OriginX)
+        names.push_back({{xLeft, xTop}, xName, {xLeft, xTop, xLeft + xWidth, xTop + xHeight}});
+    const double yLeft = geometry.OriginX + 6;
+    const double yWidth = surface.TextWidth(yName);
+    const double yHeight = surface.TextHeight(yName);
+    if (geometry.OriginX >= 0 && yLeft + yWidth <= surface.Width() && geometry.OriginY > yHeight)
+        names.push_back({{yLeft, 0}, yName, {yLeft, 0, yLeft + yWidth, yHeight}});
+    return names;
+}
+
 void drawLines(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, const ShowOptions& show,
-    int slopeSlot, Ink ink, const LineForms& forms)
+    int slopeSlot, Ink ink, AxisNames names, const LineForms& forms)
 {
     for (std::int16_t slot = 0; slot < SlotTable::Rows; ++slot) {
         // The style is set only around a patterned line, so that a solid picture is drawn by the
@@ -54,25 +89,51 @@ void drawLines(PlaneSurface& surface, const SlotTable& table, const PlaneGeometr
         if (style != LineStyle::Solid)
             surface.DrawStyle(LineStyle::Solid);
     }
-    drawUnitMarks(surface, table, geometry, show, slopeSlot, forms);
+    if (names == AxisNames::Beside) {
+        drawUnitMarks(surface, table, geometry, show, slopeSlot, {}, forms);
+        return;
+    }
+    // With marks, the names come before them: a ring or a dot under a name stays in sight over
+    // it, and the labels keep off the names like any mark. Without, they come last, as ever.
+    if (!show.any()) {
+        drawAxisNames(surface, geometry);
+        return;
+    }
+    std::vector<Area> free;
+    for (const AxisNameText& name : axisNameTexts(surface, geometry))
+        free.push_back(name.Box);
+    drawAxisNames(surface, geometry);
+    drawUnitMarks(surface, table, geometry, show, slopeSlot, free, forms);
 }
 
 } // namespace
 
 void drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, const ShowOptions& show,
-    int slopeSlot, PlaneEdges edges, Ink ink, const LineForms& forms)
+    int slopeSlot, PlaneEdges edges, Ink ink, AxisNames names, const LineForms& forms)
 {
     DrawPlane(surface, geometry, edges);
-    drawLines(surface, table, geometry, show, slopeSlot, ink, forms);
+    drawLines(surface, table, geometry, show, slopeSlot, ink, names, forms);
 }
 
-void drawPicture(PlaneSurface& surface, const Board& board)
+void drawPicture(PlaneSurface& surface, const Board& board, AxisNames names)
 {
     DrawPlane(surface, board.geometry());
     if (const auto& kept = board.keptLine())
         DrawSlotLine(surface, kept->Table, board.geometry(), static_cast<std::int16_t>(kept->Slot), PaletteGrey);
-    drawLines(surface, board.slotTable(), board.geometry(), board.showOptions(), board.lineSlot(), Ink::Colour,
+    drawLines(surface, board.slotTable(), board.geometry(), board.showOptions(), board.lineSlot(), Ink::Colour, names,
         board.lineForms());
+}
+
+void drawAxisNames(PlaneSurface& surface, const PlaneGeometry& geometry)
+{
+    const std::vector<AxisNameText> names = axisNameTexts(surface, geometry);
+    surface.ForeColor(PaletteBlack);
+    for (const AxisNameText& name : names) {
+        surface.CurrentX(name.At.X);
+        surface.CurrentY(name.At.Y);
+        surface.Print(name.Text);
+    }
+    surface.FontSize(PlaneFontPoints);
 }
 
 void drawChange(PlaneSurface& surface, const Board& board, const Outcome& outcome)

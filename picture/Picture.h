@@ -15,14 +15,25 @@ class PlaneSurface;
 // cross, then the marks the show options turn on (the slope triangle on the given slot's line).
 // Surface pixels, as the geometry maps the plane. With the options left off, the plain picture.
 // A sheet of paper draws the plane with the edges of a sheet (see DrawPlane); paper printed in
-// black draws each line in its slot's dash pattern while the lines are told apart by colour. The
-// forms kept beside the table add its vertical lines, each drawn with its slot.
+// black draws each line in its slot's dash pattern while the lines are told apart by colour.
+// Where the axis names go: beside the picture, as the window shows them, or inside it, as
+// drawAxisNames prints them: after the lines, and before the marks, which stay in sight over them
+// and whose labels keep off them. The forms kept beside the table add its vertical lines, each
+// drawn with its slot.
+enum class AxisNames { Beside, Inside };
+
 void drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
     const ShowOptions& show = {}, int slopeSlot = 0, PlaneEdges edges = PlaneEdges::Window, Ink ink = Ink::Colour,
-    const LineForms& forms = {});
+    AxisNames names = AxisNames::Beside, const LineForms& forms = {});
 // The board's picture with the marks it shows, the slope triangle on the line drawn or chosen last,
 // and the line it keeps for comparing drawn faintly (grey) under the lines.
-void drawPicture(PlaneSurface& surface, const Board& board);
+void drawPicture(PlaneSurface& surface, const Board& board, AxisNames names = AxisNames::Beside);
+
+// The axis names "χ" and "ｙ", which the window shows beside its picture, drawn inside a picture
+// for every other place it goes: "χ" over the right end of the horizontal axis, "ｙ" right of the
+// top of the vertical one, in the face, size and weight of the window's axis names, in black. A
+// name whose axis end the picture does not show is left out. Surface pixels.
+void drawAxisNames(PlaneSurface& surface, const PlaneGeometry& geometry);
 
 // Brings a surface that shows the board's picture up to date after a command: one segment drawn
 // over it, the plane drawn anew, or the whole picture. With any mark shown, every change of the

@@ -16,6 +16,7 @@
 #include <cmath>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -25,21 +26,29 @@
 namespace zelmora {
 namespace {
 
-constexpr double labelPoints = 9;             // about 12 pixels
-constexpr double fractionPoints = 7;          // about 9 pixels, for the parts of a stacked fraction
-constexpr Rgb labelBacking = PlaneBackground; // the plane's own colour, hiding the grid behind a label
-constexpr double padding = 1;                 // of the backing, round the text
-constexpr double barOverhang = 1;             // of a fraction's bar, past its wider part
+constexpr double labelPoints = 9;          // about 12 pixels
+constexpr double fractionPoints = 7;       // about 9 pixels, for the parts of a stacked fraction
+constexpr Rgb labelHalo = PlaneBackground; // the plane's own colour, round the glyphs of a label
+constexpr int haloPixels = 3;
+constexpr double padding = haloPixels; // of the label's box round the text, holding the halo
+constexpr double barOverhang = 1;      // of a fraction's bar, past its wider part
 constexpr double markRadius = 4;
 constexpr int ringWidth = 2;
 constexpr int slotLineWidth = 3;
 // A label beside a point keeps this far from it: clear of a dot or a ring of markRadius there.
 constexpr double pointGap = 6;
 constexpr double legGap = 3;
-// Where a label's place beside a line is taken, it moves along the line by this much, twice.
-constexpr double alongStep = 24;
 // Where those places are taken, a label looks further out from its point.
 const std::vector<double> furtherGaps{12, 18, 24, 30};
+// A label that names a line tries places all along it, this many pixels apart.
+constexpr double lineStep = 12;
+// A slope number tries places at these parts of its leg's length, and these far from it.
+constexpr std::array<double, 5> legParts{0.5, 0.35, 0.65, 0.2, 0.8};
+constexpr std::array<double, 3> legGaps{legGap, 6, 10};
+// The legend of the lines whose label found no place stands at the plane's edge, tried this many
+// pixels apart along it.
+constexpr double legendStep = 4;
+constexpr double legendInset = 2;
 // A label beside an intersection moves out from it in these steps: close to a crossing, the lines
 // leave no room for a label. Beyond MaxRingDistance it gets a leader.
 const std::vector<double> ringGaps{6, 9, 12, 15, 18, 21, 23, 30, 36, 42, 48, 56, 64};
@@ -87,6 +96,8 @@ struct PartSize {
 };
 
 struct Label {
+    MarkLabelKind Kind = MarkLabelKind::Line;
+    int Slot = -1;
     std::vector<EquationPart> Parts;
     Rgb Colour;
     std::vector<Spot> Spots;
@@ -96,15 +107,19 @@ struct Label {
     double Width = 0;
     double Height = 0;
     double Axis = 0;
-    // The dot or ring whose coordinates the label gives, if it gives any.
+    // The dot or ring whose coordinates the label gives, if it gives any; the line it names, as
+    // an index into the scene's segments; whether it is never left out.
     std::optional<Point> Names;
+    std::optional<std::size_t> Line;
+    bool Kept = false;
     // Where the backing stands once placed, and the leader to its ring; none when left out.
     std::optional<LabelPlace> Place;
 };
 
-Label labelOf(std::vector<EquationPart> parts, Rgb colour, std::vector<Spot> spots)
+Label labelOf(MarkLabelKind kind, std::vector<EquationPart> parts, Rgb colour, std::vector<Spot> spots)
 {
     Label label;
+    label.Kind = kind;
     label.Parts = std::move(parts);
     label.Colour = colour;
     label.Spots = std::move(spots);
@@ -248,10 +263,12 @@ LabelLayout layoutOf(const Label& label)
     return layout;
 }
 
-// The leaders first, then all backings, then the bars, then the texts one font size at a time
-// rather than twice for every fraction: a surface may look its face up again whenever the font
-// changes. Expects the pen 1 pixel wide and the font at the labels' size, not bold. Labels left out
-// have been taken out already.
+// The leaders first, then the bars on their halos, then the texts with theirs, one font size at a
+// time rather than twice for every fraction: a surface may look its face up again whenever the
+// font changes. A halo of the plane's colour round the glyphs keeps a label readable over the grid
+// and the lines while they stay visible round it; it stays within the label's box, which no other
+// label covers. Expects the pen 1 pixel wide and the font at the labels' size, not bold. Labels
+// left out have been taken out already.
 void drawLabels(PlaneSurface& surface, const std::vector<Label>& labels, Rgb leaderColour)
 {
     for (const Label& label : labels) {
@@ -261,25 +278,33 @@ void drawLabels(PlaneSurface& surface, const std::vector<Label>& labels, Rgb lea
         }
     }
     std::vector<LabelLayout> layouts;
-    surface.FillColor(labelBacking);
-    surface.FillStyle(FillMode::Solid);
-    for (const Label& label : labels) {
-        const Point at = label.Place->At;
-        surface.Box(at.X, at.Y, at.X + label.Width + 2 * padding, at.Y + label.Height + 2 * padding);
+    for (const Label& label : labels)
         layouts.push_back(layoutOf(label));
-    }
     std::optional<Rgb> colour;
     const auto foreColor = [&](Rgb wanted) {
         if (colour != wanted)
             surface.ForeColor(wanted);
         colour = wanted;
     };
+    const bool anyBar = std::any_of(layouts.begin(), layouts.end(), [](const auto& l) { return !l.Bars.empty(); });
+    // A bar's halo is a fill, not a line: paper printed in black draws every line black.
+    surface.FillColor(labelHalo);
+    if (anyBar) {
+        surface.FillStyle(FillMode::Solid);
+        for (const LabelLayout& layout : layouts) {
+            for (const Segment& bar : layout.Bars)
+                surface.Box(bar.From.X - haloPixels, bar.From.Y - haloPixels, bar.To.X + 1 + haloPixels,
+                    bar.To.Y + 1 + haloPixels);
+        }
+        surface.FillStyle(FillMode::Transparent);
+    }
     for (std::size_t i = 0; i < labels.size(); ++i) {
         for (const Segment& bar : layouts[i].Bars) {
             foreColor(labels[i].Colour);
             surface.Line(bar.From.X, bar.From.Y, bar.To.X, bar.To.Y);
         }
     }
+    surface.TextHalo(haloPixels);
     // The font is at the labels' size, as measuring left it.
     for (const bool small : {false, true}) {
         if (small)
@@ -295,6 +320,7 @@ void drawLabels(PlaneSurface& surface, const std::vector<Label>& labels, Rgb lea
             }
         }
     }
+    surface.TextHalo(0);
 }
 
 // The part of the plane the surface shows, exactly: the origin and the pixels per unit are whole.
@@ -324,16 +350,24 @@ std::vector<ShownLine> shownLines(
     return lines;
 }
 
-// Beside the high end of the line's visible part, then further along towards its low end.
+// Beside the points of the line's visible part every lineStep pixels from one end to the other.
+void alongTheLine(std::vector<Spot>& spots, Point from, Point to)
+{
+    for (double distance = lineStep;; distance += lineStep) {
+        const auto anchor = along(from, to, distance);
+        if (!anchor)
+            break;
+        for (const Spot& spot : spotsAround(*anchor, {pointGap}))
+            spots.push_back(spot);
+    }
+}
+
+// Beside the high end of the line's visible part, then all along it towards its low end, then
+// further out from the high end.
 std::vector<Spot> byTheEnd(const Segment& part)
 {
     std::vector<Spot> spots = spotsAround(part.To, {pointGap});
-    for (const double distance : {alongStep, 2 * alongStep}) {
-        if (const auto anchor = along(part.To, part.From, distance)) {
-            for (const Spot& spot : spotsAround(*anchor, {pointGap}))
-                spots.push_back(spot);
-        }
-    }
+    alongTheLine(spots, part.To, part.From);
     for (const Spot& spot : spotsAround(part.To, furtherGaps))
         spots.push_back(spot);
     return spots;
@@ -345,7 +379,7 @@ std::vector<Spot> byTheMiddle(const Segment& part)
 {
     const Point middle{(part.From.X + part.To.X) / 2, (part.From.Y + part.To.Y) / 2};
     std::vector<Spot> spots = spotsAround(middle, {pointGap});
-    for (double distance = alongStep;; distance += alongStep) {
+    for (double distance = lineStep;; distance += lineStep) {
         bool any = false;
         for (const Point end : {part.To, part.From}) {
             if (const auto anchor = along(middle, end, distance)) {
@@ -359,6 +393,18 @@ std::vector<Spot> byTheMiddle(const Segment& part)
     }
     for (const Spot& spot : spotsAround(middle, furtherGaps))
         spots.push_back(spot);
+    return spots;
+}
+
+// Down the plane's left edge, then down its right edge: where the lines whose label found no room
+// beside them are named.
+std::vector<Spot> legendSpots(double width, double height)
+{
+    std::vector<Spot> spots;
+    for (double y = legendInset; y < height; y += legendStep)
+        spots.push_back({{legendInset, y}, Side::BelowRight, 0});
+    for (double y = legendInset; y < height; y += legendStep)
+        spots.push_back({{width - legendInset, y}, Side::BelowLeft, 0});
     return spots;
 }
 
@@ -389,17 +435,33 @@ std::optional<SlopeLegs> slopeLegs(
 }
 
 // The run stands on the side of its leg away from the line: under it when the line rises, over it
-// when it falls; the rise beside its leg, away from the line.
+// when it falls; the rise beside its leg, away from the line. Each tries the middle of its leg
+// first, then other points of it, then the side towards the line.
 std::vector<Label> slopeLabels(const SlopeLegs& legs, Rgb colour)
 {
-    const Point runMiddle{(legs.Run.From.X + legs.Run.To.X) / 2, legs.Run.From.Y};
-    const Point riseMiddle{legs.Rise.From.X, (legs.Rise.From.Y + legs.Rise.To.Y) / 2};
     const Side away = legs.Falls ? Side::Above : Side::Below;
     const Side toward = legs.Falls ? Side::Below : Side::Above;
+    std::vector<Spot> run;
+    std::vector<Spot> rise;
+    for (const Side runSide : {away, toward}) {
+        for (const double gap : legGaps) {
+            for (const double part : legParts) {
+                run.push_back(
+                    {{legs.Run.From.X + part * (legs.Run.To.X - legs.Run.From.X), legs.Run.From.Y}, runSide, gap});
+            }
+        }
+    }
+    for (const Side riseSide : {Side::Right, Side::Left}) {
+        for (const double gap : legGaps) {
+            for (const double part : legParts) {
+                rise.push_back(
+                    {{legs.Rise.From.X, legs.Rise.From.Y + part * (legs.Rise.To.Y - legs.Rise.From.Y)}, riseSide, gap});
+            }
+        }
+    }
     std::vector<Label> labels;
-    labels.push_back(labelOf({legs.RunText}, colour, {{runMiddle, away, legGap}, {runMiddle, toward, legGap}}));
-    labels.push_back(
-        labelOf({legs.RiseText}, colour, {{riseMiddle, Side::Right, legGap}, {riseMiddle, Side::Left, legGap}}));
+    labels.push_back(labelOf(MarkLabelKind::SlopeRun, {legs.RunText}, colour, std::move(run)));
+    labels.push_back(labelOf(MarkLabelKind::SlopeRise, {legs.RiseText}, colour, std::move(rise)));
     return labels;
 }
 
@@ -456,89 +518,194 @@ LineStyle lineStyle(const ShowOptions& show, int slot, Ink ink)
     return LineStyle::Solid;
 }
 
-void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
-    const ShowOptions& show, int slopeSlot, const LineForms& forms)
+namespace {
+
+// The marks and their labels in place.
+struct Marks {
+    std::optional<SlopeLegs> Legs;
+    std::vector<Point> Dots;
+    std::vector<Point> Rings;
+    std::vector<Label> Labels;
+};
+
+// The line labels: the slot number and the equation together, as the show options have them, in
+// the line's colour. With the number, by the line's high end or along it; the equation alone, by
+// its middle or along it.
+void addLineLabels(std::vector<Label>& labels, const std::vector<ShownLine>& lines, const ShowOptions& show)
 {
-    if (!show.any() || geometry.UnitPixels <= 0)
+    if (!show.Numbers && !show.Equations)
         return;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const ShownLine& line = lines[i];
+        std::vector<EquationPart> parts;
+        if (show.Numbers)
+            append(parts, std::string(slotNumbers[static_cast<std::size_t>(line.Slot)]));
+        if (show.Numbers && show.Equations)
+            append(parts, std::string(" "));
+        if (show.Equations) {
+            for (EquationPart& part : shownEquationOf(line.Line, Minus::Typographic).Parts)
+                append(parts, std::move(part));
+        }
+        Label label = labelOf(MarkLabelKind::Line, std::move(parts), lineColour(show, line.Slot),
+            show.Numbers ? byTheEnd(line.Part) : byTheMiddle(line.Part));
+        label.Slot = line.Slot;
+        label.Line = i;
+        labels.push_back(std::move(label));
+    }
+}
+
+// The legend entry of a line whose label found no room by it: its number and its equation, at the
+// plane's edge, never left out.
+Label legendOf(const ShownLine& line, const ShowOptions& show, double width, double height)
+{
+    std::vector<EquationPart> parts{std::string(slotNumbers[static_cast<std::size_t>(line.Slot)]) + " "};
+    for (EquationPart& part : shownEquationOf(line.Line, Minus::Typographic).Parts)
+        append(parts, std::move(part));
+    Label label
+        = labelOf(MarkLabelKind::Legend, std::move(parts), lineColour(show, line.Slot), legendSpots(width, height));
+    label.Slot = line.Slot;
+    label.Kept = true;
+    return label;
+}
+
+std::vector<std::optional<LabelPlace>> place(const LabelScene& scene, const std::vector<Label>& labels)
+{
+    std::vector<LabelRequest> requests;
+    requests.reserve(labels.size());
+    for (const Label& label : labels)
+        requests.push_back(
+            {label.Width + 2 * padding, label.Height + 2 * padding, label.Spots, label.Names, label.Line, label.Kept});
+    return placeLabels(scene, requests);
+}
+
+Marks layoutMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, const ShowOptions& show,
+    int slopeSlot, std::span<const Area> free, const LineForms& forms)
+{
+    Marks marks;
     const double width = surface.Width();
     const double height = surface.Height();
     const PlaneWindow window = shownWindow(geometry, width, height);
     const std::vector<ShownLine> lines = shownLines(table, forms, geometry, window);
-    const Rgb blue = PaletteBlue;
     const Rgb slopeColour = lineColour(show, slopeSlot);
-    const Rgb black = PaletteBlack;
 
-    LabelScene scene{width, height, {}, {}, {}, {}, {}};
-    for (const ShownLine& line : lines)
+    LabelScene scene{width, height, {}, {}, {}, {}, {}, {}, {free.begin(), free.end()}};
+    for (const ShownLine& line : lines) {
         scene.Lines.push_back(line.Part);
+        scene.Segments.push_back(line.Part);
+    }
     const auto originX = static_cast<double>(geometry.OriginX);
     const auto originY = static_cast<double>(geometry.OriginY);
     scene.Axes = {{{0, originY}, {width, originY}}, {{originX, 0}, {originX, height}}};
     // A segment's ends are where the pupil reads its domain: no label hides them, dots or not.
     const std::vector<Point> ends = endPoints(lines, geometry, window);
     scene.Marks = ends;
-    std::vector<Label> labels;
+    std::vector<Label>& labels = marks.Labels;
 
-    std::optional<SlopeLegs> legs;
     if (show.Slope)
-        legs = slopeLegs(lines, slopeSlot, geometry, window);
-    if (legs) {
-        scene.Lines.push_back(legs->Run);
-        scene.Lines.push_back(legs->Rise);
-        for (Label& label : slopeLabels(*legs, slopeColour))
+        marks.Legs = slopeLegs(lines, slopeSlot, geometry, window);
+    if (marks.Legs) {
+        scene.Lines.push_back(marks.Legs->Run);
+        scene.Lines.push_back(marks.Legs->Rise);
+        for (Label& label : slopeLabels(*marks.Legs, slopeColour))
             labels.push_back(std::move(label));
     }
 
-    std::vector<Point> dots;
     if (show.Endpoints)
-        dots = ends;
-    scene.Named = dots;
+        marks.Dots = ends;
+    scene.Named = marks.Dots;
 
-    std::vector<Point> rings;
     if (show.Intersections) {
         const auto withSlot = show.CurrentCrossingsOnly ? std::optional(slopeSlot) : std::nullopt;
         for (const ExactPoint& point : intersections(lines, window, withSlot)) {
             const Point ring = surfacePoint(geometry, point.X, point.Y);
-            rings.push_back(ring);
+            marks.Rings.push_back(ring);
             scene.Marks.push_back(ring);
             scene.Named.push_back(ring);
-            labels.push_back(labelOf(coordinates(point), black, spotsAround(ring, ringGaps)));
+            labels.push_back(
+                labelOf(MarkLabelKind::Coordinates, coordinates(point), PaletteBlack, spotsAround(ring, ringGaps)));
             labels.back().Names = ring;
         }
     }
-    for (const ShownLine& line : lines) {
-        if (show.Numbers)
-            labels.push_back(labelOf({std::string(slotNumbers[static_cast<std::size_t>(line.Slot)])},
-                lineColour(show, line.Slot), byTheEnd(line.Part)));
-    }
-    for (const ShownLine& line : lines) {
-        if (show.Equations)
-            labels.push_back(labelOf(shownEquationOf(line.Line, Minus::Typographic).Parts, lineColour(show, line.Slot),
-                byTheMiddle(line.Part)));
-    }
+    addLineLabels(labels, lines, show);
+    if (labels.empty())
+        return marks;
 
-    if (!labels.empty()) {
-        // The plane's own numbers were printed in the font the surface has now.
-        TextMeasures planeFont(surface);
-        for (const PlaneText& text : planeTexts(geometry)) {
-            const TextSize size = planeFont(text.Text);
-            scene.Texts.push_back({text.At.X, text.At.Y, text.At.X + size.Width, text.At.Y + size.Height});
+    // The plane's own numbers were printed in the font the surface has now.
+    TextMeasures planeFont(surface);
+    for (const PlaneText& text : planeTexts(geometry)) {
+        const TextSize size = planeFont(text.Text);
+        scene.Texts.push_back({text.At.X, text.At.Y, text.At.X + size.Width, text.At.Y + size.Height});
+    }
+    surface.FontBold(false);
+    measure(surface, labels);
+    std::vector<std::optional<LabelPlace>> places = place(scene, labels);
+
+    // A slope triangle shows both its numbers or none: without them, it is not drawn.
+    const auto missing = [&](MarkLabelKind kind) {
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            if (labels[i].Kind == kind && !places[i])
+                return true;
         }
-        surface.FontBold(false);
-        measure(surface, labels);
-        std::vector<LabelRequest> requests;
-        for (const Label& label : labels)
-            requests.push_back({label.Width + 2 * padding, label.Height + 2 * padding, label.Spots, label.Names});
-        const std::vector<std::optional<LabelPlace>> places = placeLabels(scene, requests);
-        for (std::size_t i = 0; i < labels.size(); ++i)
-            labels[i].Place = places[i];
-        // A label with no place is left out; the description and the table of values still say it.
-        std::erase_if(labels, [](const Label& label) { return !label.Place; });
+        return false;
+    };
+    if (marks.Legs && (missing(MarkLabelKind::SlopeRun) || missing(MarkLabelKind::SlopeRise))) {
+        marks.Legs.reset();
+        std::erase_if(labels, [](const Label& label) {
+            return label.Kind == MarkLabelKind::SlopeRun || label.Kind == MarkLabelKind::SlopeRise;
+        });
+        scene.Lines.resize(scene.Segments.size());
+        places = place(scene, labels);
     }
+    // A line whose label found no room by it is named in the legend at the plane's edge instead:
+    // what names a line never goes missing.
+    const std::size_t placedCount = labels.size();
+    for (std::size_t i = 0; i < placedCount; ++i) {
+        if (labels[i].Kind == MarkLabelKind::Line && !places[i])
+            labels.push_back(legendOf(lines[*labels[i].Line], show, width, height));
+    }
+    if (labels.size() > placedCount) {
+        std::vector<Label> legend(labels.begin() + static_cast<std::ptrdiff_t>(placedCount), labels.end());
+        measure(surface, legend);
+        std::move(legend.begin(), legend.end(), labels.begin() + static_cast<std::ptrdiff_t>(placedCount));
+        places = place(scene, labels);
+    }
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        labels[i].Place = places[i];
+    // A label of coordinates with no place is left out; the description and the table of values
+    // still give it.
+    std::erase_if(labels, [](const Label& label) { return !label.Place; });
+    return marks;
+}
 
-    if (legs) {
-        surface.ForeColor(slopeColour);
+} // namespace
+
+std::vector<MarkLabel> markLabels(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
+    const ShowOptions& show, int slopeSlot, std::span<const Area> free, const LineForms& forms)
+{
+    std::vector<MarkLabel> placed;
+    if (!show.any() || geometry.UnitPixels <= 0)
+        return placed;
+    const Marks marks = layoutMarks(surface, table, geometry, show, slopeSlot, free, forms);
+    for (const Label& label : marks.Labels) {
+        const Point at = label.Place->At;
+        placed.push_back(
+            {label.Kind, label.Slot, {at.X, at.Y, at.X + label.Width + 2 * padding, at.Y + label.Height + 2 * padding},
+                label.Place->Leader, label.Names});
+    }
+    return placed;
+}
+
+void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
+    const ShowOptions& show, int slopeSlot, std::span<const Area> free, const LineForms& forms)
+{
+    if (!show.any() || geometry.UnitPixels <= 0)
+        return;
+    const Marks marks = layoutMarks(surface, table, geometry, show, slopeSlot, free, forms);
+    const Rgb blue = PaletteBlue;
+    const Rgb black = PaletteBlack;
+
+    if (const auto& legs = marks.Legs) {
+        surface.ForeColor(lineColour(show, slopeSlot));
         surface.DrawWidth(1);
         surface.DrawStyle(LineStyle::Dashed);
         surface.Line(legs->Run.From.X, legs->Run.From.Y, legs->Run.To.X, legs->Run.To.Y);
@@ -546,24 +713,24 @@ void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeo
         // Solid again before the dots, whose outlines would dash too.
         surface.DrawStyle(LineStyle::Solid);
     }
-    if (!dots.empty()) {
+    if (!marks.Dots.empty()) {
         surface.ForeColor(blue);
         surface.FillColor(blue);
         surface.FillStyle(FillMode::Solid);
         surface.DrawWidth(1);
-        for (const Point& dot : dots)
+        for (const Point& dot : marks.Dots)
             surface.Circle(dot.X, dot.Y, markRadius);
     }
-    if (!rings.empty()) {
+    if (!marks.Rings.empty()) {
         surface.ForeColor(black);
         surface.FillStyle(FillMode::Transparent);
         surface.DrawWidth(ringWidth);
-        for (const Point& ring : rings)
+        for (const Point& ring : marks.Rings)
             surface.Circle(ring.X, ring.Y, markRadius);
     }
-    if (!labels.empty()) {
+    if (!marks.Labels.empty()) {
         surface.DrawWidth(1);
-        drawLabels(surface, labels, black);
+        drawLabels(surface, marks.Labels, black);
     }
 
     surface.ForeColor(black);

@@ -3,9 +3,14 @@
 
 #include "board/ShowOptions.h"
 #include "entry/LineEntry.h"
+#include "picture/LabelPlacer.h"
 #include "plane/PlaneGeometry.h"
 #include "plane/PlaneSurface.h"
 #include "plane/Rgb.h"
+
+#include <optional>
+#include <span>
+#include <vector>
 
 namespace zelmora {
 
@@ -13,21 +18,24 @@ class PlaneSurface;
 class SlotTable;
 
 // The marks of what the unit teaches, drawn over the lines of slots 0 to 7 in surface pixels as the
-// geometry maps the plane: each line's number by its end with the larger χ, its equation by the
-// middle of its visible part, the intersections with their coordinates, the end points, and the
-// slope triangle of the given slot's line, each as its show option says. Values are exact, read
-// from the texts the entry boxes show, and only what lies in the part of the plane the surface
-// shows is marked.
+// geometry maps the plane: each line's number and equation together by its end with the larger χ
+// or along it (the equation alone by its middle or along it), the intersections with their
+// coordinates, the end points, and the slope triangle of the given slot's line, each as its show
+// option says. Values are exact, read from the texts the entry boxes show, and only what lies in
+// the part of the plane the surface shows is marked.
 //
-// Labels are small (9 points, not bold) on a backing of the plane's colour, in the line's blue or,
-// for coordinates, black, with the minus sign U+2212. placeLabels finds their places: never over a
-// ring, a dot, a segment's end or another label, coordinates near their ring or joined to it by a
-// leader; a label with no such place is left out.
+// Labels are small (9 points, not bold) with a halo of the plane's colour round their glyphs, in
+// the line's colour or, for coordinates, black, with the minus sign U+2212. placeLabels finds their
+// places: never over a ring, a dot, a segment's end, another label or an area kept free (the axis
+// names a picture carries inside it); a line's label nearer its line than any other, coordinates
+// near their ring or joined to it by a leader. What names a line is never dropped: a line whose
+// label finds no room by it is named at the plane's edge (「① y = −2/3χ + 1」). A slope triangle
+// shows both its numbers or is not drawn; coordinates with no place are left out.
 //
 // The plane's numbers are taken to be in the font the surface has when the marks begin, as
 // DrawPlane leaves it. Afterwards the pen is black and 3 pixels wide, as DrawSlotLine leaves it, the
-// font 20 points and bold, lines solid and fills transparent. With every option off nothing at all
-// is drawn or set.
+// font 20 points and bold, lines solid, fills transparent and texts without a halo. With every
+// option off nothing at all is drawn or set.
 // The colour a slot's line, number and equation are drawn in: blue, or the slot's own colour when
 // the lines are told apart by colour.
 Rgb lineColour(const ShowOptions& show, int slot);
@@ -43,6 +51,24 @@ LineStyle lineStyle(const ShowOptions& show, int slot, Ink ink);
 // The forms kept beside the table add its vertical lines, and the equations lines were typed as,
 // which their labels show.
 void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
-    const ShowOptions& show, int slopeSlot, const LineForms& forms = {});
+    const ShowOptions& show, int slopeSlot, std::span<const Area> free = {}, const LineForms& forms = {});
+
+// What a label of the marks names.
+enum class MarkLabelKind { Line, Legend, Coordinates, SlopeRun, SlopeRise };
+
+// A label as drawUnitMarks places it: what it names (the slot of a line or legend entry, the ring
+// of coordinates), its box, halo included, and its leader, if it has one.
+struct MarkLabel {
+    MarkLabelKind Kind = MarkLabelKind::Line;
+    int Slot = -1;
+    Area Box;
+    std::optional<Segment> Leader;
+    std::optional<Point> Names;
+};
+
+// The labels drawUnitMarks would place, in its order, without drawing them; the surface measures
+// their texts.
+std::vector<MarkLabel> markLabels(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
+    const ShowOptions& show, int slopeSlot, std::span<const Area> free = {}, const LineForms& forms = {});
 
 } // namespace zelmora

@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainterPath>
 #include <QPen>
 #include <QStaticText>
@@ -313,10 +314,19 @@ void PainterSurface::CurrentY(double y)
     TextPosition.setY(y);
 }
 
+void PainterSurface::TextHalo(int pixels)
+{
+    HaloPixels = std::max(pixels, 0);
+}
+
 void PainterSurface::Print(std::string_view text)
 {
-    const QStaticText& line = laidOut(fromUtf8(text));
+    const QString string = fromUtf8(text);
+    const QStaticText& line = laidOut(string);
+    Halo* halo = HaloPixels > 0 ? &haloOf(string) : nullptr;
     paint([&](QPainter& painter) {
+        if (halo != nullptr)
+            paintHalo(painter, *halo, line);
         painter.setRenderHint(QPainter::TextAntialiasing);
         // Setting a font looks its face up again, which costs more than drawing a short text; in a
         // batch the painter often has it already.
@@ -349,6 +359,80 @@ const QStaticText& PainterSurface::laidOut(const QString& text)
     QStaticText line(text);
     line.setTextFormat(Qt::PlainText);
     return *LaidOut.insert(key, line);
+}
+
+// Kept like the laid-out texts: making a halo costs far more than drawing it.
+PainterSurface::Halo& PainterSurface::haloOf(const QString& text)
+{
+    const QString key = QString::number(HaloPixels) + u'h' + keyInFont(text);
+    const auto known = Halos.find(key);
+    if (known != Halos.end())
+        return *known;
+    if (Halos.size() >= maxKept)
+        Halos.clear();
+    Halo halo;
+    halo.Text = text;
+    halo.Font = face().Font;
+    const double pixels = HaloPixels;
+    halo.Bounds = QRectF(
+        -pixels, -pixels, fontMetrics().horizontalAdvance(text) + 2 * pixels, fontMetrics().height() + 2 * pixels);
+    return *Halos.insert(key, halo);
+}
+
+// Vector devices (PDF, SVG, printers) get the glyphs' outline widened by the halo, filled together
+// with the glyphs by the winding rule, so that their own strokes are covered too. Filling that
+// outline, many overlapping curves, costs a raster device far more than the text itself: there the
+// text is stamped in the halo's colour all round, out to the halo's width, once into an image at
+// the device's scale, which is then copied.
+void PainterSurface::paintHalo(QPainter& painter, Halo& halo, const QStaticText& line) const
+{
+    const QPaintEngine* engine = painter.paintEngine();
+    if (engine == nullptr || engine->type() != QPaintEngine::Raster) {
+        if (halo.Outline.isEmpty()) {
+            QPainterPath glyphs;
+            glyphs.addText(QPointF(0, fontMetrics().ascent()), halo.Font, halo.Text);
+            QPainterPathStroker stroker;
+            stroker.setWidth(2.0 * HaloPixels);
+            stroker.setJoinStyle(Qt::RoundJoin);
+            stroker.setCapStyle(Qt::RoundCap);
+            halo.Outline = stroker.createStroke(glyphs);
+            halo.Outline.addPath(glyphs);
+            halo.Outline.setFillRule(Qt::WindingFill);
+        }
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(TextPosition);
+        painter.fillPath(halo.Outline, FillColour);
+        painter.translate(-TextPosition);
+        return;
+    }
+    const QTransform toDevice = painter.deviceTransform();
+    const double scale = std::hypot(toDevice.m11(), toDevice.m12());
+    if (halo.Image.isNull() || halo.Scale != scale || halo.Colour != FillColour) {
+        const QSize size(static_cast<int>(std::ceil(halo.Bounds.width() * scale)) + 1,
+            static_cast<int>(std::ceil(halo.Bounds.height() * scale)) + 1);
+        halo.Image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        halo.Image.fill(Qt::transparent);
+        QPainter stamp(&halo.Image);
+        stamp.setRenderHint(QPainter::TextAntialiasing);
+        stamp.scale(scale, scale);
+        stamp.translate(-halo.Bounds.topLeft());
+        stamp.setFont(halo.Font);
+        stamp.setPen(FillColour);
+        // Rings of stamps a device pixel or so apart, so that no gap shows between them.
+        const double outer = HaloPixels;
+        for (double radius = 0.5 / scale; radius <= outer + 1e-9; radius += std::min(1.0, outer) / 2) {
+            const int count = std::max(4, static_cast<int>(std::ceil(2 * M_PI * radius * scale / 1.5)));
+            for (int i = 0; i < count; ++i) {
+                const double angle = 2 * M_PI * i / count;
+                stamp.drawStaticText(QPointF(radius * std::cos(angle), radius * std::sin(angle)), line);
+            }
+        }
+        halo.Scale = scale;
+        halo.Colour = FillColour;
+    }
+    const QRectF target(
+        TextPosition + halo.Bounds.topLeft(), QSizeF(halo.Image.width() / scale, halo.Image.height() / scale));
+    painter.drawImage(target, halo.Image);
 }
 
 double PainterSurface::TextWidth(std::string_view text) const

@@ -10,7 +10,9 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPen>
 #include <QPointF>
 #include <QSizeF>
@@ -49,6 +51,7 @@ public:
     void Box(double x1, double y1, double x2, double y2) override;
     void FontSize(double points) override;
     void FontBold(bool bold) override;
+    void TextHalo(int pixels) override;
     void CurrentX(double x) override;
     void CurrentY(double y) override;
     void Print(std::string_view text) override;
@@ -95,6 +98,19 @@ private:
     const QFontMetricsF& fontMetrics() const;
     QString keyInFont(const QString& text) const;
     const QStaticText& laidOut(const QString& text);
+    // A text's halo, with the text's top-left corner at the origin: its outline for vector
+    // devices, an image of it at the device's scale for raster ones, each made when first needed.
+    struct Halo {
+        QString Text;
+        QFont Font;
+        QRectF Bounds;
+        QPainterPath Outline;
+        QImage Image;
+        double Scale = 0;
+        QColor Colour;
+    };
+    Halo& haloOf(const QString& text);
+    void paintHalo(QPainter& painter, Halo& halo, const QStaticText& line) const;
 
     QPaintDevice& Device;
     QSizeF Size;
@@ -112,6 +128,9 @@ private:
     mutable int FacesDpi = 0;
     // Texts printed and measured before, by font size, weight and text.
     QHash<QString, QStaticText> LaidOut;
+    // The halos round them, by the same key and the halo's width.
+    QHash<QString, Halo> Halos;
+    int HaloPixels = 0;
     mutable QHash<QString, qreal> Widths;
     QPointF TextPosition;
     std::optional<QPainter> Held;

@@ -19,8 +19,10 @@ inline constexpr Rgb PaletteGrey{192, 192, 192};
 inline constexpr Rgb PlaneBackground{255, 255, 192};
 
 // 線を色分け: the colours of slots １ to ８, told apart by pupils who see colours differently too
-// (Okabe and Ito's set: blue, vermilion, bluish green, reddish purple, orange, sky blue, black, and
-// their yellow darkened, which would vanish on the plane's light yellow).
+// (Okabe and Ito's set: blue, vermilion, bluish green, reddish purple, orange, sky blue, and their
+// yellow darkened, which would vanish on the plane's light yellow). Their black would vanish on
+// the black axes and grid: slot ７ has a wine red instead, darker than every other slot's colour
+// and apart from them in hue.
 inline constexpr std::array<Rgb, 8> SlotColours{{
     {0, 114, 178},
     {213, 94, 0},
@@ -28,7 +30,7 @@ inline constexpr std::array<Rgb, 8> SlotColours{{
     {204, 121, 167},
     {230, 159, 0},
     {86, 180, 233},
-    {0, 0, 0},
+    {136, 34, 85},
     {160, 140, 0},
 }};
 

@@ -65,8 +65,11 @@ public:
     // Top-left corner of the next text.
     virtual void CurrentX(double x) = 0;
     virtual void CurrentY(double y) = 0;
-    // Draws UTF-8 text at the text position in the pen colour, without filling its background,
-    // then moves the text position to the start of the next line.
+    // A halo in the fill colour, so many pixels wide, round the glyphs of the texts that follow;
+    // 0 (the default) for none.
+    virtual void TextHalo(int pixels) = 0;
+    // Draws UTF-8 text at the text position in the pen colour, without filling its background
+    // (apart from its halo), then moves the text position to the start of the next line.
     virtual void Print(std::string_view text) = 0;
     // How far Print would advance along the line for this UTF-8 text, and how far down it would
     // move the text position, in the current font.

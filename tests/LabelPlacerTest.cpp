@@ -6,6 +6,7 @@
 #include "RecordingSurface.h"
 #include "facts/ExactLine.h"
 #include "picture/UnitMarks.h"
+#include "plane/SegmentClip.h"
 #include "slots/SlotTable.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,8 @@ LabelRequest besidePoint(Point anchor, std::vector<double> gaps, std::optional<P
 TEST(LabelPlacer, RulesAndChoices)
 {
     const Point centre{100, 100};
+    // A leader at 45 degrees starts 6 pixels from its ring's centre.
+    const double aslant = 3 * std::sqrt(2.0);
     const struct {
         const char* Name;
         LabelScene Scene;
@@ -63,23 +66,54 @@ TEST(LabelPlacer, RulesAndChoices)
             {200, 200, {{106, 106}, {106, 94}, {94, 94}, {94, 106}}, {}, {}, {}, {}}, {besidePoint(centre, {6})},
             {std::nullopt}},
         {"coordinates beyond 24 pixels get a leader from the ring's edge", {200, 200, {centre}, {}, {}, {}, {}},
-            {{20, 10, {{centre, Side::Right, 30}}, centre}}, {LabelPlace{{130, 95}, Segment{{106, 100}, {130, 100}}}}},
+            {{20, 10, {{centre, Side::BelowRight, 30}}, centre}},
+            {LabelPlace{{130, 130}, Segment{{100 + aslant, 100 + aslant}, {130, 130}}}}},
+        {"no leader along the grid's directions, where a grid line hides it", {200, 200, {centre}, {}, {}, {}, {}},
+            {{20, 10, {{centre, Side::Right, 30}}, centre}}, {std::nullopt}},
         {"coordinates no further than 72 pixels", emptyScene(), {besidePoint(centre, {80}, centre)}, {std::nullopt}},
-        {"no leader past a mark", {200, 200, {centre, {118, 100}}, {}, {}, {}, {}},
-            {{20, 10, {{centre, Side::Right, 30}, {centre, Side::Left, 30}}, centre}},
-            {LabelPlace{{50, 95}, Segment{{94, 100}, {70, 100}}}}},
+        {"no leader past a mark", {200, 200, {centre, {118, 118}}, {}, {}, {}, {}},
+            {{20, 10, {{centre, Side::BelowRight, 30}, {centre, Side::AboveLeft, 30}}, centre}},
+            {LabelPlace{{50, 60}, Segment{{100 - aslant, 100 - aslant}, {70, 70}}}}},
         {"no label over a leader", {200, 200, {centre}, {}, {}, {}, {}},
-            {{20, 10, {{centre, Side::Right, 30}}, centre},
-                {20, 10, {{{108, 95}, Side::BelowRight, 0}, {{108, 106}, Side::BelowRight, 0}}, std::nullopt}},
-            {LabelPlace{{130, 95}, Segment{{106, 100}, {130, 100}}}, LabelPlace{{108, 106}, std::nullopt}}},
+            {{20, 10, {{centre, Side::BelowRight, 30}}, centre},
+                {20, 10, {{{108, 108}, Side::BelowRight, 0}, {{108, 60}, Side::BelowRight, 0}}, std::nullopt}},
+            {LabelPlace{{130, 130}, Segment{{100 + aslant, 100 + aslant}, {130, 130}}},
+                LabelPlace{{108, 60}, std::nullopt}}},
+        {"never over an area kept free", {200, 200, {}, {}, {}, {}, {}, {}, {{100, 90, 140, 110}}},
+            {besidePoint(centre, {6})}, {LabelPlace{{74, 95}, std::nullopt}}},
+        // Below its line the label would stand 6 pixels from it and 2 from the next.
+        {"a line's label nearer its own line than another",
+            {200, 200, {}, {}, {}, {}, {}, {{{0, 100}, {200, 100}}, {{0, 118}, {200, 118}}}, {}},
+            {{20, 10, {{centre, Side::Below, 6}, {centre, Side::Above, 6}}, std::nullopt, 0}},
+            {LabelPlace{{90, 84}, std::nullopt}}},
+        // Beside a corner, the label covers one mark; straight right, two.
+        {"a kept label is never left out, but breaks the fewest rules",
+            {200, 200, {{106, 106}, {106, 94}, {94, 94}, {94, 106}}, {}, {}, {}, {}},
+            {{20, 10, spotsAround(centre, {6}), std::nullopt, std::nullopt, true}},
+            {LabelPlace{{106, 106}, std::nullopt}}},
         // Right of the ring the dot stands 5 pixels from the label, the ring 6: it would be read as the dot's.
         {"coordinates keep nearer their ring than any dot",
             {200, 200, {centre, {131, 100}}, {centre, {131, 100}}, {}, {}, {}}, {besidePoint(centre, {6}, centre)},
             {LabelPlace{{74, 95}, std::nullopt}}},
     };
+    const auto near = [](const Segment& a, const Segment& b) {
+        return std::hypot(a.From.X - b.From.X, a.From.Y - b.From.Y) < 1e-9
+            && std::hypot(a.To.X - b.To.X, a.To.Y - b.To.Y) < 1e-9;
+    };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
-        EXPECT_EQ(placeLabels(row.Scene, row.Labels), row.Expected);
+        const Places places = placeLabels(row.Scene, row.Labels);
+        ASSERT_EQ(places.size(), row.Expected.size());
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            ASSERT_EQ(places[i].has_value(), row.Expected[i].has_value()) << i;
+            if (!places[i])
+                continue;
+            EXPECT_EQ(places[i]->At, row.Expected[i]->At) << i;
+            ASSERT_EQ(places[i]->Leader.has_value(), row.Expected[i]->Leader.has_value()) << i;
+            if (places[i]->Leader) {
+                EXPECT_TRUE(near(*places[i]->Leader, *row.Expected[i]->Leader)) << i;
+            }
+        }
     }
 }
 
@@ -93,94 +127,153 @@ SlotTable tableOf(const std::vector<EntryTexts>& lines)
     return table;
 }
 
-double boxDistance(const RecordingSurface::FilledBox& box, Point point)
+// The part of each drawn line the surface shows, by slot.
+std::vector<std::pair<int, Segment>> shownParts(const SlotTable& table, const PlaneGeometry& geometry)
 {
-    return distance(Area{box.X1, box.Y1, box.X2, box.Y2}, point);
+    std::vector<std::pair<int, Segment>> parts;
+    for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
+        if (!table.isDrawn(slot))
+            continue;
+        const ExactLine line = *exactLineOf(table, slot);
+        const auto end = [&](const mpq_class& x) { return geometry.toSurface({x.get_d(), yAt(line, x).get_d()}); };
+        if (const auto part = clipSegment({end(line.low()), end(line.high())}, {0, 0, 600, 600}))
+            parts.emplace_back(slot, *part);
+    }
+    return parts;
 }
 
 // With every mark on, over boards as crowded as a lesson gets, at each plane size: no label covers a
-// ring, a dot, a segment's end, another label or a leader; every coordinates label stands within 24
-// pixels of a ring, or has a leader from a ring to its edge.
+// ring, a dot, a segment's end, another label, a leader or the axis names; each line's label is
+// nearer its line than any other (or the line is named at the edge), all of ①–⑧ appear, a slope
+// triangle has both numbers or none, and every coordinates label stands nearer its ring than any
+// other ring or dot within 24 pixels, or has a leader from the ring that runs aslant.
 TEST(LabelPlacer, CrowdedBoardsKeepTheRules)
 {
     const std::vector<EntryTexts> eightLines{{"-2/3", "1", "-3", "3"}, {"2", "-3", "-5", "5"}, {"1/2", "2", "-8", "8"},
         {"-1", "0", "-10", "10"}, {"3", "0", "-2", "2"}, {"0", "4", "-6", "6"}, {"-1/4", "-5", "-12", "12"},
         {"5/2", "-1/3", "-4", "4"}};
-    const std::vector<EntryTexts> throughOnePoint{
-        {"1/3", "0", "-6", "6"}, {"-1", "0", "-6", "6"}, {"3", "0", "-2", "2"}, {"0", "0", "-6", "6"}};
-    const std::vector<EntryTexts> shortSegments{{"1", "1", "0", "1"}, {"-1", "2", "0", "1"}, {"2", "0", "0", "1"}};
     const struct {
         const char* Name;
         std::vector<EntryTexts> Lines;
-    } boards[] = {{"eight lines", eightLines}, {"four lines through the origin", throughOnePoint},
-        {"three short segments meeting", shortSegments}};
-    const ShowOptions everything{true, true, true, true, true};
+        int SlopeSlot = 0;
+    } boards[] = {{"eight lines", eightLines}, {"eight lines, the slope of the last", eightLines, 7},
+        {"four lines through the origin",
+            {{"1/3", "0", "-6", "6"}, {"-1", "0", "-6", "6"}, {"3", "0", "-2", "2"}, {"0", "0", "-6", "6"}}},
+        {"three lines through one point", {{"-2/3", "1", "-3", "3"}, {"2", "-2", "-3", "3"}, {"1/2", "3", "-6", "6"}}},
+        {"three short segments meeting", {{"1", "1", "0", "1"}, {"-1", "2", "0", "1"}, {"2", "0", "0", "1"}}},
+        {"parallel lines one unit apart",
+            {{"1", "0", "-8", "8"}, {"1", "1", "-8", "8"}, {"1", "2", "-8", "8"}, {"1", "-1", "-8", "8"},
+                {"-1", "0", "-8", "8"}}},
+        {"a line along the χ axis", {{"0", "0", "-20", "20"}, {"1", "-13", "-20", "20"}, {"-1/2", "3", "-20", "20"}},
+            1},
+        {"eight lines through one point",
+            {{"1", "0", "-20", "20"}, {"-1", "0", "-20", "20"}, {"2", "0", "-20", "20"}, {"-2", "0", "-20", "20"},
+                {"1/2", "0", "-20", "20"}, {"-1/2", "0", "-20", "20"}, {"0", "0", "-20", "20"},
+                {"3", "0", "-20", "20"}}}};
+    const ShowOptions everything{true, true, true, true, true, false, true};
+    // The axis names as a file prints them.
+    const std::vector<Area> names{{576, 275, 596, 302}, {306, 0, 333, 27}};
     for (const auto& board : boards) {
         for (const std::int16_t unitPixels : {40, 22, 14}) {
             SCOPED_TRACE(std::string(board.Name) + " at " + std::to_string(unitPixels));
             const PlaneGeometry geometry{300, 300, unitPixels};
             const SlotTable table = tableOf(board.Lines);
             RecordingSurface surface;
-            drawUnitMarks(surface, table, geometry, everything, 0);
+            const std::vector<MarkLabel> labels
+                = markLabels(surface, table, geometry, everything, board.SlopeSlot, names);
+            RecordingSurface drawn;
+            drawUnitMarks(drawn, table, geometry, everything, board.SlopeSlot, names);
+            const auto parts = shownParts(table, geometry);
 
-            std::vector<Point> ends;
-            for (int slot = 0; slot < static_cast<int>(board.Lines.size()); ++slot) {
+            // The segments' ends on the surface (not where the surface cuts a segment).
+            std::vector<Point> marks;
+            for (const auto& [slot, part] : parts) {
                 const ExactLine line = *exactLineOf(table, slot);
                 for (const mpq_class& x : {line.low(), line.high()}) {
                     const Point end = geometry.toSurface({x.get_d(), yAt(line, x).get_d()});
                     if (end.X >= 0 && end.X <= 600 && end.Y >= 0 && end.Y <= 600)
-                        ends.push_back(end);
+                        marks.push_back(end);
                 }
             }
-            std::vector<Point> rings;
-            for (const auto& circle : surface.Circles) {
-                ends.push_back({circle.X, circle.Y});
-                if (!circle.Fill)
-                    rings.push_back({circle.X, circle.Y});
-            }
-            // Leaders: black lines outside every box (a fraction's bar lies inside its own).
-            std::vector<RecordingSurface::DrawnLine> leaders;
-            for (const auto& line : surface.Lines) {
-                const bool inBox = std::any_of(surface.Boxes.begin(), surface.Boxes.end(), [&](const auto& box) {
-                    return std::min(line.X1, line.X2) >= box.X1 && std::max(line.X1, line.X2) <= box.X2
-                        && line.Y1 >= box.Y1 && line.Y1 <= box.Y2;
-                });
-                if (line.Colour == Rgb{0, 0, 0} && !inBox)
-                    leaders.push_back(line);
+            std::vector<Point> named;
+            for (const auto& circle : drawn.Circles) {
+                marks.push_back({circle.X, circle.Y});
+                named.push_back({circle.X, circle.Y});
             }
 
-            for (std::size_t i = 0; i < surface.Boxes.size(); ++i) {
-                const auto& box = surface.Boxes[i];
-                EXPECT_TRUE(box.X1 >= 0 && box.Y1 >= 0 && box.X2 <= 600 && box.Y2 <= 600) << i;
-                for (const Point& end : ends)
-                    EXPECT_GE(boxDistance(box, end), MarkRadius) << "label " << i << " over " << end.X << ", " << end.Y;
-                for (std::size_t j = i + 1; j < surface.Boxes.size(); ++j) {
-                    const auto& other = surface.Boxes[j];
-                    EXPECT_FALSE(box.X1 < other.X2 && other.X1 < box.X2 && box.Y1 < other.Y2 && other.Y1 < box.Y2)
-                        << i << " and " << j;
+            std::vector<int> namedSlots;
+            int runs = 0;
+            int rises = 0;
+            for (std::size_t i = 0; i < labels.size(); ++i) {
+                const MarkLabel& label = labels[i];
+                const Area& box = label.Box;
+                EXPECT_TRUE(box.Left >= 0 && box.Top >= 0 && box.Right <= 600 && box.Bottom <= 600) << i;
+                for (const Point& mark : marks)
+                    EXPECT_GE(distance(box, mark), MarkRadius - 1e-9)
+                        << "label " << i << " over " << mark.X << ", " << mark.Y;
+                for (const Area& name : names)
+                    EXPECT_FALSE(box.Left < name.Right && name.Left < box.Right && box.Top < name.Bottom
+                        && name.Top < box.Bottom)
+                        << "label " << i << " over an axis name";
+                for (std::size_t j = 0; j < labels.size(); ++j) {
+                    const Area& other = labels[j].Box;
+                    if (j > i) {
+                        EXPECT_FALSE(box.Left < other.Right && other.Left < box.Right && box.Top < other.Bottom
+                            && other.Top < box.Bottom)
+                            << i << " and " << j;
+                    }
+                    if (labels[j].Leader && j != i) {
+                        EXPECT_GT(distance(box, *labels[j].Leader), 0) << "label " << i << " over a leader";
+                    }
                 }
-                for (const auto& leader : leaders) {
-                    const Point middle{(leader.X1 + leader.X2) / 2, (leader.Y1 + leader.Y2) / 2};
-                    EXPECT_GT(boxDistance(box, middle), 0) << "label " << i << " over a leader";
+                switch (label.Kind) {
+                case MarkLabelKind::Line: {
+                    namedSlots.push_back(label.Slot);
+                    const auto own = std::find_if(
+                        parts.begin(), parts.end(), [&](const auto& p) { return p.first == label.Slot; });
+                    ASSERT_NE(own, parts.end());
+                    for (const auto& [slot, part] : parts)
+                        EXPECT_LE(distance(box, own->second), distance(box, part) + LineTolerance + 1e-6)
+                            << "label of line " << label.Slot + 1 << " nearer line " << slot + 1;
+                    break;
+                }
+                case MarkLabelKind::Legend:
+                    namedSlots.push_back(label.Slot);
+                    break;
+                case MarkLabelKind::SlopeRun:
+                    ++runs;
+                    break;
+                case MarkLabelKind::SlopeRise:
+                    ++rises;
+                    break;
+                case MarkLabelKind::Coordinates: {
+                    ASSERT_TRUE(label.Names.has_value());
+                    const double own = distance(box, *label.Names);
+                    if (const auto& leader = label.Leader) {
+                        EXPECT_LE(own, MaxLeaderDistance);
+                        EXPECT_LE(std::hypot(leader->From.X - label.Names->X, leader->From.Y - label.Names->Y),
+                            MarkRadius + 1 + 1e-9);
+                        EXPECT_GE(std::fabs(leader->To.X - leader->From.X), 2);
+                        EXPECT_GE(std::fabs(leader->To.Y - leader->From.Y), 2);
+                        for (const Area& name : names)
+                            EXPECT_GT(distance(name, *leader), 0) << "a leader over an axis name";
+                    } else {
+                        EXPECT_LE(own, MaxRingDistance);
+                        for (const Point& other : named)
+                            EXPECT_LE(own, distance(box, other) + 1e-9)
+                                << "coordinates nearer " << other.X << ", " << other.Y;
+                    }
+                    break;
+                }
                 }
             }
-            for (const auto& text : surface.Texts) {
-                if (text.Text.front() != '(')
-                    continue;
-                const auto box = std::find_if(surface.Boxes.begin(), surface.Boxes.end(),
-                    [&](const auto& b) { return text.X >= b.X1 && text.X < b.X2 && text.Y >= b.Y1 && text.Y < b.Y2; });
-                ASSERT_NE(box, surface.Boxes.end());
-                const double nearest = std::ranges::min(
-                    rings | std::views::transform([&](Point ring) { return boxDistance(*box, ring); }));
-                const bool led = std::any_of(leaders.begin(), leaders.end(), [&](const auto& leader) {
-                    return boxDistance(*box, {leader.X2, leader.Y2}) < 1e-9
-                        && std::ranges::any_of(rings, [&](Point ring) {
-                               return std::hypot(leader.X1 - ring.X, leader.Y1 - ring.Y) <= MarkRadius + 1 + 1e-9;
-                           });
-                });
-                EXPECT_TRUE(nearest <= MaxRingDistance || led) << "label at " << box->X1 << ", " << box->Y1;
-                EXPECT_LE(nearest, MaxLeaderDistance);
-            }
+            std::sort(namedSlots.begin(), namedSlots.end());
+            std::vector<int> slots;
+            for (const auto& part : parts)
+                slots.push_back(part.first);
+            EXPECT_EQ(namedSlots, slots);
+            EXPECT_EQ(runs, rises);
+            EXPECT_LE(runs, 1);
         }
     }
 }

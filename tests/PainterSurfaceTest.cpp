@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The surface over a paint device, here an image: crisp grid lines, text placement, clipping,
 // scaled displays, one painter for a batch drawing the same as a painter for every call, and the
-// marks' circles, boxes, dashes and text measures.
+// marks' circles, boxes, dashes, halos and text measures.
 #include "plane/PainterSurface.h"
 #include "plane/DrawPlane.h"
 
@@ -318,6 +318,39 @@ TEST(PainterSurfaceTest, TextWidthAndHeightEncloseWhatPrintDraws)
         EXPECT_EQ(inkIn(image, image.rect()), inkIn(image, QRect(QPoint(100, 100), QPoint(right, bottom))));
         EXPECT_GT(inkIn(image, QRect(QPoint(right - static_cast<int>(width / 4), 100), QPoint(right, bottom))), 0);
         EXPECT_EQ(surface.textPosition().y(), 100 + height);
+    }
+}
+
+// A halo of the fill colour round the glyphs cuts a line behind a text there, and nowhere further
+// than the halo's width from the text's box, on a scaled display too.
+TEST(PainterSurfaceTest, AHaloCutsALineBehindATextOnlyRoundItsGlyphs)
+{
+    for (const qreal ratio : {1.0, 2.0}) {
+        SCOPED_TRACE(ratio);
+        Canvas canvas(ratio);
+        PainterSurface& surface = canvas.Surface;
+        surface.FontSize(9);
+        const std::string_view text = "y = 2";
+        const double width = surface.TextWidth(text);
+        const double middle = 100 + std::round(surface.TextHeight(text) / 2);
+        surface.ForeColor({0, 0, 0});
+        surface.DrawWidth(1);
+        surface.Line(50, middle, 250, middle);
+        surface.FillColor({255, 255, 192});
+        surface.TextHalo(3);
+        surface.ForeColor({0, 0, 255});
+        surface.CurrentX(100);
+        surface.CurrentY(100);
+        surface.Print(text);
+        const QImage& image = canvas.Image;
+        const auto device = [&](double v) { return static_cast<int>(std::round(v * ratio)); };
+        const auto onLine = [&](double x) { return image.pixelColor(device(x), device(middle)) == black; };
+        int cut = 0;
+        for (double x = 100; x < 100 + width; x += 1.0 / ratio)
+            cut += onLine(x) ? 0 : 1;
+        EXPECT_GT(cut, 0.8 * width * ratio);
+        for (const double x : {60.0, 100 - 4.0, 100 + width + 4, 240.0})
+            EXPECT_TRUE(onLine(x)) << x;
     }
 }
 

@@ -34,6 +34,8 @@ void PrintTo(const RecordingSurface::PrintedText& text, std::ostream* out)
 {
     *out << '"' << text.Text << "\" at (" << text.X << ", " << text.Y << ") " << text.Points << " points"
          << (text.Bold ? " bold " : " ") << text.Colour;
+    if (text.Halo > 0)
+        *out << " halo " << text.Halo;
 }
 
 void PrintTo(const RecordingSurface::DrawnCircle& circle, std::ostream* out)
@@ -134,9 +136,15 @@ void RecordingSurface::CurrentY(double y)
     record("CurrentY" + joined({y}));
 }
 
+void RecordingSurface::TextHalo(int pixels)
+{
+    Halo = pixels;
+    record("TextHalo" + joined({double(pixels)}));
+}
+
 void RecordingSurface::Print(std::string_view text)
 {
-    Texts.push_back({TextX, TextY, std::string(text), Bold, PenColour, Points});
+    Texts.push_back({TextX, TextY, std::string(text), Bold, PenColour, Points, Halo});
     TextX = 0;
     record("Print " + std::string(text));
 }

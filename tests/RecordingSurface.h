@@ -31,6 +31,7 @@ public:
         bool Bold;
         Rgb Colour{};
         double Points = 20;
+        int Halo = 0; // pixels of halo round the glyphs
         friend bool operator==(const PrintedText&, const PrintedText&) = default;
         friend void PrintTo(const PrintedText& text, std::ostream* out);
     };
@@ -65,6 +66,7 @@ public:
     void FontBold(bool bold) override;
     void CurrentX(double x) override;
     void CurrentY(double y) override;
+    void TextHalo(int pixels) override;
     void Print(std::string_view text) override;
     double TextWidth(std::string_view text) const override;
     double TextHeight(std::string_view text) const override;
@@ -89,6 +91,7 @@ public:
     bool Bold = false;
     double TextX = 0;
     double TextY = 0;
+    int Halo = 0;
 
 private:
     void record(std::string call);

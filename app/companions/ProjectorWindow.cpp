@@ -36,6 +36,8 @@ ProjectorWindow::ProjectorWindow(const Board& board, QWidget* mainWindow)
     }
 }
 
+ProjectorWindow::~ProjectorWindow() = default;
+
 QScreen* ProjectorWindow::chooseScreen(const QWidget* mainWindow)
 {
     QScreen* own = mainWindow != nullptr ? mainWindow->screen() : QGuiApplication::primaryScreen();
@@ -67,11 +69,16 @@ void ProjectorWindow::paintEvent(QPaintEvent*)
     QTransform toScreen;
     toScreen.translate(corner.x(), corner.y());
     toScreen.scale(side / PictureSide, side / PictureSide);
-    PainterSurface surface = planeSurface(*this, toScreen);
-    const PainterSurface::Batch batch(surface);
-    drawPicture(surface, State);
+    if (!Surface || SurfaceSize != size()) {
+        QFont font(PlaneFace);
+        font.setPixelSize(pixelsForPoints(9));
+        Surface = std::make_unique<PainterSurface>(
+            *this, QSizeF(PictureSide, PictureSide), toQColor(PlaneBackground), font, toScreen);
+        SurfaceSize = size();
+    }
+    const PainterSurface::Batch batch(*Surface);
     // The window's axis names stand beside its picture; here the picture stands alone.
-    drawAxisNames(surface, State.geometry());
+    drawPicture(*Surface, State, AxisNames::Inside);
 }
 
 } // namespace zelmora

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QSize>
 #include <QWidget>
+
+#include <memory>
 
 class QScreen;
 
 namespace zelmora {
 
 class Board;
+class PainterSurface;
 
 // The picture alone, full-screen, for a classroom projector: drawn by the renderer at the screen's
 // height (lines and texts scaled with it, never a bitmap blown up), centred, and following the
@@ -17,6 +21,7 @@ class ProjectorWindow : public QWidget {
 
 public:
     ProjectorWindow(const Board& board, QWidget* mainWindow);
+    ~ProjectorWindow() override;
 
     // The screen it shows on: another screen than the main window's when there is one, as a
     // projector beside a laptop is.
@@ -28,6 +33,10 @@ protected:
 
 private:
     const Board& State;
+    // Kept from one paint to the next while the window keeps its size, with the texts and halos
+    // it has laid out: a picture of many labels would otherwise make them all anew every time.
+    std::unique_ptr<PainterSurface> Surface;
+    QSize SurfaceSize;
 };
 
 } // namespace zelmora
