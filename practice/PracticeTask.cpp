@@ -1,11 +1,25 @@
 // SPDX-License-Identifier: MIT
 #include "practice/PracticeTask.h"
 
+#include "entry/FullWidth.h"
 #include "facts/LineFacts.h"
 
 #include <algorithm>
 
 namespace zelmora {
+namespace {
+
+// A task's texts are read as the boxes read them, full-width and kana-mode forms included, but
+// exactly: a text the number rules would read only in part has no value.
+std::optional<ExactLine> exactTaskLine(const EntryTexts& texts)
+{
+    EntryTexts folded;
+    for (std::size_t k = 0; k < EntryBoxCount; ++k)
+        folded[k] = foldFullWidth(texts[k]);
+    return readExactLine(folded);
+}
+
+} // namespace
 
 std::optional<TaskKind> taskKindNamed(std::string_view key)
 {
@@ -31,7 +45,7 @@ std::optional<TaskFault> taskFault(const PracticeTask& task)
     if (static_cast<int>(task.Lines.size()) != row->Lines)
         return TaskFault{TaskFaultCode::LineCount, 0};
     for (std::size_t k = 0; k < task.Lines.size(); ++k) {
-        if (!readExactLine(task.Lines[k]))
+        if (!exactTaskLine(task.Lines[k]))
             return TaskFault{TaskFaultCode::NoValue, static_cast<int>(k)};
     }
     if (task.Kind == TaskKind::Crossing) {
@@ -46,7 +60,7 @@ std::vector<ExactLine> taskLines(const PracticeTask& task)
 {
     std::vector<ExactLine> lines;
     for (const EntryTexts& texts : task.Lines)
-        lines.push_back(readExactLine(texts).value());
+        lines.push_back(exactTaskLine(texts).value());
     return lines;
 }
 

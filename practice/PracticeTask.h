@@ -6,6 +6,7 @@
 #include "facts/SlopeStep.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <variant>
@@ -53,6 +54,16 @@ struct PracticeTask {
     std::vector<EntryTexts> Lines;
 
     friend bool operator==(const PracticeTask&, const PracticeTask&) = default;
+};
+
+// The tasks a lesson sets, in order, and the seed they were made from, which names the set
+// (「問題番号 4721」); none for a teacher's own tasks.
+struct PracticeSet {
+    std::vector<PracticeTask> Tasks;
+    std::optional<std::uint64_t> Seed;
+
+    bool empty() const { return Tasks.empty(); }
+    friend bool operator==(const PracticeSet&, const PracticeSet&) = default;
 };
 
 // Why a task cannot be set: it has the wrong number of lines for its kind, a text of line Line

@@ -50,8 +50,10 @@ inline constexpr int MaxTaskDenominator = 5;
 // How many tasks a set may hold, and the counts the window offers.
 inline constexpr int MaxTaskCount = 100;
 inline constexpr std::array<int, 3> TaskCounts{5, 10, 20};
-// Seeds the window shows as 「問題番号」: 1 to 9999.
-inline constexpr std::uint64_t MaxShownSeed = 9999;
+// Seeds a set may be made from, which a lesson file keeps exactly as a JSON number: 0 to 2^53. The
+// window draws its own from 1 to 9999, short enough to say to a class.
+inline constexpr std::uint64_t MaxSeed = std::uint64_t{1} << 53U;
+inline constexpr std::uint64_t MaxDrawnSeed = 9999;
 
 struct PracticeSettings {
     std::optional<TaskKind> Kind; // none: each task of any kind

@@ -2,6 +2,9 @@
 // The program from the command line: --export writes each format and --worksheet its pages without
 // a window or display, and a bad lesson, an unwritable path or a wrong argument ends with a
 // one-line message and a non-zero status.
+#include "lesson/LessonFile.h"
+#include "practice/TaskGenerator.h"
+
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -181,12 +184,48 @@ TEST_F(CommandLineTest, ValuesOutOfRangeAreRefusedNotBroughtIntoIt)
     EXPECT_FALSE(QFile::exists(Folder.filePath(u"out.png"_qs)));
 }
 
+TEST_F(CommandLineTest, APracticeSetIsNamedByItsSeed)
+{
+    const auto written = [this](const QString& name, const QStringList& arguments) {
+        const Finished result = run(QStringList{u"--practice"_qs, name} + arguments);
+        EXPECT_EQ(result.Status, 0) << result.Errors.toStdString();
+        QFile file(Folder.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QStringList settings{u"--kind"_qs, u"crossing"_qs, u"--level"_qs, u"fraction"_qs, u"--count"_qs, u"20"_qs};
+    const QByteArray first = written(u"a.zelmora"_qs, settings + QStringList{u"--seed"_qs, u"4721"_qs});
+    EXPECT_EQ(written(u"b.zelmora"_qs, settings + QStringList{u"--seed=4721"_qs}), first);
+    EXPECT_NE(written(u"c.zelmora"_qs, settings + QStringList{u"--seed"_qs, u"4722"_qs}), first);
+    const auto lesson = readLesson(first);
+    ASSERT_TRUE(std::holds_alternative<Lesson>(lesson));
+    EXPECT_EQ(std::get<Lesson>(lesson).Practice,
+        (PracticeSet{makeTasks({TaskKind::Crossing, TaskLevel::Fraction, 20, 4721}), 4721}));
+
+    const struct {
+        const char* Name;
+        QStringList Arguments;
+        const char16_t* Says;
+    } rows[] = {{"an unknown kind", {u"--kind"_qs, u"slope"_qs}, u"--kind"},
+        {"an unknown level", {u"--level"_qs, u"hard"_qs}, u"--level"},
+        {"too many tasks", {u"--count"_qs, u"101"_qs}, u"--count"},
+        {"a negative seed", {u"--seed"_qs, u"-1"_qs}, u"--seed"},
+        {"a lesson besides", {u"lesson.zelmora"_qs}, u"--practice"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const Finished result = run(QStringList{u"--practice"_qs, u"out.zelmora"_qs} + row.Arguments);
+        EXPECT_EQ(result.Status, 2);
+        EXPECT_TRUE(result.Errors.contains(QString::fromUtf16(row.Says))) << result.Errors.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(Folder.filePath(u"out.zelmora"_qs)));
+}
+
 TEST_F(CommandLineTest, HelpListsTheOptions)
 {
     const Finished result = run({u"--help"_qs});
     EXPECT_EQ(result.Status, 0);
-    for (const char* option : {"--export", "--problem", "--unit-mm", "--scale", "--bw", "--worksheet", "--paper",
-             "--landscape", "--per-page", "--answers", "--title", "LESSON"})
+    for (const char* option :
+        {"--export", "--problem", "--unit-mm", "--scale", "--bw", "--worksheet", "--paper", "--landscape", "--per-page",
+            "--answers", "--title", "--practice", "--kind", "--level", "--count", "--seed", "LESSON"})
         EXPECT_TRUE(result.Output.contains(QString::fromLatin1(option))) << option;
 }
 

@@ -965,5 +965,21 @@
         <source>%1がないので、０としました。</source>
         <translation>%1 was missing; 0 is used.</translation>
     </message>
+    <message>
+        <source>問題%1の</source>
+        <translation>Task %1, </translation>
+    </message>
+    <message>
+        <source>%1「kind」は equation、graph、range、crossing のどれかです。</source>
+        <translation>%1“kind” is one of equation, graph, range, crossing.</translation>
+    </message>
+    <message>
+        <source>%1線に、数として読めない値があります。</source>
+        <translation>%1a line has a value that is not a number.</translation>
+    </message>
+    <message>
+        <source>%1二本の線が一点で交わりません。</source>
+        <translation>%1the two lines do not cross at one point.</translation>
+    </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 
 #include "output/PictureOutput.h"
 #include "output/Worksheet.h"
+#include "practice/TaskGenerator.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,10 +18,13 @@ namespace zelmora {
 //   zelmora --worksheet OUT.pdf [--paper A4|B5|A3|Letter] [--landscape] [--per-page 1|2|4|6]
 //           [--answers] [--title TEXT] [--unit-mm N] [--bw] LESSON...
 //                                                          a worksheet of the lessons, no window
+//   zelmora --practice OUT.zelmora [--kind equation|graph|range|crossing|mixed]
+//           [--level integer|fraction|mixed] [--count N] [--seed S]
+//                                                          a lesson of practice tasks, no window
 //   zelmora --help | --version
 // A value out of its range is a mistake, never quietly brought into it.
 struct CommandLine {
-    enum class Mode { Window, Export, Worksheet, Help, Version, Mistake };
+    enum class Mode { Window, Export, Worksheet, Practice, Help, Version, Mistake };
 
     Mode Want = Mode::Window;
     QString Lesson;
@@ -28,9 +32,10 @@ struct CommandLine {
     QString Output;
     PictureSettings Settings;
     WorksheetSettings Sheet;
-    bool TitleGiven = false; // --title, which takes the place of the lessons' own titles
-    QString Mistake;         // what is wrong with the arguments, in one line
-    QString Language;        // --lang: "ja" or "en"; empty when not given
+    bool TitleGiven = false;   // --title, which takes the place of the lessons' own titles
+    QString Mistake;           // what is wrong with the arguments, in one line
+    QString Language;          // --lang: "ja" or "en"; empty when not given
+    PracticeSettings Practice; // --kind, --level, --count and --seed (drawn from 1 to 9999 when not given)
 };
 
 // Whether the arguments ask for a run without a window (export, help or version), so that no
@@ -46,6 +51,10 @@ QString commandLineHelp();
 // Writes the picture of the lesson the command line names; a one-line message on standard error
 // and a non-zero status for a bad lesson or an unwritable path. Needs a QGuiApplication.
 int runExport(const CommandLine& command);
+
+// Writes a lesson setting the practice tasks the settings make, with their seed; the same settings
+// give the same file, byte for byte.
+int runPractice(const CommandLine& command);
 
 // Writes the worksheet of the lessons the command line names: their problem sheets and, with
 // --answers, their answer key after them. The title is --title, or else the first lesson's own.
