@@ -17,6 +17,8 @@ namespace zelmora {
 
 class ExploreWindow;
 class InputKind;
+class PracticeWindow;
+struct PracticeSet;
 class Form1;
 class ProjectorWindow;
 class Recovery;
@@ -77,6 +79,7 @@ private:
     void dockValueTableChosen();
     void toggleProjector();
     void toggleExplore();
+    void showPractice(const PracticeSet* set);
     void remember(const QString& path);
     void fillRecentMenu();
     void updateCaption();
@@ -99,6 +102,7 @@ private:
     QPointer<ExploreWindow> Explore;
     QAction* ProjectorAction = nullptr;
     QPointer<ProjectorWindow> Projector;
+    QPointer<PracticeWindow> Practice;
 };
 
 } // namespace zelmora
