@@ -39,6 +39,8 @@ int runWithoutWindow(int argc, char* argv[])
         return zelmora::runWorksheet(command);
     case zelmora::CommandLine::Mode::Practice:
         return zelmora::runPractice(command);
+    case zelmora::CommandLine::Mode::PracticeSheet:
+        return zelmora::runPracticeSheet(command);
     case zelmora::CommandLine::Mode::Mistake:
     case zelmora::CommandLine::Mode::Window:
         break;

@@ -209,14 +209,27 @@ TEST_F(CommandLineTest, APracticeSetIsNamedByItsSeed)
         {"an unknown level", {u"--level"_qs, u"hard"_qs}, u"--level"},
         {"too many tasks", {u"--count"_qs, u"101"_qs}, u"--count"},
         {"a negative seed", {u"--seed"_qs, u"-1"_qs}, u"--seed"},
-        {"a lesson besides", {u"lesson.zelmora"_qs}, u"--practice"}};
+        {"a lesson besides", {u"lesson.zelmora"_qs}, u"--practice"},
+        {"no versions", {u"--versions"_qs, u"0"_qs}, u"--versions"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
-        const Finished result = run(QStringList{u"--practice"_qs, u"out.zelmora"_qs} + row.Arguments);
+        const bool sheet = row.Arguments.contains(u"--versions"_qs);
+        const Finished result = run(
+            QStringList{sheet ? u"--practice-sheet"_qs : u"--practice"_qs, sheet ? u"out.pdf"_qs : u"out.zelmora"_qs}
+            + row.Arguments);
         EXPECT_EQ(result.Status, 2);
         EXPECT_TRUE(result.Errors.contains(QString::fromUtf16(row.Says))) << result.Errors.toStdString();
     }
     EXPECT_FALSE(QFile::exists(Folder.filePath(u"out.zelmora"_qs)));
+
+    // Two versions of eight tasks, four a page: each version's two pages of problems, then its key.
+    const Finished sheets = run({u"--practice-sheet"_qs, u"sheets.pdf"_qs, u"--count"_qs, u"8"_qs, u"--seed"_qs,
+        u"4721"_qs, u"--versions"_qs, u"2"_qs});
+    EXPECT_EQ(sheets.Status, 0) << sheets.Errors.toStdString();
+    QFile pdf(Folder.filePath(u"sheets.pdf"_qs));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    static const QRegularExpression page(u"/Type /Page\\b(?!s)"_qs);
+    EXPECT_EQ(QString::fromLatin1(pdf.readAll()).count(page), 6);
 }
 
 TEST_F(CommandLineTest, HelpListsTheOptions)

@@ -33,6 +33,29 @@
     </message>
 </context>
 <context>
+    <name>zelmora</name>
+    <message>
+        <source>この直線の式を求めましょう。</source>
+        <translation>Find this line's equation.</translation>
+    </message>
+    <message>
+        <source>%1 のグラフをかきましょう。</source>
+        <translation>Draw the graph of %1.</translation>
+    </message>
+    <message>
+        <source>%1（%2）の y の変域を求めましょう。</source>
+        <translation>Find the range of y for %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 と %2 の交点の座標を求めましょう。</source>
+        <translation>Find where %1 and %2 cross.</translation>
+    </message>
+    <message>
+        <source>練習プリント</source>
+        <translation>Practice sheet</translation>
+    </message>
+</context>
+<context>
     <name>zelmora::ExploreWindow</name>
     <message>
         <source>動かして調べる</source>
@@ -322,6 +345,21 @@
     <message>
         <source>図をコピー</source>
         <translation>Copy picture</translation>
+    </message>
+</context>
+<context>
+    <name>zelmora::PracticePages</name>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;組&#x3000;&#x3000;&#x3000;番&#x3000;名前</source>
+        <translation>Class&#x3000;&#x3000;&#x3000;No.&#x3000;&#x3000;&#x3000;Name</translation>
+    </message>
+    <message>
+        <source>練習プリント&#x3000;問題番号 %1</source>
+        <translation>Practice sheet, set %1</translation>
+    </message>
+    <message>
+        <source>練習プリント&#x3000;問題番号 %1&#x3000;解答</source>
+        <translation>Practice sheet, set %1: answers</translation>
     </message>
 </context>
 <context>
@@ -1093,7 +1131,7 @@
     </message>
     <message>
         <source>この直線の式 y＝aχ＋b の a と b を求めましょう。</source>
-        <translation>Find a and b of this line's equation y = aχ + b.</translation>
+        <translation>Find a and b of this line&apos;s equation y = aχ + b.</translation>
     </message>
     <message>
         <source>%1 のグラフをかきましょう。</source>
@@ -1169,7 +1207,7 @@
     </message>
     <message>
         <source>線の両はしは %1 と %2 です。</source>
-        <translation>The segment's ends are %1 and %2.</translation>
+        <translation>The segment&apos;s ends are %1 and %2.</translation>
     </message>
     <message>
         <source>交点に○をつけました。まわりの格子点から読みましょう。</source>

@@ -29,6 +29,10 @@ const QCommandLineOption perPageOption(u"per-page"_s, u"1ページの図の数�
 const QCommandLineOption answersOption(u"answers"_s, u"問題のあとに解答をつける。"_s);
 const QCommandLineOption titleOption(u"title"_s, u"題名（200字まで）。"_s, u"TEXT"_s);
 const QCommandLineOption practiceOption(u"practice"_s, u"練習の問題の授業ファイルを書き出して終わる。"_s, u"OUT"_s);
+const QCommandLineOption practiceSheetOption(
+    u"practice-sheet"_s, u"練習プリント（PDF）を書き出して終わる。"_s, u"OUT"_s);
+const QCommandLineOption versionsOption(
+    u"versions"_s, u"練習プリントの種類の数：問題番号を一つずつ進める（1〜100）。"_s, u"K"_s);
 const QCommandLineOption kindOption(u"kind"_s,
     u"問題の種類：equation（式を求める）、graph（グラフをかく）、range（変域）、crossing（交点）、mixed。"_s,
     u"KIND"_s);
@@ -44,8 +48,8 @@ void configure(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(u"一次関数のグラフをかく。 Draws linear functions for pupils."_s);
     parser.addOptions({exportOption, problemOption, unitOption, scaleOption, blackOption, worksheetOption, paperOption,
-        landscapeOption, perPageOption, answersOption, titleOption, practiceOption, kindOption, levelOption,
-        countOption, seedOption, languageOption, helpOption, versionOption});
+        landscapeOption, perPageOption, answersOption, titleOption, practiceOption, practiceSheetOption, versionsOption,
+        kindOption, levelOption, countOption, seedOption, languageOption, helpOption, versionOption});
     parser.addPositionalArgument(u"LESSON"_s, u"開く授業ファイル（.zelmora）。"_s, u"[LESSON]"_s);
 }
 
@@ -71,6 +75,26 @@ CommandLine mistake(CommandLine command, const QString& why)
     return command;
 }
 
+// The paper, its orientation and the planes a page, of worksheets and practice sheets alike; what
+// is wrong with them, if anything.
+std::optional<QString> readPaper(const QCommandLineParser& parser, WorksheetSettings& sheet)
+{
+    if (parser.isSet(paperOption)) {
+        const auto paper = paperNamed(parser.value(paperOption));
+        if (!paper)
+            return u"--paper は A4、B5、A3、Letter のどれかです。 (A4, B5, A3 or Letter)"_s;
+        sheet.PaperSize = *paper;
+    }
+    sheet.Landscape = parser.isSet(landscapeOption);
+    if (parser.isSet(perPageOption)) {
+        bool number = false;
+        sheet.PerPage = parser.value(perPageOption).toInt(&number);
+        if (!number || std::find(PlanesPerPage.begin(), PlanesPerPage.end(), sheet.PerPage) == PlanesPerPage.end())
+            return u"--per-page は 1、2、4、6 のどれかです。 (1, 2, 4 or 6)"_s;
+    }
+    return std::nullopt;
+}
+
 // The worksheet's own options, once --worksheet is known to be there.
 CommandLine readWorksheet(const QCommandLineParser& parser, CommandLine command)
 {
@@ -82,19 +106,8 @@ CommandLine readWorksheet(const QCommandLineParser& parser, CommandLine command)
     if (pictureFormatFor(command.Output) != PictureFormat::Pdf)
         return mistake(command, u"--worksheet は PDF に書き出します。 (--worksheet writes a .pdf file)"_s);
     WorksheetSettings& sheet = command.Sheet;
-    if (parser.isSet(paperOption)) {
-        const auto paper = paperNamed(parser.value(paperOption));
-        if (!paper)
-            return mistake(command, u"--paper は A4、B5、A3、Letter のどれかです。 (A4, B5, A3 or Letter)"_s);
-        sheet.PaperSize = *paper;
-    }
-    sheet.Landscape = parser.isSet(landscapeOption);
-    if (parser.isSet(perPageOption)) {
-        bool number = false;
-        sheet.PerPage = parser.value(perPageOption).toInt(&number);
-        if (!number || std::find(PlanesPerPage.begin(), PlanesPerPage.end(), sheet.PerPage) == PlanesPerPage.end())
-            return mistake(command, u"--per-page は 1、2、4、6 のどれかです。 (1, 2, 4 or 6)"_s);
-    }
+    if (const auto wrong = readPaper(parser, sheet))
+        return mistake(command, *wrong);
     sheet.Kind = parser.isSet(answersOption) ? SheetKind::ProblemAndAnswer : SheetKind::Problem;
     if (parser.isSet(titleOption)) {
         sheet.Title = parser.value(titleOption);
@@ -145,7 +158,7 @@ bool wantsNoWindow(int argc, const char* const* argv)
 {
     for (int i = 1; i < argc; ++i) {
         for (const char* option : {"--export", "-export", "--worksheet", "-worksheet", "--practice", "-practice",
-                 "--help", "-help", "-h", "--version", "-version"}) {
+                 "--practice-sheet", "-practice-sheet", "--help", "-help", "-h", "--version", "-version"}) {
             const std::size_t length = std::strlen(option);
             if (std::strncmp(argv[i], option, length) == 0 && (argv[i][length] == '\0' || argv[i][length] == '='))
                 return true;
@@ -185,6 +198,27 @@ CommandLine readCommandLine(const QStringList& arguments)
         if (!number || command.Settings.UnitMillimetres < MinUnitMillimetres
             || command.Settings.UnitMillimetres > MaxUnitMillimetres)
             return mistake(command, u"--unit-mm は 2 から 20 までの mm の数です。 (2 to 20 millimetres)"_s);
+    }
+    if (parser.isSet(practiceSheetOption)) {
+        if (parser.isSet(exportOption) || parser.isSet(worksheetOption) || parser.isSet(practiceOption)
+            || !lessons.isEmpty())
+            return mistake(command, u"--practice-sheet は授業ファイルを読まず、ほかの書き出しと一緒に使えません。"_s);
+        command.Want = CommandLine::Mode::PracticeSheet;
+        command.Output = parser.value(practiceSheetOption);
+        if (pictureFormatFor(command.Output) != PictureFormat::Pdf)
+            return mistake(command, u"--practice-sheet は PDF に書き出します。 (a .pdf file)"_s);
+        command.Sheet.PerPage = 4;
+        if (const auto wrong = readPaper(parser, command.Sheet))
+            return mistake(command, *wrong);
+        command.Sheet.UnitMillimetres = command.Settings.UnitMillimetres;
+        command.Sheet.BlackAndWhite = command.Settings.BlackAndWhite;
+        if (parser.isSet(versionsOption)) {
+            bool number = false;
+            command.Versions = parser.value(versionsOption).toInt(&number);
+            if (!number || command.Versions < 1 || command.Versions > MaxVersions)
+                return mistake(command, u"--versions は 1 から 100 までの数です。 (1 to 100)"_s);
+        }
+        return readPractice(parser, command);
     }
     if (parser.isSet(practiceOption)) {
         if (parser.isSet(exportOption) || parser.isSet(worksheetOption) || !lessons.isEmpty())
@@ -238,7 +272,8 @@ QString commandLineHelp()
     return help
         + u"\n例 (examples):\n  zelmora --export 問題.pdf --problem --unit-mm 10 授業.zelmora\n"
           "  zelmora --worksheet プリント.pdf --per-page 4 --answers --title 一次関数 授業1.zelmora 授業2.zelmora\n"
-          "  zelmora --practice 練習.zelmora --kind equation --level fraction --count 10 --seed 4721\n"_s;
+          "  zelmora --practice 練習.zelmora --kind equation --level fraction --count 10 --seed 4721\n"
+          "  zelmora --practice-sheet 練習.pdf --kind mixed --count 8 --seed 4721 --versions 30\n"_s;
 }
 
 int runPractice(const CommandLine& command)
@@ -249,6 +284,15 @@ int runPractice(const CommandLine& command)
     lesson.Practice = {makeTasks(command.Practice), command.Practice.Seed};
     if (const auto fault = saveLessonFile(command.Output, lesson)) {
         printLine(stderr, u"zelmora: %1: %2"_s.arg(command.Output, messages::lessonFault(*fault)));
+        return 1;
+    }
+    return 0;
+}
+
+int runPracticeSheet(const CommandLine& command)
+{
+    if (const auto fault = writePracticeSheet(command.Output, {command.Sheet, command.Practice, command.Versions})) {
+        printLine(stderr, u"zelmora: %1: %2"_s.arg(command.Output, messages::outputFault(*fault)));
         return 1;
     }
     return 0;
