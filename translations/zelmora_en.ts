@@ -33,29 +33,6 @@
     </message>
 </context>
 <context>
-    <name>zelmora</name>
-    <message>
-        <source>この直線の式を求めましょう。</source>
-        <translation>Find this line's equation.</translation>
-    </message>
-    <message>
-        <source>%1 のグラフをかきましょう。</source>
-        <translation>Draw the graph of %1.</translation>
-    </message>
-    <message>
-        <source>%1（%2）の y の変域を求めましょう。</source>
-        <translation>Find the range of y for %1 (%2).</translation>
-    </message>
-    <message>
-        <source>%1 と %2 の交点の座標を求めましょう。</source>
-        <translation>Find where %1 and %2 cross.</translation>
-    </message>
-    <message>
-        <source>練習プリント</source>
-        <translation>Practice sheet</translation>
-    </message>
-</context>
-<context>
     <name>zelmora::ExploreWindow</name>
     <message>
         <source>動かして調べる</source>
@@ -348,7 +325,23 @@
     </message>
 </context>
 <context>
-    <name>zelmora::PracticePages</name>
+    <name>zelmora::PracticeSheet</name>
+    <message>
+        <source>この直線の式を求めましょう。</source>
+        <translation>Find this line's equation.</translation>
+    </message>
+    <message>
+        <source>%1 のグラフをかきましょう。</source>
+        <translation>Draw the graph of %1.</translation>
+    </message>
+    <message>
+        <source>%1（%2）の y の変域を求めましょう。</source>
+        <translation>Find the range of y for %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 と %2 の交点の座標を求めましょう。</source>
+        <translation>Find where %1 and %2 cross.</translation>
+    </message>
     <message>
         <source>&#x3000;&#x3000;&#x3000;組&#x3000;&#x3000;&#x3000;番&#x3000;名前</source>
         <translation>Class&#x3000;&#x3000;&#x3000;No.&#x3000;&#x3000;&#x3000;Name</translation>
@@ -360,6 +353,10 @@
     <message>
         <source>練習プリント&#x3000;問題番号 %1&#x3000;解答</source>
         <translation>Practice sheet, set %1: answers</translation>
+    </message>
+    <message>
+        <source>練習プリント</source>
+        <translation>Practice sheet</translation>
     </message>
 </context>
 <context>
