@@ -18,6 +18,7 @@ constexpr double ringRadius = 9;
 constexpr double numberPoints = 12;
 constexpr Rgb hintColour{0, 158, 115}; // bluish green, apart from the task's blue and the pupil's vermilion
 constexpr Rgb pupilColour{213, 94, 0};
+constexpr Rgb traceColour{204, 0, 0};
 
 Point at(const PlaneGeometry& geometry, const mpq_class& x, const mpq_class& y)
 {
@@ -83,7 +84,7 @@ void slopeTriangle(PlaneSurface& surface, const PlaneGeometry& geometry, const S
 } // namespace
 
 void drawPracticePicture(PlaneSurface& surface, const PlaneGeometry& geometry, const PracticeTask& task, int hintsShown,
-    const PupilAnswer& pupil)
+    const PupilAnswer& pupil, const std::optional<ExactPoint>& traced)
 {
     DrawPlane(surface, geometry);
     const std::vector<ExactLine> lines = taskLines(task);
@@ -119,6 +120,12 @@ void drawPracticePicture(PlaneSurface& surface, const PlaneGeometry& geometry, c
         } else if (const auto* crossing = std::get_if<CrossingHint>(&hints[k])) {
             ring(surface, geometry, crossing->At, hintColour);
         }
+    }
+    if (traced) {
+        const Point centre = at(geometry, traced->X, traced->Y);
+        surface.DrawWidth(3);
+        surface.ForeColor(traceColour);
+        surface.Circle(centre.X, centre.Y, ringRadius);
     }
     // As DrawSlotLine leaves it.
     surface.ForeColor(PaletteBlack);

@@ -4,6 +4,7 @@
 // a グラフをかく task is passed by, and the score and the tasks missed close the set.
 #include "WindowFixture.h"
 
+#include "app/access/Accessibility.h"
 #include "app/companions/PracticeWindow.h"
 
 #include <QLabel>
@@ -64,6 +65,13 @@ protected:
 TEST_F(PracticeWindowTest, EachKindByKeyboard)
 {
     EXPECT_EQ(said("PracticeHeading"), u"問題 1/4（問題番号 4721）"_qs);
+    // Before answering, the line is explored from the plane, one stop before the boxes.
+    key(Qt::Key_Backtab);
+    key(Qt::Key_Right);
+    EXPECT_EQ(Practice->findChild<Announcer*>()->text(), u"エックス−3、y3"_qs);
+    key(Qt::Key_Right);
+    EXPECT_EQ(Practice->findChild<Announcer*>()->text(), u"エックス−2、y3分の7"_qs);
+    key(Qt::Key_Tab);
     // 式を求める: a rounded a is near, b right; then the same fraction in full width is right.
     answer(u"-0.67"_qs, u"1"_qs);
     EXPECT_EQ(said("PracticeFeedback"), u"ａは近いですが、分数で書きましょう。ｂは合っています。"_qs);

@@ -328,7 +328,7 @@
     <name>zelmora::PracticeSheet</name>
     <message>
         <source>この直線の式を求めましょう。</source>
-        <translation>Find this line's equation.</translation>
+        <translation>Find this line&apos;s equation.</translation>
     </message>
     <message>
         <source>%1 のグラフをかきましょう。</source>
@@ -412,6 +412,10 @@
     <message>
         <source>まちがえた問題とその答え：</source>
         <translation>Tasks missed, with their answers:</translation>
+    </message>
+    <message>
+        <source>問題の座標平面：← → で線をたどります</source>
+        <translation>The task's plane: ← → trace the line</translation>
     </message>
 </context>
 <context>
@@ -1229,6 +1233,10 @@
     <message>
         <source>グラフをかく問題は、点をとる操作ができてから練習できます。「次へ」で次の問題に進みます。</source>
         <translation>Drawing a graph needs points put on the plane, which this window cannot do yet. Next goes on to the next task.</translation>
+    </message>
+    <message>
+        <source>線%1：%2</source>
+        <translation>Line %1: %2</translation>
     </message>
 </context>
 </TS>

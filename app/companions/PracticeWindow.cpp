@@ -5,6 +5,7 @@
 #include "app/words/Look.h"
 #include "app/words/PracticeWords.h"
 #include "facts/ExactNumber.h"
+#include "facts/LineFacts.h"
 #include "plane/DrawPlane.h"
 #include "plane/PainterSurface.h"
 #include "practice/AnswerCheck.h"
@@ -38,15 +39,23 @@ constexpr int planeSide = 480;
 // The task's plane, drawn by the renderer at the widget's size on every paint.
 class PracticePlane : public QWidget {
 public:
-    PracticePlane(QWidget* parent, std::function<void(PlaneSurface&)> draw)
+    PracticePlane(QWidget* parent, std::function<void(PlaneSurface&)> draw, std::function<bool(const QKeyEvent&)> keys)
         : QWidget(parent)
         , Draw(std::move(draw))
+        , Keys(std::move(keys))
     {
         setFixedSize(planeSide, planeSide);
         setAttribute(Qt::WA_OpaquePaintEvent);
+        setFocusPolicy(Qt::StrongFocus);
     }
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!Keys(*event))
+            QWidget::keyPressEvent(event);
+    }
+
     void paintEvent(QPaintEvent*) override
     {
         QTransform toWidget;
@@ -58,6 +67,7 @@ protected:
 
 private:
     std::function<void(PlaneSurface&)> Draw;
+    std::function<bool(const QKeyEvent&)> Keys;
 };
 
 // The kinds the window sets itself: グラフをかく needs points put on the plane, which it has no way
@@ -119,13 +129,17 @@ void PracticeWindow::build()
     layout->addWidget(Heading);
     layout->addWidget(Prompt);
 
-    Plane = new PracticePlane(this, [this](PlaneSurface& surface) {
-        if (Current < static_cast<int>(Set.Tasks.size()))
-            drawPracticePicture(surface, practiceGeometry, task(), Hints, Pupil);
-        else
-            DrawPlane(surface, practiceGeometry);
-    });
+    Plane = new PracticePlane(
+        this,
+        [this](PlaneSurface& surface) {
+            if (Current < static_cast<int>(Set.Tasks.size()))
+                drawPracticePicture(surface, practiceGeometry, task(), Hints, Pupil, Traced);
+            else
+                DrawPlane(surface, practiceGeometry);
+        },
+        [this](const QKeyEvent& event) { return trace(event); });
     Plane->setObjectName(u"PracticePlane"_s);
+    Plane->setAccessibleName(tr("問題の座標平面：← → で線をたどります"));
     layout->addWidget(Plane, 0, Qt::AlignHCenter);
 
     auto* answers = new QGridLayout;
@@ -206,6 +220,8 @@ void PracticeWindow::showTask(const QString& before)
     Hints = 0;
     Missed = false;
     Pupil = {};
+    Traced.reset();
+    TracedLine = 0;
     const PracticeTask& shown = task();
     const QString heading = practiceWords::heading(Current + 1, static_cast<int>(Set.Tasks.size()), Set.Seed);
     Heading->setText(heading);
@@ -319,6 +335,47 @@ void PracticeWindow::finish()
     Kind->setFocus();
     QString said = Feedback->text().isEmpty() ? QString() : Feedback->text() + u"。"_s;
     say(said + text);
+}
+
+// The keys of the main window's picture: ← → by one unit of χ, with Shift to the next lattice point,
+// Home and End to the ends, ↑ ↓ to the other line of a crossing. The first key puts the point at
+// the line's low end.
+bool PracticeWindow::trace(const QKeyEvent& event)
+{
+    if (Current >= static_cast<int>(Set.Tasks.size()) || task().Kind == TaskKind::Graph)
+        return false;
+    const bool shift = event.modifiers().testFlag(Qt::ShiftModifier);
+    const std::vector<ExactLine> lines = taskLines(task());
+    std::optional<TraceMove> move;
+    switch (event.key()) {
+    case Qt::Key_Left:
+        move = shift ? TraceMove::LatticeLeft : TraceMove::Left;
+        break;
+    case Qt::Key_Right:
+        move = shift ? TraceMove::LatticeRight : TraceMove::Right;
+        break;
+    case Qt::Key_Home:
+        move = TraceMove::Home;
+        break;
+    case Qt::Key_End:
+        move = TraceMove::End;
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (lines.size() < 2)
+            return true;
+        TracedLine = 1 - TracedLine;
+        Traced.reset();
+        break;
+    default:
+        return false;
+    }
+    const ExactLine& line = lines[static_cast<std::size_t>(TracedLine)];
+    const mpq_class x = Traced && move ? traceStop(line, Traced->X, *move) : line.low();
+    Traced = ExactPoint{x, yAt(line, x)};
+    Plane->update();
+    say(practiceWords::traced(*Traced, TracedLine, lines.size() == 2, practiceWords::Form::Ear));
+    return true;
 }
 
 void PracticeWindow::say(const QString& text)

@@ -23,8 +23,9 @@ class Announcer;
 // pupil chooses a kind, a level, how many tasks and a 問題番号 (the seed), or a lesson sets its own
 // tasks; each task is drawn on a plane of its own, answered in two boxes by keyboard (Enter moves
 // from the first to the second, and checks there) and checked exactly; ヒント gives the hints one
-// by one, 次へ passes a task by. Everything shown is said too. The main window's board is left as
-// it is. A task counts as right when its first check is right and its answer was not shown.
+// by one, 次へ passes a task by. On the plane, the arrow keys trace the task's line as they trace
+// a line on the main window's picture, saying each point. Everything shown is said too. The main window's board is left
+// as it is. A task counts as right when its first check is right and its answer was not shown.
 class PracticeWindow : public QWidget {
     Q_OBJECT
 
@@ -48,6 +49,7 @@ private:
     void nextHint();
     void passBy();
     void finish();
+    bool trace(const QKeyEvent& event);
     void say(const QString& text);
     const PracticeTask& task() const { return Set.Tasks[static_cast<std::size_t>(Current)]; }
 
@@ -58,6 +60,9 @@ private:
     bool Missed = false; // the task in hand no longer counts as right
     std::vector<int> MissedTasks;
     PupilAnswer Pupil;
+    // The point tracing the task's line (or the crossing's line TracedLine) with the keys.
+    std::optional<ExactPoint> Traced;
+    int TracedLine = 0;
 
     QComboBox* Kind = nullptr;
     QComboBox* Level = nullptr;

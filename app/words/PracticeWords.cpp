@@ -36,6 +36,13 @@ QString domain(const ExactLine& line, Form form)
     return tr("%1≦χ≦%2").arg(number(line.low(), form), number(line.high(), form));
 }
 
+QString said(const QString& text, Form form)
+{
+    return form == Form::Ear ? speech::forEar(text) : text;
+}
+
+} // namespace
+
 QString point(const ExactPoint& at, Form form)
 {
     if (form == Form::Ear)
@@ -43,12 +50,12 @@ QString point(const ExactPoint& at, Form form)
     return u"(%1, %2)"_s.arg(number(at.X, form), number(at.Y, form));
 }
 
-QString said(const QString& text, Form form)
+QString traced(const ExactPoint& at, int line, bool twoLines, Form form)
 {
-    return form == Form::Ear ? speech::forEar(text) : text;
+    if (!twoLines)
+        return point(at, form);
+    return tr("線%1：%2").arg(line + 1).arg(point(at, form));
 }
-
-} // namespace
 
 QString kindCaption(TaskKind kind)
 {

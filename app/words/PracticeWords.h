@@ -35,6 +35,11 @@ QString answer(const PracticeTask& task, Form form);
 QString score(int right, int count);
 // A task missed, for the list at the end: 「問題3：y＝2χ−1」
 QString missed(int number, const PracticeTask& task);
+// A point of the plane: 「(2, −1/3)」, said 「エックス2、y−3分の1」.
+QString point(const ExactPoint& at, Form form);
+// The point tracing the task's line has reached; a line of a crossing is named by its number.
+QString traced(const ExactPoint& at, int line, bool twoLines, Form form);
+
 // A グラフをかく task in the window, which has no way yet of putting points.
 QString needsPoints();
 
