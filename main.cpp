@@ -37,6 +37,10 @@ int runWithoutWindow(int argc, char* argv[])
         return zelmora::runExport(command);
     case zelmora::CommandLine::Mode::Worksheet:
         return zelmora::runWorksheet(command);
+    case zelmora::CommandLine::Mode::Practice:
+        return zelmora::runPractice(command);
+    case zelmora::CommandLine::Mode::PracticeSheet:
+        return zelmora::runPracticeSheet(command);
     case zelmora::CommandLine::Mode::Mistake:
     case zelmora::CommandLine::Mode::Window:
         break;

@@ -20,7 +20,7 @@ int Board::planeSize() const
 
 BoardState Board::state() const
 {
-    return {Slots, Forms, CurrentSlot, UnitPixels, Version, Document, Title};
+    return {Slots, Forms, CurrentSlot, UnitPixels, Version, Document, Title, Practice};
 }
 
 void Board::restore(const BoardState& state, bool withDocument)
@@ -33,6 +33,7 @@ void Board::restore(const BoardState& state, bool withDocument)
     if (withDocument) {
         Document = state.Document;
         Title = state.Title;
+        Practice = state.Practice;
     }
 }
 
@@ -42,7 +43,8 @@ template <typename Command> Outcome Board::recorded(const BoardStep& step, Comma
     OpenMove.reset();
     BoardState before = state();
     Outcome outcome = std::forward<Command>(command)();
-    if (!before.sameBoard(state()) || before.Document != Document || before.Title != Title) {
+    if (!before.sameBoard(state()) || before.Document != Document || before.Title != Title
+        || before.Practice != Practice) {
         Version = ++LastVersion;
         Steps.record(step, std::move(before));
     }
@@ -184,6 +186,7 @@ Outcome Board::newBoard()
     return recorded({BoardCommand::New, 0}, [this] {
         Document.clear();
         Title.clear();
+        Practice = {};
         return emptyBoard();
     });
 }
@@ -228,6 +231,7 @@ Lesson Board::lesson() const
     lesson.CurrentSlot = CurrentSlot;
     lesson.Show = Show;
     lesson.Title = Title;
+    lesson.Practice = Practice;
     for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
         const auto k = static_cast<std::size_t>(slot);
         if (const VerticalLine* vertical = verticalLineOf(Forms, slot)) {
@@ -299,6 +303,7 @@ std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson, BoardComm
         UnitPixels = PlaneSizes[static_cast<std::size_t>(size)].UnitPixels;
         Document = document;
         Title = lesson.Title;
+        Practice = lesson.Practice;
         return showSlot(std::clamp(lesson.CurrentSlot, 0, SlotTable::UserSlots - 1));
     });
     if (lesson.Show)

@@ -163,6 +163,9 @@ public:
     Outcome undo();
     Outcome redo();
 
+    // The practice tasks of the lesson opened, which go with its file as its title does.
+    const PracticeSet& practice() const { return Practice; }
+
     // The lesson file the board belongs to (UTF-8 path), or empty.
     const std::string& document() const { return Document; }
     // The board is saved as it is now in the lesson file document, which it belongs to from now on.
@@ -198,6 +201,7 @@ private:
     std::uint64_t LastVersion = 0;
     std::string Document;
     std::string Title;
+    PracticeSet Practice;
     // For each lesson file, the version last saved to it or opened from it.
     std::map<std::string, std::uint64_t> Saved;
     // The slot whose moves a continuing move adds to, while nothing else has been done since.

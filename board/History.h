@@ -2,6 +2,7 @@
 #pragma once
 
 #include "entry/LineEntry.h"
+#include "practice/PracticeTask.h"
 #include "slots/SlotTable.h"
 
 #include <cstddef>
@@ -49,6 +50,7 @@ struct BoardState {
     std::uint64_t Version = 0;
     std::string Document; // the lesson file's path, UTF-8; empty when it has none
     std::string Title;    // the lesson's title for its worksheets, UTF-8; empty when it has none
+    PracticeSet Practice; // the lesson's practice tasks, which go with its file like its title
 
     // The same picture and boxes, whatever the version and the file.
     bool sameBoard(const BoardState& other) const

@@ -2,6 +2,7 @@
 #include "lesson/LessonFile.h"
 
 #include "plane/PlaneGeometry.h"
+#include "practice/TaskGenerator.h"
 
 #include <QByteArrayList>
 #include <QFile>
@@ -227,6 +228,97 @@ std::optional<LessonFault> readSlots(const QJsonObject& root, Lesson& lesson)
     return std::nullopt;
 }
 
+LessonFault taskFault(LessonFaultCode code, const char* key, int task)
+{
+    LessonFault refused = fault(code, key);
+    refused.Task = task;
+    return refused;
+}
+
+// A task's line: an object with the texts a, b, from and to, each present (a task is checked
+// exactly, so no box may be left to read as empty).
+std::variant<EntryTexts, LessonFault> readTaskLine(const QJsonValue& value, const char* key, int task)
+{
+    if (!value.isObject())
+        return taskFault(value.isUndefined() ? LessonFaultCode::MissingKey : LessonFaultCode::WrongType, key, task);
+    const QJsonObject object = value.toObject();
+    EntryTexts texts;
+    for (std::size_t box = 0; box < EntryBoxCount; ++box) {
+        const QJsonValue text = member(object, boxKeys[box]);
+        if (text.isUndefined())
+            return taskFault(LessonFaultCode::MissingKey, boxKeys[box], task);
+        if (!text.isString())
+            return taskFault(LessonFaultCode::WrongType, boxKeys[box], task);
+        texts[box] = text.toString().toStdString();
+    }
+    return texts;
+}
+
+std::variant<PracticeTask, LessonFault> readTask(const QJsonValue& entry, int number)
+{
+    if (!entry.isObject())
+        return taskFault(LessonFaultCode::WrongType, "tasks", number);
+    const QJsonObject object = entry.toObject();
+    const QJsonValue kindValue = member(object, "kind");
+    if (kindValue.isUndefined())
+        return taskFault(LessonFaultCode::MissingKey, "kind", number);
+    if (!kindValue.isString())
+        return taskFault(LessonFaultCode::WrongType, "kind", number);
+    const auto kind = taskKindNamed(kindValue.toString().toStdString());
+    if (!kind)
+        return taskFault(LessonFaultCode::UnknownTaskKind, "kind", number);
+    PracticeTask task{*kind, {}};
+    if (*kind == TaskKind::Crossing) {
+        const QJsonValue lines = member(object, "lines");
+        if (lines.isUndefined())
+            return taskFault(LessonFaultCode::MissingKey, "lines", number);
+        if (!lines.isArray() || lines.toArray().size() != 2)
+            return taskFault(LessonFaultCode::WrongType, "lines", number);
+        for (const QJsonValue& line : lines.toArray()) {
+            auto read = readTaskLine(line, "lines", number);
+            if (const auto* refused = std::get_if<LessonFault>(&read))
+                return *refused;
+            task.Lines.push_back(std::get<EntryTexts>(std::move(read)));
+        }
+    } else {
+        auto read = readTaskLine(member(object, "line"), "line", number);
+        if (const auto* refused = std::get_if<LessonFault>(&read))
+            return *refused;
+        task.Lines.push_back(std::get<EntryTexts>(std::move(read)));
+    }
+    if (const auto fault = zelmora::taskFault(task)) {
+        const bool crossing = fault->Code == TaskFaultCode::NoCrossing;
+        return taskFault(crossing ? LessonFaultCode::TaskNoCrossing : LessonFaultCode::TaskNoValue,
+            *kind == TaskKind::Crossing ? "lines" : "line", number);
+    }
+    return task;
+}
+
+// The tasks, and the seed they were made from when the program made them.
+std::optional<LessonFault> readPractice(const QJsonObject& root, Lesson& lesson)
+{
+    const QJsonValue seed = member(root, "seed");
+    if (!seed.isUndefined()) {
+        // JSON's numbers are doubles: whole seeds up to 2^53 come through exactly.
+        if (!isWholeNumber(seed) || seed.toDouble() < 0 || seed.toDouble() > static_cast<double>(MaxSeed))
+            return fault(LessonFaultCode::WrongType, "seed");
+        lesson.Practice.Seed = static_cast<std::uint64_t>(seed.toDouble());
+    }
+    const QJsonValue value = member(root, "tasks");
+    if (value.isUndefined())
+        return std::nullopt;
+    if (!value.isArray())
+        return fault(LessonFaultCode::WrongType, "tasks");
+    int number = 0;
+    for (const QJsonValue& entry : value.toArray()) {
+        auto task = readTask(entry, ++number);
+        if (const auto* refused = std::get_if<LessonFault>(&task))
+            return *refused;
+        lesson.Practice.Tasks.push_back(std::get<PracticeTask>(std::move(task)));
+    }
+    return std::nullopt;
+}
+
 // A string as a JSON string literal, quotes included. Qt's writer does the escaping, so quotes,
 // backslashes and control characters come out as any JSON reader expects. U+FEFF is written as an
 // escape as well: Qt's reader drops it from the start of a string written without escapes, taking
@@ -300,7 +392,7 @@ std::variant<Lesson, LessonFault> readLesson(QByteArrayView bytes)
         return *refused;
 
     Lesson lesson;
-    for (auto part : {readTitle, readSize, readCurrentSlot, readShow, readSlots}) {
+    for (auto part : {readTitle, readSize, readCurrentSlot, readShow, readSlots, readPractice}) {
         if (auto refused = part(root, lesson))
             return *refused;
     }
@@ -343,9 +435,28 @@ QByteArray writeLesson(const Lesson& lesson)
             entry += ", \"equation\": " + quoted(equation->Text);
         entries.append(entry + "}");
     }
-    if (entries.isEmpty())
-        return out + "  \"slots\": []\n}\n";
-    return out + "  \"slots\": [\n" + entries.join(",\n") + "\n  ]\n}\n";
+    out += entries.isEmpty() ? QByteArray("  \"slots\": []") : "  \"slots\": [\n" + entries.join(",\n") + "\n  ]";
+    if (lesson.Practice.Seed)
+        out += ",\n  \"seed\": " + QByteArray::number(static_cast<qulonglong>(*lesson.Practice.Seed));
+    if (!lesson.Practice.empty()) {
+        QByteArrayList tasks;
+        for (const PracticeTask& task : lesson.Practice.Tasks) {
+            QByteArrayList lines;
+            for (const EntryTexts& line : task.Lines) {
+                QByteArray object = "{";
+                for (std::size_t box = 0; box < EntryBoxCount; ++box)
+                    object += (box == 0 ? "\"" : ", \"") + QByteArray(boxKeys[box]) + "\": " + quoted(line[box]);
+                lines.append(object + "}");
+            }
+            const std::string_view key = keyOf(task.Kind);
+            const QByteArray kind = quoted(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
+            tasks.append(task.Kind == TaskKind::Crossing
+                    ? "    {\"kind\": " + kind + ", \"lines\": [" + lines.join(", ") + "]}"
+                    : "    {\"kind\": " + kind + ", \"line\": " + lines.value(0) + "}");
+        }
+        out += ",\n  \"tasks\": [\n" + tasks.join(",\n") + "\n  ]";
+    }
+    return out + "\n}\n";
 }
 
 std::variant<Lesson, LessonFault> loadLessonFile(const QString& path)

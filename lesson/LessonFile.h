@@ -42,12 +42,15 @@ enum class LessonFaultCode {
     FileMissing,
     NotRegularFile, // a folder, FIFO, device or socket: never opened
     Unreadable,
-    Unwritable, // the file could not be saved; an old file stays as it was
+    Unwritable,      // the file could not be saved; an old file stays as it was
+    UnknownTaskKind, // a task's "kind" is none of equation, graph, range, crossing
+    TaskNoValue,     // a text of a task's line has no exact value (or a zero denominator)
+    TaskNoCrossing,  // the two lines of a crossing task do not meet at one point of both
 };
 
-// A fault with what it concerns: the slot number (1 to 8, or 0 when none or unknown), the key
-// name (empty when none), for Unreadable and Unwritable the file error behind it, and for NotJson
-// where the reader stopped: the line and the character in it, both from 1 (0 when unknown).
+// A fault with what it concerns: the slot number (1 to 8, or 0 when none or unknown), the task
+// number (from 1, or 0 when none), the key name (empty when none), for Unreadable and Unwritable the file error behind
+// it, and for NotJson where the reader stopped: the line and the character in it, both from 1 (0 when unknown).
 struct LessonFault {
     LessonFaultCode Code = LessonFaultCode::Empty;
     int Slot = 0;
@@ -55,6 +58,7 @@ struct LessonFault {
     QFileDevice::FileError FileError = QFileDevice::NoError;
     int Line = 0;
     int Column = 0;
+    int Task = 0;
 
     friend bool operator==(const LessonFault&, const LessonFault&) = default;
 };

@@ -322,16 +322,7 @@ void drawCell(QPainter& painter, QPagedPaintDevice& device, const PageScale& sca
             Qt::AlignLeft | Qt::AlignBottom, u"(%1)"_s.arg(plane.Number));
     }
 
-    const int s = placed.UnitPixels;
-    PictureFrame frame;
-    frame.Size
-        = QSizeF(placed.Range.width() * s + 2.0 * SheetFramePixels, placed.Range.height() * s + 2.0 * SheetFramePixels);
-    frame.Geometry
-        = {SheetFramePixels - placed.Range.Left * s, SheetFramePixels + placed.Range.Top * s, placed.UnitPixels};
-    frame.Edges = PlaneEdges::Sheet;
-    frame.ToDevice.scale(scale.DotsPerMillimetre, scale.DotsPerMillimetre);
-    frame.ToDevice.translate(picture.left(), picture.top());
-    frame.ToDevice.scale(placed.UnitMillimetres / s, placed.UnitMillimetres / s);
+    const PictureFrame frame = sheetFrame(placed, picture.topLeft(), scale.DotsPerMillimetre);
     PictureSettings pictureSettings;
     pictureSettings.Problem = !plane.Answer;
     pictureSettings.BlackAndWhite = settings.BlackAndWhite;
@@ -407,6 +398,21 @@ QPageLayout pageLayoutOf(const WorksheetSettings& settings)
 std::int16_t sheetUnitPixels(double unitMillimetres)
 {
     return static_cast<std::int16_t>(std::clamp(std::floor(unitMillimetres / pixelMillimetres + 1e-9), 1.0, 30000.0));
+}
+
+PictureFrame sheetFrame(const PagePlane& placed, QPointF corner, double dotsPerMillimetre)
+{
+    const int s = placed.UnitPixels;
+    PictureFrame frame;
+    frame.Size
+        = QSizeF(placed.Range.width() * s + 2.0 * SheetFramePixels, placed.Range.height() * s + 2.0 * SheetFramePixels);
+    frame.Geometry
+        = {SheetFramePixels - placed.Range.Left * s, SheetFramePixels + placed.Range.Top * s, placed.UnitPixels};
+    frame.Edges = PlaneEdges::Sheet;
+    frame.ToDevice.scale(dotsPerMillimetre, dotsPerMillimetre);
+    frame.ToDevice.translate(corner.x(), corner.y());
+    frame.ToDevice.scale(placed.UnitMillimetres / s, placed.UnitMillimetres / s);
+    return frame;
 }
 
 PagePlane planeInArea(QSizeF area, const Board& board, double unitMillimetres, bool centreOnLines, int fitUnits)

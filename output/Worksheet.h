@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPointF>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -122,6 +123,11 @@ std::int16_t sheetUnitPixels(double unitMillimetres);
 // segments. Never larger than the area. The lesson's own plane size plays no part.
 PagePlane planeInArea(
     QSizeF area, const Board& board, double unitMillimetres, bool centreOnLines, int fitUnits = DefaultFitUnits);
+
+// The frame that draws a plane placed on paper: its surface at the sheet's own pixels, with the
+// edges of a sheet, its corner at a point of the page (millimetres) on a device of so many dots a
+// millimetre.
+PictureFrame sheetFrame(const PagePlane& placed, QPointF corner, double dotsPerMillimetre);
 
 // Where the planes of a page stand in the area left for them, in reading order: of the ways to
 // put them across and down, the one whose cells, less the room each needs above and below its

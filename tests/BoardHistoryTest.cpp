@@ -240,19 +240,24 @@ TEST(BoardHistory, KnowsWhetherTheBoardDiffersFromItsFile)
     }
 }
 
-// A lesson's title stays with the board through a save, and goes and comes back with its file.
+// A lesson's title and practice tasks stay with the board through a save, and go and come back
+// with its file.
 TEST(BoardHistory, TheTitleBelongsToTheLesson)
 {
     Board board;
     Lesson titled = oneLineLesson();
     titled.Title = "一次関数のグラフ";
+    titled.Practice = {{{TaskKind::Range, {{"2", "-1", "-1", "3"}}}}, 4721};
     board.open(titled, BoardCommand::Open, "/t.zelmora");
     board.draw(typical);
     EXPECT_EQ(board.lesson().Title, "一次関数のグラフ");
+    EXPECT_EQ(board.lesson().Practice, titled.Practice);
     board.newBoard();
     EXPECT_EQ(board.lesson().Title, "");
+    EXPECT_TRUE(board.lesson().Practice.empty());
     board.undo();
     EXPECT_EQ(board.lesson().Title, "一次関数のグラフ");
+    EXPECT_EQ(board.lesson().Practice, titled.Practice);
 }
 
 TEST(BoardHistory, AnOpenedLessonIsUnchangedUntilAStep)

@@ -2,6 +2,9 @@
 // The program from the command line: --export writes each format and --worksheet its pages without
 // a window or display, and a bad lesson, an unwritable path or a wrong argument ends with a
 // one-line message and a non-zero status.
+#include "lesson/LessonFile.h"
+#include "practice/TaskGenerator.h"
+
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -201,13 +204,61 @@ TEST_F(CommandLineTest, ValuesOutOfRangeAreRefusedNotBroughtIntoIt)
     EXPECT_FALSE(QFile::exists(Folder.filePath(u"out.png"_qs)));
 }
 
+TEST_F(CommandLineTest, APracticeSetIsNamedByItsSeed)
+{
+    const auto written = [this](const QString& name, const QStringList& arguments) {
+        const Finished result = run(QStringList{u"--practice"_qs, name} + arguments);
+        EXPECT_EQ(result.Status, 0) << result.Errors.toStdString();
+        QFile file(Folder.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QStringList settings{u"--kind"_qs, u"crossing"_qs, u"--level"_qs, u"fraction"_qs, u"--count"_qs, u"20"_qs};
+    const QByteArray first = written(u"a.zelmora"_qs, settings + QStringList{u"--seed"_qs, u"4721"_qs});
+    EXPECT_EQ(written(u"b.zelmora"_qs, settings + QStringList{u"--seed=4721"_qs}), first);
+    EXPECT_NE(written(u"c.zelmora"_qs, settings + QStringList{u"--seed"_qs, u"4722"_qs}), first);
+    const auto lesson = readLesson(first);
+    ASSERT_TRUE(std::holds_alternative<Lesson>(lesson));
+    EXPECT_EQ(std::get<Lesson>(lesson).Practice,
+        (PracticeSet{makeTasks({TaskKind::Crossing, TaskLevel::Fraction, 20, 4721}), 4721}));
+
+    const struct {
+        const char* Name;
+        QStringList Arguments;
+        const char16_t* Says;
+    } rows[] = {{"an unknown kind", {u"--kind"_qs, u"slope"_qs}, u"--kind"},
+        {"an unknown level", {u"--level"_qs, u"hard"_qs}, u"--level"},
+        {"too many tasks", {u"--count"_qs, u"101"_qs}, u"--count"},
+        {"a negative seed", {u"--seed"_qs, u"-1"_qs}, u"--seed"},
+        {"a lesson besides", {u"lesson.zelmora"_qs}, u"--practice"},
+        {"no versions", {u"--versions"_qs, u"0"_qs}, u"--versions"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const bool sheet = row.Arguments.contains(u"--versions"_qs);
+        const Finished result = run(
+            QStringList{sheet ? u"--practice-sheet"_qs : u"--practice"_qs, sheet ? u"out.pdf"_qs : u"out.zelmora"_qs}
+            + row.Arguments);
+        EXPECT_EQ(result.Status, 2);
+        EXPECT_TRUE(result.Errors.contains(QString::fromUtf16(row.Says))) << result.Errors.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(Folder.filePath(u"out.zelmora"_qs)));
+
+    // Two versions of eight tasks, four a page: each version's two pages of problems, then its key.
+    const Finished sheets = run({u"--practice-sheet"_qs, u"sheets.pdf"_qs, u"--count"_qs, u"8"_qs, u"--seed"_qs,
+        u"4721"_qs, u"--versions"_qs, u"2"_qs});
+    EXPECT_EQ(sheets.Status, 0) << sheets.Errors.toStdString();
+    QFile pdf(Folder.filePath(u"sheets.pdf"_qs));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    static const QRegularExpression page(u"/Type /Page\\b(?!s)"_qs);
+    EXPECT_EQ(QString::fromLatin1(pdf.readAll()).count(page), 6);
+}
+
 TEST_F(CommandLineTest, HelpListsTheOptions)
 {
     const Finished result = run({u"--help"_qs});
     EXPECT_EQ(result.Status, 0);
-    for (const char* option :
-        {"--export", "--problem", "--unit-mm", "--scale", "--bw", "--worksheet", "--paper", "--landscape", "--per-page",
-            "--answers", "--title", "--units", "--centre", "--margin", "--plain", "LESSON"})
+    for (const char* option : {"--export", "--problem", "--unit-mm", "--scale", "--bw", "--worksheet", "--paper",
+             "--landscape", "--per-page", "--answers", "--title", "--units", "--centre", "--margin", "--plain",
+             "--practice", "--kind", "--level", "--count", "--seed", "LESSON"})
         EXPECT_TRUE(result.Output.contains(QString::fromLatin1(option))) << option;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "lesson/LessonFile.h"
 #include "plane/PlaneGeometry.h"
+#include "practice/TaskGenerator.h"
 
 #include <QDir>
 #include <QFile>
@@ -103,6 +104,21 @@ LessonFault refused(
     return LessonFault{code, slot, std::move(key), fileError};
 }
 
+LessonFault refusedTask(LessonFaultCode code, std::string key, int task)
+{
+    LessonFault fault = refused(code, std::move(key));
+    fault.Task = task;
+    return fault;
+}
+
+// A lesson setting practice tasks, made from a seed when one is given.
+Lesson practising(std::vector<PracticeTask> tasks, std::optional<std::uint64_t> seed = std::nullopt)
+{
+    Lesson lesson;
+    lesson.Practice = {std::move(tasks), seed};
+    return lesson;
+}
+
 LessonFault syntaxAt(int line, int column)
 {
     LessonFault syntax = refused(LessonFaultCode::NotJson);
@@ -170,7 +186,12 @@ TEST(LessonText, ReadsBackWhatItWrites)
         {"outside the basic plane", lesson({}, {{3, {"😀", "𝑥", "", ""}}})},
         {"text opening with U+FEFF", lesson({}, {{6, {"\uFEFF1", "\uFEFF", "", ""}}})},
         {"a title with quotes", titled("一次関数 \"1\" \\ (2)")},
-        {"a title of the most characters", titled(wideText(MaxTitleLength))}};
+        {"a title of the most characters", titled(wideText(MaxTitleLength))},
+        {"a set of every kind from the largest seed",
+            practising(makeTasks({std::nullopt, TaskLevel::Mixed, 12, MaxSeed}), MaxSeed)},
+        {"a teacher's own tasks, full width",
+            practising({{TaskKind::Equation, {{"－２／３", "1", "-3", "3"}}},
+                {TaskKind::Crossing, {{"1", "0", "-6", "6"}, {"-2", "1", "-6", "6"}}}})}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
         EXPECT_EQ(readLesson(writeLesson(row.Written)), Result(row.Written));
@@ -248,7 +269,28 @@ TEST(LessonText, RefusesTheWholeFile)
         {"slot repeated", lessonWith(R"("slots": [{"slot": 2}, {"slot": 5}, {"slot": 2}])"),
             refused(RepeatedSlot, "slot", 2)},
         {"slot without number", lessonWith(R"("slots": [{"a": "1"}])"), refused(MissingKey, "slot")},
-        {"text as number", lessonWith(R"("slots": [{"slot": 4, "a": 5}])"), refused(WrongType, "a", 4)}};
+        {"text as number", lessonWith(R"("slots": [{"slot": 4, "a": 5}])"), refused(WrongType, "a", 4)},
+        {"negative seed", lessonWith(R"("seed": -1)"), refused(WrongType, "seed")},
+        {"seed past 2^53", lessonWith(R"("seed": 9007199254740994)"), refused(WrongType, "seed")},
+        {"tasks as object", lessonWith(R"("tasks": {})"), refused(WrongType, "tasks")},
+        {"task without kind", lessonWith(R"("tasks": [{"line": {}}])"), refusedTask(MissingKey, "kind", 1)},
+        {"unknown kind",
+            lessonWith(
+                R"("tasks": [{"kind": "equation", "line": {"a": "1", "b": "0", "from": "0", "to": "1"}}, {"kind": "slope"}])"),
+            refusedTask(UnknownTaskKind, "kind", 2)},
+        {"task line without to",
+            lessonWith(R"("tasks": [{"kind": "range", "line": {"a": "1", "b": "0", "from": "0"}}])"),
+            refusedTask(MissingKey, "to", 1)},
+        {"task with no number",
+            lessonWith(R"("tasks": [{"kind": "graph", "line": {"a": "1/0", "b": "0", "from": "0", "to": "1"}}])"),
+            refusedTask(TaskNoValue, "line", 1)},
+        {"crossing with one line",
+            lessonWith(R"("tasks": [{"kind": "crossing", "lines": [{"a": "1", "b": "0", "from": "0", "to": "1"}]}])"),
+            refusedTask(WrongType, "lines", 1)},
+        {"parallel crossing",
+            lessonWith(
+                R"("tasks": [{"kind": "crossing", "lines": [{"a": "1", "b": "0", "from": "0", "to": "1"}, {"a": "1", "b": "1", "from": "0", "to": "1"}]}])"),
+            refusedTask(TaskNoCrossing, "lines", 1)}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
         EXPECT_EQ(readLesson(row.Bytes), Result(row.Expected));

@@ -54,7 +54,8 @@ TEST_F(LessonFilesTest, TheMenuBarHasTheFileEditViewAndHelpMenus)
     QStringList menus;
     for (const QAction* menu : Window->menuBar()->actions())
         menus << menu->text();
-    EXPECT_EQ(menus, (QStringList{u"ファイル(&F)"_qs, u"編集(&E)"_qs, u"表示(&V)"_qs, u"ヘルプ(&H)"_qs}));
+    EXPECT_EQ(
+        menus, (QStringList{u"ファイル(&F)"_qs, u"編集(&E)"_qs, u"表示(&V)"_qs, u"練習(&R)"_qs, u"ヘルプ(&H)"_qs}));
 
     const struct {
         const char* Name;
@@ -69,7 +70,8 @@ TEST_F(LessonFilesTest, TheMenuBarHasTheFileEditViewAndHelpMenus)
         {"Redo", u"やり直し(&R)", QKeySequence(u"Ctrl+Y"_qs)},
         {"TypeEquation", u"式で入力(&Q)…", QKeySequence(u"Ctrl+Shift+E"_qs)},
         {"CopyPicture", u"図をコピー(&C)", QKeySequence(u"Ctrl+Shift+C"_qs)},
-        {"Usage", u"使い方(&H)", QKeySequence(u"F1"_qs)}, {"About", u"このプログラムについて(&A)", QKeySequence()}};
+        {"Practise", u"練習する(&P)…", QKeySequence(u"Ctrl+R"_qs)}, {"Usage", u"使い方(&H)", QKeySequence(u"F1"_qs)},
+        {"About", u"このプログラムについて(&A)", QKeySequence()}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
         QAction* item = action(row.Name);

@@ -230,6 +230,14 @@
         <source>式で入力(&amp;Q)…</source>
         <translation>Type an e&amp;quation…</translation>
     </message>
+    <message>
+        <source>練習(&amp;R)</source>
+        <translation>P&amp;ractice</translation>
+    </message>
+    <message>
+        <source>練習する(&amp;P)…</source>
+        <translation>&amp;Practise…</translation>
+    </message>
 </context>
 <context>
     <name>zelmora::Panel</name>
@@ -351,6 +359,100 @@
     <message>
         <source>図をコピー</source>
         <translation>Copy picture</translation>
+    </message>
+</context>
+<context>
+    <name>zelmora::PracticeSheet</name>
+    <message>
+        <source>この直線の式を求めましょう。</source>
+        <translation>Find this line&apos;s equation.</translation>
+    </message>
+    <message>
+        <source>%1 のグラフをかきましょう。</source>
+        <translation>Draw the graph of %1.</translation>
+    </message>
+    <message>
+        <source>%1（%2）の y の変域を求めましょう。</source>
+        <translation>Find the range of y for %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 と %2 の交点の座標を求めましょう。</source>
+        <translation>Find where %1 and %2 cross.</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;組&#x3000;&#x3000;&#x3000;番&#x3000;名前</source>
+        <translation>Class&#x3000;&#x3000;&#x3000;No.&#x3000;&#x3000;&#x3000;Name</translation>
+    </message>
+    <message>
+        <source>練習プリント&#x3000;問題番号 %1</source>
+        <translation>Practice sheet, set %1</translation>
+    </message>
+    <message>
+        <source>練習プリント&#x3000;問題番号 %1&#x3000;解答</source>
+        <translation>Practice sheet, set %1: answers</translation>
+    </message>
+    <message>
+        <source>練習プリント</source>
+        <translation>Practice sheet</translation>
+    </message>
+</context>
+<context>
+    <name>zelmora::PracticeWindow</name>
+    <message>
+        <source>Zelmora — 練習</source>
+        <translation>Zelmora — Practice</translation>
+    </message>
+    <message>
+        <source>種類(&amp;K)</source>
+        <translation>&amp;Kind</translation>
+    </message>
+    <message>
+        <source>数(&amp;L)</source>
+        <translation>&amp;Numbers</translation>
+    </message>
+    <message>
+        <source>%1問</source>
+        <translation>%1 tasks</translation>
+    </message>
+    <message>
+        <source>問題の数(&amp;C)</source>
+        <translation>&amp;Count</translation>
+    </message>
+    <message>
+        <source>問題番号(&amp;N)</source>
+        <translation>Set &amp;number</translation>
+    </message>
+    <message>
+        <source>始める(&amp;S)</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>種類と数を選んで「始める」を押しましょう。</source>
+        <translation>Choose a kind and numbers, then press Start.</translation>
+    </message>
+    <message>
+        <source>答え合わせ</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>ヒント</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>次へ</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>おわり</source>
+        <translation>Finished</translation>
+    </message>
+    <message>
+        <source>まちがえた問題とその答え：</source>
+        <translation>Tasks missed, with their answers:</translation>
+    </message>
+    <message>
+        <source>問題の座標平面：← → で線をたどります</source>
+        <translation>The task's plane: ← → trace the line</translation>
     </message>
 </context>
 <context>
@@ -1109,6 +1211,173 @@
     <message>
         <source>式がａとｂの直線になりません。</source>
         <translation>The equation is not the line of a and b.</translation>
+    </message>
+    <message>
+        <source>問題%1の</source>
+        <translation>Task %1, </translation>
+    </message>
+    <message>
+        <source>%1「kind」は equation、graph、range、crossing のどれかです。</source>
+        <translation>%1“kind” is one of equation, graph, range, crossing.</translation>
+    </message>
+    <message>
+        <source>%1線に、数として読めない値があります。</source>
+        <translation>%1a line has a value that is not a number.</translation>
+    </message>
+    <message>
+        <source>%1二本の線が一点で交わりません。</source>
+        <translation>%1the two lines do not cross at one point.</translation>
+    </message>
+</context>
+<context>
+    <name>zelmora::practiceWords</name>
+    <message>
+        <source>%1≦χ≦%2</source>
+        <translation>%1 ≦ χ ≦ %2</translation>
+    </message>
+    <message>
+        <source>エックス%1、y%2</source>
+        <translation>x %1, y %2</translation>
+    </message>
+    <message>
+        <source>式を求める</source>
+        <translation>Find the equation</translation>
+    </message>
+    <message>
+        <source>グラフをかく</source>
+        <translation>Draw the graph</translation>
+    </message>
+    <message>
+        <source>変域</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>交点</source>
+        <translation>Crossing</translation>
+    </message>
+    <message>
+        <source>整数</source>
+        <translation>Whole numbers</translation>
+    </message>
+    <message>
+        <source>分数</source>
+        <translation>Fractions</translation>
+    </message>
+    <message>
+        <source>まぜる</source>
+        <translation>Mixed</translation>
+    </message>
+    <message>
+        <source>問題 %1/%2</source>
+        <translation>Task %1/%2</translation>
+    </message>
+    <message>
+        <source>問題 %1/%2（問題番号 %3）</source>
+        <translation>Task %1/%2 (set %3)</translation>
+    </message>
+    <message>
+        <source>この直線の式 y＝aχ＋b の a と b を求めましょう。</source>
+        <translation>Find a and b of this line&apos;s equation y = aχ + b.</translation>
+    </message>
+    <message>
+        <source>%1 のグラフをかきましょう。</source>
+        <translation>Draw the graph of %1.</translation>
+    </message>
+    <message>
+        <source>%1（%2）のとき、y の変域を求めましょう。</source>
+        <translation>Find the range of y for %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 と %2 のグラフの交点の座標を求めましょう。</source>
+        <translation>Find where the graphs of %1 and %2 cross.</translation>
+    </message>
+    <message>
+        <source>ａ</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>ｂ</source>
+        <translation>b</translation>
+    </message>
+    <message>
+        <source>yの最小値</source>
+        <translation>least y</translation>
+    </message>
+    <message>
+        <source>yの最大値</source>
+        <translation>greatest y</translation>
+    </message>
+    <message>
+        <source>χ</source>
+        <translation>χ</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>正解</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>%1は合っています。</source>
+        <translation>%1 is right. </translation>
+    </message>
+    <message>
+        <source>%1は近いですが、分数で書きましょう。</source>
+        <translation>%1 is close; write it as a fraction. </translation>
+    </message>
+    <message>
+        <source>%1がちがいます。</source>
+        <translation>%1 is wrong. </translation>
+    </message>
+    <message>
+        <source>%1は数として読めません。</source>
+        <translation>%1 cannot be read as a number. </translation>
+    </message>
+    <message>
+        <source>直線は、格子点 %1 と %2 を通ります。</source>
+        <translation>The line passes through the lattice points %1 and %2.</translation>
+    </message>
+    <message>
+        <source>χが%1増えるとyは%2減ります。</source>
+        <translation>When χ grows by %1, y falls by %2.</translation>
+    </message>
+    <message>
+        <source>χが%1増えるとyは%2増えます。</source>
+        <translation>When χ grows by %1, y grows by %2.</translation>
+    </message>
+    <message>
+        <source>直線は y 軸と %1 で交わります。</source>
+        <translation>The line meets the y axis at %1.</translation>
+    </message>
+    <message>
+        <source>線の両はしは %1 と %2 です。</source>
+        <translation>The segment&apos;s ends are %1 and %2.</translation>
+    </message>
+    <message>
+        <source>交点に○をつけました。まわりの格子点から読みましょう。</source>
+        <translation>The crossing is ringed; read it from the lattice points around it.</translation>
+    </message>
+    <message>
+        <source>答え：%1</source>
+        <translation>Answer: %1</translation>
+    </message>
+    <message>
+        <source>%1≦y≦%2</source>
+        <translation>%1 ≦ y ≦ %2</translation>
+    </message>
+    <message>
+        <source>%1問中%2問正解</source>
+        <translation>%2 of %1 right</translation>
+    </message>
+    <message>
+        <source>問題%1：%2</source>
+        <translation>Task %1: %2</translation>
+    </message>
+    <message>
+        <source>グラフをかく問題は、点をとる操作ができてから練習できます。「次へ」で次の問題に進みます。</source>
+        <translation>Drawing a graph needs points put on the plane, which this window cannot do yet. Next goes on to the next task.</translation>
     </message>
     <message>
         <source>線%1：%2</source>

@@ -3,6 +3,7 @@
 
 #include "app/access/Accessibility.h"
 #include "app/companions/ExploreWindow.h"
+#include "app/companions/PracticeWindow.h"
 #include "app/companions/ProjectorWindow.h"
 #include "app/companions/ValueTableWindow.h"
 #include "app/dialogs/EquationDialog.h"
@@ -190,6 +191,11 @@ void MainWindow::buildMenus()
     QMenu* view = menuBar()->addMenu(tr("表示(&V)"));
     view->setObjectName(u"ViewMenu"_s);
     buildViewMenu(view);
+
+    QMenu* practice = menuBar()->addMenu(tr("練習(&R)"));
+    practice->setObjectName(u"PracticeMenu"_s);
+    connect(menuItem(practice, tr("練習する(&P)…"), QKeySequence(Qt::CTRL | Qt::Key_R), u"Practise"_s),
+        &QAction::triggered, this, [this] { showPractice(nullptr); });
 
     QMenu* help = menuBar()->addMenu(tr("ヘルプ(&H)"));
     connect(menuItem(help, tr("使い方(&H)"), QKeySequence::HelpContents, u"Usage"_s), &QAction::triggered, this,
@@ -397,6 +403,20 @@ void MainWindow::toggleExplore()
     explore->activateWindow();
 }
 
+// 練習 in a window of its own, the board left as it is; a lesson's own tasks start at once.
+void MainWindow::showPractice(const PracticeSet* set)
+{
+    if (!Practice) {
+        Practice = new PracticeWindow(this);
+        Practice->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    Practice->show();
+    Practice->raise();
+    Practice->activateWindow();
+    if (set != nullptr)
+        Practice->start(*set);
+}
+
 void MainWindow::toggleProjector()
 {
     ProjectorWindow* projector = companion(ProjectorAction, Projector, [this] {
@@ -558,6 +578,8 @@ bool MainWindow::openFile(const QString& path)
     remember(absolute);
     // A lesson's own choice of marks wins; it is shown, not remembered for the next run.
     checkShowOptions(Form->board().showOptions());
+    if (!Form->board().practice().empty())
+        showPractice(&Form->board().practice());
     return true;
 }
 

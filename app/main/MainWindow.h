@@ -17,6 +17,8 @@ namespace zelmora {
 
 class ExploreWindow;
 class InputKind;
+class PracticeWindow;
+struct PracticeSet;
 class Form1;
 class ProjectorWindow;
 class Recovery;
@@ -78,6 +80,7 @@ private:
     void dockValueTableChosen();
     void toggleProjector();
     void toggleExplore();
+    void showPractice(const PracticeSet* set);
     void remember(const QString& path);
     void fillRecentMenu();
     void updateCaption();
@@ -100,6 +103,7 @@ private:
     QPointer<ExploreWindow> Explore;
     QAction* ProjectorAction = nullptr;
     QPointer<ProjectorWindow> Projector;
+    QPointer<PracticeWindow> Practice;
 };
 
 } // namespace zelmora

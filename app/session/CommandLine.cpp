@@ -6,6 +6,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QRandomGenerator>
 
 #include <algorithm>
 #include <cstdio>
@@ -31,6 +32,18 @@ const QCommandLineOption unitsOption(u"units"_s, u"座標平面を −N〜N 目�
 const QCommandLineOption centreOption(u"centre"_s, u"中心：origin（原点）、lines（線のあるところ）。"_s, u"AT"_s);
 const QCommandLineOption marginOption(u"margin"_s, u"プリントの余白（mm、5〜30）。"_s, u"MM"_s);
 const QCommandLineOption plainOption(u"plain"_s, u"座標平面を白にする（カラーでもインクを減らす）。"_s);
+const QCommandLineOption practiceOption(u"practice"_s, u"練習の問題の授業ファイルを書き出して終わる。"_s, u"OUT"_s);
+const QCommandLineOption practiceSheetOption(
+    u"practice-sheet"_s, u"練習プリント（PDF）を書き出して終わる。"_s, u"OUT"_s);
+const QCommandLineOption versionsOption(
+    u"versions"_s, u"練習プリントの種類の数：問題番号を一つずつ進める（1〜100）。"_s, u"K"_s);
+const QCommandLineOption kindOption(u"kind"_s,
+    u"問題の種類：equation（式を求める）、graph（グラフをかく）、range（変域）、crossing（交点）、mixed。"_s,
+    u"KIND"_s);
+const QCommandLineOption levelOption(
+    u"level"_s, u"数：integer（整数）、fraction（分数）、mixed（まぜる）。"_s, u"LEVEL"_s);
+const QCommandLineOption countOption(u"count"_s, u"問題の数（1〜100、ふつうは10）。"_s, u"N"_s);
+const QCommandLineOption seedOption(u"seed"_s, u"問題番号：同じ番号から同じ問題ができる。"_s, u"S"_s);
 const QCommandLineOption languageOption(u"lang"_s, u"画面の言語：ja（日本語）、en（English）。"_s, u"LANG"_s);
 const QCommandLineOption helpOption(QStringList{u"h"_s, u"help"_s}, u"この説明を出す。"_s);
 const QCommandLineOption versionOption(u"version"_s, u"版を出す。"_s);
@@ -40,7 +53,8 @@ void configure(QCommandLineParser& parser)
     parser.setApplicationDescription(u"一次関数のグラフをかく。 Draws linear functions for pupils."_s);
     parser.addOptions({exportOption, problemOption, unitOption, scaleOption, blackOption, worksheetOption, paperOption,
         landscapeOption, perPageOption, answersOption, titleOption, unitsOption, centreOption, marginOption,
-        plainOption, languageOption, helpOption, versionOption});
+        plainOption, practiceOption, practiceSheetOption, versionsOption, kindOption, levelOption, countOption,
+        seedOption, languageOption, helpOption, versionOption});
     parser.addPositionalArgument(u"LESSON"_s, u"開く授業ファイル（.zelmora）。"_s, u"[LESSON]"_s);
 }
 
@@ -66,6 +80,26 @@ CommandLine mistake(CommandLine command, const QString& why)
     return command;
 }
 
+// The paper, its orientation and the planes a page, of worksheets and practice sheets alike; what
+// is wrong with them, if anything.
+std::optional<QString> readPaper(const QCommandLineParser& parser, WorksheetSettings& sheet)
+{
+    if (parser.isSet(paperOption)) {
+        const auto paper = paperNamed(parser.value(paperOption));
+        if (!paper)
+            return u"--paper は A4、B5、A3、Letter のどれかです。 (A4, B5, A3 or Letter)"_s;
+        sheet.PaperSize = *paper;
+    }
+    sheet.Landscape = parser.isSet(landscapeOption);
+    if (parser.isSet(perPageOption)) {
+        bool number = false;
+        sheet.PerPage = parser.value(perPageOption).toInt(&number);
+        if (!number || std::find(PlanesPerPage.begin(), PlanesPerPage.end(), sheet.PerPage) == PlanesPerPage.end())
+            return u"--per-page は 1、2、4、6 のどれかです。 (1, 2, 4 or 6)"_s;
+    }
+    return std::nullopt;
+}
+
 // The worksheet's own options, once --worksheet is known to be there.
 CommandLine readWorksheet(const QCommandLineParser& parser, CommandLine command)
 {
@@ -77,19 +111,8 @@ CommandLine readWorksheet(const QCommandLineParser& parser, CommandLine command)
     if (pictureFormatFor(command.Output) != PictureFormat::Pdf)
         return mistake(command, u"--worksheet は PDF に書き出します。 (--worksheet writes a .pdf file)"_s);
     WorksheetSettings& sheet = command.Sheet;
-    if (parser.isSet(paperOption)) {
-        const auto paper = paperNamed(parser.value(paperOption));
-        if (!paper)
-            return mistake(command, u"--paper は A4、B5、A3、Letter のどれかです。 (A4, B5, A3 or Letter)"_s);
-        sheet.PaperSize = *paper;
-    }
-    sheet.Landscape = parser.isSet(landscapeOption);
-    if (parser.isSet(perPageOption)) {
-        bool number = false;
-        sheet.PerPage = parser.value(perPageOption).toInt(&number);
-        if (!number || std::find(PlanesPerPage.begin(), PlanesPerPage.end(), sheet.PerPage) == PlanesPerPage.end())
-            return mistake(command, u"--per-page は 1、2、4、6 のどれかです。 (1, 2, 4 or 6)"_s);
-    }
+    if (const auto wrong = readPaper(parser, sheet))
+        return mistake(command, *wrong);
     sheet.Kind = parser.isSet(answersOption) ? SheetKind::ProblemAndAnswer : SheetKind::Problem;
     if (parser.isSet(titleOption)) {
         sheet.Title = parser.value(titleOption);
@@ -117,13 +140,45 @@ CommandLine readWorksheet(const QCommandLineParser& parser, CommandLine command)
     return command;
 }
 
+// The practice options: the kind, the level, how many tasks and the seed.
+CommandLine readPractice(const QCommandLineParser& parser, CommandLine command)
+{
+    PracticeSettings& practice = command.Practice;
+    if (parser.isSet(kindOption) && parser.value(kindOption) != u"mixed") {
+        practice.Kind = taskKindNamed(parser.value(kindOption).toStdString());
+        if (!practice.Kind)
+            return mistake(command, u"--kind は equation、graph、range、crossing、mixed のどれかです。"_s);
+    }
+    if (parser.isSet(levelOption)) {
+        const auto level = taskLevelNamed(parser.value(levelOption).toStdString());
+        if (!level)
+            return mistake(command, u"--level は integer、fraction、mixed のどれかです。"_s);
+        practice.Level = *level;
+    }
+    if (parser.isSet(countOption)) {
+        bool number = false;
+        practice.Count = parser.value(countOption).toInt(&number);
+        if (!number || practice.Count < 1 || practice.Count > MaxTaskCount)
+            return mistake(command, u"--count は 1 から 100 までの数です。 (1 to 100)"_s);
+    }
+    if (parser.isSet(seedOption)) {
+        bool number = false;
+        practice.Seed = parser.value(seedOption).toULongLong(&number);
+        if (!number || practice.Seed > MaxSeed)
+            return mistake(command, u"--seed は 0 から 2^53 までの整数です。 (a whole number, 0 to 2^53)"_s);
+    } else {
+        practice.Seed = QRandomGenerator::global()->bounded(quint64{1}, quint64{MaxDrawnSeed + 1});
+    }
+    return command;
+}
+
 } // namespace
 
 bool wantsNoWindow(int argc, const char* const* argv)
 {
     for (int i = 1; i < argc; ++i) {
-        for (const char* option :
-            {"--export", "-export", "--worksheet", "-worksheet", "--help", "-help", "-h", "--version", "-version"}) {
+        for (const char* option : {"--export", "-export", "--worksheet", "-worksheet", "--practice", "-practice",
+                 "--practice-sheet", "-practice-sheet", "--help", "-help", "-h", "--version", "-version"}) {
             const std::size_t length = std::strlen(option);
             if (std::strncmp(argv[i], option, length) == 0 && (argv[i][length] == '\0' || argv[i][length] == '='))
                 return true;
@@ -171,6 +226,34 @@ CommandLine readCommandLine(const QStringList& arguments)
             || command.Settings.UnitMillimetres > MaxUnitMillimetres)
             return mistake(command, u"--unit-mm は 2 から 20 までの mm の数です。 (2 to 20 millimetres)"_s);
     }
+    if (parser.isSet(practiceSheetOption)) {
+        if (parser.isSet(exportOption) || parser.isSet(worksheetOption) || parser.isSet(practiceOption)
+            || !lessons.isEmpty())
+            return mistake(command, u"--practice-sheet は授業ファイルを読まず、ほかの書き出しと一緒に使えません。"_s);
+        command.Want = CommandLine::Mode::PracticeSheet;
+        command.Output = parser.value(practiceSheetOption);
+        if (pictureFormatFor(command.Output) != PictureFormat::Pdf)
+            return mistake(command, u"--practice-sheet は PDF に書き出します。 (a .pdf file)"_s);
+        command.Sheet.PerPage = 4;
+        if (const auto wrong = readPaper(parser, command.Sheet))
+            return mistake(command, *wrong);
+        command.Sheet.UnitMillimetres = command.Settings.UnitMillimetres;
+        command.Sheet.BlackAndWhite = command.Settings.BlackAndWhite;
+        if (parser.isSet(versionsOption)) {
+            bool number = false;
+            command.Versions = parser.value(versionsOption).toInt(&number);
+            if (!number || command.Versions < 1 || command.Versions > MaxVersions)
+                return mistake(command, u"--versions は 1 から 100 までの数です。 (1 to 100)"_s);
+        }
+        return readPractice(parser, command);
+    }
+    if (parser.isSet(practiceOption)) {
+        if (parser.isSet(exportOption) || parser.isSet(worksheetOption) || !lessons.isEmpty())
+            return mistake(command, u"--practice は授業ファイルを読まず、ほかの書き出しと一緒に使えません。"_s);
+        command.Want = CommandLine::Mode::Practice;
+        command.Output = parser.value(practiceOption);
+        return readPractice(parser, command);
+    }
     if (parser.isSet(worksheetOption)) {
         if (parser.isSet(exportOption))
             return mistake(
@@ -216,7 +299,32 @@ QString commandLineHelp()
     return help
         + u"\n例 (examples):\n  zelmora --export 問題.pdf --problem --unit-mm 10 授業.zelmora\n"
           "  zelmora --worksheet プリント.pdf --per-page 4 --answers --title 一次関数 授業1.zelmora 授業2.zelmora\n"
-          "  zelmora --worksheet プリント.pdf --centre lines --unit-mm 5 授業.zelmora\n"_s;
+          "  zelmora --worksheet プリント.pdf --centre lines --unit-mm 5 授業.zelmora\n"
+
+          "  zelmora --practice 練習.zelmora --kind equation --level fraction --count 10 --seed 4721\n"
+          "  zelmora --practice-sheet 練習.pdf --kind mixed --count 8 --seed 4721 --versions 30\n"_s;
+}
+
+int runPractice(const CommandLine& command)
+{
+    Lesson lesson;
+    // The smallest plane has the largest squares, and shows every task whole.
+    lesson.Size = 0;
+    lesson.Practice = {makeTasks(command.Practice), command.Practice.Seed};
+    if (const auto fault = saveLessonFile(command.Output, lesson)) {
+        printLine(stderr, u"zelmora: %1: %2"_s.arg(command.Output, messages::lessonFault(*fault)));
+        return 1;
+    }
+    return 0;
+}
+
+int runPracticeSheet(const CommandLine& command)
+{
+    if (const auto fault = writePracticeSheet(command.Output, {command.Sheet, command.Practice, command.Versions})) {
+        printLine(stderr, u"zelmora: %1: %2"_s.arg(command.Output, messages::outputFault(*fault)));
+        return 1;
+    }
+    return 0;
 }
 
 int runWorksheet(const CommandLine& command)

@@ -2,7 +2,9 @@
 #pragma once
 
 #include "output/PictureOutput.h"
+#include "output/PracticeSheet.h"
 #include "output/Worksheet.h"
+#include "practice/TaskGenerator.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,10 +20,16 @@ namespace zelmora {
 //           [--answers] [--title TEXT] [--unit-mm N] [--units N] [--centre origin|lines]
 //           [--margin MM] [--bw] [--plain] LESSON...
 //                                                          a worksheet of the lessons, no window
+//   zelmora --practice OUT.zelmora [--kind equation|graph|range|crossing|mixed]
+//           [--level integer|fraction|mixed] [--count N] [--seed S]
+//                                                          a lesson of practice tasks, no window
+//   zelmora --practice-sheet OUT.pdf [the practice options] [--versions K] [--paper …] [--landscape]
+//           [--per-page 1|2|4|6] [--unit-mm N] [--bw]
+//                                                          K sets of tasks on paper, each with its key
 //   zelmora --help | --version
 // A value out of its range is a mistake, never quietly brought into it.
 struct CommandLine {
-    enum class Mode { Window, Export, Worksheet, Help, Version, Mistake };
+    enum class Mode { Window, Export, Worksheet, Practice, PracticeSheet, Help, Version, Mistake };
 
     Mode Want = Mode::Window;
     QString Lesson;
@@ -32,6 +40,9 @@ struct CommandLine {
     bool TitleGiven = false; // --title, which takes the place of the lessons' own titles
     QString Mistake;         // what is wrong with the arguments, in one line
     QString Language;        // --lang: "ja" or "en"; empty when not given
+    PracticeSettings Practice;
+    int Versions = 1; // --versions: practice sheets from consecutive seeds // --kind, --level, --count and --seed
+                      // (drawn from 1 to 9999 when not given)
 };
 
 // Whether the arguments ask for a run without a window (export, help or version), so that no
@@ -47,6 +58,13 @@ QString commandLineHelp();
 // Writes the picture of the lesson the command line names; a one-line message on standard error
 // and a non-zero status for a bad lesson or an unwritable path. Needs a QGuiApplication.
 int runExport(const CommandLine& command);
+
+// Writes a lesson setting the practice tasks the settings make, with their seed; the same settings
+// give the same file, byte for byte.
+int runPractice(const CommandLine& command);
+
+// Writes the practice sheets the settings make, each version with its answer key.
+int runPracticeSheet(const CommandLine& command);
 
 // Writes the worksheet of the lessons the command line names: their problem sheets and, with
 // --answers, their answer key after them. The title is --title, or else the first lesson's own.

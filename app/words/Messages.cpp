@@ -83,9 +83,11 @@ QString pictureCopied()
 QString lessonFault(const LessonFault& fault)
 {
     const QString key = QString::fromStdString(fault.Key);
-    const QString slot = fault.Slot > 0
+    QString slot = fault.Slot > 0
         ? QCoreApplication::translate("zelmora::messages", "線%1の").arg(QChar(u'０' + fault.Slot))
         : QString();
+    if (fault.Task > 0)
+        slot = QCoreApplication::translate("zelmora::messages", "問題%1の").arg(fault.Task);
     switch (fault.Code) {
     case LessonFaultCode::Empty:
         return QCoreApplication::translate("zelmora::messages", "ファイルが空です。");
@@ -134,6 +136,14 @@ QString lessonFault(const LessonFault& fault)
         return QCoreApplication::translate("zelmora::messages", "ふつうのファイルではありません。");
     case LessonFaultCode::Unreadable:
         return QCoreApplication::translate("zelmora::messages", "ファイルを読めません。");
+    case LessonFaultCode::UnknownTaskKind:
+        return QCoreApplication::translate(
+            "zelmora::messages", "%1「kind」は equation、graph、range、crossing のどれかです。")
+            .arg(slot);
+    case LessonFaultCode::TaskNoValue:
+        return QCoreApplication::translate("zelmora::messages", "%1線に、数として読めない値があります。").arg(slot);
+    case LessonFaultCode::TaskNoCrossing:
+        return QCoreApplication::translate("zelmora::messages", "%1二本の線が一点で交わりません。").arg(slot);
     case LessonFaultCode::Unwritable:
         break;
     }

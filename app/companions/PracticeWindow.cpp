@@ -1,0 +1,394 @@
+// SPDX-License-Identifier: MIT
+#include "app/companions/PracticeWindow.h"
+
+#include "app/access/Accessibility.h"
+#include "app/words/Look.h"
+#include "app/words/PracticeWords.h"
+#include "facts/ExactNumber.h"
+#include "facts/LineFacts.h"
+#include "plane/DrawPlane.h"
+#include "plane/PainterSurface.h"
+#include "practice/AnswerCheck.h"
+#include "practice/TaskGenerator.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <functional>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace zelmora {
+namespace {
+
+// The smallest plane's squares: a task lies within six units each way.
+constexpr PlaneGeometry practiceGeometry{PictureSide / 2, PictureSide / 2, PlaneSizes[0].UnitPixels};
+constexpr int planeSide = 480;
+
+// The task's plane, drawn by the renderer at the widget's size on every paint.
+class PracticePlane : public QWidget {
+public:
+    PracticePlane(QWidget* parent, std::function<void(PlaneSurface&)> draw, std::function<bool(const QKeyEvent&)> keys)
+        : QWidget(parent)
+        , Draw(std::move(draw))
+        , Keys(std::move(keys))
+    {
+        setFixedSize(planeSide, planeSide);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!Keys(*event))
+            QWidget::keyPressEvent(event);
+    }
+
+    void paintEvent(QPaintEvent*) override
+    {
+        QTransform toWidget;
+        toWidget.scale(double(planeSide) / PictureSide, double(planeSide) / PictureSide);
+        PainterSurface surface = planeSurface(*this, toWidget);
+        const PainterSurface::Batch batch(surface);
+        Draw(surface);
+    }
+
+private:
+    std::function<void(PlaneSurface&)> Draw;
+    std::function<bool(const QKeyEvent&)> Keys;
+};
+
+// The kinds the window sets itself: グラフをかく needs points put on the plane, which it has no way
+// of yet.
+constexpr std::array<TaskKind, 3> windowKinds{TaskKind::Equation, TaskKind::Range, TaskKind::Crossing};
+
+} // namespace
+
+PracticeWindow::PracticeWindow(QWidget* mainWindow)
+    : QWidget(mainWindow, Qt::Window)
+{
+    setObjectName(u"PracticeWindow"_s);
+    setWindowTitle(tr("Zelmora — 練習"));
+    build();
+}
+
+void PracticeWindow::build()
+{
+    auto* layout = new QVBoxLayout(this);
+    auto* settings = new QHBoxLayout;
+    const auto labelled = [this, settings](const QString& caption, QWidget* control, const QString& name) {
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(control);
+        control->setObjectName(name);
+        settings->addWidget(label);
+        settings->addWidget(control);
+    };
+    Kind = new QComboBox(this);
+    for (const TaskKind kind : windowKinds)
+        Kind->addItem(practiceWords::kindCaption(kind), static_cast<int>(kind));
+    labelled(tr("種類(&K)"), Kind, u"PracticeKind"_s);
+    Level = new QComboBox(this);
+    for (const TaskLevelRow& level : TaskLevels)
+        Level->addItem(practiceWords::levelCaption(level.Level), static_cast<int>(level.Level));
+    labelled(tr("数(&L)"), Level, u"PracticeLevel"_s);
+    Count = new QComboBox(this);
+    for (const int count : TaskCounts)
+        Count->addItem(tr("%1問").arg(count), count);
+    Count->setCurrentIndex(1);
+    labelled(tr("問題の数(&C)"), Count, u"PracticeCount"_s);
+    Seed = new QSpinBox(this);
+    Seed->setRange(0, static_cast<int>(MaxDrawnSeed));
+    Seed->setValue(static_cast<int>(QRandomGenerator::global()->bounded(1U, static_cast<unsigned>(MaxDrawnSeed) + 1)));
+    labelled(tr("問題番号(&N)"), Seed, u"PracticeSeed"_s);
+    auto* begin = new QPushButton(tr("始める(&S)"), this);
+    begin->setObjectName(u"PracticeStart"_s);
+    begin->setAutoDefault(true);
+    settings->addWidget(begin);
+    connect(begin, &QPushButton::clicked, this, &PracticeWindow::startChosen);
+    layout->addLayout(settings);
+
+    Heading = new QLabel(this);
+    Heading->setObjectName(u"PracticeHeading"_s);
+    Heading->setFont(look::font(14, true));
+    Prompt = new QLabel(tr("種類と数を選んで「始める」を押しましょう。"), this);
+    Prompt->setObjectName(u"PracticePrompt"_s);
+    Prompt->setWordWrap(true);
+    Prompt->setFont(look::font(12, false));
+    layout->addWidget(Heading);
+    layout->addWidget(Prompt);
+
+    Plane = new PracticePlane(
+        this,
+        [this](PlaneSurface& surface) {
+            if (Current < static_cast<int>(Set.Tasks.size()))
+                drawPracticePicture(surface, practiceGeometry, task(), Hints, Pupil, Traced);
+            else
+                DrawPlane(surface, practiceGeometry);
+        },
+        [this](const QKeyEvent& event) { return trace(event); });
+    Plane->setObjectName(u"PracticePlane"_s);
+    Plane->setAccessibleName(tr("問題の座標平面：← → で線をたどります"));
+    layout->addWidget(Plane, 0, Qt::AlignHCenter);
+
+    auto* answers = new QGridLayout;
+    for (std::size_t k = 0; k < 2; ++k) {
+        Names[k] = new QLabel(this);
+        Names[k]->setFont(look::font(14, true));
+        Boxes[k] = new QLineEdit(this);
+        Boxes[k]->setObjectName(u"PracticeAnswer%1"_s.arg(k + 1));
+        Boxes[k]->setFont(look::font(18, false));
+        Names[k]->setBuddy(Boxes[k]);
+        answers->addWidget(Names[k], 0, static_cast<int>(2 * k));
+        answers->addWidget(Boxes[k], 0, static_cast<int>(2 * k + 1));
+    }
+    // Enter in the first box goes on to the second; in the second it checks.
+    connect(Boxes[0], &QLineEdit::returnPressed, Boxes[1], [this] { Boxes[1]->setFocus(); });
+    connect(Boxes[1], &QLineEdit::returnPressed, this, &PracticeWindow::check);
+    layout->addLayout(answers);
+
+    auto* buttons = new QHBoxLayout;
+    const auto button = [this, buttons](const QString& caption, const QString& name, void (PracticeWindow::*act)()) {
+        auto* made = new QPushButton(caption, this);
+        made->setObjectName(name);
+        made->setAutoDefault(true);
+        made->setFont(look::font(12, true));
+        buttons->addWidget(made);
+        connect(made, &QPushButton::clicked, this, act);
+        return made;
+    };
+    CheckButton = button(tr("答え合わせ"), u"PracticeCheck"_s, &PracticeWindow::check);
+    HintButton = button(tr("ヒント"), u"PracticeHint"_s, &PracticeWindow::nextHint);
+    NextButton = button(tr("次へ"), u"PracticeNext"_s, &PracticeWindow::passBy);
+    layout->addLayout(buttons);
+
+    Feedback = new QLabel(this);
+    Feedback->setObjectName(u"PracticeFeedback"_s);
+    Feedback->setWordWrap(true);
+    Feedback->setFont(look::font(12, true));
+    Score = new QLabel(this);
+    Score->setObjectName(u"PracticeScore"_s);
+    Score->setWordWrap(true);
+    Score->setFont(look::font(12, false));
+    layout->addWidget(Feedback);
+    layout->addWidget(Score);
+    Speaker = new Announcer(this);
+    layout->addWidget(Speaker);
+
+    for (QWidget* control : {static_cast<QWidget*>(Boxes[0]), static_cast<QWidget*>(Boxes[1]),
+             static_cast<QWidget*>(CheckButton), static_cast<QWidget*>(HintButton), static_cast<QWidget*>(NextButton)})
+        control->setEnabled(false);
+}
+
+void PracticeWindow::startChosen()
+{
+    PracticeSettings settings;
+    settings.Kind = static_cast<TaskKind>(Kind->currentData().toInt());
+    settings.Level = static_cast<TaskLevel>(Level->currentData().toInt());
+    settings.Count = Count->currentData().toInt();
+    settings.Seed = static_cast<std::uint64_t>(Seed->value());
+    start({makeTasks(settings), settings.Seed});
+}
+
+void PracticeWindow::start(const PracticeSet& set)
+{
+    Set = set;
+    Current = 0;
+    Right = 0;
+    MissedTasks.clear();
+    Score->clear();
+    showTask({});
+}
+
+void PracticeWindow::showTask(const QString& before)
+{
+    if (Current >= static_cast<int>(Set.Tasks.size())) {
+        finish();
+        return;
+    }
+    Hints = 0;
+    Missed = false;
+    Pupil = {};
+    Traced.reset();
+    TracedLine = 0;
+    const PracticeTask& shown = task();
+    const QString heading = practiceWords::heading(Current + 1, static_cast<int>(Set.Tasks.size()), Set.Seed);
+    Heading->setText(heading);
+    const bool answerable = shown.Kind != TaskKind::Graph;
+    Prompt->setText(practiceWords::prompt(shown, practiceWords::Form::Eye)
+        + (answerable ? QString() : u"\n"_s + practiceWords::needsPoints()));
+    const std::array<QString, 2> names = practiceWords::boxNames(shown.Kind);
+    for (std::size_t k = 0; k < 2; ++k) {
+        Names[k]->setText(names[k]);
+        Boxes[k]->clear();
+        Boxes[k]->setEnabled(answerable);
+        Boxes[k]->setAccessibleName(names[k]);
+    }
+    CheckButton->setEnabled(answerable);
+    HintButton->setEnabled(answerable);
+    NextButton->setEnabled(true);
+    Feedback->setText(before);
+    Plane->update();
+    if (answerable)
+        Boxes[0]->setFocus();
+    else
+        NextButton->setFocus();
+    QString said = before.isEmpty() ? QString() : before + u"。"_s;
+    said += heading + u"。"_s + practiceWords::prompt(shown, practiceWords::Form::Ear);
+    if (!answerable)
+        said += practiceWords::needsPoints();
+    say(said);
+}
+
+void PracticeWindow::check()
+{
+    if (Current >= static_cast<int>(Set.Tasks.size()) || task().Kind == TaskKind::Graph)
+        return;
+    const std::array<std::string, 2> texts{Boxes[0]->text().toStdString(), Boxes[1]->text().toStdString()};
+    const AnswerCheck result = checkAnswer(task(), texts);
+    // Her own answer goes on the plane beside the task's, where it can be drawn.
+    const auto first = boxValue(texts[0]);
+    const auto second = boxValue(texts[1]);
+    Pupil = {};
+    if (first && second && task().Kind == TaskKind::Equation) {
+        ExactLine line = taskLines(task()).front();
+        line.A = *first;
+        line.B = *second;
+        line.AText = fractionText(*first);
+        line.BText = fractionText(*second);
+        Pupil.Line = line;
+    } else if (first && second && task().Kind == TaskKind::Crossing) {
+        Pupil.Point = ExactPoint{*first, *second};
+    }
+    const QString verdict = practiceWords::verdict(task().Kind, result);
+    if (result.right()) {
+        if (Missed)
+            MissedTasks.push_back(Current);
+        else
+            ++Right;
+        ++Current;
+        showTask(verdict);
+        return;
+    }
+    Missed = true;
+    Feedback->setText(verdict);
+    Plane->update();
+    say(verdict);
+    QLineEdit* wrong = result.Parts[0] != Verdict::Right ? Boxes[0] : Boxes[1];
+    wrong->setFocus();
+    wrong->selectAll();
+}
+
+void PracticeWindow::nextHint()
+{
+    if (Current >= static_cast<int>(Set.Tasks.size()))
+        return;
+    const std::vector<Hint> hints = hintsFor(task());
+    if (Hints >= static_cast<int>(hints.size()))
+        return;
+    const Hint& given = hints[static_cast<std::size_t>(Hints)];
+    ++Hints;
+    // Once the answer is shown, the task is no longer the pupil's own.
+    if (std::holds_alternative<AnswerHint>(given))
+        Missed = true;
+    Feedback->setText(practiceWords::hint(task(), given, practiceWords::Form::Eye));
+    Plane->update();
+    say(practiceWords::hint(task(), given, practiceWords::Form::Ear));
+}
+
+void PracticeWindow::passBy()
+{
+    if (Current >= static_cast<int>(Set.Tasks.size()))
+        return;
+    MissedTasks.push_back(Current);
+    ++Current;
+    showTask({});
+}
+
+void PracticeWindow::finish()
+{
+    const int count = static_cast<int>(Set.Tasks.size());
+    Heading->setText(tr("おわり"));
+    Prompt->clear();
+    QString text = practiceWords::score(Right, count);
+    if (!MissedTasks.empty()) {
+        text += u"\n"_s + tr("まちがえた問題とその答え：");
+        for (const int missed : MissedTasks)
+            text += u"\n"_s + practiceWords::missed(missed + 1, Set.Tasks[static_cast<std::size_t>(missed)]);
+    }
+    Score->setText(text);
+    for (QWidget* control : {static_cast<QWidget*>(Boxes[0]), static_cast<QWidget*>(Boxes[1]),
+             static_cast<QWidget*>(CheckButton), static_cast<QWidget*>(HintButton), static_cast<QWidget*>(NextButton)})
+        control->setEnabled(false);
+    Plane->update();
+    Kind->setFocus();
+    QString said = Feedback->text().isEmpty() ? QString() : Feedback->text() + u"。"_s;
+    say(said + text);
+}
+
+// The keys of the main window's picture: ← → by one unit of χ, with Shift to the next lattice point,
+// Home and End to the ends, ↑ ↓ to the other line of a crossing. The first key puts the point at
+// the line's low end.
+bool PracticeWindow::trace(const QKeyEvent& event)
+{
+    if (Current >= static_cast<int>(Set.Tasks.size()) || task().Kind == TaskKind::Graph)
+        return false;
+    const bool shift = event.modifiers().testFlag(Qt::ShiftModifier);
+    const std::vector<ExactLine> lines = taskLines(task());
+    std::optional<TraceMove> move;
+    switch (event.key()) {
+    case Qt::Key_Left:
+        move = shift ? TraceMove::LatticeLeft : TraceMove::Left;
+        break;
+    case Qt::Key_Right:
+        move = shift ? TraceMove::LatticeRight : TraceMove::Right;
+        break;
+    case Qt::Key_Home:
+        move = TraceMove::Home;
+        break;
+    case Qt::Key_End:
+        move = TraceMove::End;
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (lines.size() < 2)
+            return true;
+        TracedLine = 1 - TracedLine;
+        Traced.reset();
+        break;
+    default:
+        return false;
+    }
+    const ExactLine& line = lines[static_cast<std::size_t>(TracedLine)];
+    const mpq_class x = Traced && move ? traceStop(line, Traced->X, *move) : line.low();
+    Traced = ExactPoint{x, yAt(line, x)};
+    Plane->update();
+    say(practiceWords::traced(*Traced, TracedLine, lines.size() == 2, practiceWords::Form::Ear));
+    return true;
+}
+
+void PracticeWindow::say(const QString& text)
+{
+    Speaker->announce(text);
+}
+
+void PracticeWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+} // namespace zelmora

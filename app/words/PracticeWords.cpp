@@ -1,0 +1,206 @@
+// SPDX-License-Identifier: MIT
+#include "app/words/PracticeWords.h"
+
+#include "app/words/Speech.h"
+#include "facts/Equation.h"
+#include "facts/ExactNumber.h"
+
+#include <QCoreApplication>
+
+using namespace Qt::StringLiterals;
+
+namespace zelmora::practiceWords {
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("zelmora::practiceWords", text);
+}
+
+QString number(const mpq_class& value, Form form)
+{
+    if (form == Form::Ear)
+        return speech::number(value);
+    return QString::fromStdString(fractionText(value, Minus::Typographic));
+}
+
+QString equation(const ExactLine& line, Form form)
+{
+    if (form == Form::Ear)
+        return speech::equation(line);
+    return QString::fromStdString(equationOf(line, Minus::Typographic).Plain);
+}
+
+QString domain(const ExactLine& line, Form form)
+{
+    return tr("%1≦χ≦%2").arg(number(line.low(), form), number(line.high(), form));
+}
+
+QString said(const QString& text, Form form)
+{
+    return form == Form::Ear ? speech::forEar(text) : text;
+}
+
+} // namespace
+
+QString point(const ExactPoint& at, Form form)
+{
+    if (form == Form::Ear)
+        return tr("エックス%1、y%2").arg(number(at.X, form), number(at.Y, form));
+    return u"(%1, %2)"_s.arg(number(at.X, form), number(at.Y, form));
+}
+
+QString traced(const ExactPoint& at, int line, bool twoLines, Form form)
+{
+    if (!twoLines)
+        return point(at, form);
+    return tr("線%1：%2").arg(line + 1).arg(point(at, form));
+}
+
+QString kindCaption(TaskKind kind)
+{
+    switch (kind) {
+    case TaskKind::Equation:
+        return tr("式を求める");
+    case TaskKind::Graph:
+        return tr("グラフをかく");
+    case TaskKind::Range:
+        return tr("変域");
+    case TaskKind::Crossing:
+        return tr("交点");
+    }
+    return {};
+}
+
+QString levelCaption(TaskLevel level)
+{
+    switch (level) {
+    case TaskLevel::Integer:
+        return tr("整数");
+    case TaskLevel::Fraction:
+        return tr("分数");
+    case TaskLevel::Mixed:
+        return tr("まぜる");
+    }
+    return {};
+}
+
+QString heading(int number, int count, const std::optional<std::uint64_t>& seed)
+{
+    if (!seed)
+        return tr("問題 %1/%2").arg(number).arg(count);
+    return tr("問題 %1/%2（問題番号 %3）").arg(number).arg(count).arg(*seed);
+}
+
+QString prompt(const PracticeTask& task, Form form)
+{
+    const std::vector<ExactLine> lines = taskLines(task);
+    switch (task.Kind) {
+    case TaskKind::Equation:
+        return said(tr("この直線の式 y＝aχ＋b の a と b を求めましょう。"), form);
+    case TaskKind::Graph:
+        return said(tr("%1 のグラフをかきましょう。").arg(equation(lines[0], form)), form);
+    case TaskKind::Range:
+        return said(
+            tr("%1（%2）のとき、y の変域を求めましょう。").arg(equation(lines[0], form), domain(lines[0], form)), form);
+    case TaskKind::Crossing:
+        return said(
+            tr("%1 と %2 のグラフの交点の座標を求めましょう。").arg(equation(lines[0], form), equation(lines[1], form)),
+            form);
+    }
+    return {};
+}
+
+std::array<QString, 2> boxNames(TaskKind kind)
+{
+    switch (kind) {
+    case TaskKind::Equation:
+    case TaskKind::Graph:
+        return {tr("ａ"), tr("ｂ")};
+    case TaskKind::Range:
+        return {tr("yの最小値"), tr("yの最大値")};
+    case TaskKind::Crossing:
+        return {tr("χ"), tr("y")};
+    }
+    return {};
+}
+
+QString verdict(TaskKind kind, const AnswerCheck& check)
+{
+    if (check.right())
+        return tr("正解");
+    const std::array<QString, 2> names = boxNames(kind);
+    QString text;
+    for (std::size_t k = 0; k < 2; ++k) {
+        switch (check.Parts[k]) {
+        case Verdict::Right:
+            text += tr("%1は合っています。").arg(names[k]);
+            break;
+        case Verdict::Near:
+            text += tr("%1は近いですが、分数で書きましょう。").arg(names[k]);
+            break;
+        case Verdict::Wrong:
+            text += tr("%1がちがいます。").arg(names[k]);
+            break;
+        case Verdict::Unreadable:
+            text += tr("%1は数として読めません。").arg(names[k]);
+            break;
+        }
+    }
+    return text;
+}
+
+QString hint(const PracticeTask& task, const Hint& hint, Form form)
+{
+    if (const auto* lattice = std::get_if<LatticeHint>(&hint))
+        return said(
+            tr("直線は、格子点 %1 と %2 を通ります。").arg(point(lattice->First, form), point(lattice->Second, form)),
+            form);
+    if (const auto* slope = std::get_if<SlopeHint>(&hint)) {
+        const mpq_class rise = abs(slope->Step.Rise);
+        const QString text
+            = sgn(slope->Step.Rise) < 0 ? tr("χが%1増えるとyは%2減ります。") : tr("χが%1増えるとyは%2増えます。");
+        return said(text.arg(number(slope->Step.Run, form), number(rise, form)), form);
+    }
+    if (const auto* intercept = std::get_if<InterceptHint>(&hint))
+        return said(tr("直線は y 軸と %1 で交わります。").arg(point(intercept->At, form)), form);
+    if (const auto* ends = std::get_if<EndsHint>(&hint))
+        return said(tr("線の両はしは %1 と %2 です。").arg(point(ends->Low, form), point(ends->High, form)), form);
+    if (const auto* crossing = std::get_if<CrossingHint>(&hint)) {
+        Q_UNUSED(crossing);
+        return said(tr("交点に○をつけました。まわりの格子点から読みましょう。"), form);
+    }
+    return said(tr("答え：%1").arg(answer(task, form)), form);
+}
+
+QString answer(const PracticeTask& task, Form form)
+{
+    const TaskAnswer values = answerOf(task);
+    switch (task.Kind) {
+    case TaskKind::Equation:
+    case TaskKind::Graph:
+        return equation(taskLines(task).front(), form);
+    case TaskKind::Range:
+        return said(tr("%1≦y≦%2").arg(number(values[0], form), number(values[1], form)), form);
+    case TaskKind::Crossing:
+        return point({values[0], values[1]}, form);
+    }
+    return {};
+}
+
+QString score(int right, int count)
+{
+    return tr("%1問中%2問正解").arg(count).arg(right);
+}
+
+QString missed(int number, const PracticeTask& task)
+{
+    return tr("問題%1：%2").arg(number).arg(answer(task, Form::Eye));
+}
+
+QString needsPoints()
+{
+    return tr("グラフをかく問題は、点をとる操作ができてから練習できます。「次へ」で次の問題に進みます。");
+}
+
+} // namespace zelmora::practiceWords
