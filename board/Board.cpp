@@ -17,7 +17,7 @@ int Board::planeSize() const
 
 BoardState Board::state() const
 {
-    return {Slots, CurrentSlot, UnitPixels, Version, Document, Title};
+    return {Slots, CurrentSlot, UnitPixels, Show, Version, Document, Title};
 }
 
 void Board::restore(const BoardState& state, bool withDocument)
@@ -25,6 +25,7 @@ void Board::restore(const BoardState& state, bool withDocument)
     Slots = state.Slots;
     CurrentSlot = state.CurrentSlot;
     UnitPixels = state.UnitPixels;
+    Show = state.Show;
     Version = state.Version;
     if (withDocument) {
         Document = state.Document;
@@ -70,9 +71,12 @@ Outcome Board::drawLine(const EntryTexts& texts)
     LineSlot = slot;
     outcome.Picture = PictureChange::Segment;
     outcome.Slot = slot;
-    // The line is drawn as the rules read it; the pupil hears what they left out.
+    // The line is drawn as the rules read it; the pupil hears what they left out, or else that the
+    // line has no length, which the picture hardly shows.
     if (auto ignored = ignoredText(texts))
         outcome.Message = std::move(*ignored);
+    else if (Slots.get(slot, SlotTable::XFrom) == Slots.get(slot, SlotTable::XTo))
+        outcome.Message = ZeroLengthLine{slot, Slots.get(slot, SlotTable::XFrom)};
     return outcome;
 }
 
@@ -137,12 +141,15 @@ Outcome Board::setPlaneSize(int size)
     });
 }
 
-Outcome Board::setShowOptions(const ShowOptions& options)
+Outcome Board::setShowOptions(const ShowOptions& options, bool asStep)
 {
-    Show = options;
-    Outcome outcome;
-    outcome.Picture = PictureChange::Whole;
-    return outcome;
+    const auto show = [&] {
+        Show = options;
+        Outcome outcome;
+        outcome.Picture = PictureChange::Whole;
+        return outcome;
+    };
+    return asStep ? recorded({BoardCommand::Show, 0}, show) : show();
 }
 
 Lesson Board::lesson() const
@@ -179,32 +186,41 @@ std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson, BoardComm
         UnitPixels = PlaneSizes[static_cast<std::size_t>(size)].UnitPixels;
         Document = document;
         Title = lesson.Title;
+        if (lesson.Show)
+            Show = *lesson.Show;
         return showSlot(std::clamp(lesson.CurrentSlot, 0, SlotTable::UserSlots - 1));
     });
-    if (lesson.Show)
-        Show = *lesson.Show;
     if (!Document.empty())
         Saved[Document] = Version;
     outcome.SizeMark = size;
     outcome.Picture = PictureChange::Whole;
     // Texts with characters the rules do not read are drawn as the rules read them, and a box left
-    // out as an empty one; the pupil hears of the first, as after a draw.
+    // out as an empty one; the message area tells of the first.
+    if (const auto notices = lessonNotices(lesson); !notices.empty())
+        outcome.Message = notices.front();
+    return outcome;
+}
+
+std::vector<LessonNotice> lessonNotices(const Lesson& lesson)
+{
+    std::vector<LessonNotice> notices;
     for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
         const auto& texts = lesson.Slots[static_cast<std::size_t>(slot)];
         if (!texts)
             continue;
-        const auto ignored = ignoredText(*texts);
         const auto& leftOut = lesson.LeftOut[static_cast<std::size_t>(slot)];
-        if (leftOut && (!ignored || *leftOut < ignored->Box)) {
-            outcome.Message = LessonNotice{slot, *leftOut, std::nullopt};
-            break;
-        }
-        if (ignored) {
-            outcome.Message = LessonNotice{slot, ignored->Box, ignored->Text};
-            break;
+        for (std::size_t k = 0; k < EntryBoxCount; ++k) {
+            const auto box = static_cast<EntryBox>(k);
+            // One box at a time: the rules name only the first box with something ignored.
+            EntryTexts alone{};
+            alone[k] = (*texts)[k];
+            if (leftOut == box)
+                notices.push_back({slot, box, std::nullopt});
+            else if (const auto ignored = ignoredText(alone))
+                notices.push_back({slot, box, ignored->Text});
         }
     }
-    return outcome;
+    return notices;
 }
 
 Outcome Board::moveLine(
