@@ -269,6 +269,8 @@ void expectMessagesFit()
         }
         all.push_back(messages::notice(LessonNotice{7, box, std::nullopt}));
     }
+    for (const float x : {0.0f, -12.5f, 1e-5f})
+        all.push_back(messages::notice(ZeroLengthLine{7, x}));
     const QFont font = look::font(12, true);
     const QFontMetricsF metrics(font);
     const QString noLineStart = QStringLiteral("、。，．」』）…");

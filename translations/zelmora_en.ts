@@ -39,10 +39,6 @@
         <translation>Explore</translation>
     </message>
     <message>
-        <source>の値</source>
-        <translation> value</translation>
-    </message>
-    <message>
         <source>の刻み</source>
         <translation> step</translation>
     </message>
@@ -403,11 +399,11 @@
     </message>
     <message>
         <source>元に戻しました：%1。</source>
-        <translation>Undone: %1.</translation>
+        <translation>Undone: %1. </translation>
     </message>
     <message>
         <source>やり直しました：%1。</source>
-        <translation>Redone: %1.</translation>
+        <translation>Redone: %1. </translation>
     </message>
     <message>
         <source>交点は現在の線とだけ表示します。</source>
@@ -484,6 +480,86 @@
     <message>
         <source>%1分の%2</source>
         <translation>%2 over %1</translation>
+    </message>
+    <message>
+        <source>線はありません。</source>
+        <translation>No lines.</translation>
+    </message>
+    <message>
+        <source>元に戻すことはありません。</source>
+        <translation>Nothing to undo.</translation>
+    </message>
+    <message>
+        <source>やり直すことはありません。</source>
+        <translation>Nothing to redo.</translation>
+    </message>
+    <message>
+        <source>新しい授業にしました。線はありません。</source>
+        <translation>New lesson. No lines.</translation>
+    </message>
+    <message>
+        <source>「%1」を開きました。</source>
+        <translation>Opened %1. </translation>
+    </message>
+    <message>
+        <source>線が%1本あります。</source>
+        <translation>Lines: %1. </translation>
+    </message>
+    <message>
+        <source>点を消しました。</source>
+        <translation>Point removed.</translation>
+    </message>
+    <message>
+        <source>線%1を動かします。%2。</source>
+        <translation>Moving line %1. %2.</translation>
+    </message>
+    <message>
+        <source>%1を止めました。</source>
+        <translation>%1 stopped. </translation>
+    </message>
+    <message>
+        <source>χの刻みを%1にしました。</source>
+        <translation>Step of χ: %1. </translation>
+    </message>
+    <message>
+        <source>エックスは%1から%2まで</source>
+        <translation>x from %1 to %2</translation>
+    </message>
+    <message>
+        <source>変化の割合は%1</source>
+        <translation>rate of change %1</translation>
+    </message>
+    <message>
+        <source>切片は%1</source>
+        <translation>intercept %1</translation>
+    </message>
+    <message>
+        <source>yの変域は%1から%2まで</source>
+        <translation>y from %1 to %2</translation>
+    </message>
+    <message>
+        <source>線%1とは%2で交わる</source>
+        <translation>crosses line %1 at %2</translation>
+    </message>
+    <message>
+        <source>線%1とは変域の外の%2で交わる</source>
+        <translation>crosses line %1 outside the domain, at %2</translation>
+    </message>
+    <message>
+        <source>線%1とは平行で交わらない</source>
+        <translation>parallel to line %1, no crossing</translation>
+    </message>
+    <message>
+        <source>線%1とは同じ直線上にあるが共有点はない</source>
+        <translation>on the same straight line as line %1, no common point</translation>
+    </message>
+    <message>
+        <source>線%1と重なる</source>
+        <translation>overlaps line %1</translation>
+    </message>
+    <message>
+        <source>１２３４５６７８</source>
+        <translation>12345678</translation>
     </message>
 </context>
 <context>
@@ -964,6 +1040,22 @@
     <message>
         <source>%1がないので、０としました。</source>
         <translation>%1 was missing; 0 is used.</translation>
+    </message>
+    <message>
+        <source>「%1」に保存できませんでした。</source>
+        <translation>Could not save %1.</translation>
+    </message>
+    <message>
+        <source>「%1」を開きました。次のところは読み方を変えました。</source>
+        <translation>Opened %1. These were read differently:</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>線%1は長さ０の線です（χは%2から%2まで）。</source>
+        <translation>Line %1 has length 0 (χ from %2 to %2).</translation>
     </message>
 </context>
 </TS>
