@@ -202,7 +202,8 @@ TEST_F(UndoAndRecoveryTest, AFailedSaveCancels)
     ASSERT_TRUE(QDir(Folder.filePath(u"gone"_qs)).removeRecursively());
     QuestionAnswerer answerer(u"保存する"_qs);
     action("New")->trigger();
-    EXPECT_EQ(answerer.Asked.size(), 1);
+    ASSERT_EQ(answerer.Asked.size(), 2) << "the question, then the failed save in a box of its own";
+    EXPECT_EQ(answerer.Asked[1], u"「lesson.zelmora」に保存できませんでした。"_qs);
     EXPECT_EQ(message(), u"保存できません。書き込みが許されていません。"_qs);
     EXPECT_TRUE(Form->board().slotTable().isDrawn(0));
     EXPECT_EQ(caption(), u"lesson.zelmora* — Zelmora (Tavrin)"_qs);

@@ -3,6 +3,7 @@
 
 #include "slots/SlotTable.h"
 
+#include <QPoint>
 #include <QPointer>
 #include <QRect>
 #include <QString>
@@ -72,9 +73,11 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void refresh();
+    std::optional<mpq_class> chosenStep() const;
     void copy() const;
 
     QTextBrowser* Text = nullptr;
@@ -86,6 +89,10 @@ private:
     SlotTable Lines;
     int Slot = 0;
     ValueTableText Shown;
+    // The table's pairs as they are said when it opens.
+    QString Pairs;
+    // The cell a screen reader is on: column, row (0 χ, 1 y).
+    QPoint Cell;
 };
 
 } // namespace zelmora
