@@ -640,9 +640,15 @@ void tellFocusFirst(QWidget* widget)
 void setSpokenValue(QWidget* slider, const QString& value)
 {
     const bool first = !slider->property(SpokenValueProperty).isValid();
+    const bool changed = slider->property(SpokenValueProperty).toString() != value;
     slider->setProperty(SpokenValueProperty, value);
-    if (first)
+    if (first) {
         remakeInterface(slider);
+    } else if (changed && QAccessible::isActive()) {
+        // A screen reader keeps the names it has read until it hears that one changed.
+        QAccessibleEvent event(slider, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void setPressed(QWidget* button, bool pressed)
