@@ -52,6 +52,20 @@ protected:
     QWidget* Explore = nullptr;
 };
 
+// The menus' keys act while a companion window has the focus, as in the main window.
+TEST_F(ExploreWindowTest, TheMenuKeysActFromTheCompanionWindows)
+{
+    key("ExploreSliderA", Qt::Key_Right);
+    QTest::keyClick(part<QSlider>("ExploreSliderA"), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(line(), (EntryTexts{"-2/ 3", " 1", "-3", " 3"})) << "Ctrl+Z undid the move";
+    QTest::keyClick(part<QSlider>("ExploreSliderA"), Qt::Key_T, Qt::ControlModifier);
+    auto* table = Window->findChild<QWidget*>(u"ValueTable"_qs);
+    ASSERT_NE(table, nullptr) << "Ctrl+T opened the table";
+    QTest::keyClick(table->findChild<QComboBox*>(), Qt::Key_M, Qt::ControlModifier);
+    EXPECT_FALSE(Window->findChild<QAction*>(u"Explore"_qs)->isChecked())
+        << "Ctrl+M from the table closed 動かして調べる";
+}
+
 TEST_F(ExploreWindowTest, OpensOnTheLineLastDrawnInItsOwnSteps)
 {
     EXPECT_EQ(Explore->windowTitle(), u"動かして調べる — 線１"_qs);
