@@ -644,6 +644,10 @@
         <source>値の表 線%1</source>
         <translation>Table of values, line %1</translation>
     </message>
+    <message>
+        <source>χの刻み%1では列が%2を超えるので、刻みを%3にしました。</source>
+        <translation>A step of %1 would give more than %2 columns: the step is %3.</translation>
+    </message>
 </context>
 <context>
     <name>zelmora::Worksheet</name>

@@ -125,6 +125,21 @@ QString asciiMinus(QString shown)
     return shown.replace(u'−', u'-');
 }
 
+} // namespace
+
+QString replacedStepNote(const ExactLine& line, const std::optional<mpq_class>& step)
+{
+    if (!step || multiplesIn(line, *step) <= MaxGivenColumns)
+        return {};
+    return QCoreApplication::translate(
+        "zelmora::ValueTableWindow", "χの刻み%1では列が%2を超えるので、刻みを%3にしました。")
+        .arg(number(*step))
+        .arg(MaxGivenColumns)
+        .arg(number(tableStep(line)));
+}
+
+namespace {
+
 // The steps the box offers, after 自動.
 struct StepChoice {
     const char16_t* Caption;
@@ -149,6 +164,11 @@ ValueTableText valueTableText(const SlotTable& table, int slot, const std::optio
     const QString domain = text(domainText(*line));
     QString html = u"<h3>%1</h3>%2<p>%3</p>"_s.arg(title, partsHtml(equation.Parts), domain);
     QStringList plain{title, text(equation.Plain), domain};
+    // A step that would give too many columns is not taken; the table says which one it took.
+    if (const QString replaced = replacedStepNote(*line, step); !replaced.isEmpty()) {
+        html += u"<p>%1</p>"_s.arg(replaced.toHtmlEscaped());
+        plain << replaced;
+    }
     QStringList copied{title, asciiMinus(text(equation.Plain)), asciiMinus(domain)};
 
     QString xs;
@@ -277,7 +297,10 @@ ValueTableWindow::ValueTableWindow(QWidget* mainWindow)
         refresh();
         if (Speaker == nullptr)
             Speaker = new Announcer(this);
-        Speaker->announce(speech::valueStepChosen(Step->currentText(), Lines, Slot, chosenStep()));
+        QString said = speech::valueStepChosen(Step->currentText(), Lines, Slot, chosenStep());
+        if (const auto line = exactLineOf(Lines, Slot))
+            said = speech::forEar(replacedStepNote(*line, chosenStep())) + said;
+        Speaker->announce(said);
     });
     buttons->addWidget(stepLabel);
     buttons->addWidget(Step);

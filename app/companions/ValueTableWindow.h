@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "facts/ExactLine.h"
 #include "slots/SlotTable.h"
 
 #include <QPoint>
@@ -36,6 +37,10 @@ struct ValueTableText {
 // Step: the χ step the pupil chose, or none for the one the table picks itself.
 ValueTableText valueTableText(const SlotTable& table, int slot, const std::optional<mpq_class>& step = std::nullopt);
 ValueTableText valueTableText(const Board& board, const std::optional<mpq_class>& step = std::nullopt);
+
+// When a chosen step of χ would give more than MaxGivenColumns columns, the table takes its own:
+// what it says of that ("χの刻み1では列が41を超えるので、刻みを20にしました。"), else nothing.
+QString replacedStepNote(const ExactLine& line, const std::optional<mpq_class>& step);
 
 // Where the frame of the table's own window goes, in screen pixels: beside the main window's frame
 // on the right where the screen has room, else on its left, else below it, narrowed or shortened
