@@ -97,6 +97,13 @@ CommandLine readWorksheet(const QCommandLineParser& parser, CommandLine command)
     return command;
 }
 
+// What the window would say of a lesson it opens, one line each; the lesson is still drawn.
+void printNotices(const QString& path, const Lesson& lesson)
+{
+    for (const LessonNotice& notice : lessonNotices(lesson))
+        printLine(stderr, u"zelmora: %1: %2"_s.arg(path, messages::notice(notice)));
+}
+
 } // namespace
 
 bool wantsNoWindow(int argc, const char* const* argv)
@@ -208,6 +215,7 @@ int runWorksheet(const CommandLine& command)
             printLine(stderr, u"zelmora: %1: %2"_s.arg(path, messages::lessonRefusal(*refusal)));
             return 1;
         }
+        printNotices(path, lesson);
         if (title.isEmpty())
             title = QString::fromStdString(lesson.Title);
     }
@@ -240,6 +248,7 @@ int runExport(const CommandLine& command)
         printLine(stderr, u"zelmora: %1: %2"_s.arg(command.Lesson, messages::lessonRefusal(*refusal)));
         return 1;
     }
+    printNotices(command.Lesson, std::get<Lesson>(loaded));
     if (const auto fault = writePicture(command.Output, board, command.Settings)) {
         printLine(stderr, u"zelmora: %1: %2"_s.arg(command.Output, messages::outputFault(*fault)));
         return 1;
