@@ -284,6 +284,14 @@ void expectMessagesFit()
             EXPECT_GE(line.trimmed().toUcs4().size(), 2) << line.toStdString();
             EXPECT_FALSE(noLineStart.contains(line.front()) && &line != &lines.front()) << line.toStdString();
         }
+        // Japanese words stay whole: no break between a kanji and its ending.
+        for (const QString& word : {QStringLiteral("読みませんでした"), QStringLiteral("大きすぎます")}) {
+            if (message.contains(word)) {
+                EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const QString& line) {
+                    return line.contains(word);
+                })) << lines.join(u'/').toStdString();
+            }
+        }
     }
 }
 
