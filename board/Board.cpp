@@ -20,7 +20,7 @@ int Board::planeSize() const
 
 BoardState Board::state() const
 {
-    return {Slots, Forms, CurrentSlot, UnitPixels, Version, Document, Title, Practice};
+    return {Slots, Forms, CurrentSlot, UnitPixels, Show, Version, Document, Title, Practice};
 }
 
 void Board::restore(const BoardState& state, bool withDocument)
@@ -29,6 +29,7 @@ void Board::restore(const BoardState& state, bool withDocument)
     Forms = state.Forms;
     CurrentSlot = state.CurrentSlot;
     UnitPixels = state.UnitPixels;
+    Show = state.Show;
     Version = state.Version;
     if (withDocument) {
         Document = state.Document;
@@ -77,9 +78,12 @@ Outcome Board::drawLine(const EntryTexts& texts)
     LineSlot = slot;
     outcome.Picture = PictureChange::Segment;
     outcome.Slot = slot;
-    // The line is drawn as the rules read it; the pupil hears what they left out.
+    // The line is drawn as the rules read it; the pupil hears what they left out, or else that the
+    // line has no length, which the picture hardly shows.
     if (auto ignored = ignoredText(texts))
         outcome.Message = std::move(*ignored);
+    else if (Slots.get(slot, SlotTable::XFrom) == Slots.get(slot, SlotTable::XTo))
+        outcome.Message = ZeroLengthLine{slot, Slots.get(slot, SlotTable::XFrom)};
     return outcome;
 }
 
@@ -116,6 +120,18 @@ std::variant<TypedSlot, EquationRefusal> keptLineOf(const TypedLine& typed, cons
     if (line && equationOf(*line).Plain == typed.Form)
         kept.Form.Typed.clear();
     return kept;
+}
+
+// Whether a slot of a lesson takes its domain from its equation, the file leaving "from" or "to" out.
+bool domainFromEquation(const Lesson& lesson, std::size_t slot)
+{
+    const auto& equation = lesson.Equations[slot];
+    const auto& leftOut = lesson.LeftOut[slot];
+    if (!equation || !leftOut || *leftOut < EntryBox::From)
+        return false;
+    const auto read = readTypedLine(equation->Text);
+    const auto* typed = std::get_if<TypedLine>(&read);
+    return typed != nullptr && typed->From.has_value();
 }
 
 } // namespace
@@ -216,12 +232,15 @@ Outcome Board::setPlaneSize(int size)
     });
 }
 
-Outcome Board::setShowOptions(const ShowOptions& options)
+Outcome Board::setShowOptions(const ShowOptions& options, bool asStep)
 {
-    Show = options;
-    Outcome outcome;
-    outcome.Picture = PictureChange::Whole;
-    return outcome;
+    const auto show = [&] {
+        Show = options;
+        Outcome outcome;
+        outcome.Picture = PictureChange::Whole;
+        return outcome;
+    };
+    return asStep ? recorded({BoardCommand::Show, 0}, show) : show();
 }
 
 Lesson Board::lesson() const
@@ -251,8 +270,6 @@ std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson, BoardComm
 {
     SlotTable table;
     LineForms forms;
-    // The slots whose domain comes from their equation, the file leaving "from" or "to" out.
-    std::array<bool, SlotTable::UserSlots> domainTyped{};
     for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
         const auto k = static_cast<std::size_t>(slot);
         const auto& texts = lesson.Slots[k];
@@ -271,7 +288,6 @@ std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson, BoardComm
         if (typed && typed->From && leftOut && *leftOut >= EntryBox::From) {
             given[2] = *typed->From;
             given[3] = *typed->To;
-            domainTyped[k] = true;
         }
         if (typed && typed->Vertical) {
             // Its bounds are of y, and read as the boxes read bounds.
@@ -304,32 +320,45 @@ std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson, BoardComm
         Document = document;
         Title = lesson.Title;
         Practice = lesson.Practice;
+        if (lesson.Show)
+            Show = *lesson.Show;
         return showSlot(std::clamp(lesson.CurrentSlot, 0, SlotTable::UserSlots - 1));
     });
-    if (lesson.Show)
-        Show = *lesson.Show;
     if (!Document.empty())
         Saved[Document] = Version;
     outcome.SizeMark = size;
     outcome.Picture = PictureChange::Whole;
     // Texts with characters the rules do not read are drawn as the rules read them, and a box left
-    // out as an empty one; the pupil hears of the first, as after a draw.
+    // out as an empty one; the message area tells of the first.
+    if (const auto notices = lessonNotices(lesson); !notices.empty())
+        outcome.Message = notices.front();
+    return outcome;
+}
+
+std::vector<LessonNotice> lessonNotices(const Lesson& lesson)
+{
+    std::vector<LessonNotice> notices;
     for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
         const auto& texts = lesson.Slots[static_cast<std::size_t>(slot)];
         if (!texts)
             continue;
-        const auto ignored = ignoredText(*texts);
         const auto& leftOut = lesson.LeftOut[static_cast<std::size_t>(slot)];
-        if (leftOut && !domainTyped[static_cast<std::size_t>(slot)] && (!ignored || *leftOut < ignored->Box)) {
-            outcome.Message = LessonNotice{slot, *leftOut, std::nullopt};
-            break;
-        }
-        if (ignored) {
-            outcome.Message = LessonNotice{slot, ignored->Box, ignored->Text};
-            break;
+        const bool domainTyped = domainFromEquation(lesson, static_cast<std::size_t>(slot));
+        for (std::size_t k = 0; k < EntryBoxCount; ++k) {
+            const auto box = static_cast<EntryBox>(k);
+            // One box at a time: the rules name only the first box with something ignored.
+            EntryTexts alone{};
+            alone[k] = (*texts)[k];
+            if (leftOut == box) {
+                // A domain the equation gives is not missing.
+                if (!domainTyped)
+                    notices.push_back({slot, box, std::nullopt});
+            } else if (const auto ignored = ignoredText(alone)) {
+                notices.push_back({slot, box, ignored->Text});
+            }
         }
     }
-    return outcome;
+    return notices;
 }
 
 Outcome Board::moveLine(

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 namespace zelmora {
 
@@ -38,10 +39,25 @@ struct TypedForm {
     friend bool operator==(const TypedForm&, const TypedForm&) = default;
 };
 
+// A line drawn with its domain's two ends equal (all four boxes empty draws one at the origin): a
+// segment of length 0, which the picture hardly shows. Slot 0 to 7; X is where it stands.
+struct ZeroLengthLine {
+    int Slot = 0;
+    float X = 0;
+
+    friend bool operator==(const ZeroLengthLine&, const ZeroLengthLine&) = default;
+};
+
 // What the message area says after a command: nothing, why a line was refused, which characters
 // of a drawn line's boxes were not read, what a lesson opened left out, why a typed equation was
-// refused, or the equation the current slot's line was typed as.
-using Notice = std::variant<std::monostate, EntryRefusal, IgnoredText, LessonNotice, EquationRefusal, TypedForm>;
+// refused, the equation the current slot's line was typed as, or that the line drawn has length 0.
+using Notice
+    = std::variant<std::monostate, EntryRefusal, IgnoredText, LessonNotice, EquationRefusal, TypedForm, ZeroLengthLine>;
+
+struct Lesson;
+// Everything opening a lesson says of its slots, in the order of the slots and, within a slot, of
+// its boxes: each box left out, and each box with characters the rules do not read.
+std::vector<LessonNotice> lessonNotices(const Lesson& lesson);
 
 // How much of the picture a command changed.
 enum class PictureChange {
@@ -115,8 +131,10 @@ public:
     // 小, 中, 大: the plane at another scale, every line drawn anew.
     Outcome setPlaneSize(int size);
 
-    // 表示: what the picture shows beyond the lines; the picture is drawn anew.
-    Outcome setShowOptions(const ShowOptions& options);
+    // 表示: what the picture shows beyond the lines; the picture is drawn anew. The marks belong to
+    // the lesson: a change is a step of the history, unless it only puts back the marks a teacher
+    // chose in an earlier run (asStep false), which changes no lesson.
+    Outcome setShowOptions(const ShowOptions& options, bool asStep = true);
 
     // The slot whose line the pupil drew or chose last: after a draw the current slot has moved on,
     // but the table of values, the slope triangle and 動かして調べる stay with the line just drawn.
@@ -147,8 +165,9 @@ public:
     // command, its size, its current slot, shown as a selection shows it, and what it asks the
     // picture to show (when it says), the picture drawn anew. A lesson with a text the draw command
     // would refuse changes nothing; one with characters the rules do not read, or that leaves a box
-    // out, says so for the first such box, naming its slot. The board then belongs to the lesson file document (a path,
-    // UTF-8; empty for a board kept from the last run, which has no file), as saved there.
+    // out, says so for the first such box, naming its slot (lessonNotices() lists them all). The board then belongs to
+    // the lesson file document (a path, UTF-8; empty for a board kept from the last run, which has no file), as saved
+    // there.
     std::variant<Outcome, LessonRefusal> open(
         const Lesson& lesson, BoardCommand as = BoardCommand::Open, const std::string& document = {});
     // 新規: what 初期画面 does, and the board belongs to no lesson file any more.

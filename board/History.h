@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "board/ShowOptions.h"
 #include "entry/LineEntry.h"
 #include "practice/PracticeTask.h"
 #include "slots/SlotTable.h"
@@ -23,6 +24,7 @@ enum class BoardCommand {
     Open,          // a lesson file opened
     Recover,       // the board kept from the last run opened
     Move,          // 動かして調べる: a line's a and b moved, in one drag or one play
+    Show,          // 表示: what the picture shows beyond the lines
 };
 
 // One step of the history: the command, and the slot (0 to 7) or plane size (0 to 2) it concerned.
@@ -39,14 +41,15 @@ constexpr bool changesDocument(BoardCommand command)
     return command == BoardCommand::New || command == BoardCommand::Open || command == BoardCommand::Recover;
 }
 
-// All that a command changes: the lines, the current slot, the scale, and which lesson file the
-// board belongs to. Version numbers each state the board has been in, so that two boards with
-// the same version are the same board (the saved one, say). A few hundred bytes.
+// All that a command changes: the lines, the current slot, the scale, what the picture shows
+// beyond the lines, and which lesson file the board belongs to. Version numbers each state the board has been in, so
+// that two boards with the same version are the same board (the saved one, say). A few hundred bytes.
 struct BoardState {
     SlotTable Slots;
     LineForms Forms; // beside the table: vertical lines, and the equations lines were typed as
     std::int16_t CurrentSlot = 0;
     std::int16_t UnitPixels = 0;
+    ShowOptions Show;
     std::uint64_t Version = 0;
     std::string Document; // the lesson file's path, UTF-8; empty when it has none
     std::string Title;    // the lesson's title for its worksheets, UTF-8; empty when it has none
@@ -56,7 +59,7 @@ struct BoardState {
     bool sameBoard(const BoardState& other) const
     {
         return Slots.cells() == other.Slots.cells() && Forms == other.Forms && CurrentSlot == other.CurrentSlot
-            && UnitPixels == other.UnitPixels;
+            && UnitPixels == other.UnitPixels && Show == other.Show;
     }
 };
 

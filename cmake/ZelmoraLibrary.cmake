@@ -30,6 +30,10 @@ function(zelmora_add_library name)
   file(REMOVE_RECURSE ${public_root} ${private_root})
   file(MAKE_DIRECTORY ${public_root}/${folder} ${private_root})
   foreach(header IN LISTS arg_HEADERS)
+    # A header in a subfolder (a room of the window layer) needs that folder first, or the link
+    # would fall back to a copy that goes stale.
+    cmake_path(GET header PARENT_PATH header_folder)
+    file(MAKE_DIRECTORY ${public_root}/${folder}/${header_folder})
     file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR}/${header} ${public_root}/${folder}/${header} COPY_ON_ERROR SYMBOLIC)
   endforeach()
   file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${private_root}/${folder} COPY_ON_ERROR SYMBOLIC)

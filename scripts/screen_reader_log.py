@@ -111,6 +111,23 @@ def check(log_path, steps_path, focus_path):
         ("a 表示 item is confirmed", any_said("menu", "交点を表示します")),
         ("the second line is confirmed", any_said("second-line", "線２を引きました")),
         ("the slot arrows say the slot chosen", any_said("slots", "を選びました")),
+        ("Esc ends the tracing aloud", any_said("trace", "点を消しました")),
+        ("a size is said with the size chosen", any_said("sizes", "大きさを大にしました")),
+        ("undo says the step and the line it leaves",
+         any_said("undo", "元に戻しました：線２を引く。線２には線がありません。")),
+        ("undo with nothing to undo says so", any_said("undo", "元に戻すことはありません")),
+        ("redo says the step and the line", any_said("redo", "やり直しました：線１を引く。線１：")),
+        ("動かして調べる says the line it moves", any_said("explore", "を動かします。y＝")),
+        ("a slider is heard with its value as written",
+         any(re.search(r"ａ −?[0-9]", utterance) for utterance in said.get("explore", []))),
+        ("a slider's raw position is not said",
+         not any(re.fullmatch(r"-?[0-9]+", utterance) for utterance in said.get("explore", []))),
+        ("a step box is named by what it steps", any_said("explore", "ａの刻み")),
+        ("a play stopped is said", any_said("explore", "ａを止めました。y＝")),
+        ("the table of values is read cell by cell, fractions as said",
+         any(re.fullmatch(r"−?[0-9]+分の[0-9]+\.?", utterance) for utterance in said.get("table-cells", []))),
+        ("a new step of χ is said", any_said("table-cells", "エックスの刻みを")),
+        ("新規 is said", any_said("new", "新しい授業にしました")),
     ]
     for at, focused in foci:
         heard = [locus for when, locus in loci if when <= at]

@@ -36,7 +36,7 @@ Lesson oneLineLesson()
 bool sameBoard(const Board& a, const Board& b)
 {
     return a.slotTable().cells() == b.slotTable().cells() && a.currentSlot() == b.currentSlot()
-        && a.unitPixels() == b.unitPixels();
+        && a.unitPixels() == b.unitPixels() && a.showOptions() == b.showOptions();
 }
 
 struct CommandRow {
@@ -76,7 +76,9 @@ TEST(BoardHistory, EachCommandThatChangesTheBoardIsOneStep)
                 all.Numbers = all.Equations = all.Intersections = all.Endpoints = all.Slope = true;
                 return b.setShowOptions(all);
             },
-            std::nullopt},
+            BoardStep{BoardCommand::Show, 0}},
+        {"the marks shown already", [](Board& b) { return b.setShowOptions({}); }, std::nullopt},
+        {"the marks of an earlier run", [](Board& b) { return b.setShowOptions({true}, false); }, std::nullopt},
     };
     for (const CommandRow& row : rows) {
         SCOPED_TRACE(row.Name);

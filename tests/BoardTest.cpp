@@ -137,13 +137,42 @@ TEST(Board, ARefusedLineChangesNothingAndSaysWhichBoxAndWhy)
     }
 }
 
-TEST(Board, ADrawnLineWithIgnoredCharactersSaysSo)
+TEST(Board, ADrawnLineSaysWhatWasIgnoredOrThatItHasNoLength)
 {
+    const struct {
+        const char* Name;
+        EntryTexts Texts;
+        Stored Line;
+        Notice Said;
+    } rows[] = {
+        {"ignored characters", {"1", "0", "-1/2", "1"}, {1, 1, 0, 1, -1, 1}, IgnoredText{EntryBox::From, "/2"}},
+        {"all four boxes empty", {"", "", "", ""}, {0, 1, 0, 1, 0, 0}, ZeroLengthLine{0, 0}},
+        {"both ends at 2", {"1", "0", "2", "2"}, {1, 1, 0, 1, 2, 2}, ZeroLengthLine{0, 2}},
+        {"ignored text is told first", {"1", "0", "2x", "2"}, {1, 1, 0, 1, 2, 2}, IgnoredText{EntryBox::From, "x"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        Board board;
+        const Outcome outcome = board.draw(row.Texts);
+        EXPECT_EQ(stored(board, 0), row.Line);
+        EXPECT_EQ(outcome.Message, row.Said);
+        EXPECT_EQ(outcome.Picture, PictureChange::Segment);
+    }
+}
+
+TEST(Board, ALessonsNoticesAreAllListedInTheOrderOfSlotsAndBoxes)
+{
+    Lesson lesson;
+    lesson.Slots[0] = EntryTexts{"3abc", "", "0", "1/2"};
+    lesson.LeftOut[0] = EntryBox::B;
+    lesson.Slots[2] = EntryTexts{"1", "2", "0", "1"};
+    lesson.Slots[4] = EntryTexts{"1", "2", "0x", "1"};
+    const std::vector<LessonNotice> expected{
+        {0, EntryBox::A, "abc"}, {0, EntryBox::B, std::nullopt}, {0, EntryBox::To, "/2"}, {4, EntryBox::From, "x"}};
+    EXPECT_EQ(lessonNotices(lesson), expected);
     Board board;
-    const Outcome outcome = board.draw({"1", "0", "-1/2", "1"});
-    EXPECT_EQ(stored(board, 0), (Stored{1, 1, 0, 1, -1, 1}));
-    EXPECT_EQ(outcome.Message, Notice(IgnoredText{EntryBox::From, "/2"}));
-    EXPECT_EQ(outcome.Picture, PictureChange::Segment);
+    EXPECT_EQ(std::get<Outcome>(board.open(lesson)).Message, Notice(expected.front()))
+        << "the message area tells the first";
 }
 
 TEST(Board, SelectingShowsTheSlotAndSelectingTheCurrentOneKeepsTheBoxes)

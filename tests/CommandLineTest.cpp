@@ -112,6 +112,26 @@ TEST_F(CommandLineTest, MistakesEndWithAMessageAndAStatus)
     EXPECT_FALSE(QFile::exists(Folder.filePath(u"out.png"_qs)));
 }
 
+// A lesson the window would open with notices is drawn all the same, and each notice is printed.
+TEST_F(CommandLineTest, EveryNoticeOfALessonIsPrinted)
+{
+    QFile noticed(Folder.filePath(u"noticed.zelmora"_qs));
+    ASSERT_TRUE(noticed.open(QIODevice::WriteOnly));
+    noticed.write(R"({"format": "zelmora-lesson", "version": 1, "slots": [{"slot": 1, "a": "3abc", "from": "0",
+        "to": "1/2"}]})");
+    noticed.close();
+    for (const QStringList& arguments : {QStringList{u"--export"_qs, u"out.png"_qs, u"noticed.zelmora"_qs},
+             QStringList{u"--worksheet"_qs, u"sheet.pdf"_qs, u"--unit-mm"_qs, u"5"_qs, u"noticed.zelmora"_qs}}) {
+        SCOPED_TRACE(arguments.front().toStdString());
+        const Finished result = run(arguments);
+        EXPECT_EQ(result.Status, 0);
+        EXPECT_EQ(result.Errors,
+            u"zelmora: noticed.zelmora: 線１のａの「abc」は読みませんでした。\n"
+            "zelmora: noticed.zelmora: 線１のｂがないので、０としました。\n"
+            "zelmora: noticed.zelmora: 線１の変域の「/2」は読みませんでした。\n"_qs);
+    }
+}
+
 TEST_F(CommandLineTest, AWorksheetHasItsProblemPagesThenItsAnswerPages)
 {
     const struct {
@@ -187,7 +207,7 @@ TEST_F(CommandLineTest, ValuesOutOfRangeAreRefusedNotBroughtIntoIt)
     QFile far(Folder.filePath(u"far.zelmora"_qs));
     ASSERT_TRUE(far.open(QIODevice::WriteOnly));
     far.write(R"({"format": "zelmora-lesson", "version": 1, "slots": [
-        {"slot": 1, "a": "1/2", "b": "-3", "from": "10", "to": "20"}, {"slot": 3, "a": "1", "from": "-2", "to": "2"}]})");
+        {"slot": 1, "a": "1/2", "b": "-3", "from": "10", "to": "20"}, {"slot": 3, "a": "1", "b": "0", "from": "-2", "to": "2"}]})");
     far.close();
     const Finished offPlane = run({u"--worksheet"_qs, u"far.pdf"_qs, u"--unit-mm"_qs, u"10"_qs, u"far.zelmora"_qs});
     EXPECT_EQ(offPlane.Status, 0);

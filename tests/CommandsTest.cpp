@@ -170,7 +170,8 @@ TEST_F(CommandsTest, EmptyBoxesDrawAPointAtTheOrigin)
     press(Qt::Key_Space);
     expectStored(0, {0, 1, 0, 1, 0, 0});
     EXPECT_EQ(pixel(300, 300), blue);
-    EXPECT_EQ(message(), QString());
+    EXPECT_EQ(message(), QStringLiteral("線１は長さ０の線です（χは0から0まで）。"))
+        << "the pupil hears what the picture hardly shows";
 }
 
 TEST_F(CommandsTest, InitialScreenClearsEverythingButThePlaneSize)
@@ -321,7 +322,7 @@ TEST_F(CommandsTest, IgnoredCharactersAreNamedAfterTheLineIsDrawn)
     EXPECT_EQ(message(), QStringLiteral("変域の「/2」は読みませんでした。"));
     drawLine(QStringLiteral("3ａｂｃｄｅｆｇ"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1"));
     EXPECT_EQ(message(), QStringLiteral("ａの「ａｂｃｄｅ…」は読みませんでした。"));
-    drawLine(QStringLiteral("1"), QStringLiteral("0"), QStringLiteral(""), QStringLiteral(""));
+    drawLine(QStringLiteral("1"), QStringLiteral("0"), QStringLiteral(""), QStringLiteral("1"));
     EXPECT_EQ(message(), QString()) << "empty boxes are not pointed out";
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/access/Accessibility.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -51,6 +52,20 @@ protected:
     QWidget* Explore = nullptr;
 };
 
+// The menus' keys act while a companion window has the focus, as in the main window.
+TEST_F(ExploreWindowTest, TheMenuKeysActFromTheCompanionWindows)
+{
+    key("ExploreSliderA", Qt::Key_Right);
+    QTest::keyClick(part<QSlider>("ExploreSliderA"), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(line(), (EntryTexts{"-2/ 3", " 1", "-3", " 3"})) << "Ctrl+Z undid the move";
+    QTest::keyClick(part<QSlider>("ExploreSliderA"), Qt::Key_T, Qt::ControlModifier);
+    auto* table = Window->findChild<QWidget*>(u"ValueTable"_qs);
+    ASSERT_NE(table, nullptr) << "Ctrl+T opened the table";
+    QTest::keyClick(table->findChild<QComboBox*>(), Qt::Key_M, Qt::ControlModifier);
+    EXPECT_FALSE(Window->findChild<QAction*>(u"Explore"_qs)->isChecked())
+        << "Ctrl+M from the table closed 動かして調べる";
+}
+
 TEST_F(ExploreWindowTest, OpensOnTheLineLastDrawnInItsOwnSteps)
 {
     EXPECT_EQ(Explore->windowTitle(), u"動かして調べる — 線１"_qs);
@@ -69,17 +84,19 @@ struct KeyRow {
     Qt::Key Key;
     EntryTexts Line;
     const char16_t* Spoken;
+    const char16_t* Value; // the slider's accessible value: the coefficient as the window writes it
 };
 
 // Each key moves the line at once, as drawn anew from the table, and is one step of its own.
 TEST_F(ExploreWindowTest, KeysMoveTheLineAndEachIsAStep)
 {
     const std::vector<KeyRow> rows{
-        {"→ one third up", "ExploreSliderA", Qt::Key_Right, {"-1/ 3", " 1", "-3", " 3"}, u"a＝−3分の1"},
-        {"PageUp five thirds up", "ExploreSliderA", Qt::Key_PageUp, {" 4/ 3", " 1", "-3", " 3"}, u"a＝3分の4"},
-        {"End to 5", "ExploreSliderA", Qt::Key_End, {" 5", " 1", "-3", " 3"}, u"a＝5"},
-        {"Home to -5", "ExploreSliderA", Qt::Key_Home, {"-5", " 1", "-3", " 3"}, u"a＝−5"},
-        {"← b one down", "ExploreSliderB", Qt::Key_Left, {"-5", " 0", "-3", " 3"}, u"b＝0"},
+        {"→ one third up", "ExploreSliderA", Qt::Key_Right, {"-1/ 3", " 1", "-3", " 3"}, u"ａ −3分の1", u"−3分の1"},
+        {"PageUp five thirds up", "ExploreSliderA", Qt::Key_PageUp, {" 4/ 3", " 1", "-3", " 3"}, u"ａ 3分の4",
+            u"3分の4"},
+        {"End to 5", "ExploreSliderA", Qt::Key_End, {" 5", " 1", "-3", " 3"}, u"ａ 5", u"5"},
+        {"Home to -5", "ExploreSliderA", Qt::Key_Home, {"-5", " 1", "-3", " 3"}, u"ａ −5", u"−5"},
+        {"← b one down", "ExploreSliderB", Qt::Key_Left, {"-5", " 0", "-3", " 3"}, u"ｂ 0", u"0"},
     };
     int steps = 0;
     for (const KeyRow& row : rows) {
@@ -88,8 +105,14 @@ TEST_F(ExploreWindowTest, KeysMoveTheLineAndEachIsAStep)
         ++steps;
         EXPECT_EQ(line(), row.Line);
         EXPECT_EQ(Explore->findChild<Announcer*>()->text(), QString::fromUtf16(row.Spoken));
+        QAccessibleInterface* slider = QAccessible::queryAccessibleInterface(part<QSlider>(row.Slider));
+        EXPECT_EQ(slider->text(QAccessible::Value), QString::fromUtf16(row.Value));
+        EXPECT_EQ(slider->text(QAccessible::Name), QString::fromUtf16(row.Spoken)) << "heard on the focus too";
+        EXPECT_EQ(slider->valueInterface(), nullptr) << "its raw position is not said";
         EXPECT_EQ(undoText(), u"元に戻す：線１を動かす(&U)"_qs);
     }
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Explore->findChild<Announcer*>()->text() == u"y＝−5エックス。"_qs; }))
+        << "once the keys rest, the line is said";
     const EntryTexts& last = rows.back().Line;
     EXPECT_EQ(picture(), drawnAlone(last)) << "the picture is the moved line alone: no old segment stays";
     for (int k = 0; k < steps; ++k)

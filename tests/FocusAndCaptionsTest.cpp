@@ -276,6 +276,8 @@ void expectMessagesFit()
     for (const TypedForm& form : {TypedForm{7, "χ = -12345/678", true}, TypedForm{7, "-0.25χ + 1.5y = -12.75", false}})
         all.push_back(messages::notice(form));
     all.push_back(messages::noSlopeTriangle(7));
+    for (const float x : {0.0f, -12.5f, 1e-5f})
+        all.push_back(messages::notice(ZeroLengthLine{7, x}));
     const QFont font = look::font(12, true);
     const QFontMetricsF metrics(font);
     const QString noLineStart = QStringLiteral("、。，．」』）…");
@@ -288,6 +290,14 @@ void expectMessagesFit()
             EXPECT_LE(metrics.horizontalAdvance(line.trimmed()), 145.0) << line.toStdString();
             EXPECT_GE(line.trimmed().toUcs4().size(), 2) << line.toStdString();
             EXPECT_FALSE(noLineStart.contains(line.front()) && &line != &lines.front()) << line.toStdString();
+        }
+        // Japanese words stay whole: no break between a kanji and its ending.
+        for (const QString& word : {QStringLiteral("読みませんでした"), QStringLiteral("大きすぎます")}) {
+            if (message.contains(word)) {
+                EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const QString& line) {
+                    return line.contains(word);
+                })) << lines.join(u'/').toStdString();
+            }
         }
     }
 }

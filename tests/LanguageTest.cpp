@@ -225,11 +225,39 @@ TEST(LanguageTexts, MessagesAndSpokenTextsInEachLanguage)
                 return messages::stepName({BoardCommand::Size, 2});
             },
             u"大きさを大に", u"Size L"},
-        {"a line erased", [] { return speech::lineErased(2); }, u"線３を消しました。", u"Line ３ erased."},
+        {"a line erased", [] { return speech::lineErased(2); }, u"線３を消しました。", u"Line 3 erased."},
         {"a mark shown", [] { return speech::markShown(&ShowOptions::Equations, true); }, u"式を表示します。",
             u"Equations shown."},
         {"colours off", [] { return speech::markShown(&ShowOptions::Colours, false); }, u"線をすべて青で引きます。",
             u"All lines in blue."},
+        {"nothing to undo", [] { return speech::nothingToUndo(); }, u"元に戻すことはありません。", u"Nothing to undo."},
+        {"nothing to redo", [] { return speech::nothingToRedo(); }, u"やり直すことはありません。", u"Nothing to redo."},
+        {"undo, with the board it leaves",
+            [] {
+                return speech::undone(Board(), {BoardCommand::InitialScreen, 0});
+            },
+            u"元に戻しました：初期画面。線はありません。", u"Undone: Reset. No lines."},
+        {"新規", [] { return speech::newLesson(); }, u"新しい授業にしました。線はありません。",
+            u"New lesson. No lines."},
+        {"a lesson opened",
+            [] {
+                Board board;
+                board.draw({"1", "0", "0", "1"});
+                return speech::lessonOpened(u"a.zelmora"_qs, board);
+            },
+            u"「a.zelmora」を開きました。線が1本あります。線１：y＝エックス、エックスは0から1まで。",
+            u"Opened a.zelmora. Lines: 1. Line 1: y＝x, x from 0 to 1."},
+        {"Esc while tracing", [] { return speech::traceEnded(); }, u"点を消しました。", u"Point removed."},
+        {"a play stopped", [] { return speech::playStopped(u"ａ"_qs, Board(), 0); }, u"ａを止めました。",
+            u"ａ stopped."},
+        {"a line of length 0",
+            [] {
+                return messages::notice(ZeroLengthLine{1, 0});
+            },
+            u"線２は長さ０の線です（χは0から0まで）。", u"Line ２ has length 0 (χ from 0 to 0)."},
+        {"notices listed", [] { return messages::lessonOpenedWithNotices(u"a.zelmora"_qs); },
+            u"「a.zelmora」を開きました。次のところは読み方を変えました。",
+            u"Opened a.zelmora. These were read differently:"},
     };
     QTranslator english;
     ASSERT_TRUE(english.load(englishCatalogue()));

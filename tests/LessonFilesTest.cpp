@@ -133,23 +133,30 @@ TEST_F(LessonFilesTest, ALessonWithUnreadCharactersOpensWithTheWindowsNotice)
         const char* Name;
         QByteArray Slots;
         const char16_t* Message;
+        const char16_t* Listed; // every notice, in a box of its own, when there are several
     } rows[] = {{"letters after a", R"({"slot": 2, "a": "3abc", "b": "1", "from": "-1", "to": "1"})",
-                    u"線２のａの「abc」は読みませんでした。"},
+                    u"線２のａの「abc」は読みませんでした。", u""},
         {"a fraction as a bound", R"({"slot": 1, "a": "1", "b": "1", "from": "-1/2", "to": "1"})",
-            u"線１の変域の「/2」は読みませんでした。"},
-        {"b left out", R"({"slot": 3, "a": "2", "from": "-1", "to": "1"})", u"線３のｂがないので、０としました。"},
+            u"線１の変域の「/2」は読みませんでした。", u""},
+        {"b left out", R"({"slot": 3, "a": "2", "from": "-1", "to": "1"})", u"線３のｂがないので、０としました。", u""},
         {"the first line tells",
             R"({"slot": 4, "a": "1x", "b": "1", "from": "0", "to": "1"}, {"slot": 2, "a": "1", "from": "0", "to": "1"})",
-            u"線２のｂがないので、０としました。"},
-        {"the first box tells", R"({"slot": 1, "a": "2y", "from": "0", "to": "1"})",
-            u"線１のａの「y」は読みませんでした。"},
-        {"an empty b is typed, not left out", R"({"slot": 1, "a": "1", "b": "", "from": "-1", "to": "1"})", u""},
-        {"everything read", R"({"slot": 1, "a": "1", "b": "1", "from": "-1", "to": "1"})", u""}};
+            u"線２のｂがないので、０としました。",
+            u"線２のｂがないので、０としました。\n線４のａの「x」は読みませんでした。"},
+        {"the first box tells, and all are listed", R"({"slot": 1, "a": "3abc", "from": "0", "to": "1/2"})",
+            u"線１のａの「abc」は読みませんでした。",
+            u"線１のａの「abc」は読みませんでした。\n線１のｂがないので、０としました。\n"
+            u"線１の変域の「/2」は読みませんでした。"},
+        {"an empty b is typed, not left out", R"({"slot": 1, "a": "1", "b": "", "from": "-1", "to": "1"})", u"", u""},
+        {"everything read", R"({"slot": 1, "a": "1", "b": "1", "from": "-1", "to": "1"})", u"", u""}};
+    QuestionAnswerer answerer(u"OK"_qs);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
+        answerer.Told.clear();
         ASSERT_TRUE(Window->openFile(write(
             u"notice.zelmora"_qs, R"({"format": "zelmora-lesson", "version": 1, "slots": [)" + row.Slots + "]}")));
         EXPECT_EQ(message(), QString::fromUtf16(row.Message));
+        EXPECT_EQ(answerer.Told.value(0), QString::fromUtf16(row.Listed));
     }
 }
 
@@ -239,8 +246,11 @@ TEST_F(LessonFilesTest, AFailedSaveKeepsTheOldFileAndTheBoard)
     click("Command4");
 
     // A folder that has vanished fails for everyone; a read-only one for all but root.
+    QuestionAnswerer answerer(u"OK"_qs);
     EXPECT_FALSE(Window->saveTo(Folder.filePath(u"gone/lesson.zelmora"_qs)));
     EXPECT_EQ(message(), u"保存できません。書き込みが許されていません。"_qs);
+    EXPECT_EQ(answerer.Asked.value(0), u"「lesson.zelmora」に保存できませんでした。"_qs) << "told in a box too";
+    EXPECT_EQ(answerer.Told.value(0), u"保存できません。書き込みが許されていません。"_qs);
     if (geteuid() != 0) {
         QFile::setPermissions(Folder.path(), QFile::ReadOwner | QFile::ExeOwner);
         EXPECT_FALSE(Window->saveTo(path));

@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAction>
+#include <QComboBox>
 #include <QDialog>
 #include <QPointer>
 #include <QTextBrowser>
@@ -24,6 +25,11 @@ using namespace Qt::StringLiterals;
 class SpokenAnswersTest : public WindowTest {
 protected:
     QString announced() const { return Form->findChild<Announcer*>()->text(); }
+
+    void keys(Qt::Key key, Qt::KeyboardModifiers modifiers) const
+    {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
 
     void trigger(const char* name) const
     {
@@ -60,8 +66,23 @@ TEST_F(SpokenAnswersTest, EachCommandSaysWhatItDid)
         {"size", [this] { click("Command3_2"); },
             u"大きさを大にしました。エックスは−21から21まで、yは−21から21まで見えています。"},
         {"initial screen", [this] { click("Command2"); }, u"初期画面にしました。線はありません。"},
-        {"undo", [this] { trigger("Undo"); }, u"元に戻しました：線２を引く。"},
-        {"redo", [this] { trigger("Undo"), trigger("Redo"); }, u"やり直しました：線２を引く。"},
+        {"undo", [this] { trigger("Undo"); }, u"元に戻しました：線２を引く。線２には線がありません。"},
+        {"redo", [this] { trigger("Undo"), trigger("Redo"); },
+            u"やり直しました：線２を引く。線２：y＝2エックス−2、エックスは−3から3まで。"},
+        {"undo a step of the whole board", [this] { click("Command2"), trigger("Undo"); },
+            u"元に戻しました：初期画面。線１：y＝−3分の2エックス＋1、エックスは−3から3まで。"
+            "線２：y＝2エックス−2、エックスは−3から3まで。"},
+        {"nothing to undo", [this] { trigger("Undo"), trigger("Undo"), keys(Qt::Key_Z, Qt::ControlModifier); },
+            u"元に戻すことはありません。"},
+        {"nothing to redo", [this] { keys(Qt::Key_Y, Qt::ControlModifier); }, u"やり直すことはありません。"},
+        {"新規", [this] { trigger("New"); }, u"新しい授業にしました。線はありません。"},
+        {"Esc while tracing",
+            [this] {
+                control("Picture1")->setFocus();
+                keys(Qt::Key_Right, Qt::NoModifier);
+                keys(Qt::Key_Escape, Qt::NoModifier);
+            },
+            u"点を消しました。"},
         {"a mark on", [this] { trigger("ShowIntersections"); }, u"交点を表示します。"},
         {"a mark off",
             [this] {
@@ -163,9 +184,29 @@ TEST_F(SpokenAnswersTest, TheTableOfValuesCarriesItsLineAndReadsAsPairs)
     EXPECT_EQ(table->accessibleName(), u"値の表 線１"_s);
     auto* text = table->findChild<QTextBrowser*>();
     ASSERT_NE(text, nullptr);
+    // Read as a table, while the screen shows the text as it was.
+    QAccessibleInterface* cells = QAccessible::queryAccessibleInterface(text);
+    ASSERT_NE(cells->tableInterface(), nullptr);
+    EXPECT_EQ(cells->role(), QAccessible::Table);
+    EXPECT_EQ(cells->tableInterface()->rowCount(), 2);
+    EXPECT_EQ(cells->tableInterface()->columnCount(), 7);
+    QAccessibleInterface* cell = cells->tableInterface()->cellAt(1, 1);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->text(QAccessible::Name), u"3分の7"_s);
+    EXPECT_EQ(cell->tableCellInterface()->rowHeaderCells().value(0)->text(QAccessible::Name), u"y"_s);
+    EXPECT_EQ(
+        cells->tableInterface()->cellAt(0, 0)->tableCellInterface()->rowHeaderCells().value(0)->text(QAccessible::Name),
+        u"エックス"_s);
+    EXPECT_EQ(cells->childCount(), 14);
     EXPECT_EQ(text->accessibleDescription(),
-        u"エックスが−3のときyは3、エックスが−2のときyは3分の7、エックスが−1のときyは3分の5、エックスが0のときyは1、"
-        "エックスが1のときyは3分の1、エックスが2のときyは−3分の1、エックスが3のときyは−1。"_s);
+        u"y＝−3分の2エックス＋1。エックスは−3から3まで。変化の割合は−3分の2。切片は1。yの変域は−1から3まで。"
+        "線２とはエックス8分の9、y4分の1で交わる"_s);
+    auto* step = table->findChild<QComboBox*>(u"ValueTableStep"_s);
+    step->setCurrentIndex(2);
+    EXPECT_EQ(table->findChild<Announcer*>()->text(),
+        u"エックスの刻みを1/2にしました。エックスが−3のときyは3、エックスが−2分の5のときyは3分の8、"
+        "エックスが−2のときyは3分の7。"_s);
+    EXPECT_EQ(cells->tableInterface()->columnCount(), 13) << "the cells follow the step";
     click("Option1_1");
     EXPECT_EQ(table->accessibleName(), u"値の表 線２"_s) << "it follows the line chosen";
 }

@@ -137,6 +137,24 @@ TEST_F(UndoAndRecoveryTest, TheCaptionMarksAChangedLesson)
     EXPECT_EQ(Window->fileName(), QString());
 }
 
+// The marks of 表示 belong to the lesson: a change marks it, is undone as a step, and is saved.
+TEST_F(UndoAndRecoveryTest, TheMarksShownAreOfTheLesson)
+{
+    ASSERT_TRUE(Window->openFile(lessonFile()));
+    action("ShowIntersections")->trigger();
+    EXPECT_EQ(caption(), u"lesson.zelmora* — Zelmora (Tavrin)"_qs);
+    action("Undo")->trigger();
+    EXPECT_FALSE(Form->board().showOptions().Intersections);
+    EXPECT_FALSE(action("ShowIntersections")->isChecked()) << "the menu follows the board";
+    EXPECT_EQ(caption(), u"lesson.zelmora — Zelmora (Tavrin)"_qs);
+    action("Redo")->trigger();
+    EXPECT_TRUE(action("ShowIntersections")->isChecked());
+    ASSERT_TRUE(Window->saveTo(Window->fileName()));
+    action("New")->trigger();
+    ASSERT_TRUE(Window->openFile(lessonFile()));
+    EXPECT_TRUE(Form->board().showOptions().Intersections) << "saved with the lesson";
+}
+
 struct QuestionRow {
     const char* Name;
     std::function<void(MainWindow&)> Command;
@@ -202,7 +220,8 @@ TEST_F(UndoAndRecoveryTest, AFailedSaveCancels)
     ASSERT_TRUE(QDir(Folder.filePath(u"gone"_qs)).removeRecursively());
     QuestionAnswerer answerer(u"保存する"_qs);
     action("New")->trigger();
-    EXPECT_EQ(answerer.Asked.size(), 1);
+    ASSERT_EQ(answerer.Asked.size(), 2) << "the question, then the failed save in a box of its own";
+    EXPECT_EQ(answerer.Asked[1], u"「lesson.zelmora」に保存できませんでした。"_qs);
     EXPECT_EQ(message(), u"保存できません。書き込みが許されていません。"_qs);
     EXPECT_TRUE(Form->board().slotTable().isDrawn(0));
     EXPECT_EQ(caption(), u"lesson.zelmora* — Zelmora (Tavrin)"_qs);

@@ -94,6 +94,11 @@ TEST_F(ValueTableTest, TheWindowFollowsTheBoardAndCopiesItsText)
     EXPECT_TRUE(table->plainText().contains(u"χ\t−2\t0\t2\n"_qs)) << table->plainText().toStdString();
     step->setCurrentIndex(0);
     EXPECT_TRUE(table->plainText().contains(u"χ\t−3\t−2\t−1\t0\t1\t2\t3\n"_qs));
+    EXPECT_FALSE(table->plainText().contains(u"超える"_qs)) << "a step taken as chosen is not remarked";
+    drawLine({u"1"_qs, u"0"_qs, u"-100"_qs, u"100"_qs});
+    step->setCurrentIndex(step->findText(u"1"_qs));
+    EXPECT_TRUE(table->plainText().contains(u"χの刻み1では列が41を超えるので、刻みを20にしました。\n"_qs))
+        << "a step replaced is not replaced silently";
     for (const QWidget* part : table->findChildren<QWidget*>()) {
         if (part->focusPolicy() != Qt::NoFocus) {
             EXPECT_FALSE(part->accessibleName().isEmpty()) << part->metaObject()->className();

@@ -68,10 +68,6 @@
         <translation>Explore</translation>
     </message>
     <message>
-        <source>の値</source>
-        <translation> value</translation>
-    </message>
-    <message>
         <source>の刻み</source>
         <translation> step</translation>
     </message>
@@ -452,7 +448,7 @@
     </message>
     <message>
         <source>問題の座標平面：← → で線をたどります</source>
-        <translation>The task's plane: ← → trace the line</translation>
+        <translation>The task&apos;s plane: ← → trace the line</translation>
     </message>
 </context>
 <context>
@@ -542,11 +538,11 @@
     </message>
     <message>
         <source>元に戻しました：%1。</source>
-        <translation>Undone: %1.</translation>
+        <translation>Undone: %1. </translation>
     </message>
     <message>
         <source>やり直しました：%1。</source>
-        <translation>Redone: %1.</translation>
+        <translation>Redone: %1. </translation>
     </message>
     <message>
         <source>交点は現在の線とだけ表示します。</source>
@@ -644,6 +640,86 @@
         <source>線%1を引きました。%2。</source>
         <translation>Line %1 drawn. %2.</translation>
     </message>
+    <message>
+        <source>線はありません。</source>
+        <translation>No lines.</translation>
+    </message>
+    <message>
+        <source>元に戻すことはありません。</source>
+        <translation>Nothing to undo.</translation>
+    </message>
+    <message>
+        <source>やり直すことはありません。</source>
+        <translation>Nothing to redo.</translation>
+    </message>
+    <message>
+        <source>新しい授業にしました。線はありません。</source>
+        <translation>New lesson. No lines.</translation>
+    </message>
+    <message>
+        <source>「%1」を開きました。</source>
+        <translation>Opened %1. </translation>
+    </message>
+    <message>
+        <source>線が%1本あります。</source>
+        <translation>Lines: %1. </translation>
+    </message>
+    <message>
+        <source>点を消しました。</source>
+        <translation>Point removed.</translation>
+    </message>
+    <message>
+        <source>線%1を動かします。%2。</source>
+        <translation>Moving line %1. %2.</translation>
+    </message>
+    <message>
+        <source>%1を止めました。</source>
+        <translation>%1 stopped. </translation>
+    </message>
+    <message>
+        <source>χの刻みを%1にしました。</source>
+        <translation>Step of χ: %1. </translation>
+    </message>
+    <message>
+        <source>エックスは%1から%2まで</source>
+        <translation>x from %1 to %2</translation>
+    </message>
+    <message>
+        <source>変化の割合は%1</source>
+        <translation>rate of change %1</translation>
+    </message>
+    <message>
+        <source>切片は%1</source>
+        <translation>intercept %1</translation>
+    </message>
+    <message>
+        <source>yの変域は%1から%2まで</source>
+        <translation>y from %1 to %2</translation>
+    </message>
+    <message>
+        <source>線%1とは%2で交わる</source>
+        <translation>crosses line %1 at %2</translation>
+    </message>
+    <message>
+        <source>線%1とは変域の外の%2で交わる</source>
+        <translation>crosses line %1 outside the domain, at %2</translation>
+    </message>
+    <message>
+        <source>線%1とは平行で交わらない</source>
+        <translation>parallel to line %1, no crossing</translation>
+    </message>
+    <message>
+        <source>線%1とは同じ直線上にあるが共有点はない</source>
+        <translation>on the same straight line as line %1, no common point</translation>
+    </message>
+    <message>
+        <source>線%1と重なる</source>
+        <translation>overlaps line %1</translation>
+    </message>
+    <message>
+        <source>１２３４５６７８</source>
+        <translation>12345678</translation>
+    </message>
 </context>
 <context>
     <name>zelmora::ValueTableWindow</name>
@@ -730,6 +806,10 @@
     <message>
         <source>χ＝の直線では χ が変わらないので、値の表はつくれません。変化の割合と切片もありません。</source>
         <translation>On a line χ = h, χ does not change: it has no table of values, no rate of change and no intercept.</translation>
+    </message>
+    <message>
+        <source>χの刻み%1では列が%2を超えるので、刻みを%3にしました。</source>
+        <translation>A step of %1 would give more than %2 columns: the step is %3.</translation>
     </message>
 </context>
 <context>
@@ -1228,6 +1308,34 @@
         <source>%1二本の線が一点で交わりません。</source>
         <translation>%1the two lines do not cross at one point.</translation>
     </message>
+    <message>
+        <source>「%1」に保存できませんでした。</source>
+        <translation>Could not save %1.</translation>
+    </message>
+    <message>
+        <source>「%1」を開きました。次のところは読み方を変えました。</source>
+        <translation>Opened %1. These were read differently:</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>線%1：%2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>（ａ、ｂなし）</source>
+        <translation> (no a, b)</translation>
+    </message>
+    <message>
+        <source>線%1は χ＝の直線なので、変化の割合はありません。</source>
+        <translation>Line %1 is a line χ = h: it has no rate of change.</translation>
+    </message>
+    <message>
+        <source>線%1は長さ０の線です（χは%2から%2まで）。</source>
+        <translation>Line %1 has length 0 (χ from %2 to %2).</translation>
+    </message>
 </context>
 <context>
     <name>zelmora::practiceWords</name>
@@ -1382,14 +1490,6 @@
     <message>
         <source>線%1：%2</source>
         <translation>Line %1: %2</translation>
-    </message>
-    <message>
-        <source>（ａ、ｂなし）</source>
-        <translation> (no a, b)</translation>
-    </message>
-    <message>
-        <source>線%1は χ＝の直線なので、変化の割合はありません。</source>
-        <translation>Line %1 is a line χ = h: it has no rate of change.</translation>
     </message>
 </context>
 </TS>

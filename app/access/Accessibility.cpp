@@ -4,11 +4,13 @@
 #include "app/form/OptionButton.h"
 #include "app/words/Speech.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QEvent>
 #include <QFocusFrame>
+#include <QHash>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
@@ -16,6 +18,7 @@
 #include <QStyleOptionFrame>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -25,6 +28,19 @@ namespace zelmora {
 namespace {
 
 const char* const DecorationProperty = "zelmora.decoration";
+const char* const SpokenValueProperty = "zelmora.spokenValue";
+const char* const PressedProperty = "zelmora.pressed";
+const char* const TableHeadersProperty = "zelmora.tableHeaders";
+const char* const TableRowsProperty = "zelmora.tableRows";
+const char* const CurrentCellProperty = "zelmora.currentCell";
+
+// The widget's interface is made anew, by the factory below, once the widget carries what the
+// factory looks for: Qt may have made one already, while the widget was being built.
+void remakeInterface(QWidget* widget)
+{
+    if (const QAccessible::Id id = QAccessible::uniqueId(QAccessible::queryAccessibleInterface(widget)))
+        QAccessible::deleteAccessibleInterface(id);
+}
 
 // The children a screen reader walks: Qt's own choice (no windows, menus or focus frames), without
 // decoration and without what is hidden (the message area while it has no message).
@@ -326,6 +342,244 @@ private:
     static inline std::vector<std::function<void()>> Held;
 };
 
+// A slider whose value is said as the window writes it; its raw position is not said at all, so
+// that a screen reader does not read it before the window's own words.
+class SpokenSliderAccessible final : public QAccessibleWidget {
+public:
+    explicit SpokenSliderAccessible(QWidget* slider)
+        : QAccessibleWidget(slider, QAccessible::Slider)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const QString value = widget()->property(SpokenValueProperty).toString();
+        if (kind == QAccessible::Value)
+            return value;
+        if (kind == QAccessible::Name)
+            return (widget()->accessibleName() + u' ' + value).trimmed();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+// One of a group of buttons of which one is on, shown by its look: heard as a radio button, which
+// is the nearest Qt's bridge offers to a toggle; pressing it clicks it.
+class PressedButtonAccessible final : public QAccessibleWidget {
+public:
+    explicit PressedButtonAccessible(QAbstractButton* button)
+        : QAccessibleWidget(button, QAccessible::RadioButton)
+    {
+    }
+
+    QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && button()->accessibleName().isEmpty())
+            return QString(button()->text()).remove(u'&');
+        return QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = button()->property(PressedProperty).toBool();
+        return state;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction() && button()->isEnabled())
+            button()->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+QStringList tableHeaders(const QWidget* widget)
+{
+    return widget->property(TableHeadersProperty).toStringList();
+}
+
+QStringList tableRow(const QWidget* widget, int row)
+{
+    return widget->property(TableRowsProperty).toList().value(row).toStringList();
+}
+
+int tableRowCount(const QWidget* widget)
+{
+    return static_cast<int>(widget->property(TableRowsProperty).toList().size());
+}
+
+int tableColumnCount(const QWidget* widget)
+{
+    int columns = 0;
+    for (const QVariant& row : widget->property(TableRowsProperty).toList())
+        columns = std::max(columns, static_cast<int>(row.toStringList().size()));
+    return columns;
+}
+
+// A cell of a spoken table, or the header of a row (column -1). It has no object of its own: it
+// reads its text from the table's widget each time.
+class TableCellAccessible final : public QAccessibleInterface, public QAccessibleTableCellInterface {
+public:
+    TableCellAccessible(QWidget* table, int row, int column)
+        : Table(table)
+        , Row(row)
+        , Column(column)
+    {
+    }
+
+    bool isValid() const override
+    {
+        return Table && Row >= 0 && Row < tableRowCount(Table) && Column < tableColumnCount(Table);
+    }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return Table ? Table->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(Table.data()); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind != QAccessible::Name || !isValid())
+            return {};
+        return Column < 0 ? tableHeaders(Table).value(Row) : tableRow(Table, Row).value(Column);
+    }
+    void setText(QAccessible::Text, const QString&) override { }
+    QRect rect() const override { return Table ? QRect(Table->mapToGlobal(QPoint(0, 0)), Table->size()) : QRect(); }
+    QAccessible::Role role() const override { return Column < 0 ? QAccessible::RowHeader : QAccessible::Cell; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.readOnly = true;
+        if (Column >= 0) {
+            state.focusable = true;
+            state.focused
+                = Table && Table->hasFocus() && Table->property(CurrentCellProperty).toPoint() == QPoint(Column, Row);
+        }
+        return state;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+    }
+
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override;
+    int columnIndex() const override { return std::max(Column, 0); }
+    int rowIndex() const override { return Row; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override { return parent(); }
+
+private:
+    QPointer<QWidget> Table;
+    int Row;
+    int Column;
+};
+
+// A widget read as a table: its rows and their headers, from the widget's properties. Its cells
+// are made once and kept, so that each has one identity for as long as the table lives.
+class SpokenTableAccessible final : public QAccessibleWidget, public QAccessibleTableInterface {
+public:
+    explicit SpokenTableAccessible(QWidget* widget)
+        : QAccessibleWidget(widget, QAccessible::Table)
+    {
+    }
+
+    ~SpokenTableAccessible() override
+    {
+        for (const QAccessible::Id id : std::as_const(Cells))
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TableInterface)
+            return static_cast<QAccessibleTableInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    int childCount() const override { return rowCount() * columnCount(); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const int columns = columnCount();
+        if (columns == 0 || index < 0 || index >= childCount())
+            return nullptr;
+        return cell(index / columns, index % columns);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const auto* cell = child ? const_cast<QAccessibleInterface*>(child)->tableCellInterface() : nullptr;
+        if (cell == nullptr || child->role() != QAccessible::Cell)
+            return -1;
+        return cell->rowIndex() * columnCount() + cell->columnIndex();
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        if (!widget()->hasFocus())
+            return nullptr;
+        const QPoint at = widget()->property(CurrentCellProperty).toPoint();
+        return cell(at.y(), at.x());
+    }
+
+    // Table
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override
+    {
+        if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
+            return nullptr;
+        return cell(row, column);
+    }
+    int columnCount() const override { return tableColumnCount(widget()); }
+    int rowCount() const override { return tableRowCount(widget()); }
+    int selectedCellCount() const override { return 0; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    QString columnDescription(int) const override { return {}; }
+    QString rowDescription(int row) const override { return tableHeaders(widget()).value(row); }
+    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override { }
+
+    // A cell, or with column -1 the header of its row.
+    QAccessibleInterface* cell(int row, int column) const
+    {
+        const int key = row * 1024 + column + 1;
+        if (const auto found = Cells.find(key); found != Cells.end())
+            return QAccessible::accessibleInterface(*found);
+        auto* made = new TableCellAccessible(widget(), row, column);
+        Cells.insert(key, QAccessible::registerAccessibleInterface(made));
+        return made;
+    }
+
+private:
+    mutable QHash<int, QAccessible::Id> Cells;
+};
+
+QList<QAccessibleInterface*> TableCellAccessible::rowHeaderCells() const
+{
+    auto* table = static_cast<SpokenTableAccessible*>(parent());
+    if (table == nullptr || Column < 0)
+        return {};
+    return {table->cell(Row, -1)};
+}
+
 QAccessibleInterface* interfaceFor(const QString& className, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
@@ -341,6 +595,12 @@ QAccessibleInterface* interfaceFor(const QString& className, QObject* object)
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     if (className == u"zelmora::MessageLabel"_s || className == u"zelmora::Announcer"_s)
         return new NotificationAccessible(static_cast<QLabel*>(widget));
+    if (widget->property(SpokenValueProperty).isValid())
+        return new SpokenSliderAccessible(widget);
+    if (widget->property(PressedProperty).isValid() && qobject_cast<QAbstractButton*>(widget))
+        return new PressedButtonAccessible(static_cast<QAbstractButton*>(widget));
+    if (widget->property(TableRowsProperty).isValid())
+        return new SpokenTableAccessible(widget);
     return nullptr;
 }
 
@@ -375,6 +635,65 @@ void tellFocusFirst(QWidget* widget)
 {
     QAccessible::installUpdateHandler(&FocusFirst::pass);
     widget->installEventFilter(new FocusFirst(widget));
+}
+
+void setSpokenValue(QWidget* slider, const QString& value)
+{
+    const bool first = !slider->property(SpokenValueProperty).isValid();
+    const bool changed = slider->property(SpokenValueProperty).toString() != value;
+    slider->setProperty(SpokenValueProperty, value);
+    if (first) {
+        remakeInterface(slider);
+    } else if (changed && QAccessible::isActive()) {
+        // A screen reader keeps the names it has read until it hears that one changed.
+        QAccessibleEvent event(slider, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void setPressed(QWidget* button, bool pressed)
+{
+    const bool first = !button->property(PressedProperty).isValid();
+    const bool changed = first || button->property(PressedProperty).toBool() != pressed;
+    button->setProperty(PressedProperty, pressed);
+    if (first) {
+        remakeInterface(button);
+    } else if (changed && QAccessible::isActive()) {
+        QAccessible::State checked;
+        checked.checked = true;
+        QAccessibleStateChangeEvent event(button, checked);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void setSpokenTable(QWidget* widget, const SpokenTable& table)
+{
+    const bool first = !widget->property(TableRowsProperty).isValid();
+    QVariantList rows;
+    for (const QStringList& row : table.Rows)
+        rows << row;
+    widget->setProperty(TableHeadersProperty, table.RowHeaders);
+    widget->setProperty(TableRowsProperty, rows);
+    if (first) {
+        remakeInterface(widget);
+    } else if (QAccessible::isActive()) {
+        QAccessibleTableModelChangeEvent event(widget, QAccessibleTableModelChangeEvent::ModelReset);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void focusCell(QWidget* widget, int row, int column)
+{
+    widget->setProperty(CurrentCellProperty, QPoint(column, row));
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(widget);
+    QAccessibleTableInterface* cells = table ? table->tableInterface() : nullptr;
+    QAccessibleInterface* cell = cells ? cells->cellAt(row, column) : nullptr;
+    if (cell == nullptr)
+        return;
+    QAccessibleEvent event(cell, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
 }
 
 void markAsDecoration(QWidget* widget)

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QLabel>
+#include <QList>
+#include <QStringList>
 
 class QTimer;
 
@@ -14,6 +16,26 @@ void installAccessibility();
 
 // Marks a widget as decoration: it is drawn, but a screen reader does not walk it.
 void markAsDecoration(QWidget* widget);
+
+// A slider whose value a screen reader hears as the window writes it ("−3分の1") rather than the
+// slider's raw position: its name says the value too, and moving it is told by the window.
+void setSpokenValue(QWidget* slider, const QString& value);
+
+// A button that shows by its look which of a group is on (the size buttons): a screen reader hears
+// it as a toggle, pressed or not.
+void setPressed(QWidget* button, bool pressed);
+
+// A table a screen reader reads by rows and columns, cell by cell, while the widget shows it in its
+// own way (the table of values, drawn as text): each row has a header and its cells' spoken texts;
+// the facts are the widget's description. The widget's own keys move the reader through the cells
+// with focusCell().
+struct SpokenTable {
+    QStringList RowHeaders;
+    QList<QStringList> Rows;
+};
+void setSpokenTable(QWidget* widget, const SpokenTable& table);
+// Tells a screen reader that the cell in row and column has the focus.
+void focusCell(QWidget* widget, int row, int column);
 
 // Has a screen reader told of the widget's focus before what the widget's own focus-in handler
 // does (for line edits, whose handler moves the caret: heard first, that is a silent focus change).

@@ -6,6 +6,7 @@
 #include "app/words/Look.h"
 #include "app/words/Speech.h"
 #include "board/Board.h"
+#include "facts/ExactLine.h"
 #include "facts/ExactNumber.h"
 
 #include <QCheckBox>
@@ -30,7 +31,8 @@ constexpr int coefficientB = 1;
 // a moves over -5 to 5, b over -10 to 10.
 constexpr std::array<int, 2> ranges{5, 10};
 const std::array<QString, 2> names{u"ａ"_s, u"ｂ"_s};
-const std::array<QString, 2> spokenNames{u"a"_s, u"b"_s};
+// How long the keys rest before the line moved is said.
+constexpr auto restBeforeSaying = std::chrono::milliseconds(700);
 
 struct StepChoice {
     const char16_t* Caption;
@@ -109,8 +111,9 @@ void ExploreWindow::build()
         name->setFont(look::font(14, true));
         control.Slider = new QSlider(Qt::Horizontal, this);
         control.Slider->setObjectName(u"ExploreSlider"_s + suffix);
-        control.Slider->setAccessibleName(
-            names[static_cast<std::size_t>(which)] + QCoreApplication::translate("zelmora::ExploreWindow", "の値"));
+        // Heard as "ａ −3分の1": the name and the value as the window writes it.
+        control.Slider->setAccessibleName(names[static_cast<std::size_t>(which)]);
+        setSpokenValue(control.Slider, QString());
         control.Slider->setSingleStep(1);
         control.Slider->setPageStep(5);
         control.Slider->setTickPosition(QSlider::TicksBelow);
@@ -126,6 +129,11 @@ void ExploreWindow::build()
             names[static_cast<std::size_t>(which)] + QCoreApplication::translate("zelmora::ExploreWindow", "の刻み"));
         for (const StepChoice& choice : stepChoices[static_cast<std::size_t>(which)])
             control.Step->addItem(QString::fromUtf16(choice.Caption), static_cast<int>(choice.Step));
+        // Qt names a combo box by its current item; a screen reader takes the name of the label
+        // that belongs to it. The label is not shown: the box stands beside the slider it steps.
+        auto* stepName = new QLabel(control.Step->accessibleName(), this);
+        stepName->setBuddy(control.Step);
+        stepName->hide();
         control.Play = new QPushButton(u"▶"_s, this);
         control.Play->setObjectName(u"ExplorePlay"_s + suffix);
         control.Play->setAccessibleName(names[static_cast<std::size_t>(which)]
@@ -150,6 +158,20 @@ void ExploreWindow::build()
     connect(Keep, &QCheckBox::toggled, this, &ExploreWindow::keepChosen);
     grid->addWidget(Keep, 3, 1, 1, 4);
     Speaker = new Announcer(this);
+    Rest.setSingleShot(true);
+    Rest.setInterval(restBeforeSaying);
+    connect(&Rest, &QTimer::timeout, this, [this] {
+        if (Form && Playing < 0)
+            Speaker->announce(speech::lineMoved(Form->board(), Slot));
+    });
+}
+
+void ExploreWindow::sayLine()
+{
+    QTimer::singleShot(std::chrono::milliseconds(600), Speaker, [this] {
+        if (Form)
+            Speaker->announce(speech::lineToMove(Form->board(), Slot));
+    });
 }
 
 void ExploreWindow::showBoard(const Board& board)
@@ -178,8 +200,10 @@ void ExploreWindow::showBoard(const Board& board)
         control.Play->setEnabled(drawn);
     }
     if (!drawn) {
-        for (Control& control : Controls)
+        for (Control& control : Controls) {
             control.Value->clear();
+            setSpokenValue(control.Slider, QString());
+        }
         return;
     }
     // A new line starts a in the steps of its own denominator: thirds for -2/3.
@@ -196,6 +220,10 @@ void ExploreWindow::showBoard(const Board& board)
         const auto column = which == coefficientA ? std::pair(SlotTable::ANum, SlotTable::ADen)
                                                   : std::pair(SlotTable::BNum, SlotTable::BDen);
         placeSlider(which, double(table.get(slot, column.first)) / double(table.get(slot, column.second)));
+    }
+    if (const auto line = exactLineOf(table, slot)) {
+        setSpokenValue(Controls[coefficientA].Slider, speech::number(line->A));
+        setSpokenValue(Controls[coefficientB].Slider, speech::number(line->B));
     }
 }
 
@@ -225,8 +253,13 @@ void ExploreWindow::moved(int which)
     Form->perform([&](Board& board) { return board.moveLine(Slot, a, b, continuing); });
     // A drag or a play goes on as one step; each key press is a step of its own.
     Continuing = control.Slider->isSliderDown() || Playing == which;
+    // Each key says the value at once; the line is said once the keys rest. A play says neither
+    // until it stops.
+    if (Playing == which)
+        return;
     if (const auto value = exactCoefficient(text))
-        Speaker->announce(speech::coefficientMoved(spokenNames[static_cast<std::size_t>(which)], *value));
+        Speaker->announce(speech::coefficientMoved(names[static_cast<std::size_t>(which)], *value));
+    Rest.start();
 }
 
 // Another step keeps the line where it is; the slider goes to the nearest position of the new scale.
@@ -266,6 +299,8 @@ void ExploreWindow::playStep()
 
 void ExploreWindow::stopPlaying()
 {
+    if (Playing >= 0 && Form)
+        Speaker->announce(speech::playStopped(names[static_cast<std::size_t>(Playing)], Form->board(), Slot));
     Player.stop();
     for (Control& control : Controls)
         control.Play->setText(u"▶"_s);

@@ -37,6 +37,8 @@ public:
 
     // Follows the board: the line it concerns, and the sliders where that line's a and b are.
     void showBoard(const Board& board);
+    // Says which line the sliders move and its equation, once the window has been heard opening.
+    void sayLine();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -68,6 +70,8 @@ private:
     QCheckBox* Keep = nullptr;
     Announcer* Speaker = nullptr;
     QTimer Player;
+    // Restarted by every move: when it runs out, the keys have rested and the line is said.
+    QTimer Rest;
     int Playing = -1;  // the coefficient playing, or -1
     int Direction = 1; // +1 or -1 while playing
     int Slot = 0;      // the line the sliders move

@@ -9,6 +9,7 @@
 #include "facts/Equation.h"
 #include "facts/LineFacts.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -26,6 +27,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -123,6 +125,21 @@ QString asciiMinus(QString shown)
     return shown.replace(u'−', u'-');
 }
 
+} // namespace
+
+QString replacedStepNote(const ExactLine& line, const std::optional<mpq_class>& step)
+{
+    if (!step || multiplesIn(line, *step) <= MaxGivenColumns)
+        return {};
+    return QCoreApplication::translate(
+        "zelmora::ValueTableWindow", "χの刻み%1では列が%2を超えるので、刻みを%3にしました。")
+        .arg(number(*step))
+        .arg(MaxGivenColumns)
+        .arg(number(tableStep(line)));
+}
+
+namespace {
+
 // The steps the box offers, after 自動.
 struct StepChoice {
     const char16_t* Caption;
@@ -153,6 +170,11 @@ ValueTableText valueTableText(
     const QString domain = text(domainText(*line));
     QString html = u"<h3>%1</h3>%2<p>%3</p>"_s.arg(title, partsHtml(equation.Parts), domain);
     QStringList plain{title, text(equation.Plain), domain};
+    // A step that would give too many columns is not taken; the table says which one it took.
+    if (const QString replaced = replacedStepNote(*line, step); !replaced.isEmpty()) {
+        html += u"<p>%1</p>"_s.arg(replaced.toHtmlEscaped());
+        plain << replaced;
+    }
     QStringList copied{title, asciiMinus(text(equation.Plain)), asciiMinus(domain)};
     // The equation the line was typed as, beside its y = aχ + b.
     if (!line->Vertical && !line->Typed.empty()) {
@@ -224,17 +246,20 @@ ValueTableText valueTableText(
     for (const QString& fact : facts)
         copied << asciiMinus(fact);
 
+    QString crossingsHtml;
     const QStringList crossings = crossingsOf();
     if (!crossings.isEmpty()) {
-        html += QCoreApplication::translate("zelmora::ValueTableWindow", "<p>交点<br>%1</p>")
-                    .arg(crossings.join(u"<br>"_s));
+        crossingsHtml = QCoreApplication::translate("zelmora::ValueTableWindow", "<p>交点<br>%1</p>")
+                            .arg(crossings.join(u"<br>"_s));
+        html += crossingsHtml;
         plain << QCoreApplication::translate("zelmora::ValueTableWindow", "交点") << crossings;
         copied << QCoreApplication::translate("zelmora::ValueTableWindow", "交点");
         for (const QString& crossing : crossings)
             copied << asciiMinus(crossing);
     }
-    const QString copiedHtml = u"<html><body><p>%1<br>%2<br>%3</p>%4%5</body></html>"_s.arg(
-        title, text(equation.Plain).toHtmlEscaped(), domain.toHtmlEscaped(), rows.arg(xsCopied, ysCopied), factsHtml);
+    const QString copiedHtml
+        = u"<html><body><p>%1<br>%2<br>%3</p>%4%5%6</body></html>"_s.arg(title, text(equation.Plain).toHtmlEscaped(),
+            domain.toHtmlEscaped(), rows.arg(xsCopied, ysCopied), factsHtml, crossingsHtml);
     return {html, plain.join(u'\n') + u'\n', copied.join(u'\n') + u'\n', copiedHtml};
 }
 
@@ -291,6 +316,9 @@ ValueTableWindow::ValueTableWindow(QWidget* mainWindow)
     Text->setObjectName(u"ValueTableText"_s);
     Text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     Text->setLineWrapMode(QTextEdit::NoWrap);
+    // A screen reader reads it as a table of cells, the arrows moving from cell to cell.
+    setSpokenTable(Text, {});
+    Text->installEventFilter(this);
     layout->addWidget(Text);
     auto* buttons = new QHBoxLayout;
     auto* stepLabel = new QLabel(QCoreApplication::translate("zelmora::ValueTableWindow", "χの刻み(&S)"), this);
@@ -301,7 +329,15 @@ ValueTableWindow::ValueTableWindow(QWidget* mainWindow)
     for (const StepChoice& choice : stepChoices)
         Step->addItem(QString::fromUtf16(choice.Caption));
     stepLabel->setBuddy(Step);
-    connect(Step, &QComboBox::currentIndexChanged, this, &ValueTableWindow::refresh);
+    connect(Step, &QComboBox::currentIndexChanged, this, [this] {
+        refresh();
+        if (Speaker == nullptr)
+            Speaker = new Announcer(this);
+        QString said = speech::valueStepChosen(Step->currentText(), Lines, Slot, chosenStep());
+        if (const auto line = exactLineOf(Lines, Slot))
+            said = speech::forEar(replacedStepNote(*line, chosenStep())) + said;
+        Speaker->announce(said);
+    });
     buttons->addWidget(stepLabel);
     buttons->addWidget(Step);
     buttons->addStretch();
@@ -325,20 +361,77 @@ void ValueTableWindow::showBoard(const Board& board)
     refresh();
 }
 
+std::optional<mpq_class> ValueTableWindow::chosenStep() const
+{
+    if (Step->currentIndex() <= 0)
+        return std::nullopt;
+    const StepChoice& choice = stepChoices[static_cast<std::size_t>(Step->currentIndex() - 1)];
+    return mpq_class(choice.Numerator, choice.Denominator);
+}
+
 void ValueTableWindow::refresh()
 {
-    std::optional<mpq_class> step;
-    if (Step->currentIndex() > 0) {
-        const StepChoice& choice = stepChoices[static_cast<std::size_t>(Step->currentIndex() - 1)];
-        step = mpq_class(choice.Numerator, choice.Denominator);
-    }
+    const std::optional<mpq_class> step = chosenStep();
     Shown = valueTableText(Lines, Forms, Slot, step);
     Text->setHtml(Shown.Html);
     setWindowTitle(QCoreApplication::translate("zelmora::ValueTableWindow", "値の表 — 線%1").arg(slotDigit(Slot)));
     // A screen reader hears which line the table is of, and its columns as pairs of χ and y.
     setAccessibleName(QCoreApplication::translate("zelmora::ValueTableWindow", "値の表 線%1").arg(slotDigit(Slot)));
     Text->setAccessibleName(accessibleName());
-    Text->setAccessibleDescription(speech::valuePairs(Lines, Slot, step));
+    Text->setAccessibleDescription(speech::valueTableFacts(Lines, Slot).join(u"。"_s));
+    SpokenTable table{{speech::forEar(u"χ"_s), u"y"_s}, {{}, {}}};
+    if (const auto line = exactLineOf(Lines, Slot)) {
+        for (const ExactPoint& column : tableOfValues(*line, step)) {
+            table.Rows[0] << speech::number(column.X);
+            table.Rows[1] << speech::number(column.Y);
+        }
+    } else {
+        table = {};
+    }
+    Cell = QPoint(std::min(Cell.x(), std::max(0, static_cast<int>(table.Rows.value(0).size()) - 1)), Cell.y());
+    setSpokenTable(Text, table);
+    Pairs = speech::valuePairs(Lines, Slot, step);
+}
+
+// While a screen reader listens, the arrows in the table move from cell to cell, and the reader
+// says each cell with its row's header; selecting with Shift and the arrows stays as it is.
+bool ValueTableWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != Text || event->type() != QEvent::KeyPress || !QAccessible::isActive())
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() != Qt::NoModifier && key->modifiers() != Qt::KeypadModifier)
+        return QWidget::eventFilter(watched, event);
+    QPoint next = Cell;
+    switch (key->key()) {
+    case Qt::Key_Left:
+        next.rx() -= 1;
+        break;
+    case Qt::Key_Right:
+        next.rx() += 1;
+        break;
+    case Qt::Key_Up:
+        next.ry() -= 1;
+        break;
+    case Qt::Key_Down:
+        next.ry() += 1;
+        break;
+    case Qt::Key_Home:
+        next.rx() = 0;
+        break;
+    case Qt::Key_End:
+        next.rx() = std::numeric_limits<int>::max();
+        break;
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
+    const int columns = static_cast<int>(
+        exactLineOf(Lines, Slot) ? tableOfValues(*exactLineOf(Lines, Slot), chosenStep()).size() : 0);
+    if (columns == 0)
+        return true;
+    Cell = QPoint(std::clamp(next.x(), 0, columns - 1), std::clamp(next.y(), 0, 1));
+    focusCell(Text, Cell.y(), Cell.x());
+    return true;
 }
 
 void ValueTableWindow::takeFocus()
@@ -350,8 +443,8 @@ void ValueTableWindow::takeFocus()
     // The pairs are said once the screen reader has said the window and its focus.
     if (Speaker == nullptr)
         Speaker = new Announcer(this);
-    QTimer::singleShot(std::chrono::milliseconds(600), Speaker,
-        [this] { Speaker->announce(speech::valueTableOpened(Slot) + Text->accessibleDescription()); });
+    QTimer::singleShot(
+        std::chrono::milliseconds(600), Speaker, [this] { Speaker->announce(speech::valueTableOpened(Slot) + Pairs); });
 }
 
 void ValueTableWindow::copy() const

@@ -2,8 +2,10 @@
 #pragma once
 
 #include "entry/LineEntry.h"
+#include "facts/ExactLine.h"
 #include "slots/SlotTable.h"
 
+#include <QPoint>
 #include <QPointer>
 #include <QRect>
 #include <QString>
@@ -41,6 +43,10 @@ ValueTableText valueTableText(
     const SlotTable& table, const LineForms& forms, int slot, const std::optional<mpq_class>& step = std::nullopt);
 ValueTableText valueTableText(const Board& board, const std::optional<mpq_class>& step = std::nullopt);
 
+// When a chosen step of χ would give more than MaxGivenColumns columns, the table takes its own:
+// what it says of that ("χの刻み1では列が41を超えるので、刻みを20にしました。"), else nothing.
+QString replacedStepNote(const ExactLine& line, const std::optional<mpq_class>& step);
+
 // Where the frame of the table's own window goes, in screen pixels: beside the main window's frame
 // on the right where the screen has room, else on its left, else below it, narrowed or shortened
 // down to the least size; none when there is no such place. It never covers the main window.
@@ -77,9 +83,11 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void refresh();
+    std::optional<mpq_class> chosenStep() const;
     void copy() const;
 
     QTextBrowser* Text = nullptr;
@@ -92,6 +100,10 @@ private:
     LineForms Forms;
     int Slot = 0;
     ValueTableText Shown;
+    // The table's pairs as they are said when it opens.
+    QString Pairs;
+    // The cell a screen reader is on: column, row (0 χ, 1 y).
+    QPoint Cell;
 };
 
 } // namespace zelmora

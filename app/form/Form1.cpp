@@ -126,6 +126,9 @@ void Form1::Form_Load()
     DrawPlane(Picture1->surface(), State.geometry());
     placeAxisNames();
     describePicture();
+    // The size that is on shows by its bold caption; a screen reader hears it as pressed.
+    for (std::size_t k = 0; k < Command3.size(); ++k)
+        setPressed(Command3[k], static_cast<int>(k) == State.planeSize());
 }
 
 // The image goes at the display's pixel ratio, as sharp as the picture on screen, tagged to paste
@@ -238,6 +241,7 @@ void Form1::apply(const Outcome& outcome)
         for (std::size_t k = 0; k < Command3.size(); ++k) {
             const bool marked = static_cast<int>(k) == *outcome.SizeMark;
             Command3[k]->setFont(marked ? look::font(20, true) : look::font(12, false));
+            setPressed(Command3[k], marked);
         }
     }
     if (outcome.CheckedSlot)

@@ -108,6 +108,7 @@ void PictureBox::keyPressEvent(QKeyEvent* event)
     }
     if (event->key() == Qt::Key_Escape && modifiers == Qt::NoModifier && Traced) {
         Q_EMIT tracingEnded();
+        Q_EMIT tracingStopped();
         return;
     }
     const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;

@@ -60,6 +60,8 @@ Q_SIGNALS:
     void traceKeyPressed(TraceKey key);
     // The picture lost the focus, or Esc took the point away: the tracing is over.
     void tracingEnded();
+    // Esc took the point away, which the pupil is told of.
+    void tracingStopped();
 
 protected:
     bool event(QEvent* event) override;

@@ -16,6 +16,7 @@ Tracer::Tracer(const Board& board, PictureBox* picture, Announcer* announcer)
 {
     connect(picture, &PictureBox::traceKeyPressed, this, &Tracer::key);
     connect(picture, &PictureBox::tracingEnded, this, &Tracer::reset);
+    connect(picture, &PictureBox::tracingStopped, this, [this] { Announce->announce(speech::traceEnded()); });
 }
 
 void Tracer::reset()

@@ -35,6 +35,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
+
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -51,12 +54,28 @@ QString lessonFilter()
     return QCoreApplication::translate("zelmora::MainWindow", "Zelmora の授業 (*.zelmora);;すべてのファイル (*)");
 }
 
+// The menus' keys act from the companion windows too (the table, 動かして調べる), as from the main
+// window; a modal dialog still holds them back.
 QAction* menuItem(QMenu* menu, const QString& text, const QKeySequence& keys, const QString& name)
 {
     QAction* action = menu->addAction(text);
     action->setShortcut(keys);
+    action->setShortcutContext(Qt::ApplicationShortcut);
     action->setObjectName(name);
     return action;
+}
+
+// While undo or redo has nothing to do, its item is off and its keys go to this shortcut, which
+// says so.
+QShortcut* nothingToDo(QAction* item, QWidget* window, const std::function<QString()>& said, Form1* form)
+{
+    auto* keys = new QShortcut(window);
+    keys->setKeys(item->shortcuts());
+    keys->setContext(Qt::ApplicationShortcut);
+    QObject::connect(keys, &QShortcut::activated, form, [form, said] { form->announce(said()); });
+    QObject::connect(item, &QAction::enabledChanged, keys, [keys](bool enabled) { keys->setEnabled(!enabled); });
+    keys->setEnabled(!item->isEnabled());
+    return keys;
 }
 
 // Where a member of ShowOptions stands in ShowMarks and the 表示 menu.
@@ -166,20 +185,23 @@ void MainWindow::buildMenus()
     // The picture's own copy action, with its shortcut, so that both places do the one thing.
     QMenu* edit = menuBar()->addMenu(tr("編集(&E)"));
     UndoAction = menuItem(edit, messages::undoText({}), QKeySequence(Qt::CTRL | Qt::Key_Z), u"Undo"_s);
+    UndoAction->setShortcutContext(Qt::ApplicationShortcut);
     connect(UndoAction, &QAction::triggered, this, [this] {
         const auto step = Form->board().undoStep();
         Form->perform([](Board& board) { return board.undo(); });
-        if (step)
-            Form->announce(speech::undone(messages::stepName(*step)));
+        Form->announce(step ? speech::undone(Form->board(), *step) : speech::nothingToUndo());
     });
     RedoAction = menuItem(edit, messages::redoText({}), QKeySequence(Qt::CTRL | Qt::Key_Y), u"Redo"_s);
     RedoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(RedoAction, &QAction::triggered, this, [this] {
         const auto step = Form->board().redoStep();
         Form->perform([](Board& board) { return board.redo(); });
-        if (step)
-            Form->announce(speech::redone(messages::stepName(*step)));
+        Form->announce(step ? speech::redone(Form->board(), *step) : speech::nothingToRedo());
     });
+    UndoAction->setEnabled(false);
+    RedoAction->setEnabled(false);
+    nothingToDo(UndoAction, this, &speech::nothingToUndo, Form)->setObjectName(u"NothingToUndo"_s);
+    nothingToDo(RedoAction, this, &speech::nothingToRedo, Form)->setObjectName(u"NothingToRedo"_s);
     edit->addSeparator();
     // Ctrl+E already exports the picture.
     connect(menuItem(edit, tr("式で入力(&Q)…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), u"TypeEquation"_s),
@@ -238,7 +260,7 @@ void MainWindow::buildViewMenu(QMenu* view)
         options.*mark.Member = settings.value(settingsKey(mark), false).toBool();
     checkShowOptions(options);
     if (options.any())
-        Form->perform([&options](Board& board) { return board.setShowOptions(options); });
+        Form->perform([&options](Board& board) { return board.setShowOptions(options, false); });
 }
 
 // The language the window speaks from the next start on; each language's name in itself. The
@@ -401,6 +423,7 @@ void MainWindow::toggleExplore()
     explore->show();
     explore->raise();
     explore->activateWindow();
+    explore->sayLine();
 }
 
 // 練習 in a window of its own, the board left as it is; a lesson's own tasks start at once.
@@ -450,6 +473,7 @@ void MainWindow::updateCaption()
 void MainWindow::boardChanged()
 {
     const Board& board = Form->board();
+    checkShowOptions(board.showOptions());
     UndoAction->setText(messages::undoText(board.undoStep()));
     UndoAction->setEnabled(board.undoStep().has_value());
     RedoAction->setText(messages::redoText(board.redoStep()));
@@ -493,8 +517,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
 // 新規 does what 初期画面 does, and forgets the file.
 void MainWindow::newLesson()
 {
-    if (mayReplaceBoard())
-        Form->perform([](Board& board) { return board.newBoard(); });
+    if (!mayReplaceBoard())
+        return;
+    Form->perform([](Board& board) { return board.newBoard(); });
+    Form->announce(speech::newLesson());
 }
 
 void MainWindow::openAsked(const QString& path)
@@ -578,6 +604,15 @@ bool MainWindow::openFile(const QString& path)
     remember(absolute);
     // A lesson's own choice of marks wins; it is shown, not remembered for the next run.
     checkShowOptions(Form->board().showOptions());
+    Form->announce(speech::lessonOpened(QFileInfo(path).fileName(), Form->board()));
+    // The message area has room for one notice; several are listed together.
+    if (const auto notices = lessonNotices(std::get<Lesson>(loaded)); notices.size() > 1) {
+        QMessageBox box(QMessageBox::Information, u"Zelmora"_s,
+            messages::lessonOpenedWithNotices(QFileInfo(path).fileName()), QMessageBox::Ok, this);
+        box.setObjectName(u"LessonNotices"_s);
+        box.setInformativeText(messages::notices(notices));
+        box.exec();
+    }
     if (!Form->board().practice().empty())
         showPractice(&Form->board().practice());
     return true;
@@ -587,6 +622,12 @@ bool MainWindow::saveTo(const QString& path)
 {
     if (const auto fault = saveLessonFile(path, Form->board().lesson())) {
         Form->showMessage(messages::lessonFault(*fault));
+        // Not only in the small message area: a lesson not saved is told in a box naming the file.
+        QMessageBox box(QMessageBox::Warning, u"Zelmora"_s, messages::lessonNotSaved(QFileInfo(path).fileName()),
+            QMessageBox::Ok, this);
+        box.setObjectName(u"LessonNotSaved"_s);
+        box.setInformativeText(messages::lessonFault(*fault));
+        box.exec();
         return false;
     }
     const QString absolute = QFileInfo(path).absoluteFilePath();

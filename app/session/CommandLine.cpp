@@ -172,6 +172,13 @@ CommandLine readPractice(const QCommandLineParser& parser, CommandLine command)
     return command;
 }
 
+// What the window would say of a lesson it opens, one line each; the lesson is still drawn.
+void printNotices(const QString& path, const Lesson& lesson)
+{
+    for (const LessonNotice& notice : lessonNotices(lesson))
+        printLine(stderr, u"zelmora: %1: %2"_s.arg(path, messages::notice(notice)));
+}
+
 } // namespace
 
 bool wantsNoWindow(int argc, const char* const* argv)
@@ -344,6 +351,7 @@ int runWorksheet(const CommandLine& command)
             printLine(stderr, u"zelmora: %1: %2"_s.arg(path, messages::lessonRefusal(*refusal)));
             return 1;
         }
+        printNotices(path, lesson);
         if (title.isEmpty())
             title = QString::fromStdString(lesson.Title);
     }
@@ -386,6 +394,7 @@ int runExport(const CommandLine& command)
         printLine(stderr, u"zelmora: %1: %2"_s.arg(command.Lesson, messages::lessonRefusal(*refusal)));
         return 1;
     }
+    printNotices(command.Lesson, std::get<Lesson>(loaded));
     if (const auto fault = writePicture(command.Output, board, command.Settings)) {
         printLine(stderr, u"zelmora: %1: %2"_s.arg(command.Output, messages::outputFault(*fault)));
         return 1;

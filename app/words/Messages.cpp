@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "app/words/Messages.h"
 
+#include "entry/TextRules.h"
+
 #include <QCoreApplication>
 #include <QList>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -172,6 +175,17 @@ QString lessonSaved()
     return QCoreApplication::translate("zelmora::messages", "保存しました。");
 }
 
+QString lessonNotSaved(const QString& fileName)
+{
+    return QCoreApplication::translate("zelmora::messages", "「%1」に保存できませんでした。").arg(fileName);
+}
+
+QString lessonOpenedWithNotices(const QString& fileName)
+{
+    return QCoreApplication::translate("zelmora::messages", "「%1」を開きました。次のところは読み方を変えました。")
+        .arg(fileName);
+}
+
 QString outputFault(OutputFault fault)
 {
     if (fault == OutputFault::UnknownFormat)
@@ -205,6 +219,8 @@ QString stepName(const BoardStep& step)
         return QCoreApplication::translate("zelmora::messages", "開く");
     case BoardCommand::Recover:
         return QCoreApplication::translate("zelmora::messages", "前回の線を開く");
+    case BoardCommand::Show:
+        return QCoreApplication::translate("zelmora::messages", "表示");
     case BoardCommand::Move:
         break;
     }
@@ -336,6 +352,22 @@ QString noSlopeTriangle(int slot)
 {
     return QCoreApplication::translate("zelmora::messages", "線%1は χ＝の直線なので、変化の割合はありません。")
         .arg(QChar(u'１' + slot));
+}
+
+QString notice(const ZeroLengthLine& line)
+{
+    const QString x = QString::fromStdString(FormatNumber(line.X)).trimmed();
+    return QCoreApplication::translate("zelmora::messages", "線%1は長さ０の線です（χは%2から%2まで）。")
+        .arg(QChar(u'１' + line.Slot))
+        .arg(x);
+}
+
+QString notices(const std::vector<LessonNotice>& notices)
+{
+    QStringList lines;
+    for (const LessonNotice& one : notices)
+        lines << notice(one);
+    return lines.join(u'\n');
 }
 
 } // namespace zelmora::messages

@@ -10,6 +10,7 @@
 
 #include <optional>
 #include <variant>
+#include <vector>
 
 namespace zelmora {
 
@@ -34,6 +35,10 @@ QString lessonNotOpened(const QString& fileName);
 // A lesson whose texts the draw command refuses: "線３のａの分母が０です。"
 QString lessonRefusal(const LessonRefusal& refusal);
 QString lessonSaved();
+// Above the reason a lesson was not saved: "「授業.zelmora」に保存できませんでした。"
+QString lessonNotSaved(const QString& fileName);
+// Above the list of what a lesson opened left out or did not read.
+QString lessonOpenedWithNotices(const QString& fileName);
 // Why a picture was not written.
 QString outputFault(OutputFault fault);
 QString pictureWritten();
@@ -64,6 +69,10 @@ QString notice(const EquationRefusal& refusal);
 QString notice(const TypedForm& form);
 // 変化の割合 shown while the line drawn or chosen last is χ = h: "線３は χ＝の直線なので、変化の割合はありません。"
 QString noSlopeTriangle(int slot);
+// "線２は長さ０の線です（χは0から0まで）。"
+QString notice(const ZeroLengthLine& line);
+// A lesson's notices, one a line, for a box that lists them all.
+QString notices(const std::vector<LessonNotice>& notices);
 
 } // namespace messages
 } // namespace zelmora

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "app/words/Speech.h"
 
+#include "app/words/Messages.h"
 #include "facts/Equation.h"
 #include "facts/LineFacts.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -30,9 +32,12 @@ QString written(const mpq_class& value)
     return QString::fromStdString(fractionText(value, Minus::Typographic));
 }
 
+// A slot's number as the language says it: full-width as the buttons show it in Japanese,
+// ordinary digits in English.
 QChar slotDigit(int slot)
 {
-    return QChar(u'１' + slot);
+    const QString digits = QCoreApplication::translate("zelmora::Speech", "１２３４５６７８");
+    return digits.size() == SlotTable::UserSlots ? digits.at(slot) : QChar(u'１' + slot);
 }
 
 // A change as a sign and a size: "＋1", "−2/3".
@@ -209,14 +214,75 @@ QString sizeChosen(const Board& board, const QString& sizeName)
         .arg(sizeName, visibleRange(board));
 }
 
-QString undone(const QString& step)
+QString linesHeld(const Board& board)
 {
-    return QCoreApplication::translate("zelmora::Speech", "元に戻しました：%1。").arg(step);
+    QString said;
+    for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
+        if (exactLineOf(board.slotTable(), slot))
+            said += lineSummary(board, slot);
+    }
+    return said.isEmpty() ? QCoreApplication::translate("zelmora::Speech", "線はありません。") : said;
 }
 
-QString redone(const QString& step)
+namespace {
+
+// After a step back or forth: the line the step concerned, or the whole board for a step that
+// concerned all of it.
+QString leftAfter(const Board& board, const BoardStep& step)
 {
-    return QCoreApplication::translate("zelmora::Speech", "やり直しました：%1。").arg(step);
+    switch (step.Command) {
+    case BoardCommand::Draw:
+    case BoardCommand::Erase:
+    case BoardCommand::Move:
+        return lineSummary(board, step.Index);
+    default:
+        return linesHeld(board);
+    }
+}
+
+} // namespace
+
+QString undone(const Board& board, const BoardStep& step)
+{
+    return QCoreApplication::translate("zelmora::Speech", "元に戻しました：%1。").arg(messages::stepName(step))
+        + leftAfter(board, step);
+}
+
+QString redone(const Board& board, const BoardStep& step)
+{
+    return QCoreApplication::translate("zelmora::Speech", "やり直しました：%1。").arg(messages::stepName(step))
+        + leftAfter(board, step);
+}
+
+QString nothingToUndo()
+{
+    return QCoreApplication::translate("zelmora::Speech", "元に戻すことはありません。");
+}
+
+QString nothingToRedo()
+{
+    return QCoreApplication::translate("zelmora::Speech", "やり直すことはありません。");
+}
+
+QString newLesson()
+{
+    return QCoreApplication::translate("zelmora::Speech", "新しい授業にしました。線はありません。");
+}
+
+QString lessonOpened(const QString& fileName, const Board& board)
+{
+    int count = 0;
+    for (int slot = 0; slot < SlotTable::UserSlots; ++slot)
+        count += exactLineOf(board.slotTable(), slot) ? 1 : 0;
+    const QString opened = QCoreApplication::translate("zelmora::Speech", "「%1」を開きました。").arg(fileName);
+    if (count == 0)
+        return opened + linesHeld(board);
+    return opened + QCoreApplication::translate("zelmora::Speech", "線が%1本あります。").arg(count) + linesHeld(board);
+}
+
+QString traceEnded()
+{
+    return QCoreApplication::translate("zelmora::Speech", "点を消しました。");
 }
 
 QString markShown(bool ShowOptions::*mark, bool on)
@@ -304,7 +370,89 @@ QString endOfLine()
 
 QString coefficientMoved(const QString& name, const mpq_class& value)
 {
-    return u"%1＝%2"_s.arg(name, spoken(value));
+    return u"%1 %2"_s.arg(name, spoken(value));
+}
+
+QString lineToMove(const Board& board, int slot)
+{
+    const auto line = exactLineOf(board.slotTable(), slot);
+    if (!line)
+        return lineSummary(board, slot);
+    return QCoreApplication::translate("zelmora::Speech", "線%1を動かします。%2。")
+        .arg(slotDigit(slot))
+        .arg(sayableEquation(*line));
+}
+
+QString lineMoved(const Board& board, int slot)
+{
+    const auto line = exactLineOf(board.slotTable(), slot);
+    return line ? sayableEquation(*line) + u"。"_s : QString();
+}
+
+QString playStopped(const QString& name, const Board& board, int slot)
+{
+    return (QCoreApplication::translate("zelmora::Speech", "%1を止めました。").arg(name) + lineMoved(board, slot))
+        .trimmed();
+}
+
+QString valueStepChosen(const QString& step, const SlotTable& table, int slot, const std::optional<mpq_class>& chosen)
+{
+    const auto line = exactLineOf(table, slot);
+    const QString said = QCoreApplication::translate("zelmora::Speech", "χの刻みを%1にしました。").arg(step);
+    if (!line)
+        return forEar(said);
+    // The first pairs are enough to hear the step; the whole table is there to be read.
+    constexpr std::size_t firstPairs = 3;
+    const std::vector<ExactPoint> columns = tableOfValues(*line, chosen);
+    QStringList pairs;
+    for (std::size_t k = 0; k < std::min(firstPairs, columns.size()); ++k)
+        pairs << QCoreApplication::translate("zelmora::Speech", "エックスが%1のときyは%2")
+                     .arg(spoken(columns[k].X), spoken(columns[k].Y));
+    return forEar(said) + pairs.join(u"、"_s) + u"。"_s;
+}
+
+QStringList valueTableFacts(const SlotTable& table, int slot)
+{
+    const auto line = exactLineOf(table, slot);
+    if (!line)
+        return {};
+    const ExactInterval range = yRange(*line);
+    QStringList facts{sayableEquation(*line),
+        QCoreApplication::translate("zelmora::Speech", "エックスは%1から%2まで")
+            .arg(spoken(line->low()), spoken(line->high())),
+        QCoreApplication::translate("zelmora::Speech", "変化の割合は%1").arg(spoken(line->A)),
+        QCoreApplication::translate("zelmora::Speech", "切片は%1").arg(spoken(line->B)),
+        QCoreApplication::translate("zelmora::Speech", "yの変域は%1から%2まで")
+            .arg(spoken(range.Low), spoken(range.High))};
+    for (int other = 0; other < SlotTable::UserSlots; ++other) {
+        const auto otherLine = other == slot ? std::nullopt : exactLineOf(table, other);
+        if (!otherLine)
+            continue;
+        const Intersection crossing = intersection(*line, *otherLine);
+        switch (crossing.Kind) {
+        case IntersectionKind::Point:
+            facts << QCoreApplication::translate("zelmora::Speech", "線%1とは%2で交わる")
+                         .arg(slotDigit(other))
+                         .arg(spokenPoint(crossing.Point->X, crossing.Point->Y));
+            break;
+        case IntersectionKind::OutsideDomain:
+            facts << QCoreApplication::translate("zelmora::Speech", "線%1とは変域の外の%2で交わる")
+                         .arg(slotDigit(other))
+                         .arg(spokenPoint(crossing.Point->X, crossing.Point->Y));
+            break;
+        case IntersectionKind::Parallel:
+            facts << QCoreApplication::translate("zelmora::Speech", "線%1とは平行で交わらない").arg(slotDigit(other));
+            break;
+        case IntersectionKind::SameLineApart:
+            facts << QCoreApplication::translate("zelmora::Speech", "線%1とは同じ直線上にあるが共有点はない")
+                         .arg(slotDigit(other));
+            break;
+        case IntersectionKind::Overlapping:
+            facts << QCoreApplication::translate("zelmora::Speech", "線%1と重なる").arg(slotDigit(other));
+            break;
+        }
+    }
+    return facts;
 }
 
 } // namespace zelmora::speech

@@ -6,6 +6,7 @@
 #include "board/Trace.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -38,9 +39,19 @@ QString lineErased(int slot);
 QString slotSelected(const Board& board, int slot);
 QString initialScreen();
 QString sizeChosen(const Board& board, const QString& sizeName);
-// Undo and redo, with the step's name: "元に戻しました：線３を引く".
-QString undone(const QString& step);
-QString redone(const QString& step);
+// Undo and redo, with the step's name and what the board holds after it: "元に戻しました：線３を引く。
+// 線３には線がありません。"; and that there was nothing to take back or again.
+QString undone(const Board& board, const BoardStep& step);
+QString redone(const Board& board, const BoardStep& step);
+QString nothingToUndo();
+QString nothingToRedo();
+// Every line the board holds, one sentence each, or that it holds none: "線はありません。"
+QString linesHeld(const Board& board);
+// 新規, and a lesson file opened, with what it holds: "「授業.zelmora」を開きました。線が2本あります。線１：…"
+QString newLesson();
+QString lessonOpened(const QString& fileName, const Board& board);
+// Esc took the tracing point away.
+QString traceEnded();
 // A 表示 item turned on or off: "交点を表示します", "交点を隠します".
 QString markShown(bool ShowOptions::*mark, bool on);
 QString valueTableOpened(int slot);
@@ -61,8 +72,18 @@ QString noOtherLine();
 // ← → that cannot go further: the point is at an end of its segment.
 QString endOfLine();
 
-// A coefficient moved by 動かして調べる: "a＝−3分の2", "b＝1".
+// 動かして調べる: which line the sliders move, said when the window opens ("線１を動かします。y＝…。");
+// the line as it is once the keys rest ("y＝−3分の1エックス＋1。"); a play stopped.
+QString lineToMove(const Board& board, int slot);
+// A coefficient moved, as its slider is heard: "ａ −3分の2".
 QString coefficientMoved(const QString& name, const mpq_class& value);
+QString lineMoved(const Board& board, int slot);
+QString playStopped(const QString& name, const Board& board, int slot);
+
+// The table of values: a new step of χ, with the first pairs it gives ("χの刻みを1にしました。
+// エックスが−3のときyは3、…"); the facts below the table, one spoken line each.
+QString valueStepChosen(const QString& step, const SlotTable& table, int slot, const std::optional<mpq_class>& chosen);
+QStringList valueTableFacts(const SlotTable& table, int slot);
 
 } // namespace speech
 } // namespace zelmora
