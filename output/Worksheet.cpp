@@ -255,13 +255,25 @@ std::vector<QString> crossingLines(
 {
     if (leftOut.empty())
         return {};
+    // A line breaks between two points, never inside one's coordinates, unless one alone is wider.
+    const QFont font = sheetFont(listPoints(settings), false);
+    std::vector<QString> lines;
     QString line = QCoreApplication::translate("zelmora::Worksheet", "交点");
     for (const ExactPoint& point : leftOut) {
-        line += (&point == &leftOut.front() ? u" "_s : u"\u3000"_s)
-            + u"(%1, %2)"_s.arg(QString::fromStdString(fractionText(point.X, Minus::Typographic)),
-                QString::fromStdString(fractionText(point.Y, Minus::Typographic)));
+        const QString coordinates = u"(%1, %2)"_s.arg(QString::fromStdString(fractionText(point.X, Minus::Typographic)),
+            QString::fromStdString(fractionText(point.Y, Minus::Typographic)));
+        const QString longer = line + (&point == &leftOut.front() ? u" "_s : u"\u3000"_s) + coordinates;
+        if (&point == &leftOut.front() || wrapped(longer, font, width).size() == 1) {
+            line = longer;
+            continue;
+        }
+        for (QString& part : wrapped(line, font, width))
+            lines.push_back(std::move(part));
+        line = coordinates;
     }
-    return wrapped(line, sheetFont(listPoints(settings), false), width);
+    for (QString& part : wrapped(line, font, width))
+        lines.push_back(std::move(part));
+    return lines;
 }
 
 // How many lines the tallest list on the page has at the cells' width: every plane keeps that
