@@ -267,9 +267,10 @@ void drawPictureOn(
     drawPictureOn(device, nullptr, frame, board, settings);
 }
 
-void drawPictureOn(QPaintDevice& device, QPainter* open, const PictureFrame& frame, const Board& board,
-    const PictureSettings& settings)
+std::vector<ExactPoint> drawPictureOn(QPaintDevice& device, QPainter* open, const PictureFrame& frame,
+    const Board& board, const PictureSettings& settings)
 {
+    std::vector<ExactPoint> leftOut;
     const bool white = settings.BlackAndWhite || settings.Plain;
     const QColor background = white ? QColor(Qt::white) : toQColor(PlaneBackground);
     PainterSurface surface = planeSurface(device, frame.ToDevice, frame.Size, background);
@@ -288,14 +289,15 @@ void drawPictureOn(QPaintDevice& device, QPainter* open, const PictureFrame& fra
         if (!sheet)
             drawAxisNames(drawn, frame.Geometry);
     } else {
-        drawPicture(drawn, board.slotTable(), frame.Geometry, board.showOptions(), board.lineSlot(), frame.Edges,
-            settings.BlackAndWhite ? Ink::BlackAndWhite : Ink::Colour, sheet ? AxisNames::Beside : AxisNames::Inside,
-            board.lineForms());
+        leftOut = drawPicture(drawn, board.slotTable(), frame.Geometry, board.showOptions(), board.lineSlot(),
+            frame.Edges, settings.BlackAndWhite ? Ink::BlackAndWhite : Ink::Colour,
+            sheet ? AxisNames::Beside : AxisNames::Inside, board.lineForms());
         if (settings.BlackAndWhite)
             showLinesOnTheAxis(surface, drawn, frame.Geometry, board);
     }
     if (sheet)
         DrawSheetAxisNames(drawn, frame.Geometry);
+    return leftOut;
 }
 
 QImage withAxisNames(const QImage& picture, const PlaneGeometry& geometry)

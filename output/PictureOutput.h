@@ -13,6 +13,7 @@
 #include <QTransform>
 
 #include <optional>
+#include <vector>
 
 class QPaintDevice;
 class QPainter;
@@ -57,8 +58,9 @@ struct PictureFrame {
 
 // Draws the board's lines (none for a problem sheet) on a plane of any size, with the axis names,
 // on a painter already open on the device (a page holding several pictures) or on one of its own.
-void drawPictureOn(QPaintDevice& device, QPainter* open, const PictureFrame& frame, const Board& board,
-    const PictureSettings& settings);
+// Gives back the crossings whose coordinates the marks found no place for.
+std::vector<ExactPoint> drawPictureOn(QPaintDevice& device, QPainter* open, const PictureFrame& frame,
+    const Board& board, const PictureSettings& settings);
 
 // A copy of the window's picture (at its own pixel ratio and resolution) with the axis names in it,
 // for the clipboard.

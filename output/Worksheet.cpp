@@ -248,6 +248,34 @@ std::vector<QString> listLines(const Board& board, double width, const Worksheet
     return lines;
 }
 
+// The crossings whose coordinates found no place on the picture, as the list under it gives
+// them: 「交点 (9/8, 1/4)　(−3, 2)」, wrapped like the equations; none when every one was placed.
+std::vector<QString> crossingLines(
+    const std::vector<ExactPoint>& leftOut, double width, const WorksheetSettings& settings)
+{
+    if (leftOut.empty())
+        return {};
+    // A line breaks between two points, never inside one's coordinates, unless one alone is wider.
+    const QFont font = sheetFont(listPoints(settings), false);
+    std::vector<QString> lines;
+    QString line = QCoreApplication::translate("zelmora::Worksheet", "交点");
+    for (const ExactPoint& point : leftOut) {
+        const QString coordinates = u"(%1, %2)"_s.arg(QString::fromStdString(fractionText(point.X, Minus::Typographic)),
+            QString::fromStdString(fractionText(point.Y, Minus::Typographic)));
+        const QString longer = line + (&point == &leftOut.front() ? u" "_s : u"\u3000"_s) + coordinates;
+        if (&point == &leftOut.front() || wrapped(longer, font, width).size() == 1) {
+            line = longer;
+            continue;
+        }
+        for (QString& part : wrapped(line, font, width))
+            lines.push_back(std::move(part));
+        line = coordinates;
+    }
+    for (QString& part : wrapped(line, font, width))
+        lines.push_back(std::move(part));
+    return lines;
+}
+
 // How many lines the tallest list on the page has at the cells' width: every plane keeps that
 // room below it, problem or answer, so that the planes of a problem sheet and its answers are the
 // same.
@@ -282,11 +310,15 @@ double headerMillimetres(double width, const WorksheetSettings& settings)
 
 // The cells of the pages that hold these planes; their lists are the longest of all pages, so
 // that every page has the same cells.
-std::vector<QRectF> pageCells(QSizeF area, std::span<const SheetPlane> planes, const WorksheetSettings& settings)
+// extraRows: the rows kept beyond the equations, for the crossings listed there.
+std::vector<QRectF> pageCells(
+    QSizeF area, std::span<const SheetPlane> planes, const WorksheetSettings& settings, int extraRows)
 {
     const double top = headerMillimetres(area.width(), settings);
     const auto overhead = [&](double width) {
-        return settings.Figure ? 0.0 : numberRow + listRows(planes, width, settings) * listRowMillimetres(settings);
+        return settings.Figure
+            ? 0.0
+            : numberRow + (listRows(planes, width, settings) + extraRows) * listRowMillimetres(settings);
     };
     std::vector<QRectF> cells = cellsOf(QSizeF(area.width(), area.height() - top), settings.PerPage, overhead);
     for (QRectF& cell : cells)
@@ -298,6 +330,34 @@ PagePlane placedIn(const QRectF& cell, const SheetPlane& plane, int rows, const 
 {
     return planeInArea(pictureArea(cell, rows, settings).size(), *plane.Source, settings.UnitMillimetres,
         settings.CentreOnLines, settings.FitUnits);
+}
+
+PictureSettings pictureSettingsOf(const SheetPlane& plane, const WorksheetSettings& settings)
+{
+    PictureSettings picture;
+    picture.Problem = !plane.Answer;
+    picture.BlackAndWhite = settings.BlackAndWhite;
+    picture.Plain = settings.Plain;
+    return picture;
+}
+
+// The rows an answer plane's list takes at a width once it is placed: its equations, and the
+// crossings whose coordinates find no place on its picture, found by drawing it on a page of its
+// own at the resolution of a worksheet's PDF.
+int listRowsOnce(const SheetPlane& plane, const PagePlane& placed, double width, const WorksheetSettings& settings)
+{
+    const Board& board = *plane.Source;
+    if (!plane.Answer || !board.showOptions().Intersections || placed.Range.width() <= 0 || placed.Range.height() <= 0)
+        return 0;
+    const auto rows = static_cast<int>(listLines(board, width, settings).size());
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(600);
+    const std::vector<ExactPoint> leftOut = drawPictureOn(writer, nullptr,
+        sheetFrame(placed, QPointF(), 600 / millimetresPerInch), board, pictureSettingsOf(plane, settings));
+    // Listed from the picture's left edge, as drawCell writes them.
+    return rows + static_cast<int>(crossingLines(leftOut, width - placed.Place.left(), settings).size());
 }
 
 void drawCell(QPainter& painter, QPagedPaintDevice& device, const PageScale& scale, const QRectF& cell,
@@ -323,18 +383,19 @@ void drawCell(QPainter& painter, QPagedPaintDevice& device, const PageScale& sca
     }
 
     const PictureFrame frame = sheetFrame(placed, picture.topLeft(), scale.DotsPerMillimetre);
-    PictureSettings pictureSettings;
-    pictureSettings.Problem = !plane.Answer;
-    pictureSettings.BlackAndWhite = settings.BlackAndWhite;
-    pictureSettings.Plain = settings.Plain;
-    drawPictureOn(device, &painter, frame, board, pictureSettings);
+    const std::vector<ExactPoint> leftOut
+        = drawPictureOn(device, &painter, frame, board, pictureSettingsOf(plane, settings));
 
     if (settings.Figure || !plane.Answer)
         return;
     painter.setPen(Qt::black);
     painter.setFont(sheetFont(listPoints(settings), false));
     double y = picture.bottom() + 1;
-    for (const QString& line : listLines(board, cell.right() - picture.left(), settings)) {
+    const double width = cell.right() - picture.left();
+    std::vector<QString> lines = listLines(board, width, settings);
+    for (QString& line : crossingLines(leftOut, width, settings))
+        lines.push_back(std::move(line));
+    for (const QString& line : lines) {
         painter.drawText(scale.rect(QRectF(picture.left(), y, cell.right() - picture.left(), rowMillimetres)),
             Qt::AlignLeft | Qt::AlignVCenter, line);
         y += rowMillimetres;
@@ -361,10 +422,30 @@ std::vector<std::span<const SheetPlane>> pagesOf(std::span<const SheetPlane> pla
 template <typename Visit>
 void forEachPlane(std::span<const SheetPlane> planes, const WorksheetSettings& settings, QSizeF area, Visit&& visit)
 {
-    const std::vector<QRectF> cells = pageCells(area, planes, settings);
-    if (cells.empty())
-        return;
-    const int rows = settings.Figure ? 0 : listRows(planes, cells.front().width(), settings);
+    // The crossings a picture finds no room for are listed under it: the rows for them are kept
+    // too, and since they take room from the planes, which may then leave out more, until the
+    // room suffices. The rows only grow, and no more than the crossings there are.
+    std::vector<QRectF> cells;
+    int rows = 0;
+    for (int extra = 0, rounds = 0;; ++rounds) {
+        cells = pageCells(area, planes, settings, extra);
+        if (cells.empty())
+            return;
+        rows = settings.Figure ? 0 : listRows(planes, cells.front().width(), settings) + extra;
+        if (settings.Figure || rounds == 8)
+            break;
+        int needed = rows;
+        for (const std::span<const SheetPlane> page : pagesOf(planes, cells.size())) {
+            for (std::size_t i = 0; i < page.size(); ++i) {
+                if (page[i].Source)
+                    needed = std::max(needed,
+                        listRowsOnce(page[i], placedIn(cells[i], page[i], rows, settings), cells[i].width(), settings));
+            }
+        }
+        if (needed <= rows)
+            break;
+        extra += needed - rows;
+    }
     for (const std::span<const SheetPlane> page : pagesOf(planes, cells.size())) {
         visit(page, cells, rows);
     }

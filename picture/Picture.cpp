@@ -74,8 +74,8 @@ std::vector<AxisNameText> axisNameTexts(PlaneSurface& surface, const PlaneGeomet
     return names;
 }
 
-void drawLines(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, const ShowOptions& show,
-    int slopeSlot, Ink ink, AxisNames names, const LineForms& forms)
+std::vector<ExactPoint> drawLines(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
+    const ShowOptions& show, int slopeSlot, Ink ink, AxisNames names, const LineForms& forms)
 {
     for (std::int16_t slot = 0; slot < SlotTable::Rows; ++slot) {
         // The style is set only around a patterned line, so that a solid picture is drawn by the
@@ -89,30 +89,28 @@ void drawLines(PlaneSurface& surface, const SlotTable& table, const PlaneGeometr
         if (style != LineStyle::Solid)
             surface.DrawStyle(LineStyle::Solid);
     }
-    if (names == AxisNames::Beside) {
-        drawUnitMarks(surface, table, geometry, show, slopeSlot, {}, forms);
-        return;
-    }
+    if (names == AxisNames::Beside)
+        return drawUnitMarks(surface, table, geometry, show, slopeSlot, {}, forms);
     // With marks, the names come before them: a ring or a dot under a name stays in sight over
     // it, and the labels keep off the names like any mark. Without, they come last, as ever.
     if (!show.any()) {
         drawAxisNames(surface, geometry);
-        return;
+        return {};
     }
     std::vector<Area> free;
     for (const AxisNameText& name : axisNameTexts(surface, geometry))
         free.push_back(name.Box);
     drawAxisNames(surface, geometry);
-    drawUnitMarks(surface, table, geometry, show, slopeSlot, free, forms);
+    return drawUnitMarks(surface, table, geometry, show, slopeSlot, free, forms);
 }
 
 } // namespace
 
-void drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, const ShowOptions& show,
-    int slopeSlot, PlaneEdges edges, Ink ink, AxisNames names, const LineForms& forms)
+std::vector<ExactPoint> drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
+    const ShowOptions& show, int slopeSlot, PlaneEdges edges, Ink ink, AxisNames names, const LineForms& forms)
 {
     DrawPlane(surface, geometry, edges);
-    drawLines(surface, table, geometry, show, slopeSlot, ink, names, forms);
+    return drawLines(surface, table, geometry, show, slopeSlot, ink, names, forms);
 }
 
 void drawPicture(PlaneSurface& surface, const Board& board, AxisNames names)

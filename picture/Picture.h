@@ -19,10 +19,10 @@ class PlaneSurface;
 // Where the axis names go: beside the picture, as the window shows them, or inside it, as
 // drawAxisNames prints them: after the lines, and before the marks, which stay in sight over them
 // and whose labels keep off them. The forms kept beside the table add its vertical lines, each
-// drawn with its slot.
+// drawn with its slot. Gives back the crossings whose coordinates the marks found no place for.
 enum class AxisNames { Beside, Inside };
 
-void drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
+std::vector<ExactPoint> drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
     const ShowOptions& show = {}, int slopeSlot = 0, PlaneEdges edges = PlaneEdges::Window, Ink ink = Ink::Colour,
     AxisNames names = AxisNames::Beside, const LineForms& forms = {});
 // The board's picture with the marks it shows, the slope triangle on the line drawn or chosen last,

@@ -526,6 +526,9 @@ struct Marks {
     std::vector<Point> Dots;
     std::vector<Point> Rings;
     std::vector<Label> Labels;
+    // The crossings, by their rings, and those whose coordinates found no place.
+    std::vector<ExactPoint> Crossings;
+    std::vector<ExactPoint> LeftOut;
 };
 
 // The line labels: the slot number and the equation together, as the show options have them, in
@@ -619,6 +622,7 @@ Marks layoutMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeom
         for (const ExactPoint& point : intersections(lines, window, withSlot)) {
             const Point ring = surfacePoint(geometry, point.X, point.Y);
             marks.Rings.push_back(ring);
+            marks.Crossings.push_back(point);
             scene.Marks.push_back(ring);
             scene.Named.push_back(ring);
             labels.push_back(
@@ -671,8 +675,14 @@ Marks layoutMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeom
     }
     for (std::size_t i = 0; i < labels.size(); ++i)
         labels[i].Place = places[i];
-    // A label of coordinates with no place is left out; the description and the table of values
-    // still give it.
+    // A label of coordinates with no place is left out here; the description and the table of
+    // values still give it, and paper lists it under the plane.
+    for (const Label& label : labels) {
+        if (label.Kind != MarkLabelKind::Coordinates || label.Place)
+            continue;
+        const auto ring = std::find(marks.Rings.begin(), marks.Rings.end(), *label.Names);
+        marks.LeftOut.push_back(marks.Crossings[static_cast<std::size_t>(ring - marks.Rings.begin())]);
+    }
     std::erase_if(labels, [](const Label& label) { return !label.Place; });
     return marks;
 }
@@ -695,11 +705,11 @@ std::vector<MarkLabel> markLabels(PlaneSurface& surface, const SlotTable& table,
     return placed;
 }
 
-void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
+std::vector<ExactPoint> drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
     const ShowOptions& show, int slopeSlot, std::span<const Area> free, const LineForms& forms)
 {
     if (!show.any() || geometry.UnitPixels <= 0)
-        return;
+        return {};
     const Marks marks = layoutMarks(surface, table, geometry, show, slopeSlot, free, forms);
     const Rgb blue = PaletteBlue;
     const Rgb black = PaletteBlack;
@@ -739,6 +749,7 @@ void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeo
     surface.FillStyle(FillMode::Transparent);
     surface.FontSize(PlaneFontPoints);
     surface.FontBold(true);
+    return marks.LeftOut;
 }
 
 } // namespace zelmora

@@ -3,6 +3,7 @@
 
 #include "board/ShowOptions.h"
 #include "entry/LineEntry.h"
+#include "facts/ExactLine.h"
 #include "picture/LabelPlacer.h"
 #include "plane/PlaneGeometry.h"
 #include "plane/PlaneSurface.h"
@@ -49,8 +50,9 @@ enum class Ink { Colour, BlackAndWhite };
 LineStyle lineStyle(const ShowOptions& show, int slot, Ink ink);
 
 // The forms kept beside the table add its vertical lines, and the equations lines were typed as,
-// which their labels show.
-void drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
+// which their labels show. Gives back the crossings whose coordinates found no place, in order,
+// for a sheet to list beside the picture.
+std::vector<ExactPoint> drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
     const ShowOptions& show, int slopeSlot, std::span<const Area> free = {}, const LineForms& forms = {});
 
 // What a label of the marks names.

@@ -16,6 +16,7 @@
 #include <optional>
 #include <ranges>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zelmora {
@@ -182,7 +183,8 @@ TEST(LabelPlacer, CrowdedBoardsKeepTheRules)
             const std::vector<MarkLabel> labels
                 = markLabels(surface, table, geometry, everything, board.SlopeSlot, names);
             RecordingSurface drawn;
-            drawUnitMarks(drawn, table, geometry, everything, board.SlopeSlot, names);
+            const std::vector<ExactPoint> leftOut
+                = drawUnitMarks(drawn, table, geometry, everything, board.SlopeSlot, names);
             const auto parts = shownParts(table, geometry);
 
             // The segments' ends on the surface (not where the surface cuts a segment).
@@ -195,6 +197,10 @@ TEST(LabelPlacer, CrowdedBoardsKeepTheRules)
                         marks.push_back(end);
                 }
             }
+            std::vector<Point> ends = marks;
+            std::sort(
+                ends.begin(), ends.end(), [](Point a, Point b) { return std::tie(a.X, a.Y) < std::tie(b.X, b.Y); });
+            ends.erase(std::unique(ends.begin(), ends.end()), ends.end());
             std::vector<Point> named;
             for (const auto& circle : drawn.Circles) {
                 marks.push_back({circle.X, circle.Y});
@@ -272,6 +278,16 @@ TEST(LabelPlacer, CrowdedBoardsKeepTheRules)
             for (const auto& part : parts)
                 slots.push_back(part.first);
             EXPECT_EQ(namedSlots, slots);
+            // Every ring's coordinates are placed or given back for a list: none vanish.
+            const auto placedCoordinates = std::count_if(labels.begin(), labels.end(),
+                [](const MarkLabel& label) { return label.Kind == MarkLabelKind::Coordinates; });
+            EXPECT_EQ(placedCoordinates + std::ssize(leftOut), std::ssize(drawn.Circles) - std::ssize(ends));
+            for (const ExactPoint& point : leftOut) {
+                const Point ring = geometry.toSurface({point.X.get_d(), point.Y.get_d()});
+                EXPECT_FALSE(std::any_of(labels.begin(), labels.end(), [&](const MarkLabel& label) {
+                    return label.Names && distance(Area{ring.X, ring.Y, ring.X, ring.Y}, *label.Names) < 1e-6;
+                })) << "a crossing both labelled and left out";
+            }
             EXPECT_EQ(runs, rises);
             EXPECT_LE(runs, 1);
         }

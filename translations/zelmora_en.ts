@@ -822,6 +822,10 @@
         <source>解答</source>
         <translation>Answers</translation>
     </message>
+    <message>
+        <source>交点</source>
+        <translation>Intersections</translation>
+    </message>
 </context>
 <context>
     <name>zelmora::WorksheetDialogs</name>
