@@ -292,9 +292,17 @@ std::optional<QRect> valueTablePlace(const QRect& mainFrame, const QRect& screen
     return std::nullopt;
 }
 
-int dockedValueTableWidth(const QRect& mainFrame, const QRect& screen, int wanted, int least)
+std::optional<int> dockedValueTableWidth(const QRect& mainFrame, const QRect& screen, int wanted, int least)
 {
+    if (mainFrame.width() + least > screen.width())
+        return std::nullopt;
     return std::clamp(screen.right() - mainFrame.right(), least, std::max(least, wanted));
+}
+
+QRect valueTableOverPicture(const QRect& picture, const QRect& screen, QSize wanted)
+{
+    const QRect frame(picture.topLeft(), wanted.boundedTo(screen.size()));
+    return QRect(keptOnScreen(frame, screen), frame.size());
 }
 
 QPoint keptOnScreen(const QRect& frame, const QRect& screen)
@@ -341,7 +349,7 @@ ValueTableWindow::ValueTableWindow(QWidget* mainWindow)
     buttons->addWidget(stepLabel);
     buttons->addWidget(Step);
     buttons->addStretch();
-    auto* copyButton
+    auto* copyButton = CopyButton
         = new QPushButton(QCoreApplication::translate("zelmora::ValueTableWindow", "表をコピー(&C)"), this);
     copyButton->setObjectName(u"CopyValueTable"_s);
     copyButton->setAccessibleName(QCoreApplication::translate("zelmora::ValueTableWindow", "表をコピー"));
@@ -445,6 +453,11 @@ void ValueTableWindow::takeFocus()
         Speaker = new Announcer(this);
     QTimer::singleShot(
         std::chrono::milliseconds(600), Speaker, [this] { Speaker->announce(speech::valueTableOpened(Slot) + Pairs); });
+}
+
+std::vector<QWidget*> ValueTableWindow::tabStops() const
+{
+    return {Text, Step, CopyButton};
 }
 
 void ValueTableWindow::copy() const
