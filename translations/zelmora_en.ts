@@ -465,6 +465,39 @@
 <context>
     <name>zelmora::Speech</name>
     <message>
+        <source>分母の言葉</source>
+        <comment>the denominators 2 to 12 said as words, &apos;half/halves|third/thirds|…&apos;; untranslated: none</comment>
+        <translation>half/halves|third/thirds|quarter/quarters|fifth/fifths|sixth/sixths|seventh/sevenths|eighth/eighths|ninth/ninths|tenth/tenths|eleventh/elevenths|twelfth/twelfths</translation>
+    </message>
+    <message>
+        <source>。</source>
+        <comment>between two sentences</comment>
+        <translation>. </translation>
+    </message>
+    <message>
+        <source>。</source>
+        <comment>after the last sentence</comment>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <comment>between the items of a list</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <comment>a fraction, then χ and what follows</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>＝</source>
+        <translation> = </translation>
+    </message>
+    <message>
+        <source>＋</source>
+        <translation> + </translation>
+    </message>
+    <message>
         <source>エックス%1、y%2</source>
         <translation>x %1, y %2</translation>
     </message>
@@ -673,8 +706,8 @@
         <translation>Moving line %1. %2.</translation>
     </message>
     <message>
-        <source>%1を止めました。</source>
-        <translation>%1 stopped. </translation>
+        <source>%1を止めました。%2</source>
+        <translation>%1 stopped. %2</translation>
     </message>
     <message>
         <source>χの刻みを%1にしました。</source>
@@ -723,6 +756,10 @@
 </context>
 <context>
     <name>zelmora::ValueTableWindow</name>
+    <message>
+        <source>１２３４５６７８</source>
+        <translation>12345678</translation>
+    </message>
     <message>
         <source>線%1と：</source>
         <translation>With line %1: </translation>
@@ -1016,6 +1053,10 @@
 </context>
 <context>
     <name>zelmora::messages</name>
+    <message>
+        <source>１２３４５６７８</source>
+        <translation>12345678</translation>
+    </message>
     <message>
         <source>変域の下限</source>
         <translation>lower bound</translation>

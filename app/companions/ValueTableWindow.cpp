@@ -49,9 +49,11 @@ QString point(const ExactPoint& at)
     return u"(%1, %2)"_s.arg(number(at.X), number(at.Y));
 }
 
+// Full-width as the buttons show it in Japanese, ordinary digits in English.
 QChar slotDigit(int slot)
 {
-    return QChar(u'１' + slot);
+    const QString digits = QCoreApplication::translate("zelmora::ValueTableWindow", "１２３４５６７８");
+    return digits.size() == SlotTable::UserSlots ? digits.at(slot) : QChar(u'１' + slot);
 }
 
 // A fraction stacked as textbooks print it: numerator over a bar over the denominator. Its cells do
@@ -386,7 +388,7 @@ void ValueTableWindow::refresh()
     // A screen reader hears which line the table is of, and its columns as pairs of χ and y.
     setAccessibleName(QCoreApplication::translate("zelmora::ValueTableWindow", "値の表 線%1").arg(slotDigit(Slot)));
     Text->setAccessibleName(accessibleName());
-    Text->setAccessibleDescription(speech::valueTableFacts(Lines, Slot).join(u"。"_s));
+    Text->setAccessibleDescription(speech::joinedSentences(speech::valueTableFacts(Lines, Slot)));
     SpokenTable table{{speech::forEar(u"χ"_s), u"y"_s}, {{}, {}}};
     if (const auto line = exactLineOf(Lines, Slot)) {
         for (const ExactPoint& column : tableOfValues(*line, step)) {
