@@ -8,6 +8,7 @@
 #include "app/session/Startup.h"
 #include "app/words/Messages.h"
 #include "app/words/Speech.h"
+#include "board/Trace.h"
 
 #include <QAction>
 #include <QLabel>
@@ -246,7 +247,24 @@ TEST(LanguageTexts, MessagesAndSpokenTextsInEachLanguage)
                 return speech::lessonOpened(u"a.zelmora"_qs, board);
             },
             u"「a.zelmora」を開きました。線が1本あります。線１：y＝エックス、エックスは0から1まで。",
-            u"Opened a.zelmora. Lines: 1. Line 1: y＝x, x from 0 to 1."},
+            u"Opened a.zelmora. Lines: 1. Line 1: y = x, x from 0 to 1."},
+        {"a fraction said as a word, never heard as −2/(3x)",
+            [] {
+                Board board;
+                board.draw({"-2/3", "1", "0", "1"});
+                return speech::equation(*board.line(0));
+            },
+            u"y＝−3分の2エックス＋1", u"y = −2 thirds x + 1"},
+        {"pairs and sentences in the language's punctuation",
+            [] {
+                Board board;
+                board.draw({"1/2", "0", "0", "1"});
+                return speech::valuePairs(board.slotTable(), 0, std::nullopt) + u" | "_qs
+                    + speech::traceAnnouncement(TracePoint{0, 0, 0}, TracePoint{0, 1, mpq_class(1, 2)});
+            },
+            u"エックスが0のときyは0、エックスが1のときyは2分の1。 | "
+            u"線１、エックス1、y2分の1。エックスが1増えるとyは2分の1増える。",
+            u"when x is 0, y is 0, when x is 1, y is 1 half. | Line 1, x 1, y 1 half. x up by 1, y up by 1 half."},
         {"Esc while tracing", [] { return speech::traceEnded(); }, u"点を消しました。", u"Point removed."},
         {"a play stopped", [] { return speech::playStopped(u"ａ"_qs, Board(), 0); }, u"ａを止めました。",
             u"ａ stopped."},
@@ -254,7 +272,7 @@ TEST(LanguageTexts, MessagesAndSpokenTextsInEachLanguage)
             [] {
                 return messages::notice(ZeroLengthLine{1, 0});
             },
-            u"線２は長さ０の線です（χは0から0まで）。", u"Line ２ has length 0 (χ from 0 to 0)."},
+            u"線２は長さ０の線です（χは0から0まで）。", u"Line 2 has length 0 (χ from 0 to 0)."},
         {"notices listed", [] { return messages::lessonOpenedWithNotices(u"a.zelmora"_qs); },
             u"「a.zelmora」を開きました。次のところは読み方を変えました。",
             u"Opened a.zelmora. These were read differently:"},

@@ -112,12 +112,59 @@ TEST_F(ValueTableTest, TheWindowFollowsTheBoardAndCopiesItsText)
     EXPECT_TRUE(closing.isNull());
 }
 
-// The offscreen screen (800 x 600) has no room beside the main window: the table docks on its right
-// whether asked to or not, the window grows by its width and shrinks back when it closes, and no
-// control of the form lies under it. Docking is the teacher's choice, off until chosen and kept;
-// an open table moves at once.
+// Whether the screen can hold the main window grown by the docked table's least width and the
+// dock's edges.
+bool roomToDock(const QWidget& window)
+{
+    constexpr int dockEdges = 20;
+    return window.frameGeometry().width() + ValueTableWindow::Least.width() + dockEdges
+        <= window.screen()->availableGeometry().width();
+}
+
+// A screen too small for the window with the table docked (the offscreen one of 800 x 600, a
+// projector's 1024 x 768, and one of 1240 x 768 where the dock's edges are what is too much, each in
+// its own run): the table is a window of its own over the picture's far
+// side, docked or not, both windows on the screen and the panel's controls uncovered.
+TEST_F(ValueTableTest, OnAScreenTooSmallToDockItLiesOverThePicture)
+{
+    if (roomToDock(*Window))
+        GTEST_SKIP() << "the screen has room to dock";
+    const QRect screen = Window->screen()->availableGeometry();
+    const int alone = Window->width();
+    auto* tableItem = Window->findChild<QAction*>(u"ValueTable"_qs);
+    for (const bool docked : {false, true}) {
+        SCOPED_TRACE(docked ? "docking chosen" : "docking not chosen");
+        Window->findChild<QAction*>(u"DockValueTable"_qs)->setChecked(docked);
+        tableItem->trigger();
+        auto* table = Window->findChild<ValueTableWindow*>();
+        ASSERT_NE(table, nullptr);
+        EXPECT_TRUE(table->isWindow());
+        EXPECT_EQ(Window->width(), alone);
+        EXPECT_TRUE(screen.contains(table->frameGeometry())) << screen.width() << "x" << screen.height();
+        const QWidget* picture = control("Picture1");
+        EXPECT_EQ(table->frameGeometry().left(), picture->mapToGlobal(QPoint(0, 0)).x()) << "the picture's far side";
+        const QRect tableOnScreen = table->frameGeometry();
+        for (const QWidget* part : Form->findChildren<QWidget*>()) {
+            if (part->isVisible() && part != picture && part->focusPolicy() != Qt::NoFocus) {
+                EXPECT_FALSE(QRect(part->mapToGlobal(QPoint(0, 0)), part->size()).intersects(tableOnScreen))
+                    << part->objectName().toStdString();
+            }
+        }
+        tableItem->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+// A screen of 1400 x 768, run on its own, with the main window in its middle, has no room beside it
+// but room to dock: the table docks on its right whether asked to or not, the window grows by its width and shrinks
+// back when it closes, no control of the form lies under it, and Tab goes round the form and the table. Docking is the
+// teacher's choice, off until chosen and kept; an open table moves at once.
 TEST_F(ValueTableTest, DockedOnTheRightItGrowsTheWindowAndCoversNoControl)
 {
+    if (!roomToDock(*Window))
+        GTEST_SKIP() << "the screen is too small to dock";
+    const QRect screen = Window->screen()->availableGeometry();
+    Window->move(screen.left() + (screen.width() - Window->frameGeometry().width()) / 2, screen.top());
     auto* dockItem = Window->findChild<QAction*>(u"DockValueTable"_qs);
     ASSERT_NE(dockItem, nullptr);
     EXPECT_FALSE(dockItem->isChecked()) << "off by default";
@@ -129,6 +176,9 @@ TEST_F(ValueTableTest, DockedOnTheRightItGrowsTheWindowAndCoversNoControl)
     EXPECT_EQ(table->window(), Window.get()) << "docked, not a window of its own";
     EXPECT_GE(table->width(), ValueTableWindow::Least.width());
     EXPECT_GE(Window->width(), alone + table->width());
+    EXPECT_TRUE(screen.contains(Window->frameGeometry()))
+        << Window->frameGeometry().x() << "," << Window->frameGeometry().y() << " " << Window->frameGeometry().width()
+        << "x" << Window->frameGeometry().height();
     const QRect tableOnScreen(table->mapToGlobal(QPoint(0, 0)), table->size());
     for (const QWidget* control : Form->findChildren<QWidget*>()) {
         if (control->isVisible()) {
@@ -136,6 +186,15 @@ TEST_F(ValueTableTest, DockedOnTheRightItGrowsTheWindowAndCoversNoControl)
                 << control->objectName().toStdString();
         }
     }
+    auto* copyButton = table->findChild<QPushButton*>(u"CopyValueTable"_qs);
+    copyButton->setFocus();
+    press(Qt::Key_Tab);
+    EXPECT_TRUE(Form->isAncestorOf(QApplication::focusWidget())) << "after the table, the form again";
+    QTest::keyClick(Window->windowHandle(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), copyButton) << "and back";
+    table->findChild<QComboBox*>(u"ValueTableStep"_qs)->setFocus();
+    QTest::keyClick(Window->windowHandle(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), table->findChild<QWidget*>(u"ValueTableText"_qs));
 
     dockItem->trigger();
     EXPECT_TRUE(QSettings().value(u"valueTable/docked"_qs).toBool());
@@ -168,9 +227,9 @@ TEST(ValueTablePlace, DockedTheWindowGrowsAndStaysOnTheScreen)
     const struct {
         const char* Name;
         QRect MainFrame;
-        int Width;
+        std::optional<int> Width;
     } widths[] = {{"room for all", {0, 0, 937, 700}, 343}, {"wide screen", {0, 0, 600, 700}, 460},
-        {"no room: the least", {200, 0, 937, 700}, 300}};
+        {"no room: the least", {200, 0, 937, 700}, 300}, {"too narrow to dock", {0, 0, 981, 700}, std::nullopt}};
     for (const auto& row : widths) {
         SCOPED_TRACE(row.Name);
         EXPECT_EQ(dockedValueTableWidth(row.MainFrame, screen, 460, 300), row.Width);
@@ -186,6 +245,11 @@ TEST(ValueTablePlace, DockedTheWindowGrowsAndStaysOnTheScreen)
         SCOPED_TRACE(row.Name);
         EXPECT_EQ(keptOnScreen(row.Frame, screen), row.Expected);
     }
+    // Too small to dock, the table's window lies over the picture's left, moved onto the screen.
+    const QRect projector(0, 0, 1024, 768);
+    EXPECT_EQ(valueTableOverPicture({46, 84, 600, 600}, projector, {462, 590}), QRect(46, 84, 462, 590));
+    EXPECT_EQ(valueTableOverPicture({46, 300, 600, 600}, projector, {462, 590}), QRect(46, 178, 462, 590));
+    EXPECT_EQ(valueTableOverPicture({-90, 0, 600, 600}, {0, 0, 800, 600}, {462, 620}), QRect(0, 0, 462, 600));
 }
 
 // The table's window never covers the main window and stays on the screen: beside it on the right

@@ -49,9 +49,11 @@ QString point(const ExactPoint& at)
     return u"(%1, %2)"_s.arg(number(at.X), number(at.Y));
 }
 
+// Full-width as the buttons show it in Japanese, ordinary digits in English.
 QChar slotDigit(int slot)
 {
-    return QChar(u'１' + slot);
+    const QString digits = QCoreApplication::translate("zelmora::ValueTableWindow", "１２３４５６７８");
+    return digits.size() == SlotTable::UserSlots ? digits.at(slot) : QChar(u'１' + slot);
 }
 
 // A fraction stacked as textbooks print it: numerator over a bar over the denominator. Its cells do
@@ -292,9 +294,17 @@ std::optional<QRect> valueTablePlace(const QRect& mainFrame, const QRect& screen
     return std::nullopt;
 }
 
-int dockedValueTableWidth(const QRect& mainFrame, const QRect& screen, int wanted, int least)
+std::optional<int> dockedValueTableWidth(const QRect& mainFrame, const QRect& screen, int wanted, int least)
 {
+    if (mainFrame.width() + least > screen.width())
+        return std::nullopt;
     return std::clamp(screen.right() - mainFrame.right(), least, std::max(least, wanted));
+}
+
+QRect valueTableOverPicture(const QRect& picture, const QRect& screen, QSize wanted)
+{
+    const QRect frame(picture.topLeft(), wanted.boundedTo(screen.size()));
+    return QRect(keptOnScreen(frame, screen), frame.size());
 }
 
 QPoint keptOnScreen(const QRect& frame, const QRect& screen)
@@ -341,7 +351,7 @@ ValueTableWindow::ValueTableWindow(QWidget* mainWindow)
     buttons->addWidget(stepLabel);
     buttons->addWidget(Step);
     buttons->addStretch();
-    auto* copyButton
+    auto* copyButton = CopyButton
         = new QPushButton(QCoreApplication::translate("zelmora::ValueTableWindow", "表をコピー(&C)"), this);
     copyButton->setObjectName(u"CopyValueTable"_s);
     copyButton->setAccessibleName(QCoreApplication::translate("zelmora::ValueTableWindow", "表をコピー"));
@@ -378,7 +388,7 @@ void ValueTableWindow::refresh()
     // A screen reader hears which line the table is of, and its columns as pairs of χ and y.
     setAccessibleName(QCoreApplication::translate("zelmora::ValueTableWindow", "値の表 線%1").arg(slotDigit(Slot)));
     Text->setAccessibleName(accessibleName());
-    Text->setAccessibleDescription(speech::valueTableFacts(Lines, Slot).join(u"。"_s));
+    Text->setAccessibleDescription(speech::joinedSentences(speech::valueTableFacts(Lines, Slot)));
     SpokenTable table{{speech::forEar(u"χ"_s), u"y"_s}, {{}, {}}};
     if (const auto line = exactLineOf(Lines, Slot)) {
         for (const ExactPoint& column : tableOfValues(*line, step)) {
@@ -445,6 +455,11 @@ void ValueTableWindow::takeFocus()
         Speaker = new Announcer(this);
     QTimer::singleShot(
         std::chrono::milliseconds(600), Speaker, [this] { Speaker->announce(speech::valueTableOpened(Slot) + Pairs); });
+}
+
+std::vector<QWidget*> ValueTableWindow::tabStops() const
+{
+    return {Text, Step, CopyButton};
 }
 
 void ValueTableWindow::copy() const

@@ -14,8 +14,10 @@
 #include <gmpxx.h>
 
 #include <optional>
+#include <vector>
 
 class QComboBox;
+class QPushButton;
 class QTextBrowser;
 
 namespace zelmora {
@@ -54,8 +56,13 @@ std::optional<QRect> valueTablePlace(const QRect& mainFrame, const QRect& screen
 
 // How wide the table is when it is docked on the right of the main window, which grows by that
 // much: as wide as wanted where the screen has room, narrowed down to the least width, and never
-// less.
-int dockedValueTableWidth(const QRect& mainFrame, const QRect& screen, int wanted, int least);
+// less; none when the screen is too narrow for the main window grown by the least width.
+std::optional<int> dockedValueTableWidth(const QRect& mainFrame, const QRect& screen, int wanted, int least);
+
+// Where the frame of the table's own window goes on a screen too small to dock it: over the
+// picture's far side from the panel (its left), as large as wanted where the screen allows, and
+// wholly on the screen.
+QRect valueTableOverPicture(const QRect& picture, const QRect& screen, QSize wanted);
 
 // Where a window's frame moves to lie wholly on the screen, as little as it can; a frame larger
 // than the screen keeps its top-left corner on it.
@@ -79,6 +86,8 @@ public:
     QString plainText() const { return Shown.Plain; }
     // Brings the window to the front with the focus in the table, for whoever opened it from the keyboard.
     void takeFocus();
+    // The controls Tab stops at, in order: the table, the step box, the copy button.
+    std::vector<QWidget*> tabStops() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -92,6 +101,7 @@ private:
 
     QTextBrowser* Text = nullptr;
     QComboBox* Step = nullptr;
+    QPushButton* CopyButton = nullptr;
     Announcer* Speaker = nullptr;
     // Where the focus was before the table took it.
     QPointer<QWidget> Returning;

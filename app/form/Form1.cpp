@@ -308,6 +308,16 @@ bool Form1::focusNextPrevChild(bool next)
     return Ring->move(focusWidget(), next);
 }
 
+void Form1::setTrailingStops(const std::vector<QWidget*>& stops)
+{
+    Ring->setTrailing(stops);
+}
+
+bool Form1::moveFocus(QWidget* from, bool next)
+{
+    return Ring->move(from, next);
+}
+
 EntryTexts Form1::boxTexts() const
 {
     EntryTexts texts;

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -48,6 +49,10 @@ public:
     void showMessage(const QString& message);
     // Says a short text to a screen reader, showing nothing.
     void announce(const QString& said);
+    // Controls of the same window that Tab reaches after the form's own (the docked table's),
+    // none when empty; and Tab or Shift+Tab from one of them or the form's.
+    void setTrailingStops(const std::vector<QWidget*>& stops);
+    bool moveFocus(QWidget* from, bool next);
 
 Q_SIGNALS:
     // After every command that may have changed the board or its picture.

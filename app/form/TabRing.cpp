@@ -60,14 +60,24 @@ TabRing::TabRing(QWidget* form)
     }
 }
 
+void TabRing::setTrailing(const std::vector<QWidget*>& stops)
+{
+    Trailing.assign(stops.begin(), stops.end());
+}
+
 bool TabRing::move(QWidget* from, bool next) const
 {
-    const auto count = static_cast<std::ptrdiff_t>(Stops.size());
-    const auto current = std::ranges::find(Stops, from);
-    std::ptrdiff_t index = current == Stops.end() ? (next ? count - 1 : 0) : current - Stops.begin();
+    std::vector<QWidget*> ring = Stops;
+    for (QWidget* stop : Trailing) {
+        if (stop != nullptr)
+            ring.push_back(stop);
+    }
+    const auto count = static_cast<std::ptrdiff_t>(ring.size());
+    const auto current = std::ranges::find(ring, from);
+    std::ptrdiff_t index = current == ring.end() ? (next ? count - 1 : 0) : current - ring.begin();
     for (std::ptrdiff_t step = 0; step < count; ++step) {
         index = (index + (next ? 1 : count - 1)) % count;
-        QWidget* candidate = Stops[static_cast<std::size_t>(index)];
+        QWidget* candidate = ring[static_cast<std::size_t>(index)];
         const auto* option = qobject_cast<const QRadioButton*>(candidate);
         if (candidate->isEnabled() && candidate->isVisible() && (option == nullptr || option->isChecked())) {
             candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <vector>
+#include <QPointer>
+#include <QWidget>
 
-class QWidget;
+#include <vector>
 
 namespace zelmora {
 
@@ -22,8 +23,13 @@ public:
     // none.
     bool move(QWidget* from, bool next) const;
 
+    // Stops that follow the form's own before the ring comes round: a companion's controls where
+    // they stand in the same window.
+    void setTrailing(const std::vector<QWidget*>& stops);
+
 private:
     std::vector<QWidget*> Stops;
+    std::vector<QPointer<QWidget>> Trailing;
     std::vector<QWidget*> Slots;
 };
 

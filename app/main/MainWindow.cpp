@@ -347,7 +347,8 @@ void MainWindow::toggleValueTable()
 // The table covers none of the window's controls and stays on the screen: in a window of its own
 // beside the main window, where the screen has room and the table is not asked to be docked; else
 // docked on the right, the main window growing by its width and moving as far as it must to stay on
-// the screen.
+// the screen. A screen too small for the grown window has the table's own window over the far side
+// of the picture instead, whatever is asked, and the main window stays as it is.
 void MainWindow::placeValueTable(ValueTableWindow* table)
 {
     const QScreen* shownOn = screen();
@@ -357,12 +358,20 @@ void MainWindow::placeValueTable(ValueTableWindow* table)
     // The table's own window gets a frame such as this window's.
     const QMargins frameMargins(inside.left() - frame.left(), inside.top() - frame.top(),
         frame.right() - inside.right(), frame.bottom() - inside.bottom());
-    if (!DockValueTableAction->isChecked()) {
-        const auto place = valueTablePlace(frame, available, ValueTableWindow::Wanted.grownBy(frameMargins),
-            ValueTableWindow::Least.grownBy(frameMargins));
-        if (place) {
-            table->resize(place->marginsRemoved(frameMargins).size());
-            table->move(place->topLeft());
+    const QSize wanted = ValueTableWindow::Wanted.grownBy(frameMargins);
+    const std::optional<int> docked
+        = dockedValueTableWidth(frame, available, ValueTableWindow::Wanted.width(), ValueTableWindow::Least.width());
+    const auto placeOwnWindow = [&](const std::optional<QRect>& beside) {
+        const QWidget* picture = Form->findChild<QWidget*>(u"Picture1"_s);
+        const QRect chosen = beside.value_or(
+            valueTableOverPicture(QRect(picture->mapToGlobal(QPoint(0, 0)), picture->size()), available, wanted));
+        table->resize(chosen.marginsRemoved(frameMargins).size());
+        table->move(chosen.topLeft());
+    };
+    if (!DockValueTableAction->isChecked() || !docked) {
+        const auto place = valueTablePlace(frame, available, wanted, ValueTableWindow::Least.grownBy(frameMargins));
+        if (place || !docked) {
+            placeOwnWindow(place);
             return;
         }
     }
@@ -371,14 +380,16 @@ void MainWindow::placeValueTable(ValueTableWindow* table)
     dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
     dock->setAllowedAreas(Qt::RightDockWidgetArea);
     table->setWindowFlags(Qt::Widget);
-    int width
-        = dockedValueTableWidth(frame, available, ValueTableWindow::Wanted.width(), ValueTableWindow::Least.width());
+    int width = *docked;
     table->setFixedWidth(width);
     dock->setWidget(table);
     addDockWidget(Qt::RightDockWidgetArea, dock);
     connect(table, &QWidget::windowTitleChanged, dock, &QWidget::setWindowTitle);
     connect(table, &QObject::destroyed, dock, &QObject::deleteLater);
     ValueTableDock = dock;
+    // Docked, its controls follow the form's in the window's Tab ring.
+    Form->setTrailingStops(table->tabStops());
+    connect(table, &QObject::destroyed, Form, [form = Form] { form->setTrailingStops({}); });
     // Shown now, so that the window takes its size at once and can be kept on the screen.
     table->show();
     dock->show();
@@ -390,7 +401,27 @@ void MainWindow::placeValueTable(ValueTableWindow* table)
         table->setFixedWidth(width);
         layout()->activate();
     }
+    if (frameGeometry().width() > available.width()) {
+        // The dock's edges left the window wider than the screen after all: the table leaves it
+        // for a window of its own over the picture, and the window takes its own size again.
+        table->setParent(this, Qt::Window);
+        delete dock;
+        Form->setTrailingStops({});
+        table->setMinimumSize(ValueTableWindow::Least);
+        table->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        layout()->activate();
+        placeOwnWindow(std::nullopt);
+        return;
+    }
     move(keptOnScreen(frameGeometry(), available));
+}
+
+// Tab from the docked table goes on round the form's ring.
+bool MainWindow::focusNextPrevChild(bool next)
+{
+    if (ValueTableDock && ValueTableDock->isAncestorOf(QApplication::focusWidget()))
+        return Form->moveFocus(QApplication::focusWidget(), next);
+    return QMainWindow::focusNextPrevChild(next);
 }
 
 // The choice is kept for the next run; an open table moves there at once.

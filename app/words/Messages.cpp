@@ -2,6 +2,7 @@
 #include "app/words/Messages.h"
 
 #include "entry/TextRules.h"
+#include "slots/SlotTable.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -51,6 +52,14 @@ QString shortened(const QString& text)
     if (characters.size() <= shownCharacters)
         return text;
     return QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()), shownCharacters - 1) + u'…';
+}
+
+// A slot's number as the language writes it: full-width as the buttons show it in Japanese,
+// ordinary digits in English.
+QChar slotDigit(int slot)
+{
+    const QString digits = QCoreApplication::translate("zelmora::messages", "１２３４５６７８");
+    return digits.size() == SlotTable::UserSlots ? digits.at(slot) : slotDigit(slot);
 }
 
 } // namespace
@@ -164,10 +173,10 @@ QString lessonRefusal(const LessonRefusal& refusal)
 {
     if (refusal.Equation) {
         return QCoreApplication::translate("zelmora::messages", "線%1の式：%2")
-            .arg(QChar(u'１' + refusal.Slot), notice(*refusal.Equation));
+            .arg(slotDigit(refusal.Slot), notice(*refusal.Equation));
     }
     return QCoreApplication::translate("zelmora::messages", "線%1の%2")
-        .arg(QChar(u'１' + refusal.Slot), messages::refusal(refusal.Refusal));
+        .arg(slotDigit(refusal.Slot), messages::refusal(refusal.Refusal));
 }
 
 QString lessonSaved()
@@ -202,9 +211,9 @@ QString stepName(const BoardStep& step)
 {
     switch (step.Command) {
     case BoardCommand::Draw:
-        return QCoreApplication::translate("zelmora::messages", "線%1を引く").arg(QChar(u'１' + step.Index));
+        return QCoreApplication::translate("zelmora::messages", "線%1を引く").arg(slotDigit(step.Index));
     case BoardCommand::Erase:
-        return QCoreApplication::translate("zelmora::messages", "線%1を消す").arg(QChar(u'１' + step.Index));
+        return QCoreApplication::translate("zelmora::messages", "線%1を消す").arg(slotDigit(step.Index));
     case BoardCommand::InitialScreen:
         return QCoreApplication::translate("zelmora::messages", "初期画面");
     case BoardCommand::Size: {
@@ -224,7 +233,7 @@ QString stepName(const BoardStep& step)
     case BoardCommand::Move:
         break;
     }
-    return QCoreApplication::translate("zelmora::messages", "線%1を動かす").arg(QChar(u'１' + step.Index));
+    return QCoreApplication::translate("zelmora::messages", "線%1を動かす").arg(slotDigit(step.Index));
 }
 
 QString undoText(const std::optional<BoardStep>& step)
@@ -282,7 +291,7 @@ QString notice(const IgnoredText& text)
 
 QString notice(const LessonNotice& notice)
 {
-    const QString slot = QCoreApplication::translate("zelmora::messages", "線%1の").arg(QChar(u'１' + notice.Slot));
+    const QString slot = QCoreApplication::translate("zelmora::messages", "線%1の").arg(slotDigit(notice.Slot));
     if (notice.Unread)
         return slot + ignored({notice.Box, *notice.Unread});
     return slot
@@ -341,7 +350,7 @@ QString notice(const TypedForm& form)
     if (equation.size() > shownEquation)
         equation = equation.first(shownEquation - 1) + u'…';
     const QString shown
-        = QCoreApplication::translate("zelmora::messages", "線%1：%2").arg(QChar(u'１' + form.Slot), equation);
+        = QCoreApplication::translate("zelmora::messages", "線%1：%2").arg(slotDigit(form.Slot), equation);
     if (!form.Vertical)
         return shown;
     // The boxes keep what they held: they cannot show χ = h, which has no a, b or slope.
@@ -351,14 +360,14 @@ QString notice(const TypedForm& form)
 QString noSlopeTriangle(int slot)
 {
     return QCoreApplication::translate("zelmora::messages", "線%1は χ＝の直線なので、変化の割合はありません。")
-        .arg(QChar(u'１' + slot));
+        .arg(slotDigit(slot));
 }
 
 QString notice(const ZeroLengthLine& line)
 {
     const QString x = QString::fromStdString(FormatNumber(line.X)).trimmed();
     return QCoreApplication::translate("zelmora::messages", "線%1は長さ０の線です（χは%2から%2まで）。")
-        .arg(QChar(u'１' + line.Slot))
+        .arg(slotDigit(line.Slot))
         .arg(x);
 }
 

@@ -16,10 +16,40 @@ using namespace Qt::StringLiterals;
 namespace zelmora::speech {
 namespace {
 
-// A fraction as a reader says it, in the window's language: "3分の2" in Japanese.
+// A fraction as a reader says it, in the window's language: "3分の2" in Japanese; "2 thirds" in
+// English, where the denominator has a word of its own, so that "−2/3χ" is not heard as −2/(3χ).
 QString spokenRatio(const QString& numerator, const QString& denominator)
 {
+    // The denominators 2 to 12 as words, "singular/plural" each, where the language has them.
+    const QStringList words = QCoreApplication::translate("zelmora::Speech", "分母の言葉",
+        "the denominators 2 to 12 said as words, 'half/halves|third/thirds|…'; untranslated: none")
+                                  .split(u'|');
+    bool whole = false;
+    const int below = denominator.toInt(&whole);
+    constexpr int firstWord = 2;
+    if (words.size() == 11 && whole && below >= firstWord && below < firstWord + words.size()) {
+        const QStringList forms = words.at(below - firstWord).split(u'/');
+        if (forms.size() == 2)
+            return numerator + u' ' + forms.at(numerator == u"1"_s ? 0 : 1);
+    }
     return QCoreApplication::translate("zelmora::Speech", "%1分の%2").arg(denominator, numerator);
+}
+
+// Sentences and a list's items joined as the language writes them: "。" and "、" in Japanese,
+// ". " and ", " in English.
+QString betweenSentences()
+{
+    return QCoreApplication::translate("zelmora::Speech", "。", "between two sentences");
+}
+
+QString sentenceEnd()
+{
+    return QCoreApplication::translate("zelmora::Speech", "。", "after the last sentence");
+}
+
+QString betweenItems()
+{
+    return QCoreApplication::translate("zelmora::Speech", "、", "between the items of a list");
 }
 
 QString spoken(const mpq_class& value)
@@ -106,19 +136,35 @@ QString number(const mpq_class& value)
 QString equation(const ExactLine& line)
 {
     QString said;
+    bool afterFraction = false;
     for (const EquationPart& part : spokenEquationParts(line)) {
-        if (const auto* fraction = std::get_if<StackedFraction>(&part))
+        if (const auto* fraction = std::get_if<StackedFraction>(&part)) {
             said += spokenRatio(
                 QString::fromStdString(fraction->Numerator), QString::fromStdString(fraction->Denominator));
-        else
-            said += QString::fromStdString(std::get<std::string>(part));
+            afterFraction = true;
+            continue;
+        }
+        const QString run = QString::fromStdString(std::get<std::string>(part));
+        // A fraction's word apart from the χ it multiplies: "2 thirds x".
+        said = afterFraction && run.startsWith(u'χ')
+            ? QCoreApplication::translate("zelmora::Speech", "%1%2", "a fraction, then χ and what follows")
+                  .arg(said, run)
+            : said + run;
+        afterFraction = false;
     }
     return forEar(said);
 }
 
 QString forEar(QString written)
 {
-    return written.replace(u'χ', QCoreApplication::translate("zelmora::Speech", "エックス"));
+    return written.replace(u'χ', QCoreApplication::translate("zelmora::Speech", "エックス"))
+        .replace(u'＝', QCoreApplication::translate("zelmora::Speech", "＝"))
+        .replace(u'＋', QCoreApplication::translate("zelmora::Speech", "＋"));
+}
+
+QString joinedSentences(const QStringList& sentences)
+{
+    return sentences.join(betweenSentences());
 }
 
 QString pictureDescription(const Board& board)
@@ -161,7 +207,7 @@ QString pictureDescription(const Board& board)
     }
     if (sentences.size() == 1)
         sentences << QCoreApplication::translate("zelmora::Speech", "線はありません");
-    return sentences.join(u"。"_s) + u"。"_s;
+    return sentences.join(betweenSentences()) + sentenceEnd();
 }
 
 QString lineSummary(const Board& board, int slot)
@@ -328,7 +374,7 @@ QString valuePairs(const SlotTable& table, int slot, const std::optional<mpq_cla
     for (const ExactPoint& column : tableOfValues(*line, step))
         pairs << QCoreApplication::translate("zelmora::Speech", "エックスが%1のときyは%2")
                      .arg(spoken(column.X), spoken(column.Y));
-    return pairs.join(u"、"_s) + u"。"_s;
+    return pairs.join(betweenItems()) + sentenceEnd();
 }
 
 QString traceCoordinates(const TracePoint& point)
@@ -349,8 +395,8 @@ QString traceAnnouncement(const std::optional<TracePoint>& before, const TracePo
                        .arg(slotDigit(now.Slot))
                        .arg(spokenPoint(now.X, now.Y));
     if (before && before->Slot == now.Slot && (before->X != now.X || before->Y != now.Y))
-        said += u"。"_s + spokenChange(now.X - before->X, now.Y - before->Y);
-    return said + u"。"_s;
+        said += betweenSentences() + spokenChange(now.X - before->X, now.Y - before->Y);
+    return said + sentenceEnd();
 }
 
 QString noLineToTrace()
@@ -386,12 +432,13 @@ QString lineToMove(const Board& board, int slot)
 QString lineMoved(const Board& board, int slot)
 {
     const auto line = exactLineOf(board.slotTable(), slot);
-    return line ? sayableEquation(*line) + u"。"_s : QString();
+    return line ? sayableEquation(*line) + sentenceEnd() : QString();
 }
 
 QString playStopped(const QString& name, const Board& board, int slot)
 {
-    return (QCoreApplication::translate("zelmora::Speech", "%1を止めました。").arg(name) + lineMoved(board, slot))
+    return QCoreApplication::translate("zelmora::Speech", "%1を止めました。%2")
+        .arg(name, lineMoved(board, slot))
         .trimmed();
 }
 
@@ -408,7 +455,7 @@ QString valueStepChosen(const QString& step, const SlotTable& table, int slot, c
     for (std::size_t k = 0; k < std::min(firstPairs, columns.size()); ++k)
         pairs << QCoreApplication::translate("zelmora::Speech", "エックスが%1のときyは%2")
                      .arg(spoken(columns[k].X), spoken(columns[k].Y));
-    return forEar(said) + pairs.join(u"、"_s) + u"。"_s;
+    return forEar(said) + pairs.join(betweenItems()) + sentenceEnd();
 }
 
 QStringList valueTableFacts(const SlotTable& table, int slot)

@@ -23,8 +23,11 @@ QString number(const mpq_class& value);
 // An equation as it is said: "y＝−3分の2エックス＋1".
 QString equation(const ExactLine& line);
 
-// A written mathematical text made sayable: χ becomes エックス.
+// A written mathematical text made sayable: χ becomes エックス, and ＝ and ＋ are as the
+// language writes them.
 QString forEar(QString written);
+// Sentences joined as the language writes them, without a mark after the last: "A。B".
+QString joinedSentences(const QStringList& sentences);
 
 // What is visible, then each line with its domain and range, then (when the intersections are
 // shown) where the lines meet: "エックスは−13から13まで、yは−13から13まで見えています。線１：…"
