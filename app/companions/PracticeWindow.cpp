@@ -4,6 +4,7 @@
 #include "app/access/Accessibility.h"
 #include "app/words/Look.h"
 #include "app/words/PracticeWords.h"
+#include "app/words/Speech.h"
 #include "facts/ExactNumber.h"
 #include "facts/LineFacts.h"
 #include "plane/DrawPlane.h"
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSpinBox>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include <functional>
@@ -244,8 +246,11 @@ void PracticeWindow::showTask(const QString& before)
         Boxes[0]->setFocus();
     else
         NextButton->setFocus();
-    QString said = before.isEmpty() ? QString() : before + u"。"_s;
-    said += heading + u"。"_s + practiceWords::prompt(shown, practiceWords::Form::Ear);
+    QStringList sentences;
+    if (!before.isEmpty())
+        sentences << before;
+    sentences << heading << practiceWords::prompt(shown, practiceWords::Form::Ear);
+    QString said = speech::joinedSentences(sentences);
     if (!answerable)
         said += practiceWords::needsPoints();
     say(said);
@@ -333,8 +338,11 @@ void PracticeWindow::finish()
         control->setEnabled(false);
     Plane->update();
     Kind->setFocus();
-    QString said = Feedback->text().isEmpty() ? QString() : Feedback->text() + u"。"_s;
-    say(said + text);
+    QStringList sentences;
+    if (!Feedback->text().isEmpty())
+        sentences << Feedback->text();
+    sentences << text;
+    say(speech::joinedSentences(sentences));
 }
 
 // The keys of the main window's picture: ← → by one unit of χ, with Shift to the next lattice point,
