@@ -9,6 +9,7 @@
 #include "slots/DrawSlotLine.h"
 
 #include <algorithm>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -74,8 +75,30 @@ std::vector<AxisNameText> axisNameTexts(PlaneSurface& surface, const PlaneGeomet
     return names;
 }
 
+// What a sheet prints of its own, its numbers and its axis names, as areas the marks' labels keep
+// off: a sheet prints its names after the marks, where they are read even off the plane, and its
+// numbers where the window's would not stand. Leaves the font the sheet's numbers'.
+std::vector<Area> sheetTextAreas(PlaneSurface& surface, const PlaneGeometry& geometry)
+{
+    const SheetTexts texts = sheetPlaneTexts(geometry, surface);
+    std::vector<Area> areas;
+    surface.FontBold(true);
+    for (const auto& [list, points] :
+        {std::pair{&texts.Numbers, SheetLook::NumberPoints}, std::pair{&texts.Names, SheetLook::NamePoints}}) {
+        surface.FontSize(points);
+        for (const PlaneText& text : *list) {
+            const double width = surface.TextWidth(text.Text);
+            const double height = surface.TextHeight(text.Text);
+            areas.push_back({text.At.X, text.At.Y, text.At.X + width, text.At.Y + height});
+        }
+    }
+    surface.FontSize(SheetLook::NumberPoints);
+    return areas;
+}
+
 std::vector<ExactPoint> drawLines(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
-    const ShowOptions& show, int slopeSlot, Ink ink, AxisNames names, const LineForms& forms)
+    const ShowOptions& show, int slopeSlot, Ink ink, AxisNames names, const LineForms& forms,
+    std::span<const Area> kept = {})
 {
     for (std::int16_t slot = 0; slot < SlotTable::Rows; ++slot) {
         // The style is set only around a patterned line, so that a solid picture is drawn by the
@@ -90,7 +113,7 @@ std::vector<ExactPoint> drawLines(PlaneSurface& surface, const SlotTable& table,
             surface.DrawStyle(LineStyle::Solid);
     }
     if (names == AxisNames::Beside)
-        return drawUnitMarks(surface, table, geometry, show, slopeSlot, {}, forms);
+        return drawUnitMarks(surface, table, geometry, show, slopeSlot, kept, forms);
     // With marks, the names come before them: a ring or a dot under a name stays in sight over
     // it, and the labels keep off the names like any mark. Without, they come last, as ever.
     if (!show.any()) {
@@ -110,7 +133,9 @@ std::vector<ExactPoint> drawPicture(PlaneSurface& surface, const SlotTable& tabl
     const ShowOptions& show, int slopeSlot, PlaneEdges edges, Ink ink, AxisNames names, const LineForms& forms)
 {
     DrawPlane(surface, geometry, edges);
-    return drawLines(surface, table, geometry, show, slopeSlot, ink, names, forms);
+    const std::vector<Area> kept
+        = edges == PlaneEdges::Sheet && show.any() ? sheetTextAreas(surface, geometry) : std::vector<Area>{};
+    return drawLines(surface, table, geometry, show, slopeSlot, ink, names, forms, kept);
 }
 
 void drawPicture(PlaneSurface& surface, const Board& board, AxisNames names)
