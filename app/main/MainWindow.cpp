@@ -443,9 +443,10 @@ void MainWindow::dockValueTableChosen()
 void MainWindow::toggleExplore()
 {
     ExploreWindow* explore = companion(ExploreAction, Explore, [this] {
-        auto* made = new ExploreWindow(Form, this);
+        auto* made = new ExploreWindow(Form->board(), this);
         const Form1* form = Form;
         connect(Form, &Form1::boardChanged, made, [form, made] { made->showBoard(form->board()); });
+        connect(made, &ExploreWindow::commandAsked, Form, &Form1::perform);
         return made;
     });
     if (explore == nullptr)
