@@ -10,6 +10,7 @@
 #include "app/dialogs/WorksheetDialogs.h"
 #include "app/form/Form1.h"
 #include "app/session/Recovery.h"
+#include "app/session/Settings.h"
 #include "app/session/Startup.h"
 #include "app/words/Messages.h"
 #include "app/words/Speech.h"
@@ -34,7 +35,6 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <QShortcut>
 
 #include <functional>
@@ -45,8 +45,6 @@ namespace zelmora {
 namespace {
 
 constexpr qsizetype recentCount = 8;
-const QString recentKey = u"recentFiles"_s;
-const QString dockedTableKey = u"valueTable/docked"_s;
 
 // The file dialogs' filter for lessons.
 QString lessonFilter()
@@ -86,12 +84,6 @@ constexpr std::size_t markIndex(bool ShowOptions::*member)
             return k;
     }
     return 0;
-}
-
-// Where the settings remember a mark of the 表示 menu.
-QString settingsKey(const ShowMark& mark)
-{
-    return u"show/"_s + QLatin1StringView(mark.Key);
 }
 
 // A companion window follows its checkable menu item: made when the item is checked, deleted when
@@ -243,7 +235,7 @@ void MainWindow::buildViewMenu(QMenu* view)
     connect(ValueTableAction, &QAction::triggered, this, &MainWindow::toggleValueTable);
     DockValueTableAction = menuItem(view, tr("値の表をウィンドウに付ける(&D)"), {}, u"DockValueTable"_s);
     DockValueTableAction->setCheckable(true);
-    DockValueTableAction->setChecked(QSettings().value(dockedTableKey, false).toBool());
+    DockValueTableAction->setChecked(Settings::valueTableDocked());
     connect(DockValueTableAction, &QAction::triggered, this, &MainWindow::dockValueTableChosen);
     ExploreAction = menuItem(view, tr("動かして調べる(&M)"), QKeySequence(Qt::CTRL | Qt::Key_M), u"Explore"_s);
     ExploreAction->setCheckable(true);
@@ -254,10 +246,7 @@ void MainWindow::buildViewMenu(QMenu* view)
     view->addSeparator();
     buildLanguageMenu(view->addMenu(tr("言語(&G)")));
 
-    const QSettings settings;
-    ShowOptions options;
-    for (const ShowMark& mark : ShowMarks)
-        options.*mark.Member = settings.value(settingsKey(mark), false).toBool();
+    const ShowOptions options = Settings::showOptions();
     checkShowOptions(options);
     if (options.any())
         Form->perform([&options](Board& board) { return board.setShowOptions(options, false); });
@@ -275,7 +264,7 @@ void MainWindow::buildLanguageMenu(QMenu* menu)
         QString Name;
     } languages[] = {{u"日本語(&J)"_s, Language::Japanese, u"LanguageJapanese"_s},
         {u"English(&E)"_s, Language::English, u"LanguageEnglish"_s}};
-    const Language saved = savedLanguage();
+    const Language saved = Settings::language();
     for (const auto& language : languages) {
         QAction* action = menuItem(menu, language.Caption, {}, language.Name);
         action->setCheckable(true);
@@ -283,7 +272,7 @@ void MainWindow::buildLanguageMenu(QMenu* menu)
         action->setStatusTip(messages::languageChosen(language.Which == Language::English));
         group->addAction(action);
         connect(action, &QAction::triggered, this, [this, which = language.Which] {
-            saveLanguage(which);
+            Settings::setLanguage(which);
             Form->showMessage(messages::languageChosen(which == Language::English));
         });
     }
@@ -300,11 +289,9 @@ void MainWindow::checkShowOptions(const ShowOptions& options)
 void MainWindow::showOptionsChosen()
 {
     ShowOptions options;
-    QSettings settings;
-    for (std::size_t k = 0; k < ShowMarks.size(); ++k) {
+    for (std::size_t k = 0; k < ShowMarks.size(); ++k)
         options.*ShowMarks[k].Member = ShowActions[k]->isChecked();
-        settings.setValue(settingsKey(ShowMarks[k]), ShowActions[k]->isChecked());
-    }
+    Settings::setShowOptions(options);
     ShowActions[markIndex(&ShowOptions::CurrentCrossingsOnly)]->setEnabled(options.Intersections);
     Form->perform([&options](Board& board) { return board.setShowOptions(options); });
     const auto chosen = std::ranges::find(ShowActions, sender());
@@ -427,7 +414,7 @@ bool MainWindow::focusNextPrevChild(bool next)
 // The choice is kept for the next run; an open table moves there at once.
 void MainWindow::dockValueTableChosen()
 {
-    QSettings().setValue(dockedTableKey, DockValueTableAction->isChecked());
+    Settings::setValueTableDocked(DockValueTableAction->isChecked());
     if (!ValueTable)
         return;
     if (ValueTableDock)
@@ -743,7 +730,7 @@ void MainWindow::showAbout()
 
 QStringList MainWindow::recentFiles()
 {
-    return QSettings().value(recentKey).toStringList();
+    return Settings::recentFiles();
 }
 
 void MainWindow::remember(const QString& path)
@@ -751,7 +738,7 @@ void MainWindow::remember(const QString& path)
     QStringList recent = recentFiles();
     recent.removeAll(path);
     recent.prepend(path);
-    QSettings().setValue(recentKey, recent.mid(0, recentCount));
+    Settings::setRecentFiles(recent.mid(0, recentCount));
     fillRecentMenu();
 }
 
