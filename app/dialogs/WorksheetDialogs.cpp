@@ -330,13 +330,7 @@ void printWithPreview(QWidget* parent, const Board& board)
     settings.Title = print.Title->text();
 
     // One lesson fills each page with copies of its sheet, the answers on pages of their own.
-    std::vector<SheetPlane> planes;
-    for (const bool answer : {false, true}) {
-        if ((answer && settings.Kind == SheetKind::Problem) || (!answer && settings.Kind == SheetKind::Answer))
-            continue;
-        for (int copy = 0; copy < settings.PerPage; ++copy)
-            planes.push_back({&board, answer, 1});
-    }
+    const std::vector<SheetPlane> planes = sheetPlanes(std::span(&board, 1), settings.Kind, settings.PerPage);
     if (const auto fault = worksheetFault(planes, settings)) {
         QMessageBox::warning(parent, QCoreApplication::translate("zelmora::WorksheetDialogs", "印刷"),
             *fault == SheetFault::TitleTooLong

@@ -9,6 +9,7 @@
 #include "app/dialogs/EquationDialog.h"
 #include "app/dialogs/WorksheetDialogs.h"
 #include "app/form/Form1.h"
+#include "app/session/LessonOpening.h"
 #include "app/session/Recovery.h"
 #include "app/session/Settings.h"
 #include "app/session/Startup.h"
@@ -555,17 +556,8 @@ void MainWindow::openLastBoard()
     if (!mayReplaceBoard())
         return;
     for (const QString& path : Keeper->lastBoards()) {
-        const auto loaded = loadLessonFile(path);
-        const auto* lesson = std::get_if<Lesson>(&loaded);
-        if (lesson == nullptr)
-            continue;
-        bool opened = false;
-        Form->perform([&](Board& board) {
-            auto outcome = board.open(*lesson, BoardCommand::Recover);
-            opened = std::holds_alternative<Outcome>(outcome);
-            return opened ? std::get<Outcome>(outcome) : Outcome{};
-        });
-        if (opened) {
+        if (std::holds_alternative<LessonOpened>(
+                openLessonFile(path, std::bind_front(&Form1::perform, Form), BoardCommand::Recover))) {
             checkShowOptions(Form->board().showOptions());
             return;
         }
@@ -601,22 +593,14 @@ void MainWindow::tellNotOpened(const QString& path, const QString& why)
 
 bool MainWindow::openFile(const QString& path)
 {
-    const auto loaded = loadLessonFile(path);
-    if (const auto* fault = std::get_if<LessonFault>(&loaded)) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const LessonOpening opening
+        = openLessonFile(path, std::bind_front(&Form1::perform, Form), BoardCommand::Open, absolute.toStdString());
+    if (const auto* fault = std::get_if<LessonFault>(&opening)) {
         tellNotOpened(path, messages::lessonFault(*fault));
         return false;
     }
-    std::optional<LessonRefusal> refusal;
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    Form->perform([&](Board& board) {
-        auto opened = board.open(std::get<Lesson>(loaded), BoardCommand::Open, absolute.toStdString());
-        if (const auto* refused = std::get_if<LessonRefusal>(&opened)) {
-            refusal = *refused;
-            return Outcome{};
-        }
-        return std::get<Outcome>(opened);
-    });
-    if (refusal) {
+    if (const auto* refusal = std::get_if<LessonRefusal>(&opening)) {
         tellNotOpened(path, messages::lessonRefusal(*refusal));
         return false;
     }
@@ -625,7 +609,7 @@ bool MainWindow::openFile(const QString& path)
     checkShowOptions(Form->board().showOptions());
     Form->announce(speech::lessonOpened(QFileInfo(path).fileName(), Form->board()));
     // The message area has room for one notice; several are listed together.
-    if (const auto notices = lessonNotices(std::get<Lesson>(loaded)); notices.size() > 1) {
+    if (const auto notices = lessonNotices(std::get<LessonOpened>(opening).Read); notices.size() > 1) {
         QMessageBox box(QMessageBox::Information, u"Zelmora"_s,
             messages::lessonOpenedWithNotices(QFileInfo(path).fileName()), QMessageBox::Ok, this);
         box.setObjectName(u"LessonNotices"_s);
