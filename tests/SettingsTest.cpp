@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/session/Settings.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 #include <gtest/gtest.h>
@@ -15,6 +17,7 @@ TEST(SettingsTest, AnEarlierRunsFileIsReadAsTheValuesItHolds)
 {
     const QString path = QSettings().fileName();
     QSettings().sync();
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write("[General]\nlanguage=en\nrecentFiles=/a.zelmora, /b.zelmora\n"
