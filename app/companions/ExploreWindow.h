@@ -24,8 +24,8 @@ class Announcer;
 // b of the line last drawn or selected. Moving a slider moves the line at once (the whole picture
 // drawn anew, every mark and the table of values following); one drag, one keyboard step or one
 // play is one step of the board's history, which the window asks of whoever performs the board's
-// commands. ▶ moves a coefficient slowly through its range and back until stopped, for a projector. Slider positions
-// are whole steps of the chosen scale.
+// commands. ▶ moves a coefficient slowly through its range and back until stopped, for a
+// projector. Slider positions are whole steps of the chosen scale.
 class ExploreWindow : public QWidget {
     Q_OBJECT
 

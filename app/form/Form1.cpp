@@ -51,6 +51,8 @@ void bindControl(const PanelWidgets& made, std::array<T*, N>& controls, std::str
 Form1::Form1(QWidget* parent)
     : QWidget(parent)
 {
+    // What a screen reader is handed for the form and its own kinds of control, named before any
+    // of them exists.
     speakAs(staticMetaObject, SpokenAs::Form);
     speakAs(OptionButton::staticMetaObject, SpokenAs::SlotOption);
     speakAs(PictureBox::staticMetaObject, SpokenAs::Graphic);
