@@ -7,7 +7,8 @@
 # zelmora_add_library(NAME SOURCES ... [HEADERS ...] [PUBLIC deps...] [PRIVATE deps...]) adds a
 # static library for the folder it is called from. Its sources see the whole folder; the targets
 # that link it see only the headers listed under HEADERS, as <folder>/<header>, through a folder of
-# links in the build tree. So a target can include the headers of the libraries it links and no
+# links in the build tree. <folder> is the folder's path from the project's root, so a room of the
+# window layer is app/<room>. So a target can include the headers of the libraries it links and no
 # others, and a folder cannot reach into one it does not depend on.
 
 add_library(zelmora_options INTERFACE)
@@ -24,16 +25,14 @@ target_compile_definitions(zelmora_options INTERFACE QT_NO_KEYWORDS)
 
 function(zelmora_add_library name)
   cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;HEADERS;PUBLIC;PRIVATE")
-  cmake_path(GET CMAKE_CURRENT_SOURCE_DIR FILENAME folder)
+  cmake_path(RELATIVE_PATH CMAKE_CURRENT_SOURCE_DIR BASE_DIRECTORY ${PROJECT_SOURCE_DIR} OUTPUT_VARIABLE folder)
+  cmake_path(GET folder PARENT_PATH parent)
   set(public_root ${PROJECT_BINARY_DIR}/include/${name})
   set(private_root ${PROJECT_BINARY_DIR}/private/${name})
   file(REMOVE_RECURSE ${public_root} ${private_root})
-  file(MAKE_DIRECTORY ${public_root}/${folder} ${private_root})
+  # Each link's folder is made first, or the link would fall back to a copy that goes stale.
+  file(MAKE_DIRECTORY ${public_root}/${folder} ${private_root}/${parent})
   foreach(header IN LISTS arg_HEADERS)
-    # A header in a subfolder (a room of the window layer) needs that folder first, or the link
-    # would fall back to a copy that goes stale.
-    cmake_path(GET header PARENT_PATH header_folder)
-    file(MAKE_DIRECTORY ${public_root}/${folder}/${header_folder})
     file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR}/${header} ${public_root}/${folder}/${header} COPY_ON_ERROR SYMBOLIC)
   endforeach()
   file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${private_root}/${folder} COPY_ON_ERROR SYMBOLIC)

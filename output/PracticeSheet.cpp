@@ -5,6 +5,7 @@
 #include "facts/LineFacts.h"
 #include "lesson/LessonFile.h"
 #include "output/PdfTidy.h"
+#include "plane/PainterSurface.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -26,11 +27,10 @@ constexpr double headerRow = 11;
 constexpr double nameRow = 10;
 constexpr double askRow = 7;
 constexpr double cellGap = 6;
-const QString sheetFace = u"ＭＳ Ｐゴシック"_s;
 
 QFont sheetFont(double points, bool bold)
 {
-    QFont font(sheetFace);
+    QFont font(PlaneFace);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;

@@ -6,6 +6,7 @@
 #include "facts/LineFacts.h"
 #include "lesson/LessonFile.h"
 #include "output/PdfTidy.h"
+#include "plane/PainterSurface.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -25,7 +26,6 @@ namespace zelmora {
 namespace {
 
 constexpr double millimetresPerInch = 25.4;
-const QString sheetFace = u"ＭＳ Ｐゴシック"_s;
 
 // The rows of a page above its planes, and of a plane above and below its picture, in millimetres.
 constexpr double nameRow = 12;
@@ -138,7 +138,7 @@ std::pair<int, int> unitsAround(double middle, int count)
 
 QFont sheetFont(double points, bool bold)
 {
-    QFont font(sheetFace);
+    QFont font(PlaneFace);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
@@ -592,12 +592,14 @@ std::vector<QString> answerLines(const Board& board)
     return lines;
 }
 
-std::vector<SheetPlane> sheetPlanes(std::span<const Board> lessons, SheetKind kind)
+std::vector<SheetPlane> sheetPlanes(std::span<const Board> lessons, SheetKind kind, int copies)
 {
     std::vector<SheetPlane> planes;
     const auto add = [&](bool answer) {
-        for (std::size_t i = 0; i < lessons.size(); ++i)
-            planes.push_back({&lessons[i], answer, static_cast<int>(i) + 1});
+        for (std::size_t i = 0; i < lessons.size(); ++i) {
+            for (int copy = 0; copy < copies; ++copy)
+                planes.push_back({&lessons[i], answer, static_cast<int>(i) + 1});
+        }
     };
     if (kind != SheetKind::Answer)
         add(false);

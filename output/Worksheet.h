@@ -148,9 +148,10 @@ struct SheetPlane {
     int Number = 1; // the number the plane carries on the sheet
 };
 
-// The planes of a worksheet in page order: for each lesson its sheet, or all the problem sheets
-// and then all the answer sheets.
-std::vector<SheetPlane> sheetPlanes(std::span<const Board> lessons, SheetKind kind);
+// The planes of a worksheet in page order: for each lesson its sheet, copies times over (as many as
+// fill a page, when one lesson is printed for a class), or all the problem sheets and then all the
+// answer sheets.
+std::vector<SheetPlane> sheetPlanes(std::span<const Board> lessons, SheetKind kind, int copies = 1);
 
 // Why a worksheet cannot be made: a plane that would show fewer than two units across or down at
 // its scale (or fitted, one smaller than the smallest scale), or a title too long for two lines at

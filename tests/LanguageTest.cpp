@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTranslator>
 #include <QWidget>
 
@@ -26,7 +25,7 @@ namespace {
 
 class LanguageChoiceTest : public ::testing::Test {
 protected:
-    void TearDown() override { QSettings().remove(QStringLiteral("language")); }
+    void TearDown() override { Settings::clear(); }
 };
 
 TEST_F(LanguageChoiceTest, CommandLineFirstThenTheKeptChoiceElseJapanese)
@@ -47,9 +46,9 @@ TEST_F(LanguageChoiceTest, CommandLineFirstThenTheKeptChoiceElseJapanese)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Why);
-        QSettings().remove(QStringLiteral("language"));
+        Settings::clear();
         if (row.Kept)
-            saveLanguage(*row.Kept);
+            Settings::setLanguage(*row.Kept);
         const CommandLine command = readCommandLine(QStringList{u"zelmora"_qs} + row.Arguments);
         ASSERT_EQ(command.Want, CommandLine::Mode::Window) << command.Mistake.toStdString();
         EXPECT_EQ(chosenLanguage(command.Language), row.Expected);
@@ -72,7 +71,7 @@ protected:
     void TearDown() override
     {
         WindowTest::TearDown();
-        QSettings().remove(QStringLiteral("language"));
+        Settings::clear();
     }
 };
 
@@ -89,7 +88,7 @@ TEST_F(LanguageMenuTest, EachItemKeepsItsLanguageForTheNextStart)
         ASSERT_NE(item, nullptr);
         item->trigger();
         EXPECT_TRUE(item->isChecked());
-        EXPECT_EQ(savedLanguage(), row.Kept);
+        EXPECT_EQ(Settings::language(), row.Kept);
         EXPECT_EQ(control<QLabel>("Label10")->text(), messages::languageChosen(row.Kept == Language::English));
         EXPECT_EQ(control<QAbstractButton>("Command4")->text(), before);
     }

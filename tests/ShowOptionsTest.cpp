@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QFile>
 #include <QMenu>
-#include <QSettings>
 #include <QTemporaryDir>
 
 namespace zelmora::testing {
@@ -20,7 +19,7 @@ class ShowOptionsTest : public WindowTest {
 protected:
     void SetUp() override
     {
-        QSettings().remove(u"show"_qs);
+        Settings::clear();
         WindowTest::SetUp();
         drawTypicalPair();
         click("Option1_0");
@@ -29,7 +28,7 @@ protected:
     void TearDown() override
     {
         WindowTest::TearDown();
-        QSettings().remove(u"show"_qs);
+        Settings::clear();
     }
 
     QAction* mark(const char* name) const { return Window->findChild<QAction*>(QString::fromLatin1(name)); }
@@ -88,7 +87,7 @@ TEST_F(ShowOptionsTest, EveryMarkIsRememberedUnderItsKey)
         const ShowMark& row = ShowMarks[k];
         SCOPED_TRACE(row.Key);
         EXPECT_EQ(names[static_cast<qsizetype>(k)], QLatin1StringView(row.Name));
-        QSettings().remove(u"show"_qs);
+        Settings::clear();
         open();
         ShowOptions alone;
         alone.*row.Member = true;
@@ -96,7 +95,7 @@ TEST_F(ShowOptionsTest, EveryMarkIsRememberedUnderItsKey)
         if (row.Member == &ShowOptions::CurrentCrossingsOnly)
             mark("ShowIntersections")->trigger();
         mark(row.Name)->trigger();
-        EXPECT_TRUE(QSettings().value(u"show/"_qs + QLatin1StringView(row.Key)).toBool());
+        EXPECT_TRUE(Settings::showOptions().*row.Member);
         open();
         if (row.Member == &ShowOptions::CurrentCrossingsOnly)
             alone.Intersections = true;

@@ -12,7 +12,6 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
-#include <QSettings>
 
 namespace zelmora::testing {
 namespace {
@@ -197,7 +196,7 @@ TEST_F(ValueTableTest, DockedOnTheRightItGrowsTheWindowAndCoversNoControl)
     EXPECT_EQ(QApplication::focusWidget(), table->findChild<QWidget*>(u"ValueTableText"_qs));
 
     dockItem->trigger();
-    EXPECT_TRUE(QSettings().value(u"valueTable/docked"_qs).toBool());
+    EXPECT_TRUE(Settings::valueTableDocked());
     EXPECT_TRUE(table.isNull()) << "made anew in its place";
     table = Window->findChild<ValueTableWindow*>();
     ASSERT_NE(table, nullptr);

@@ -4,6 +4,7 @@
 #include "app/form/Form1.h"
 #include "app/form/PictureBox.h"
 #include "app/main/MainWindow.h"
+#include "app/session/Settings.h"
 #include "plane/PainterSurface.h"
 
 #include <QAbstractButton>
@@ -11,7 +12,6 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -72,13 +72,12 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override { open(); }
 
-    // The marks a test switched on, and where the table of values goes, are remembered in the
-    // settings; the next test starts without them.
+    // What a test had the window keep for the next run (the marks, where the table of values goes)
+    // is forgotten; the next test starts without it.
     void TearDown() override
     {
         Window.reset();
-        QSettings().remove(QStringLiteral("show"));
-        QSettings().remove(QStringLiteral("valueTable"));
+        Settings::clear();
     }
 
     // A new main window, shown and active, its form in Form.

@@ -178,17 +178,21 @@ TEST_F(WorksheetTest, ProblemSheetsComeFirstThenTheirAnswers)
     const struct {
         const char* Name;
         SheetKind Kind;
+        int Copies;
         std::vector<bool> Answers;
-    } rows[] = {{"problems", SheetKind::Problem, {false, false}}, {"answers", SheetKind::Answer, {true, true}},
-        {"both", SheetKind::ProblemAndAnswer, {false, false, true, true}}};
+    } rows[] = {{"problems", SheetKind::Problem, 1, {false, false}}, {"answers", SheetKind::Answer, 1, {true, true}},
+        {"both", SheetKind::ProblemAndAnswer, 1, {false, false, true, true}},
+        {"both, each sheet twice", SheetKind::ProblemAndAnswer, 2,
+            {false, false, false, false, true, true, true, true}}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
-        const std::vector<SheetPlane> planes = sheetPlanes(lessons, row.Kind);
+        const std::vector<SheetPlane> planes = sheetPlanes(lessons, row.Kind, row.Copies);
         ASSERT_EQ(planes.size(), row.Answers.size());
         for (std::size_t i = 0; i < planes.size(); ++i) {
+            const std::size_t lesson = i / std::size_t(row.Copies) % 2;
             EXPECT_EQ(planes[i].Answer, row.Answers[i]);
-            EXPECT_EQ(planes[i].Source, &lessons[i % 2]);
-            EXPECT_EQ(planes[i].Number, int(i % 2) + 1);
+            EXPECT_EQ(planes[i].Source, &lessons[lesson]);
+            EXPECT_EQ(planes[i].Number, int(lesson) + 1);
         }
     }
 }

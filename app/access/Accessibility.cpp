@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/access/Accessibility.h"
 
-#include "app/form/OptionButton.h"
 #include "app/words/Speech.h"
 
 #include <QAbstractButton>
@@ -226,13 +225,13 @@ private:
 // would show one slot checked while the boxes and the next draw still belong to another.
 class OptionAccessible final : public QAccessibleWidget {
 public:
-    explicit OptionAccessible(OptionButton* option)
+    explicit OptionAccessible(QAbstractButton* option)
         : QAccessibleWidget(option, QAccessible::RadioButton)
     {
         addControllingSignal(u"clicked(bool)"_s);
     }
 
-    OptionButton* option() const { return static_cast<OptionButton*>(widget()); }
+    QAbstractButton* option() const { return static_cast<QAbstractButton*>(widget()); }
 
     QString text(QAccessible::Text kind) const override
     {
@@ -580,21 +579,38 @@ QList<QAccessibleInterface*> TableCellAccessible::rowHeaderCells() const
     return {table->cell(Row, -1)};
 }
 
+// The classes handed an interface of their own, by their class names as Qt asks for them.
+QHash<QString, SpokenAs>& spokenClasses()
+{
+    static QHash<QString, SpokenAs> classes{
+        {QString::fromLatin1(Announcer::staticMetaObject.className()), SpokenAs::Notification},
+    };
+    return classes;
+}
+
 QAccessibleInterface* interfaceFor(const QString& className, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget == nullptr)
         return nullptr;
-    if (className == u"QLineEdit"_s)
+    if (className == QLatin1StringView(QLineEdit::staticMetaObject.className()))
         return new EntryAccessible(static_cast<QLineEdit*>(widget));
-    if (className == u"zelmora::OptionButton"_s)
-        return new OptionAccessible(static_cast<OptionButton*>(widget));
-    if (className == u"zelmora::Form1"_s)
-        return new FormAccessible(widget);
-    if (className == u"zelmora::PictureBox"_s)
-        return new QAccessibleWidget(widget, QAccessible::Graphic);
-    if (className == u"zelmora::MessageLabel"_s || className == u"zelmora::Announcer"_s)
-        return new NotificationAccessible(static_cast<QLabel*>(widget));
+    if (const auto spoken = spokenClasses().constFind(className); spoken != spokenClasses().cend()) {
+        switch (*spoken) {
+        case SpokenAs::SlotOption:
+            if (auto* button = qobject_cast<QAbstractButton*>(widget))
+                return new OptionAccessible(button);
+            break;
+        case SpokenAs::Form:
+            return new FormAccessible(widget);
+        case SpokenAs::Graphic:
+            return new QAccessibleWidget(widget, QAccessible::Graphic);
+        case SpokenAs::Notification:
+            if (auto* label = qobject_cast<QLabel*>(widget))
+                return new NotificationAccessible(label);
+            break;
+        }
+    }
     if (widget->property(SpokenValueProperty).isValid())
         return new SpokenSliderAccessible(widget);
     if (widget->property(PressedProperty).isValid() && qobject_cast<QAbstractButton*>(widget))
@@ -605,6 +621,11 @@ QAccessibleInterface* interfaceFor(const QString& className, QObject* object)
 }
 
 } // namespace
+
+void speakAs(const QMetaObject& type, SpokenAs kind)
+{
+    spokenClasses().insert(QString::fromLatin1(type.className()), kind);
+}
 
 void installAccessibility()
 {

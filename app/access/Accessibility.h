@@ -14,6 +14,17 @@ namespace zelmora {
 // and the form without its decoration (the olive panel, the focus ring) or what is hidden.
 void installAccessibility();
 
+// The interfaces the window's own classes may be handed, beyond what Qt's widgets say of themselves.
+enum class SpokenAs {
+    SlotOption,   // a slot's option button: a radio button whose press and toggle are a click
+    Form,         // the form: its children without decoration and without what is hidden
+    Graphic,      // the picture: an image, with a description
+    Notification, // a label spoken when it appears (the message area)
+};
+// Hands every widget of the class the interface of the kind, from now on. Qt keeps the interface
+// it made first for a widget: the class is named before its first widget is made.
+void speakAs(const QMetaObject& type, SpokenAs kind);
+
 // Marks a widget as decoration: it is drawn, but a screen reader does not walk it.
 void markAsDecoration(QWidget* widget);
 

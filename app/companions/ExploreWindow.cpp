@@ -2,7 +2,6 @@
 #include "app/companions/ExploreWindow.h"
 
 #include "app/access/Accessibility.h"
-#include "app/form/Form1.h"
 #include "app/words/Look.h"
 #include "app/words/Speech.h"
 #include "board/Board.h"
@@ -80,9 +79,9 @@ void placeBeside(QWidget* window, const QWidget* mainWindow)
 
 } // namespace
 
-ExploreWindow::ExploreWindow(Form1* form, QWidget* mainWindow)
+ExploreWindow::ExploreWindow(const Board& board, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window)
-    , Form(form)
+    , Followed(board)
 {
     setObjectName(u"Explore"_s);
     setWindowTitle(QCoreApplication::translate("zelmora::ExploreWindow", "動かして調べる"));
@@ -161,17 +160,15 @@ void ExploreWindow::build()
     Rest.setSingleShot(true);
     Rest.setInterval(restBeforeSaying);
     connect(&Rest, &QTimer::timeout, this, [this] {
-        if (Form && Playing < 0)
-            Speaker->announce(speech::lineMoved(Form->board(), Slot));
+        if (Playing < 0)
+            Speaker->announce(speech::lineMoved(Followed, Slot));
     });
 }
 
 void ExploreWindow::sayLine()
 {
-    QTimer::singleShot(std::chrono::milliseconds(600), Speaker, [this] {
-        if (Form)
-            Speaker->announce(speech::lineToMove(Form->board(), Slot));
-    });
+    QTimer::singleShot(
+        std::chrono::milliseconds(600), Speaker, [this] { Speaker->announce(speech::lineToMove(Followed, Slot)); });
 }
 
 void ExploreWindow::showBoard(const Board& board)
@@ -240,17 +237,15 @@ void ExploreWindow::placeSlider(int which, double value)
 
 void ExploreWindow::moved(int which)
 {
-    if (!Form)
-        return;
     const Control& control = Controls[static_cast<std::size_t>(which)];
     const std::string text = parameterText(control.Scale, control.Slider->value());
     // A new step begins: the line as it is now is the one kept to compare with.
     if (!Continuing && Keep->isChecked())
-        Form->perform([this](Board& board) { return board.keepLine(Slot); });
+        Q_EMIT commandAsked([this](Board& board) { return board.keepLine(Slot); });
     const std::optional<std::string> a = which == coefficientA ? std::optional(text) : std::nullopt;
     const std::optional<std::string> b = which == coefficientB ? std::optional(text) : std::nullopt;
     const bool continuing = Continuing;
-    Form->perform([&](Board& board) { return board.moveLine(Slot, a, b, continuing); });
+    Q_EMIT commandAsked([&](Board& board) { return board.moveLine(Slot, a, b, continuing); });
     // A drag or a play goes on as one step; each key press is a step of its own.
     Continuing = control.Slider->isSliderDown() || Playing == which;
     // Each key says the value at once; the line is said once the keys rest. A play says neither
@@ -268,8 +263,7 @@ void ExploreWindow::stepChosen(int which)
     Control& control = Controls[static_cast<std::size_t>(which)];
     control.Scale = parameterScale(
         static_cast<ParameterStep>(control.Step->currentData().toInt()), ranges[static_cast<std::size_t>(which)]);
-    if (Form)
-        showBoard(Form->board());
+    showBoard(Followed);
 }
 
 void ExploreWindow::togglePlay(int which)
@@ -299,8 +293,8 @@ void ExploreWindow::playStep()
 
 void ExploreWindow::stopPlaying()
 {
-    if (Playing >= 0 && Form)
-        Speaker->announce(speech::playStopped(names[static_cast<std::size_t>(Playing)], Form->board(), Slot));
+    if (Playing >= 0)
+        Speaker->announce(speech::playStopped(names[static_cast<std::size_t>(Playing)], Followed, Slot));
     Player.stop();
     for (Control& control : Controls)
         control.Play->setText(u"▶"_s);
@@ -310,10 +304,8 @@ void ExploreWindow::stopPlaying()
 
 void ExploreWindow::keepChosen()
 {
-    if (!Form)
-        return;
     const std::optional<int> slot = Keep->isChecked() ? std::optional(Slot) : std::nullopt;
-    Form->perform([slot](Board& board) { return board.keepLine(slot); });
+    Q_EMIT commandAsked([slot](Board& board) { return board.keepLine(slot); });
 }
 
 void ExploreWindow::keyPressEvent(QKeyEvent* event)
@@ -328,8 +320,8 @@ void ExploreWindow::keyPressEvent(QKeyEvent* event)
 void ExploreWindow::hideEvent(QHideEvent* event)
 {
     stopPlaying();
-    if (Form && Form->board().keptLine())
-        Form->perform([](Board& board) { return board.keepLine(std::nullopt); });
+    if (Followed.keptLine())
+        Q_EMIT commandAsked([](Board& board) { return board.keepLine(std::nullopt); });
     QWidget::hideEvent(event);
 }
 

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "board/Board.h"
 #include "board/ParameterScale.h"
 
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -18,14 +19,13 @@ class QSlider;
 namespace zelmora {
 
 class Announcer;
-class Board;
-class Form1;
 
 // 動かして調べる: a companion window beside the main one, not modal, with a slider for a and one for
 // b of the line last drawn or selected. Moving a slider moves the line at once (the whole picture
 // drawn anew, every mark and the table of values following); one drag, one keyboard step or one
-// play is one step of the board's history. ▶ moves a coefficient slowly through its range and back
-// until stopped, for a projector. Slider positions are whole steps of the chosen scale.
+// play is one step of the board's history, which the window asks of whoever performs the board's
+// commands. ▶ moves a coefficient slowly through its range and back until stopped, for a
+// projector. Slider positions are whole steps of the chosen scale.
 class ExploreWindow : public QWidget {
     Q_OBJECT
 
@@ -33,12 +33,18 @@ public:
     // How often a play moves its slider by one step, in milliseconds.
     static constexpr int PlayInterval = 300;
 
-    ExploreWindow(Form1* form, QWidget* mainWindow);
+    // The window follows the board, which outlives it.
+    ExploreWindow(const Board& board, QWidget* mainWindow);
 
     // Follows the board: the line it concerns, and the sliders where that line's a and b are.
     void showBoard(const Board& board);
     // Says which line the sliders move and its equation, once the window has been heard opening.
     void sayLine();
+
+Q_SIGNALS:
+    // A move of the line, or a line kept or let go, to be performed on the board and shown as the
+    // panel's commands are.
+    void commandAsked(const std::function<Outcome(Board&)>& command);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -64,7 +70,7 @@ private:
     void placeSlider(int which, double value);
     QString valueText(int which) const;
 
-    QPointer<Form1> Form;
+    const Board& Followed;
     std::array<Control, 2> Controls;
     QLabel* Line = nullptr;
     QCheckBox* Keep = nullptr;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/dialogs/WorksheetDialogs.h"
 
+#include "app/session/Settings.h"
 #include "output/Worksheet.h"
 
 #include <QCheckBox>
@@ -18,7 +19,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSettings>
 #include <QSpinBox>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -30,10 +30,6 @@ using namespace Qt::StringLiterals;
 
 namespace zelmora {
 namespace {
-
-// The choices of both dialogs are remembered between runs under these groups.
-const QString exportGroup = u"export/"_s;
-const QString printGroup = u"print/"_s;
 
 // The scale of a worksheet: one plane unit in millimetres, or 0 for as large as the page allows.
 QComboBox* scaleChoice(QWidget* parent, const QString& fitting)
@@ -81,18 +77,18 @@ struct SheetChoices {
         return settings;
     }
 
-    void restore(const QSettings& stored, const QString& group)
+    void restore(const ExportRemembered& remembered)
     {
-        selectData(Scale, stored.value(group + u"unitMillimetres"_s, Scale->currentData()));
-        Problem->setChecked(stored.value(group + u"problem"_s, false).toBool());
-        BlackAndWhite->setChecked(stored.value(group + u"blackAndWhite"_s, false).toBool());
+        selectData(Scale, remembered.UnitMillimetres);
+        Problem->setChecked(remembered.Problem);
+        BlackAndWhite->setChecked(remembered.BlackAndWhite);
     }
 
-    void remember(QSettings& stored, const QString& group) const
+    void remember(ExportRemembered& remembered) const
     {
-        stored.setValue(group + u"unitMillimetres"_s, Scale->currentData());
-        stored.setValue(group + u"problem"_s, Problem->isChecked());
-        stored.setValue(group + u"blackAndWhite"_s, BlackAndWhite->isChecked());
+        remembered.UnitMillimetres = Scale->currentData().toDouble();
+        remembered.Problem = Problem->isChecked();
+        remembered.BlackAndWhite = BlackAndWhite->isChecked();
     }
 };
 
@@ -192,26 +188,26 @@ struct PrintChoices {
         form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "種類(&K):"), Kind);
     }
 
-    void restore(const QSettings& stored)
+    void restore(const PrintRemembered& remembered)
     {
-        selectData(PaperSize, stored.value(printGroup + u"paper"_s, 0));
-        selectData(Orientation, stored.value(printGroup + u"landscape"_s, false));
-        Margin->setValue(stored.value(printGroup + u"marginMillimetres"_s, 10.0).toDouble());
-        Unit->setValue(stored.value(printGroup + u"otherUnitMillimetres"_s, 5.0).toDouble());
-        selectData(Centre, stored.value(printGroup + u"centreOnLines"_s, false));
-        selectData(PerPage, stored.value(printGroup + u"perPage"_s, 1));
-        selectData(Kind, stored.value(printGroup + u"kind"_s, static_cast<int>(SheetKind::Answer)));
+        selectData(PaperSize, static_cast<int>(remembered.PaperSize));
+        selectData(Orientation, remembered.Landscape);
+        Margin->setValue(remembered.MarginMillimetres);
+        Unit->setValue(remembered.TypedUnitMillimetres);
+        selectData(Centre, remembered.CentreOnLines);
+        selectData(PerPage, remembered.PerPage);
+        selectData(Kind, static_cast<int>(remembered.Kind));
     }
 
-    void remember(QSettings& stored) const
+    void remember(PrintRemembered& remembered) const
     {
-        stored.setValue(printGroup + u"paper"_s, PaperSize->currentData());
-        stored.setValue(printGroup + u"landscape"_s, Orientation->currentData());
-        stored.setValue(printGroup + u"marginMillimetres"_s, Margin->value());
-        stored.setValue(printGroup + u"otherUnitMillimetres"_s, Unit->value());
-        stored.setValue(printGroup + u"centreOnLines"_s, Centre->currentData());
-        stored.setValue(printGroup + u"perPage"_s, PerPage->currentData());
-        stored.setValue(printGroup + u"kind"_s, Kind->currentData());
+        remembered.PaperSize = static_cast<Paper>(PaperSize->currentData().toInt());
+        remembered.Landscape = Orientation->currentData().toBool();
+        remembered.MarginMillimetres = Margin->value();
+        remembered.TypedUnitMillimetres = Unit->value();
+        remembered.CentreOnLines = Centre->currentData().toBool();
+        remembered.PerPage = PerPage->currentData().toInt();
+        remembered.Kind = static_cast<SheetKind>(Kind->currentData().toInt());
     }
 };
 
@@ -237,18 +233,19 @@ std::optional<ExportChoice> askExport(QWidget* parent, const QString& suggestedN
     units->setSpecialValueText(QCoreApplication::translate("zelmora::WorksheetDialogs", "画面と同じ"));
     units->setPrefix(QCoreApplication::translate("zelmora::WorksheetDialogs", "−N〜N、N = "));
     form->addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "目盛りの数（PDF）(&N):"), units);
-    QSettings stored;
-    units->setValue(stored.value(exportGroup + u"units"_s, 0).toInt());
-    format->setCurrentIndex(
-        std::clamp(stored.value(exportGroup + u"format"_s, 0).toInt(), 0, int(std::size(formats)) - 1));
-    sheet.restore(stored, exportGroup);
+    const ExportRemembered remembered = Settings::exportChoices();
+    units->setValue(remembered.Units);
+    format->setCurrentIndex(std::clamp(remembered.Format, 0, int(std::size(formats)) - 1));
+    sheet.restore(remembered);
     layout->addLayout(form);
     layout->addWidget(buttons(dialog, QCoreApplication::translate("zelmora::WorksheetDialogs", "書き出す…")));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    stored.setValue(exportGroup + u"format"_s, format->currentIndex());
-    stored.setValue(exportGroup + u"units"_s, units->value());
-    sheet.remember(stored, exportGroup);
+    ExportRemembered kept;
+    kept.Format = format->currentIndex();
+    kept.Units = units->value();
+    sheet.remember(kept);
+    Settings::setExportChoices(kept);
 
     const FormatChoice& chosen = formats[format->currentIndex()];
     const QString suffix = QString::fromUtf16(chosen.Suffix);
@@ -284,8 +281,8 @@ void printWithPreview(QWidget* parent, const Board& board)
         QCoreApplication::translate("zelmora::WorksheetDialogs", "座標平面を白に（インクを減らす）(&W)"), &dialog);
     plain->setObjectName(u"Plain"_s);
     form->addRow(QString(), plain);
-    QSettings stored;
-    print.restore(stored);
+    const PrintRemembered remembered = Settings::printChoices();
+    print.restore(remembered);
     // The length typed for 指定 is kept while a listed scale is chosen, which the greyed box shows.
     double typedUnit = print.Unit->value();
     const auto showScale = [scale, unit = print.Unit, &typedUnit] {
@@ -301,21 +298,23 @@ void printWithPreview(QWidget* parent, const Board& board)
             typedUnit = unit->value();
     });
     QObject::connect(scale, &QComboBox::currentIndexChanged, &dialog, showScale);
-    selectData(scale, stored.value(printGroup + u"unitMillimetres"_s, 5.0));
+    selectData(scale, remembered.UnitMillimetres);
     showScale();
     // The open lesson's own title, not the last one printed.
     print.Title->setText(QString::fromStdString(board.lesson().Title));
-    blackAndWhite->setChecked(stored.value(printGroup + u"blackAndWhite"_s, false).toBool());
-    plain->setChecked(stored.value(printGroup + u"plain"_s, false).toBool());
+    blackAndWhite->setChecked(remembered.BlackAndWhite);
+    plain->setChecked(remembered.Plain);
     layout->addLayout(form);
     layout->addWidget(buttons(dialog, QCoreApplication::translate("zelmora::WorksheetDialogs", "プレビュー…")));
     if (dialog.exec() != QDialog::Accepted)
         return;
     print.Unit->setValue(typedUnit);
-    print.remember(stored);
-    stored.setValue(printGroup + u"unitMillimetres"_s, scale->currentData());
-    stored.setValue(printGroup + u"blackAndWhite"_s, blackAndWhite->isChecked());
-    stored.setValue(printGroup + u"plain"_s, plain->isChecked());
+    PrintRemembered kept;
+    print.remember(kept);
+    kept.UnitMillimetres = scale->currentData().toDouble();
+    kept.BlackAndWhite = blackAndWhite->isChecked();
+    kept.Plain = plain->isChecked();
+    Settings::setPrintChoices(kept);
 
     WorksheetSettings settings;
     settings.PaperSize = static_cast<Paper>(print.PaperSize->currentData().toInt());
@@ -331,13 +330,7 @@ void printWithPreview(QWidget* parent, const Board& board)
     settings.Title = print.Title->text();
 
     // One lesson fills each page with copies of its sheet, the answers on pages of their own.
-    std::vector<SheetPlane> planes;
-    for (const bool answer : {false, true}) {
-        if ((answer && settings.Kind == SheetKind::Problem) || (!answer && settings.Kind == SheetKind::Answer))
-            continue;
-        for (int copy = 0; copy < settings.PerPage; ++copy)
-            planes.push_back({&board, answer, 1});
-    }
+    const std::vector<SheetPlane> planes = sheetPlanes(std::span(&board, 1), settings.Kind, settings.PerPage);
     if (const auto fault = worksheetFault(planes, settings)) {
         QMessageBox::warning(parent, QCoreApplication::translate("zelmora::WorksheetDialogs", "印刷"),
             *fault == SheetFault::TitleTooLong

@@ -2,6 +2,7 @@
 #include "app/form/Form1.h"
 
 #include "app/access/Accessibility.h"
+#include "app/form/MessageLabel.h"
 #include "app/form/OptionButton.h"
 #include "app/form/PanelBuilder.h"
 #include "app/form/PanelLayout.h"
@@ -50,6 +51,12 @@ void bindControl(const PanelWidgets& made, std::array<T*, N>& controls, std::str
 Form1::Form1(QWidget* parent)
     : QWidget(parent)
 {
+    // What a screen reader is handed for the form and its own kinds of control, named before any
+    // of them exists.
+    speakAs(staticMetaObject, SpokenAs::Form);
+    speakAs(OptionButton::staticMetaObject, SpokenAs::SlotOption);
+    speakAs(PictureBox::staticMetaObject, SpokenAs::Graphic);
+    speakAs(MessageLabel::staticMetaObject, SpokenAs::Notification);
     setObjectName(u"Form1"_s);
     bindControls(buildPanel(this));
     connectHandlers();

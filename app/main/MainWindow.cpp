@@ -9,7 +9,9 @@
 #include "app/dialogs/EquationDialog.h"
 #include "app/dialogs/WorksheetDialogs.h"
 #include "app/form/Form1.h"
+#include "app/session/LessonOpening.h"
 #include "app/session/Recovery.h"
+#include "app/session/Settings.h"
 #include "app/session/Startup.h"
 #include "app/words/Messages.h"
 #include "app/words/Speech.h"
@@ -34,7 +36,6 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <QShortcut>
 
 #include <functional>
@@ -45,8 +46,6 @@ namespace zelmora {
 namespace {
 
 constexpr qsizetype recentCount = 8;
-const QString recentKey = u"recentFiles"_s;
-const QString dockedTableKey = u"valueTable/docked"_s;
 
 // The file dialogs' filter for lessons.
 QString lessonFilter()
@@ -86,12 +85,6 @@ constexpr std::size_t markIndex(bool ShowOptions::*member)
             return k;
     }
     return 0;
-}
-
-// Where the settings remember a mark of the 表示 menu.
-QString settingsKey(const ShowMark& mark)
-{
-    return u"show/"_s + QLatin1StringView(mark.Key);
 }
 
 // A companion window follows its checkable menu item: made when the item is checked, deleted when
@@ -243,7 +236,7 @@ void MainWindow::buildViewMenu(QMenu* view)
     connect(ValueTableAction, &QAction::triggered, this, &MainWindow::toggleValueTable);
     DockValueTableAction = menuItem(view, tr("値の表をウィンドウに付ける(&D)"), {}, u"DockValueTable"_s);
     DockValueTableAction->setCheckable(true);
-    DockValueTableAction->setChecked(QSettings().value(dockedTableKey, false).toBool());
+    DockValueTableAction->setChecked(Settings::valueTableDocked());
     connect(DockValueTableAction, &QAction::triggered, this, &MainWindow::dockValueTableChosen);
     ExploreAction = menuItem(view, tr("動かして調べる(&M)"), QKeySequence(Qt::CTRL | Qt::Key_M), u"Explore"_s);
     ExploreAction->setCheckable(true);
@@ -254,10 +247,7 @@ void MainWindow::buildViewMenu(QMenu* view)
     view->addSeparator();
     buildLanguageMenu(view->addMenu(tr("言語(&G)")));
 
-    const QSettings settings;
-    ShowOptions options;
-    for (const ShowMark& mark : ShowMarks)
-        options.*mark.Member = settings.value(settingsKey(mark), false).toBool();
+    const ShowOptions options = Settings::showOptions();
     checkShowOptions(options);
     if (options.any())
         Form->perform([&options](Board& board) { return board.setShowOptions(options, false); });
@@ -275,7 +265,7 @@ void MainWindow::buildLanguageMenu(QMenu* menu)
         QString Name;
     } languages[] = {{u"日本語(&J)"_s, Language::Japanese, u"LanguageJapanese"_s},
         {u"English(&E)"_s, Language::English, u"LanguageEnglish"_s}};
-    const Language saved = savedLanguage();
+    const Language saved = Settings::language();
     for (const auto& language : languages) {
         QAction* action = menuItem(menu, language.Caption, {}, language.Name);
         action->setCheckable(true);
@@ -283,7 +273,7 @@ void MainWindow::buildLanguageMenu(QMenu* menu)
         action->setStatusTip(messages::languageChosen(language.Which == Language::English));
         group->addAction(action);
         connect(action, &QAction::triggered, this, [this, which = language.Which] {
-            saveLanguage(which);
+            Settings::setLanguage(which);
             Form->showMessage(messages::languageChosen(which == Language::English));
         });
     }
@@ -300,11 +290,9 @@ void MainWindow::checkShowOptions(const ShowOptions& options)
 void MainWindow::showOptionsChosen()
 {
     ShowOptions options;
-    QSettings settings;
-    for (std::size_t k = 0; k < ShowMarks.size(); ++k) {
+    for (std::size_t k = 0; k < ShowMarks.size(); ++k)
         options.*ShowMarks[k].Member = ShowActions[k]->isChecked();
-        settings.setValue(settingsKey(ShowMarks[k]), ShowActions[k]->isChecked());
-    }
+    Settings::setShowOptions(options);
     ShowActions[markIndex(&ShowOptions::CurrentCrossingsOnly)]->setEnabled(options.Intersections);
     Form->perform([&options](Board& board) { return board.setShowOptions(options); });
     const auto chosen = std::ranges::find(ShowActions, sender());
@@ -427,7 +415,7 @@ bool MainWindow::focusNextPrevChild(bool next)
 // The choice is kept for the next run; an open table moves there at once.
 void MainWindow::dockValueTableChosen()
 {
-    QSettings().setValue(dockedTableKey, DockValueTableAction->isChecked());
+    Settings::setValueTableDocked(DockValueTableAction->isChecked());
     if (!ValueTable)
         return;
     if (ValueTableDock)
@@ -443,9 +431,10 @@ void MainWindow::dockValueTableChosen()
 void MainWindow::toggleExplore()
 {
     ExploreWindow* explore = companion(ExploreAction, Explore, [this] {
-        auto* made = new ExploreWindow(Form, this);
+        auto* made = new ExploreWindow(Form->board(), this);
         const Form1* form = Form;
         connect(Form, &Form1::boardChanged, made, [form, made] { made->showBoard(form->board()); });
+        connect(made, &ExploreWindow::commandAsked, Form, &Form1::perform);
         return made;
     });
     if (explore == nullptr)
@@ -567,17 +556,8 @@ void MainWindow::openLastBoard()
     if (!mayReplaceBoard())
         return;
     for (const QString& path : Keeper->lastBoards()) {
-        const auto loaded = loadLessonFile(path);
-        const auto* lesson = std::get_if<Lesson>(&loaded);
-        if (lesson == nullptr)
-            continue;
-        bool opened = false;
-        Form->perform([&](Board& board) {
-            auto outcome = board.open(*lesson, BoardCommand::Recover);
-            opened = std::holds_alternative<Outcome>(outcome);
-            return opened ? std::get<Outcome>(outcome) : Outcome{};
-        });
-        if (opened) {
+        if (std::holds_alternative<LessonOpened>(
+                openLessonFile(path, std::bind_front(&Form1::perform, Form), BoardCommand::Recover))) {
             checkShowOptions(Form->board().showOptions());
             return;
         }
@@ -613,22 +593,14 @@ void MainWindow::tellNotOpened(const QString& path, const QString& why)
 
 bool MainWindow::openFile(const QString& path)
 {
-    const auto loaded = loadLessonFile(path);
-    if (const auto* fault = std::get_if<LessonFault>(&loaded)) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const LessonOpening opening
+        = openLessonFile(path, std::bind_front(&Form1::perform, Form), BoardCommand::Open, absolute.toStdString());
+    if (const auto* fault = std::get_if<LessonFault>(&opening)) {
         tellNotOpened(path, messages::lessonFault(*fault));
         return false;
     }
-    std::optional<LessonRefusal> refusal;
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    Form->perform([&](Board& board) {
-        auto opened = board.open(std::get<Lesson>(loaded), BoardCommand::Open, absolute.toStdString());
-        if (const auto* refused = std::get_if<LessonRefusal>(&opened)) {
-            refusal = *refused;
-            return Outcome{};
-        }
-        return std::get<Outcome>(opened);
-    });
-    if (refusal) {
+    if (const auto* refusal = std::get_if<LessonRefusal>(&opening)) {
         tellNotOpened(path, messages::lessonRefusal(*refusal));
         return false;
     }
@@ -637,7 +609,7 @@ bool MainWindow::openFile(const QString& path)
     checkShowOptions(Form->board().showOptions());
     Form->announce(speech::lessonOpened(QFileInfo(path).fileName(), Form->board()));
     // The message area has room for one notice; several are listed together.
-    if (const auto notices = lessonNotices(std::get<Lesson>(loaded)); notices.size() > 1) {
+    if (const auto notices = lessonNotices(std::get<LessonOpened>(opening).Read); notices.size() > 1) {
         QMessageBox box(QMessageBox::Information, u"Zelmora"_s,
             messages::lessonOpenedWithNotices(QFileInfo(path).fileName()), QMessageBox::Ok, this);
         box.setObjectName(u"LessonNotices"_s);
@@ -742,7 +714,7 @@ void MainWindow::showAbout()
 
 QStringList MainWindow::recentFiles()
 {
-    return QSettings().value(recentKey).toStringList();
+    return Settings::recentFiles();
 }
 
 void MainWindow::remember(const QString& path)
@@ -750,7 +722,7 @@ void MainWindow::remember(const QString& path)
     QStringList recent = recentFiles();
     recent.removeAll(path);
     recent.prepend(path);
-    QSettings().setValue(recentKey, recent.mid(0, recentCount));
+    Settings::setRecentFiles(recent.mid(0, recentCount));
     fillRecentMenu();
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/session/CommandLine.h"
 
+#include "app/session/LessonOpening.h"
 #include "app/words/Messages.h"
 #include "lesson/LessonFile.h"
 
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -172,11 +174,24 @@ CommandLine readPractice(const QCommandLineParser& parser, CommandLine command)
     return command;
 }
 
-// What the window would say of a lesson it opens, one line each; the lesson is still drawn.
-void printNotices(const QString& path, const Lesson& lesson)
+// A lesson file opened on a board for a run without a window, or none when it cannot be: its fault
+// or refusal is printed, and so is what the window would say of a lesson it opens, one line each
+// (the lesson is still drawn).
+std::optional<Lesson> openForRun(const QString& path, Board& board)
 {
+    const LessonOpening opening = openLessonFile(path, board);
+    if (const auto* fault = std::get_if<LessonFault>(&opening)) {
+        printLine(stderr, lessonFaultLine(path, *fault));
+        return std::nullopt;
+    }
+    if (const auto* refusal = std::get_if<LessonRefusal>(&opening)) {
+        printLine(stderr, u"zelmora: %1: %2"_s.arg(path, messages::lessonRefusal(*refusal)));
+        return std::nullopt;
+    }
+    const Lesson& lesson = std::get<LessonOpened>(opening).Read;
     for (const LessonNotice& notice : lessonNotices(lesson))
         printLine(stderr, u"zelmora: %1: %2"_s.arg(path, messages::notice(notice)));
+    return lesson;
 }
 
 } // namespace
@@ -339,21 +354,11 @@ int runWorksheet(const CommandLine& command)
     std::vector<Board> boards(std::size_t(command.Lessons.size()));
     QString title;
     for (qsizetype i = 0; i < command.Lessons.size(); ++i) {
-        const QString& path = command.Lessons[i];
-        const auto loaded = loadLessonFile(path);
-        if (const auto* fault = std::get_if<LessonFault>(&loaded)) {
-            printLine(stderr, lessonFaultLine(path, *fault));
+        const auto lesson = openForRun(command.Lessons[i], boards[std::size_t(i)]);
+        if (!lesson)
             return 1;
-        }
-        const Lesson& lesson = std::get<Lesson>(loaded);
-        const auto opened = boards[std::size_t(i)].open(lesson);
-        if (const auto* refusal = std::get_if<LessonRefusal>(&opened)) {
-            printLine(stderr, u"zelmora: %1: %2"_s.arg(path, messages::lessonRefusal(*refusal)));
-            return 1;
-        }
-        printNotices(path, lesson);
         if (title.isEmpty())
-            title = QString::fromStdString(lesson.Title);
+            title = QString::fromStdString(lesson->Title);
     }
     WorksheetSettings sheet = command.Sheet;
     if (!command.TitleGiven)
@@ -383,18 +388,9 @@ int runWorksheet(const CommandLine& command)
 
 int runExport(const CommandLine& command)
 {
-    const auto loaded = loadLessonFile(command.Lesson);
-    if (const auto* fault = std::get_if<LessonFault>(&loaded)) {
-        printLine(stderr, lessonFaultLine(command.Lesson, *fault));
-        return 1;
-    }
     Board board;
-    const auto opened = board.open(std::get<Lesson>(loaded));
-    if (const auto* refusal = std::get_if<LessonRefusal>(&opened)) {
-        printLine(stderr, u"zelmora: %1: %2"_s.arg(command.Lesson, messages::lessonRefusal(*refusal)));
+    if (!openForRun(command.Lesson, board))
         return 1;
-    }
-    printNotices(command.Lesson, std::get<Lesson>(loaded));
     if (const auto fault = writePicture(command.Output, board, command.Settings)) {
         printLine(stderr, u"zelmora: %1: %2"_s.arg(command.Output, messages::outputFault(*fault)));
         return 1;

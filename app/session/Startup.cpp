@@ -2,6 +2,7 @@
 #include "app/session/Startup.h"
 
 #include "app/access/Accessibility.h"
+#include "app/session/Settings.h"
 #include "app/words/Look.h"
 
 #include <QApplication>
@@ -15,7 +16,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPixmap>
-#include <QSettings>
 #include <QStyleFactory>
 #include <QTimer>
 #include <QTranslator>
@@ -120,28 +120,11 @@ void installWindowIcon()
     app->installEventFilter(new IconOnFirstExpose(app));
 }
 
-namespace {
-
-const QString languageKey = QStringLiteral("language");
-
-} // namespace
-
 Language chosenLanguage(const QString& commandLineLanguage)
 {
     if (commandLineLanguage.isEmpty())
-        return savedLanguage();
+        return Settings::language();
     return commandLineLanguage == QLatin1StringView("en") ? Language::English : Language::Japanese;
-}
-
-Language savedLanguage()
-{
-    return QSettings().value(languageKey).toString() == QLatin1StringView("en") ? Language::English
-                                                                                : Language::Japanese;
-}
-
-void saveLanguage(Language language)
-{
-    QSettings().setValue(languageKey, language == Language::English ? QStringLiteral("en") : QStringLiteral("ja"));
 }
 
 QString englishCatalogue()

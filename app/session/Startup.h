@@ -28,11 +28,9 @@ void installFontSubstitution();
 enum class Language { Japanese, English };
 
 // The language the window speaks: --lang ("ja" or "en") when given, else the one chosen in the
-// 表示 → 言語 menu. Japanese unless English was asked for; the system's locale plays no part.
+// 表示 → 言語 menu and kept in the settings. Japanese unless English was asked for; the system's
+// locale plays no part.
 Language chosenLanguage(const QString& commandLineLanguage);
-// The one chosen in the 表示 → 言語 menu, kept in the settings for the next start.
-Language savedLanguage();
-void saveLanguage(Language language);
 // Where the English catalogue is built into the program.
 QString englishCatalogue();
 
