@@ -254,7 +254,14 @@ TEST(LanguageTexts, MessagesAndSpokenTextsInEachLanguage)
                 board.draw({"-2/3", "1", "0", "1"});
                 return speech::equation(*board.line(0));
             },
-            u"y＝−3分の2エックス＋1", u"y = −2 thirds x + 1"},
+            u"y＝−3分の2エックス＋1", u"y = minus 2 thirds x + 1"},
+        {"a denominator past 12 and a minus between terms, in ASCII",
+            [] {
+                Board board;
+                board.draw({"5/13", "-1", "0", "1"});
+                return speech::equation(*board.line(0));
+            },
+            u"y＝13分の5エックス−1", u"y = 5 thirteenths x minus 1"},
         {"pairs and sentences in the language's punctuation",
             [] {
                 Board board;
@@ -264,7 +271,7 @@ TEST(LanguageTexts, MessagesAndSpokenTextsInEachLanguage)
             },
             u"エックスが0のときyは0、エックスが1のときyは2分の1。 | "
             u"線１、エックス1、y2分の1。エックスが1増えるとyは2分の1増える。",
-            u"when x is 0, y is 0, when x is 1, y is 1 half. | Line 1, x 1, y 1 half. x up by 1, y up by 1 half."},
+            u"When x is 0, y is 0, when x is 1, y is 1 half. | Line 1, x 1, y 1 half. x up by 1, y up by 1 half."},
         {"Esc while tracing", [] { return speech::traceEnded(); }, u"点を消しました。", u"Point removed."},
         {"a play stopped", [] { return speech::playStopped(u"ａ"_qs, Board(), 0); }, u"ａを止めました。",
             u"ａ stopped."},

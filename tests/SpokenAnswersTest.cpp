@@ -5,6 +5,7 @@
 
 #include "app/access/Accessibility.h"
 #include "app/companions/ValueTableWindow.h"
+#include "app/session/Startup.h"
 #include "app/words/Speech.h"
 
 #include <QAccessible>
@@ -14,6 +15,7 @@
 #include <QDialog>
 #include <QPointer>
 #include <QTextBrowser>
+#include <QTranslator>
 
 #include <functional>
 
@@ -124,15 +126,29 @@ TEST_F(SpokenAnswersTest, AnEquationRefusedStaysInItsDialogToBeMended)
     EXPECT_TRUE(control("Picture1")->accessibleDescription().contains(u"線１：エックス＝3の直線、yは−14から14まで"_s));
 }
 
-TEST(SpokenNumbers, SaidExactlyDenominatorFirst)
+// Japanese says the denominator first; English says every denominator as an ordinal word, so
+// that no fraction before x is heard as a division by it.
+TEST(SpokenNumbers, SaidExactlyInEachLanguage)
 {
     const struct {
         mpq_class Value;
-        const char16_t* Said;
-    } rows[] = {{mpq_class(-4, 3), u"−3分の4"}, {mpq_class(5, 2), u"2分の5"}, {mpq_class(3), u"3"},
-        {mpq_class(-1), u"−1"}, {mpq_class(0), u"0"}, {mpq_class(4, 6), u"3分の2"}, {mpq_class(2, -4), u"−2分の1"}};
-    for (const auto& row : rows)
-        EXPECT_EQ(speech::number(row.Value), QString::fromUtf16(row.Said));
+        const char16_t* Japanese;
+        const char16_t* English;
+    } rows[] = {{mpq_class(-4, 3), u"−3分の4", u"minus 4 thirds"}, {mpq_class(5, 2), u"2分の5", u"5 halves"},
+        {mpq_class(3), u"3", u"3"}, {mpq_class(-1), u"−1", u"minus 1"}, {mpq_class(0), u"0", u"0"},
+        {mpq_class(4, 6), u"3分の2", u"2 thirds"}, {mpq_class(2, -4), u"−2分の1", u"minus 1 half"},
+        {mpq_class(2, 13), u"13分の2", u"2 thirteenths"}, {mpq_class(-1, 21), u"−21分の1", u"minus 1 twenty-first"},
+        {mpq_class(7, 40), u"40分の7", u"7 fortieths"}, {mpq_class(7, 100), u"100分の7", u"7 hundredths"},
+        {mpq_class(3, 112), u"112分の3", u"3 one hundred twelfths"},
+        {mpq_class(1, 2003), u"2003分の1", u"1 two thousand third"}};
+    QTranslator english;
+    ASSERT_TRUE(english.load(englishCatalogue()));
+    for (const auto& row : rows) {
+        EXPECT_EQ(speech::number(row.Value), QString::fromUtf16(row.Japanese));
+        QCoreApplication::installTranslator(&english);
+        EXPECT_EQ(speech::number(row.Value), QString::fromUtf16(row.English));
+        QCoreApplication::removeTranslator(&english);
+    }
 }
 
 // Qt's own toggle action of a radio button checks it without a click: the boxes would keep the

@@ -753,6 +753,11 @@
         <source>１２３４５６７８</source>
         <translation>12345678</translation>
     </message>
+    <message>
+        <source>−</source>
+        <comment>the minus sign, as a screen reader is given it</comment>
+        <translation>minus</translation>
+    </message>
 </context>
 <context>
     <name>zelmora::ValueTableWindow</name>
