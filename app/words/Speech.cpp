@@ -210,19 +210,40 @@ QString equation(const ExactLine& line)
 {
     QString said;
     bool afterFraction = false;
-    for (const EquationPart& part : spokenEquationParts(line)) {
+    for (const SpokenEquationPart& part : spokenEquationParts(line)) {
         if (const auto* fraction = std::get_if<StackedFraction>(&part)) {
             said += spokenRatio(
                 QString::fromStdString(fraction->Numerator), QString::fromStdString(fraction->Denominator));
             afterFraction = true;
             continue;
         }
-        const QString run = QString::fromStdString(std::get<std::string>(part));
-        // A fraction's word apart from the χ it multiplies: "2 thirds x".
-        said = afterFraction && run.startsWith(u'χ')
-            ? QCoreApplication::translate("zelmora::Speech", "%1%2", "a fraction, then χ and what follows")
-                  .arg(said, run)
-            : said + run;
+        if (const auto* digits = std::get_if<std::string>(&part)) {
+            said += QString::fromStdString(*digits);
+            afterFraction = false;
+            continue;
+        }
+        // Each symbol as the screen shows it, made sayable by forEar below.
+        switch (std::get<EquationSymbol>(part)) {
+        case EquationSymbol::Y:
+            said += u'y';
+            break;
+        case EquationSymbol::X:
+            // A fraction's word apart from the χ it multiplies: "2 thirds x".
+            said = afterFraction
+                ? QCoreApplication::translate("zelmora::Speech", "%1%2", "a fraction, then χ and what follows")
+                      .arg(said, u"χ"_s)
+                : said + u'χ';
+            break;
+        case EquationSymbol::Equals:
+            said += u'＝';
+            break;
+        case EquationSymbol::Plus:
+            said += u'＋';
+            break;
+        case EquationSymbol::Minus:
+            said += u'−';
+            break;
+        }
         afterFraction = false;
     }
     return forEar(said);
