@@ -142,10 +142,13 @@ QChar slotDigit(int slot)
     return digits.size() == SlotTable::UserSlots ? digits.at(slot) : QChar(u'１' + slot);
 }
 
-// A change as a sign and a size: "＋1", "−2/3".
+// A change as a sign and a size: "＋1", "−2/3" ("+1" in English).
 QString signedChange(const mpq_class& change, QString (*number)(const mpq_class&))
 {
-    return (sgn(change) < 0 ? u"−"_s : u"＋"_s) + number(abs(change));
+    return (sgn(change) < 0 ? u"−"_s
+                            : QCoreApplication::translate(
+                                "zelmora::Speech", "＋", "the plus sign of a change shown beside the tracing point"))
+        + number(abs(change));
 }
 
 // "エックス−3、y3": a point as it is said, without the brackets and the comma a reader would spell out.
@@ -492,7 +495,8 @@ QString traceChange(const std::optional<TracePoint>& before, const TracePoint& n
 {
     if (!before || before->Slot != now.Slot || (before->X == now.X && before->Y == now.Y))
         return {};
-    return u"χ%1 → y%2"_s.arg(signedChange(now.X - before->X, written), signedChange(now.Y - before->Y, written));
+    return QCoreApplication::translate("zelmora::Speech", "χ%1 → y%2", "the tracing point's change, shown beside it")
+        .arg(signedChange(now.X - before->X, written), signedChange(now.Y - before->Y, written));
 }
 
 QString traceAnnouncement(const std::optional<TracePoint>& before, const TracePoint& now)
