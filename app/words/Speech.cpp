@@ -341,7 +341,7 @@ QString lineDrawn(const Board& board, int slot)
     if (line->Vertical)
         return QCoreApplication::translate("zelmora::Speech", "線%1を引きました。%2。")
             .arg(slotDigit(slot))
-            .arg(verticalOverDomain(*line));
+            .arg(sentenceStart(verticalOverDomain(*line)));
     return QCoreApplication::translate("zelmora::Speech", "線%1を引きました。%2、エックスは%3から%4まで。")
         .arg(slotDigit(slot))
         .arg(sayableEquation(*line), spoken(line->low()), spoken(line->high()));
@@ -371,10 +371,12 @@ QString sizeChosen(const Board& board, const QString& sizeName)
 
 QString linesHeld(const Board& board)
 {
+    // What follows a sentence's own end before the next: nothing after 。, a space after ".".
+    const QString gap = betweenSentences().mid(sentenceEnd().size());
     QString said;
     for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
         if (exactLineOf(board.slotTable(), slot))
-            said += lineSummary(board, slot);
+            said += (said.isEmpty() ? QString() : gap) + lineSummary(board, slot);
     }
     return said.isEmpty() ? QCoreApplication::translate("zelmora::Speech", "線はありません。") : said;
 }
