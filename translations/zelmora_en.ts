@@ -723,11 +723,11 @@
     </message>
     <message>
         <source>変化の割合は%1</source>
-        <translation>rate of change %1</translation>
+        <translation>Rate of change %1</translation>
     </message>
     <message>
         <source>切片は%1</source>
-        <translation>intercept %1</translation>
+        <translation>Intercept %1</translation>
     </message>
     <message>
         <source>yの変域は%1から%2まで</source>
@@ -735,23 +735,23 @@
     </message>
     <message>
         <source>線%1とは%2で交わる</source>
-        <translation>crosses line %1 at %2</translation>
+        <translation>Crosses line %1 at %2</translation>
     </message>
     <message>
         <source>線%1とは変域の外の%2で交わる</source>
-        <translation>crosses line %1 outside the domain, at %2</translation>
+        <translation>Crosses line %1 outside the domain, at %2</translation>
     </message>
     <message>
         <source>線%1とは平行で交わらない</source>
-        <translation>parallel to line %1, no crossing</translation>
+        <translation>Parallel to line %1, no crossing</translation>
     </message>
     <message>
         <source>線%1とは同じ直線上にあるが共有点はない</source>
-        <translation>on the same straight line as line %1, no common point</translation>
+        <translation>On the same straight line as line %1, no common point</translation>
     </message>
     <message>
         <source>線%1と重なる</source>
-        <translation>overlaps line %1</translation>
+        <translation>Overlaps line %1</translation>
     </message>
     <message>
         <source>１２３４５６７８</source>
