@@ -238,6 +238,11 @@
         <source>練習する(&amp;P)…</source>
         <translation>&amp;Practise...</translation>
     </message>
+    <message>
+        <source>%1[*] — %2</source>
+        <comment>the lesson&apos;s file name, Qt&apos;s modified mark and the form&apos;s caption</comment>
+        <translation>%1[*] - %2</translation>
+    </message>
 </context>
 <context>
     <name>zelmora::Panel</name>
