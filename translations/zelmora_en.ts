@@ -1083,6 +1083,11 @@
         <source>線 %1 は座標平面の外にあり、印刷されません。中心を「線のあるところ」にすると入ります。</source>
         <translation>Line %1 lies off its plane and will not be printed. Centring on the lines brings it in.</translation>
     </message>
+    <message>
+        <source>、</source>
+        <comment>between the line numbers of a list</comment>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>zelmora::messages</name>
