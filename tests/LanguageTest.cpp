@@ -273,6 +273,17 @@ TEST(LanguageTexts, MessagesAndSpokenTextsInEachLanguage)
             u"線１、エックス1、y2分の1。エックスが1増えるとyは2分の1増える。",
             u"When x is 0, y is 0, when x is 1, y is 1 half. | Line 1, x 1, y 1 half. x up by 1, y up by 1 half."},
         {"Esc while tracing", [] { return speech::traceEnded(); }, u"点を消しました。", u"Point removed."},
+        {"a lesson's sizes quoted and a slot repeated",
+            [] {
+                LessonFault fault;
+                fault.Code = LessonFaultCode::BadSize;
+                const QString size = messages::lessonFault(fault);
+                fault.Code = LessonFaultCode::RepeatedSlot;
+                fault.Slot = 3;
+                return size + u" | "_qs + messages::lessonFault(fault);
+            },
+            u"大きさは「小」「中」「大」のどれかです。 | 線３が二度あります。",
+            u"The size is one of \"小\" \"中\" \"大\". | Line 3 is there twice."},
         {"the table's facts, each a sentence, with a crossing in 29ths",
             [] {
                 Board board;

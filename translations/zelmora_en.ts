@@ -1173,7 +1173,7 @@
     </message>
     <message>
         <source>大きさは%1のどれかです。</source>
-        <translation>The size is one of %1.</translation>
+        <translation>The size is one of%1.</translation>
     </message>
     <message>
         <source>題名は200字までです。</source>
@@ -1414,6 +1414,11 @@
     <message>
         <source>線%1は長さ０の線です（χは%2から%2まで）。</source>
         <translation>Line %1 has length 0 (χ from %2 to %2).</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <comment>a size&apos;s name as a lesson file writes it</comment>
+        <translation> &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
