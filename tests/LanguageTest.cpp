@@ -273,6 +273,20 @@ TEST(LanguageTexts, MessagesAndSpokenTextsInEachLanguage)
             u"線１、エックス1、y2分の1。エックスが1増えるとyは2分の1増える。",
             u"When x is 0, y is 0, when x is 1, y is 1 half. | Line 1, x 1, y 1 half. x up by 1, y up by 1 half."},
         {"Esc while tracing", [] { return speech::traceEnded(); }, u"点を消しました。", u"Point removed."},
+        {"sentences said one after another",
+            [] {
+                Board board;
+                board.draw({"1/2", "0", "0", "1"});
+                return speech::oneAfterAnother(
+                           speech::noOtherLine(), speech::traceAnnouncement(std::nullopt, TracePoint{0, 0, 0}))
+                    + u" | "_qs
+                    + speech::oneAfterAnother(
+                        speech::valueTableOpened(0), speech::valuePairs(board.slotTable(), 0, std::nullopt));
+            },
+            u"ほかの線はありません。線１、エックス0、y0。 | 値の表を開きました。線１の表です。"
+            u"エックスが0のときyは0、エックスが1のときyは2分の1。",
+            u"No other lines. Line 1, x 0, y 0. | Table of values opened, for line 1. "
+            u"When x is 0, y is 0, when x is 1, y is 1 half."},
         {"a lesson's sizes quoted and a slot repeated",
             [] {
                 LessonFault fault;

@@ -354,7 +354,7 @@ ValueTableWindow::ValueTableWindow(QWidget* mainWindow)
             Speaker = new Announcer(this);
         QString said = speech::valueStepChosen(Step->currentText(), Lines, Slot, chosenStep());
         if (const auto line = exactLineOf(Lines, Slot))
-            said = speech::forEar(replacedStepNote(*line, chosenStep())) + said;
+            said = speech::oneAfterAnother(speech::forEar(replacedStepNote(*line, chosenStep())), said);
         Speaker->announce(said);
     });
     buttons->addWidget(stepLabel);
@@ -478,8 +478,8 @@ void ValueTableWindow::takeFocus()
     // The pairs are said once the screen reader has said the window and its focus.
     if (Speaker == nullptr)
         Speaker = new Announcer(this);
-    QTimer::singleShot(
-        std::chrono::milliseconds(600), Speaker, [this] { Speaker->announce(speech::valueTableOpened(Slot) + Pairs); });
+    QTimer::singleShot(std::chrono::milliseconds(600), Speaker,
+        [this] { Speaker->announce(speech::oneAfterAnother(speech::valueTableOpened(Slot), Pairs)); });
 }
 
 std::vector<QWidget*> ValueTableWindow::tabStops() const

@@ -276,6 +276,14 @@ QString joinedSentences(const QStringList& sentences)
     return sentences.join(betweenSentences());
 }
 
+QString oneAfterAnother(const QString& first, const QString& second)
+{
+    if (first.isEmpty() || second.isEmpty())
+        return first + second;
+    // What follows a sentence's own end before the next: nothing after 。, a space after ".".
+    return first + betweenSentences().mid(sentenceEnd().size()) + second;
+}
+
 QString pictureDescription(const Board& board)
 {
     QStringList sentences{visibleRange(board)};
@@ -371,12 +379,10 @@ QString sizeChosen(const Board& board, const QString& sizeName)
 
 QString linesHeld(const Board& board)
 {
-    // What follows a sentence's own end before the next: nothing after 。, a space after ".".
-    const QString gap = betweenSentences().mid(sentenceEnd().size());
     QString said;
     for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
         if (exactLineOf(board.slotTable(), slot))
-            said += (said.isEmpty() ? QString() : gap) + lineSummary(board, slot);
+            said = oneAfterAnother(said, lineSummary(board, slot));
     }
     return said.isEmpty() ? QCoreApplication::translate("zelmora::Speech", "線はありません。") : said;
 }
