@@ -26,6 +26,10 @@ int runWithoutWindow(int argc, char* argv[])
     zelmora::installIdentity();
     zelmora::installFontSubstitution();
     const zelmora::CommandLine command = zelmora::readCommandLine(QGuiApplication::arguments());
+    // Sheets, pictures and messages in the language the program runs in: English from the
+    // catalogue, Japanese as written.
+    if (zelmora::chosenLanguage(command.Language) == zelmora::Language::English)
+        zelmora::installTranslations(zelmora::Language::English);
     switch (command.Want) {
     case zelmora::CommandLine::Mode::Help:
         print(stdout, zelmora::commandLineHelp());

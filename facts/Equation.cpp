@@ -177,12 +177,39 @@ Equation equationOf(const ExactLine& line, Minus minus)
     return equation;
 }
 
-std::vector<EquationPart> spokenEquationParts(const ExactLine& line)
+std::vector<SpokenEquationPart> spokenEquationParts(const ExactLine& line)
 {
-    const std::string sign(minusSign(Minus::Typographic));
-    if (line.Vertical)
-        return verticalParts(line, "χ＝", sign);
-    return partsOf(line, {"y＝", sign, "＋", sign});
+    std::vector<SpokenEquationPart> parts;
+    const auto size = [&parts](const EquationPart& shown) {
+        std::visit([&parts](const auto& part) { parts.emplace_back(part); }, shown);
+    };
+    if (line.Vertical) {
+        parts = {EquationSymbol::X, EquationSymbol::Equals};
+        if (sgn(line.At) < 0)
+            parts.emplace_back(EquationSymbol::Minus);
+        mpq_class at = abs(line.At);
+        at.canonicalize();
+        if (at.get_den() == 1)
+            parts.emplace_back(at.get_num().get_str());
+        else
+            parts.emplace_back(StackedFraction{at.get_num().get_str(), at.get_den().get_str()});
+        return parts;
+    }
+    parts = {EquationSymbol::Y, EquationSymbol::Equals};
+    if (sgn(line.A) != 0) {
+        if (sgn(line.A) < 0)
+            parts.emplace_back(EquationSymbol::Minus);
+        if (abs(line.A) != 1)
+            size(shownSize(line.AText, line.A));
+        parts.emplace_back(EquationSymbol::X);
+        if (sgn(line.B) == 0)
+            return parts;
+        parts.emplace_back(sgn(line.B) < 0 ? EquationSymbol::Minus : EquationSymbol::Plus);
+    } else if (sgn(line.B) < 0) {
+        parts.emplace_back(EquationSymbol::Minus);
+    }
+    size(shownSize(line.BText, line.B));
+    return parts;
 }
 
 } // namespace zelmora

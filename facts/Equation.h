@@ -38,8 +38,14 @@ Equation equationOf(const ExactLine& line, Minus minus = Minus::Ascii);
 // equationOf. A vertical line's is "χ = 3" either way.
 Equation shownEquationOf(const ExactLine& line, Minus minus = Minus::Ascii);
 
-// The equation as a screen reader is given it, with full-width "＝" and "＋", each fraction whole,
-// for the window to say in its own language: "y＝", "−", 2/3, "χ＋1".
-std::vector<EquationPart> spokenEquationParts(const ExactLine& line);
+// The symbols of an equation as a screen reader is given them, for the window to say in its own
+// language's words.
+enum class EquationSymbol { Y, X, Equals, Plus, Minus };
+
+// A symbol, a number's digits as its box shows them ("2", "0.5"), or a fraction said whole.
+using SpokenEquationPart = std::variant<EquationSymbol, std::string, StackedFraction>;
+
+// The equation as a screen reader is given it: y = −2/3χ + 1 is Y, Equals, Minus, 2/3, X, Plus, "1".
+std::vector<SpokenEquationPart> spokenEquationParts(const ExactLine& line);
 
 } // namespace zelmora

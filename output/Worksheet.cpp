@@ -262,7 +262,10 @@ std::vector<QString> crossingLines(
     for (const ExactPoint& point : leftOut) {
         const QString coordinates = u"(%1, %2)"_s.arg(QString::fromStdString(fractionText(point.X, Minus::Typographic)),
             QString::fromStdString(fractionText(point.Y, Minus::Typographic)));
-        const QString longer = line + (&point == &leftOut.front() ? u" "_s : u"\u3000"_s) + coordinates;
+        const QString longer = &point == &leftOut.front()
+            ? line + u' ' + coordinates
+            : QCoreApplication::translate("zelmora::Worksheet", "%1　%2", "two crossings of the list side by side")
+                  .arg(line, coordinates);
         if (&point == &leftOut.front() || wrapped(longer, font, width).size() == 1) {
             line = longer;
             continue;

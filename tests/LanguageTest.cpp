@@ -253,7 +253,14 @@ TEST(LanguageTexts, MessagesAndSpokenTextsInEachLanguage)
                 board.draw({"-2/3", "1", "0", "1"});
                 return speech::equation(*board.line(0));
             },
-            u"y＝−3分の2エックス＋1", u"y = −2 thirds x + 1"},
+            u"y＝−3分の2エックス＋1", u"y = minus 2 thirds x + 1"},
+        {"a denominator past 12 and a minus between terms, in ASCII",
+            [] {
+                Board board;
+                board.draw({"5/13", "-1", "0", "1"});
+                return speech::equation(*board.line(0));
+            },
+            u"y＝13分の5エックス−1", u"y = 5 thirteenths x minus 1"},
         {"pairs and sentences in the language's punctuation",
             [] {
                 Board board;
@@ -263,8 +270,44 @@ TEST(LanguageTexts, MessagesAndSpokenTextsInEachLanguage)
             },
             u"エックスが0のときyは0、エックスが1のときyは2分の1。 | "
             u"線１、エックス1、y2分の1。エックスが1増えるとyは2分の1増える。",
-            u"when x is 0, y is 0, when x is 1, y is 1 half. | Line 1, x 1, y 1 half. x up by 1, y up by 1 half."},
+            u"When x is 0, y is 0, when x is 1, y is 1 half. | Line 1, x 1, y 1 half. x up by 1, y up by 1 half."},
         {"Esc while tracing", [] { return speech::traceEnded(); }, u"点を消しました。", u"Point removed."},
+        {"sentences said one after another",
+            [] {
+                Board board;
+                board.draw({"1/2", "0", "0", "1"});
+                return speech::oneAfterAnother(
+                           speech::noOtherLine(), speech::traceAnnouncement(std::nullopt, TracePoint{0, 0, 0}))
+                    + u" | "_qs
+                    + speech::oneAfterAnother(
+                        speech::valueTableOpened(0), speech::valuePairs(board.slotTable(), 0, std::nullopt));
+            },
+            u"ほかの線はありません。線１、エックス0、y0。 | 値の表を開きました。線１の表です。"
+            u"エックスが0のときyは0、エックスが1のときyは2分の1。",
+            u"No other lines. Line 1, x 0, y 0. | Table of values opened, for line 1. "
+            u"When x is 0, y is 0, when x is 1, y is 1 half."},
+        {"a lesson's sizes quoted and a slot repeated",
+            [] {
+                LessonFault fault;
+                fault.Code = LessonFaultCode::BadSize;
+                const QString size = messages::lessonFault(fault);
+                fault.Code = LessonFaultCode::RepeatedSlot;
+                fault.Slot = 3;
+                return size + u" | "_qs + messages::lessonFault(fault);
+            },
+            u"大きさは「小」「中」「大」のどれかです。 | 線３が二度あります。",
+            u"The size is one of \"小\" \"中\" \"大\". | Line 3 is there twice."},
+        {"the table's facts, each a sentence, with a crossing in 29ths",
+            [] {
+                Board board;
+                board.draw({"-2/3", "1", "-3", "3"});
+                board.draw({"5/7", "-1", "-3", "3"});
+                return speech::joinedSentences(speech::valueTableFacts(board.slotTable(), 0));
+            },
+            u"y＝−3分の2エックス＋1。エックスは−3から3まで。変化の割合は−3分の2。切片は1。yの変域は−1から3まで。"
+            u"線２とはエックス29分の42、y29分の1で交わる",
+            u"y = minus 2 thirds x + 1. x from minus 3 to 3. Rate of change minus 2 thirds. Intercept 1. "
+            u"y from minus 1 to 3. Crosses line 2 at x 42 twenty-ninths, y 1 twenty-ninth"},
         {"a play stopped", [] { return speech::playStopped(u"ａ"_qs, Board(), 0); }, u"ａを止めました。",
             u"ａ stopped."},
         {"a line of length 0",

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,14 +31,16 @@ ExactLine line(const EntryTexts& texts)
 }
 
 // The spoken parts as the window says them in Japanese, fractions denominator first.
-std::string saidInJapanese(const std::vector<EquationPart>& parts)
+std::string saidInJapanese(const std::vector<SpokenEquationPart>& parts)
 {
     std::string said;
-    for (const EquationPart& part : parts) {
+    for (const SpokenEquationPart& part : parts) {
         if (const auto* fraction = std::get_if<StackedFraction>(&part))
             said += fraction->Denominator + "分の" + fraction->Numerator;
+        else if (const auto* digits = std::get_if<std::string>(&part))
+            said += *digits;
         else
-            said += std::get<std::string>(part);
+            said += std::array{"y", "χ", "＝", "＋", "−"}[static_cast<std::size_t>(std::get<EquationSymbol>(part))];
     }
     return said;
 }

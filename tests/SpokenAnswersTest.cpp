@@ -5,6 +5,7 @@
 
 #include "app/access/Accessibility.h"
 #include "app/companions/ValueTableWindow.h"
+#include "app/session/Startup.h"
 #include "app/words/Speech.h"
 
 #include <QAccessible>
@@ -13,7 +14,9 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QPointer>
+#include <QSettings>
 #include <QTextBrowser>
+#include <QTranslator>
 
 #include <functional>
 
@@ -56,53 +59,77 @@ TEST_F(SpokenAnswersTest, EachCommandSaysWhatItDid)
         const char* Name;
         std::function<void()> Command;
         const char16_t* Said;
+        const char16_t* English;
     } rows[] = {
-        {"draw", [] {}, u"線２を引きました。y＝2エックス−2、エックスは−3から3まで。"},
+        {"draw", [] {}, u"線２を引きました。y＝2エックス−2、エックスは−3から3まで。",
+            u"Line 2 drawn. y = 2x minus 2, x from minus 3 to 3."},
         {"choose a slot", [this] { click("Option1_0"); },
-            u"線１を選びました。線１：y＝−3分の2エックス＋1、エックスは−3から3まで。"},
-        {"choose an empty slot", [this] { click("Option1_5"); }, u"線６を選びました。線６には線がありません。"},
-        {"erase", [this] { click("Option1_1"), click("Command5"); }, u"線２を消しました。"},
-        {"erase an empty slot", [this] { click("Command5"); }, u"線３には線がありません。"},
+            u"線１を選びました。線１：y＝−3分の2エックス＋1、エックスは−3から3まで。",
+            u"Line 1 chosen. Line 1: y = minus 2 thirds x + 1, x from minus 3 to 3."},
+        {"choose an empty slot", [this] { click("Option1_5"); }, u"線６を選びました。線６には線がありません。",
+            u"Line 6 chosen. Line 6 is empty."},
+        {"erase", [this] { click("Option1_1"), click("Command5"); }, u"線２を消しました。", u"Line 2 erased."},
+        {"erase an empty slot", [this] { click("Command5"); }, u"線３には線がありません。", u"Line 3 is empty."},
         {"size", [this] { click("Command3_2"); },
-            u"大きさを大にしました。エックスは−21から21まで、yは−21から21まで見えています。"},
-        {"initial screen", [this] { click("Command2"); }, u"初期画面にしました。線はありません。"},
-        {"undo", [this] { trigger("Undo"); }, u"元に戻しました：線２を引く。線２には線がありません。"},
+            u"大きさを大にしました。エックスは−21から21まで、yは−21から21まで見えています。",
+            u"Size L. x from minus 21 to 21 and y from minus 21 to 21 are shown."},
+        {"initial screen", [this] { click("Command2"); }, u"初期画面にしました。線はありません。", u"Reset. No lines."},
+        {"undo", [this] { trigger("Undo"); }, u"元に戻しました：線２を引く。線２には線がありません。",
+            u"Undone: Draw line 2. Line 2 is empty."},
         {"redo", [this] { trigger("Undo"), trigger("Redo"); },
-            u"やり直しました：線２を引く。線２：y＝2エックス−2、エックスは−3から3まで。"},
+            u"やり直しました：線２を引く。線２：y＝2エックス−2、エックスは−3から3まで。",
+            u"Redone: Draw line 2. Line 2: y = 2x minus 2, x from minus 3 to 3."},
         {"undo a step of the whole board", [this] { click("Command2"), trigger("Undo"); },
             u"元に戻しました：初期画面。線１：y＝−3分の2エックス＋1、エックスは−3から3まで。"
-            "線２：y＝2エックス−2、エックスは−3から3まで。"},
+            "線２：y＝2エックス−2、エックスは−3から3まで。",
+            u"Undone: Reset. Line 1: y = minus 2 thirds x + 1, x from minus 3 to 3. Line 2: y = 2x minus 2, x from "
+            u"minus 3 to 3."},
         {"nothing to undo", [this] { trigger("Undo"), trigger("Undo"), keys(Qt::Key_Z, Qt::ControlModifier); },
-            u"元に戻すことはありません。"},
-        {"nothing to redo", [this] { keys(Qt::Key_Y, Qt::ControlModifier); }, u"やり直すことはありません。"},
-        {"新規", [this] { trigger("New"); }, u"新しい授業にしました。線はありません。"},
+            u"元に戻すことはありません。", u"Nothing to undo."},
+        {"nothing to redo", [this] { keys(Qt::Key_Y, Qt::ControlModifier); }, u"やり直すことはありません。",
+            u"Nothing to redo."},
+        {"新規", [this] { trigger("New"); }, u"新しい授業にしました。線はありません。", u"New lesson. No lines."},
         {"Esc while tracing",
             [this] {
                 control("Picture1")->setFocus();
                 keys(Qt::Key_Right, Qt::NoModifier);
                 keys(Qt::Key_Escape, Qt::NoModifier);
             },
-            u"点を消しました。"},
-        {"a mark on", [this] { trigger("ShowIntersections"); }, u"交点を表示します。"},
+            u"点を消しました。", u"Point removed."},
+        {"a mark on", [this] { trigger("ShowIntersections"); }, u"交点を表示します。", u"Intersections shown."},
         {"a mark off",
             [this] {
                 trigger("ShowEquations");
                 trigger("ShowEquations");
             },
-            u"式を隠します。"},
-        {"colours", [this] { trigger("ShowColours"); }, u"線を色分けします。"},
+            u"式を隠します。", u"Equations hidden."},
+        {"colours", [this] { trigger("ShowColours"); }, u"線を色分けします。", u"Each line in its own colour."},
         {"a vertical line typed", [this] { typeEquation(u"x = 3, -2 <= y <= 5"_s); },
-            u"線３を引きました。エックス＝3の直線、yは−2から5まで。"},
+            u"線３を引きました。エックス＝3の直線、yは−2から5まで。",
+            u"Line 3 drawn. The line x = 3, y from minus 2 to 5."},
         {"a vertical line chosen", [this] { typeEquation(u"ｘ＝３（ー２≦ｙ≦５）"_s), click("Option1_2"); },
-            u"線３を選びました。線３：エックス＝3の直線、yは−2から5まで。"},
-        {"an equation refused", [this] { typeEquation(u"2χ*3y=6"_s); }, u"3文字目の「*」が読めません。"},
+            u"線３を選びました。線３：エックス＝3の直線、yは−2から5まで。",
+            u"Line 3 chosen. Line 3: the line x = 3, y from minus 2 to 5."},
+        {"an equation refused", [this] { typeEquation(u"2χ*3y=6"_s); }, u"3文字目の「*」が読めません。",
+            u"Character 3, \"*\", cannot be read."},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.Name);
-        open();
-        drawTypicalPair();
-        row.Command();
-        EXPECT_EQ(announced(), QString::fromUtf16(row.Said));
+    QTranslator english;
+    ASSERT_TRUE(english.load(englishCatalogue()));
+    for (const bool inEnglish : {false, true}) {
+        // The marks switched on in one language are not kept for the other.
+        Window.reset();
+        QSettings().remove(u"show"_s);
+        if (inEnglish)
+            QCoreApplication::installTranslator(&english);
+        for (const auto& row : rows) {
+            SCOPED_TRACE(row.Name);
+            open();
+            drawTypicalPair();
+            row.Command();
+            EXPECT_EQ(announced(), QString::fromUtf16(inEnglish ? row.English : row.Said));
+        }
+        if (inEnglish)
+            QCoreApplication::removeTranslator(&english);
     }
 }
 
@@ -124,15 +151,29 @@ TEST_F(SpokenAnswersTest, AnEquationRefusedStaysInItsDialogToBeMended)
     EXPECT_TRUE(control("Picture1")->accessibleDescription().contains(u"線１：エックス＝3の直線、yは−14から14まで"_s));
 }
 
-TEST(SpokenNumbers, SaidExactlyDenominatorFirst)
+// Japanese says the denominator first; English says every denominator as an ordinal word, so
+// that no fraction before x is heard as a division by it.
+TEST(SpokenNumbers, SaidExactlyInEachLanguage)
 {
     const struct {
         mpq_class Value;
-        const char16_t* Said;
-    } rows[] = {{mpq_class(-4, 3), u"−3分の4"}, {mpq_class(5, 2), u"2分の5"}, {mpq_class(3), u"3"},
-        {mpq_class(-1), u"−1"}, {mpq_class(0), u"0"}, {mpq_class(4, 6), u"3分の2"}, {mpq_class(2, -4), u"−2分の1"}};
-    for (const auto& row : rows)
-        EXPECT_EQ(speech::number(row.Value), QString::fromUtf16(row.Said));
+        const char16_t* Japanese;
+        const char16_t* English;
+    } rows[] = {{mpq_class(-4, 3), u"−3分の4", u"minus 4 thirds"}, {mpq_class(5, 2), u"2分の5", u"5 halves"},
+        {mpq_class(3), u"3", u"3"}, {mpq_class(-1), u"−1", u"minus 1"}, {mpq_class(0), u"0", u"0"},
+        {mpq_class(4, 6), u"3分の2", u"2 thirds"}, {mpq_class(2, -4), u"−2分の1", u"minus 1 half"},
+        {mpq_class(2, 13), u"13分の2", u"2 thirteenths"}, {mpq_class(-1, 21), u"−21分の1", u"minus 1 twenty-first"},
+        {mpq_class(7, 40), u"40分の7", u"7 fortieths"}, {mpq_class(7, 100), u"100分の7", u"7 hundredths"},
+        {mpq_class(3, 112), u"112分の3", u"3 one hundred twelfths"},
+        {mpq_class(1, 2003), u"2003分の1", u"1 two thousand third"}};
+    QTranslator english;
+    ASSERT_TRUE(english.load(englishCatalogue()));
+    for (const auto& row : rows) {
+        EXPECT_EQ(speech::number(row.Value), QString::fromUtf16(row.Japanese));
+        QCoreApplication::installTranslator(&english);
+        EXPECT_EQ(speech::number(row.Value), QString::fromUtf16(row.English));
+        QCoreApplication::removeTranslator(&english);
+    }
 }
 
 // Qt's own toggle action of a radio button checks it without a click: the boxes would keep the

@@ -275,5 +275,27 @@ TEST(ValueTablePlace, BesideTheMainWindowOnTheScreen)
     }
 }
 
+// A line moved step after step (a drag, a play) is followed at once, then at the table's pace, and
+// its last place is shown once it rests; other lines are never held back.
+TEST_F(ValueTableTest, AMovingLineIsFollowedAtAPaceAndShownWhereItRests)
+{
+    drawLine({u"1"_qs, u"0"_qs, u"-3"_qs, u"3"_qs});
+    Window->findChild<QAction*>(u"ValueTable"_qs)->trigger();
+    auto* table = Window->findChild<ValueTableWindow*>();
+    ASSERT_NE(table, nullptr);
+    const auto move = [this](const char* a, bool continuing) {
+        Form->perform([&](Board& board) { return board.moveLine(0, std::string(a), std::nullopt, continuing); });
+    };
+    QTest::qWait(FollowPace::Interval.count());
+    move("2", false);
+    EXPECT_TRUE(table->plainText().contains(u"y = 2χ\n"_qs)) << "the first step at once";
+    move("3", true);
+    move("4", true);
+    EXPECT_TRUE(table->plainText().contains(u"y = 2χ\n"_qs)) << "the next ones wait their turn";
+    EXPECT_TRUE(QTest::qWaitFor([table] { return table->plainText().contains(u"y = 4χ\n"_qs); }, 1000));
+    drawLine({u"-1"_qs, u"0"_qs, u"-3"_qs, u"3"_qs});
+    EXPECT_TRUE(table->plainText().startsWith(u"線２"_qs)) << "a drawn line at once";
+}
+
 } // namespace
 } // namespace zelmora::testing

@@ -57,7 +57,7 @@
     <message>
         <source>例：2χ + 3y = 6&#x3000;χ = 3&#x3000;y = −2/3χ + 1 (−3 ≦ χ ≦ 3)&#x3000;χ = 3 (−2 ≦ y ≦ 5)
 χ は x でも入力できます（全角でも）。変域は「,」のあとか ( ) の中に書きます。</source>
-        <translation>Examples: 2χ + 3y = 6&#x3000;χ = 3&#x3000;y = −2/3χ + 1 (−3 ≦ χ ≦ 3)&#x3000;χ = 3 (−2 ≦ y ≦ 5)
+        <translation>Examples: 2χ + 3y = 6  χ = 3  y = −2/3χ + 1 (−3 ≦ χ ≦ 3)  χ = 3 (−2 ≦ y ≦ 5)
 χ may be typed as x (full-width too). Write a domain after a comma or in brackets.</translation>
     </message>
 </context>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>動かして調べる — 線%1</source>
-        <translation>Explore — Line %1</translation>
+        <translation>Explore - Line %1</translation>
     </message>
     <message>
         <source>線%1を動かします。</source>
@@ -94,6 +94,10 @@
     <message>
         <source>線%1は χ＝の直線で、a と b がないので動かせません。</source>
         <translation>Line %1 is a line χ = h: it has no a and b to move.</translation>
+    </message>
+    <message>
+        <source>１２３４５６７８</source>
+        <translation>12345678</translation>
     </message>
 </context>
 <context>
@@ -112,7 +116,7 @@
     </message>
     <message>
         <source>開く(&amp;O)…</source>
-        <translation>&amp;Open…</translation>
+        <translation>&amp;Open...</translation>
     </message>
     <message>
         <source>上書き保存(&amp;S)</source>
@@ -120,15 +124,15 @@
     </message>
     <message>
         <source>名前を付けて保存(&amp;A)…</source>
-        <translation>Save &amp;As…</translation>
+        <translation>Save &amp;As...</translation>
     </message>
     <message>
         <source>図を書き出す(&amp;E)…</source>
-        <translation>&amp;Export Picture…</translation>
+        <translation>&amp;Export Picture...</translation>
     </message>
     <message>
         <source>印刷(&amp;P)…</source>
-        <translation>&amp;Print…</translation>
+        <translation>&amp;Print...</translation>
     </message>
     <message>
         <source>最近使ったファイル(&amp;R)</source>
@@ -224,7 +228,7 @@
     </message>
     <message>
         <source>式で入力(&amp;Q)…</source>
-        <translation>Type an e&amp;quation…</translation>
+        <translation>Type an e&amp;quation...</translation>
     </message>
     <message>
         <source>練習(&amp;R)</source>
@@ -232,7 +236,12 @@
     </message>
     <message>
         <source>練習する(&amp;P)…</source>
-        <translation>&amp;Practise…</translation>
+        <translation>&amp;Practise...</translation>
+    </message>
+    <message>
+        <source>%1[*] — %2</source>
+        <comment>the lesson&apos;s file name, Qt&apos;s modified mark and the form&apos;s caption</comment>
+        <translation>%1[*] - %2</translation>
     </message>
 </context>
 <context>
@@ -275,7 +284,7 @@
     </message>
     <message>
         <source>ａ，ｂは，分数でもよいです。&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;分数の入力は，－２／３と入力します。</source>
-        <translation>a and b may be fractions.&#x3000;Type a fraction as -2/3.</translation>
+        <translation>a and b may be fractions.  Type a fraction as -2/3.</translation>
     </message>
     <message>
         <source>線を引く</source>
@@ -377,7 +386,7 @@
     </message>
     <message>
         <source>&#x3000;&#x3000;&#x3000;組&#x3000;&#x3000;&#x3000;番&#x3000;名前</source>
-        <translation>Class&#x3000;&#x3000;&#x3000;No.&#x3000;&#x3000;&#x3000;Name</translation>
+        <translation>Class          No.          Name</translation>
     </message>
     <message>
         <source>練習プリント&#x3000;問題番号 %1</source>
@@ -396,7 +405,7 @@
     <name>zelmora::PracticeWindow</name>
     <message>
         <source>Zelmora — 練習</source>
-        <translation>Zelmora — Practice</translation>
+        <translation>Zelmora - Practice</translation>
     </message>
     <message>
         <source>種類(&amp;K)</source>
@@ -455,7 +464,7 @@
     <name>zelmora::ProjectorWindow</name>
     <message>
         <source>Zelmora — 大きく映す</source>
-        <translation>Zelmora — Projector</translation>
+        <translation>Zelmora - Projector</translation>
     </message>
     <message>
         <source>座標平面（大きく映す）</source>
@@ -719,11 +728,11 @@
     </message>
     <message>
         <source>変化の割合は%1</source>
-        <translation>rate of change %1</translation>
+        <translation>Rate of change %1</translation>
     </message>
     <message>
         <source>切片は%1</source>
-        <translation>intercept %1</translation>
+        <translation>Intercept %1</translation>
     </message>
     <message>
         <source>yの変域は%1から%2まで</source>
@@ -731,27 +740,42 @@
     </message>
     <message>
         <source>線%1とは%2で交わる</source>
-        <translation>crosses line %1 at %2</translation>
+        <translation>Crosses line %1 at %2</translation>
     </message>
     <message>
         <source>線%1とは変域の外の%2で交わる</source>
-        <translation>crosses line %1 outside the domain, at %2</translation>
+        <translation>Crosses line %1 outside the domain, at %2</translation>
     </message>
     <message>
         <source>線%1とは平行で交わらない</source>
-        <translation>parallel to line %1, no crossing</translation>
+        <translation>Parallel to line %1, no crossing</translation>
     </message>
     <message>
         <source>線%1とは同じ直線上にあるが共有点はない</source>
-        <translation>on the same straight line as line %1, no common point</translation>
+        <translation>On the same straight line as line %1, no common point</translation>
     </message>
     <message>
         <source>線%1と重なる</source>
-        <translation>overlaps line %1</translation>
+        <translation>Overlaps line %1</translation>
     </message>
     <message>
         <source>１２３４５６７８</source>
         <translation>12345678</translation>
+    </message>
+    <message>
+        <source>−</source>
+        <comment>the minus sign, as a screen reader is given it</comment>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>＋</source>
+        <comment>the plus sign of a change shown beside the tracing point</comment>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>χ%1 → y%2</source>
+        <comment>the tracing point&apos;s change, shown beside it</comment>
+        <translation>χ %1 → y %2</translation>
     </message>
 </context>
 <context>
@@ -834,7 +858,7 @@
     </message>
     <message>
         <source>値の表 — 線%1</source>
-        <translation>Table of Values — Line %1</translation>
+        <translation>Table of Values - Line %1</translation>
     </message>
     <message>
         <source>値の表 線%1</source>
@@ -853,7 +877,7 @@
     <name>zelmora::Worksheet</name>
     <message>
         <source>&#x3000;&#x3000;&#x3000;組&#x3000;&#x3000;&#x3000;番&#x3000;名前</source>
-        <translation>Class&#x3000;&#x3000;&#x3000;No.&#x3000;&#x3000;&#x3000;Name</translation>
+        <translation>Class          No.          Name</translation>
     </message>
     <message>
         <source>解答</source>
@@ -862,6 +886,11 @@
     <message>
         <source>交点</source>
         <translation>Intersections</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;%2</source>
+        <comment>two crossings of the list side by side</comment>
+        <translation>%1   %2</translation>
     </message>
 </context>
 <context>
@@ -964,7 +993,7 @@
     </message>
     <message>
         <source>書き出す…</source>
-        <translation>Export…</translation>
+        <translation>Export...</translation>
     </message>
     <message>
         <source>印刷</source>
@@ -980,7 +1009,7 @@
     </message>
     <message>
         <source>プレビュー…</source>
-        <translation>Preview…</translation>
+        <translation>Preview...</translation>
     </message>
     <message>
         <source>この1目盛りの長さでは、座標平面が用紙に入りません。</source>
@@ -996,7 +1025,7 @@
     </message>
     <message>
         <source>&lt;h3&gt;線を引く&lt;/h3&gt;&lt;p&gt;番号の○（１～８）を選び、ａ、ｂと変域（χの範囲）を入れて「線を引く」を押します。Enter で次の欄へ進み、最後の欄で Enter を押すと「線を引く」が選ばれます。線を引くと、次の番号に進みます。&lt;/p&gt;&lt;h3&gt;分数と小数&lt;/h3&gt;&lt;p&gt;ａ、ｂは分数でも入れられます。−2/3 は &lt;b&gt;-2/3&lt;/b&gt;（全角の &lt;b&gt;－２／３&lt;/b&gt; でも、かなモードの &lt;b&gt;ー２・３&lt;/b&gt; でも）と入れます。小数は &lt;b&gt;0.5&lt;/b&gt; や &lt;b&gt;.5&lt;/b&gt;、とても大きい数や小さい数は &lt;b&gt;1E+30&lt;/b&gt; のように書けます。変域には分数を使えません。読めなかった文字があると、下に知らせが出ます。&lt;/p&gt;&lt;h3&gt;番号の○&lt;/h3&gt;&lt;p&gt;番号を選ぶと、その線の値が欄に戻ります。「線を消す」でその線を消し、「初期画面」ですべての線を消します。「小」「中」「大」で座標平面の大きさが変わります。&lt;/p&gt;&lt;h3&gt;表示&lt;/h3&gt;&lt;p&gt;「表示」メニューで、線の番号（①～⑧）、式、交点とその座標、端点、変化の割合（傾きの三角形）を一つずつ表示できます。「線を色分け」で線ごとに色を変えます。白黒で書き出し・印刷すると、色の代わりに線ごとに実線・破線・点線などの形が変わります。図が込み合って書く場所のない文字は図から省きますが、値の表と図の説明にはいつも出ます。&lt;/p&gt;&lt;h3&gt;値の表（Ctrl+T）&lt;/h3&gt;&lt;p&gt;最後に引いた（または選んだ）線の式、変域、χとyの表、変化の割合、切片、yの変域、ほかの線との交わり方を、分数のまま正確に表にします。「χの刻み」で表の刻みを選べます。「表をコピー」で表計算やワープロに貼り付けられます。表はウィンドウの横に開きます。横に場所がないときや、「表示」の「値の表をウィンドウに付ける」を選んだときは、ウィンドウの右に付いて開きます。画面が小さくて付けられないときは、図の左側に重ねて開きます。付いた表にもTabで移れます。&lt;/p&gt;&lt;h3&gt;動かして調べる（Ctrl+M）&lt;/h3&gt;&lt;p&gt;最後に引いた（または選んだ）線のａとｂを、つまみで動かせます。線はすぐに動き、式や交点、値の表もいっしょに変わります。ａは 1/2、1/3、1/4、0.1 ずつ、ｂは 1 か 1/2 ずつ動きます。つまみは ← → で一つ、PageUp PageDown で五つ、Home End で端まで動きます。「▶」を押すと、止めるまで自動で行ったり来たりします。「前の線を残す」を選ぶと、動かす前の線を灰色で残して比べられます。一回のドラッグは「元に戻す」一回でもどせます。&lt;/p&gt;&lt;h3&gt;大きく映す（F5）&lt;/h3&gt;&lt;p&gt;図だけを、プロジェクターなどのもう一つの画面いっぱいに映します。Esc か F5 で閉じます。&lt;/p&gt;&lt;h3&gt;図をたどる&lt;/h3&gt;&lt;p&gt;Tab で図に移り、← → で点を線にそってχを 1 ずつ動かします（yは変化の割合だけ変わります）。Shift+← → で座標が整数の次の点へ、Home End で線の端へ、↑ ↓ でほかの線へ移り、Esc で点を消します。点の座標と変化は読み上げられます。&lt;/p&gt;&lt;h3&gt;スクリーンリーダーで使う&lt;/h3&gt;&lt;p&gt;キーボードだけで使えます。線を引く、消す、番号を選ぶ、元に戻すなど、どの操作も何をしたかを読み上げます。Ctrl+T で値の表に移り、χとyの組を読み上げます。Esc でもとの欄に戻ります。&lt;/p&gt;&lt;h3&gt;キー&lt;/h3&gt;&lt;p&gt;Tab と Shift+Tab でボタンや欄を順に移ります。番号の○の間は矢印キーで移ります。Ctrl+Shift+C で図をコピー、Ctrl+N 新規、Ctrl+O 開く、Ctrl+S 上書き保存、Ctrl+E 図を書き出す、Ctrl+P 印刷、Ctrl+Z 元に戻す、Ctrl+Y やり直し、Ctrl+T 値の表、Ctrl+M 動かして調べる、F5 大きく映す、F1 この説明。&lt;/p&gt;&lt;h3&gt;授業ファイル&lt;/h3&gt;&lt;p&gt;「ファイル」メニューで、引いた線を授業ファイル（.zelmora）に保存し、あとで開けます。ファイルをウィンドウに落としても開けます。図は PNG、SVG、PDF に書き出せ、1目盛り 5 mm や 1 cm の大きさで印刷できます。「問題用（線なし）」を選ぶと、線のない座標平面だけを書き出し・印刷します。開けないファイルは、どこがおかしいか（「3行目の12文字目」など）を知らせ、線はそのまま残ります。読めない文字や書いていない欄（０とします）があるときは、どの線のどの欄かを下に知らせます。&lt;/p&gt;&lt;h3&gt;元に戻す・やり直し&lt;/h3&gt;&lt;p&gt;「編集」の「元に戻す」（Ctrl+Z）で、線を引く・線を消す・初期画面・大きさ・新規・開く・動かすを一つずつ取り消し、「やり直し」（Ctrl+Y）でもう一度行います。欄に入力している途中の Ctrl+Z は、その欄の入力を取り消します。&lt;/p&gt;&lt;h3&gt;線をなくさないために&lt;/h3&gt;&lt;p&gt;開いた授業ファイルの線を変えると、ウィンドウの名前に「*」が付きます。保存しないまま新規・開く・終了をしようとすると、保存するかどうかをたずねます。&lt;/p&gt;&lt;p&gt;引いた線は、変えるたびに控えとして自動で残ります。停電などでプログラムが急に終わっても、次に起動して「ファイル」→「前回の線を開く」を選ぶと、前回の線がもどります。&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Drawing a line&lt;/h3&gt;&lt;p&gt;Choose a line number (1 to 8), enter a, b and the domain (the range of χ), and press “Draw line”. Enter moves to the next box; Enter in the last box chooses “Draw line”. After a line is drawn, the next number is chosen.&lt;/p&gt;&lt;h3&gt;Fractions and decimals&lt;/h3&gt;&lt;p&gt;a and b may be fractions. Type −2/3 as &lt;b&gt;-2/3&lt;/b&gt; (full-width &lt;b&gt;－２／３&lt;/b&gt; and kana-mode &lt;b&gt;ー２・３&lt;/b&gt; work too). Decimals are written &lt;b&gt;0.5&lt;/b&gt; or &lt;b&gt;.5&lt;/b&gt;, very large or small numbers like &lt;b&gt;1E+30&lt;/b&gt;. The domain takes no fractions. Characters that could not be read are reported below.&lt;/p&gt;&lt;h3&gt;Line numbers&lt;/h3&gt;&lt;p&gt;Choosing a number brings that line&apos;s values back into the boxes. “Erase line” erases that line, “Reset” erases all lines. “S”, “M” and “L” change the size of the coordinate plane.&lt;/p&gt;&lt;h3&gt;View&lt;/h3&gt;&lt;p&gt;The View menu shows, each on its own, the line numbers (①–⑧), the equations, the intersections with their coordinates, the end points and the rate of change (the slope triangle). “Colour Each Line” gives each line its own colour. Exported or printed in black and white, each line gets its own pattern (solid, dashed, dotted and so on) instead. Labels with no free place in a crowded picture are left out of it, but always appear in the table of values and the picture&apos;s description.&lt;/p&gt;&lt;h3&gt;Table of values (Ctrl+T)&lt;/h3&gt;&lt;p&gt;For the line drawn (or chosen) last: its equation, domain, a table of χ and y, the rate of change, the intercept, the range of y and how it meets the other lines, exactly, in fractions. “χ step” chooses the table&apos;s step. “Copy Table” pastes it into a spreadsheet or word processor. The table opens beside the window; when there is no room beside it, or when “Dock the Table to the Window” is chosen in the View menu, it opens docked on the window&apos;s right. On a screen too small for that, it opens over the left of the picture instead. Docked, Tab reaches it too.&lt;/p&gt;&lt;h3&gt;Move and explore (Ctrl+M)&lt;/h3&gt;&lt;p&gt;Sliders move a and b of the line drawn (or chosen) last. The line moves at once, and its equation, intersections and table of values change with it. a moves in steps of 1/2, 1/3, 1/4 or 0.1, b in steps of 1 or 1/2. A slider moves one step with ← →, five with PageUp PageDown, and to its end with Home End. “▶” moves it back and forth until it is stopped. “Keep the Previous Line” leaves the line as it was before in grey, to compare. One drag is undone by one “Undo”.&lt;/p&gt;&lt;h3&gt;Projector (F5)&lt;/h3&gt;&lt;p&gt;Shows the picture alone, filling a second screen such as a projector. Esc or F5 closes it.&lt;/p&gt;&lt;h3&gt;Tracing the picture&lt;/h3&gt;&lt;p&gt;Tab moves to the picture; ← → move a point along the line, χ by 1 at a time (y changes by the rate of change). Shift+← → go to the next point with whole coordinates, Home End to the line&apos;s ends, ↑ ↓ to the other lines, and Esc removes the point. The point&apos;s coordinates and changes are read out.&lt;/p&gt;&lt;h3&gt;With a screen reader&lt;/h3&gt;&lt;p&gt;Everything works from the keyboard. Every action (drawing, erasing, choosing a number, undoing and so on) says what it did. Ctrl+T moves to the table of values, which reads out the pairs of χ and y. Esc goes back to the box you were in.&lt;/p&gt;&lt;h3&gt;Keys&lt;/h3&gt;&lt;p&gt;Tab and Shift+Tab move through the buttons and boxes; the arrow keys move between the line numbers. Ctrl+Shift+C copy picture, Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+E export picture, Ctrl+P print, Ctrl+Z undo, Ctrl+Y redo, Ctrl+T table of values, Ctrl+M move and explore, F5 projector, F1 this help.&lt;/p&gt;&lt;h3&gt;Lesson files&lt;/h3&gt;&lt;p&gt;The File menu saves the lines drawn in a lesson file (.zelmora) to open later; dropping a file on the window opens it too. The picture can be exported as PNG, SVG or PDF and printed at 5 mm or 1 cm a unit. “Problem sheet, no lines” exports or prints the coordinate plane alone. For a file that cannot be opened, the program says what is wrong where (such as “line 3, character 12”) and the lines stay as they were. Unreadable characters and empty boxes (taken as 0) are reported below, with the line and the box.&lt;/p&gt;&lt;h3&gt;Undo and redo&lt;/h3&gt;&lt;p&gt;Edit → Undo (Ctrl+Z) takes back drawing, erasing, reset, size, new, open and moving, one at a time; Redo (Ctrl+Y) does it again. Ctrl+Z while typing in a box takes back the typing in that box.&lt;/p&gt;&lt;h3&gt;Never losing your lines&lt;/h3&gt;&lt;p&gt;Changing the lines of an open lesson file puts “*” in the window&apos;s title. New, Open or Exit without saving asks whether to save.&lt;/p&gt;&lt;p&gt;The lines are kept automatically each time they change. If the program ends suddenly, for example in a power cut, start it again and choose File → Open the Last Lines to get the lines back.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Drawing a line&lt;/h3&gt;&lt;p&gt;Choose a line number (1 to 8), enter a, b and the domain (the range of χ), and press &quot;Draw line&quot;. Enter moves to the next box; Enter in the last box chooses &quot;Draw line&quot;. After a line is drawn, the next number is chosen.&lt;/p&gt;&lt;h3&gt;Fractions and decimals&lt;/h3&gt;&lt;p&gt;a and b may be fractions. Type −2/3 as &lt;b&gt;-2/3&lt;/b&gt; (full-width &lt;b&gt;－２／３&lt;/b&gt; and kana-mode &lt;b&gt;ー２・３&lt;/b&gt; work too). Decimals are written &lt;b&gt;0.5&lt;/b&gt; or &lt;b&gt;.5&lt;/b&gt;, very large or small numbers like &lt;b&gt;1E+30&lt;/b&gt;. The domain takes no fractions. Characters that could not be read are reported below.&lt;/p&gt;&lt;h3&gt;Line numbers&lt;/h3&gt;&lt;p&gt;Choosing a number brings that line&apos;s values back into the boxes. &quot;Erase line&quot; erases that line, &quot;Reset&quot; erases all lines. &quot;S&quot;, &quot;M&quot; and &quot;L&quot; change the size of the coordinate plane.&lt;/p&gt;&lt;h3&gt;View&lt;/h3&gt;&lt;p&gt;The View menu shows, each on its own, the line numbers (① to ⑧), the equations, the intersections with their coordinates, the end points and the rate of change (the slope triangle). &quot;Colour Each Line&quot; gives each line its own colour. Exported or printed in black and white, each line gets its own pattern (solid, dashed, dotted and so on) instead. Labels with no free place in a crowded picture are left out of it, but always appear in the table of values and the picture&apos;s description.&lt;/p&gt;&lt;h3&gt;Table of values (Ctrl+T)&lt;/h3&gt;&lt;p&gt;For the line drawn (or chosen) last: its equation, domain, a table of χ and y, the rate of change, the intercept, the range of y and how it meets the other lines, exactly, in fractions. &quot;χ step&quot; chooses the table&apos;s step. &quot;Copy Table&quot; pastes it into a spreadsheet or word processor. The table opens beside the window; when there is no room beside it, or when &quot;Dock the Table to the Window&quot; is chosen in the View menu, it opens docked on the window&apos;s right. On a screen too small for that, it opens over the left of the picture instead. Docked, Tab reaches it too.&lt;/p&gt;&lt;h3&gt;Move and explore (Ctrl+M)&lt;/h3&gt;&lt;p&gt;Sliders move a and b of the line drawn (or chosen) last. The line moves at once, and its equation, intersections and table of values change with it. a moves in steps of 1/2, 1/3, 1/4 or 0.1, b in steps of 1 or 1/2. A slider moves one step with ← →, five with PageUp PageDown, and to its end with Home End. &quot;▶&quot; moves it back and forth until it is stopped. &quot;Keep the Previous Line&quot; leaves the line as it was before in grey, to compare. One drag is undone by one &quot;Undo&quot;.&lt;/p&gt;&lt;h3&gt;Projector (F5)&lt;/h3&gt;&lt;p&gt;Shows the picture alone, filling a second screen such as a projector. Esc or F5 closes it.&lt;/p&gt;&lt;h3&gt;Tracing the picture&lt;/h3&gt;&lt;p&gt;Tab moves to the picture; ← → move a point along the line, χ by 1 at a time (y changes by the rate of change). Shift+← → go to the next point with whole coordinates, Home End to the line&apos;s ends, ↑ ↓ to the other lines, and Esc removes the point. The point&apos;s coordinates and changes are read out.&lt;/p&gt;&lt;h3&gt;With a screen reader&lt;/h3&gt;&lt;p&gt;Everything works from the keyboard. Every action (drawing, erasing, choosing a number, undoing and so on) says what it did. Ctrl+T moves to the table of values, which reads out the pairs of χ and y. Esc goes back to the box you were in.&lt;/p&gt;&lt;h3&gt;Keys&lt;/h3&gt;&lt;p&gt;Tab and Shift+Tab move through the buttons and boxes; the arrow keys move between the line numbers. Ctrl+Shift+C copy picture, Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+E export picture, Ctrl+P print, Ctrl+Z undo, Ctrl+Y redo, Ctrl+T table of values, Ctrl+M move and explore, F5 projector, F1 this help.&lt;/p&gt;&lt;h3&gt;Lesson files&lt;/h3&gt;&lt;p&gt;The File menu saves the lines drawn in a lesson file (.zelmora) to open later; dropping a file on the window opens it too. The picture can be exported as PNG, SVG or PDF and printed at 5 mm or 1 cm a unit. &quot;Problem sheet, no lines&quot; exports or prints the coordinate plane alone. For a file that cannot be opened, the program says what is wrong where (such as &quot;line 3, character 12&quot;) and the lines stay as they were. Unreadable characters and empty boxes (taken as 0) are reported below, with the line and the box.&lt;/p&gt;&lt;h3&gt;Undo and redo&lt;/h3&gt;&lt;p&gt;Edit → Undo (Ctrl+Z) takes back drawing, erasing, reset, size, new, open and moving, one at a time; Redo (Ctrl+Y) does it again. Ctrl+Z while typing in a box takes back the typing in that box.&lt;/p&gt;&lt;h3&gt;Never losing your lines&lt;/h3&gt;&lt;p&gt;Changing the lines of an open lesson file puts &quot;*&quot; in the window&apos;s title. New, Open or Exit without saving asks whether to save.&lt;/p&gt;&lt;p&gt;The lines are kept automatically each time they change. If the program ends suddenly, for example in a power cut, start it again and choose File → Open the Last Lines to get the lines back.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>PNG 画像（画面と同じ）</source>
@@ -1054,6 +1083,11 @@
         <source>線 %1 は座標平面の外にあり、印刷されません。中心を「線のあるところ」にすると入ります。</source>
         <translation>Line %1 lies off its plane and will not be printed. Centring on the lines brings it in.</translation>
     </message>
+    <message>
+        <source>、</source>
+        <comment>between the line numbers of a list</comment>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>zelmora::messages</name>
@@ -1087,7 +1121,7 @@
     </message>
     <message>
         <source>%1の「%2」は読みませんでした。</source>
-        <translation>Ignored “%2” in %1.</translation>
+        <translation>Ignored &quot;%2&quot; in %1.</translation>
     </message>
     <message>
         <source>図をコピーしました。</source>
@@ -1123,11 +1157,11 @@
     </message>
     <message>
         <source>%1「%2」がありません。</source>
-        <translation>%1“%2” is missing.</translation>
+        <translation>%1&quot;%2&quot; is missing.</translation>
     </message>
     <message>
         <source>%1「%2」の値の種類が違います。</source>
-        <translation>%1“%2” has a bad value.</translation>
+        <translation>%1&quot;%2&quot; has a bad value.</translation>
     </message>
     <message>
         <source>版の番号が正しくありません。</source>
@@ -1139,7 +1173,7 @@
     </message>
     <message>
         <source>大きさは%1のどれかです。</source>
-        <translation>The size is one of %1.</translation>
+        <translation>The size is one of%1.</translation>
     </message>
     <message>
         <source>題名は200字までです。</source>
@@ -1159,7 +1193,7 @@
     </message>
     <message>
         <source>「slots」の中の書き方が正しくありません。</source>
-        <translation>“slots” is not written correctly.</translation>
+        <translation>&quot;slots&quot; is not written correctly.</translation>
     </message>
     <message>
         <source>ファイルが見つかりません。</source>
@@ -1183,7 +1217,7 @@
     </message>
     <message>
         <source>「%1」を開けませんでした。</source>
-        <translation>Could not open “%1”.</translation>
+        <translation>Could not open &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>線%1の%2</source>
@@ -1255,7 +1289,7 @@
     </message>
     <message>
         <source>「%1」への変更を保存しますか？</source>
-        <translation>Save the changes to “%1”?</translation>
+        <translation>Save the changes to &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>保存しないと、この変更はなくなります。</source>
@@ -1291,15 +1325,15 @@
     </message>
     <message>
         <source>%1文字目の「%2」が読めません。</source>
-        <translation>Character %1, “%2”, cannot be read.</translation>
+        <translation>Character %1, &quot;%2&quot;, cannot be read.</translation>
     </message>
     <message>
         <source>「＝」がありません。</source>
-        <translation>There is no “=”.</translation>
+        <translation>There is no &quot;=&quot;.</translation>
     </message>
     <message>
         <source>%1文字目に２つ目の「＝」があります。</source>
-        <translation>Character %1 is a second “=”.</translation>
+        <translation>Character %1 is a second &quot;=&quot;.</translation>
     </message>
     <message>
         <source>式が途中で終わっています。</source>
@@ -1307,7 +1341,7 @@
     </message>
     <message>
         <source>%1文字目の「%2」の前に項がありません。</source>
-        <translation>No term before character %1, “%2”.</translation>
+        <translation>No term before character %1, &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>%1文字目の分母が０です。</source>
@@ -1343,7 +1377,7 @@
     </message>
     <message>
         <source>%1「kind」は equation、graph、range、crossing のどれかです。</source>
-        <translation>%1“kind” is one of equation, graph, range, crossing.</translation>
+        <translation>%1&quot;kind&quot; is one of equation, graph, range, crossing.</translation>
     </message>
     <message>
         <source>%1線に、数として読めない値があります。</source>
@@ -1380,6 +1414,11 @@
     <message>
         <source>線%1は長さ０の線です（χは%2から%2まで）。</source>
         <translation>Line %1 has length 0 (χ from %2 to %2).</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <comment>a size&apos;s name as a lesson file writes it</comment>
+        <translation> &quot;%1&quot;</translation>
     </message>
 </context>
 <context>

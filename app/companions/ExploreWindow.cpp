@@ -182,7 +182,9 @@ void ExploreWindow::showBoard(const Board& board)
     }
     const bool newLine = slot != Slot || Line->text().isEmpty();
     Slot = slot;
-    const QChar digit(u'１' + slot);
+    // Full-width as the buttons show it in Japanese, ordinary digits in English.
+    const QString digits = QCoreApplication::translate("zelmora::ExploreWindow", "１２３４５６７８");
+    const QChar digit = digits.size() == SlotTable::UserSlots ? digits.at(slot) : QChar(u'１' + slot);
     setWindowTitle(QCoreApplication::translate("zelmora::ExploreWindow", "動かして調べる — 線%1").arg(digit));
     Line->setText(drawn ? QCoreApplication::translate("zelmora::ExploreWindow", "線%1を動かします。").arg(digit)
                         : QCoreApplication::translate("zelmora::ExploreWindow", "線%1には線がありません。").arg(digit));

@@ -314,9 +314,18 @@ QPoint keptOnScreen(const QRect& frame, const QRect& screen)
     return {left, top};
 }
 
+std::chrono::milliseconds FollowPace::wait() const
+{
+    if (!Last.isValid())
+        return std::chrono::milliseconds(0);
+    return std::max(std::chrono::milliseconds(0), Interval - std::chrono::milliseconds(Last.elapsed()));
+}
+
 ValueTableWindow::ValueTableWindow(QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window)
 {
+    Later.setSingleShot(true);
+    connect(&Later, &QTimer::timeout, this, &ValueTableWindow::refresh);
     setObjectName(u"ValueTable"_s);
     setWindowTitle(QCoreApplication::translate("zelmora::ValueTableWindow", "値の表"));
     // The pupil goes on typing in the main window while the table follows.
@@ -345,7 +354,7 @@ ValueTableWindow::ValueTableWindow(QWidget* mainWindow)
             Speaker = new Announcer(this);
         QString said = speech::valueStepChosen(Step->currentText(), Lines, Slot, chosenStep());
         if (const auto line = exactLineOf(Lines, Slot))
-            said = speech::forEar(replacedStepNote(*line, chosenStep())) + said;
+            said = speech::oneAfterAnother(speech::forEar(replacedStepNote(*line, chosenStep())), said);
         Speaker->announce(said);
     });
     buttons->addWidget(stepLabel);
@@ -365,9 +374,22 @@ ValueTableWindow::ValueTableWindow(QWidget* mainWindow)
 
 void ValueTableWindow::showBoard(const Board& board)
 {
+    // Most commands (a mark, the tracing point, a message) leave the lines as they were.
+    const bool sameLines = board.slotTable().cells() == Lines.cells() && board.lineForms() == Forms;
+    if (sameLines && board.lineSlot() == Slot && (Current || Later.isActive()))
+        return;
+    // Only the line of the table moved, as a slider or a play moves it.
+    const bool moving = board.lineSlot() == Slot && board.lineForms() == Forms
+        && board.undoStep() == BoardStep{BoardCommand::Move, Slot};
     Lines = board.slotTable();
     Forms = board.lineForms();
     Slot = board.lineSlot();
+    Current = false;
+    if (moving && !Pace.showNow()) {
+        if (!Later.isActive())
+            Later.start(Pace.wait());
+        return;
+    }
     refresh();
 }
 
@@ -381,6 +403,9 @@ std::optional<mpq_class> ValueTableWindow::chosenStep() const
 
 void ValueTableWindow::refresh()
 {
+    Later.stop();
+    Pace.shown();
+    Current = true;
     const std::optional<mpq_class> step = chosenStep();
     Shown = valueTableText(Lines, Forms, Slot, step);
     Text->setHtml(Shown.Html);
@@ -453,8 +478,8 @@ void ValueTableWindow::takeFocus()
     // The pairs are said once the screen reader has said the window and its focus.
     if (Speaker == nullptr)
         Speaker = new Announcer(this);
-    QTimer::singleShot(
-        std::chrono::milliseconds(600), Speaker, [this] { Speaker->announce(speech::valueTableOpened(Slot) + Pairs); });
+    QTimer::singleShot(std::chrono::milliseconds(600), Speaker,
+        [this] { Speaker->announce(speech::oneAfterAnother(speech::valueTableOpened(Slot), Pairs)); });
 }
 
 std::vector<QWidget*> ValueTableWindow::tabStops() const

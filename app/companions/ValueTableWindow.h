@@ -5,14 +5,17 @@
 #include "facts/ExactLine.h"
 #include "slots/SlotTable.h"
 
+#include <QElapsedTimer>
 #include <QPoint>
 #include <QPointer>
 #include <QRect>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <gmpxx.h>
 
+#include <chrono>
 #include <optional>
 #include <vector>
 
@@ -68,6 +71,23 @@ QRect valueTableOverPicture(const QRect& picture, const QRect& screen, QSize wan
 // than the screen keeps its top-left corner on it.
 QPoint keptOnScreen(const QRect& frame, const QRect& screen);
 
+// How often the table follows a line that a slider or a play keeps moving. Laying out the table's
+// rich text costs more than drawing the whole picture, so while a line moves the table is rebuilt
+// at once on the first step, then at most once an Interval, and always once more when it rests.
+class FollowPace {
+public:
+    static constexpr std::chrono::milliseconds Interval{100};
+
+    // Whether a step made now is shown now; if not, it is shown after wait().
+    bool showNow() const { return wait().count() == 0; }
+    std::chrono::milliseconds wait() const;
+    // The table has just been rebuilt.
+    void shown() { Last.start(); }
+
+private:
+    QElapsedTimer Last;
+};
+
 // The table as a window of its own, not modal, or docked in the main window; shown and kept
 // current by the main window. Its text can be selected by keyboard or mouse and copied; a button
 // copies all of it. A box chooses the step of χ (自動, 1, 1/2, 2, 5, 10).
@@ -81,7 +101,8 @@ public:
 
     explicit ValueTableWindow(QWidget* mainWindow);
 
-    // Shows the table of the board as it is now.
+    // Shows the table of the board as it is now; a line moving step after step is followed at
+    // FollowPace's rate, and a board whose lines did not change leaves the table as it is.
     void showBoard(const Board& board);
     QString plainText() const { return Shown.Plain; }
     // Brings the window to the front with the focus in the table, for whoever opened it from the keyboard.
@@ -110,6 +131,10 @@ private:
     LineForms Forms;
     int Slot = 0;
     ValueTableText Shown;
+    // Whether Shown is of the lines above, and when it was made; the rebuild of a move waiting its turn.
+    bool Current = false;
+    FollowPace Pace;
+    QTimer Later;
     // The table's pairs as they are said when it opens.
     QString Pairs;
     // The cell a screen reader is on: column, row (0 χ, 1 y).

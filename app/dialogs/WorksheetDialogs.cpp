@@ -354,7 +354,8 @@ void printWithPreview(QWidget* parent, const Board& board)
         auto* warning
             = new QLabel(QCoreApplication::translate("zelmora::WorksheetDialogs",
                              "線 %1 は座標平面の外にあり、印刷されません。中心を「線のあるところ」にすると入ります。")
-                             .arg(names.join(u"、"_s)),
+                             .arg(names.join(QCoreApplication::translate(
+                                 "zelmora::WorksheetDialogs", "、", "between the line numbers of a list"))),
                 &preview);
         warning->setObjectName(u"LinesOffPlane"_s);
         warning->setWordWrap(true);

@@ -45,9 +45,9 @@ void Tracer::key(TraceKey key)
     const bool sideways = key == TraceKey::Left || key == TraceKey::Right;
     const bool toAnotherLine = line && line->Vertical ? sideways : upOrDown;
     if (before && toAnotherLine && before->Slot == next->Slot)
-        said = speech::noOtherLine() + said;
+        said = speech::oneAfterAnother(speech::noOtherLine(), said);
     else if (before && *before == *next)
-        said = speech::endOfLine() + said;
+        said = speech::oneAfterAnother(speech::endOfLine(), said);
     // Said as a notification: Qt 6.4 tells of a changed name or description with the object in
     // place of the new text, and the screen reader then says nothing at all.
     Announce->announce(said);

@@ -484,7 +484,8 @@ void MainWindow::updateCaption()
     // "[*]" is where Qt puts the mark; a file name that holds it shows it as it is.
     QString name = QFileInfo(file).fileName();
     name.replace(u"[*]"_s, u"[*][*]"_s);
-    setWindowTitle(name + u"[*] — "_s + caption);
+    setWindowTitle(
+        tr("%1[*] — %2", "the lesson's file name, Qt's modified mark and the form's caption").arg(name, caption));
     setWindowModified(Form->board().isModified());
 }
 

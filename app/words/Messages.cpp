@@ -59,7 +59,7 @@ QString shortened(const QString& text)
 QChar slotDigit(int slot)
 {
     const QString digits = QCoreApplication::translate("zelmora::messages", "１２３４５６７８");
-    return digits.size() == SlotTable::UserSlots ? digits.at(slot) : slotDigit(slot);
+    return digits.size() == SlotTable::UserSlots ? digits.at(slot) : QChar(u'１' + slot);
 }
 
 } // namespace
@@ -129,7 +129,9 @@ QString lessonFault(const LessonFault& fault)
     case LessonFaultCode::BadSize: {
         QString names;
         for (const PlaneSize& size : PlaneSizes)
-            names += u"「%1」"_s.arg(QStringView(size.Name));
+            names += QCoreApplication::translate(
+                "zelmora::messages", "「%1」", "a size's name as a lesson file writes it")
+                         .arg(QStringView(size.Name));
         return QCoreApplication::translate("zelmora::messages", "大きさは%1のどれかです。").arg(names);
     }
     case LessonFaultCode::TitleTooLong:
@@ -138,7 +140,7 @@ QString lessonFault(const LessonFault& fault)
         return QCoreApplication::translate("zelmora::messages", "線の番号は１から８までです。");
     case LessonFaultCode::RepeatedSlot:
         return fault.Slot > 0
-            ? QCoreApplication::translate("zelmora::messages", "線%1が二度あります。").arg(QChar(u'０' + fault.Slot))
+            ? QCoreApplication::translate("zelmora::messages", "線%1が二度あります。").arg(slotDigit(fault.Slot - 1))
             : QCoreApplication::translate("zelmora::messages", "同じ線の番号が二度あります。");
     case LessonFaultCode::SlotNotObject:
         return QCoreApplication::translate("zelmora::messages", "「slots」の中の書き方が正しくありません。");

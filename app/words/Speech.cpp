@@ -9,15 +9,67 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
 namespace zelmora::speech {
 namespace {
 
-// A fraction as a reader says it, in the window's language: "3分の2" in Japanese; "2 thirds" in
-// English, where the denominator has a word of its own, so that "−2/3χ" is not heard as −2/(3χ).
+// An ordinal in English words, for denominators past those the catalogue names: "thirteenth",
+// "twenty-first", "one hundred first"; none past what an unsigned 64-bit number holds.
+std::optional<QString> englishOrdinal(const QString& digits)
+{
+    bool whole = false;
+    unsigned long long value = digits.toULongLong(&whole);
+    if (!whole || value == 0)
+        return std::nullopt;
+    static const QStringList units{u"zero"_s, u"one"_s, u"two"_s, u"three"_s, u"four"_s, u"five"_s, u"six"_s,
+        u"seven"_s, u"eight"_s, u"nine"_s, u"ten"_s, u"eleven"_s, u"twelve"_s, u"thirteen"_s, u"fourteen"_s,
+        u"fifteen"_s, u"sixteen"_s, u"seventeen"_s, u"eighteen"_s, u"nineteen"_s};
+    static const QStringList tens{QString(), QString(), u"twenty"_s, u"thirty"_s, u"forty"_s, u"fifty"_s, u"sixty"_s,
+        u"seventy"_s, u"eighty"_s, u"ninety"_s};
+    static const QStringList scales{
+        QString(), u"thousand"_s, u"million"_s, u"billion"_s, u"trillion"_s, u"quadrillion"_s, u"quintillion"_s};
+    const auto belowThousand = [&](unsigned long long n) {
+        QStringList words;
+        if (n >= 100)
+            words << units.at(static_cast<qsizetype>(n / 100)) << u"hundred"_s;
+        n %= 100;
+        if (n >= 20)
+            words << tens.at(static_cast<qsizetype>(n / 10))
+                    + (n % 10 != 0 ? u"-"_s + units.at(static_cast<qsizetype>(n % 10)) : QString());
+        else if (n != 0)
+            words << units.at(static_cast<qsizetype>(n));
+        return words.join(u' ');
+    };
+    QStringList groups;
+    for (qsizetype scale = 0; value != 0; ++scale, value /= 1000) {
+        if (value % 1000 != 0)
+            groups.prepend(belowThousand(value % 1000) + (scale > 0 ? u" "_s + scales.at(scale) : QString()));
+    }
+    QString words = groups.join(u' ');
+    // A round hundred or thousand is said without its "one": "7 hundredths".
+    if (words.startsWith(u"one "_s) && !words.sliced(4).contains(u' '))
+        words = words.sliced(4);
+    static const std::array<std::pair<QStringView, QStringView>, 7> irregular{
+        {{u"one", u"first"}, {u"two", u"second"}, {u"three", u"third"}, {u"five", u"fifth"}, {u"eight", u"eighth"},
+            {u"nine", u"ninth"}, {u"twelve", u"twelfth"}}};
+    for (const auto& [cardinal, ordinal] : irregular) {
+        if (words.endsWith(cardinal))
+            return words.chopped(cardinal.size()) + ordinal.toString();
+    }
+    if (words.endsWith(u'y'))
+        return words.chopped(1) + u"ieth"_s;
+    return words + u"th"_s;
+}
+
+// A fraction as a reader says it, in the window's language: "3分の2" in Japanese; "2 thirds",
+// "1 thirteenth" in English, where every denominator is said as an ordinal word, so that "−2/3χ"
+// is not heard as −2/(3χ).
 QString spokenRatio(const QString& numerator, const QString& denominator)
 {
     // The denominators 2 to 12 as words, "singular/plural" each, where the language has them.
@@ -27,12 +79,32 @@ QString spokenRatio(const QString& numerator, const QString& denominator)
     bool whole = false;
     const int below = denominator.toInt(&whole);
     constexpr int firstWord = 2;
+    const bool one = numerator == u"1"_s;
     if (words.size() == 11 && whole && below >= firstWord && below < firstWord + words.size()) {
         const QStringList forms = words.at(below - firstWord).split(u'/');
         if (forms.size() == 2)
-            return numerator + u' ' + forms.at(numerator == u"1"_s ? 0 : 1);
+            return numerator + u' ' + forms.at(one ? 0 : 1);
+    }
+    // Past the named ones, the language that names them says ordinals ("2 thirteenths").
+    if (words.size() == 11) {
+        if (const auto ordinal = englishOrdinal(denominator))
+            return numerator + u' ' + *ordinal + (one ? QString() : u"s"_s);
     }
     return QCoreApplication::translate("zelmora::Speech", "%1分の%2").arg(denominator, numerator);
+}
+
+// The minus sign as it is said: "−" in Japanese, a word in English.
+QString minusSaid()
+{
+    return QCoreApplication::translate("zelmora::Speech", "−", "the minus sign, as a screen reader is given it");
+}
+
+// A sentence's first letter as the language writes it: a capital in English.
+QString sentenceStart(QString said)
+{
+    if (!said.isEmpty())
+        said[0] = said.at(0).toUpper();
+    return said;
 }
 
 // Sentences and a list's items joined as the language writes them: "。" and "、" in Japanese,
@@ -70,10 +142,13 @@ QChar slotDigit(int slot)
     return digits.size() == SlotTable::UserSlots ? digits.at(slot) : QChar(u'１' + slot);
 }
 
-// A change as a sign and a size: "＋1", "−2/3".
+// A change as a sign and a size: "＋1", "−2/3" ("+1" in English).
 QString signedChange(const mpq_class& change, QString (*number)(const mpq_class&))
 {
-    return (sgn(change) < 0 ? u"−"_s : u"＋"_s) + number(abs(change));
+    return (sgn(change) < 0 ? u"−"_s
+                            : QCoreApplication::translate(
+                                "zelmora::Speech", "＋", "the plus sign of a change shown beside the tracing point"))
+        + number(abs(change));
 }
 
 // "エックス−3、y3": a point as it is said, without the brackets and the comma a reader would spell out.
@@ -126,7 +201,8 @@ QString number(const mpq_class& value)
 {
     mpq_class reduced = value;
     reduced.canonicalize();
-    const QString sign = sgn(reduced) < 0 ? u"−"_s : QString();
+    const QString minus = minusSaid();
+    const QString sign = sgn(reduced) >= 0 ? QString() : minus == u"−"_s ? minus : minus + u' ';
     const QString numerator = QString::fromStdString(mpz_class(abs(reduced.get_num())).get_str());
     if (reduced.get_den() == 1)
         return sign + numerator;
@@ -137,19 +213,40 @@ QString equation(const ExactLine& line)
 {
     QString said;
     bool afterFraction = false;
-    for (const EquationPart& part : spokenEquationParts(line)) {
+    for (const SpokenEquationPart& part : spokenEquationParts(line)) {
         if (const auto* fraction = std::get_if<StackedFraction>(&part)) {
             said += spokenRatio(
                 QString::fromStdString(fraction->Numerator), QString::fromStdString(fraction->Denominator));
             afterFraction = true;
             continue;
         }
-        const QString run = QString::fromStdString(std::get<std::string>(part));
-        // A fraction's word apart from the χ it multiplies: "2 thirds x".
-        said = afterFraction && run.startsWith(u'χ')
-            ? QCoreApplication::translate("zelmora::Speech", "%1%2", "a fraction, then χ and what follows")
-                  .arg(said, run)
-            : said + run;
+        if (const auto* digits = std::get_if<std::string>(&part)) {
+            said += QString::fromStdString(*digits);
+            afterFraction = false;
+            continue;
+        }
+        // Each symbol as the screen shows it, made sayable by forEar below.
+        switch (std::get<EquationSymbol>(part)) {
+        case EquationSymbol::Y:
+            said += u'y';
+            break;
+        case EquationSymbol::X:
+            // A fraction's word apart from the χ it multiplies: "2 thirds x".
+            said = afterFraction
+                ? QCoreApplication::translate("zelmora::Speech", "%1%2", "a fraction, then χ and what follows")
+                      .arg(said, u"χ"_s)
+                : said + u'χ';
+            break;
+        case EquationSymbol::Equals:
+            said += u'＝';
+            break;
+        case EquationSymbol::Plus:
+            said += u'＋';
+            break;
+        case EquationSymbol::Minus:
+            said += u'−';
+            break;
+        }
         afterFraction = false;
     }
     return forEar(said);
@@ -157,14 +254,34 @@ QString equation(const ExactLine& line)
 
 QString forEar(QString written)
 {
-    return written.replace(u'χ', QCoreApplication::translate("zelmora::Speech", "エックス"))
+    written.replace(u'χ', QCoreApplication::translate("zelmora::Speech", "エックス"))
         .replace(u'＝', QCoreApplication::translate("zelmora::Speech", "＝"))
         .replace(u'＋', QCoreApplication::translate("zelmora::Speech", "＋"));
+    // A minus said as a word stands apart from what it joins: "x minus 1", "= minus 2".
+    const QString minus = minusSaid();
+    if (minus == u"−"_s)
+        return written;
+    for (qsizetype at = written.indexOf(u'−'); at >= 0; at = written.indexOf(u'−', at)) {
+        const bool spaceBefore = at > 0 && written.at(at - 1) != u' ';
+        const bool spaceAfter = at + 1 < written.size() && written.at(at + 1) != u' ';
+        const QString word = (spaceBefore ? u" "_s : QString()) + minus + (spaceAfter ? u" "_s : QString());
+        written.replace(at, 1, word);
+        at += word.size();
+    }
+    return written;
 }
 
 QString joinedSentences(const QStringList& sentences)
 {
     return sentences.join(betweenSentences());
+}
+
+QString oneAfterAnother(const QString& first, const QString& second)
+{
+    if (first.isEmpty() || second.isEmpty())
+        return first + second;
+    // What follows a sentence's own end before the next: nothing after 。, a space after ".".
+    return first + betweenSentences().mid(sentenceEnd().size()) + second;
 }
 
 QString pictureDescription(const Board& board)
@@ -232,7 +349,7 @@ QString lineDrawn(const Board& board, int slot)
     if (line->Vertical)
         return QCoreApplication::translate("zelmora::Speech", "線%1を引きました。%2。")
             .arg(slotDigit(slot))
-            .arg(verticalOverDomain(*line));
+            .arg(sentenceStart(verticalOverDomain(*line)));
     return QCoreApplication::translate("zelmora::Speech", "線%1を引きました。%2、エックスは%3から%4まで。")
         .arg(slotDigit(slot))
         .arg(sayableEquation(*line), spoken(line->low()), spoken(line->high()));
@@ -265,7 +382,7 @@ QString linesHeld(const Board& board)
     QString said;
     for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
         if (exactLineOf(board.slotTable(), slot))
-            said += lineSummary(board, slot);
+            said = oneAfterAnother(said, lineSummary(board, slot));
     }
     return said.isEmpty() ? QCoreApplication::translate("zelmora::Speech", "線はありません。") : said;
 }
@@ -374,7 +491,7 @@ QString valuePairs(const SlotTable& table, int slot, const std::optional<mpq_cla
     for (const ExactPoint& column : tableOfValues(*line, step))
         pairs << QCoreApplication::translate("zelmora::Speech", "エックスが%1のときyは%2")
                      .arg(spoken(column.X), spoken(column.Y));
-    return pairs.join(betweenItems()) + sentenceEnd();
+    return sentenceStart(pairs.join(betweenItems())) + sentenceEnd();
 }
 
 QString traceCoordinates(const TracePoint& point)
@@ -386,7 +503,8 @@ QString traceChange(const std::optional<TracePoint>& before, const TracePoint& n
 {
     if (!before || before->Slot != now.Slot || (before->X == now.X && before->Y == now.Y))
         return {};
-    return u"χ%1 → y%2"_s.arg(signedChange(now.X - before->X, written), signedChange(now.Y - before->Y, written));
+    return QCoreApplication::translate("zelmora::Speech", "χ%1 → y%2", "the tracing point's change, shown beside it")
+        .arg(signedChange(now.X - before->X, written), signedChange(now.Y - before->Y, written));
 }
 
 QString traceAnnouncement(const std::optional<TracePoint>& before, const TracePoint& now)
@@ -455,7 +573,7 @@ QString valueStepChosen(const QString& step, const SlotTable& table, int slot, c
     for (std::size_t k = 0; k < std::min(firstPairs, columns.size()); ++k)
         pairs << QCoreApplication::translate("zelmora::Speech", "エックスが%1のときyは%2")
                      .arg(spoken(columns[k].X), spoken(columns[k].Y));
-    return forEar(said) + pairs.join(betweenItems()) + sentenceEnd();
+    return forEar(said) + sentenceStart(pairs.join(betweenItems())) + sentenceEnd();
 }
 
 QStringList valueTableFacts(const SlotTable& table, int slot)

@@ -28,6 +28,8 @@ QString equation(const ExactLine& line);
 QString forEar(QString written);
 // Sentences joined as the language writes them, without a mark after the last: "A。B".
 QString joinedSentences(const QStringList& sentences);
+// Two sentences, each with its own end, said one after the other: "A。B。", "A. B.".
+QString oneAfterAnother(const QString& first, const QString& second);
 
 // What is visible, then each line with its domain and range, then (when the intersections are
 // shown) where the lines meet: "エックスは−13から13まで、yは−13から13まで見えています。線１：…"
