@@ -3,6 +3,7 @@
 
 #include "board/ShowOptions.h"
 #include "entry/LineEntry.h"
+#include "facts/PointLine.h"
 #include "practice/PracticeTask.h"
 #include "slots/SlotTable.h"
 
@@ -11,6 +12,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zelmora {
 
@@ -25,6 +27,9 @@ enum class BoardCommand {
     Recover,       // the board kept from the last run opened
     Move,          // 動かして調べる: a line's a and b moved, in one drag or one play
     Show,          // 表示: what the picture shows beyond the lines
+    PutPoint,      // 点をとる, 点を入力…: a point placed, or moved (one drag is one step)
+    DeletePoint,   // a point deleted
+    PlotTable,     // 表の点をとる: the table of values' points placed
 };
 
 // One step of the history: the command, and the slot (0 to 7) or plane size (0 to 2) it concerned.
@@ -54,12 +59,13 @@ struct BoardState {
     std::string Document; // the lesson file's path, UTF-8; empty when it has none
     std::string Title;    // the lesson's title for its worksheets, UTF-8; empty when it has none
     PracticeSet Practice; // the lesson's practice tasks, which go with its file like its title
+    std::vector<NamedPoint> Points;
 
     // The same picture and boxes, whatever the version and the file.
     bool sameBoard(const BoardState& other) const
     {
         return Slots.cells() == other.Slots.cells() && Forms == other.Forms && CurrentSlot == other.CurrentSlot
-            && UnitPixels == other.UnitPixels && Show == other.Show;
+            && UnitPixels == other.UnitPixels && Show == other.Show && Points == other.Points;
     }
 };
 
