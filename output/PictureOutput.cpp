@@ -288,10 +288,14 @@ std::vector<ExactPoint> drawPictureOn(QPaintDevice& device, QPainter* open, cons
         DrawPlane(drawn, frame.Geometry, frame.Edges);
         if (!sheet)
             drawAxisNames(drawn, frame.Geometry);
+        // The points a pupil is to draw a line through stay on the problem.
+        if (!board.points().empty())
+            drawUnitMarks(drawn, SlotTable{}, frame.Geometry, ShowOptions{}, 0, {}, {},
+                {board.points(), settings.PointNamesOnly});
     } else {
         leftOut = drawPicture(drawn, board.slotTable(), frame.Geometry, board.showOptions(), board.lineSlot(),
             frame.Edges, settings.BlackAndWhite ? Ink::BlackAndWhite : Ink::Colour,
-            sheet ? AxisNames::Beside : AxisNames::Inside, board.lineForms());
+            sheet ? AxisNames::Beside : AxisNames::Inside, board.lineForms(), {board.points()});
         if (settings.BlackAndWhite)
             showLinesOnTheAxis(surface, drawn, frame.Geometry, board);
     }
