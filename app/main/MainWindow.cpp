@@ -9,6 +9,7 @@
 #include "app/dialogs/EquationDialog.h"
 #include "app/dialogs/WorksheetDialogs.h"
 #include "app/form/Form1.h"
+#include "app/main/PointMenu.h"
 #include "app/session/Recovery.h"
 #include "app/session/Startup.h"
 #include "app/words/Messages.h"
@@ -206,6 +207,7 @@ void MainWindow::buildMenus()
     // Ctrl+E already exports the picture.
     connect(menuItem(edit, tr("式で入力(&Q)…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), u"TypeEquation"_s),
         &QAction::triggered, this, &MainWindow::typeEquation);
+    addPointItems(edit, Form, this);
     QAction* copy = Form->copyPictureAction();
     copy->setText(tr("図をコピー(&C)"));
     edit->addAction(copy);
@@ -245,6 +247,7 @@ void MainWindow::buildViewMenu(QMenu* view)
     DockValueTableAction->setCheckable(true);
     DockValueTableAction->setChecked(QSettings().value(dockedTableKey, false).toBool());
     connect(DockValueTableAction, &QAction::triggered, this, &MainWindow::dockValueTableChosen);
+    addTablePointsItem(view, Form);
     ExploreAction = menuItem(view, tr("動かして調べる(&M)"), QKeySequence(Qt::CTRL | Qt::Key_M), u"Explore"_s);
     ExploreAction->setCheckable(true);
     connect(ExploreAction, &QAction::triggered, this, &MainWindow::toggleExplore);
