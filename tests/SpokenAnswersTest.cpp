@@ -5,6 +5,7 @@
 
 #include "app/access/Accessibility.h"
 #include "app/companions/ValueTableWindow.h"
+#include "app/dialogs/PointDialogs.h"
 #include "app/words/Speech.h"
 
 #include <QAccessible>
@@ -47,6 +48,26 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
         type(equation);
         QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
+    }
+
+    // A dialog of points, its boxes filled in order, and its button pressed.
+    void pointDialog(const char* action, const QStringList& texts) const
+    {
+        trigger(action);
+        auto* dialog = Window->findChild<PointDialog*>(u"PointDialog"_s);
+        ASSERT_NE(dialog, nullptr);
+        const QList<QLineEdit*> boxes = dialog->findChildren<QLineEdit*>();
+        ASSERT_EQ(boxes.size(), texts.size());
+        for (qsizetype k = 0; k < texts.size(); ++k)
+            boxes[k]->setText(texts[k]);
+        dialog->accept();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void pointKeys(std::initializer_list<Qt::Key> pressed) const
+    {
+        for (const Qt::Key key : pressed)
+            keys(key, Qt::NoModifier);
     }
 };
 
@@ -96,6 +117,40 @@ TEST_F(SpokenAnswersTest, EachCommandSaysWhatItDid)
         {"a vertical line chosen", [this] { typeEquation(u"ｘ＝３（ー２≦ｙ≦５）"_s), click("Option1_2"); },
             u"線３を選びました。線３：エックス＝3の直線、yは−2から5まで。"},
         {"an equation refused", [this] { typeEquation(u"2χ*3y=6"_s); }, u"3文字目の「*」が読めません。"},
+        {"点をとる begun", [this] { trigger("PlacePoints"); },
+            u"点をとります。クリックするか、矢印キーで動かしてEnterでとります。Escで終わります。"},
+        {"点をとる by the keys",
+            [this] {
+                trigger("PlacePoints");
+                pointKeys(
+                    {Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Return});
+            },
+            u"点Aをエックス−3、y3にとりました。"},
+        {"点をとる left", [this] { trigger("PlacePoints"), pointKeys({Qt::Key_Escape}); },
+            u"点をとるのを終わりました。"},
+        {"点を入力 outside the picture",
+            [this] {
+                pointDialog("EnterPoint", {u"P"_s, u"20"_s, u"−1/2"_s});
+            },
+            u"点Pをエックス20、y−2分の1にとりました。図の外です。"},
+        {"2点を通る直線",
+            [this] {
+                pointDialog("EnterPoint", {u"A"_s, u"-3"_s, u"3"_s});
+                pointDialog("EnterPoint", {u"B"_s, u"3"_s, u"-1"_s});
+                pointDialog("LineThroughPoints", {u"A"_s, u"B"_s});
+            },
+            u"線３を引きました。y＝−3分の2エックス＋1、エックスは−3から3まで。"},
+        {"2点を通る直線 refused",
+            [this] {
+                pointDialog("LineThroughPoints", {u"A"_s, u"B"_s});
+            },
+            u"点Aがありません。"},
+        {"傾きと1点",
+            [this] {
+                pointDialog("LineOfSlope", {u"1/2"_s, u"2"_s, u"0"_s});
+            },
+            u"線３を引きました。y＝2分の1エックス−1、エックスは−14から14まで。"},
+        {"表の点をとる", [this] { trigger("PlotTablePoints"); }, u"表の点を7個とりました。"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);

@@ -59,6 +59,13 @@ void ask(QWidget* window, const QString& title, const std::vector<PointDialog::F
     dialog->show();
 }
 
+QAction* item(QMenu* menu, const QString& text, const QString& name)
+{
+    QAction* action = menu->addAction(text);
+    action->setObjectName(name);
+    return action;
+}
+
 QString pointNames(const Board& board, std::size_t k)
 {
     return k < board.points().size() ? QString::fromStdString(board.points()[k].Name) : QString();
@@ -78,7 +85,7 @@ void addPointItems(QMenu* edit, Form1* form, QWidget* window)
         form->showMessage(on ? tr("点をとる：クリックするか、矢印キーとEnterでとります（Escで終わり）。") : QString());
     });
 
-    QObject::connect(edit->addAction(tr("点を入力(&N)…")), &QAction::triggered, window, [form, window] {
+    QObject::connect(item(edit, tr("点を入力(&N)…"), u"EnterPoint"_s), &QAction::triggered, window, [form, window] {
         const QString name = QString::fromStdString(nextPointName(form->board().points()).value_or(""));
         ask(window, tr("点を入力"),
             {{tr("名前(&N)："), u"PointName"_s, name}, {tr("χ座標(&X)："), u"PointX"_s, {}},
@@ -98,7 +105,7 @@ void addPointItems(QMenu* edit, Form1* form, QWidget* window)
             });
     });
 
-    QObject::connect(edit->addAction(tr("点を消す(&D)…")), &QAction::triggered, window, [form, window] {
+    QObject::connect(item(edit, tr("点を消す(&D)…"), u"DeletePoint"_s), &QAction::triggered, window, [form, window] {
         ask(window, tr("点を消す"), {{tr("名前(&N)："), u"PointName"_s, pointNames(form->board(), 0)}}, {}, {},
             tr("消す"), [form](const QStringList& texts, bool) -> std::optional<QString> {
                 const std::string name = texts[0].trimmed().toStdString();
@@ -110,24 +117,26 @@ void addPointItems(QMenu* edit, Form1* form, QWidget* window)
             });
     });
 
-    QObject::connect(edit->addAction(tr("2点を通る直線(&T)…")), &QAction::triggered, window, [form, window] {
-        ask(window, tr("2点を通る直線"),
-            {{tr("1つ目の点(&1)："), u"FirstPoint"_s, pointNames(form->board(), 0)},
-                {tr("2つ目の点(&2)："), u"SecondPoint"_s, pointNames(form->board(), 1)}},
-            tr("いまの線の番号に、2点を通る直線の式を入れて引きます。点を動かすと線もついてきます。"),
-            tr("座標平面の端から端まで引く(&W)"), tr("線を引く"),
-            [form](const QStringList& texts, bool whole) -> std::optional<QString> {
-                const int slot = form->board().currentSlot();
-                auto refused = performed(form, [&](Board& board) {
-                    return board.drawThrough(texts[0].trimmed().toStdString(), texts[1].trimmed().toStdString(), whole);
+    QObject::connect(
+        item(edit, tr("2点を通る直線(&T)…"), u"LineThroughPoints"_s), &QAction::triggered, window, [form, window] {
+            ask(window, tr("2点を通る直線"),
+                {{tr("1つ目の点(&1)："), u"FirstPoint"_s, pointNames(form->board(), 0)},
+                    {tr("2つ目の点(&2)："), u"SecondPoint"_s, pointNames(form->board(), 1)}},
+                tr("いまの線の番号に、2点を通る直線の式を入れて引きます。点を動かすと線もついてきます。"),
+                tr("座標平面の端から端まで引く(&W)"), tr("線を引く"),
+                [form](const QStringList& texts, bool whole) -> std::optional<QString> {
+                    const int slot = form->board().currentSlot();
+                    auto refused = performed(form, [&](Board& board) {
+                        return board.drawThrough(
+                            texts[0].trimmed().toStdString(), texts[1].trimmed().toStdString(), whole);
+                    });
+                    if (!refused)
+                        form->announce(speech::lineDrawn(form->board(), slot));
+                    return refused;
                 });
-                if (!refused)
-                    form->announce(speech::lineDrawn(form->board(), slot));
-                return refused;
-            });
-    });
+        });
 
-    QObject::connect(edit->addAction(tr("傾きと1点(&S)…")), &QAction::triggered, window, [form, window] {
+    QObject::connect(item(edit, tr("傾きと1点(&S)…"), u"LineOfSlope"_s), &QAction::triggered, window, [form, window] {
         ask(window, tr("傾きと1点"),
             {{tr("傾き ａ(&A)："), u"SlopeA"_s, {}}, {tr("点のχ座標(&X)："), u"PointX"_s, {}},
                 {tr("点のy座標(&Y)："), u"PointY"_s, {}}},
