@@ -53,22 +53,31 @@ void selectData(QComboBox* box, const QVariant& data)
         box->setCurrentIndex(index);
 }
 
+QString pointNamesCaption()
+{
+    return QCoreApplication::translate("zelmora::WorksheetDialogs", "問題用の点は名前だけ(&A)");
+}
+
 // The choices both dialogs share: scale, a problem sheet, black and white.
 struct SheetChoices {
     QComboBox* Scale = nullptr;
     QCheckBox* Problem = nullptr;
+    QCheckBox* PointNames = nullptr;
     QCheckBox* BlackAndWhite = nullptr;
 
     SheetChoices(QDialog& dialog, QFormLayout& form, const QString& fitting)
         : Scale(scaleChoice(&dialog, fitting))
         , Problem(
               new QCheckBox(QCoreApplication::translate("zelmora::WorksheetDialogs", "問題用（線なし）(&Q)"), &dialog))
+        , PointNames(new QCheckBox(pointNamesCaption(), &dialog))
         , BlackAndWhite(new QCheckBox(QCoreApplication::translate("zelmora::WorksheetDialogs", "白黒 (&B)"), &dialog))
     {
         Problem->setObjectName(u"Problem"_s);
+        PointNames->setObjectName(u"PointNamesOnly"_s);
         BlackAndWhite->setObjectName(u"BlackAndWhite"_s);
         form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "大きさ(&S):"), Scale);
         form.addRow(QString(), Problem);
+        form.addRow(QString(), PointNames);
         form.addRow(QString(), BlackAndWhite);
     }
 
@@ -77,6 +86,7 @@ struct SheetChoices {
         PictureSettings settings;
         settings.UnitMillimetres = Scale->currentData().toDouble();
         settings.Problem = Problem->isChecked();
+        settings.PointNamesOnly = PointNames->isChecked();
         settings.BlackAndWhite = BlackAndWhite->isChecked();
         return settings;
     }
@@ -85,6 +95,7 @@ struct SheetChoices {
     {
         selectData(Scale, stored.value(group + u"unitMillimetres"_s, Scale->currentData()));
         Problem->setChecked(stored.value(group + u"problem"_s, false).toBool());
+        PointNames->setChecked(stored.value(group + u"pointNamesOnly"_s, false).toBool());
         BlackAndWhite->setChecked(stored.value(group + u"blackAndWhite"_s, false).toBool());
     }
 
@@ -92,6 +103,7 @@ struct SheetChoices {
     {
         stored.setValue(group + u"unitMillimetres"_s, Scale->currentData());
         stored.setValue(group + u"problem"_s, Problem->isChecked());
+        stored.setValue(group + u"pointNamesOnly"_s, PointNames->isChecked());
         stored.setValue(group + u"blackAndWhite"_s, BlackAndWhite->isChecked());
     }
 };
@@ -138,6 +150,7 @@ struct PrintChoices {
     QComboBox* Centre = nullptr;
     QComboBox* PerPage = nullptr;
     QComboBox* Kind = nullptr;
+    QCheckBox* PointNames = nullptr;
     QLineEdit* Title = nullptr;
 
     PrintChoices(QDialog& dialog, QFormLayout& form)
@@ -148,6 +161,7 @@ struct PrintChoices {
         , Centre(new QComboBox(&dialog))
         , PerPage(new QComboBox(&dialog))
         , Kind(new QComboBox(&dialog))
+        , PointNames(new QCheckBox(pointNamesCaption(), &dialog))
         , Title(new QLineEdit(&dialog))
     {
         PaperSize->setObjectName(u"Paper"_s);
@@ -190,6 +204,8 @@ struct PrintChoices {
         form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "中心(&C):"), Centre);
         form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "1ページの図の数(&N):"), PerPage);
         form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "種類(&K):"), Kind);
+        PointNames->setObjectName(u"PointNamesOnly"_s);
+        form.addRow(QString(), PointNames);
     }
 
     void restore(const QSettings& stored)
@@ -201,6 +217,7 @@ struct PrintChoices {
         selectData(Centre, stored.value(printGroup + u"centreOnLines"_s, false));
         selectData(PerPage, stored.value(printGroup + u"perPage"_s, 1));
         selectData(Kind, stored.value(printGroup + u"kind"_s, static_cast<int>(SheetKind::Answer)));
+        PointNames->setChecked(stored.value(printGroup + u"pointNamesOnly"_s, false).toBool());
     }
 
     void remember(QSettings& stored) const
@@ -212,6 +229,7 @@ struct PrintChoices {
         stored.setValue(printGroup + u"centreOnLines"_s, Centre->currentData());
         stored.setValue(printGroup + u"perPage"_s, PerPage->currentData());
         stored.setValue(printGroup + u"kind"_s, Kind->currentData());
+        stored.setValue(printGroup + u"pointNamesOnly"_s, PointNames->isChecked());
     }
 };
 
@@ -326,6 +344,7 @@ void printWithPreview(QWidget* parent, const Board& board)
     settings.CentreOnLines = print.Centre->currentData().toBool();
     settings.PerPage = print.PerPage->currentData().toInt();
     settings.Kind = static_cast<SheetKind>(print.Kind->currentData().toInt());
+    settings.PointNamesOnly = print.PointNames->isChecked();
     settings.BlackAndWhite = blackAndWhite->isChecked();
     settings.Plain = plain->isChecked();
     settings.Title = print.Title->text();
