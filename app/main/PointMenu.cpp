@@ -19,11 +19,6 @@ using namespace Qt::StringLiterals;
 namespace zelmora {
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("zelmora::PointMenu", text);
-}
-
 // Performs a command of points on the board. A refusal is the dialog's to show, and the window
 // stays as it was; anything else is shown, and said.
 std::optional<QString> performed(Form1* form, const std::function<Outcome(Board&)>& command)
@@ -75,55 +70,70 @@ QString pointNames(const Board& board, std::size_t k)
 
 void addPointItems(QMenu* edit, Form1* form, QWidget* window)
 {
-    QAction* mode = edit->addAction(tr("点をとる(&P)"));
+    QAction* mode = edit->addAction(QCoreApplication::translate("zelmora::PointMenu", "点をとる(&P)"));
     mode->setObjectName(u"PlacePoints"_s);
     mode->setCheckable(true);
     PointPlacer* placer = form->pointPlacer();
     QObject::connect(mode, &QAction::toggled, placer, &PointPlacer::setActive);
     QObject::connect(placer, &PointPlacer::activeChanged, mode, [mode, form](bool on) {
         mode->setChecked(on);
-        form->showMessage(on ? tr("点をとる：クリックするか、矢印キーとEnterでとります（Escで終わり）。") : QString());
+        form->showMessage(on ? QCoreApplication::translate("zelmora::PointMenu",
+                              "点をとる：クリックするか、矢印キーとEnterでとります（Escで終わり）。")
+                             : QString());
     });
 
-    QObject::connect(item(edit, tr("点を入力(&N)…"), u"EnterPoint"_s), &QAction::triggered, window, [form, window] {
-        const QString name = QString::fromStdString(nextPointName(form->board().points()).value_or(""));
-        ask(window, tr("点を入力"),
-            {{tr("名前(&N)："), u"PointName"_s, name}, {tr("χ座標(&X)："), u"PointX"_s, {}},
-                {tr("y座標(&Y)："), u"PointY"_s, {}}},
-            tr("例：名前 A、χ −3、y 3　分数は 1/2 のように。同じ名前の点は動きます。"), {}, tr("点をとる"),
-            [form](const QStringList& texts, bool) -> std::optional<QString> {
-                std::optional<Notice> said;
-                auto refused = performed(form, [&](Board& board) {
-                    Outcome outcome
-                        = board.putPoint(texts[0].toStdString(), texts[1].toStdString(), texts[2].toStdString());
-                    said = outcome.Message;
-                    return outcome;
+    QObject::connect(item(edit, QCoreApplication::translate("zelmora::PointMenu", "点を入力(&N)…"), u"EnterPoint"_s),
+        &QAction::triggered, window, [form, window] {
+            const QString name = QString::fromStdString(nextPointName(form->board().points()).value_or(""));
+            ask(window, QCoreApplication::translate("zelmora::PointMenu", "点を入力"),
+                {{QCoreApplication::translate("zelmora::PointMenu", "名前(&N)："), u"PointName"_s, name},
+                    {QCoreApplication::translate("zelmora::PointMenu", "χ座標(&X)："), u"PointX"_s, {}},
+                    {QCoreApplication::translate("zelmora::PointMenu", "y座標(&Y)："), u"PointY"_s, {}}},
+                QCoreApplication::translate(
+                    "zelmora::PointMenu", "例：名前 A、χ −3、y 3　分数は 1/2 のように。同じ名前の点は動きます。"),
+                {}, QCoreApplication::translate("zelmora::PointMenu", "点をとる"),
+                [form](const QStringList& texts, bool) -> std::optional<QString> {
+                    std::optional<Notice> said;
+                    auto refused = performed(form, [&](Board& board) {
+                        Outcome outcome
+                            = board.putPoint(texts[0].toStdString(), texts[1].toStdString(), texts[2].toStdString());
+                        said = outcome.Message;
+                        return outcome;
+                    });
+                    if (!refused && said)
+                        form->announce(speech::pointNotice(*said));
+                    return refused;
                 });
-                if (!refused && said)
-                    form->announce(speech::pointNotice(*said));
-                return refused;
-            });
-    });
+        });
 
-    QObject::connect(item(edit, tr("点を消す(&D)…"), u"DeletePoint"_s), &QAction::triggered, window, [form, window] {
-        ask(window, tr("点を消す"), {{tr("名前(&N)："), u"PointName"_s, pointNames(form->board(), 0)}}, {}, {},
-            tr("消す"), [form](const QStringList& texts, bool) -> std::optional<QString> {
-                const std::string name = texts[0].trimmed().toStdString();
-                if (pointNamed(form->board().points(), name) == nullptr)
-                    return messages::notice(PointLineRefusal{std::nullopt, name});
-                form->perform([&](Board& board) { return board.deletePoint(name); });
-                form->announce(speech::pointNotice(PointNotice{name, std::nullopt}));
-                return std::nullopt;
-            });
-    });
+    QObject::connect(item(edit, QCoreApplication::translate("zelmora::PointMenu", "点を消す(&D)…"), u"DeletePoint"_s),
+        &QAction::triggered, window, [form, window] {
+            ask(window, QCoreApplication::translate("zelmora::PointMenu", "点を消す"),
+                {{QCoreApplication::translate("zelmora::PointMenu", "名前(&N)："), u"PointName"_s,
+                    pointNames(form->board(), 0)}},
+                {}, {}, QCoreApplication::translate("zelmora::PointMenu", "消す"),
+                [form](const QStringList& texts, bool) -> std::optional<QString> {
+                    const std::string name = texts[0].trimmed().toStdString();
+                    if (pointNamed(form->board().points(), name) == nullptr)
+                        return messages::notice(PointLineRefusal{std::nullopt, name});
+                    form->perform([&](Board& board) { return board.deletePoint(name); });
+                    form->announce(speech::pointNotice(PointNotice{name, std::nullopt}));
+                    return std::nullopt;
+                });
+        });
 
     QObject::connect(
-        item(edit, tr("2点を通る直線(&T)…"), u"LineThroughPoints"_s), &QAction::triggered, window, [form, window] {
-            ask(window, tr("2点を通る直線"),
-                {{tr("1つ目の点(&1)："), u"FirstPoint"_s, pointNames(form->board(), 0)},
-                    {tr("2つ目の点(&2)："), u"SecondPoint"_s, pointNames(form->board(), 1)}},
-                tr("いまの線の番号に、2点を通る直線の式を入れて引きます。点を動かすと線もついてきます。"),
-                tr("座標平面の端から端まで引く(&W)"), tr("線を引く"),
+        item(edit, QCoreApplication::translate("zelmora::PointMenu", "2点を通る直線(&T)…"), u"LineThroughPoints"_s),
+        &QAction::triggered, window, [form, window] {
+            ask(window, QCoreApplication::translate("zelmora::PointMenu", "2点を通る直線"),
+                {{QCoreApplication::translate("zelmora::PointMenu", "1つ目の点(&1)："), u"FirstPoint"_s,
+                     pointNames(form->board(), 0)},
+                    {QCoreApplication::translate("zelmora::PointMenu", "2つ目の点(&2)："), u"SecondPoint"_s,
+                        pointNames(form->board(), 1)}},
+                QCoreApplication::translate("zelmora::PointMenu",
+                    "いまの線の番号に、2点を通る直線の式を入れて引きます。点を動かすと線もついてきます。"),
+                QCoreApplication::translate("zelmora::PointMenu", "座標平面の端から端まで引く(&W)"),
+                QCoreApplication::translate("zelmora::PointMenu", "線を引く"),
                 [form](const QStringList& texts, bool whole) -> std::optional<QString> {
                     const int slot = form->board().currentSlot();
                     auto refused = performed(form, [&](Board& board) {
@@ -136,26 +146,30 @@ void addPointItems(QMenu* edit, Form1* form, QWidget* window)
                 });
         });
 
-    QObject::connect(item(edit, tr("傾きと1点(&S)…"), u"LineOfSlope"_s), &QAction::triggered, window, [form, window] {
-        ask(window, tr("傾きと1点"),
-            {{tr("傾き ａ(&A)："), u"SlopeA"_s, {}}, {tr("点のχ座標(&X)："), u"PointX"_s, {}},
-                {tr("点のy座標(&Y)："), u"PointY"_s, {}}},
-            tr("例：傾き −2/3 で点 (3, −1) を通る直線"), {}, tr("線を引く"),
-            [form](const QStringList& texts, bool) -> std::optional<QString> {
-                const int slot = form->board().currentSlot();
-                auto refused = performed(form, [&](Board& board) {
-                    return board.drawWithSlope(texts[0].toStdString(), texts[1].toStdString(), texts[2].toStdString());
+    QObject::connect(item(edit, QCoreApplication::translate("zelmora::PointMenu", "傾きと1点(&S)…"), u"LineOfSlope"_s),
+        &QAction::triggered, window, [form, window] {
+            ask(window, QCoreApplication::translate("zelmora::PointMenu", "傾きと1点"),
+                {{QCoreApplication::translate("zelmora::PointMenu", "傾き ａ(&A)："), u"SlopeA"_s, {}},
+                    {QCoreApplication::translate("zelmora::PointMenu", "点のχ座標(&X)："), u"PointX"_s, {}},
+                    {QCoreApplication::translate("zelmora::PointMenu", "点のy座標(&Y)："), u"PointY"_s, {}}},
+                QCoreApplication::translate("zelmora::PointMenu", "例：傾き −2/3 で点 (3, −1) を通る直線"), {},
+                QCoreApplication::translate("zelmora::PointMenu", "線を引く"),
+                [form](const QStringList& texts, bool) -> std::optional<QString> {
+                    const int slot = form->board().currentSlot();
+                    auto refused = performed(form, [&](Board& board) {
+                        return board.drawWithSlope(
+                            texts[0].toStdString(), texts[1].toStdString(), texts[2].toStdString());
+                    });
+                    if (!refused)
+                        form->announce(speech::lineDrawn(form->board(), slot));
+                    return refused;
                 });
-                if (!refused)
-                    form->announce(speech::lineDrawn(form->board(), slot));
-                return refused;
-            });
-    });
+        });
 }
 
 void addTablePointsItem(QMenu* view, Form1* form)
 {
-    QAction* item = view->addAction(tr("表の点をとる(&O)"));
+    QAction* item = view->addAction(QCoreApplication::translate("zelmora::PointMenu", "表の点をとる(&O)"));
     item->setObjectName(u"PlotTablePoints"_s);
     QObject::connect(item, &QAction::triggered, form, [form] {
         const Board& board = form->board();
@@ -168,13 +182,15 @@ void addTablePointsItem(QMenu* view, Form1* form)
             }
         }
         if (points.empty()) {
-            const QString none = tr("表の点がありません。線を引いてからにしてください。");
+            const QString none = QCoreApplication::translate(
+                "zelmora::PointMenu", "表の点がありません。線を引いてからにしてください。");
             form->showMessage(none);
             form->announce(none);
             return;
         }
         form->perform([&](Board& changed) { return changed.plotPoints(points); });
-        const QString said = tr("表の点を%1個とりました。").arg(points.size());
+        const QString said
+            = QCoreApplication::translate("zelmora::PointMenu", "表の点を%1個とりました。").arg(points.size());
         form->showMessage(said);
         form->announce(said);
     });
