@@ -379,6 +379,7 @@ TEST_F(CommandsTest, PointsArePlacedAndDraggedWithTheMouse)
     QAction* mode = Window->findChild<QAction*>(QStringLiteral("PlacePoints"));
     ASSERT_NE(mode, nullptr);
     mode->trigger();
+    EXPECT_TRUE(caption().endsWith(QStringLiteral("（点をとる）")));
     auto* picture = control<PictureBox>("Picture1");
     const auto surfaceOf = [this](double x, double y) {
         const Point at = Form->board().geometry().toSurface({x, y});
@@ -390,6 +391,8 @@ TEST_F(CommandsTest, PointsArePlacedAndDraggedWithTheMouse)
     EXPECT_EQ(Form->board().points()[0].At, (ExactPoint{2, 1}));
     EXPECT_EQ(picture->image().pixelColor(surfaceOf(-1, -1)), QColor(Qt::black));
     EXPECT_EQ(message(), QStringLiteral("点B(−1, −1)をとりました。"));
+    EXPECT_TRUE(
+        picture->accessibleDescription().endsWith(QStringLiteral("点A、エックス2、y1。点B、エックス−1、y−1。")));
 
     Form->perform([](Board& board) { return board.drawThrough("A", "B", false); });
     QTest::mousePress(picture, Qt::LeftButton, {}, surfaceOf(2, 1));
@@ -404,6 +407,7 @@ TEST_F(CommandsTest, PointsArePlacedAndDraggedWithTheMouse)
     picture->setFocus();
     press(Qt::Key_Escape);
     EXPECT_FALSE(mode->isChecked());
+    EXPECT_FALSE(caption().contains(QStringLiteral("点をとる")));
     QTest::mouseClick(picture, Qt::LeftButton, {}, surfaceOf(4, 4));
     EXPECT_EQ(Form->board().points().size(), 2u) << "no point placed outside the mode";
 }

@@ -234,6 +234,10 @@
         <source>練習する(&amp;P)…</source>
         <translation>&amp;Practise…</translation>
     </message>
+    <message>
+        <source>（点をとる）</source>
+        <translation> (plotting points)</translation>
+    </message>
 </context>
 <context>
     <name>zelmora::Panel</name>
@@ -456,11 +460,11 @@
     </message>
     <message>
         <source>点のχ座標(&amp;X)：</source>
-        <translation>Point's &amp;x:</translation>
+        <translation>Point&apos;s &amp;x:</translation>
     </message>
     <message>
         <source>点のy座標(&amp;Y)：</source>
-        <translation>Point's &amp;y:</translation>
+        <translation>Point&apos;s &amp;y:</translation>
     </message>
     <message>
         <source>例：傾き −2/3 で点 (3, −1) を通る直線</source>
@@ -468,7 +472,7 @@
     </message>
     <message>
         <source>表の点をとる(&amp;O)</source>
-        <translation>Plot the table's p&amp;oints</translation>
+        <translation>Plot the table&apos;s p&amp;oints</translation>
     </message>
     <message>
         <source>表の点がありません。線を引いてからにしてください。</source>
@@ -1553,27 +1557,27 @@
     </message>
     <message>
         <source>表の点をとる</source>
-        <translation>Plot the table's points</translation>
+        <translation>Plot the table&apos;s points</translation>
     </message>
     <message>
         <source>点の名前を入れてください。</source>
-        <translation>Enter the point's name.</translation>
+        <translation>Enter the point&apos;s name.</translation>
     </message>
     <message>
         <source>点の名前は4文字までです。</source>
-        <translation>A point's name has at most 4 characters.</translation>
+        <translation>A point&apos;s name has at most 4 characters.</translation>
     </message>
     <message>
         <source>点の%1座標が数として読めません。</source>
-        <translation>The point's %1 is not a number.</translation>
+        <translation>The point&apos;s %1 is not a number.</translation>
     </message>
     <message>
         <source>点の%1座標の分母が０です。</source>
-        <translation>The point's %1 has a denominator of 0.</translation>
+        <translation>The point&apos;s %1 has a denominator of 0.</translation>
     </message>
     <message>
         <source>点の%1座標の値が大きすぎます。</source>
-        <translation>The point's %1 is too large.</translation>
+        <translation>The point&apos;s %1 is too large.</translation>
     </message>
     <message>
         <source>点%1がありません。</source>

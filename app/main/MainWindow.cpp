@@ -9,6 +9,7 @@
 #include "app/dialogs/EquationDialog.h"
 #include "app/dialogs/WorksheetDialogs.h"
 #include "app/form/Form1.h"
+#include "app/form/PointPlacer.h"
 #include "app/main/PointMenu.h"
 #include "app/session/Recovery.h"
 #include "app/session/Startup.h"
@@ -208,6 +209,7 @@ void MainWindow::buildMenus()
     connect(menuItem(edit, tr("式で入力(&Q)…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), u"TypeEquation"_s),
         &QAction::triggered, this, &MainWindow::typeEquation);
     addPointItems(edit, Form, this);
+    connect(Form->pointPlacer(), &PointPlacer::activeChanged, this, &MainWindow::updateCaption);
     QAction* copy = Form->copyPictureAction();
     copy->setText(tr("図をコピー(&C)"));
     edit->addAction(copy);
@@ -488,7 +490,8 @@ void MainWindow::toggleProjector()
 // A board with no lesson file has nothing to mark: the caption is the form's alone.
 void MainWindow::updateCaption()
 {
-    const QString caption = Form->windowTitle();
+    // The caption says when the picture places points rather than tracing lines.
+    const QString caption = Form->windowTitle() + (Form->pointPlacer()->active() ? tr("（点をとる）") : QString());
     const QString file = fileName();
     if (file.isEmpty()) {
         setWindowTitle(caption);
