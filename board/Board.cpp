@@ -315,8 +315,11 @@ Outcome Board::putPoint(const std::string& name, const std::string& x, const std
             *found = point;
         followPoint(point.Name);
         outcome.Message = PointNotice{point.Name, point.At, !shows(point.At)};
-        if (CurrentSlot >= 0 && Forms[static_cast<std::size_t>(CurrentSlot)]
-            && !Forms[static_cast<std::size_t>(CurrentSlot)]->Vertical)
+        // The boxes follow the current slot's line when it follows the point; else they keep
+        // what the pupil may be typing.
+        const auto& current = Forms[static_cast<std::size_t>(CurrentSlot)];
+        if (current && current->Through && !current->Vertical
+            && (current->Through->Names[0] == point.Name || current->Through->Names[1] == point.Name))
             outcome.Texts = entryTexts(Slots, CurrentSlot);
         outcome.Picture = PictureChange::Whole;
         return outcome;

@@ -111,8 +111,12 @@ TEST(BoardPoints, TheLineFollowsItsPointsUntilTypedOver)
     EXPECT_EQ(slotText(board, 0), "-2/ 3, 1,-3,3");
     EXPECT_EQ(board.lesson(), steps);
 
-    // Typing into the boxes unties the line.
+    // The boxes follow only a chosen line that follows the point.
+    EXPECT_FALSE(board.putPoint("B", "3", "-1").Texts);
     board.selectSlot(0);
+    EXPECT_EQ(board.putPoint("B", "3", "-1").Texts, (EntryTexts{"-2/ 3", " 1", "-3", " 3"}));
+
+    // Typing into the boxes unties the line.
     board.draw({"1", "0", "-1", "1"});
     board.putPoint("A", "0", "0");
     EXPECT_EQ(slotText(board, 0), " 1, 0,-1,1");
