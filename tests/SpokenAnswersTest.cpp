@@ -126,6 +126,12 @@ TEST_F(SpokenAnswersTest, EachCommandSaysWhatItDid)
                     {Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Return});
             },
             u"点Aをエックス−3、y3にとりました。"},
+        {"the cursor on a point",
+            [this] {
+                trigger("PlacePoints");
+                pointKeys({Qt::Key_Left, Qt::Key_Return, Qt::Key_Right, Qt::Key_Left});
+            },
+            u"エックス−1、y0、点A"},
         {"点をとる left", [this] { trigger("PlacePoints"), pointKeys({Qt::Key_Escape}); },
             u"点をとるのを終わりました。"},
         {"点を入力 outside the picture",

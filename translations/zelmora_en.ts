@@ -903,6 +903,10 @@
         <source>点をとるのを終わりました。</source>
         <translation>Stopped plotting points.</translation>
     </message>
+    <message>
+        <source>%1、点%2</source>
+        <translation>%1, point %2</translation>
+    </message>
 </context>
 <context>
     <name>zelmora::ValueTableWindow</name>

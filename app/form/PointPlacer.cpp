@@ -86,7 +86,12 @@ bool PointPlacer::key(QKeyEvent* event)
     const auto move = [&](int dx, int dy) {
         Cursor = {Cursor.X + dx, Cursor.Y + dy};
         showCursor();
-        Announce->announce(speech::pointCursor(Cursor));
+        std::string there;
+        for (const NamedPoint& point : State.points()) {
+            if (point.At == Cursor)
+                there = point.Name;
+        }
+        Announce->announce(speech::pointCursor(Cursor, there));
         return true;
     };
     switch (event->key()) {

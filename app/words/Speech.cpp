@@ -239,9 +239,12 @@ QString pointModeEnded()
     return QCoreApplication::translate("zelmora::Speech", "点をとるのを終わりました。");
 }
 
-QString pointCursor(const ExactPoint& at)
+QString pointCursor(const ExactPoint& at, const std::string& pointThere)
 {
-    return spokenPoint(at.X, at.Y);
+    if (pointThere.empty())
+        return spokenPoint(at.X, at.Y);
+    return QCoreApplication::translate("zelmora::Speech", "%1、点%2")
+        .arg(spokenPoint(at.X, at.Y), QString::fromStdString(pointThere));
 }
 
 QString lineSummary(const Board& board, int slot)
