@@ -72,6 +72,22 @@ std::variant<NamedPoint, PointRefusal> readPoint(std::string_view name, std::str
     return point;
 }
 
+std::optional<ExactPoint> readPointText(std::string_view text)
+{
+    const std::string folded = foldFullWidth(text);
+    std::string_view inner = trimmed(folded);
+    if (inner.size() >= 2 && inner.front() == '(' && inner.back() == ')')
+        inner = inner.substr(1, inner.size() - 2);
+    const std::size_t comma = inner.find(',');
+    if (comma == std::string_view::npos)
+        return std::nullopt;
+    auto x = readCoordinate(inner.substr(0, comma));
+    auto y = readCoordinate(inner.substr(comma + 1));
+    if (!std::holds_alternative<mpq_class>(x) || !std::holds_alternative<mpq_class>(y))
+        return std::nullopt;
+    return ExactPoint{std::get<mpq_class>(std::move(x)), std::get<mpq_class>(std::move(y))};
+}
+
 const NamedPoint* pointNamed(const std::vector<NamedPoint>& points, std::string_view name)
 {
     const auto found = std::find_if(points.begin(), points.end(), [&](const NamedPoint& p) { return p.Name == name; });

@@ -45,6 +45,10 @@ std::variant<mpq_class, PointFault> readCoordinate(std::string_view text);
 // A point from its name (blanks round it dropped) and texts.
 std::variant<NamedPoint, PointRefusal> readPoint(std::string_view name, std::string_view x, std::string_view y);
 
+// A point written as its two coordinates, "-3, 3" or "(−1/2, ３)": each read as readCoordinate
+// reads; none when either has no value.
+std::optional<ExactPoint> readPointText(std::string_view text);
+
 // The point of that name, if there is one.
 const NamedPoint* pointNamed(const std::vector<NamedPoint>& points, std::string_view name);
 // The first of A to Z that no point has yet; none when all are taken.

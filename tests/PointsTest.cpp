@@ -76,6 +76,10 @@ TEST(PointLine, CoordinatesReadAsTheABoxReads)
     EXPECT_EQ(std::get<PointRefusal>(readPoint("ABCDE", "1", "1")).Fault, PointFault::LongName);
     EXPECT_EQ(std::get<PointRefusal>(readPoint(" ", "1", "1")).Fault, PointFault::NoName);
     EXPECT_EQ(std::get<NamedPoint>(readPoint(" 点Ａ ", "1", "2")).Name, "点Ａ");
+    EXPECT_EQ(readPointText("(−1/2, ３)"), (ExactPoint{mpq_class(-1, 2), 3}));
+    EXPECT_EQ(readPointText("-3,3"), (ExactPoint{-3, 3}));
+    EXPECT_EQ(readPointText("-3 3"), std::nullopt);
+    EXPECT_EQ(readPointText("1, y"), std::nullopt);
 }
 
 std::string slotText(const Board& board, int slot)

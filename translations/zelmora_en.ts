@@ -1755,12 +1755,20 @@
         <translation>Task %1: %2</translation>
     </message>
     <message>
-        <source>グラフをかく問題は、点をとる操作ができてから練習できます。「次へ」で次の問題に進みます。</source>
-        <translation>Drawing a graph needs points put on the plane, which this window cannot do yet. Next goes on to the next task.</translation>
-    </message>
-    <message>
         <source>線%1：%2</source>
         <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>1つ目の点</source>
+        <translation>first point</translation>
+    </message>
+    <message>
+        <source>2つ目の点</source>
+        <translation>second point</translation>
+    </message>
+    <message>
+        <source>グラフが通る点を2つ、「−3, 3」のように χ, y で入れましょう。</source>
+        <translation>Type two points the graph passes through, as x, y like “−3, 3”.</translation>
     </message>
 </context>
 </TS>
