@@ -46,9 +46,10 @@ constexpr bool changesDocument(BoardCommand command)
     return command == BoardCommand::New || command == BoardCommand::Open || command == BoardCommand::Recover;
 }
 
-// All that a command changes: the lines, the current slot, the scale, what the picture shows
+// All that a command changes: the lines, the named points, the current slot, the scale, what the picture shows
 // beyond the lines, and which lesson file the board belongs to. Version numbers each state the board has been in, so
-// that two boards with the same version are the same board (the saved one, say). A few hundred bytes.
+// that two boards with the same version are the same board (the saved one, say). A few hundred bytes, and some more for
+// each point.
 struct BoardState {
     SlotTable Slots;
     LineForms Forms; // beside the table: vertical lines, and the equations lines were typed as
