@@ -20,7 +20,7 @@ int Board::planeSize() const
 
 BoardState Board::state() const
 {
-    return {Slots, Forms, CurrentSlot, UnitPixels, Show, Version, Document, Title, Practice};
+    return {Slots, Forms, CurrentSlot, UnitPixels, Show, Version, Document, Title, Practice, Points};
 }
 
 void Board::restore(const BoardState& state, bool withDocument)
@@ -30,6 +30,7 @@ void Board::restore(const BoardState& state, bool withDocument)
     CurrentSlot = state.CurrentSlot;
     UnitPixels = state.UnitPixels;
     Show = state.Show;
+    Points = state.Points;
     Version = state.Version;
     if (withDocument) {
         Document = state.Document;
@@ -42,6 +43,7 @@ void Board::restore(const BoardState& state, bool withDocument)
 template <typename Command> Outcome Board::recorded(const BoardStep& step, Command&& command)
 {
     OpenMove.reset();
+    OpenPointMove.reset();
     BoardState before = state();
     Outcome outcome = std::forward<Command>(command)();
     if (!before.sameBoard(state()) || before.Document != Document || before.Title != Title
@@ -134,6 +136,20 @@ bool domainFromEquation(const Lesson& lesson, std::size_t slot)
     return typed != nullptr && typed->From.has_value();
 }
 
+// The line through two of the points, by their names.
+std::variant<WorkedLine, PointLineRefusal> throughNamed(const std::vector<NamedPoint>& points,
+    const std::array<std::string, 2>& names, const std::optional<std::array<std::string, 2>>& domain)
+{
+    const NamedPoint* first = pointNamed(points, names[0]);
+    const NamedPoint* second = pointNamed(points, names[1]);
+    if (first == nullptr || second == nullptr)
+        return PointLineRefusal{std::nullopt, first == nullptr ? names[0] : names[1]};
+    auto line = lineThrough(first->At, second->At, domain);
+    if (const auto* fault = std::get_if<PointLineFault>(&line))
+        return PointLineRefusal{*fault};
+    return std::get<WorkedLine>(std::move(line));
+}
+
 } // namespace
 
 Outcome Board::typeLine(std::string_view text)
@@ -166,6 +182,202 @@ Outcome Board::typeLine(std::string_view text)
     outcome.Picture = line.Form.Vertical ? PictureChange::Whole : PictureChange::Segment;
     outcome.Slot = slot;
     return outcome;
+}
+
+bool Board::shows(const ExactPoint& point) const
+{
+    const PlaneRect visible = geometry().visible(PictureSide, PictureSide);
+    const double x = point.X.get_d();
+    const double y = point.Y.get_d();
+    return x >= visible.Left && x <= visible.Right && y >= visible.Bottom && y <= visible.Top;
+}
+
+std::array<std::string, 2> Board::wholePlane() const
+{
+    const int reach = (OriginX + UnitPixels - 1) / UnitPixels;
+    return {std::to_string(-reach), std::to_string(reach)};
+}
+
+Outcome Board::storeWorked(const WorkedLine& line, std::optional<PointTie> tie)
+{
+    const int slot = CurrentSlot;
+    auto& form = Forms[static_cast<std::size_t>(slot)];
+    if (line.Vertical) {
+        Slots.setDrawn(slot, false);
+        form = LineForm{{}, line.Vertical, std::move(tie)};
+    } else {
+        storeLine(Slots, slot, std::get<LineValues>(readLineEntry(line.Texts)));
+        form.reset();
+        if (tie)
+            form = LineForm{{}, std::nullopt, std::move(tie)};
+    }
+    Outcome outcome = showSlot((slot + 1) % SlotTable::UserSlots);
+    LineSlot = slot;
+    outcome.Picture = line.Vertical || !Points.empty() ? PictureChange::Whole : PictureChange::Segment;
+    outcome.Slot = slot;
+    return outcome;
+}
+
+Outcome Board::drawThrough(const std::string& first, const std::string& second, bool wholePlane)
+{
+    return recorded({BoardCommand::Draw, CurrentSlot}, [&] {
+        const std::array<std::string, 2> names{first, second};
+        auto line = throughNamed(Points, names, wholePlane ? std::optional(this->wholePlane()) : std::nullopt);
+        if (const auto* refusal = std::get_if<PointLineRefusal>(&line)) {
+            Outcome outcome;
+            outcome.Message = *refusal;
+            return outcome;
+        }
+        return storeWorked(std::get<WorkedLine>(line), PointTie{names, !wholePlane});
+    });
+}
+
+Outcome Board::drawWithSlope(const std::string& a, const std::string& x, const std::string& y)
+{
+    return recorded({BoardCommand::Draw, CurrentSlot}, [&] {
+        Outcome refused;
+        const auto slope = readLineEntry({a, "", "", ""});
+        if (const auto* refusal = std::get_if<EntryRefusal>(&slope)) {
+            refused.Message = *refusal;
+            return refused;
+        }
+        // Exactly what the a box would show and read back.
+        const Coefficient read = std::get<LineValues>(slope).A;
+        const auto exactA = exactCoefficient(FormatCoefficient(read.Numerator, read.Denominator));
+        auto point = readPoint("P", x, y);
+        if (const auto* refusal = std::get_if<PointRefusal>(&point)) {
+            refused.Message = *refusal;
+            return refused;
+        }
+        auto line = lineOfSlope(*exactA, std::get<NamedPoint>(point).At, wholePlane());
+        if (const auto* fault = std::get_if<PointLineFault>(&line)) {
+            refused.Message = PointLineRefusal{*fault};
+            return refused;
+        }
+        return storeWorked(std::get<WorkedLine>(line), std::nullopt);
+    });
+}
+
+void Board::followPoint(const std::string& name)
+{
+    for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
+        auto& form = Forms[static_cast<std::size_t>(slot)];
+        if (!form || !form->Through)
+            continue;
+        const PointTie tie = *form->Through;
+        if (tie.Names[0] != name && tie.Names[1] != name)
+            continue;
+        std::optional<std::array<std::string, 2>> domain;
+        if (!tie.Between) {
+            if (const auto line = exactLineOf(Slots, Forms, slot))
+                domain = form->Vertical ? std::array{form->Vertical->From, form->Vertical->To}
+                                        : std::array{entryTexts(Slots, slot)[2], entryTexts(Slots, slot)[3]};
+        }
+        // Two points that make no line leave it as it was, still following them.
+        const auto line = throughNamed(Points, tie.Names, domain);
+        const auto* worked = std::get_if<WorkedLine>(&line);
+        if (worked == nullptr)
+            continue;
+        if (worked->Vertical) {
+            Slots.setDrawn(slot, false);
+            form = LineForm{{}, worked->Vertical, tie};
+        } else {
+            storeLine(Slots, slot, std::get<LineValues>(readLineEntry(worked->Texts)));
+            form = LineForm{{}, std::nullopt, tie};
+        }
+    }
+}
+
+Outcome Board::putPoint(const std::string& name, const std::string& x, const std::string& y, bool continuing)
+{
+    const auto put = [&] {
+        Outcome outcome;
+        const auto named = name.empty() ? nextPointName(Points) : std::optional(name);
+        if (!named) {
+            outcome.Message = PointNotice{{}, std::nullopt, false, true};
+            return outcome;
+        }
+        auto read = readPoint(*named, x, y);
+        if (const auto* refusal = std::get_if<PointRefusal>(&read)) {
+            outcome.Message = *refusal;
+            return outcome;
+        }
+        NamedPoint point = std::get<NamedPoint>(std::move(read));
+        const auto found
+            = std::find_if(Points.begin(), Points.end(), [&](const NamedPoint& p) { return p.Name == point.Name; });
+        if (found == Points.end() && Points.size() >= MaxPoints) {
+            outcome.Message = PointNotice{point.Name, std::nullopt, false, true};
+            return outcome;
+        }
+        if (found == Points.end())
+            Points.push_back(point);
+        else
+            *found = point;
+        followPoint(point.Name);
+        outcome.Message = PointNotice{point.Name, point.At, !shows(point.At)};
+        // The boxes follow the current slot's line when it follows the point; else they keep
+        // what the pupil may be typing.
+        const auto& current = Forms[static_cast<std::size_t>(CurrentSlot)];
+        if (current && current->Through && !current->Vertical
+            && (current->Through->Names[0] == point.Name || current->Through->Names[1] == point.Name))
+            outcome.Texts = entryTexts(Slots, CurrentSlot);
+        outcome.Picture = PictureChange::Whole;
+        return outcome;
+    };
+    if (continuing && OpenPointMove == name && pointNamed(Points, name) != nullptr) {
+        const auto before = std::make_pair(Points, Forms);
+        Outcome outcome = put();
+        if (before != std::make_pair(Points, Forms))
+            Version = ++LastVersion;
+        return outcome;
+    }
+    Outcome outcome = recorded({BoardCommand::PutPoint, 0}, put);
+    if (const auto* notice = std::get_if<PointNotice>(&*outcome.Message); notice && notice->At)
+        OpenPointMove = notice->Name;
+    return outcome;
+}
+
+Outcome Board::deletePoint(const std::string& name)
+{
+    return recorded({BoardCommand::DeletePoint, 0}, [&] {
+        Outcome outcome;
+        const auto removed = std::erase_if(Points, [&](const NamedPoint& point) { return point.Name == name; });
+        if (removed == 0)
+            return outcome;
+        for (auto& form : Forms) {
+            if (form && form->Through && (form->Through->Names[0] == name || form->Through->Names[1] == name)) {
+                form->Through.reset();
+                if (form->Typed.empty() && !form->Vertical)
+                    form.reset();
+            }
+        }
+        outcome.Message = PointNotice{name, std::nullopt};
+        outcome.Picture = PictureChange::Whole;
+        return outcome;
+    });
+}
+
+Outcome Board::plotPoints(const std::vector<ExactPoint>& points)
+{
+    return recorded({BoardCommand::PlotTable, 0}, [&] {
+        for (const ExactPoint& at : points) {
+            const std::string name = fractionText(at.X);
+            auto read = readPoint(name, name, fractionText(at.Y));
+            auto* point = std::get_if<NamedPoint>(&read);
+            if (point == nullptr)
+                continue;
+            const auto found
+                = std::find_if(Points.begin(), Points.end(), [&](const NamedPoint& p) { return p.Name == name; });
+            if (found != Points.end())
+                *found = std::move(*point);
+            else if (Points.size() < MaxPoints)
+                Points.push_back(std::move(*point));
+            followPoint(name);
+        }
+        Outcome outcome;
+        outcome.Picture = PictureChange::Whole;
+        return outcome;
+    });
 }
 
 Outcome Board::selectSlot(int slot)
@@ -212,6 +424,7 @@ Outcome Board::emptyBoard()
     for (int slot = 0; slot < SlotTable::Rows; ++slot)
         Slots.setDrawn(slot, false);
     Forms = {};
+    Points.clear();
     // Slot "１" is shown even when it was current already: its boxes empty.
     Outcome outcome = showSlot(0);
     outcome.Picture = PictureChange::Plane;
@@ -251,11 +464,16 @@ Lesson Board::lesson() const
     lesson.Show = Show;
     lesson.Title = Title;
     lesson.Practice = Practice;
+    for (const NamedPoint& point : Points)
+        lesson.Points.push_back({point.Name, point.X, point.Y});
     for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
         const auto k = static_cast<std::size_t>(slot);
+        if (Forms[k] && Forms[k]->Through)
+            lesson.Through[k] = Forms[k]->Through->Names;
         if (const VerticalLine* vertical = verticalLineOf(Forms, slot)) {
             lesson.Slots[k] = EntryTexts{"", "", vertical->From, vertical->To};
-            lesson.Equations[k] = LessonEquation{Forms[k]->Typed, true};
+            if (!Forms[k]->Typed.empty())
+                lesson.Equations[k] = LessonEquation{Forms[k]->Typed, true};
         } else if (Slots.isDrawn(slot)) {
             lesson.Slots[k] = entryTexts(Slots, slot);
             if (Forms[k] && !Forms[k]->Typed.empty())
@@ -268,11 +486,50 @@ Lesson Board::lesson() const
 // Every slot is read before the board changes, so that a refused lesson leaves it as it was.
 std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson, BoardCommand as, const std::string& document)
 {
+    std::vector<NamedPoint> points;
+    for (const LessonPoint& given : lesson.Points) {
+        auto read = readPoint(given.Name, given.X, given.Y);
+        if (const auto* refusal = std::get_if<PointRefusal>(&read))
+            return LessonRefusal{0, {}, std::nullopt, *refusal};
+        if (points.size() < MaxPoints && pointNamed(points, std::get<NamedPoint>(read).Name) == nullptr)
+            points.push_back(std::get<NamedPoint>(std::move(read)));
+    }
     SlotTable table;
     LineForms forms;
     for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
         const auto k = static_cast<std::size_t>(slot);
         const auto& texts = lesson.Slots[k];
+        if (const auto& names = lesson.Through[k]) {
+            // Its a and b, and its domain unless the lesson gives one, are worked out from the points.
+            std::optional<std::array<std::string, 2>> domain;
+            if (texts && !lesson.LeftOut[k])
+                domain = {(*texts)[2], (*texts)[3]};
+            auto line = throughNamed(points, *names, domain);
+            if (const auto* refusal = std::get_if<PointLineRefusal>(&line))
+                return LessonRefusal{slot, {}, std::nullopt, std::nullopt, *refusal};
+            const auto& worked = std::get<WorkedLine>(line);
+            // A domain that runs from the one point to the other stays between them as they move.
+            const auto bounds = [](const WorkedLine& line) {
+                const auto& from = line.Vertical ? line.Vertical->From : line.Texts[2];
+                const auto& to = line.Vertical ? line.Vertical->To : line.Texts[3];
+                return std::pair{exactNumber(from), exactNumber(to)};
+            };
+            const auto between = throughNamed(points, *names, std::nullopt);
+            const PointTie tie{*names, !domain || bounds(std::get<WorkedLine>(between)) == bounds(worked)};
+            if (worked.Vertical) {
+                const auto entry = readLineEntry({"", "", worked.Vertical->From, worked.Vertical->To});
+                if (const auto* refusal = std::get_if<EntryRefusal>(&entry))
+                    return LessonRefusal{slot, *refusal, std::nullopt};
+                forms[k] = LineForm{{}, worked.Vertical, tie};
+                continue;
+            }
+            const auto entry = readLineEntry(worked.Texts);
+            if (const auto* refusal = std::get_if<EntryRefusal>(&entry))
+                return LessonRefusal{slot, *refusal, std::nullopt};
+            storeLine(table, slot, std::get<LineValues>(entry));
+            forms[k] = LineForm{{}, std::nullopt, tie};
+            continue;
+        }
         if (!texts)
             continue;
         const auto& equation = lesson.Equations[k];
@@ -320,6 +577,7 @@ std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson, BoardComm
         Document = document;
         Title = lesson.Title;
         Practice = lesson.Practice;
+        Points = points;
         if (lesson.Show)
             Show = *lesson.Show;
         return showSlot(std::clamp(lesson.CurrentSlot, 0, SlotTable::UserSlots - 1));
@@ -340,7 +598,8 @@ std::vector<LessonNotice> lessonNotices(const Lesson& lesson)
     std::vector<LessonNotice> notices;
     for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
         const auto& texts = lesson.Slots[static_cast<std::size_t>(slot)];
-        if (!texts)
+        // A line through points takes what the file leaves out from them.
+        if (!texts || lesson.Through[static_cast<std::size_t>(slot)])
             continue;
         const auto& leftOut = lesson.LeftOut[static_cast<std::size_t>(slot)];
         const bool domainTyped = domainFromEquation(lesson, static_cast<std::size_t>(slot));
@@ -422,6 +681,7 @@ Outcome Board::redo()
 Outcome Board::takeStep(bool back)
 {
     OpenMove.reset();
+    OpenPointMove.reset();
     const auto step = back ? Steps.undoStep() : Steps.redoStep();
     const auto taken = back ? Steps.undo(state()) : Steps.redo(state());
     if (!taken)

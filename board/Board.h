@@ -6,6 +6,7 @@
 #include "entry/EquationText.h"
 #include "entry/LineEntry.h"
 #include "facts/ExactLine.h"
+#include "facts/PointLine.h"
 #include "plane/PlaneGeometry.h"
 #include "slots/SlotTable.h"
 
@@ -51,8 +52,28 @@ struct ZeroLengthLine {
 // What the message area says after a command: nothing, why a line was refused, which characters
 // of a drawn line's boxes were not read, what a lesson opened left out, why a typed equation was
 // refused, the equation the current slot's line was typed as, or that the line drawn has length 0.
-using Notice
-    = std::variant<std::monostate, EntryRefusal, IgnoredText, LessonNotice, EquationRefusal, TypedForm, ZeroLengthLine>;
+// Why no line was drawn through points: the points named are the same one, or one of them is
+// missing, or the line's a or b has more digits than the boxes show.
+struct PointLineRefusal {
+    std::optional<PointLineFault> Fault; // none: a point named is not there
+    std::string Name{};                  // the point missing
+
+    friend bool operator==(const PointLineRefusal&, const PointLineRefusal&) = default;
+};
+
+// A point placed, moved or deleted, as the pupil hears it: its name and where it is now (none when
+// deleted), and whether the picture shows it; or that all 26 names are taken.
+struct PointNotice {
+    std::string Name;
+    std::optional<ExactPoint> At;
+    bool Outside = false;
+    bool Full = false;
+
+    friend bool operator==(const PointNotice&, const PointNotice&) = default;
+};
+
+using Notice = std::variant<std::monostate, EntryRefusal, IgnoredText, LessonNotice, EquationRefusal, TypedForm,
+    ZeroLengthLine, PointRefusal, PointLineRefusal, PointNotice>;
 
 struct Lesson;
 // Everything opening a lesson says of its slots, in the order of the slots and, within a slot, of
@@ -87,6 +108,9 @@ struct LessonRefusal {
     int Slot = 0;
     EntryRefusal Refusal;
     std::optional<EquationRefusal> Equation{};
+    // A point the lesson gives that cannot be made, or a slot it draws through points that give no line.
+    std::optional<PointRefusal> Point{};
+    std::optional<PointLineRefusal> Through{};
 
     friend bool operator==(const LessonRefusal&, const LessonRefusal&) = default;
 };
@@ -158,6 +182,28 @@ public:
     };
     const std::optional<KeptLine>& keptLine() const { return Kept; }
 
+    // The named points, in the order they were placed.
+    const std::vector<NamedPoint>& points() const { return Points; }
+    // Whether the picture (PictureSide pixels square) shows the point.
+    bool shows(const ExactPoint& point) const;
+    // 点をとる, 点を入力…: a point of that name (the next free letter of A to Z when empty) at the
+    // texts x and y, read as the a box reads; a point of that name already there moves, and the
+    // lines drawn through it follow. A move that continues the one before it on the same point
+    // (the rest of a drag) belongs to its step. Bad texts, or a 27th point, change nothing.
+    Outcome putPoint(const std::string& name, const std::string& x, const std::string& y, bool continuing = false);
+    // A point deleted; the lines drawn through it stay where they are, no longer following it.
+    Outcome deletePoint(const std::string& name);
+    // 2点を通る直線…: the current slot gets the line through the two named points, drawn as if typed
+    // and following them while they move; its domain from the smaller χ to the larger, or the
+    // plane as shown (wholePlane). Two points with the same χ give the vertical line through both.
+    Outcome drawThrough(const std::string& first, const std::string& second, bool wholePlane);
+    // 傾きと1点…: the current slot gets the line of slope a (read as the a box reads) through the
+    // point (x, y), over the plane as shown.
+    Outcome drawWithSlope(const std::string& a, const std::string& x, const std::string& y);
+    // 表の点をとる: points named by their χ ("-3", "1/2") at the points given, as one step; a point of
+    // the same name moves, and no more than 26 points are kept.
+    Outcome plotPoints(const std::vector<ExactPoint>& points);
+
     // The board as a lesson: the plane size, the current slot, what the picture shows, and the
     // texts the boxes show for each slot that holds a line.
     Lesson lesson() const;
@@ -197,6 +243,12 @@ public:
 private:
     Outcome drawLine(const EntryTexts& texts);
     Outcome typeLine(std::string_view text);
+    // Stores a worked-out line in the current slot and moves on, as 式で入力 does.
+    Outcome storeWorked(const WorkedLine& line, std::optional<PointTie> tie);
+    // Moves the lines tied to the point named to follow it.
+    void followPoint(const std::string& name);
+    // The from and to texts of the plane as now shown, in whole units from the origin.
+    std::array<std::string, 2> wholePlane() const;
     Outcome eraseLine();
     Outcome emptyBoard();
     Outcome showSlot(int slot);
@@ -225,6 +277,8 @@ private:
     std::map<std::string, std::uint64_t> Saved;
     // The slot whose moves a continuing move adds to, while nothing else has been done since.
     std::optional<int> OpenMove;
+    std::optional<std::string> OpenPointMove;
+    std::vector<NamedPoint> Points;
     int LineSlot = 0;
     std::optional<KeptLine> Kept;
 };

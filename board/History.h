@@ -3,6 +3,7 @@
 
 #include "board/ShowOptions.h"
 #include "entry/LineEntry.h"
+#include "facts/PointLine.h"
 #include "practice/PracticeTask.h"
 #include "slots/SlotTable.h"
 
@@ -11,6 +12,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zelmora {
 
@@ -25,6 +27,9 @@ enum class BoardCommand {
     Recover,       // the board kept from the last run opened
     Move,          // 動かして調べる: a line's a and b moved, in one drag or one play
     Show,          // 表示: what the picture shows beyond the lines
+    PutPoint,      // 点をとる, 点を入力…: a point placed, or moved (one drag is one step)
+    DeletePoint,   // a point deleted
+    PlotTable,     // 表の点をとる: the table of values' points placed
 };
 
 // One step of the history: the command, and the slot (0 to 7) or plane size (0 to 2) it concerned.
@@ -41,9 +46,10 @@ constexpr bool changesDocument(BoardCommand command)
     return command == BoardCommand::New || command == BoardCommand::Open || command == BoardCommand::Recover;
 }
 
-// All that a command changes: the lines, the current slot, the scale, what the picture shows
+// All that a command changes: the lines, the named points, the current slot, the scale, what the picture shows
 // beyond the lines, and which lesson file the board belongs to. Version numbers each state the board has been in, so
-// that two boards with the same version are the same board (the saved one, say). A few hundred bytes.
+// that two boards with the same version are the same board (the saved one, say). A few hundred bytes, and some more for
+// each point.
 struct BoardState {
     SlotTable Slots;
     LineForms Forms; // beside the table: vertical lines, and the equations lines were typed as
@@ -54,12 +60,13 @@ struct BoardState {
     std::string Document; // the lesson file's path, UTF-8; empty when it has none
     std::string Title;    // the lesson's title for its worksheets, UTF-8; empty when it has none
     PracticeSet Practice; // the lesson's practice tasks, which go with its file like its title
+    std::vector<NamedPoint> Points;
 
     // The same picture and boxes, whatever the version and the file.
     bool sameBoard(const BoardState& other) const
     {
         return Slots.cells() == other.Slots.cells() && Forms == other.Forms && CurrentSlot == other.CurrentSlot
-            && UnitPixels == other.UnitPixels && Show == other.Show;
+            && UnitPixels == other.UnitPixels && Show == other.Show && Points == other.Points;
     }
 };
 

@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zelmora {
 
@@ -27,6 +28,15 @@ struct LessonEquation {
     friend bool operator==(const LessonEquation&, const LessonEquation&) = default;
 };
 
+// A named point as a lesson keeps it: the texts its coordinates were typed as.
+struct LessonPoint {
+    std::string Name;
+    std::string X;
+    std::string Y;
+
+    friend bool operator==(const LessonPoint&, const LessonPoint&) = default;
+};
+
 struct Lesson {
     std::string Title;
     int Size = 1;
@@ -38,6 +48,9 @@ struct Lesson {
     std::optional<ShowOptions> Show;
     std::array<std::optional<LessonEquation>, SlotTable::UserSlots> Equations;
     PracticeSet Practice;
+    // The named points, in order, and for each slot drawn through two of them, their names.
+    std::vector<LessonPoint> Points{};
+    std::array<std::optional<std::array<std::string, 2>>, SlotTable::UserSlots> Through{};
 
     friend bool operator==(const Lesson&, const Lesson&) = default;
 };

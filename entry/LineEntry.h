@@ -58,12 +58,22 @@ struct VerticalLine {
     friend bool operator==(const VerticalLine&, const VerticalLine&) = default;
 };
 
+// The two named points a line was drawn through, which it follows while either moves; Between:
+// its domain runs from the one's χ to the other's (else it keeps the domain it has).
+struct PointTie {
+    std::array<std::string, 2> Names;
+    bool Between = true;
+
+    friend bool operator==(const PointTie&, const PointTie&) = default;
+};
+
 // What a slot's line keeps beside its row of the slot table: the equation it was typed as, to
 // show beside y = aχ + b ("2χ + 3y = 6"), and, for a vertical line, the line itself; its row then
-// holds no line.
+// holds no line. A line drawn through two points keeps them.
 struct LineForm {
     std::string Typed;
     std::optional<VerticalLine> Vertical;
+    std::optional<PointTie> Through{};
 
     friend bool operator==(const LineForm&, const LineForm&) = default;
 };

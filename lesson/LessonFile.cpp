@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "lesson/LessonFile.h"
 
+#include "facts/PointLine.h"
 #include "plane/PlaneGeometry.h"
 #include "practice/TaskGenerator.h"
 
@@ -184,6 +185,15 @@ std::optional<LessonFault> readSlotEntry(const QJsonValue& entry, Lesson& lesson
     if (texts)
         return fault(LessonFaultCode::RepeatedSlot, "slot", slot);
 
+    // A line through two named points needs no a or b: they are worked out on opening.
+    const QJsonValue through = member(object, "through");
+    if (!through.isUndefined()) {
+        const QJsonArray names = through.toArray();
+        if (!through.isArray() || names.size() != 2 || !names[0].isString() || !names[1].isString())
+            return fault(LessonFaultCode::WrongType, "through", slot);
+        lesson.Through[static_cast<std::size_t>(slot - 1)]
+            = std::array{names[0].toString().toStdString(), names[1].toString().toStdString()};
+    }
     // The equation a line was typed as; with neither a nor b, a vertical line, whose "from" and
     // "to" are of y.
     const QJsonValue equation = member(object, "equation");
@@ -197,7 +207,7 @@ std::optional<LessonFault> readSlotEntry(const QJsonValue& entry, Lesson& lesson
     EntryTexts read;
     for (std::size_t box = 0; box < EntryBoxCount; ++box) {
         const QJsonValue text = member(object, boxKeys[box]);
-        const bool noCoefficients = !equation.isUndefined() && box < 2;
+        const bool noCoefficients = (!equation.isUndefined() || !through.isUndefined()) && box < 2;
         if (text.isUndefined() && noCoefficients)
             continue;
         if (text.isUndefined()) {
@@ -224,6 +234,67 @@ std::optional<LessonFault> readSlots(const QJsonObject& root, Lesson& lesson)
     for (const QJsonValue& entry : value.toArray()) {
         if (auto refused = readSlotEntry(entry, lesson))
             return refused;
+    }
+    return std::nullopt;
+}
+
+LessonFault pointFault(LessonFaultCode code, const char* key, const std::string& name)
+{
+    LessonFault refused = fault(code, key);
+    refused.Point = name;
+    return refused;
+}
+
+// The points, each with a name and two coordinates the a box would read; then every name "through"
+// gives must be one of them, and the two different.
+std::optional<LessonFault> readPoints(const QJsonObject& root, Lesson& lesson)
+{
+    const QJsonValue value = member(root, "points");
+    if (!value.isUndefined()) {
+        if (!value.isArray())
+            return fault(LessonFaultCode::WrongType, "points");
+        if (value.toArray().size() > static_cast<qsizetype>(MaxPoints))
+            return fault(LessonFaultCode::TooManyPoints, "points");
+        std::vector<NamedPoint> read;
+        for (const QJsonValue& entry : value.toArray()) {
+            const QJsonObject object = entry.toObject();
+            LessonPoint point;
+            for (const auto& [key, text] : {std::pair{"name", &point.Name}, {"x", &point.X}, {"y", &point.Y}}) {
+                const QJsonValue field = member(object, key);
+                if (!entry.isObject() || !field.isString())
+                    return fault(field.isUndefined() ? LessonFaultCode::MissingKey : LessonFaultCode::WrongType, key);
+                *text = field.toString().toStdString();
+            }
+            auto made = readPoint(point.Name, point.X, point.Y);
+            if (std::holds_alternative<PointRefusal>(made))
+                return pointFault(LessonFaultCode::BadPoint, "points", point.Name);
+            if (pointNamed(read, std::get<NamedPoint>(made).Name) != nullptr)
+                return pointFault(LessonFaultCode::BadPoint, "name", point.Name);
+            read.push_back(std::get<NamedPoint>(std::move(made)));
+            lesson.Points.push_back(std::move(point));
+        }
+        for (std::size_t k = 0; k < read.size(); ++k)
+            lesson.Points[k].Name = read[k].Name;
+    }
+    for (std::size_t slot = 0; slot < lesson.Through.size(); ++slot) {
+        const auto& names = lesson.Through[slot];
+        if (!names)
+            continue;
+        const auto known = [&](const std::string& name) {
+            return std::ranges::any_of(lesson.Points, [&](const LessonPoint& p) { return p.Name == name; });
+        };
+        for (const std::string& name : *names) {
+            if (!known(name)) {
+                LessonFault refused = pointFault(LessonFaultCode::UnknownPoint, "through", name);
+                refused.Slot = static_cast<int>(slot) + 1;
+                return refused;
+            }
+        }
+        if ((*names)[0] == (*names)[1]) {
+            LessonFault refused = pointFault(LessonFaultCode::UnknownPoint, "through", (*names)[0]);
+            refused.Slot = static_cast<int>(slot) + 1;
+            return refused;
+        }
     }
     return std::nullopt;
 }
@@ -392,7 +463,7 @@ std::variant<Lesson, LessonFault> readLesson(QByteArrayView bytes)
         return *refused;
 
     Lesson lesson;
-    for (auto part : {readTitle, readSize, readCurrentSlot, readShow, readSlots, readPractice}) {
+    for (auto part : {readTitle, readSize, readCurrentSlot, readShow, readSlots, readPoints, readPractice}) {
         if (auto refused = part(root, lesson))
             return *refused;
     }
@@ -421,11 +492,21 @@ QByteArray writeLesson(const Lesson& lesson)
         out += "},\n";
     }
 
+    if (!lesson.Points.empty()) {
+        QByteArrayList points;
+        for (const LessonPoint& point : lesson.Points)
+            points.append("    {\"name\": " + quoted(point.Name) + ", \"x\": " + quoted(point.X)
+                + ", \"y\": " + quoted(point.Y) + "}");
+        out += "  \"points\": [\n" + points.join(",\n") + "\n  ],\n";
+    }
+
     QByteArrayList entries;
     for (std::size_t slot = 0; slot < lesson.Slots.size(); ++slot) {
         if (!lesson.Slots[slot])
             continue;
         QByteArray entry = "    {\"slot\": " + QByteArray::number(static_cast<int>(slot) + 1);
+        if (const auto& names = lesson.Through[slot])
+            entry += ", \"through\": [" + quoted((*names)[0]) + ", " + quoted((*names)[1]) + "]";
         const auto& equation = lesson.Equations[slot];
         if (equation && equation->Vertical)
             entry += ", \"equation\": " + quoted(equation->Text);

@@ -46,6 +46,9 @@ enum class LessonFaultCode {
     UnknownTaskKind, // a task's "kind" is none of equation, graph, range, crossing
     TaskNoValue,     // a text of a task's line has no exact value (or a zero denominator)
     TaskNoCrossing,  // the two lines of a crossing task do not meet at one point of both
+    BadPoint,        // a point without a name, with a name too long or repeated, or a coordinate with no value
+    TooManyPoints,   // more than 26 points
+    UnknownPoint,    // "through" names a point the lesson does not have, or the same point twice
 };
 
 // A fault with what it concerns: the slot number (1 to 8, or 0 when none or unknown), the task
@@ -59,6 +62,7 @@ struct LessonFault {
     int Line = 0;
     int Column = 0;
     int Task = 0;
+    std::string Point{}; // the point's name, for the faults of points
 
     friend bool operator==(const LessonFault&, const LessonFault&) = default;
 };

@@ -284,14 +284,20 @@ std::vector<ExactPoint> drawPictureOn(QPaintDevice& device, QPainter* open, cons
     // A sheet names its axes where they are read, even when they lie off its plane; any other
     // picture has the names inside, where the marks' labels keep off them.
     const bool sheet = frame.Edges == PlaneEdges::Sheet;
-    if (settings.Problem) {
+    if (settings.Problem && !board.points().empty()) {
+        // The points a pupil is to draw a line through stay on the problem, their labels clear of
+        // the sheet's numbers and names as on an answer.
+        drawPicture(drawn, SlotTable{}, frame.Geometry, ShowOptions{}, 0, frame.Edges,
+            settings.BlackAndWhite ? Ink::BlackAndWhite : Ink::Colour, sheet ? AxisNames::Beside : AxisNames::Inside,
+            {}, {board.points(), settings.PointNamesOnly});
+    } else if (settings.Problem) {
         DrawPlane(drawn, frame.Geometry, frame.Edges);
         if (!sheet)
             drawAxisNames(drawn, frame.Geometry);
     } else {
         leftOut = drawPicture(drawn, board.slotTable(), frame.Geometry, board.showOptions(), board.lineSlot(),
             frame.Edges, settings.BlackAndWhite ? Ink::BlackAndWhite : Ink::Colour,
-            sheet ? AxisNames::Beside : AxisNames::Inside, board.lineForms());
+            sheet ? AxisNames::Beside : AxisNames::Inside, board.lineForms(), {board.points()});
         if (settings.BlackAndWhite)
             showLinesOnTheAxis(surface, drawn, frame.Geometry, board);
     }

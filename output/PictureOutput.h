@@ -30,15 +30,16 @@ enum class PictureFormat { Png, Svg, Pdf };
 std::optional<PictureFormat> pictureFormatFor(const QString& path);
 
 struct PictureSettings {
-    bool Problem = false;       // 問題用: the plane without the lines, for pupils to draw on
-    bool BlackAndWhite = false; // every line and text black, on white; with 線を色分け, each line
-                                // in its slot's dash pattern
-    double UnitMillimetres = 0; // one plane unit on paper; 0 fits the page (PDF, print) or keeps
-                                // the screen's size (SVG, PNG)
-    int PngScale = 1;           // PNG pixels per screen pixel: 1, 2 or 4
-    int Units = 0;              // PDF: -Units..Units units across and down; 0 the whole units the
-                                // window shows each way
-    bool Plain = false;         // a white plane in colour, for saving ink
+    bool Problem = false;        // 問題用: the plane without the lines, for pupils to draw on
+    bool BlackAndWhite = false;  // every line and text black, on white; with 線を色分け, each line
+                                 // in its slot's dash pattern
+    double UnitMillimetres = 0;  // one plane unit on paper; 0 fits the page (PDF, print) or keeps
+                                 // the screen's size (SVG, PNG)
+    int PngScale = 1;            // PNG pixels per screen pixel: 1, 2 or 4
+    int Units = 0;               // PDF: -Units..Units units across and down; 0 the whole units the
+                                 // window shows each way
+    bool Plain = false;          // a white plane in colour, for saving ink
+    bool PointNamesOnly = false; // 問題用: the points named 「A」 without their coordinates
 };
 
 // Draws the picture on a device through a transform from surface pixels to the device, in one

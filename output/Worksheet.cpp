@@ -341,6 +341,7 @@ PictureSettings pictureSettingsOf(const SheetPlane& plane, const WorksheetSettin
     picture.Problem = !plane.Answer;
     picture.BlackAndWhite = settings.BlackAndWhite;
     picture.Plain = settings.Plain;
+    picture.PointNamesOnly = settings.PointNamesOnly;
     return picture;
 }
 

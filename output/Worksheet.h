@@ -78,7 +78,8 @@ struct WorksheetSettings {
     int PerPage = 1;
     SheetKind Kind = SheetKind::Answer;
     bool BlackAndWhite = false;
-    bool Plain = false; // a white plane in colour
+    bool Plain = false;          // a white plane in colour
+    bool PointNamesOnly = false; // problem sheets name their points 「A」, without the coordinates
     QString Title;
     bool Figure = false; // the plane alone, for placing in other documents: no title, name line or list
     std::optional<QSizeF> PageMillimetres; // a page of this size rather than the paper's

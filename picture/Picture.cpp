@@ -97,7 +97,7 @@ std::vector<Area> sheetTextAreas(PlaneSurface& surface, const PlaneGeometry& geo
 }
 
 std::vector<ExactPoint> drawLines(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
-    const ShowOptions& show, int slopeSlot, Ink ink, AxisNames names, const LineForms& forms,
+    const ShowOptions& show, int slopeSlot, Ink ink, AxisNames names, const LineForms& forms, const PointMarks& points,
     std::span<const Area> kept = {})
 {
     for (std::int16_t slot = 0; slot < SlotTable::Rows; ++slot) {
@@ -113,10 +113,10 @@ std::vector<ExactPoint> drawLines(PlaneSurface& surface, const SlotTable& table,
             surface.DrawStyle(LineStyle::Solid);
     }
     if (names == AxisNames::Beside)
-        return drawUnitMarks(surface, table, geometry, show, slopeSlot, kept, forms);
+        return drawUnitMarks(surface, table, geometry, show, slopeSlot, kept, forms, points);
     // With marks, the names come before them: a ring or a dot under a name stays in sight over
     // it, and the labels keep off the names like any mark. Without, they come last, as ever.
-    if (!show.any()) {
+    if (!show.any() && points.Points.empty()) {
         drawAxisNames(surface, geometry);
         return {};
     }
@@ -124,18 +124,20 @@ std::vector<ExactPoint> drawLines(PlaneSurface& surface, const SlotTable& table,
     for (const AxisNameText& name : axisNameTexts(surface, geometry))
         free.push_back(name.Box);
     drawAxisNames(surface, geometry);
-    return drawUnitMarks(surface, table, geometry, show, slopeSlot, free, forms);
+    return drawUnitMarks(surface, table, geometry, show, slopeSlot, free, forms, points);
 }
 
 } // namespace
 
 std::vector<ExactPoint> drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
-    const ShowOptions& show, int slopeSlot, PlaneEdges edges, Ink ink, AxisNames names, const LineForms& forms)
+    const ShowOptions& show, int slopeSlot, PlaneEdges edges, Ink ink, AxisNames names, const LineForms& forms,
+    const PointMarks& points)
 {
     DrawPlane(surface, geometry, edges);
-    const std::vector<Area> kept
-        = edges == PlaneEdges::Sheet && show.any() ? sheetTextAreas(surface, geometry) : std::vector<Area>{};
-    return drawLines(surface, table, geometry, show, slopeSlot, ink, names, forms, kept);
+    const std::vector<Area> kept = edges == PlaneEdges::Sheet && (show.any() || !points.Points.empty())
+        ? sheetTextAreas(surface, geometry)
+        : std::vector<Area>{};
+    return drawLines(surface, table, geometry, show, slopeSlot, ink, names, forms, points, kept);
 }
 
 void drawPicture(PlaneSurface& surface, const Board& board, AxisNames names)
@@ -144,7 +146,7 @@ void drawPicture(PlaneSurface& surface, const Board& board, AxisNames names)
     if (const auto& kept = board.keptLine())
         DrawSlotLine(surface, kept->Table, board.geometry(), static_cast<std::int16_t>(kept->Slot), PaletteGrey);
     drawLines(surface, board.slotTable(), board.geometry(), board.showOptions(), board.lineSlot(), Ink::Colour, names,
-        board.lineForms());
+        board.lineForms(), {board.points()});
 }
 
 void drawAxisNames(PlaneSurface& surface, const PlaneGeometry& geometry)
@@ -166,7 +168,7 @@ void drawChange(PlaneSurface& surface, const Board& board, const Outcome& outcom
     // or erased line moves them: labels make room for each other, intersections come and go. So
     // with a mark on, the whole picture is drawn anew.
     const bool slopeMoves = show.Slope && outcome.CheckedSlot.has_value();
-    if (show.any() && (outcome.Picture != PictureChange::None || slopeMoves)) {
+    if ((show.any() || !board.points().empty()) && (outcome.Picture != PictureChange::None || slopeMoves)) {
         drawPicture(surface, board);
         return;
     }

@@ -19,12 +19,13 @@ class PlaneSurface;
 // Where the axis names go: beside the picture, as the window shows them, or inside it, as
 // drawAxisNames prints them: after the lines, and before the marks, which stay in sight over them
 // and whose labels keep off them. The forms kept beside the table add its vertical lines, each
-// drawn with its slot. Gives back the crossings whose coordinates the marks found no place for.
+// drawn with its slot, and the points are drawn over everything. Gives back the crossings whose coordinates the marks
+// found no place for.
 enum class AxisNames { Beside, Inside };
 
 std::vector<ExactPoint> drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
     const ShowOptions& show = {}, int slopeSlot = 0, PlaneEdges edges = PlaneEdges::Window, Ink ink = Ink::Colour,
-    AxisNames names = AxisNames::Beside, const LineForms& forms = {});
+    AxisNames names = AxisNames::Beside, const LineForms& forms = {}, const PointMarks& points = {});
 // The board's picture with the marks it shows, the slope triangle on the line drawn or chosen last,
 // and the line it keeps for comparing drawn faintly (grey) under the lines.
 void drawPicture(PlaneSurface& surface, const Board& board, AxisNames names = AxisNames::Beside);
@@ -38,7 +39,7 @@ void drawAxisNames(PlaneSurface& surface, const PlaneGeometry& geometry);
 // Brings a surface that shows the board's picture up to date after a command: one segment drawn
 // over it, the plane drawn anew, or the whole picture. With any mark shown, every change of the
 // picture redraws the whole of it, and so does a change of the current slot while the slope
-// triangle is shown.
+// triangle is shown. Points on the plane are marks too.
 void drawChange(PlaneSurface& surface, const Board& board, const Outcome& outcome);
 
 } // namespace zelmora

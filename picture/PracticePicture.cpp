@@ -103,6 +103,8 @@ void drawPracticePicture(PlaneSurface& surface, const PlaneGeometry& geometry, c
     }
     if (pupil.Point)
         dot(surface, geometry, *pupil.Point, pupilColour);
+    for (const ExactPoint& point : pupil.Points)
+        dot(surface, geometry, point, pupilColour);
 
     const std::vector<Hint> hints = hintsFor(task);
     const auto shown = static_cast<std::size_t>(std::clamp(hintsShown, 0, static_cast<int>(hints.size())));

@@ -17,8 +17,9 @@ class PlaneSurface;
 // line meets the y axis, the segment's ends, the crossing ringed; and the point that traces a line
 // with the keys, ringed in red.
 struct PupilAnswer {
-    std::optional<ExactLine> Line;   // 式を求める: the line her a and b make over the task's domain
-    std::optional<ExactPoint> Point; // 交点: the point she gave
+    std::optional<ExactLine> Line;    // 式を求める: the line her a and b make over the task's domain
+    std::optional<ExactPoint> Point;  // 交点: the point she gave
+    std::vector<ExactPoint> Points{}; // グラフをかく: the points she put
 };
 
 void drawPracticePicture(PlaneSurface& surface, const PlaneGeometry& geometry, const PracticeTask& task, int hintsShown,

@@ -525,6 +525,7 @@ struct Marks {
     std::optional<SlopeLegs> Legs;
     std::vector<Point> Dots;
     std::vector<Point> Rings;
+    std::vector<Point> PointDots;
     std::vector<Label> Labels;
     // The crossings, by their rings, and those whose coordinates found no place.
     std::vector<ExactPoint> Crossings;
@@ -582,7 +583,7 @@ std::vector<std::optional<LabelPlace>> place(const LabelScene& scene, const std:
 }
 
 Marks layoutMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, const ShowOptions& show,
-    int slopeSlot, std::span<const Area> free, const LineForms& forms)
+    int slopeSlot, std::span<const Area> free, const LineForms& forms, const PointMarks& points)
 {
     Marks marks;
     const double width = surface.Width();
@@ -616,6 +617,24 @@ Marks layoutMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeom
     if (show.Endpoints)
         marks.Dots = ends;
     scene.Named = marks.Dots;
+
+    // The pupil's points come before the crossings: they chose them.
+    for (const NamedPoint& point : points.Points) {
+        if (!inWindow(point.At, window))
+            continue;
+        const Point dot = surfacePoint(geometry, point.At.X, point.At.Y);
+        marks.PointDots.push_back(dot);
+        scene.Marks.push_back(dot);
+        scene.Named.push_back(dot);
+        std::vector<EquationPart> parts{point.Name};
+        if (!points.NamesOnly) {
+            for (EquationPart& part : coordinates(point.At))
+                append(parts, std::move(part));
+        }
+        labels.push_back(labelOf(MarkLabelKind::Point, std::move(parts), PaletteBlack, spotsAround(dot, ringGaps)));
+        labels.back().Names = dot;
+        labels.back().Kept = true;
+    }
 
     if (show.Intersections) {
         const auto withSlot = show.CurrentCrossingsOnly ? std::optional(slopeSlot) : std::nullopt;
@@ -690,12 +709,13 @@ Marks layoutMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeom
 } // namespace
 
 std::vector<MarkLabel> markLabels(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
-    const ShowOptions& show, int slopeSlot, std::span<const Area> free, const LineForms& forms)
+    const ShowOptions& show, int slopeSlot, std::span<const Area> free, const LineForms& forms,
+    const PointMarks& points)
 {
     std::vector<MarkLabel> placed;
-    if (!show.any() || geometry.UnitPixels <= 0)
+    if ((!show.any() && points.Points.empty()) || geometry.UnitPixels <= 0)
         return placed;
-    const Marks marks = layoutMarks(surface, table, geometry, show, slopeSlot, free, forms);
+    const Marks marks = layoutMarks(surface, table, geometry, show, slopeSlot, free, forms, points);
     for (const Label& label : marks.Labels) {
         const Point at = label.Place->At;
         placed.push_back(
@@ -706,11 +726,12 @@ std::vector<MarkLabel> markLabels(PlaneSurface& surface, const SlotTable& table,
 }
 
 std::vector<ExactPoint> drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
-    const ShowOptions& show, int slopeSlot, std::span<const Area> free, const LineForms& forms)
+    const ShowOptions& show, int slopeSlot, std::span<const Area> free, const LineForms& forms,
+    const PointMarks& points)
 {
-    if (!show.any() || geometry.UnitPixels <= 0)
+    if ((!show.any() && points.Points.empty()) || geometry.UnitPixels <= 0)
         return {};
-    const Marks marks = layoutMarks(surface, table, geometry, show, slopeSlot, free, forms);
+    const Marks marks = layoutMarks(surface, table, geometry, show, slopeSlot, free, forms, points);
     const Rgb blue = PaletteBlue;
     const Rgb black = PaletteBlack;
 
@@ -737,6 +758,14 @@ std::vector<ExactPoint> drawUnitMarks(PlaneSurface& surface, const SlotTable& ta
         surface.DrawWidth(ringWidth);
         for (const Point& ring : marks.Rings)
             surface.Circle(ring.X, ring.Y, markRadius);
+    }
+    if (!marks.PointDots.empty()) {
+        surface.ForeColor(black);
+        surface.FillColor(black);
+        surface.FillStyle(FillMode::Solid);
+        surface.DrawWidth(1);
+        for (const Point& dot : marks.PointDots)
+            surface.Circle(dot.X, dot.Y, markRadius);
     }
     if (!marks.Labels.empty()) {
         surface.DrawWidth(1);

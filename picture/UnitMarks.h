@@ -4,6 +4,7 @@
 #include "board/ShowOptions.h"
 #include "entry/LineEntry.h"
 #include "facts/ExactLine.h"
+#include "facts/PointLine.h"
 #include "picture/LabelPlacer.h"
 #include "plane/PlaneGeometry.h"
 #include "plane/PlaneSurface.h"
@@ -49,14 +50,23 @@ enum class Ink { Colour, BlackAndWhite };
 // apart by colour, the slot's own dash pattern, which stands in for its colour there.
 LineStyle lineStyle(const ShowOptions& show, int slot, Ink ink);
 
+// The named points a picture shows: black dots, each labelled with its name and coordinates
+// 「A(−3, 3)」, or its name alone where a problem sheet leaves the coordinates to the pupil. A point
+// off the part of the plane shown is not drawn. Their labels are never left out.
+struct PointMarks {
+    std::vector<NamedPoint> Points;
+    bool NamesOnly = false;
+};
+
 // The forms kept beside the table add its vertical lines, and the equations lines were typed as,
-// which their labels show. Gives back the crossings whose coordinates found no place, in order,
-// for a sheet to list beside the picture.
+// which their labels show; the points are drawn over the rest. Gives back the crossings whose coordinates found no
+// place, in order, for a sheet to list beside the picture.
 std::vector<ExactPoint> drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
-    const ShowOptions& show, int slopeSlot, std::span<const Area> free = {}, const LineForms& forms = {});
+    const ShowOptions& show, int slopeSlot, std::span<const Area> free = {}, const LineForms& forms = {},
+    const PointMarks& points = {});
 
 // What a label of the marks names.
-enum class MarkLabelKind { Line, Legend, Coordinates, SlopeRun, SlopeRise };
+enum class MarkLabelKind { Line, Legend, Coordinates, SlopeRun, SlopeRise, Point };
 
 // A label as drawUnitMarks places it: what it names (the slot of a line or legend entry, the ring
 // of coordinates), its box, halo included, and its leader, if it has one.
@@ -71,6 +81,7 @@ struct MarkLabel {
 // The labels drawUnitMarks would place, in its order, without drawing them; the surface measures
 // their texts.
 std::vector<MarkLabel> markLabels(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
-    const ShowOptions& show, int slopeSlot, std::span<const Area> free = {}, const LineForms& forms = {});
+    const ShowOptions& show, int slopeSlot, std::span<const Area> free = {}, const LineForms& forms = {},
+    const PointMarks& points = {});
 
 } // namespace zelmora

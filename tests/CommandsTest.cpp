@@ -6,6 +6,7 @@
 
 #include "slots/SlotTable.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -363,6 +364,52 @@ TEST_F(CommandsTest, ExitClosesTheWindow)
 {
     click("Command1");
     EXPECT_FALSE(Window->isVisible());
+}
+
+} // namespace
+} // namespace zelmora::testing
+
+namespace zelmora::testing {
+namespace {
+
+// 点をとる with the mouse: a click puts a point on the nearest lattice point, a drag moves it with the
+// line drawn through it, as one step; Esc leaves the mode.
+TEST_F(CommandsTest, PointsArePlacedAndDraggedWithTheMouse)
+{
+    QAction* mode = Window->findChild<QAction*>(QStringLiteral("PlacePoints"));
+    ASSERT_NE(mode, nullptr);
+    mode->trigger();
+    EXPECT_TRUE(caption().endsWith(QStringLiteral("（点をとる）")));
+    auto* picture = control<PictureBox>("Picture1");
+    const auto surfaceOf = [this](double x, double y) {
+        const Point at = Form->board().geometry().toSurface({x, y});
+        return QPoint(static_cast<int>(at.X), static_cast<int>(at.Y));
+    };
+    QTest::mouseClick(picture, Qt::LeftButton, {}, surfaceOf(2, 1) + QPoint(4, -3));
+    QTest::mouseClick(picture, Qt::LeftButton, {}, surfaceOf(-1, -1) + QPoint(-2, 2));
+    ASSERT_EQ(Form->board().points().size(), 2u);
+    EXPECT_EQ(Form->board().points()[0].At, (ExactPoint{2, 1}));
+    EXPECT_EQ(picture->image().pixelColor(surfaceOf(-1, -1)), QColor(Qt::black));
+    EXPECT_EQ(message(), QStringLiteral("点B(−1, −1)をとりました。"));
+    EXPECT_TRUE(
+        picture->accessibleDescription().endsWith(QStringLiteral("点A、エックス2、y1。点B、エックス−1、y−1。")));
+
+    Form->perform([](Board& board) { return board.drawThrough("A", "B", false); });
+    QTest::mousePress(picture, Qt::LeftButton, {}, surfaceOf(2, 1));
+    QTest::mouseMove(picture, surfaceOf(2.9, 2));
+    QTest::mouseMove(picture, surfaceOf(5, 3));
+    QTest::mouseRelease(picture, Qt::LeftButton, {}, surfaceOf(5, 3));
+    EXPECT_EQ(Form->board().points()[0].At, (ExactPoint{5, 3}));
+    EXPECT_EQ(Form->board().line(0)->AText, " 2/ 3") << "the line followed the point";
+    Form->perform([](Board& board) { return board.undo(); });
+    EXPECT_EQ(Form->board().points()[0].At, (ExactPoint{2, 1})) << "the drag is one step";
+
+    picture->setFocus();
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(mode->isChecked());
+    EXPECT_FALSE(caption().contains(QStringLiteral("点をとる")));
+    QTest::mouseClick(picture, Qt::LeftButton, {}, surfaceOf(4, 4));
+    EXPECT_EQ(Form->board().points().size(), 2u) << "no point placed outside the mode";
 }
 
 } // namespace

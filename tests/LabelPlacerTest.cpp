@@ -252,6 +252,7 @@ TEST(LabelPlacer, CrowdedBoardsKeepTheRules)
                 case MarkLabelKind::SlopeRise:
                     ++rises;
                     break;
+                case MarkLabelKind::Point:
                 case MarkLabelKind::Coordinates: {
                     ASSERT_TRUE(label.Names.has_value());
                     const double own = distance(box, *label.Names);

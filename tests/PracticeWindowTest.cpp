@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // 練習 by keyboard: a lesson's tasks start the practice window at once; each kind is answered in
 // its two boxes, Enter moving on and then checking; each part is told apart, hints come in order,
-// a グラフをかく task is passed by, and the score and the tasks missed close the set.
+// a グラフをかく task is answered with two points, and the score and the tasks missed close the set.
 #include "WindowFixture.h"
 
 #include "app/access/Accessibility.h"
@@ -103,10 +103,15 @@ TEST_F(PracticeWindowTest, EachKindByKeyboard)
     answer(u"1/3"_qs, u"2/6"_qs);
     EXPECT_EQ(Practice->current(), 3);
 
-    // グラフをかく needs points the window cannot put yet: it says so, and 次へ passes it by.
-    EXPECT_TRUE(said("PracticePrompt").contains(u"点をとる"_qs));
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), u"PracticeNext"_qs);
-    key(Qt::Key_Space);
+    // グラフをかく: two points of the line, typed as χ, y; each is checked on its own.
+    EXPECT_TRUE(said("PracticePrompt").contains(u"χ, y"_qs));
+    answer(u"0, 1"_qs, u"2, 2"_qs);
+    EXPECT_EQ(said("PracticeFeedback"), u"1つ目の点は合っています。2つ目の点がちがいます。"_qs);
+    key(Qt::Key_Backtab);
+    answer(u"(0, 1)"_qs, u"y"_qs);
+    EXPECT_EQ(said("PracticeFeedback"), u"1つ目の点は合っています。2つ目の点は数として読めません。"_qs);
+    key(Qt::Key_Backtab);
+    answer(u"０，１"_qs, u"−3, −2"_qs);
     EXPECT_EQ(said("PracticeScore"),
         u"4問中1問正解\nまちがえた問題とその答え：\n問題1：y = −2/3χ + 1\n問題3：(1/3, 1/3)\n問題4：y = χ + 1"_qs);
     // The main window's board is left as it was.

@@ -5,6 +5,7 @@
 
 #include "app/access/Accessibility.h"
 #include "app/companions/ValueTableWindow.h"
+#include "app/dialogs/PointDialogs.h"
 #include "app/session/Startup.h"
 #include "app/words/Speech.h"
 
@@ -50,6 +51,26 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
         type(equation);
         QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
+    }
+
+    // A dialog of points, its boxes filled in order, and its button pressed.
+    void pointDialog(const char* action, const QStringList& texts) const
+    {
+        trigger(action);
+        auto* dialog = Window->findChild<PointDialog*>(u"PointDialog"_s);
+        ASSERT_NE(dialog, nullptr);
+        const QList<QLineEdit*> boxes = dialog->findChildren<QLineEdit*>();
+        ASSERT_EQ(boxes.size(), texts.size());
+        for (qsizetype k = 0; k < texts.size(); ++k)
+            boxes[k]->setText(texts[k]);
+        dialog->accept();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void pointKeys(std::initializer_list<Qt::Key> pressed) const
+    {
+        for (const Qt::Key key : pressed)
+            keys(key, Qt::NoModifier);
     }
 };
 
@@ -112,6 +133,51 @@ TEST_F(SpokenAnswersTest, EachCommandSaysWhatItDid)
             u"Line 3 chosen. Line 3: the line x = 3, y from minus 2 to 5."},
         {"an equation refused", [this] { typeEquation(u"2χ*3y=6"_s); }, u"3文字目の「*」が読めません。",
             u"Character 3, \"*\", cannot be read."},
+        {"点をとる begun", [this] { trigger("PlacePoints"); },
+            u"点をとります。クリックするか、矢印キーで動かしてEnterでとります。Escで終わります。",
+            u"Plotting points. Click, or move with the arrow keys and press Enter. Esc ends."},
+        {"点をとる by the keys",
+            [this] {
+                trigger("PlacePoints");
+                pointKeys(
+                    {Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Return});
+            },
+            u"点Aをエックス−3、y3にとりました。", u"Point A plotted at x minus 3, y 3."},
+        {"the cursor on a point",
+            [this] {
+                trigger("PlacePoints");
+                pointKeys({Qt::Key_Left, Qt::Key_Return, Qt::Key_Right, Qt::Key_Left});
+            },
+            u"エックス−1、y0、点A", u"x minus 1, y 0, point A"},
+        {"点をとる left", [this] { trigger("PlacePoints"), pointKeys({Qt::Key_Escape}); },
+            u"点をとるのを終わりました。", u"Stopped plotting points."},
+        {"点を入力 outside the picture",
+            [this] {
+                pointDialog("EnterPoint", {u"P"_s, u"20"_s, u"−1/2"_s});
+            },
+            u"点Pをエックス20、y−2分の1にとりました。図の外です。",
+            u"Point P plotted at x 20, y minus 1 half. It is outside the picture."},
+        {"2点を通る直線",
+            [this] {
+                pointDialog("EnterPoint", {u"A"_s, u"-3"_s, u"3"_s});
+                pointDialog("EnterPoint", {u"B"_s, u"3"_s, u"-1"_s});
+                pointDialog("LineThroughPoints", {u"A"_s, u"B"_s});
+            },
+            u"線３を引きました。y＝−3分の2エックス＋1、エックスは−3から3まで。",
+            u"Line 3 drawn. y = minus 2 thirds x + 1, x from minus 3 to 3."},
+        {"2点を通る直線 refused",
+            [this] {
+                pointDialog("LineThroughPoints", {u"A"_s, u"B"_s});
+            },
+            u"点Aがありません。", u"There is no point A."},
+        {"傾きと1点",
+            [this] {
+                pointDialog("LineOfSlope", {u"1/2"_s, u"2"_s, u"0"_s});
+            },
+            u"線３を引きました。y＝2分の1エックス−1、エックスは−14から14まで。",
+            u"Line 3 drawn. y = 1 half x minus 1, x from minus 14 to 14."},
+        {"表の点をとる", [this] { trigger("PlotTablePoints"); }, u"表の点を7個とりました。",
+            u"Plotted 7 points of the table."},
     };
     QTranslator english;
     ASSERT_TRUE(english.load(englishCatalogue()));

@@ -444,3 +444,42 @@ TEST(UnitMarks, ChangesRedrawTheWholePictureWhileAMarkIsShown)
 
 } // namespace
 } // namespace zelmora
+
+namespace zelmora::testing {
+namespace {
+
+NamedPoint named(const char* name, const char* x, const char* y)
+{
+    return std::get<NamedPoint>(readPoint(name, x, y));
+}
+
+// Points are black dots labelled with their name and coordinates, or their name alone; a point off
+// the plane shown is not drawn, and no label of a point is left out.
+TEST(UnitMarks, PointsAreBlackDotsWithTheirLabels)
+{
+    const struct {
+        const char* Name;
+        bool NamesOnly;
+        std::vector<std::string> Texts;
+    } rows[] = {
+        {"with coordinates", false, {"A(−3, 3)", "B(", ", −1)", "1", "2"}}, // the fraction's parts last
+        {"names alone", true, {"A", "B"}},
+    };
+    const std::vector<NamedPoint> points{named("A", "-3", "3"), named("B", "1/2", "-1"), named("C", "40", "0")};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        RecordingSurface surface;
+        drawUnitMarks(surface, SlotTable{}, middle, ShowOptions{}, 0, {}, {}, PointMarks{points, row.NamesOnly});
+        const std::vector<Circle> dots{{234, 234, 4, 1, black, black}, {311, 322, 4, 1, black, black}};
+        EXPECT_EQ(surface.Circles, dots);
+        std::vector<std::string> texts;
+        for (const auto& text : surface.Texts) {
+            EXPECT_EQ(text.Colour, black);
+            texts.push_back(text.Text);
+        }
+        EXPECT_EQ(texts, row.Texts);
+    }
+}
+
+} // namespace
+} // namespace zelmora::testing

@@ -243,6 +243,10 @@
         <comment>the lesson&apos;s file name, Qt&apos;s modified mark and the form&apos;s caption</comment>
         <translation>%1[*] - %2</translation>
     </message>
+    <message>
+        <source>（点をとる）</source>
+        <translation> (plotting points)</translation>
+    </message>
 </context>
 <context>
     <name>zelmora::Panel</name>
@@ -364,6 +368,128 @@
     <message>
         <source>図をコピー</source>
         <translation>Copy picture</translation>
+    </message>
+</context>
+<context>
+    <name>zelmora::PointDialog</name>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>zelmora::PointMenu</name>
+    <message>
+        <source>点をとる(&amp;P)</source>
+        <translation>&amp;Plot points</translation>
+    </message>
+    <message>
+        <source>点をとる：クリックするか、矢印キーとEnterでとります（Escで終わり）。</source>
+        <translation>Plot points: click, or move with the arrow keys and press Enter (Esc ends).</translation>
+    </message>
+    <message>
+        <source>点を入力(&amp;N)…</source>
+        <translation>E&amp;nter a point...</translation>
+    </message>
+    <message>
+        <source>点を入力</source>
+        <translation>Enter a point</translation>
+    </message>
+    <message>
+        <source>名前(&amp;N)：</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>χ座標(&amp;X)：</source>
+        <translation>&amp;x:</translation>
+    </message>
+    <message>
+        <source>y座標(&amp;Y)：</source>
+        <translation>&amp;y:</translation>
+    </message>
+    <message>
+        <source>例：名前 A、χ −3、y 3&#x3000;分数は 1/2 のように。同じ名前の点は動きます。</source>
+        <translation>Example: name A, x −3, y 3. Fractions as 1/2. A point of the same name moves.</translation>
+    </message>
+    <message>
+        <source>点をとる</source>
+        <translation>Plot point</translation>
+    </message>
+    <message>
+        <source>点を消す(&amp;D)…</source>
+        <translation>&amp;Delete a point...</translation>
+    </message>
+    <message>
+        <source>点を消す</source>
+        <translation>Delete point</translation>
+    </message>
+    <message>
+        <source>消す</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>2点を通る直線(&amp;T)…</source>
+        <translation>Line &amp;through two points...</translation>
+    </message>
+    <message>
+        <source>2点を通る直線</source>
+        <translation>Line through two points</translation>
+    </message>
+    <message>
+        <source>1つ目の点(&amp;1)：</source>
+        <translation>First point (&amp;1):</translation>
+    </message>
+    <message>
+        <source>2つ目の点(&amp;2)：</source>
+        <translation>Second point (&amp;2):</translation>
+    </message>
+    <message>
+        <source>いまの線の番号に、2点を通る直線の式を入れて引きます。点を動かすと線もついてきます。</source>
+        <translation>Draws the line through both points in the current slot. Moving a point moves the line with it.</translation>
+    </message>
+    <message>
+        <source>座標平面の端から端まで引く(&amp;W)</source>
+        <translation>Across the &amp;whole plane</translation>
+    </message>
+    <message>
+        <source>線を引く</source>
+        <translation>Draw line</translation>
+    </message>
+    <message>
+        <source>傾きと1点(&amp;S)…</source>
+        <translation>&amp;Slope and a point...</translation>
+    </message>
+    <message>
+        <source>傾きと1点</source>
+        <translation>Slope and a point</translation>
+    </message>
+    <message>
+        <source>傾き ａ(&amp;A)：</source>
+        <translation>Slope &amp;a:</translation>
+    </message>
+    <message>
+        <source>点のχ座標(&amp;X)：</source>
+        <translation>Point&apos;s &amp;x:</translation>
+    </message>
+    <message>
+        <source>点のy座標(&amp;Y)：</source>
+        <translation>Point&apos;s &amp;y:</translation>
+    </message>
+    <message>
+        <source>例：傾き −2/3 で点 (3, −1) を通る直線</source>
+        <translation>Example: the line of slope −2/3 through (3, −1)</translation>
+    </message>
+    <message>
+        <source>表の点をとる(&amp;O)</source>
+        <translation>Plot the table&apos;s p&amp;oints</translation>
+    </message>
+    <message>
+        <source>表の点がありません。線を引いてからにしてください。</source>
+        <translation>The table has no points. Draw a line first.</translation>
+    </message>
+    <message>
+        <source>表の点を%1個とりました。</source>
+        <translation>Plotted %1 points of the table.</translation>
     </message>
 </context>
 <context>
@@ -777,6 +903,34 @@
         <comment>the tracing point&apos;s change, shown beside it</comment>
         <translation>χ %1 → y %2</translation>
     </message>
+    <message>
+        <source>点%1、%2</source>
+        <translation>point %1, %2</translation>
+    </message>
+    <message>
+        <source>（図の外）</source>
+        <translation> (outside the picture)</translation>
+    </message>
+    <message>
+        <source>点%1を%2にとりました</source>
+        <translation>Point %1 plotted at %2</translation>
+    </message>
+    <message>
+        <source>図の外です</source>
+        <translation>It is outside the picture</translation>
+    </message>
+    <message>
+        <source>点をとります。クリックするか、矢印キーで動かしてEnterでとります。Escで終わります。</source>
+        <translation>Plotting points. Click, or move with the arrow keys and press Enter. Esc ends.</translation>
+    </message>
+    <message>
+        <source>点をとるのを終わりました。</source>
+        <translation>Stopped plotting points.</translation>
+    </message>
+    <message>
+        <source>%1、点%2</source>
+        <translation>%1, point %2</translation>
+    </message>
 </context>
 <context>
     <name>zelmora::ValueTableWindow</name>
@@ -1087,6 +1241,10 @@
         <source>、</source>
         <comment>between the line numbers of a list</comment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>問題用の点は名前だけ(&amp;A)</source>
+        <translation>Points n&amp;amed only on problem sheets</translation>
     </message>
 </context>
 <context>
@@ -1420,6 +1578,74 @@
         <comment>a size&apos;s name as a lesson file writes it</comment>
         <translation> &quot;%1&quot;</translation>
     </message>
+    <message>
+        <source>点「%1」の名前か座標が正しくありません（名前は4文字まで、同じ名前は1つだけ）。</source>
+        <translation>Point &quot;%1&quot; has a wrong name or coordinate (names of up to 4 characters, each name once).</translation>
+    </message>
+    <message>
+        <source>点は26個までです。</source>
+        <translation>At most 26 points.</translation>
+    </message>
+    <message>
+        <source>%1「through」の点「%2」がないか、2点が同じです。</source>
+        <translation>%1&quot;through&quot;: point &quot;%2&quot; is missing, or both points are the same.</translation>
+    </message>
+    <message>
+        <source>点をとる</source>
+        <translation>Plot point</translation>
+    </message>
+    <message>
+        <source>点を消す</source>
+        <translation>Delete point</translation>
+    </message>
+    <message>
+        <source>表の点をとる</source>
+        <translation>Plot the table&apos;s points</translation>
+    </message>
+    <message>
+        <source>点の名前を入れてください。</source>
+        <translation>Enter the point&apos;s name.</translation>
+    </message>
+    <message>
+        <source>点の名前は4文字までです。</source>
+        <translation>A point&apos;s name has at most 4 characters.</translation>
+    </message>
+    <message>
+        <source>点の%1座標が数として読めません。</source>
+        <translation>The point&apos;s %1 is not a number.</translation>
+    </message>
+    <message>
+        <source>点の%1座標の分母が０です。</source>
+        <translation>The point&apos;s %1 has a denominator of 0.</translation>
+    </message>
+    <message>
+        <source>点の%1座標の値が大きすぎます。</source>
+        <translation>The point&apos;s %1 is too large.</translation>
+    </message>
+    <message>
+        <source>点%1がありません。</source>
+        <translation>There is no point %1.</translation>
+    </message>
+    <message>
+        <source>2点が同じ点なので、直線が決まりません。</source>
+        <translation>Both points are the same, so they give no line.</translation>
+    </message>
+    <message>
+        <source>ａかｂの桁が多すぎて、欄に書けません。</source>
+        <translation>a or b has too many digits for the boxes.</translation>
+    </message>
+    <message>
+        <source>点%1を消しました。</source>
+        <translation>Point %1 deleted.</translation>
+    </message>
+    <message>
+        <source>点%1(%2, %3)をとりました。</source>
+        <translation>Point %1(%2, %3) plotted.</translation>
+    </message>
+    <message>
+        <source>図の外です。</source>
+        <translation>It is outside the picture.</translation>
+    </message>
 </context>
 <context>
     <name>zelmora::practiceWords</name>
@@ -1568,12 +1794,20 @@
         <translation>Task %1: %2</translation>
     </message>
     <message>
-        <source>グラフをかく問題は、点をとる操作ができてから練習できます。「次へ」で次の問題に進みます。</source>
-        <translation>Drawing a graph needs points put on the plane, which this window cannot do yet. Next goes on to the next task.</translation>
-    </message>
-    <message>
         <source>線%1：%2</source>
         <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>1つ目の点</source>
+        <translation>first point</translation>
+    </message>
+    <message>
+        <source>2つ目の点</source>
+        <translation>second point</translation>
+    </message>
+    <message>
+        <source>グラフが通る点を2つ、「−3, 3」のように χ, y で入れましょう。</source>
+        <translation>Type two points the graph passes through, as x, y like &quot;-3, 3&quot;.</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include "app/words/Speech.h"
 #include "facts/ExactNumber.h"
 #include "facts/LineFacts.h"
+#include "facts/PointLine.h"
 #include "plane/DrawPlane.h"
 #include "plane/PainterSurface.h"
 #include "practice/AnswerCheck.h"
@@ -227,41 +228,53 @@ void PracticeWindow::showTask(const QString& before)
     const PracticeTask& shown = task();
     const QString heading = practiceWords::heading(Current + 1, static_cast<int>(Set.Tasks.size()), Set.Seed);
     Heading->setText(heading);
-    const bool answerable = shown.Kind != TaskKind::Graph;
+    const bool graph = shown.Kind == TaskKind::Graph;
     Prompt->setText(practiceWords::prompt(shown, practiceWords::Form::Eye)
-        + (answerable ? QString() : u"\n"_s + practiceWords::needsPoints()));
+        + (graph ? u"\n"_s + practiceWords::pointsWanted() : QString()));
     const std::array<QString, 2> names = practiceWords::boxNames(shown.Kind);
     for (std::size_t k = 0; k < 2; ++k) {
         Names[k]->setText(names[k]);
         Boxes[k]->clear();
-        Boxes[k]->setEnabled(answerable);
+        Boxes[k]->setEnabled(true);
         Boxes[k]->setAccessibleName(names[k]);
     }
-    CheckButton->setEnabled(answerable);
-    HintButton->setEnabled(answerable);
+    CheckButton->setEnabled(true);
+    HintButton->setEnabled(true);
     NextButton->setEnabled(true);
     Feedback->setText(before);
     Plane->update();
-    if (answerable)
-        Boxes[0]->setFocus();
-    else
-        NextButton->setFocus();
+    Boxes[0]->setFocus();
     QStringList sentences;
     if (!before.isEmpty())
         sentences << before;
     sentences << heading << practiceWords::prompt(shown, practiceWords::Form::Ear);
     QString said = speech::joinedSentences(sentences);
-    if (!answerable)
-        said += practiceWords::needsPoints();
+    if (graph)
+        said += practiceWords::pointsWanted();
     say(said);
 }
 
 void PracticeWindow::check()
 {
-    if (Current >= static_cast<int>(Set.Tasks.size()) || task().Kind == TaskKind::Graph)
+    if (Current >= static_cast<int>(Set.Tasks.size()))
         return;
     const std::array<std::string, 2> texts{Boxes[0]->text().toStdString(), Boxes[1]->text().toStdString()};
-    const AnswerCheck result = checkAnswer(task(), texts);
+    AnswerCheck result;
+    std::vector<ExactPoint> put;
+    if (task().Kind == TaskKind::Graph) {
+        // Her two points, each on the line or not; a text that is no point is unreadable.
+        const auto first = readPointText(texts[0]);
+        const auto second = readPointText(texts[1]);
+        result = checkGraph(task(), first.value_or(ExactPoint{}), second.value_or(ExactPoint{}));
+        for (const auto& [point, part] : {std::pair{&first, 0}, std::pair{&second, 1}}) {
+            if (*point)
+                put.push_back(**point);
+            else
+                result.Parts[static_cast<std::size_t>(part)] = Verdict::Unreadable;
+        }
+    } else {
+        result = checkAnswer(task(), texts);
+    }
     // Her own answer goes on the plane beside the task's, where it can be drawn.
     const auto first = boxValue(texts[0]);
     const auto second = boxValue(texts[1]);
@@ -276,6 +289,7 @@ void PracticeWindow::check()
     } else if (first && second && task().Kind == TaskKind::Crossing) {
         Pupil.Point = ExactPoint{*first, *second};
     }
+    Pupil.Points = put;
     const QString verdict = practiceWords::verdict(task().Kind, result);
     if (result.right()) {
         if (Missed)

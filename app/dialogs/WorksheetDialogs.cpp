@@ -49,22 +49,31 @@ void selectData(QComboBox* box, const QVariant& data)
         box->setCurrentIndex(index);
 }
 
+QString pointNamesCaption()
+{
+    return QCoreApplication::translate("zelmora::WorksheetDialogs", "問題用の点は名前だけ(&A)");
+}
+
 // The choices both dialogs share: scale, a problem sheet, black and white.
 struct SheetChoices {
     QComboBox* Scale = nullptr;
     QCheckBox* Problem = nullptr;
+    QCheckBox* PointNames = nullptr;
     QCheckBox* BlackAndWhite = nullptr;
 
     SheetChoices(QDialog& dialog, QFormLayout& form, const QString& fitting)
         : Scale(scaleChoice(&dialog, fitting))
         , Problem(
               new QCheckBox(QCoreApplication::translate("zelmora::WorksheetDialogs", "問題用（線なし）(&Q)"), &dialog))
+        , PointNames(new QCheckBox(pointNamesCaption(), &dialog))
         , BlackAndWhite(new QCheckBox(QCoreApplication::translate("zelmora::WorksheetDialogs", "白黒 (&B)"), &dialog))
     {
         Problem->setObjectName(u"Problem"_s);
+        PointNames->setObjectName(u"PointNamesOnly"_s);
         BlackAndWhite->setObjectName(u"BlackAndWhite"_s);
         form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "大きさ(&S):"), Scale);
         form.addRow(QString(), Problem);
+        form.addRow(QString(), PointNames);
         form.addRow(QString(), BlackAndWhite);
     }
 
@@ -73,6 +82,7 @@ struct SheetChoices {
         PictureSettings settings;
         settings.UnitMillimetres = Scale->currentData().toDouble();
         settings.Problem = Problem->isChecked();
+        settings.PointNamesOnly = PointNames->isChecked();
         settings.BlackAndWhite = BlackAndWhite->isChecked();
         return settings;
     }
@@ -81,6 +91,7 @@ struct SheetChoices {
     {
         selectData(Scale, remembered.UnitMillimetres);
         Problem->setChecked(remembered.Problem);
+        PointNames->setChecked(remembered.PointNamesOnly);
         BlackAndWhite->setChecked(remembered.BlackAndWhite);
     }
 
@@ -88,6 +99,7 @@ struct SheetChoices {
     {
         remembered.UnitMillimetres = Scale->currentData().toDouble();
         remembered.Problem = Problem->isChecked();
+        remembered.PointNamesOnly = PointNames->isChecked();
         remembered.BlackAndWhite = BlackAndWhite->isChecked();
     }
 };
@@ -134,6 +146,7 @@ struct PrintChoices {
     QComboBox* Centre = nullptr;
     QComboBox* PerPage = nullptr;
     QComboBox* Kind = nullptr;
+    QCheckBox* PointNames = nullptr;
     QLineEdit* Title = nullptr;
 
     PrintChoices(QDialog& dialog, QFormLayout& form)
@@ -144,6 +157,7 @@ struct PrintChoices {
         , Centre(new QComboBox(&dialog))
         , PerPage(new QComboBox(&dialog))
         , Kind(new QComboBox(&dialog))
+        , PointNames(new QCheckBox(pointNamesCaption(), &dialog))
         , Title(new QLineEdit(&dialog))
     {
         PaperSize->setObjectName(u"Paper"_s);
@@ -186,6 +200,8 @@ struct PrintChoices {
         form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "中心(&C):"), Centre);
         form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "1ページの図の数(&N):"), PerPage);
         form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "種類(&K):"), Kind);
+        PointNames->setObjectName(u"PointNamesOnly"_s);
+        form.addRow(QString(), PointNames);
     }
 
     void restore(const PrintRemembered& remembered)
@@ -197,6 +213,7 @@ struct PrintChoices {
         selectData(Centre, remembered.CentreOnLines);
         selectData(PerPage, remembered.PerPage);
         selectData(Kind, static_cast<int>(remembered.Kind));
+        PointNames->setChecked(remembered.PointNamesOnly);
     }
 
     void remember(PrintRemembered& remembered) const
@@ -208,6 +225,7 @@ struct PrintChoices {
         remembered.CentreOnLines = Centre->currentData().toBool();
         remembered.PerPage = PerPage->currentData().toInt();
         remembered.Kind = static_cast<SheetKind>(Kind->currentData().toInt());
+        remembered.PointNamesOnly = PointNames->isChecked();
     }
 };
 
@@ -325,6 +343,7 @@ void printWithPreview(QWidget* parent, const Board& board)
     settings.CentreOnLines = print.Centre->currentData().toBool();
     settings.PerPage = print.PerPage->currentData().toInt();
     settings.Kind = static_cast<SheetKind>(print.Kind->currentData().toInt());
+    settings.PointNamesOnly = print.PointNames->isChecked();
     settings.BlackAndWhite = blackAndWhite->isChecked();
     settings.Plain = plain->isChecked();
     settings.Title = print.Title->text();

@@ -7,6 +7,7 @@
 #include "app/form/PanelBuilder.h"
 #include "app/form/PanelLayout.h"
 #include "app/form/PictureBox.h"
+#include "app/form/PointPlacer.h"
 #include "app/form/TabRing.h"
 #include "app/form/Tracer.h"
 #include "app/words/Look.h"
@@ -96,6 +97,7 @@ void Form1::bindControls(const PanelWidgets& made)
     Ring = std::make_unique<TabRing>(this);
     Speaker = made.Speaker;
     Tracing = new Tracer(State, Picture1, Speaker);
+    Placer = new PointPlacer(State, Picture1, Speaker, [this](const auto& command) { perform(command); });
     Option1[0]->setChecked(true);
 }
 

@@ -23,6 +23,7 @@ class OptionButton;
 struct PanelWidgets;
 class PainterSurface;
 class PictureBox;
+class PointPlacer;
 class TabRing;
 class Tracer;
 
@@ -41,6 +42,8 @@ public:
     const PainterSurface& surface() const;
     // 図をコピー, the picture's own action, for the menus to show.
     QAction* copyPictureAction() const;
+    // 点をとる on the picture, and dragging points.
+    PointPlacer* pointPlacer() const { return Placer; }
 
     // Performs a command of the menus on the board (a lesson opened, the marks shown) and shows
     // what the board answers, as the panel's commands do.
@@ -105,6 +108,7 @@ private:
     Announcer* Speaker = nullptr;
     std::unique_ptr<TabRing> Ring;
     Tracer* Tracing = nullptr;
+    PointPlacer* Placer = nullptr;
     // The box a refusal shown in Label10 names; editing it takes the refusal away.
     std::optional<EntryBox> RefusedBox;
 };

@@ -9,6 +9,8 @@
 #include "app/dialogs/EquationDialog.h"
 #include "app/dialogs/WorksheetDialogs.h"
 #include "app/form/Form1.h"
+#include "app/form/PointPlacer.h"
+#include "app/main/PointMenu.h"
 #include "app/session/LessonOpening.h"
 #include "app/session/Recovery.h"
 #include "app/session/Settings.h"
@@ -199,6 +201,8 @@ void MainWindow::buildMenus()
     // Ctrl+E already exports the picture.
     connect(menuItem(edit, tr("式で入力(&Q)…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), u"TypeEquation"_s),
         &QAction::triggered, this, &MainWindow::typeEquation);
+    addPointItems(edit, Form, this);
+    connect(Form->pointPlacer(), &PointPlacer::activeChanged, this, &MainWindow::updateCaption);
     QAction* copy = Form->copyPictureAction();
     copy->setText(tr("図をコピー(&C)"));
     edit->addAction(copy);
@@ -238,6 +242,7 @@ void MainWindow::buildViewMenu(QMenu* view)
     DockValueTableAction->setCheckable(true);
     DockValueTableAction->setChecked(Settings::valueTableDocked());
     connect(DockValueTableAction, &QAction::triggered, this, &MainWindow::dockValueTableChosen);
+    addTablePointsItem(view, Form);
     ExploreAction = menuItem(view, tr("動かして調べる(&M)"), QKeySequence(Qt::CTRL | Qt::Key_M), u"Explore"_s);
     ExploreAction->setCheckable(true);
     connect(ExploreAction, &QAction::triggered, this, &MainWindow::toggleExplore);
@@ -474,7 +479,8 @@ void MainWindow::toggleProjector()
 // A board with no lesson file has nothing to mark: the caption is the form's alone.
 void MainWindow::updateCaption()
 {
-    const QString caption = Form->windowTitle();
+    // The caption says when the picture places points rather than tracing lines.
+    const QString caption = Form->windowTitle() + (Form->pointPlacer()->active() ? tr("（点をとる）") : QString());
     const QString file = fileName();
     if (file.isEmpty()) {
         setWindowTitle(caption);

@@ -21,6 +21,7 @@ namespace {
 
 const QCommandLineOption exportOption(u"export"_s, u"図を書き出して終わる（.png .svg .pdf）。"_s, u"OUT"_s);
 const QCommandLineOption problemOption(u"problem"_s, u"問題用：線のない座標平面。"_s);
+const QCommandLineOption pointNamesOption(u"point-names"_s, u"問題用の点は名前だけ（座標を書かない）。"_s);
 const QCommandLineOption unitOption(u"unit-mm"_s, u"1目盛りの長さ（mm、2〜20）。"_s, u"N"_s);
 const QCommandLineOption scaleOption(u"scale"_s, u"PNG の倍率：1、2、4。"_s, u"S"_s);
 const QCommandLineOption blackOption(u"bw"_s, u"白黒。"_s);
@@ -53,10 +54,10 @@ const QCommandLineOption versionOption(u"version"_s, u"版を出す。"_s);
 void configure(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(u"一次関数のグラフをかく。 Draws linear functions for pupils."_s);
-    parser.addOptions({exportOption, problemOption, unitOption, scaleOption, blackOption, worksheetOption, paperOption,
-        landscapeOption, perPageOption, answersOption, titleOption, unitsOption, centreOption, marginOption,
-        plainOption, practiceOption, practiceSheetOption, versionsOption, kindOption, levelOption, countOption,
-        seedOption, languageOption, helpOption, versionOption});
+    parser.addOptions({exportOption, problemOption, pointNamesOption, unitOption, scaleOption, blackOption,
+        worksheetOption, paperOption, landscapeOption, perPageOption, answersOption, titleOption, unitsOption,
+        centreOption, marginOption, plainOption, practiceOption, practiceSheetOption, versionsOption, kindOption,
+        levelOption, countOption, seedOption, languageOption, helpOption, versionOption});
     parser.addPositionalArgument(u"LESSON"_s, u"開く授業ファイル（.zelmora）。"_s, u"[LESSON]"_s);
 }
 
@@ -93,6 +94,7 @@ std::optional<QString> readPaper(const QCommandLineParser& parser, WorksheetSett
         sheet.PaperSize = *paper;
     }
     sheet.Landscape = parser.isSet(landscapeOption);
+    sheet.PointNamesOnly = parser.isSet(pointNamesOption);
     if (parser.isSet(perPageOption)) {
         bool number = false;
         sheet.PerPage = parser.value(perPageOption).toInt(&number);
@@ -289,6 +291,7 @@ CommandLine readCommandLine(const QStringList& arguments)
     }
     command.Lesson = lessons.value(0);
     command.Settings.Problem = parser.isSet(problemOption);
+    command.Settings.PointNamesOnly = parser.isSet(pointNamesOption);
     if (parser.isSet(scaleOption)) {
         command.Settings.PngScale = parser.value(scaleOption).toInt();
         if (command.Settings.PngScale != 1 && command.Settings.PngScale != 2 && command.Settings.PngScale != 4) {

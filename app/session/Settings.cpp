@@ -84,6 +84,7 @@ ExportRemembered Settings::exportChoices()
     choices.Units = read(stored, exportGroup + u"units"_s, otherwise.Units);
     choices.UnitMillimetres = read(stored, exportGroup + u"unitMillimetres"_s, otherwise.UnitMillimetres);
     choices.Problem = read(stored, exportGroup + u"problem"_s, otherwise.Problem);
+    choices.PointNamesOnly = read(stored, exportGroup + u"pointNamesOnly"_s, otherwise.PointNamesOnly);
     choices.BlackAndWhite = read(stored, exportGroup + u"blackAndWhite"_s, otherwise.BlackAndWhite);
     return choices;
 }
@@ -95,6 +96,7 @@ void Settings::setExportChoices(const ExportRemembered& choices)
     stored.setValue(exportGroup + u"units"_s, choices.Units);
     stored.setValue(exportGroup + u"unitMillimetres"_s, choices.UnitMillimetres);
     stored.setValue(exportGroup + u"problem"_s, choices.Problem);
+    stored.setValue(exportGroup + u"pointNamesOnly"_s, choices.PointNamesOnly);
     stored.setValue(exportGroup + u"blackAndWhite"_s, choices.BlackAndWhite);
 }
 
@@ -112,6 +114,7 @@ PrintRemembered Settings::printChoices()
     choices.CentreOnLines = read(stored, printGroup + u"centreOnLines"_s, otherwise.CentreOnLines);
     choices.PerPage = read(stored, printGroup + u"perPage"_s, otherwise.PerPage);
     choices.Kind = static_cast<SheetKind>(read(stored, printGroup + u"kind"_s, static_cast<int>(otherwise.Kind)));
+    choices.PointNamesOnly = read(stored, printGroup + u"pointNamesOnly"_s, otherwise.PointNamesOnly);
     choices.BlackAndWhite = read(stored, printGroup + u"blackAndWhite"_s, otherwise.BlackAndWhite);
     choices.Plain = read(stored, printGroup + u"plain"_s, otherwise.Plain);
     return choices;
@@ -128,6 +131,7 @@ void Settings::setPrintChoices(const PrintRemembered& choices)
     stored.setValue(printGroup + u"perPage"_s, choices.PerPage);
     stored.setValue(printGroup + u"kind"_s, static_cast<int>(choices.Kind));
     stored.setValue(printGroup + u"unitMillimetres"_s, choices.UnitMillimetres);
+    stored.setValue(printGroup + u"pointNamesOnly"_s, choices.PointNamesOnly);
     stored.setValue(printGroup + u"blackAndWhite"_s, choices.BlackAndWhite);
     stored.setValue(printGroup + u"plain"_s, choices.Plain);
 }

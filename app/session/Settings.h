@@ -15,6 +15,7 @@ struct ExportRemembered {
     int Units = 0;                // −N..N on a PDF, 0 as on the screen
     double UnitMillimetres = 0.0; // 0: as on the screen, or fitted to the paper
     bool Problem = false;
+    bool PointNamesOnly = false; // a problem's points named without their coordinates
     bool BlackAndWhite = false;
 };
 
@@ -29,6 +30,7 @@ struct PrintRemembered {
     bool CentreOnLines = false;
     int PerPage = 1;
     SheetKind Kind = SheetKind::Answer;
+    bool PointNamesOnly = false;
     bool BlackAndWhite = false;
     bool Plain = false;
 };

@@ -136,6 +136,15 @@ QString lessonFault(const LessonFault& fault)
     }
     case LessonFaultCode::TitleTooLong:
         return QCoreApplication::translate("zelmora::messages", "題名は200字までです。");
+    case LessonFaultCode::BadPoint:
+        return QCoreApplication::translate(
+            "zelmora::messages", "点「%1」の名前か座標が正しくありません（名前は4文字まで、同じ名前は1つだけ）。")
+            .arg(QString::fromStdString(fault.Point));
+    case LessonFaultCode::TooManyPoints:
+        return QCoreApplication::translate("zelmora::messages", "点は26個までです。");
+    case LessonFaultCode::UnknownPoint:
+        return QCoreApplication::translate("zelmora::messages", "%1「through」の点「%2」がないか、2点が同じです。")
+            .arg(slot, QString::fromStdString(fault.Point));
     case LessonFaultCode::SlotOutOfRange:
         return QCoreApplication::translate("zelmora::messages", "線の番号は１から８までです。");
     case LessonFaultCode::RepeatedSlot:
@@ -173,6 +182,12 @@ QString lessonNotOpened(const QString& fileName)
 
 QString lessonRefusal(const LessonRefusal& refusal)
 {
+    if (refusal.Point)
+        return notice(*refusal.Point);
+    if (refusal.Through) {
+        return QCoreApplication::translate("zelmora::messages", "線%1：%2")
+            .arg(slotDigit(refusal.Slot), notice(*refusal.Through));
+    }
     if (refusal.Equation) {
         return QCoreApplication::translate("zelmora::messages", "線%1の式：%2")
             .arg(slotDigit(refusal.Slot), notice(*refusal.Equation));
@@ -232,6 +247,12 @@ QString stepName(const BoardStep& step)
         return QCoreApplication::translate("zelmora::messages", "前回の線を開く");
     case BoardCommand::Show:
         return QCoreApplication::translate("zelmora::messages", "表示");
+    case BoardCommand::PutPoint:
+        return QCoreApplication::translate("zelmora::messages", "点をとる");
+    case BoardCommand::DeletePoint:
+        return QCoreApplication::translate("zelmora::messages", "点を消す");
+    case BoardCommand::PlotTable:
+        return QCoreApplication::translate("zelmora::messages", "表の点をとる");
     case BoardCommand::Move:
         break;
     }
@@ -371,6 +392,47 @@ QString notice(const ZeroLengthLine& line)
     return QCoreApplication::translate("zelmora::messages", "線%1は長さ０の線です（χは%2から%2まで）。")
         .arg(slotDigit(line.Slot))
         .arg(x);
+}
+
+QString notice(const PointRefusal& refusal)
+{
+    const QString axis = refusal.OfY ? u"y"_s : u"χ"_s;
+    switch (refusal.Fault) {
+    case PointFault::NoName:
+        return QCoreApplication::translate("zelmora::messages", "点の名前を入れてください。");
+    case PointFault::LongName:
+        return QCoreApplication::translate("zelmora::messages", "点の名前は4文字までです。");
+    case PointFault::NoValue:
+        return QCoreApplication::translate("zelmora::messages", "点の%1座標が数として読めません。").arg(axis);
+    case PointFault::ZeroDenominator:
+        return QCoreApplication::translate("zelmora::messages", "点の%1座標の分母が０です。").arg(axis);
+    case PointFault::TooLarge:
+        break;
+    }
+    return QCoreApplication::translate("zelmora::messages", "点の%1座標の値が大きすぎます。").arg(axis);
+}
+
+QString notice(const PointLineRefusal& refusal)
+{
+    if (!refusal.Fault)
+        return QCoreApplication::translate("zelmora::messages", "点%1がありません。")
+            .arg(QString::fromStdString(refusal.Name));
+    if (*refusal.Fault == PointLineFault::SamePoint)
+        return QCoreApplication::translate("zelmora::messages", "2点が同じ点なので、直線が決まりません。");
+    return QCoreApplication::translate("zelmora::messages", "ａかｂの桁が多すぎて、欄に書けません。");
+}
+
+QString notice(const PointNotice& notice)
+{
+    const QString name = QString::fromStdString(notice.Name);
+    if (notice.Full)
+        return QCoreApplication::translate("zelmora::messages", "点は26個までです。");
+    if (!notice.At)
+        return QCoreApplication::translate("zelmora::messages", "点%1を消しました。").arg(name);
+    const QString placed = QCoreApplication::translate("zelmora::messages", "点%1(%2, %3)をとりました。")
+                               .arg(name, QString::fromStdString(fractionText(notice.At->X, Minus::Typographic)),
+                                   QString::fromStdString(fractionText(notice.At->Y, Minus::Typographic)));
+    return notice.Outside ? placed + QCoreApplication::translate("zelmora::messages", "図の外です。") : placed;
 }
 
 QString notices(const std::vector<LessonNotice>& notices)

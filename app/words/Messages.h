@@ -71,6 +71,12 @@ QString notice(const TypedForm& form);
 QString noSlopeTriangle(int slot);
 // "線２は長さ０の線です（χは0から0まで）。"
 QString notice(const ZeroLengthLine& line);
+// Why a point was not placed: "点のyの分母が０です。"
+QString notice(const PointRefusal& refusal);
+// Why no line was drawn through points: "2点が同じ点なので、直線が決まりません。"
+QString notice(const PointLineRefusal& refusal);
+// A point placed, moved or deleted: "点A(−3, 3)をとりました。", "点Aを消しました。"
+QString notice(const PointNotice& notice);
 // A lesson's notices, one a line, for a box that lists them all.
 QString notices(const std::vector<LessonNotice>& notices);
 

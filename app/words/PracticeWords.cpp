@@ -115,8 +115,9 @@ std::array<QString, 2> boxNames(TaskKind kind)
 {
     switch (kind) {
     case TaskKind::Equation:
-    case TaskKind::Graph:
         return {tr("ａ"), tr("ｂ")};
+    case TaskKind::Graph:
+        return {tr("1つ目の点"), tr("2つ目の点")};
     case TaskKind::Range:
         return {tr("yの最小値"), tr("yの最大値")};
     case TaskKind::Crossing:
@@ -198,9 +199,9 @@ QString missed(int number, const PracticeTask& task)
     return tr("問題%1：%2").arg(number).arg(answer(task, Form::Eye));
 }
 
-QString needsPoints()
+QString pointsWanted()
 {
-    return tr("グラフをかく問題は、点をとる操作ができてから練習できます。「次へ」で次の問題に進みます。");
+    return tr("グラフが通る点を2つ、「−3, 3」のように χ, y で入れましょう。");
 }
 
 } // namespace zelmora::practiceWords

@@ -40,8 +40,8 @@ QString point(const ExactPoint& at, Form form);
 // The point tracing the task's line has reached; a line of a crossing is named by its number.
 QString traced(const ExactPoint& at, int line, bool twoLines, Form form);
 
-// A グラフをかく task in the window, which has no way yet of putting points.
-QString needsPoints();
+// A グラフをかく task: how its two points are put in the boxes.
+QString pointsWanted();
 
 } // namespace practiceWords
 } // namespace zelmora

@@ -324,7 +324,44 @@ QString pictureDescription(const Board& board)
     }
     if (sentences.size() == 1)
         sentences << QCoreApplication::translate("zelmora::Speech", "線はありません");
+    for (const NamedPoint& point : board.points()) {
+        const QString said = QCoreApplication::translate("zelmora::Speech", "点%1、%2")
+                                 .arg(QString::fromStdString(point.Name), spokenPoint(point.At.X, point.At.Y));
+        sentences << (board.shows(point.At) ? said
+                                            : said + QCoreApplication::translate("zelmora::Speech", "（図の外）"));
+    }
     return sentences.join(betweenSentences()) + sentenceEnd();
+}
+
+QString pointNotice(const Notice& notice)
+{
+    const auto* point = std::get_if<PointNotice>(&notice);
+    if (point == nullptr || point->Full || !point->At)
+        return std::visit([](const auto& one) { return messages::notice(one); }, notice);
+    const QString placed = QCoreApplication::translate("zelmora::Speech", "点%1を%2にとりました")
+                               .arg(QString::fromStdString(point->Name), spokenPoint(point->At->X, point->At->Y));
+    return (point->Outside ? joinedSentences({placed, QCoreApplication::translate("zelmora::Speech", "図の外です")})
+                           : placed)
+        + sentenceEnd();
+}
+
+QString pointModeStarted()
+{
+    return QCoreApplication::translate(
+        "zelmora::Speech", "点をとります。クリックするか、矢印キーで動かしてEnterでとります。Escで終わります。");
+}
+
+QString pointModeEnded()
+{
+    return QCoreApplication::translate("zelmora::Speech", "点をとるのを終わりました。");
+}
+
+QString pointCursor(const ExactPoint& at, const std::string& pointThere)
+{
+    if (pointThere.empty())
+        return spokenPoint(at.X, at.Y);
+    return QCoreApplication::translate("zelmora::Speech", "%1、点%2")
+        .arg(spokenPoint(at.X, at.Y), QString::fromStdString(pointThere));
 }
 
 QString lineSummary(const Board& board, int slot)

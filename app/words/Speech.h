@@ -55,6 +55,14 @@ QString linesHeld(const Board& board);
 // 新規, and a lesson file opened, with what it holds: "「授業.zelmora」を開きました。線が2本あります。線１：…"
 QString newLesson();
 QString lessonOpened(const QString& fileName, const Board& board);
+// A point placed, moved or deleted, or why not: "点Aをエックス−3、y3にとりました"; the message
+// area's words for a refusal.
+QString pointNotice(const Notice& notice);
+// 点をとる: the mode begun or left, and the keyboard's cursor moved ("エックス−3、y3", with the name of
+// a point standing there: "エックス−3、y3、点A").
+QString pointModeStarted();
+QString pointModeEnded();
+QString pointCursor(const ExactPoint& at, const std::string& pointThere = {});
 // Esc took the tracing point away.
 QString traceEnded();
 // A 表示 item turned on or off: "交点を表示します", "交点を隠します".
