@@ -25,6 +25,7 @@ enum class BoardCommand {
     Recover,       // the board kept from the last run opened
     Move,          // 動かして調べる: a line's a and b moved, in one drag or one play
     Show,          // 表示: what the picture shows beyond the lines
+    Ends,          // an end of a line's domain left open, or closed again
 };
 
 // One step of the history: the command, and the slot (0 to 7) or plane size (0 to 2) it concerned.

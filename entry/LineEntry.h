@@ -58,13 +58,26 @@ struct VerticalLine {
     friend bool operator==(const VerticalLine&, const VerticalLine&) = default;
 };
 
+// Which ends of a line's domain are left out of it, its "from" end and its "to" end as the boxes
+// give them: an open end (−3 < χ) is drawn as a hollow dot. Both closed, as typed lines are.
+struct OpenEnds {
+    bool From = false;
+    bool To = false;
+
+    bool any() const { return From || To; }
+    friend bool operator==(const OpenEnds&, const OpenEnds&) = default;
+};
+
 // What a slot's line keeps beside its row of the slot table: the equation it was typed as, to
-// show beside y = aχ + b ("2χ + 3y = 6"), and, for a vertical line, the line itself; its row then
-// holds no line.
+// show beside y = aχ + b ("2χ + 3y = 6"), for a vertical line the line itself (its row then holds
+// no line), and the ends of its domain left open.
 struct LineForm {
     std::string Typed;
     std::optional<VerticalLine> Vertical;
+    OpenEnds Open{};
 
+    // Keeps nothing that the row does not say already.
+    bool empty() const { return Typed.empty() && !Vertical && !Open.any(); }
     friend bool operator==(const LineForm&, const LineForm&) = default;
 };
 using LineForms = std::array<std::optional<LineForm>, SlotTable::Rows>;
@@ -73,6 +86,8 @@ using LineForms = std::array<std::optional<LineForm>, SlotTable::Rows>;
 bool holdsLine(const SlotTable& table, const LineForms& forms, int slot);
 // The slot's vertical line, if it holds one.
 const VerticalLine* verticalLineOf(const LineForms& forms, int slot);
+// The ends of the slot's domain left open; none when it keeps no form.
+OpenEnds openEndsOf(const LineForms& forms, int slot);
 
 // Reads the four box texts (as typed, full-width forms allowed). Refuses a zero denominator and
 // any value that single precision cannot hold, naming the first box at fault; empty boxes read

@@ -116,7 +116,7 @@ std::vector<ExactPoint> drawLines(PlaneSurface& surface, const SlotTable& table,
         return drawUnitMarks(surface, table, geometry, show, slopeSlot, kept, forms);
     // With marks, the names come before them: a ring or a dot under a name stays in sight over
     // it, and the labels keep off the names like any mark. Without, they come last, as ever.
-    if (!show.any()) {
+    if (!drawsMarks(show, table, forms)) {
         drawAxisNames(surface, geometry);
         return {};
     }
@@ -133,8 +133,9 @@ std::vector<ExactPoint> drawPicture(PlaneSurface& surface, const SlotTable& tabl
     const ShowOptions& show, int slopeSlot, PlaneEdges edges, Ink ink, AxisNames names, const LineForms& forms)
 {
     DrawPlane(surface, geometry, edges);
-    const std::vector<Area> kept
-        = edges == PlaneEdges::Sheet && show.any() ? sheetTextAreas(surface, geometry) : std::vector<Area>{};
+    const std::vector<Area> kept = edges == PlaneEdges::Sheet && drawsMarks(show, table, forms)
+        ? sheetTextAreas(surface, geometry)
+        : std::vector<Area>{};
     return drawLines(surface, table, geometry, show, slopeSlot, ink, names, forms, kept);
 }
 
@@ -165,8 +166,9 @@ void drawChange(PlaneSurface& surface, const Board& board, const Outcome& outcom
     // A segment drawn over the picture would leave the other lines' marks as they were, though a new
     // or erased line moves them: labels make room for each other, intersections come and go. So
     // with a mark on, the whole picture is drawn anew.
-    const bool slopeMoves = show.Slope && outcome.CheckedSlot.has_value();
-    if (show.any() && (outcome.Picture != PictureChange::None || slopeMoves)) {
+    const bool slopeMoves = (show.Slope || show.Range) && outcome.CheckedSlot.has_value();
+    if (drawsMarks(show, board.slotTable(), board.lineForms())
+        && (outcome.Picture != PictureChange::None || slopeMoves)) {
         drawPicture(surface, board);
         return;
     }

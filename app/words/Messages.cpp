@@ -171,6 +171,9 @@ QString lessonNotOpened(const QString& fileName)
 
 QString lessonRefusal(const LessonRefusal& refusal)
 {
+    if (refusal.Equation && refusal.Equation->Fault == EquationFault::OpenEndOfPoint)
+        return QCoreApplication::translate("zelmora::messages", "線%1：%2")
+            .arg(slotDigit(refusal.Slot), notice(*refusal.Equation));
     if (refusal.Equation) {
         return QCoreApplication::translate("zelmora::messages", "線%1の式：%2")
             .arg(slotDigit(refusal.Slot), notice(*refusal.Equation));
@@ -230,6 +233,8 @@ QString stepName(const BoardStep& step)
         return QCoreApplication::translate("zelmora::messages", "前回の線を開く");
     case BoardCommand::Show:
         return QCoreApplication::translate("zelmora::messages", "表示");
+    case BoardCommand::Ends:
+        return QCoreApplication::translate("zelmora::messages", "線%1の端").arg(slotDigit(step.Index));
     case BoardCommand::Move:
         break;
     }
@@ -335,6 +340,8 @@ QString notice(const EquationRefusal& refusal)
         return QCoreApplication::translate(
             "zelmora::messages", "%1文字目からの変域は、下限が上限より大きくなっています。")
             .arg(refusal.Position);
+    case EquationFault::OpenEndOfPoint:
+        return QCoreApplication::translate("zelmora::messages", "変域が１点だけなので、端を含まないことはできません。");
     case EquationFault::DoesNotMatch:
         break;
     }

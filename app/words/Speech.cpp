@@ -280,6 +280,7 @@ QString leftAfter(const Board& board, const BoardStep& step)
     case BoardCommand::Draw:
     case BoardCommand::Erase:
     case BoardCommand::Move:
+    case BoardCommand::Ends:
         return lineSummary(board, step.Index);
     default:
         return linesHeld(board);
