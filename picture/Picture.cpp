@@ -9,8 +9,11 @@
 #include "slots/DrawSlotLine.h"
 
 #include <algorithm>
+#include <cmath>
 #include <span>
 #include <string_view>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace zelmora {
@@ -146,6 +149,29 @@ void drawPicture(PlaneSurface& surface, const Board& board, AxisNames names)
         DrawSlotLine(surface, kept->Table, board.geometry(), static_cast<std::int16_t>(kept->Slot), PaletteGrey);
     drawLines(surface, board.slotTable(), board.geometry(), board.showOptions(), board.lineSlot(), Ink::Colour, names,
         board.lineForms());
+}
+
+std::vector<LineEnd> lineEndsNear(const Board& board, Point at, double radius)
+{
+    std::vector<std::pair<double, LineEnd>> near;
+    for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
+        const auto line = board.line(slot);
+        if (!line || line->From == line->To)
+            continue;
+        for (const auto& [end, t, open] : {std::tuple{EntryBox::From, &line->From, line->FromOpen},
+                 std::tuple{EntryBox::To, &line->To, line->ToOpen}}) {
+            ExactPoint point = pointAt(*line, *t);
+            const Point shown = board.geometry().toSurface({point.X.get_d(), point.Y.get_d()});
+            const double distance = std::hypot(shown.X - at.X, shown.Y - at.Y);
+            if (distance <= radius)
+                near.push_back({distance, LineEnd{slot, end, std::move(point), open}});
+        }
+    }
+    std::stable_sort(near.begin(), near.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<LineEnd> ends;
+    for (auto& [distance, end] : near)
+        ends.push_back(std::move(end));
+    return ends;
 }
 
 void drawAxisNames(PlaneSurface& surface, const PlaneGeometry& geometry)

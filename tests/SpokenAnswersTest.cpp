@@ -12,8 +12,10 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
+#include <QMenu>
 #include <QPointer>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include <functional>
 
@@ -29,6 +31,18 @@ protected:
     void keys(Qt::Key key, Qt::KeyboardModifiers modifiers) const
     {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+
+    // Opens the picture's menu with a key and chooses its first item, from the menu's own loop.
+    void chooseFromMenu(Qt::Key key) const
+    {
+        QTimer::singleShot(0, [] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                menu->actions().front()->trigger();
+                menu->close();
+            }
+        });
+        keys(key, Qt::NoModifier);
     }
 
     void trigger(const char* name) const
@@ -91,6 +105,14 @@ TEST_F(SpokenAnswersTest, EachCommandSaysWhatItDid)
             },
             u"式を隠します。"},
         {"colours", [this] { trigger("ShowColours"); }, u"線を色分けします。"},
+        {"the range of y", [this] { trigger("ShowRange"); }, u"yの変域を表示します。"},
+        {"an end left open from the picture's menu at the tracing point",
+            [this] {
+                control("Picture1")->setFocus();
+                keys(Qt::Key_Home, Qt::NoModifier);
+                chooseFromMenu(Qt::Key_Menu);
+            },
+            u"線２の端、エックス−3、y−8を含まないようにしました。線２：y＝2エックス−2、エックスは−3より大きく3以下。"},
         {"a vertical line typed", [this] { typeEquation(u"x = 3, -2 <= y <= 5"_s); },
             u"線３を引きました。エックス＝3の直線、yは−2から5まで。"},
         {"a vertical line chosen", [this] { typeEquation(u"ｘ＝３（ー２≦ｙ≦５）"_s), click("Option1_2"); },

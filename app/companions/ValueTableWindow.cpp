@@ -388,7 +388,7 @@ void ValueTableWindow::refresh()
     // A screen reader hears which line the table is of, and its columns as pairs of χ and y.
     setAccessibleName(QCoreApplication::translate("zelmora::ValueTableWindow", "値の表 線%1").arg(slotDigit(Slot)));
     Text->setAccessibleName(accessibleName());
-    Text->setAccessibleDescription(speech::joinedSentences(speech::valueTableFacts(Lines, Slot)));
+    Text->setAccessibleDescription(speech::joinedSentences(speech::valueTableFacts(Lines, Forms, Slot)));
     SpokenTable table{{speech::forEar(u"χ"_s), u"y"_s}, {{}, {}}};
     if (const auto line = exactLineOf(Lines, Slot)) {
         for (const ExactPoint& column : tableOfValues(*line, step)) {

@@ -364,6 +364,14 @@ QString notice(const TypedForm& form)
     return shown + QCoreApplication::translate("zelmora::messages", "（ａ、ｂなし）");
 }
 
+QString openEndChoice(int slot, const ExactPoint& at)
+{
+    return QCoreApplication::translate("zelmora::messages", "線%1の端 (%2, %3) を含まない（白丸）")
+        .arg(slotDigit(slot))
+        .arg(QString::fromStdString(fractionText(at.X, Minus::Typographic)),
+            QString::fromStdString(fractionText(at.Y, Minus::Typographic)));
+}
+
 QString noSlopeTriangle(int slot)
 {
     return QCoreApplication::translate("zelmora::messages", "線%1は χ＝の直線なので、変化の割合はありません。")
