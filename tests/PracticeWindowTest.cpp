@@ -71,6 +71,10 @@ TEST_F(PracticeWindowTest, EachKindByKeyboard)
     EXPECT_EQ(Practice->findChild<Announcer*>()->text(), u"エックス−3、y3"_qs);
     key(Qt::Key_Right);
     EXPECT_EQ(Practice->findChild<Announcer*>()->text(), u"エックス−2、y3分の7"_qs);
+    EXPECT_EQ(Practice->findChild<QWidget*>(u"PracticePlane"_qs)->accessibleDescription(),
+        u"エックスは−6から6まで、yは−6から6まで見えています。直線が1本、エックスは−3から3まで引かれています。"
+        "たどっている点：エックス−2、y3分の7。"_qs)
+        << "the line to read is described without its equation";
     key(Qt::Key_Tab);
     // 式を求める: a rounded a is near, b right; then the same fraction in full width is right.
     answer(u"-0.67"_qs, u"1"_qs);
