@@ -1475,7 +1475,7 @@
     </message>
     <message>
         <source>変域が１点だけなので、端を含まないことはできません。</source>
-        <translation>The domain is a single point, so its end cannot be left out.</translation>
+        <translation>A one-point domain has no end to leave out.</translation>
     </message>
     <message>
         <source>線%1の端 (%2, %3) を含まない（白丸）</source>
