@@ -338,7 +338,9 @@ std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson, BoardComm
         if (!lesson.Open[k].any())
             continue;
         const auto line = exactLineOf(table, forms, slot);
-        if (line && line->From == line->To)
+        if (!line)
+            continue;
+        if (line->From == line->To)
             return LessonRefusal{slot, {}, EquationRefusal{EquationFault::OpenEndOfPoint, 0, {}}};
         if (!forms[k])
             forms[k].emplace();
