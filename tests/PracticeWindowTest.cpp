@@ -90,6 +90,11 @@ TEST_F(PracticeWindowTest, EachKindByKeyboard)
         key(Qt::Key_Tab);
     key(Qt::Key_Space);
     EXPECT_EQ(said("PracticeFeedback"), u"線の両はしは (−1, −3) と (3, 5) です。"_qs);
+    EXPECT_TRUE(
+        Practice->findChild<QWidget*>(u"PracticePlane"_qs)
+            ->accessibleDescription()
+            .endsWith(u"エックスは−1から3まで引かれています。線の両はしは エックス−1、y−3 と エックス3、y5 です。"_qs))
+        << Practice->findChild<QWidget*>(u"PracticePlane"_qs)->accessibleDescription().toStdString();
     for (int k = 0; k < 3; ++k)
         key(Qt::Key_Backtab);
     answer(u"-3"_qs, u"5"_qs);
