@@ -347,7 +347,7 @@ Outcome Board::deletePoint(const std::string& name)
         for (auto& form : Forms) {
             if (form && form->Through && (form->Through->Names[0] == name || form->Through->Names[1] == name)) {
                 form->Through.reset();
-                if (form->Typed.empty() && !form->Vertical)
+                if (form->empty())
                     form.reset();
             }
         }
@@ -456,6 +456,25 @@ Outcome Board::setShowOptions(const ShowOptions& options, bool asStep)
     return asStep ? recorded({BoardCommand::Show, 0}, show) : show();
 }
 
+Outcome Board::setOpenEnd(int slot, EntryBox end, bool open)
+{
+    const auto line = this->line(slot);
+    if (slot >= SlotTable::UserSlots || !line || line->From == line->To
+        || (end != EntryBox::From && end != EntryBox::To))
+        return {};
+    return recorded({BoardCommand::Ends, slot}, [&] {
+        auto& form = Forms[static_cast<std::size_t>(slot)];
+        if (!form)
+            form.emplace();
+        (end == EntryBox::From ? form->Open.From : form->Open.To) = open;
+        if (form->empty())
+            form.reset();
+        Outcome outcome;
+        outcome.Picture = PictureChange::Whole;
+        return outcome;
+    });
+}
+
 Lesson Board::lesson() const
 {
     Lesson lesson;
@@ -479,6 +498,8 @@ Lesson Board::lesson() const
             if (Forms[k] && !Forms[k]->Typed.empty())
                 lesson.Equations[k] = LessonEquation{Forms[k]->Typed, false};
         }
+        if (lesson.Slots[k])
+            lesson.Open[k] = openEndsOf(Forms, slot);
     }
     return lesson;
 }
@@ -568,6 +589,20 @@ std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson, BoardComm
             forms[static_cast<std::size_t>(slot)] = LineForm{typed->Form, std::nullopt};
         }
     }
+    // An open end needs a domain of more than one point, which it would leave empty.
+    for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
+        const auto k = static_cast<std::size_t>(slot);
+        if (!lesson.Open[k].any())
+            continue;
+        const auto line = exactLineOf(table, forms, slot);
+        if (!line)
+            continue;
+        if (line->From == line->To)
+            return LessonRefusal{slot, {}, EquationRefusal{EquationFault::OpenEndOfPoint, 0, {}}};
+        if (!forms[k])
+            forms[k].emplace();
+        forms[k]->Open = lesson.Open[k];
+    }
     // The file's reader has checked the size and the slot; anything else is kept in range.
     const int size = std::clamp(lesson.Size, 0, static_cast<int>(PlaneSizes.size()) - 1);
     Outcome outcome = recorded({as, 0}, [&] {
@@ -639,7 +674,13 @@ Outcome Board::moveLine(
     line.XTo = Slots.get(slot, SlotTable::XTo);
     const auto move = [&] {
         storeLine(Slots, slot, line);
-        Forms[static_cast<std::size_t>(slot)].reset();
+        // A moved line is no longer the equation typed; its domain, open ends and all, stays.
+        auto& form = Forms[static_cast<std::size_t>(slot)];
+        if (form) {
+            form->Typed.clear();
+            if (form->empty())
+                form.reset();
+        }
         Outcome outcome;
         if (slot == CurrentSlot)
             outcome.Texts = entryTexts(Slots, slot);

@@ -160,6 +160,12 @@ public:
     // chose in an earlier run (asStep false), which changes no lesson.
     Outcome setShowOptions(const ShowOptions& options, bool asStep = true);
 
+    // An end of a slot's domain, its from end or its to end as the boxes give them, left out of the
+    // domain (open, drawn as a hollow dot) or put back in. A line drawn anew has both ends closed;
+    // moving its a and b keeps them. A slot without a line, or a domain of one point, which an
+    // open end would leave empty, changes nothing.
+    Outcome setOpenEnd(int slot, EntryBox end, bool open);
+
     // The slot whose line the pupil drew or chose last: after a draw the current slot has moved on,
     // but the table of values, the slope triangle and 動かして調べる stay with the line just drawn.
     int lineSlot() const { return LineSlot; }

@@ -30,6 +30,7 @@ enum class BoardCommand {
     PutPoint,      // 点をとる, 点を入力…: a point placed, or moved (one drag is one step)
     DeletePoint,   // a point deleted
     PlotTable,     // 表の点をとる: the table of values' points placed
+    Ends,          // an end of a line's domain left open, or closed again
 };
 
 // One step of the history: the command, and the slot (0 to 7) or plane size (0 to 2) it concerned.

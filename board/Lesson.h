@@ -16,7 +16,7 @@ namespace zelmora {
 // What a lesson file holds: the plane size (0 小, 1 中, 2 大, as the size buttons count), the
 // chosen slot (0 to 7 for slots １ to ８), the entry-box texts of each slot that holds a line, and
 // the show options when the lesson sets them, the title its worksheets carry (UTF-8, empty
-// when it has none), and the practice tasks it sets, if any.
+// when it has none), the practice tasks it sets, if any, and the ends of domains left open.
 inline constexpr int MaxTitleLength = 200; // characters
 
 // The equation a slot's line was typed as; a vertical line is kept as its equation and the bounds of
@@ -47,6 +47,8 @@ struct Lesson {
     std::array<std::optional<EntryBox>, SlotTable::UserSlots> LeftOut;
     std::optional<ShowOptions> Show;
     std::array<std::optional<LessonEquation>, SlotTable::UserSlots> Equations;
+    // For each slot, the ends of its domain left open.
+    std::array<OpenEnds, SlotTable::UserSlots> Open{};
     PracticeSet Practice;
     // The named points, in order, and for each slot drawn through two of them, their names.
     std::vector<LessonPoint> Points{};

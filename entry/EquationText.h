@@ -61,6 +61,7 @@ enum class EquationFault {
     DomainVariable,  // a domain in χ for χ = h, or in y for any other line
     DomainOrder,     // a domain whose low bound is above its high one
     DoesNotMatch,    // (lessons) the equation is not the line the slot's a and b give
+    OpenEndOfPoint,  // (lessons) an open end of a domain of one point, which it would leave empty
 };
 
 struct EquationRefusal {

@@ -115,6 +115,14 @@ const VerticalLine* verticalLineOf(const LineForms& forms, int slot)
     return form && form->Vertical ? &*form->Vertical : nullptr;
 }
 
+OpenEnds openEndsOf(const LineForms& forms, int slot)
+{
+    if (slot < 0 || slot >= SlotTable::Rows)
+        return {};
+    const auto& form = forms[static_cast<std::size_t>(slot)];
+    return form ? form->Open : OpenEnds{};
+}
+
 bool holdsLine(const SlotTable& table, const LineForms& forms, int slot)
 {
     return table.isDrawn(slot) || verticalLineOf(forms, slot) != nullptr;

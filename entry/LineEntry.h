@@ -67,14 +67,27 @@ struct PointTie {
     friend bool operator==(const PointTie&, const PointTie&) = default;
 };
 
+// Which ends of a line's domain are left out of it, its "from" end and its "to" end as the boxes
+// give them: an open end (−3 < χ) is drawn as a hollow dot. Both closed, as typed lines are.
+struct OpenEnds {
+    bool From = false;
+    bool To = false;
+
+    bool any() const { return From || To; }
+    friend bool operator==(const OpenEnds&, const OpenEnds&) = default;
+};
+
 // What a slot's line keeps beside its row of the slot table: the equation it was typed as, to
-// show beside y = aχ + b ("2χ + 3y = 6"), and, for a vertical line, the line itself; its row then
-// holds no line. A line drawn through two points keeps them.
+// show beside y = aχ + b ("2χ + 3y = 6"), for a vertical line the line itself (its row then holds
+// no line), the two points it was drawn through, and the ends of its domain left open.
 struct LineForm {
     std::string Typed;
     std::optional<VerticalLine> Vertical;
     std::optional<PointTie> Through{};
+    OpenEnds Open{};
 
+    // Keeps nothing that the row does not say already.
+    bool empty() const { return Typed.empty() && !Vertical && !Through && !Open.any(); }
     friend bool operator==(const LineForm&, const LineForm&) = default;
 };
 using LineForms = std::array<std::optional<LineForm>, SlotTable::Rows>;
@@ -83,6 +96,8 @@ using LineForms = std::array<std::optional<LineForm>, SlotTable::Rows>;
 bool holdsLine(const SlotTable& table, const LineForms& forms, int slot);
 // The slot's vertical line, if it holds one.
 const VerticalLine* verticalLineOf(const LineForms& forms, int slot);
+// The ends of the slot's domain left open; none when it keeps no form.
+OpenEnds openEndsOf(const LineForms& forms, int slot);
 
 // Reads the four box texts (as typed, full-width forms allowed). Refuses a zero denominator and
 // any value that single precision cannot hold, naming the first box at fault; empty boxes read

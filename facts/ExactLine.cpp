@@ -47,11 +47,16 @@ std::optional<ExactLine> exactLineOf(const SlotTable& table, const LineForms& fo
         line.Vertical = true;
         line.At = std::move(*at);
         line.Typed = form->Typed;
+        line.FromOpen = form->Open.From;
+        line.ToOpen = form->Open.To;
         return line;
     }
     auto line = exactLineOf(table, slot);
-    if (line && form)
+    if (line && form) {
         line->Typed = form->Typed;
+        line->FromOpen = form->Open.From;
+        line->ToOpen = form->Open.To;
+    }
     return line;
 }
 

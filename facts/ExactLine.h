@@ -24,9 +24,14 @@ struct ExactLine {
     mpq_class At{};
     // The equation the line was typed as, when it was ("2χ + 3y = 6", "χ = 3"), ASCII minus signs.
     std::string Typed{};
+    // Whether the from and the to end are left out of the domain (−3 < χ ≦ 3).
+    bool FromOpen = false;
+    bool ToOpen = false;
 
     const mpq_class& low() const { return From <= To ? From : To; }
     const mpq_class& high() const { return From <= To ? To : From; }
+    bool lowOpen() const { return From <= To ? FromOpen : ToOpen; }
+    bool highOpen() const { return From <= To ? ToOpen : FromOpen; }
 };
 
 // A point of the plane, in plane units.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 #include <utility>
 
 namespace zelmora {
@@ -11,6 +12,23 @@ namespace {
 bool inDomain(const ExactLine& line, const mpq_class& x)
 {
     return line.low() <= x && x <= line.high();
+}
+
+// Whether x is in the domain, an open end left out.
+bool onSegment(const ExactLine& line, const mpq_class& x)
+{
+    const bool fromLow = line.lowOpen() ? line.low() < x : line.low() <= x;
+    const bool toHigh = line.highOpen() ? x < line.high() : x <= line.high();
+    return fromLow && toHigh;
+}
+
+std::string intervalText(const ExactInterval& interval, std::string_view variable)
+{
+    std::string text = fractionText(interval.Low, Minus::Typographic);
+    text += interval.LowOpen ? " < " : " ≦ ";
+    text += variable;
+    text += interval.HighOpen ? " < " : " ≦ ";
+    return text + fractionText(interval.High, Minus::Typographic);
 }
 
 // The lattice points of the line y = aχ + b, a = p/q in lowest terms, are the integers χ with
@@ -51,7 +69,8 @@ std::vector<mpq_class> tableColumns(const ExactLine& line, const mpq_class& step
     return columns;
 }
 
-// Two segments of one line share what the overlap of their domains holds.
+// Two segments of one line share what the overlap of their domains holds; where they meet end to
+// end, an open end shares nothing.
 Intersection sameLine(const ExactLine& first, const ExactLine& second)
 {
     const mpq_class& low = std::max(first.low(), second.low());
@@ -60,6 +79,8 @@ Intersection sameLine(const ExactLine& first, const ExactLine& second)
         return {IntersectionKind::SameLineApart, std::nullopt};
     if (low < high)
         return {IntersectionKind::Overlapping, std::nullopt};
+    if (!onSegment(first, low) || !onSegment(second, low))
+        return {IntersectionKind::SameLineApart, std::nullopt};
     return {IntersectionKind::Point, pointAt(first, low)};
 }
 
@@ -73,7 +94,7 @@ Intersection intersection(const ExactLine& first, const ExactLine& second)
         const ExactLine& vertical = first.Vertical ? first : second;
         const ExactLine& other = first.Vertical ? second : first;
         ExactPoint point{vertical.At, yAt(other, vertical.At)};
-        const bool inBoth = inDomain(other, point.X) && inDomain(vertical, point.Y);
+        const bool inBoth = onSegment(other, point.X) && onSegment(vertical, point.Y);
         return {inBoth ? IntersectionKind::Point : IntersectionKind::OutsideDomain, std::move(point)};
     }
     if (first.A == second.A && first.B != second.B)
@@ -81,33 +102,34 @@ Intersection intersection(const ExactLine& first, const ExactLine& second)
     if (first.A == second.A)
         return sameLine(first, second);
     const mpq_class x = (second.B - first.B) / (first.A - second.A);
-    const bool inBoth = inDomain(first, x) && inDomain(second, x);
+    const bool inBoth = onSegment(first, x) && onSegment(second, x);
     return {inBoth ? IntersectionKind::Point : IntersectionKind::OutsideDomain, ExactPoint{x, yAt(first, x)}};
 }
 
 ExactInterval yRange(const ExactLine& line)
 {
     if (line.Vertical)
-        return {line.low(), line.high()};
-    mpq_class low = yAt(line, line.low());
-    mpq_class high = yAt(line, line.high());
-    if (sgn(line.A) < 0)
-        std::swap(low, high);
-    return {low, high};
+        return {line.low(), line.high(), line.lowOpen(), line.highOpen()};
+    ExactInterval range{yAt(line, line.low()), yAt(line, line.high()), line.lowOpen(), line.highOpen()};
+    if (sgn(line.A) < 0) {
+        std::swap(range.Low, range.High);
+        std::swap(range.LowOpen, range.HighOpen);
+    }
+    if (sgn(line.A) == 0 && line.low() != line.high())
+        range.LowOpen = range.HighOpen = false;
+    return range;
 }
 
 std::string domainText(const ExactLine& line)
 {
-    return fractionText(line.low(), Minus::Typographic) + (line.Vertical ? " ≦ y ≦ " : " ≦ χ ≦ ")
-        + fractionText(line.high(), Minus::Typographic);
+    return intervalText({line.low(), line.high(), line.lowOpen(), line.highOpen()}, line.Vertical ? "y" : "χ");
 }
 
 std::string rangeText(const ExactLine& line)
 {
     if (line.Vertical)
         return "χ = " + fractionText(line.At, Minus::Typographic);
-    const ExactInterval range = yRange(line);
-    return fractionText(range.Low, Minus::Typographic) + " ≦ y ≦ " + fractionText(range.High, Minus::Typographic);
+    return intervalText(yRange(line), "y");
 }
 
 mpz_class multiplesIn(const ExactLine& line, const mpq_class& step)

@@ -29,20 +29,24 @@ struct Intersection {
 
 Intersection intersection(const ExactLine& first, const ExactLine& second);
 
-// A closed interval, low ≤ high.
+// An interval, low ≤ high, each end in it or, when open, not.
 struct ExactInterval {
     mpq_class Low;
     mpq_class High;
+    bool LowOpen = false;
+    bool HighOpen = false;
 
     friend bool operator==(const ExactInterval&, const ExactInterval&) = default;
 };
 
-// The values y takes over the domain; for a < 0 the domain's high end gives the low value. A
+// The values y takes over the domain; for a < 0 the domain's high end gives the low value, and an
+// open end of the domain leaves that value out. For a = 0 y takes its one value all over the
+// domain, so the range is closed whatever the ends (a domain of one point keeps its end). A
 // vertical line's domain is its range of y.
 ExactInterval yRange(const ExactLine& line);
 
-// "−3 ≦ χ ≦ 3" and "−1 ≦ y ≦ 3": the ends as reduced fractions with the minus U+2212. For a
-// vertical line, "−2 ≦ y ≦ 5" and its χ, "χ = 3".
+// "−3 ≦ χ ≦ 3" and "−1 ≦ y ≦ 3": the ends as reduced fractions with the minus U+2212, and "<"
+// at an open end ("−3 < χ ≦ 3"). For a vertical line, "−2 ≦ y ≦ 5" and its χ, "χ = 3".
 std::string domainText(const ExactLine& line);
 std::string rangeText(const ExactLine& line);
 

@@ -24,6 +24,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace zelmora {
 
@@ -219,6 +220,16 @@ std::optional<LessonFault> readSlotEntry(const QJsonValue& entry, Lesson& lesson
         if (!text.isString())
             return fault(LessonFaultCode::WrongType, boxKeys[box], slot);
         read[box] = text.toString().toStdString();
+    }
+    // Which ends of the domain are left open; closed when not said.
+    OpenEnds& open = lesson.Open[static_cast<std::size_t>(slot - 1)];
+    for (const auto& [key, end] : {std::pair{"fromOpen", &OpenEnds::From}, std::pair{"toOpen", &OpenEnds::To}}) {
+        const QJsonValue flag = member(object, key);
+        if (flag.isUndefined())
+            continue;
+        if (!flag.isBool())
+            return fault(LessonFaultCode::WrongType, key, slot);
+        open.*end = flag.toBool();
     }
     texts = std::move(read);
     return std::nullopt;
@@ -486,8 +497,10 @@ QByteArray writeLesson(const Lesson& lesson)
     if (lesson.Show) {
         out += "  \"show\": {";
         for (std::size_t i = 0; i < ShowMarks.size(); ++i) {
-            out += (i == 0 ? "\"" : ", \"") + QByteArray(ShowMarks[i].Key) + "\": ";
-            out += flag((*lesson.Show).*ShowMarks[i].Member);
+            const bool on = (*lesson.Show).*ShowMarks[i].Member;
+            if (!on && !ShowMarks[i].WrittenWhenOff)
+                continue;
+            out += (i == 0 ? "\"" : ", \"") + QByteArray(ShowMarks[i].Key) + "\": " + flag(on);
         }
         out += "},\n";
     }
@@ -514,6 +527,11 @@ QByteArray writeLesson(const Lesson& lesson)
             entry += ", \"" + QByteArray(boxKeys[box]) + "\": " + quoted((*lesson.Slots[slot])[box]);
         if (equation && !equation->Vertical)
             entry += ", \"equation\": " + quoted(equation->Text);
+        // Written only when open, so that every other lesson keeps its bytes.
+        if (lesson.Open[slot].From)
+            entry += ", \"fromOpen\": true";
+        if (lesson.Open[slot].To)
+            entry += ", \"toOpen\": true";
         entries.append(entry + "}");
     }
     out += entries.isEmpty() ? QByteArray("  \"slots\": []") : "  \"slots\": [\n" + entries.join(",\n") + "\n  ]";

@@ -232,6 +232,11 @@ QByteArray practiceSheetPdf(const PracticeSheetSettings& settings)
     return tidyPdf(bytes);
 }
 
+void drawPracticeSheet(QPagedPaintDevice& device, const PracticeSheetSettings& settings)
+{
+    PracticePages(device, settings).draw();
+}
+
 std::optional<OutputFault> writePracticeSheet(const QString& path, const PracticeSheetSettings& settings)
 {
     if (saveFileAtomically(path, practiceSheetPdf(settings)))

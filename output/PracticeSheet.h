@@ -6,6 +6,7 @@
 #include "practice/TaskGenerator.h"
 
 #include <QByteArray>
+#include <QPagedPaintDevice>
 #include <QString>
 
 #include <optional>
@@ -27,6 +28,9 @@ struct PracticeSheetSettings {
 inline constexpr int MaxVersions = 100;
 
 QByteArray practiceSheetPdf(const PracticeSheetSettings& settings);
+
+// Draws the sheets on a paged device set up with the sheet's page layout: a printer, its preview.
+void drawPracticeSheet(QPagedPaintDevice& device, const PracticeSheetSettings& settings);
 
 // Writes the sheets as a PDF file, atomically.
 std::optional<OutputFault> writePracticeSheet(const QString& path, const PracticeSheetSettings& settings);

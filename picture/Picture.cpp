@@ -9,8 +9,11 @@
 #include "slots/DrawSlotLine.h"
 
 #include <algorithm>
+#include <cmath>
 #include <span>
 #include <string_view>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace zelmora {
@@ -116,7 +119,7 @@ std::vector<ExactPoint> drawLines(PlaneSurface& surface, const SlotTable& table,
         return drawUnitMarks(surface, table, geometry, show, slopeSlot, kept, forms, points);
     // With marks, the names come before them: a ring or a dot under a name stays in sight over
     // it, and the labels keep off the names like any mark. Without, they come last, as ever.
-    if (!show.any() && points.Points.empty()) {
+    if (!drawsMarks(show, table, forms) && points.Points.empty()) {
         drawAxisNames(surface, geometry);
         return {};
     }
@@ -134,7 +137,8 @@ std::vector<ExactPoint> drawPicture(PlaneSurface& surface, const SlotTable& tabl
     const PointMarks& points)
 {
     DrawPlane(surface, geometry, edges);
-    const std::vector<Area> kept = edges == PlaneEdges::Sheet && (show.any() || !points.Points.empty())
+    const std::vector<Area> kept
+        = edges == PlaneEdges::Sheet && (drawsMarks(show, table, forms) || !points.Points.empty())
         ? sheetTextAreas(surface, geometry)
         : std::vector<Area>{};
     return drawLines(surface, table, geometry, show, slopeSlot, ink, names, forms, points, kept);
@@ -147,6 +151,29 @@ void drawPicture(PlaneSurface& surface, const Board& board, AxisNames names)
         DrawSlotLine(surface, kept->Table, board.geometry(), static_cast<std::int16_t>(kept->Slot), PaletteGrey);
     drawLines(surface, board.slotTable(), board.geometry(), board.showOptions(), board.lineSlot(), Ink::Colour, names,
         board.lineForms(), {board.points()});
+}
+
+std::vector<LineEnd> lineEndsNear(const Board& board, Point at, double radius)
+{
+    std::vector<std::pair<double, LineEnd>> near;
+    for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
+        const auto line = board.line(slot);
+        if (!line || line->From == line->To)
+            continue;
+        for (const auto& [end, t, open] : {std::tuple{EntryBox::From, &line->From, line->FromOpen},
+                 std::tuple{EntryBox::To, &line->To, line->ToOpen}}) {
+            ExactPoint point = pointAt(*line, *t);
+            const Point shown = board.geometry().toSurface({point.X.get_d(), point.Y.get_d()});
+            const double distance = std::hypot(shown.X - at.X, shown.Y - at.Y);
+            if (distance <= radius)
+                near.push_back({distance, LineEnd{slot, end, std::move(point), open}});
+        }
+    }
+    std::stable_sort(near.begin(), near.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<LineEnd> ends;
+    for (auto& [distance, end] : near)
+        ends.push_back(std::move(end));
+    return ends;
 }
 
 void drawAxisNames(PlaneSurface& surface, const PlaneGeometry& geometry)
@@ -167,8 +194,9 @@ void drawChange(PlaneSurface& surface, const Board& board, const Outcome& outcom
     // A segment drawn over the picture would leave the other lines' marks as they were, though a new
     // or erased line moves them: labels make room for each other, intersections come and go. So
     // with a mark on, the whole picture is drawn anew.
-    const bool slopeMoves = show.Slope && outcome.CheckedSlot.has_value();
-    if ((show.any() || !board.points().empty()) && (outcome.Picture != PictureChange::None || slopeMoves)) {
+    const bool slopeMoves = (show.Slope || show.Range) && outcome.CheckedSlot.has_value();
+    if ((drawsMarks(show, board.slotTable(), board.lineForms()) || !board.points().empty())
+        && (outcome.Picture != PictureChange::None || slopeMoves)) {
         drawPicture(surface, board);
         return;
     }

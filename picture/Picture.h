@@ -36,6 +36,19 @@ void drawPicture(PlaneSurface& surface, const Board& board, AxisNames names = Ax
 // name whose axis end the picture does not show is left out. Surface pixels.
 void drawAxisNames(PlaneSurface& surface, const PlaneGeometry& geometry);
 
+// An end of a drawn line's domain: its slot, which end (from or to, as the boxes give them), where
+// it lies in plane units, and whether it is left open.
+struct LineEnd {
+    int Slot = 0;
+    EntryBox End = EntryBox::From;
+    ExactPoint At;
+    bool Open = false;
+};
+
+// The ends of the board's lines (slots 0 to 7) within radius surface pixels of a point on the
+// board's picture, nearest first; a line of one point has no end to leave open, and none here.
+std::vector<LineEnd> lineEndsNear(const Board& board, Point at, double radius);
+
 // Brings a surface that shows the board's picture up to date after a command: one segment drawn
 // over it, the plane drawn anew, or the whole picture. With any mark shown, every change of the
 // picture redraws the whole of it, and so does a change of the current slot while the slope

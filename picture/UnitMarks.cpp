@@ -34,6 +34,7 @@ constexpr double padding = haloPixels; // of the label's box round the text, hol
 constexpr double barOverhang = 1;      // of a fraction's bar, past its wider part
 constexpr double markRadius = 4;
 constexpr int ringWidth = 2;
+constexpr int bracketWidth = 5; // the range of y along the y axis, over the axis's own width
 constexpr int slotLineWidth = 3;
 // A label beside a point keeps this far from it: clear of a dot or a ring of markRadius there.
 constexpr double pointGap = 6;
@@ -502,7 +503,90 @@ std::vector<Point> endPoints(
     return dots;
 }
 
+// The ends left open of the segments that lie on the surface, in their lines' colours.
+struct HollowDot {
+    Point At;
+    Rgb Colour;
+};
+
+std::vector<HollowDot> openEnds(const std::vector<ShownLine>& lines, const ShowOptions& show,
+    const PlaneGeometry& geometry, const PlaneWindow& window)
+{
+    std::vector<HollowDot> dots;
+    for (const ShownLine& shown : lines) {
+        for (const auto& [x, open] : {std::pair{&shown.Line.low(), shown.Line.lowOpen()},
+                 std::pair{&shown.Line.high(), shown.Line.highOpen()}}) {
+            const ExactPoint end = pointAt(shown.Line, *x);
+            if (open && inWindow(end, window))
+                dots.push_back({surfacePoint(geometry, end.X, end.Y), lineColour(show, shown.Slot)});
+        }
+    }
+    return dots;
+}
+
+// The range of y of a line, as a bracket on the y axis: the part of it the surface shows, and each
+// end in sight with whether it is open.
+struct RangeBracket {
+    Segment Bar;
+    std::vector<std::pair<Point, bool>> Ends;
+    ExactInterval Range;
+};
+
+std::optional<RangeBracket> rangeBracket(
+    const std::optional<ExactLine>& line, const PlaneGeometry& geometry, const PlaneWindow& window, double width)
+{
+    if (!line || line->Vertical || geometry.OriginX < 0 || geometry.OriginX > width)
+        return std::nullopt;
+    const ExactInterval range = yRange(*line);
+    const mpq_class& low = std::max(range.Low, window.YMin);
+    const mpq_class& high = std::min(range.High, window.YMax);
+    if (low > high)
+        return std::nullopt;
+    RangeBracket bracket{{surfacePoint(geometry, 0, low), surfacePoint(geometry, 0, high)}, {}, range};
+    if (low == range.Low)
+        bracket.Ends.emplace_back(bracket.Bar.From, range.LowOpen);
+    if (high == range.High)
+        bracket.Ends.emplace_back(bracket.Bar.To, range.HighOpen);
+    return bracket;
+}
+
+// Beside the bracket's middle, right of it and then left, then along it, then further out.
+std::vector<Spot> byTheBracket(const Segment& bar)
+{
+    const Point middle{(bar.From.X + bar.To.X) / 2, (bar.From.Y + bar.To.Y) / 2};
+    std::vector<Spot> spots;
+    const auto beside = [&](Point anchor) {
+        for (const Side side : {Side::Right, Side::Left})
+            spots.push_back({anchor, side, pointGap});
+    };
+    beside(middle);
+    for (double distance = lineStep;; distance += lineStep) {
+        const auto up = along(middle, bar.To, distance);
+        const auto down = along(middle, bar.From, distance);
+        if (!up && !down)
+            break;
+        for (const auto& anchor : {up, down}) {
+            if (anchor)
+                beside(*anchor);
+        }
+    }
+    for (const Spot& spot : spotsAround(middle, furtherGaps))
+        spots.push_back(spot);
+    return spots;
+}
+
 } // namespace
+
+bool drawsMarks(const ShowOptions& show, const SlotTable& table, const LineForms& forms)
+{
+    if (show.any())
+        return true;
+    for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
+        if (openEndsOf(forms, slot).any() && holdsLine(table, forms, slot))
+            return true;
+    }
+    return false;
+}
 
 Rgb lineColour(const ShowOptions& show, int slot)
 {
@@ -523,7 +607,9 @@ namespace {
 // The marks and their labels in place.
 struct Marks {
     std::optional<SlopeLegs> Legs;
+    std::optional<RangeBracket> Bracket;
     std::vector<Point> Dots;
+    std::vector<HollowDot> Hollow;
     std::vector<Point> Rings;
     std::vector<Point> PointDots;
     std::vector<Label> Labels;
@@ -614,9 +700,18 @@ Marks layoutMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeom
             labels.push_back(std::move(label));
     }
 
-    if (show.Endpoints)
-        marks.Dots = ends;
+    // An open end is drawn hollow whether the end points are shown or not: it tells the domain.
+    marks.Hollow = openEnds(lines, show, geometry, window);
+    if (show.Endpoints) {
+        for (const Point& end : ends) {
+            if (std::none_of(
+                    marks.Hollow.begin(), marks.Hollow.end(), [&](const HollowDot& dot) { return dot.At == end; }))
+                marks.Dots.push_back(end);
+        }
+    }
     scene.Named = marks.Dots;
+    for (const HollowDot& dot : marks.Hollow)
+        scene.Named.push_back(dot.At);
 
     // The pupil's points come before the crossings: they chose them.
     for (const NamedPoint& point : points.Points) {
@@ -648,6 +743,24 @@ Marks layoutMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeom
                 labelOf(MarkLabelKind::Coordinates, coordinates(point), PaletteBlack, spotsAround(ring, ringGaps)));
             labels.back().Names = ring;
         }
+    }
+    if (show.Range)
+        marks.Bracket = rangeBracket(exactLineOf(table, forms, slopeSlot), geometry, window, width);
+    if (const auto& bracket = marks.Bracket) {
+        scene.Lines.push_back(bracket->Bar);
+        std::vector<EquationPart> parts;
+        appendNumber(parts, bracket->Range.Low);
+        append(parts, std::string(bracket->Range.LowOpen ? " < y " : " ≦ y "));
+        append(parts, std::string(bracket->Range.HighOpen ? "< " : "≦ "));
+        appendNumber(parts, bracket->Range.High);
+        for (const auto& end : bracket->Ends) {
+            scene.Marks.push_back(end.first);
+            scene.Named.push_back(end.first);
+        }
+        // Left out where it finds no place, as coordinates are: the description and the table of
+        // values still give the range.
+        labels.push_back(labelOf(MarkLabelKind::Range, std::move(parts), slopeColour, byTheBracket(bracket->Bar)));
+        labels.back().Slot = slopeSlot;
     }
     addLineLabels(labels, lines, show);
     if (labels.empty())
@@ -713,7 +826,7 @@ std::vector<MarkLabel> markLabels(PlaneSurface& surface, const SlotTable& table,
     const PointMarks& points)
 {
     std::vector<MarkLabel> placed;
-    if ((!show.any() && points.Points.empty()) || geometry.UnitPixels <= 0)
+    if ((!drawsMarks(show, table, forms) && points.Points.empty()) || geometry.UnitPixels <= 0)
         return placed;
     const Marks marks = layoutMarks(surface, table, geometry, show, slopeSlot, free, forms, points);
     for (const Label& label : marks.Labels) {
@@ -729,7 +842,7 @@ std::vector<ExactPoint> drawUnitMarks(PlaneSurface& surface, const SlotTable& ta
     const ShowOptions& show, int slopeSlot, std::span<const Area> free, const LineForms& forms,
     const PointMarks& points)
 {
-    if ((!show.any() && points.Points.empty()) || geometry.UnitPixels <= 0)
+    if ((!drawsMarks(show, table, forms) && points.Points.empty()) || geometry.UnitPixels <= 0)
         return {};
     const Marks marks = layoutMarks(surface, table, geometry, show, slopeSlot, free, forms, points);
     const Rgb blue = PaletteBlue;
@@ -743,6 +856,28 @@ std::vector<ExactPoint> drawUnitMarks(PlaneSurface& surface, const SlotTable& ta
         surface.Line(legs->Rise.From.X, legs->Rise.From.Y, legs->Rise.To.X, legs->Rise.To.Y);
         // Solid again before the dots, whose outlines would dash too.
         surface.DrawStyle(LineStyle::Solid);
+    }
+    if (const auto& bracket = marks.Bracket) {
+        const Rgb colour = lineColour(show, slopeSlot);
+        surface.ForeColor(colour);
+        surface.DrawWidth(bracketWidth);
+        surface.Line(bracket->Bar.From.X, bracket->Bar.From.Y, bracket->Bar.To.X, bracket->Bar.To.Y);
+        surface.DrawWidth(ringWidth);
+        surface.FillStyle(FillMode::Solid);
+        for (const auto& [at, open] : bracket->Ends) {
+            surface.FillColor(open ? PlaneBackground : colour);
+            surface.Circle(at.X, at.Y, markRadius);
+        }
+    }
+    // Hollow first: where a closed end of another line lies on an open one, its dot shows over it.
+    if (!marks.Hollow.empty()) {
+        surface.DrawWidth(ringWidth);
+        surface.FillColor(PlaneBackground);
+        surface.FillStyle(FillMode::Solid);
+        for (const HollowDot& dot : marks.Hollow) {
+            surface.ForeColor(dot.Colour);
+            surface.Circle(dot.At.X, dot.At.Y, markRadius);
+        }
     }
     if (!marks.Dots.empty()) {
         surface.ForeColor(blue);

@@ -32,7 +32,10 @@ class SlotTable;
 // names a picture carries inside it); a line's label nearer its line than any other, coordinates
 // near their ring or joined to it by a leader. What names a line is never dropped: a line whose
 // label finds no room by it is named at the plane's edge (「① y = −2/3χ + 1」). A slope triangle
-// shows both its numbers or is not drawn; coordinates with no place are left out.
+// shows both its numbers or is not drawn; coordinates with no place are left out. The range of y of
+// the given slot's line is a bracket 5 pixels wide on the y axis, its ends in sight drawn as dots,
+// hollow where open, labelled 「−1 ≦ y ≦ 3」 beside it; an end of a domain left open is a hollow dot
+// in the line's colour, shown or not.
 //
 // The plane's numbers are taken to be in the font the surface has when the marks begin, as
 // DrawPlane leaves it. Afterwards the pen is black and 3 pixels wide, as DrawSlotLine leaves it, the
@@ -65,8 +68,12 @@ std::vector<ExactPoint> drawUnitMarks(PlaneSurface& surface, const SlotTable& ta
     const ShowOptions& show, int slopeSlot, std::span<const Area> free = {}, const LineForms& forms = {},
     const PointMarks& points = {});
 
-// What a label of the marks names.
-enum class MarkLabelKind { Line, Legend, Coordinates, SlopeRun, SlopeRise, Point };
+// What a label of the marks names; Range: the range of y by its bracket on the y axis.
+enum class MarkLabelKind { Line, Legend, Coordinates, SlopeRun, SlopeRise, Point, Range };
+
+// Whether drawUnitMarks draws anything: a mark is shown, or a line has an end left open, which is
+// drawn as a hollow dot whatever is shown.
+bool drawsMarks(const ShowOptions& show, const SlotTable& table, const LineForms& forms);
 
 // A label as drawUnitMarks places it: what it names (the slot of a line or legend entry, the ring
 // of coordinates), its box, halo included, and its leader, if it has one.

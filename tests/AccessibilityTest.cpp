@@ -86,6 +86,14 @@ TEST_F(AccessibilityTest, ThePictureDescribesWhatItShows)
         "線１：y＝−3分の2エックス＋1、エックスは−3から3まで、yは−1から3まで。"
         "線２：y＝2エックス−2、エックスは−3から3まで、yは−8から4まで。"
         "線１と線２はエックス8分の9、y4分の1で交わる。"_qs);
+    // An open end is said as a textbook words it, and the range of y by the axis.
+    Window->findChild<QAction*>(u"ShowRange"_qs)->trigger();
+    Form->perform([](Board& board) { return board.setOpenEnd(1, EntryBox::From, true); });
+    EXPECT_EQ(description(),
+        u"エックスは−7から7まで、yは−7から7まで見えています。"
+        "線１：y＝−3分の2エックス＋1、エックスは−3から3まで、yは−1から3まで。"
+        "線２：y＝2エックス−2、エックスは−3より大きく3以下、yは−8より大きく4以下。"
+        "線１と線２はエックス8分の9、y4分の1で交わる。y軸に線２のyの変域、−8より大きく4以下。"_qs);
 }
 
 TEST_F(AccessibilityTest, TheKeysTraceTheLineAndSayWhereThePointIs)

@@ -316,6 +316,38 @@ TEST(Board, ALessonRoundTripsThroughTheBoard)
         << "a lesson that says nothing keeps what is shown";
 }
 
+// An open end is a step of its own, stays with the line's domain while a and b move, goes with a
+// line drawn anew, and is saved; a domain of one point has no end to leave open.
+TEST(Board, AnOpenEndIsOneStepKeptByMovesAndSaved)
+{
+    Board board;
+    board.draw({"-2/3", "1", "-3", "3"});
+    board.setOpenEnd(0, EntryBox::From, true);
+    EXPECT_TRUE(board.line(0)->FromOpen);
+    EXPECT_EQ(board.undoStep(), (BoardStep{BoardCommand::Ends, 0}));
+    board.undo();
+    EXPECT_FALSE(board.line(0)->FromOpen);
+    EXPECT_EQ(board.lineForms()[0], std::nullopt) << "nothing kept beside a plain line";
+    board.redo();
+    board.moveLine(0, "2", std::nullopt, false);
+    EXPECT_TRUE(board.line(0)->FromOpen) << "moving a and b keeps the domain";
+    EXPECT_EQ(board.lesson().Open[0], (OpenEnds{true, false}));
+
+    Board reopened;
+    ASSERT_TRUE(std::holds_alternative<Outcome>(reopened.open(board.lesson())));
+    EXPECT_EQ(reopened.lesson(), board.lesson());
+
+    board.selectSlot(0);
+    board.draw({"1", "0", "2", "2"});
+    EXPECT_FALSE(board.line(0)->FromOpen) << "a line drawn anew";
+    const auto steps = board.undoStep();
+    board.setOpenEnd(0, EntryBox::To, true);
+    EXPECT_EQ(board.undoStep(), steps) << "a point has no end to leave open";
+    Lesson point = board.lesson();
+    point.Open[0].To = true;
+    EXPECT_EQ(std::get<LessonRefusal>(reopened.open(point)).Equation->Fault, EquationFault::OpenEndOfPoint);
+}
+
 TEST(Board, ALessonWithATextTheDrawCommandRefusesChangesNothing)
 {
     Board board;

@@ -269,7 +269,7 @@ void expectMessagesFit()
         }
         all.push_back(messages::notice(LessonNotice{7, box, std::nullopt}));
     }
-    for (int fault = 0; fault <= static_cast<int>(EquationFault::DoesNotMatch); ++fault) {
+    for (int fault = 0; fault <= static_cast<int>(EquationFault::OpenEndOfPoint); ++fault) {
         for (const int position : {0, 128})
             all.push_back(messages::notice(EquationRefusal{static_cast<EquationFault>(fault), position, "＊"}));
     }

@@ -174,6 +174,17 @@ TEST(LessonText, ReadsBackWhatItWrites)
     allSlots.CurrentSlot = 5;
     for (std::size_t slot = 0; slot < allSlots.Slots.size(); ++slot)
         allSlots.Slots[slot] = EntryTexts{std::to_string(slot), "1/" + std::to_string(slot), "", "1E+3"};
+    ShowOptions range;
+    range.Range = true;
+    Lesson openEnded
+        = lesson(range, {{1, {"-2/3", "1", "-3", "3"}}, {2, {"2", "0", "3", "-3"}}, {3, {"1", "", "", "2"}}});
+    openEnded.Open[0] = {true, false};
+    openEnded.Open[1] = {false, true};
+    openEnded.Open[2] = {true, true};
+    const QByteArray written = writeLesson(openEnded);
+    EXPECT_TRUE(written.contains(R"("range": true})")) << written.toStdString();
+    EXPECT_TRUE(written.contains(R"("to": "3", "fromOpen": true})")) << written.toStdString();
+    EXPECT_FALSE(writeLesson(allSlots).contains("range")) << "a mark added later is written only when on";
     const struct {
         const char* Name;
         Lesson Written;
@@ -189,6 +200,7 @@ TEST(LessonText, ReadsBackWhatItWrites)
         {"a title of the most characters", titled(wideText(MaxTitleLength))},
         {"a set of every kind from the largest seed",
             practising(makeTasks({std::nullopt, TaskLevel::Mixed, 12, MaxSeed}), MaxSeed)},
+        {"open ends and the range of y shown", openEnded},
         {"a teacher's own tasks, full width",
             practising({{TaskKind::Equation, {{"－２／３", "1", "-3", "3"}}},
                 {TaskKind::Crossing, {{"1", "0", "-6", "6"}, {"-2", "1", "-6", "6"}}}})}};
@@ -262,6 +274,8 @@ TEST(LessonText, RefusesTheWholeFile)
             refused(TitleTooLong, "title")},
         {"current slot 9", lessonWith(R"("currentSlot": 9)"), refused(SlotOutOfRange, "currentSlot")},
         {"mark as number", lessonWith(R"("show": {"slope": 1})"), refused(WrongType, "slope")},
+        {"open end as text", lessonWith(R"("slots": [{"slot": 2, "a": "1", "toOpen": "true"}])"),
+            refused(WrongType, "toOpen", 2)},
         {"slots as object", lessonWith(R"("slots": {})"), refused(WrongType, "slots")},
         {"slot entry a number", lessonWith(R"("slots": [3])"), refused(SlotNotObject, "slots")},
         {"slot 0", lessonWith(R"("slots": [{"slot": 0}])"), refused(SlotOutOfRange, "slot")},

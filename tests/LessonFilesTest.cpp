@@ -70,8 +70,9 @@ TEST_F(LessonFilesTest, TheMenuBarHasTheFileEditViewAndHelpMenus)
         {"Redo", u"やり直し(&R)", QKeySequence(u"Ctrl+Y"_qs)},
         {"TypeEquation", u"式で入力(&Q)…", QKeySequence(u"Ctrl+Shift+E"_qs)},
         {"CopyPicture", u"図をコピー(&C)", QKeySequence(u"Ctrl+Shift+C"_qs)},
-        {"Practise", u"練習する(&P)…", QKeySequence(u"Ctrl+R"_qs)}, {"Usage", u"使い方(&H)", QKeySequence(u"F1"_qs)},
-        {"About", u"このプログラムについて(&A)", QKeySequence()}};
+        {"Practise", u"練習する(&P)…", QKeySequence(u"Ctrl+R"_qs)},
+        {"PrintPracticeSheet", u"練習プリントを印刷(&S)…", QKeySequence()},
+        {"Usage", u"使い方(&H)", QKeySequence(u"F1"_qs)}, {"About", u"このプログラムについて(&A)", QKeySequence()}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
         QAction* item = action(row.Name);

@@ -184,6 +184,7 @@ TEST(LineFacts, Intersections)
         EntryTexts Second;
         IntersectionKind Kind;
         std::optional<ExactPoint> Point;
+        OpenEnds FirstOpen{}; // an open end leaves its point out of the segment
     } rows[] = {{"fractional point", {"-2/ 3", " 1", "-3", " 3"}, {" 2", "-2", "-3", " 3"}, IntersectionKind::Point,
                     ExactPoint{q("9/8"), q("1/4")}},
         {"touching at the ends", {" 1", " 0", "-3", " 1"}, {"-1", " 2", " 1", " 3"}, IntersectionKind::Point,
@@ -208,30 +209,58 @@ TEST(LineFacts, Intersections)
         {"one line, apart", {" 1", " 1", "-3", " 0"}, {" 1", " 1", " 1", " 4"}, IntersectionKind::SameLineApart,
             std::nullopt},
         {"two single points of one line, apart", {" 0", " 3", " 1", " 1"}, {" 0", " 3", " 2", " 2"},
-            IntersectionKind::SameLineApart, std::nullopt}};
+            IntersectionKind::SameLineApart, std::nullopt},
+        {"crossing at an open end", {" 1", " 0", "-3", " 1"}, {"-1", " 2", "-3", " 3"}, IntersectionKind::OutsideDomain,
+            ExactPoint{q("1"), q("1")}, {false, true}},
+        {"crossing at the other, closed end", {" 1", " 0", "-3", " 1"}, {"-1", " 2", "-3", " 3"},
+            IntersectionKind::Point, ExactPoint{q("1"), q("1")}, {true, false}},
+        {"one line, end to end at an open end", {" 1", " 1", " 1", "-3"}, {" 1", " 1", " 4", " 1"},
+            IntersectionKind::SameLineApart, std::nullopt, {true, false}}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
-        const Intersection result = intersection(line(row.First), line(row.Second));
+        ExactLine first = line(row.First);
+        first.FromOpen = row.FirstOpen.From;
+        first.ToOpen = row.FirstOpen.To;
+        const Intersection result = intersection(first, line(row.Second));
         EXPECT_EQ(result.Kind, row.Kind);
         EXPECT_EQ(result.Point, row.Point);
     }
 }
 
+// An open end leaves its value out of the range: the low end of y for a > 0, the high end for a < 0,
+// neither for a = 0, whose one value y takes all over the domain.
 TEST(LineFacts, RangeOfY)
 {
     const struct {
         const char* Name;
         EntryTexts Texts;
+        OpenEnds Open;
         ExactInterval Range;
         const char* Domain;
         const char* RangeText;
-    } rows[] = {{"a < 0 swaps the ends", {"-2/ 3", " 1", "-3", " 3"}, {q("-1"), q("3")}, "−3 ≦ χ ≦ 3", "−1 ≦ y ≦ 3"},
-        {"domain stored high to low", {" 2", "-2", " 3", "-3"}, {q("-8"), q("4")}, "−3 ≦ χ ≦ 3", "−8 ≦ y ≦ 4"},
-        {"a = 0", {" 0", " 2", "-1", " 1"}, {q("2"), q("2")}, "−1 ≦ χ ≦ 1", "2 ≦ y ≦ 2"},
-        {"fractional ends", {"-.5", " 0", "-.5", " 1.5"}, {q("-3/4"), q("1/4")}, "−1/2 ≦ χ ≦ 3/2", "−3/4 ≦ y ≦ 1/4"}};
+    } rows[]
+        = {{"a < 0 swaps the ends", {"-2/ 3", " 1", "-3", " 3"}, {}, {q("-1"), q("3")}, "−3 ≦ χ ≦ 3", "−1 ≦ y ≦ 3"},
+            {"domain stored high to low", {" 2", "-2", " 3", "-3"}, {}, {q("-8"), q("4")}, "−3 ≦ χ ≦ 3", "−8 ≦ y ≦ 4"},
+            {"a = 0", {" 0", " 2", "-1", " 1"}, {}, {q("2"), q("2")}, "−1 ≦ χ ≦ 1", "2 ≦ y ≦ 2"},
+            {"fractional ends", {"-.5", " 0", "-.5", " 1.5"}, {}, {q("-3/4"), q("1/4")}, "−1/2 ≦ χ ≦ 3/2",
+                "−3/4 ≦ y ≦ 1/4"},
+            {"a > 0, from open", {" 2", "-2", "-3", " 3"}, {true, false}, {q("-8"), q("4"), true, false}, "−3 < χ ≦ 3",
+                "−8 < y ≦ 4"},
+            {"a > 0, to open", {" 2", "-2", "-3", " 3"}, {false, true}, {q("-8"), q("4"), false, true}, "−3 ≦ χ < 3",
+                "−8 ≦ y < 4"},
+            {"a < 0, from open: y's high end", {"-2/ 3", " 1", "-3", " 3"}, {true, false},
+                {q("-1"), q("3"), false, true}, "−3 < χ ≦ 3", "−1 ≦ y < 3"},
+            {"a < 0, both open", {"-2/ 3", " 1", "-3", " 3"}, {true, true}, {q("-1"), q("3"), true, true}, "−3 < χ < 3",
+                "−1 < y < 3"},
+            {"stored high to low, from open is the high end", {" 2", "-2", " 3", "-3"}, {true, false},
+                {q("-8"), q("4"), false, true}, "−3 ≦ χ < 3", "−8 ≦ y < 4"},
+            {"a = 0, open ends: y still takes its value", {" 0", " 2", "-1", " 1"}, {true, true}, {q("2"), q("2")},
+                "−1 < χ < 1", "2 ≦ y ≦ 2"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
-        const ExactLine shown = line(row.Texts);
+        ExactLine shown = line(row.Texts);
+        shown.FromOpen = row.Open.From;
+        shown.ToOpen = row.Open.To;
         EXPECT_EQ(yRange(shown), row.Range);
         EXPECT_EQ(domainText(shown), row.Domain);
         EXPECT_EQ(rangeText(shown), row.RangeText);

@@ -71,6 +71,10 @@ TEST_F(PracticeWindowTest, EachKindByKeyboard)
     EXPECT_EQ(Practice->findChild<Announcer*>()->text(), u"エックス−3、y3"_qs);
     key(Qt::Key_Right);
     EXPECT_EQ(Practice->findChild<Announcer*>()->text(), u"エックス−2、y3分の7"_qs);
+    EXPECT_EQ(Practice->findChild<QWidget*>(u"PracticePlane"_qs)->accessibleDescription(),
+        u"エックスは−6から6まで、yは−6から6まで見えています。直線が1本、エックスは−3から3まで引かれています。"
+        "たどっている点：エックス−2、y3分の7。"_qs)
+        << "the line to read is described without its equation";
     key(Qt::Key_Tab);
     // 式を求める: a rounded a is near, b right; then the same fraction in full width is right.
     answer(u"-0.67"_qs, u"1"_qs);
@@ -86,6 +90,11 @@ TEST_F(PracticeWindowTest, EachKindByKeyboard)
         key(Qt::Key_Tab);
     key(Qt::Key_Space);
     EXPECT_EQ(said("PracticeFeedback"), u"線の両はしは (−1, −3) と (3, 5) です。"_qs);
+    EXPECT_TRUE(
+        Practice->findChild<QWidget*>(u"PracticePlane"_qs)
+            ->accessibleDescription()
+            .endsWith(u"エックスは−1から3まで引かれています。線の両はしは エックス−1、y−3 と エックス3、y5 です。"_qs))
+        << Practice->findChild<QWidget*>(u"PracticePlane"_qs)->accessibleDescription().toStdString();
     for (int k = 0; k < 3; ++k)
         key(Qt::Key_Backtab);
     answer(u"-3"_qs, u"5"_qs);

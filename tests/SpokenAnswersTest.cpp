@@ -14,9 +14,11 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
+#include <QMenu>
 #include <QPointer>
 #include <QSettings>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QTranslator>
 
 #include <functional>
@@ -33,6 +35,18 @@ protected:
     void keys(Qt::Key key, Qt::KeyboardModifiers modifiers) const
     {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+
+    // Opens the picture's menu with a key and chooses its first item, from the menu's own loop.
+    void chooseFromMenu(Qt::Key key) const
+    {
+        QTimer::singleShot(0, [] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                menu->actions().front()->trigger();
+                menu->close();
+            }
+        });
+        keys(key, Qt::NoModifier);
     }
 
     void trigger(const char* name) const
@@ -125,6 +139,16 @@ TEST_F(SpokenAnswersTest, EachCommandSaysWhatItDid)
             },
             u"式を隠します。", u"Equations hidden."},
         {"colours", [this] { trigger("ShowColours"); }, u"線を色分けします。", u"Each line in its own colour."},
+        {"the range of y", [this] { trigger("ShowRange"); }, u"yの変域を表示します。", u"Range of y shown."},
+        {"an end left open from the picture's menu at the tracing point",
+            [this] {
+                control("Picture1")->setFocus();
+                keys(Qt::Key_Home, Qt::NoModifier);
+                chooseFromMenu(Qt::Key_Menu);
+            },
+            u"線２の端、エックス−3、y−8を含まないようにしました。線２：y＝2エックス−2、エックスは−3より大きく3以下。",
+            u"The end of line 2 at x minus 3, y minus 8 is left out. Line 2: y = 2x minus 2, x greater than minus 3 "
+            u"and at most 3."},
         {"a vertical line typed", [this] { typeEquation(u"x = 3, -2 <= y <= 5"_s); },
             u"線３を引きました。エックス＝3の直線、yは−2から5まで。",
             u"Line 3 drawn. The line x = 3, y from minus 2 to 5."},

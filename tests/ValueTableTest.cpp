@@ -50,6 +50,10 @@ TEST_F(ValueTableTest, TheFactsOfTheCurrentLineExactly)
         "線３と：平行（交わらない）\n"
         "線４と：同じ直線上（共有点なし）\n"
         "線５と：変域の外で交わる (3/5, 3/5)\n"_qs);
+    // An open end is written with "<", escaped in the HTML.
+    Form->perform([](Board& board) { return board.setOpenEnd(0, EntryBox::From, true); });
+    const QString html = valueTableText(Form->board()).Html;
+    EXPECT_TRUE(html.contains(u"−3 &lt; χ ≦ 3"_qs) && html.contains(u"−1 ≦ y &lt; 3"_qs)) << html.toStdString();
 
     click("Option1_5");
     EXPECT_EQ(valueTableText(Form->board()).Plain, u"線６には線がありません。"_qs);

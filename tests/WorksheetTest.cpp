@@ -261,7 +261,9 @@ template <typename T> T* child(QDialog& dialog, const char* name)
 
 TEST_F(WorksheetTest, ThePrintAndExportDialogsRememberTheirChoices)
 {
-    const char* combos[] = {"Paper", "Orientation", "Scale", "Centre", "PerPage", "Kind"};
+    // The last kind is 練習プリント, with the practice's own choices.
+    const char* combos[]
+        = {"Paper", "Orientation", "Scale", "Centre", "PerPage", "Kind", "PracticeKind", "PracticeLevel"};
     std::vector<int> chosen;
     std::vector<int> shown;
     QString title;
@@ -285,6 +287,7 @@ TEST_F(WorksheetTest, ThePrintAndExportDialogsRememberTheirChoices)
                 for (const char* name : combos)
                     shown.push_back(child<QComboBox>(dialog, name)->currentIndex());
                 title = child<QLineEdit>(dialog, "Title")->text();
+                EXPECT_FALSE(child<QLineEdit>(dialog, "Title")->isEnabled()) << "a practice sheet has its own heading";
                 unit = child<QDoubleSpinBox>(dialog, "UnitMillimetres")->value();
                 blackAndWhite = child<QCheckBox>(dialog, "BlackAndWhite")->isChecked();
                 child<QComboBox>(dialog, "Scale")->setCurrentIndex(1);

@@ -31,6 +31,10 @@
         <source>線を色分け(&amp;L)</source>
         <translation>Co&amp;lour Each Line</translation>
     </message>
+    <message>
+        <source>yの変域(&amp;Y)</source>
+        <translation>Range of &amp;y</translation>
+    </message>
 </context>
 <context>
     <name>zelmora::EquationDialog</name>
@@ -246,6 +250,10 @@
     <message>
         <source>（点をとる）</source>
         <translation> (plotting points)</translation>
+    </message>
+    <message>
+        <source>練習プリントを印刷(&amp;S)…</source>
+        <translation>Print a Practice &amp;Sheet...</translation>
     </message>
 </context>
 <context>
@@ -931,6 +939,54 @@
         <source>%1、点%2</source>
         <translation>%1, point %2</translation>
     </message>
+    <message>
+        <source>%1より大きく</source>
+        <translation>greater than %1</translation>
+    </message>
+    <message>
+        <source>%1以上</source>
+        <translation>at least %1</translation>
+    </message>
+    <message>
+        <source>%1未満</source>
+        <translation> and less than %1</translation>
+    </message>
+    <message>
+        <source>%1以下</source>
+        <translation> and at most %1</translation>
+    </message>
+    <message>
+        <source>線%1：%2、エックスは%3</source>
+        <translation>Line %1: %2, x %3</translation>
+    </message>
+    <message>
+        <source>、yは%1</source>
+        <translation>, y %1</translation>
+    </message>
+    <message>
+        <source>y軸に線%1のyの変域、%2</source>
+        <translation>On the y axis, the range of line %1: y %2</translation>
+    </message>
+    <message>
+        <source>yの変域</source>
+        <translation>Range of y</translation>
+    </message>
+    <message>
+        <source>線%1の端、%2を含まないようにしました。</source>
+        <translation>The end of line %1 at %2 is left out.</translation>
+    </message>
+    <message>
+        <source>線%1の端、%2を含むようにしました。</source>
+        <translation>The end of line %1 at %2 is included.</translation>
+    </message>
+    <message>
+        <source>エックスは%1</source>
+        <translation>x %1</translation>
+    </message>
+    <message>
+        <source>yの変域は%1</source>
+        <translation>y %1</translation>
+    </message>
 </context>
 <context>
     <name>zelmora::ValueTableWindow</name>
@@ -1245,6 +1301,38 @@
     <message>
         <source>問題用の点は名前だけ(&amp;A)</source>
         <translation>Points n&amp;amed only on problem sheets</translation>
+    </message>
+    <message>
+        <source>練習プリント</source>
+        <translation>Practice sheet</translation>
+    </message>
+    <message>
+        <source>いろいろ</source>
+        <translation>Mixed</translation>
+    </message>
+    <message>
+        <source>問題の種類(&amp;R):</source>
+        <translation>Task t&amp;ype:</translation>
+    </message>
+    <message>
+        <source>数(&amp;L):</source>
+        <translation>&amp;Level:</translation>
+    </message>
+    <message>
+        <source>問題の数(&amp;E):</source>
+        <translation>Numb&amp;er of tasks:</translation>
+    </message>
+    <message>
+        <source>問題番号(&amp;I):</source>
+        <translation>Set &amp;ID:</translation>
+    </message>
+    <message>
+        <source>何通り(&amp;V):</source>
+        <translation>&amp;Versions:</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;式で入力（Ctrl+Shift+E）&lt;/h3&gt;&lt;p&gt;「編集」の「式で入力…」で、&lt;b&gt;2χ + 3y = 6&lt;/b&gt;、&lt;b&gt;y = -2/3χ + 1&lt;/b&gt;、&lt;b&gt;χ = 3&lt;/b&gt; のような式をそのまま入れて、今の番号の線を引けます。χは x でも入れられます。変域は &lt;b&gt;2χ + 3y = 6, -3 &amp;lt;= χ &amp;lt;= 3&lt;/b&gt; のように後ろに書きます。書かないと、見えている座標平面のはしからはしまで引きます。&lt;b&gt;χ = 3&lt;/b&gt; のような縦の線も引けます。読めない式は、何文字目がおかしいかを知らせ、線は変わりません。&lt;/p&gt;&lt;h3&gt;yの変域と白丸&lt;/h3&gt;&lt;p&gt;「表示」の「yの変域」で、最後に引いた（または選んだ）線のyの変域を y軸の上に太い線で示し、「−1 ≦ y ≦ 3」と書きます。線の端を右クリックして「端を含まない（白丸）」を選ぶと、その端は白丸になり、変域は「−3 &amp;lt; χ ≦ 3」のように書かれます（図に移って Home か End で端に点を置き、Menu キーでも選べます）。&lt;/p&gt;&lt;h3&gt;練習（Ctrl+R）&lt;/h3&gt;&lt;p&gt;「練習」の「練習する…」で練習のウィンドウが開きます。種類（式を求める・変域・交点）、数（整数・分数・まぜる）、問題の数、問題番号を選んで「始める」を押します。答えを二つの欄に入れ、二つ目の欄で Enter を押すと答え合わせをします。分数は -2/3 のように入れます。まちがえたところを教え、自分の線を朱色でかきます。「ヒント」を押すと順にヒントが出て、「次へ」でとばせます。最後に「10問中8問正解」とまちがえた問題が出ます。図に移ると、← → で線をたどれます。問題番号が同じなら、どのコンピューターでも同じ問題になります。&lt;/p&gt;&lt;p&gt;「練習プリントを印刷…」（印刷の種類「練習プリント」）で、問題番号とそれに続く番号から、一人ずつちがう練習プリントを解答付きで印刷できます。&lt;/p&gt;&lt;p&gt;Ctrl+Shift+E で式で入力、Ctrl+R で練習。&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Type an equation (Ctrl+Shift+E)&lt;/h3&gt;&lt;p&gt;Edit → Type an Equation… takes an equation as it is, such as &lt;b&gt;2χ + 3y = 6&lt;/b&gt;, &lt;b&gt;y = -2/3χ + 1&lt;/b&gt; or &lt;b&gt;χ = 3&lt;/b&gt;, and draws it in the current slot. χ may be typed as x. A domain goes after it: &lt;b&gt;2χ + 3y = 6, -3 &amp;lt;= χ &amp;lt;= 3&lt;/b&gt;; without one, the line runs from edge to edge of the plane shown. Vertical lines such as &lt;b&gt;χ = 3&lt;/b&gt; can be drawn too. An equation that cannot be read is refused with the place of the fault, and the lines stay as they are.&lt;/p&gt;&lt;h3&gt;Range of y and hollow dots&lt;/h3&gt;&lt;p&gt;View → Range of y marks the range of y of the line drawn or chosen last as a thick bar on the y axis, labelled &quot;−1 ≦ y ≦ 3&quot;. Right-click an end of a line and choose &quot;Leave out the end (hollow dot)&quot;: the end becomes a hollow dot and the domain is written &quot;−3 &amp;lt; χ ≦ 3&quot; (from the keyboard: move to the picture, put the point on the end with Home or End, and press the Menu key).&lt;/p&gt;&lt;h3&gt;Practice (Ctrl+R)&lt;/h3&gt;&lt;p&gt;Practice → Practise… opens the practice window. Choose the kind (find the equation, range, crossing), the numbers (whole, fractions, mixed), how many tasks and a set number, then press Start. Type the answer into the two boxes; Enter in the second box checks it. Type fractions as -2/3. A wrong answer names the part that is wrong and draws your line in vermilion. Hint gives the hints in order, and Next passes a task by. At the end you see &quot;8 of 10 right&quot; and the tasks missed. On the plane, ← → trace the line. The same set number gives the same tasks on every computer.&lt;/p&gt;&lt;p&gt;Print a Practice Sheet… (or the print kind &quot;Practice sheet&quot;) prints a different sheet for each pupil, with its answers, from a set number and the numbers after it.&lt;/p&gt;&lt;p&gt;Ctrl+Shift+E types an equation, Ctrl+R opens practice.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1646,6 +1734,18 @@
         <source>図の外です。</source>
         <translation>It is outside the picture.</translation>
     </message>
+    <message>
+        <source>線%1の端</source>
+        <translation>End of line %1</translation>
+    </message>
+    <message>
+        <source>変域が１点だけなので、端を含まないことはできません。</source>
+        <translation>A one-point domain has no end to leave out.</translation>
+    </message>
+    <message>
+        <source>線%1の端 (%2, %3) を含まない（白丸）</source>
+        <translation>Leave out the end (%2, %3) of line %1 (hollow dot)</translation>
+    </message>
 </context>
 <context>
     <name>zelmora::practiceWords</name>
@@ -1808,6 +1908,38 @@
     <message>
         <source>グラフが通る点を2つ、「−3, 3」のように χ, y で入れましょう。</source>
         <translation>Type two points the graph passes through, as x, y like &quot;-3, 3&quot;.</translation>
+    </message>
+    <message>
+        <source>χは%1から%2まで、yは%3から%4まで見えています</source>
+        <translation>x from %1 to %2 and y from %3 to %4 are shown</translation>
+    </message>
+    <message>
+        <source>線はまだありません</source>
+        <translation>No line is drawn yet</translation>
+    </message>
+    <message>
+        <source>直線が1本、χは%1から%2まで引かれています</source>
+        <translation>One line is drawn, x from %1 to %2</translation>
+    </message>
+    <message>
+        <source>%1の線が、χは%2から%3まで引かれています</source>
+        <translation>The line %1 is drawn, x from %2 to %3</translation>
+    </message>
+    <message>
+        <source>あなたの線：%1</source>
+        <translation>Your line: %1</translation>
+    </message>
+    <message>
+        <source>あなたの点：%1</source>
+        <translation>Your point: %1</translation>
+    </message>
+    <message>
+        <source>たどっている点：%1</source>
+        <translation>Tracing point: %1</translation>
+    </message>
+    <message>
+        <source>。</source>
+        <translation>.</translation>
     </message>
 </context>
 </TS>

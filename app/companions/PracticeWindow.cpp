@@ -242,7 +242,7 @@ void PracticeWindow::showTask(const QString& before)
     HintButton->setEnabled(true);
     NextButton->setEnabled(true);
     Feedback->setText(before);
-    Plane->update();
+    showPlane();
     Boxes[0]->setFocus();
     QStringList sentences;
     if (!before.isEmpty())
@@ -302,7 +302,7 @@ void PracticeWindow::check()
     }
     Missed = true;
     Feedback->setText(verdict);
-    Plane->update();
+    showPlane();
     say(verdict);
     QLineEdit* wrong = result.Parts[0] != Verdict::Right ? Boxes[0] : Boxes[1];
     wrong->setFocus();
@@ -322,7 +322,7 @@ void PracticeWindow::nextHint()
     if (std::holds_alternative<AnswerHint>(given))
         Missed = true;
     Feedback->setText(practiceWords::hint(task(), given, practiceWords::Form::Eye));
-    Plane->update();
+    showPlane();
     say(practiceWords::hint(task(), given, practiceWords::Form::Ear));
 }
 
@@ -350,7 +350,7 @@ void PracticeWindow::finish()
     for (QWidget* control : {static_cast<QWidget*>(Boxes[0]), static_cast<QWidget*>(Boxes[1]),
              static_cast<QWidget*>(CheckButton), static_cast<QWidget*>(HintButton), static_cast<QWidget*>(NextButton)})
         control->setEnabled(false);
-    Plane->update();
+    showPlane();
     Kind->setFocus();
     QStringList sentences;
     if (!Feedback->text().isEmpty())
@@ -395,9 +395,18 @@ bool PracticeWindow::trace(const QKeyEvent& event)
     const ExactLine& line = lines[static_cast<std::size_t>(TracedLine)];
     const mpq_class x = Traced && move ? traceStop(line, Traced->X, *move) : line.low();
     Traced = ExactPoint{x, yAt(line, x)};
-    Plane->update();
+    showPlane();
     say(practiceWords::traced(*Traced, TracedLine, lines.size() == 2, practiceWords::Form::Ear));
     return true;
+}
+
+// The plane drawn anew, and what it shows told to a screen reader as its description.
+void PracticeWindow::showPlane()
+{
+    Plane->update();
+    const bool asking = Current < static_cast<int>(Set.Tasks.size());
+    Plane->setAccessibleDescription(
+        asking ? practiceWords::planeDescription(task(), Hints, Pupil.Line, Pupil.Point, Traced) : QString());
 }
 
 void PracticeWindow::say(const QString& text)

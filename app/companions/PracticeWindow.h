@@ -51,6 +51,7 @@ private:
     void finish();
     bool trace(const QKeyEvent& event);
     void say(const QString& text);
+    void showPlane();
     const PracticeTask& task() const { return Set.Tasks[static_cast<std::size_t>(Current)]; }
 
     PracticeSet Set;

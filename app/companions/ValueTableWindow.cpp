@@ -170,7 +170,8 @@ ValueTableText valueTableText(
 
     const Equation equation = equationOf(*line, Minus::Typographic);
     const QString domain = text(domainText(*line));
-    QString html = u"<h3>%1</h3>%2<p>%3</p>"_s.arg(title, partsHtml(equation.Parts), domain);
+    // An open end is written with "<", which HTML must not take for a tag.
+    QString html = u"<h3>%1</h3>%2<p>%3</p>"_s.arg(title, partsHtml(equation.Parts), domain.toHtmlEscaped());
     QStringList plain{title, text(equation.Plain), domain};
     // A step that would give too many columns is not taken; the table says which one it took.
     if (const QString replaced = replacedStepNote(*line, step); !replaced.isEmpty()) {
@@ -242,7 +243,10 @@ ValueTableText valueTableText(
         QCoreApplication::translate("zelmora::ValueTableWindow", "変化の割合：%1").arg(number(line->A)),
         QCoreApplication::translate("zelmora::ValueTableWindow", "切片：%1").arg(number(line->B)),
         QCoreApplication::translate("zelmora::ValueTableWindow", "yの変域：%1").arg(text(rangeText(*line)))};
-    const QString factsHtml = u"<p>%1</p>"_s.arg(facts.join(u"<br>"_s));
+    QStringList factsEscaped;
+    for (const QString& fact : facts)
+        factsEscaped << fact.toHtmlEscaped();
+    const QString factsHtml = u"<p>%1</p>"_s.arg(factsEscaped.join(u"<br>"_s));
     html += factsHtml;
     plain << facts;
     for (const QString& fact : facts)
@@ -413,7 +417,7 @@ void ValueTableWindow::refresh()
     // A screen reader hears which line the table is of, and its columns as pairs of χ and y.
     setAccessibleName(QCoreApplication::translate("zelmora::ValueTableWindow", "値の表 線%1").arg(slotDigit(Slot)));
     Text->setAccessibleName(accessibleName());
-    Text->setAccessibleDescription(speech::joinedSentences(speech::valueTableFacts(Lines, Slot)));
+    Text->setAccessibleDescription(speech::joinedSentences(speech::valueTableFacts(Lines, Forms, Slot)));
     SpokenTable table{{speech::forEar(u"χ"_s), u"y"_s}, {{}, {}}};
     if (const auto line = exactLineOf(Lines, Slot)) {
         for (const ExactPoint& column : tableOfValues(*line, step)) {

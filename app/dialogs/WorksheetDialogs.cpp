@@ -2,6 +2,8 @@
 #include "app/dialogs/WorksheetDialogs.h"
 
 #include "app/session/Settings.h"
+#include "app/words/PracticeWords.h"
+#include "output/PracticeSheet.h"
 #include "output/Worksheet.h"
 
 #include <QCheckBox>
@@ -19,17 +21,24 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSpinBox>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <limits>
 #include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace zelmora {
 namespace {
+
+// The print dialog's kinds are SheetKind's, and then the practice sheet.
+constexpr int practiceSheetKind = -1;
 
 // The scale of a worksheet: one plane unit in millimetres, or 0 for as large as the page allows.
 QComboBox* scaleChoice(QWidget* parent, const QString& fitting)
@@ -190,6 +199,7 @@ struct PrintChoices {
             QCoreApplication::translate("zelmora::WorksheetDialogs", "解答用"), static_cast<int>(SheetKind::Answer));
         Kind->addItem(QCoreApplication::translate("zelmora::WorksheetDialogs", "問題と解答"),
             static_cast<int>(SheetKind::ProblemAndAnswer));
+        Kind->addItem(QCoreApplication::translate("zelmora::WorksheetDialogs", "練習プリント"), practiceSheetKind);
         Title->setObjectName(u"Title"_s);
         Title->setMaxLength(200);
         form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "題名(&T):"), Title);
@@ -228,6 +238,98 @@ struct PrintChoices {
         remembered.PointNamesOnly = PointNames->isChecked();
     }
 };
+
+// 練習プリント in the print dialog: the practice sheet that --practice-sheet writes, its tasks made
+// from a 問題番号 and the numbers after it, one set a version; the sheet's paper, margins, scale and
+// planes a page are the print dialog's.
+struct PracticeChoices {
+    QComboBox* Kind = nullptr;
+    QComboBox* Level = nullptr;
+    QSpinBox* Count = nullptr;
+    QSpinBox* Seed = nullptr;
+    QSpinBox* Versions = nullptr;
+    std::vector<QWidget*> Fields;
+
+    PracticeChoices(QDialog& dialog, QFormLayout& form)
+        : Kind(new QComboBox(&dialog))
+        , Level(new QComboBox(&dialog))
+        , Count(new QSpinBox(&dialog))
+        , Seed(new QSpinBox(&dialog))
+        , Versions(new QSpinBox(&dialog))
+        , Fields{Kind, Level, Count, Seed, Versions}
+    {
+        Kind->setObjectName(u"PracticeKind"_s);
+        Kind->addItem(QCoreApplication::translate("zelmora::WorksheetDialogs", "いろいろ"), -1);
+        for (const TaskKind kind : {TaskKind::Equation, TaskKind::Graph, TaskKind::Range, TaskKind::Crossing})
+            Kind->addItem(practiceWords::kindCaption(kind), static_cast<int>(kind));
+        Level->setObjectName(u"PracticeLevel"_s);
+        for (const TaskLevelRow& level : TaskLevels)
+            Level->addItem(practiceWords::levelCaption(level.Level), static_cast<int>(level.Level));
+        Count->setObjectName(u"PracticeCount"_s);
+        Count->setRange(1, MaxTaskCount);
+        Count->setValue(10);
+        Seed->setObjectName(u"PracticeSeed"_s);
+        Seed->setRange(0, std::numeric_limits<int>::max());
+        // A new set each time the dialog opens, short enough to say to a class; a teacher types
+        // the number of a set to print it again.
+        Seed->setValue(
+            static_cast<int>(QRandomGenerator::global()->bounded(1U, static_cast<quint32>(MaxDrawnSeed) + 1)));
+        Versions->setObjectName(u"PracticeVersions"_s);
+        Versions->setRange(1, MaxVersions);
+        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "問題の種類(&R):"), Kind);
+        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "数(&L):"), Level);
+        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "問題の数(&E):"), Count);
+        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "問題番号(&I):"), Seed);
+        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "何通り(&V):"), Versions);
+    }
+
+    // Shown while 練習プリント is the kind chosen.
+    void show(QFormLayout& form, bool shown) const
+    {
+        for (QWidget* field : Fields)
+            form.setRowVisible(field, shown);
+    }
+
+    void restore(const PracticeSheetRemembered& remembered)
+    {
+        selectData(Kind, remembered.Kind);
+        selectData(Level, remembered.Level);
+        Count->setValue(remembered.Count);
+        Versions->setValue(remembered.Versions);
+    }
+
+    void remember(PracticeSheetRemembered& remembered) const
+    {
+        remembered.Kind = Kind->currentData().toInt();
+        remembered.Level = Level->currentData().toInt();
+        remembered.Count = Count->value();
+        remembered.Versions = Versions->value();
+    }
+
+    PracticeSheetSettings settings(const WorksheetSettings& sheet) const
+    {
+        PracticeSheetSettings settings;
+        settings.Sheet = sheet;
+        if (const int kind = Kind->currentData().toInt(); kind >= 0)
+            settings.Practice.Kind = static_cast<TaskKind>(kind);
+        settings.Practice.Level = static_cast<TaskLevel>(Level->currentData().toInt());
+        settings.Practice.Count = Count->value();
+        settings.Practice.Seed = static_cast<std::uint64_t>(Seed->value());
+        settings.Versions = Versions->value();
+        return settings;
+    }
+};
+
+void showPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& draw,
+    const std::function<void(QPrintPreviewDialog&)>& extra = {})
+{
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle(QCoreApplication::translate("zelmora::WorksheetDialogs", "印刷プレビュー"));
+    if (extra)
+        extra(preview);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, parent, [&draw](QPrinter* page) { draw(*page); });
+    preview.exec();
+}
 
 } // namespace
 
@@ -282,7 +384,7 @@ std::optional<ExportChoice> askExport(QWidget* parent, const QString& suggestedN
     return choice;
 }
 
-void printWithPreview(QWidget* parent, const Board& board)
+void printWithPreview(QWidget* parent, const Board& board, bool practiceFirst)
 {
     QDialog dialog(parent);
     dialog.setWindowTitle(QCoreApplication::translate("zelmora::WorksheetDialogs", "印刷"));
@@ -301,6 +403,18 @@ void printWithPreview(QWidget* parent, const Board& board)
     form->addRow(QString(), plain);
     const PrintRemembered remembered = Settings::printChoices();
     print.restore(remembered);
+    PracticeChoices practice(dialog, *form);
+    practice.restore(Settings::practiceSheetChoices());
+    if (practiceFirst)
+        selectData(print.Kind, practiceSheetKind);
+    // A practice sheet has its own heading, and its tasks instead of the lesson's lines.
+    const auto showKind = [&practice, form, title = print.Title, kind = print.Kind] {
+        const bool practising = kind->currentData().toInt() == practiceSheetKind;
+        practice.show(*form, practising);
+        title->setEnabled(!practising);
+    };
+    QObject::connect(print.Kind, &QComboBox::currentIndexChanged, &dialog, showKind);
+    showKind();
     // The length typed for 指定 is kept while a listed scale is chosen, which the greyed box shows.
     double typedUnit = print.Unit->value();
     const auto showScale = [scale, unit = print.Unit, &typedUnit] {
@@ -333,6 +447,9 @@ void printWithPreview(QWidget* parent, const Board& board)
     kept.BlackAndWhite = blackAndWhite->isChecked();
     kept.Plain = plain->isChecked();
     Settings::setPrintChoices(kept);
+    PracticeSheetRemembered practiceKept;
+    practice.remember(practiceKept);
+    Settings::setPracticeSheetChoices(practiceKept);
 
     WorksheetSettings settings;
     settings.PaperSize = static_cast<Paper>(print.PaperSize->currentData().toInt());
@@ -342,11 +459,20 @@ void printWithPreview(QWidget* parent, const Board& board)
     settings.UnitMillimetres = unit < 0 ? print.Unit->value() : unit;
     settings.CentreOnLines = print.Centre->currentData().toBool();
     settings.PerPage = print.PerPage->currentData().toInt();
-    settings.Kind = static_cast<SheetKind>(print.Kind->currentData().toInt());
     settings.PointNamesOnly = print.PointNames->isChecked();
     settings.BlackAndWhite = blackAndWhite->isChecked();
     settings.Plain = plain->isChecked();
     settings.Title = print.Title->text();
+
+    if (print.Kind->currentData().toInt() == practiceSheetKind) {
+        const PracticeSheetSettings sheets = practice.settings(settings);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageLayout(pageLayoutOf(settings));
+        printer.setDocName(QCoreApplication::translate("zelmora::WorksheetDialogs", "練習プリント"));
+        showPreview(parent, printer, [&sheets](QPrinter& page) { drawPracticeSheet(page, sheets); });
+        return;
+    }
+    settings.Kind = static_cast<SheetKind>(print.Kind->currentData().toInt());
 
     // One lesson fills each page with copies of its sheet, the answers on pages of their own.
     const std::vector<SheetPlane> planes = sheetPlanes(std::span(&board, 1), settings.Kind, settings.PerPage);
@@ -361,9 +487,10 @@ void printWithPreview(QWidget* parent, const Board& board)
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(pageLayoutOf(settings));
     printer.setDocName(settings.Title.isEmpty() ? u"Zelmora"_s : settings.Title);
-    QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle(QCoreApplication::translate("zelmora::WorksheetDialogs", "印刷プレビュー"));
-    if (const std::vector<LineOffPlane> off = linesOffPlanes(planes, settings); !off.empty() && preview.layout()) {
+    const std::vector<LineOffPlane> off = linesOffPlanes(planes, settings);
+    const auto warnOff = [&off](QPrintPreviewDialog& preview) {
+        if (off.empty() || !preview.layout())
+            return;
         QStringList names;
         for (const LineOffPlane& line : off) {
             const QString name = QString(QChar(0x2460 + line.Slot));
@@ -379,10 +506,9 @@ void printWithPreview(QWidget* parent, const Board& board)
         warning->setObjectName(u"LinesOffPlane"_s);
         warning->setWordWrap(true);
         preview.layout()->addWidget(warning);
-    }
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, parent,
-        [&planes, settings](QPrinter* page) { drawWorksheet(*page, planes, settings); });
-    preview.exec();
+    };
+    showPreview(
+        parent, printer, [&planes, settings](QPrinter& page) { drawWorksheet(page, planes, settings); }, warnOff);
 }
 
 void showUsage(QWidget* parent)
@@ -393,67 +519,90 @@ void showUsage(QWidget* parent)
     dialog->setWindowTitle(QCoreApplication::translate("zelmora::WorksheetDialogs", "Zelmora の使い方"));
     auto* layout = new QVBoxLayout(dialog);
     auto* text = new QTextBrowser(dialog);
-    text->setHtml(QCoreApplication::translate("zelmora::WorksheetDialogs",
-        "<h3>線を引く</h3>"
-        "<p>番号の○（１～８）を選び、ａ、ｂと変域（χの範囲）を入れて「線を引く」を押します。"
-        "Enter で次の欄へ進み、最後の欄で Enter を押すと「線を引く」が選ばれます。"
-        "線を引くと、次の番号に進みます。</p>"
-        "<h3>分数と小数</h3>"
-        "<p>ａ、ｂは分数でも入れられます。−2/3 は <b>-2/3</b>（全角の <b>－２／３</b> でも、"
-        "かなモードの <b>ー２・３</b> でも）と入れます。小数は <b>0.5</b> や <b>.5</b>、"
-        "とても大きい数や小さい数は <b>1E+30</b> のように書けます。変域には分数を使えません。"
-        "読めなかった文字があると、下に知らせが出ます。</p>"
-        "<h3>番号の○</h3>"
-        "<p>番号を選ぶと、その線の値が欄に戻ります。「線を消す」でその線を消し、"
-        "「初期画面」ですべての線を消します。「小」「中」「大」で座標平面の大きさが変わります。</p>"
-        "<h3>表示</h3>"
-        "<p>「表示」メニューで、線の番号（①～⑧）、式、交点とその座標、端点、変化の割合（傾きの三角形）を"
-        "一つずつ表示できます。「線を色分け」で線ごとに色を変えます。白黒で書き出し・印刷すると、"
-        "色の代わりに線ごとに実線・破線・点線などの形が変わります。図が込み合って書く場所のない文字は"
-        "図から省きますが、値の表と図の説明にはいつも出ます。</p>"
-        "<h3>値の表（Ctrl+T）</h3>"
-        "<p>最後に引いた（または選んだ）線の式、変域、χとyの表、変化の割合、切片、yの変域、"
-        "ほかの線との交わり方を、分数のまま正確に表にします。「χの刻み」で表の刻みを選べます。"
-        "「表をコピー」で表計算やワープロに貼り付けられます。表はウィンドウの横に開きます。"
-        "横に場所がないときや、「表示」の「値の表をウィンドウに付ける」を選んだときは、"
-        "ウィンドウの右に付いて開きます。画面が小さくて付けられないときは、図の左側に重ねて開きます。"
-        "付いた表にもTabで移れます。</p>"
-        "<h3>動かして調べる（Ctrl+M）</h3>"
-        "<p>最後に引いた（または選んだ）線のａとｂを、つまみで動かせます。線はすぐに動き、式や交点、"
-        "値の表もいっしょに変わります。ａは 1/2、1/3、1/4、0.1 ずつ、ｂは 1 か 1/2 ずつ動きます。"
-        "つまみは ← → で一つ、PageUp PageDown で五つ、Home End で端まで動きます。"
-        "「▶」を押すと、止めるまで自動で行ったり来たりします。「前の線を残す」を選ぶと、"
-        "動かす前の線を灰色で残して比べられます。一回のドラッグは「元に戻す」一回でもどせます。</p>"
-        "<h3>大きく映す（F5）</h3>"
-        "<p>図だけを、プロジェクターなどのもう一つの画面いっぱいに映します。Esc か F5 で閉じます。</p>"
-        "<h3>図をたどる</h3>"
-        "<p>Tab で図に移り、← → で点を線にそってχを 1 ずつ動かします（yは変化の割合だけ変わります）。"
-        "Shift+← → で座標が整数の次の点へ、Home End で線の端へ、↑ ↓ でほかの線へ移り、"
-        "Esc で点を消します。点の座標と変化は読み上げられます。</p>"
-        "<h3>スクリーンリーダーで使う</h3>"
-        "<p>キーボードだけで使えます。線を引く、消す、番号を選ぶ、元に戻すなど、どの操作も"
-        "何をしたかを読み上げます。Ctrl+T で値の表に移り、χとyの組を読み上げます。Esc でもとの欄に戻ります。</p>"
-        "<h3>キー</h3>"
-        "<p>Tab と Shift+Tab でボタンや欄を順に移ります。番号の○の間は矢印キーで移ります。"
-        "Ctrl+Shift+C で図をコピー、Ctrl+N 新規、Ctrl+O 開く、Ctrl+S 上書き保存、"
-        "Ctrl+E 図を書き出す、Ctrl+P 印刷、Ctrl+Z 元に戻す、Ctrl+Y やり直し、Ctrl+T 値の表、"
-        "Ctrl+M 動かして調べる、F5 大きく映す、F1 この説明。</p>"
-        "<h3>授業ファイル</h3>"
-        "<p>「ファイル」メニューで、引いた線を授業ファイル（.zelmora）に保存し、あとで開けます。"
-        "ファイルをウィンドウに落としても開けます。図は PNG、SVG、PDF に書き出せ、"
-        "1目盛り 5 mm や 1 cm の大きさで印刷できます。「問題用（線なし）」を選ぶと、"
-        "線のない座標平面だけを書き出し・印刷します。開けないファイルは、どこがおかしいか"
-        "（「3行目の12文字目」など）を知らせ、線はそのまま残ります。読めない文字や書いていない欄"
-        "（０とします）があるときは、どの線のどの欄かを下に知らせます。</p>"
-        "<h3>元に戻す・やり直し</h3>"
-        "<p>「編集」の「元に戻す」（Ctrl+Z）で、線を引く・線を消す・初期画面・大きさ・新規・開く・動かすを"
-        "一つずつ取り消し、「やり直し」（Ctrl+Y）でもう一度行います。欄に入力している途中の"
-        " Ctrl+Z は、その欄の入力を取り消します。</p>"
-        "<h3>線をなくさないために</h3>"
-        "<p>開いた授業ファイルの線を変えると、ウィンドウの名前に「*」が付きます。保存しないまま"
-        "新規・開く・終了をしようとすると、保存するかどうかをたずねます。</p>"
-        "<p>引いた線は、変えるたびに控えとして自動で残ります。停電などでプログラムが急に終わっても、"
-        "次に起動して「ファイル」→「前回の線を開く」を選ぶと、前回の線がもどります。</p>"));
+    text->setHtml(
+        QCoreApplication::translate("zelmora::WorksheetDialogs",
+            "<h3>線を引く</h3>"
+            "<p>番号の○（１～８）を選び、ａ、ｂと変域（χの範囲）を入れて「線を引く」を押します。"
+            "Enter で次の欄へ進み、最後の欄で Enter を押すと「線を引く」が選ばれます。"
+            "線を引くと、次の番号に進みます。</p>"
+            "<h3>分数と小数</h3>"
+            "<p>ａ、ｂは分数でも入れられます。−2/3 は <b>-2/3</b>（全角の <b>－２／３</b> でも、"
+            "かなモードの <b>ー２・３</b> でも）と入れます。小数は <b>0.5</b> や <b>.5</b>、"
+            "とても大きい数や小さい数は <b>1E+30</b> のように書けます。変域には分数を使えません。"
+            "読めなかった文字があると、下に知らせが出ます。</p>"
+            "<h3>番号の○</h3>"
+            "<p>番号を選ぶと、その線の値が欄に戻ります。「線を消す」でその線を消し、"
+            "「初期画面」ですべての線を消します。「小」「中」「大」で座標平面の大きさが変わります。</p>"
+            "<h3>表示</h3>"
+            "<p>「表示」メニューで、線の番号（①～⑧）、式、交点とその座標、端点、変化の割合（傾きの三角形）を"
+            "一つずつ表示できます。「線を色分け」で線ごとに色を変えます。白黒で書き出し・印刷すると、"
+            "色の代わりに線ごとに実線・破線・点線などの形が変わります。図が込み合って書く場所のない文字は"
+            "図から省きますが、値の表と図の説明にはいつも出ます。</p>"
+            "<h3>値の表（Ctrl+T）</h3>"
+            "<p>最後に引いた（または選んだ）線の式、変域、χとyの表、変化の割合、切片、yの変域、"
+            "ほかの線との交わり方を、分数のまま正確に表にします。「χの刻み」で表の刻みを選べます。"
+            "「表をコピー」で表計算やワープロに貼り付けられます。表はウィンドウの横に開きます。"
+            "横に場所がないときや、「表示」の「値の表をウィンドウに付ける」を選んだときは、"
+            "ウィンドウの右に付いて開きます。画面が小さくて付けられないときは、図の左側に重ねて開きます。"
+            "付いた表にもTabで移れます。</p>"
+            "<h3>動かして調べる（Ctrl+M）</h3>"
+            "<p>最後に引いた（または選んだ）線のａとｂを、つまみで動かせます。線はすぐに動き、式や交点、"
+            "値の表もいっしょに変わります。ａは 1/2、1/3、1/4、0.1 ずつ、ｂは 1 か 1/2 ずつ動きます。"
+            "つまみは ← → で一つ、PageUp PageDown で五つ、Home End で端まで動きます。"
+            "「▶」を押すと、止めるまで自動で行ったり来たりします。「前の線を残す」を選ぶと、"
+            "動かす前の線を灰色で残して比べられます。一回のドラッグは「元に戻す」一回でもどせます。</p>"
+            "<h3>大きく映す（F5）</h3>"
+            "<p>図だけを、プロジェクターなどのもう一つの画面いっぱいに映します。Esc か F5 で閉じます。</p>"
+            "<h3>図をたどる</h3>"
+            "<p>Tab で図に移り、← → で点を線にそってχを 1 ずつ動かします（yは変化の割合だけ変わります）。"
+            "Shift+← → で座標が整数の次の点へ、Home End で線の端へ、↑ ↓ でほかの線へ移り、"
+            "Esc で点を消します。点の座標と変化は読み上げられます。</p>"
+            "<h3>スクリーンリーダーで使う</h3>"
+            "<p>キーボードだけで使えます。線を引く、消す、番号を選ぶ、元に戻すなど、どの操作も"
+            "何をしたかを読み上げます。Ctrl+T で値の表に移り、χとyの組を読み上げます。Esc でもとの欄に戻ります。</p>"
+            "<h3>キー</h3>"
+            "<p>Tab と Shift+Tab でボタンや欄を順に移ります。番号の○の間は矢印キーで移ります。"
+            "Ctrl+Shift+C で図をコピー、Ctrl+N 新規、Ctrl+O 開く、Ctrl+S 上書き保存、"
+            "Ctrl+E 図を書き出す、Ctrl+P 印刷、Ctrl+Z 元に戻す、Ctrl+Y やり直し、Ctrl+T 値の表、"
+            "Ctrl+M 動かして調べる、F5 大きく映す、F1 この説明。</p>"
+            "<h3>授業ファイル</h3>"
+            "<p>「ファイル」メニューで、引いた線を授業ファイル（.zelmora）に保存し、あとで開けます。"
+            "ファイルをウィンドウに落としても開けます。図は PNG、SVG、PDF に書き出せ、"
+            "1目盛り 5 mm や 1 cm の大きさで印刷できます。「問題用（線なし）」を選ぶと、"
+            "線のない座標平面だけを書き出し・印刷します。開けないファイルは、どこがおかしいか"
+            "（「3行目の12文字目」など）を知らせ、線はそのまま残ります。読めない文字や書いていない欄"
+            "（０とします）があるときは、どの線のどの欄かを下に知らせます。</p>"
+            "<h3>元に戻す・やり直し</h3>"
+            "<p>「編集」の「元に戻す」（Ctrl+Z）で、線を引く・線を消す・初期画面・大きさ・新規・開く・動かすを"
+            "一つずつ取り消し、「やり直し」（Ctrl+Y）でもう一度行います。欄に入力している途中の"
+            " Ctrl+Z は、その欄の入力を取り消します。</p>"
+            "<h3>線をなくさないために</h3>"
+            "<p>開いた授業ファイルの線を変えると、ウィンドウの名前に「*」が付きます。保存しないまま"
+            "新規・開く・終了をしようとすると、保存するかどうかをたずねます。</p>"
+            "<p>引いた線は、変えるたびに控えとして自動で残ります。停電などでプログラムが急に終わっても、"
+            "次に起動して「ファイル」→「前回の線を開く」を選ぶと、前回の線がもどります。</p>")
+        + QCoreApplication::translate("zelmora::WorksheetDialogs",
+            "<h3>式で入力（Ctrl+Shift+E）</h3>"
+            "<p>「編集」の「式で入力…」で、<b>2χ + 3y = 6</b>、<b>y = -2/3χ + 1</b>、<b>χ = 3</b> のような式を"
+            "そのまま入れて、今の番号の線を引けます。χは x でも入れられます。変域は "
+            "<b>2χ + 3y = 6, -3 &lt;= χ &lt;= 3</b> のように後ろに書きます。書かないと、見えている座標平面の"
+            "はしからはしまで引きます。<b>χ = 3</b> のような縦の線も引けます。読めない式は、何文字目が"
+            "おかしいかを知らせ、線は変わりません。</p>"
+            "<h3>yの変域と白丸</h3>"
+            "<p>「表示」の「yの変域」で、最後に引いた（または選んだ）線のyの変域を y軸の上に太い線で示し、"
+            "「−1 ≦ y ≦ 3」と書きます。線の端を右クリックして「端を含まない（白丸）」を選ぶと、"
+            "その端は白丸になり、変域は「−3 &lt; χ ≦ 3」のように書かれます（図に移って Home か End で"
+            "端に点を置き、Menu キーでも選べます）。</p>"
+            "<h3>練習（Ctrl+R）</h3>"
+            "<p>「練習」の「練習する…」で練習のウィンドウが開きます。種類（式を求める・変域・交点）、"
+            "数（整数・分数・まぜる）、問題の数、問題番号を選んで「始める」を押します。答えを二つの欄に入れ、"
+            "二つ目の欄で Enter を押すと答え合わせをします。分数は -2/3 のように入れます。"
+            "まちがえたところを教え、自分の線を朱色でかきます。「ヒント」を押すと順にヒントが出て、"
+            "「次へ」でとばせます。最後に「10問中8問正解」とまちがえた問題が出ます。図に移ると、"
+            "← → で線をたどれます。問題番号が同じなら、どのコンピューターでも同じ問題になります。</p>"
+            "<p>「練習プリントを印刷…」（印刷の種類「練習プリント」）で、問題番号とそれに続く番号から、"
+            "一人ずつちがう練習プリントを解答付きで印刷できます。</p>"
+            "<p>Ctrl+Shift+E で式で入力、Ctrl+R で練習。</p>"));
     layout->addWidget(text);
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
     QObject::connect(close, &QDialogButtonBox::rejected, dialog, &QDialog::close);

@@ -23,8 +23,9 @@ struct ExportChoice {
 std::optional<ExportChoice> askExport(QWidget* parent, const QString& suggestedName);
 
 // Asks for the scale and kind of the printed picture, then shows the print preview with the
-// system's print dialog behind it.
-void printWithPreview(QWidget* parent, const Board& board);
+// system's print dialog behind it. Its kinds end with 練習プリント, practice tasks made from a
+// 問題番号 instead of the lesson's lines, which it starts with when practiceFirst.
+void printWithPreview(QWidget* parent, const Board& board, bool practiceFirst = false);
 
 // The guide: typing fractions, the slots, the keys, lesson files. Not modal.
 void showUsage(QWidget* parent);

@@ -17,10 +17,12 @@
 #include "picture/Picture.h"
 #include "plane/DrawPlane.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 
@@ -127,6 +129,34 @@ void Form1::connectHandlers()
     }
     connect(Picture1, &PictureBox::pixelRatioChanged, this, [this] { redrawPicture(); });
     connect(Picture1, &PictureBox::copyRequested, this, [this] { CopyPicture_Click(); });
+    Picture1->setMenuExtras([this](QMenu& menu, QPointF at, bool byKeyboard) { addEndChoices(menu, at, byKeyboard); });
+}
+
+// An end of a line under the pointer, or where the tracing point stands, can be left out of the
+// domain (a hollow dot) or put back, one step each.
+void Form1::addEndChoices(QMenu& menu, QPointF at, bool byKeyboard)
+{
+    // Near enough to the dot to be meant, a little more than its radius.
+    constexpr double pickPixels = 6;
+    std::vector<LineEnd> ends;
+    if (!byKeyboard) {
+        ends = lineEndsNear(State, {at.x(), at.y()}, pickPixels);
+    } else if (const auto& point = Tracing->point()) {
+        const Point traced = State.geometry().toSurface({point->X.get_d(), point->Y.get_d()});
+        for (LineEnd& end : lineEndsNear(State, traced, 0.5)) {
+            if (end.Slot == point->Slot)
+                ends.push_back(std::move(end));
+        }
+    }
+    for (const LineEnd& end : ends) {
+        QAction* choice = menu.addAction(messages::openEndChoice(end.Slot, end.At));
+        choice->setCheckable(true);
+        choice->setChecked(end.Open);
+        connect(choice, &QAction::triggered, this, [this, end](bool open) {
+            perform([&end, open](Board& board) { return board.setOpenEnd(end.Slot, end.End, open); });
+            announce(speech::endChosen(State, end.Slot, end.At, open));
+        });
+    }
 }
 
 void Form1::Form_Load()

@@ -14,6 +14,8 @@
 class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QPointF;
 class QPushButton;
 
 namespace zelmora {
@@ -80,6 +82,7 @@ private:
     void Text3_KeyPress(int key);
     void Text4_KeyPress(int key);
     void CopyPicture_Click();
+    void addEndChoices(QMenu& menu, QPointF at, bool byKeyboard);
 
     void apply(const Outcome& outcome);
     void redrawPicture();

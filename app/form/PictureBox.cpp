@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -77,6 +78,19 @@ bool PictureBox::event(QEvent* event)
     // Sent when the window has moved to another screen, whose pixel ratio may differ.
     if (event->type() == QEvent::ScreenChangeInternal)
         setPixelRatio(devicePixelRatioF());
+    // A menu with something of the point under it; without, the widget's own actions as ever.
+    if (event->type() == QEvent::ContextMenu && Extras) {
+        const auto* asked = static_cast<QContextMenuEvent*>(event);
+        const bool byKeyboard = asked->reason() == QContextMenuEvent::Keyboard;
+        QMenu menu(this);
+        Extras(menu, asked->pos(), byKeyboard);
+        if (!menu.isEmpty()) {
+            menu.addSeparator();
+            menu.addAction(CopyAction);
+            menu.exec(asked->globalPos());
+            return true;
+        }
+    }
     return QWidget::event(event);
 }
 

@@ -8,9 +8,12 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
+#include <utility>
 
 class QAction;
+class QMenu;
 
 namespace zelmora {
 
@@ -34,6 +37,10 @@ public:
     const QImage& image() const { return Image; }
     // 図をコピー (Ctrl+Shift+C and the picture's context menu), which the 編集 menu shows too.
     QAction* copyAction() const { return CopyAction; }
+    // What the context menu offers before 図をコピー at a point of the picture (surface pixels),
+    // opened with the mouse or, at the tracing point, from the keyboard.
+    using MenuExtras = std::function<void(QMenu& menu, QPointF at, bool byKeyboard)>;
+    void setMenuExtras(MenuExtras extras) { Extras = std::move(extras); }
 
     // Makes the image anew, empty, at the given device pixel ratio when it differs from the
     // image's, and then asks for the picture to be drawn again (pixelRatioChanged).
@@ -78,6 +85,7 @@ private:
     QImage Image;
     PainterSurface Surface;
     QAction* CopyAction = nullptr;
+    MenuExtras Extras;
     std::optional<Marker> Traced;
     PlaneGeometry Geometry;
     QString Hover;

@@ -23,6 +23,8 @@ public:
 
     // The lines or the plane have changed: the point goes, until the next key.
     void reset();
+    // Where the point is, if it is shown.
+    const std::optional<TracePoint>& point() const { return Point; }
 
 private:
     void key(TraceKey key);

@@ -215,6 +215,8 @@ void MainWindow::buildMenus()
     practice->setObjectName(u"PracticeMenu"_s);
     connect(menuItem(practice, tr("練習する(&P)…"), QKeySequence(Qt::CTRL | Qt::Key_R), u"Practise"_s),
         &QAction::triggered, this, [this] { showPractice(nullptr); });
+    connect(menuItem(practice, tr("練習プリントを印刷(&S)…"), {}, u"PrintPracticeSheet"_s), &QAction::triggered, this,
+        [this] { printWithPreview(this, Form->board(), true); });
 
     QMenu* help = menuBar()->addMenu(tr("ヘルプ(&H)"));
     connect(menuItem(help, tr("使い方(&H)"), QKeySequence::HelpContents, u"Usage"_s), &QAction::triggered, this,

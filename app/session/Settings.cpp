@@ -136,6 +136,27 @@ void Settings::setPrintChoices(const PrintRemembered& choices)
     stored.setValue(printGroup + u"plain"_s, choices.Plain);
 }
 
+PracticeSheetRemembered Settings::practiceSheetChoices()
+{
+    const QSettings stored;
+    const PracticeSheetRemembered otherwise;
+    PracticeSheetRemembered choices;
+    choices.Kind = read(stored, printGroup + u"practiceKind"_s, otherwise.Kind);
+    choices.Level = read(stored, printGroup + u"practiceLevel"_s, otherwise.Level);
+    choices.Count = read(stored, printGroup + u"practiceCount"_s, otherwise.Count);
+    choices.Versions = read(stored, printGroup + u"practiceVersions"_s, otherwise.Versions);
+    return choices;
+}
+
+void Settings::setPracticeSheetChoices(const PracticeSheetRemembered& choices)
+{
+    QSettings stored;
+    stored.setValue(printGroup + u"practiceKind"_s, choices.Kind);
+    stored.setValue(printGroup + u"practiceLevel"_s, choices.Level);
+    stored.setValue(printGroup + u"practiceCount"_s, choices.Count);
+    stored.setValue(printGroup + u"practiceVersions"_s, choices.Versions);
+}
+
 void Settings::clear()
 {
     QSettings().clear();

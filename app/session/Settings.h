@@ -4,6 +4,7 @@
 #include "app/session/Startup.h"
 #include "board/ShowOptions.h"
 #include "output/Worksheet.h"
+#include "practice/TaskGenerator.h"
 
 #include <QStringList>
 
@@ -35,6 +36,14 @@ struct PrintRemembered {
     bool Plain = false;
 };
 
+// The print dialog's last choices for 練習プリント.
+struct PracticeSheetRemembered {
+    int Kind = -1; // a TaskKind, or −1 for every kind in turn
+    int Level = static_cast<int>(TaskLevel::Integer);
+    int Count = 10;
+    int Versions = 1;
+};
+
 // What the program keeps for its next run, in the settings file under its name, each value under
 // its own key with its default. Values are read as their type whatever form the file holds them in
 // (a file keeps every value as text).
@@ -56,6 +65,8 @@ public:
     static void setExportChoices(const ExportRemembered& choices);
     static PrintRemembered printChoices();
     static void setPrintChoices(const PrintRemembered& choices);
+    static PracticeSheetRemembered practiceSheetChoices();
+    static void setPracticeSheetChoices(const PracticeSheetRemembered& choices);
 
     // Forgets everything kept: the next window starts as on the program's first run.
     static void clear();

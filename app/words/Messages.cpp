@@ -188,6 +188,9 @@ QString lessonRefusal(const LessonRefusal& refusal)
         return QCoreApplication::translate("zelmora::messages", "線%1：%2")
             .arg(slotDigit(refusal.Slot), notice(*refusal.Through));
     }
+    if (refusal.Equation && refusal.Equation->Fault == EquationFault::OpenEndOfPoint)
+        return QCoreApplication::translate("zelmora::messages", "線%1：%2")
+            .arg(slotDigit(refusal.Slot), notice(*refusal.Equation));
     if (refusal.Equation) {
         return QCoreApplication::translate("zelmora::messages", "線%1の式：%2")
             .arg(slotDigit(refusal.Slot), notice(*refusal.Equation));
@@ -253,6 +256,8 @@ QString stepName(const BoardStep& step)
         return QCoreApplication::translate("zelmora::messages", "点を消す");
     case BoardCommand::PlotTable:
         return QCoreApplication::translate("zelmora::messages", "表の点をとる");
+    case BoardCommand::Ends:
+        return QCoreApplication::translate("zelmora::messages", "線%1の端").arg(slotDigit(step.Index));
     case BoardCommand::Move:
         break;
     }
@@ -358,6 +363,8 @@ QString notice(const EquationRefusal& refusal)
         return QCoreApplication::translate(
             "zelmora::messages", "%1文字目からの変域は、下限が上限より大きくなっています。")
             .arg(refusal.Position);
+    case EquationFault::OpenEndOfPoint:
+        return QCoreApplication::translate("zelmora::messages", "変域が１点だけなので、端を含まないことはできません。");
     case EquationFault::DoesNotMatch:
         break;
     }
@@ -378,6 +385,14 @@ QString notice(const TypedForm& form)
         return shown;
     // The boxes keep what they held: they cannot show χ = h, which has no a, b or slope.
     return shown + QCoreApplication::translate("zelmora::messages", "（ａ、ｂなし）");
+}
+
+QString openEndChoice(int slot, const ExactPoint& at)
+{
+    return QCoreApplication::translate("zelmora::messages", "線%1の端 (%2, %3) を含まない（白丸）")
+        .arg(slotDigit(slot))
+        .arg(QString::fromStdString(fractionText(at.X, Minus::Typographic)),
+            QString::fromStdString(fractionText(at.Y, Minus::Typographic)));
 }
 
 QString noSlopeTriangle(int slot)

@@ -69,6 +69,8 @@ QString notice(const EquationRefusal& refusal);
 QString notice(const TypedForm& form);
 // 変化の割合 shown while the line drawn or chosen last is χ = h: "線３は χ＝の直線なので、変化の割合はありません。"
 QString noSlopeTriangle(int slot);
+// The picture's menu at an end of a line: 「線１の端 (−3, 3) を含まない（白丸）」, checked while open.
+QString openEndChoice(int slot, const ExactPoint& at);
 // "線２は長さ０の線です（χは0から0まで）。"
 QString notice(const ZeroLengthLine& line);
 // Why a point was not placed: "点のyの分母が０です。"

@@ -6,6 +6,9 @@
 #include "facts/ExactNumber.h"
 
 #include <QCoreApplication>
+#include <QStringList>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -197,6 +200,53 @@ QString score(int right, int count)
 QString missed(int number, const PracticeTask& task)
 {
     return tr("問題%1：%2").arg(number).arg(answer(task, Form::Eye));
+}
+
+QString planeDescription(const PracticeTask& task, int hintsShown, const std::optional<ExactLine>& pupilLine,
+    const std::optional<ExactPoint>& pupilPoint, const std::optional<ExactPoint>& traced)
+{
+    const Form ear = Form::Ear;
+    const PlaneWindow window = practiceWindow();
+    QStringList sentences{said(tr("χは%1から%2まで、yは%3から%4まで見えています")
+                                   .arg(number(window.XMin, ear), number(window.XMax, ear), number(window.YMin, ear),
+                                       number(window.YMax, ear)),
+        ear)};
+    const std::vector<ExactLine> lines = taskLines(task);
+    switch (task.Kind) {
+    case TaskKind::Graph:
+        sentences << tr("線はまだありません");
+        break;
+    case TaskKind::Equation:
+        // The equation is what the pupil finds: the line is told by where it runs.
+        sentences << said(tr("直線が1本、χは%1から%2まで引かれています")
+                              .arg(number(lines[0].low(), ear), number(lines[0].high(), ear)),
+            ear);
+        break;
+    case TaskKind::Range:
+        sentences << said(tr("%1の線が、χは%2から%3まで引かれています")
+                              .arg(equation(lines[0], ear), number(lines[0].low(), ear), number(lines[0].high(), ear)),
+            ear);
+        break;
+    case TaskKind::Crossing:
+        for (std::size_t k = 0; k < lines.size(); ++k)
+            sentences << said(tr("線%1：%2").arg(k + 1).arg(equation(lines[k], ear)), ear);
+        break;
+    }
+    const std::vector<Hint> hints = hintsFor(task);
+    for (int k = 0; k < std::min(hintsShown, static_cast<int>(hints.size())); ++k) {
+        QString given = hint(task, hints[static_cast<std::size_t>(k)], ear);
+        // A hint is one sentence with its own full stop; the list joins them.
+        if (given.endsWith(u'。'))
+            given.chop(1);
+        sentences << given;
+    }
+    if (pupilLine)
+        sentences << said(tr("あなたの線：%1").arg(equation(*pupilLine, ear)), ear);
+    if (pupilPoint)
+        sentences << tr("あなたの点：%1").arg(point(*pupilPoint, ear));
+    if (traced)
+        sentences << tr("たどっている点：%1").arg(point(*traced, ear));
+    return speech::joinedSentences(sentences) + tr("。");
 }
 
 QString pointsWanted()

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace zelmora {
 
@@ -39,6 +40,12 @@ QString missed(int number, const PracticeTask& task);
 QString point(const ExactPoint& at, Form form);
 // The point tracing the task's line has reached; a line of a crossing is named by its number.
 QString traced(const ExactPoint& at, int line, bool twoLines, Form form);
+
+// What the task's plane shows, for a screen reader: the part of the plane in sight, the task's
+// lines (a line to read without its equation), the hints given so far, the pupil's own answer
+// drawn beside the task's and the point tracing a line. Never the answer before it is shown.
+QString planeDescription(const PracticeTask& task, int hintsShown, const std::optional<ExactLine>& pupilLine,
+    const std::optional<ExactPoint>& pupilPoint, const std::optional<ExactPoint>& traced);
 
 // A グラフをかく task: how its two points are put in the boxes.
 QString pointsWanted();

@@ -169,6 +169,38 @@ QString verticalOverDomain(const ExactLine& line)
         .arg(sayableEquation(line), spoken(line.low()), spoken(line.high()));
 }
 
+// Whether a line's domain leaves an end out, which its spoken span then says.
+bool hasOpenEnd(const ExactLine& line)
+{
+    return line.FromOpen || line.ToOpen;
+}
+
+// "−3より大きく3以下": a span with an end left out, as a textbook words it.
+QString spokenSpan(const ExactInterval& span)
+{
+    const QString from = span.LowOpen ? QCoreApplication::translate("zelmora::Speech", "%1より大きく")
+                                      : QCoreApplication::translate("zelmora::Speech", "%1以上");
+    const QString to = span.HighOpen ? QCoreApplication::translate("zelmora::Speech", "%1未満")
+                                     : QCoreApplication::translate("zelmora::Speech", "%1以下");
+    return from.arg(spoken(span.Low)) + to.arg(spoken(span.High));
+}
+
+ExactInterval domainOf(const ExactLine& line)
+{
+    return {line.low(), line.high(), line.lowOpen(), line.highOpen()};
+}
+
+// "線１、エックスは−3より大きく3以下、yは−1以上3未満": a line whose domain leaves an end out.
+QString lineWithOpenEnd(int slot, const ExactLine& line, bool withRange)
+{
+    QString said = QCoreApplication::translate("zelmora::Speech", "線%1：%2、エックスは%3")
+                       .arg(slotDigit(slot))
+                       .arg(sayableEquation(line), spokenSpan(domainOf(line)));
+    if (withRange)
+        said += QCoreApplication::translate("zelmora::Speech", "、yは%1").arg(spokenSpan(yRange(line)));
+    return said;
+}
+
 // "エックスが1増えるとyは3分の2減る": what happened to y when χ moved; "yが1増える" along a
 // vertical line.
 QString spokenChange(const mpq_class& dx, const mpq_class& dy)
@@ -297,6 +329,10 @@ QString pictureDescription(const Board& board)
                              .arg(verticalOverDomain(*line));
             continue;
         }
+        if (hasOpenEnd(*line)) {
+            sentences << lineWithOpenEnd(slot, *line, true);
+            continue;
+        }
         const ExactInterval range = yRange(*line);
         sentences << QCoreApplication::translate("zelmora::Speech", "線%1：%2、エックスは%3から%4まで、yは%5から%6まで")
                          .arg(slotDigit(slot))
@@ -322,6 +358,11 @@ QString pictureDescription(const Board& board)
             }
         }
     }
+    const int rangeSlot = board.lineSlot();
+    if (const auto line = board.line(rangeSlot); board.showOptions().Range && line && !line->Vertical)
+        sentences << QCoreApplication::translate("zelmora::Speech", "y軸に線%1のyの変域、%2")
+                         .arg(slotDigit(rangeSlot))
+                         .arg(spokenSpan(yRange(*line)));
     if (sentences.size() == 1)
         sentences << QCoreApplication::translate("zelmora::Speech", "線はありません");
     for (const NamedPoint& point : board.points()) {
@@ -373,6 +414,8 @@ QString lineSummary(const Board& board, int slot)
         return QCoreApplication::translate("zelmora::Speech", "線%1：%2。")
             .arg(slotDigit(slot))
             .arg(verticalOverDomain(*line));
+    if (hasOpenEnd(*line))
+        return lineWithOpenEnd(slot, *line, false) + sentenceEnd();
     return QCoreApplication::translate("zelmora::Speech", "線%1：%2、エックスは%3から%4まで。")
         .arg(slotDigit(slot))
         .arg(sayableEquation(*line), spoken(line->low()), spoken(line->high()));
@@ -434,6 +477,7 @@ QString leftAfter(const Board& board, const BoardStep& step)
     case BoardCommand::Draw:
     case BoardCommand::Erase:
     case BoardCommand::Move:
+    case BoardCommand::Ends:
         return lineSummary(board, step.Index);
     default:
         return linesHeld(board);
@@ -502,11 +546,20 @@ QString markShown(bool ShowOptions::*mark, bool on)
         name = QCoreApplication::translate("zelmora::Speech", "交点");
     else if (mark == &ShowOptions::Endpoints)
         name = QCoreApplication::translate("zelmora::Speech", "端点");
+    else if (mark == &ShowOptions::Range)
+        name = QCoreApplication::translate("zelmora::Speech", "yの変域");
     else
         name = QCoreApplication::translate("zelmora::Speech", "変化の割合");
     return name
         + (on ? QCoreApplication::translate("zelmora::Speech", "を表示します。")
               : QCoreApplication::translate("zelmora::Speech", "を隠します。"));
+}
+
+QString endChosen(const Board& board, int slot, const ExactPoint& at, bool open)
+{
+    const QString said = open ? QCoreApplication::translate("zelmora::Speech", "線%1の端、%2を含まないようにしました。")
+                              : QCoreApplication::translate("zelmora::Speech", "線%1の端、%2を含むようにしました。");
+    return oneAfterAnother(said.arg(slotDigit(slot)).arg(spokenPoint(at.X, at.Y)), lineSummary(board, slot));
 }
 
 QString valueTableOpened(int slot)
@@ -615,17 +668,27 @@ QString valueStepChosen(const QString& step, const SlotTable& table, int slot, c
 
 QStringList valueTableFacts(const SlotTable& table, int slot)
 {
-    const auto line = exactLineOf(table, slot);
+    return valueTableFacts(table, LineForms{}, slot);
+}
+
+QStringList valueTableFacts(const SlotTable& table, const LineForms& forms, int slot)
+{
+    auto line = exactLineOf(table, slot);
     if (!line)
         return {};
+    line->FromOpen = openEndsOf(forms, slot).From;
+    line->ToOpen = openEndsOf(forms, slot).To;
     const ExactInterval range = yRange(*line);
+    const bool open = hasOpenEnd(*line);
     QStringList facts{sayableEquation(*line),
-        QCoreApplication::translate("zelmora::Speech", "エックスは%1から%2まで")
-            .arg(spoken(line->low()), spoken(line->high())),
+        open ? QCoreApplication::translate("zelmora::Speech", "エックスは%1").arg(spokenSpan(domainOf(*line)))
+             : QCoreApplication::translate("zelmora::Speech", "エックスは%1から%2まで")
+                   .arg(spoken(line->low()), spoken(line->high())),
         QCoreApplication::translate("zelmora::Speech", "変化の割合は%1").arg(spoken(line->A)),
         QCoreApplication::translate("zelmora::Speech", "切片は%1").arg(spoken(line->B)),
-        QCoreApplication::translate("zelmora::Speech", "yの変域は%1から%2まで")
-            .arg(spoken(range.Low), spoken(range.High))};
+        open ? QCoreApplication::translate("zelmora::Speech", "yの変域は%1").arg(spokenSpan(range))
+             : QCoreApplication::translate("zelmora::Speech", "yの変域は%1から%2まで")
+                   .arg(spoken(range.Low), spoken(range.High))};
     for (int other = 0; other < SlotTable::UserSlots; ++other) {
         const auto otherLine = other == slot ? std::nullopt : exactLineOf(table, other);
         if (!otherLine)

@@ -67,6 +67,9 @@ QString pointCursor(const ExactPoint& at, const std::string& pointThere = {});
 QString traceEnded();
 // A 表示 item turned on or off: "交点を表示します", "交点を隠します".
 QString markShown(bool ShowOptions::*mark, bool on);
+// An end of a line left open or closed from the picture's menu, and the line as it is now:
+// 「線１の端、エックス−3、y3を含まないようにしました。線１：…」.
+QString endChosen(const Board& board, int slot, const ExactPoint& at, bool open);
 QString valueTableOpened(int slot);
 QString valueTableClosed();
 // The table of values as pairs, which is how it is read: "エックスが−3のときyは3、…".
@@ -97,6 +100,8 @@ QString playStopped(const QString& name, const Board& board, int slot);
 // エックスが−3のときyは3、…"); the facts below the table, one spoken line each.
 QString valueStepChosen(const QString& step, const SlotTable& table, int slot, const std::optional<mpq_class>& chosen);
 QStringList valueTableFacts(const SlotTable& table, int slot);
+// With the forms kept beside the table: an end of the domain left open is said ("−3より大きく").
+QStringList valueTableFacts(const SlotTable& table, const LineForms& forms, int slot);
 
 } // namespace speech
 } // namespace zelmora
