@@ -291,7 +291,8 @@ std::vector<ExactPoint> drawPictureOn(QPaintDevice& device, QPainter* open, cons
     } else {
         leftOut = drawPicture(drawn, board.slotTable(), frame.Geometry, board.showOptions(), board.lineSlot(),
             frame.Edges, settings.BlackAndWhite ? Ink::BlackAndWhite : Ink::Colour,
-            sheet ? AxisNames::Beside : AxisNames::Inside, board.lineForms());
+            sheet ? AxisNames::Beside : AxisNames::Inside, board.lineForms(),
+            settings.LinesListed ? LineList::Beside : LineList::None);
         if (settings.BlackAndWhite)
             showLinesOnTheAxis(surface, drawn, frame.Geometry, board);
     }

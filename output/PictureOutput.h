@@ -39,6 +39,8 @@ struct PictureSettings {
     int Units = 0;              // PDF: -Units..Units units across and down; 0 the whole units the
                                 // window shows each way
     bool Plain = false;         // a white plane in colour, for saving ink
+    bool LinesListed = false;   // a list beside the picture names every line, as under an answer
+                                // sheet's plane: a legend entry with no free place is left to it
 };
 
 // Draws the picture on a device through a transform from surface pixels to the device, in one

@@ -338,6 +338,8 @@ PictureSettings pictureSettingsOf(const SheetPlane& plane, const WorksheetSettin
     picture.Problem = !plane.Answer;
     picture.BlackAndWhite = settings.BlackAndWhite;
     picture.Plain = settings.Plain;
+    // An answer plane's list names every line with its equation.
+    picture.LinesListed = plane.Answer && !settings.Figure;
     return picture;
 }
 

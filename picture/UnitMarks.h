@@ -49,11 +49,18 @@ enum class Ink { Colour, BlackAndWhite };
 // apart by colour, the slot's own dash pattern, which stands in for its colour there.
 LineStyle lineStyle(const ShowOptions& show, int slot, Ink ink);
 
+// Whether a list beside the picture names every line with its equation, as an answer sheet's list
+// under its plane does. A line whose label finds no room by it is named in a legend at the plane's
+// edge; where that edge has no free place either, the legend entry takes the place that breaks
+// the fewest rules, or with such a list it is left to the list instead.
+enum class LineList { None, Beside };
+
 // The forms kept beside the table add its vertical lines, and the equations lines were typed as,
 // which their labels show. Gives back the crossings whose coordinates found no place, in order,
 // for a sheet to list beside the picture.
 std::vector<ExactPoint> drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
-    const ShowOptions& show, int slopeSlot, std::span<const Area> free = {}, const LineForms& forms = {});
+    const ShowOptions& show, int slopeSlot, std::span<const Area> free = {}, const LineForms& forms = {},
+    LineList list = LineList::None);
 
 // What a label of the marks names.
 enum class MarkLabelKind { Line, Legend, Coordinates, SlopeRun, SlopeRise };
@@ -71,6 +78,7 @@ struct MarkLabel {
 // The labels drawUnitMarks would place, in its order, without drawing them; the surface measures
 // their texts.
 std::vector<MarkLabel> markLabels(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
-    const ShowOptions& show, int slopeSlot, std::span<const Area> free = {}, const LineForms& forms = {});
+    const ShowOptions& show, int slopeSlot, std::span<const Area> free = {}, const LineForms& forms = {},
+    LineList list = LineList::None);
 
 } // namespace zelmora
