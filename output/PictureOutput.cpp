@@ -297,7 +297,8 @@ std::vector<ExactPoint> drawPictureOn(QPaintDevice& device, QPainter* open, cons
     } else {
         leftOut = drawPicture(drawn, board.slotTable(), frame.Geometry, board.showOptions(), board.lineSlot(),
             frame.Edges, settings.BlackAndWhite ? Ink::BlackAndWhite : Ink::Colour,
-            sheet ? AxisNames::Beside : AxisNames::Inside, board.lineForms(), {board.points()});
+            sheet ? AxisNames::Beside : AxisNames::Inside, board.lineForms(), {board.points()},
+            settings.LinesListed ? LineList::Beside : LineList::None);
         if (settings.BlackAndWhite)
             showLinesOnTheAxis(surface, drawn, frame.Geometry, board);
     }

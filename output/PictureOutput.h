@@ -40,6 +40,8 @@ struct PictureSettings {
                                  // window shows each way
     bool Plain = false;          // a white plane in colour, for saving ink
     bool PointNamesOnly = false; // 問題用: the points named 「A」 without their coordinates
+    bool LinesListed = false;    // a list beside the picture names every line, as under an answer
+                                 // sheet's plane: a legend entry with no free place is left to it
 };
 
 // Draws the picture on a device through a transform from surface pixels to the device, in one

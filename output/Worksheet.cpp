@@ -342,6 +342,8 @@ PictureSettings pictureSettingsOf(const SheetPlane& plane, const WorksheetSettin
     picture.BlackAndWhite = settings.BlackAndWhite;
     picture.Plain = settings.Plain;
     picture.PointNamesOnly = settings.PointNamesOnly;
+    // An answer plane's list names every line with its equation.
+    picture.LinesListed = plane.Answer && !settings.Figure;
     return picture;
 }
 

@@ -101,7 +101,7 @@ std::vector<Area> sheetTextAreas(PlaneSurface& surface, const PlaneGeometry& geo
 
 std::vector<ExactPoint> drawLines(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
     const ShowOptions& show, int slopeSlot, Ink ink, AxisNames names, const LineForms& forms, const PointMarks& points,
-    std::span<const Area> kept = {})
+    std::span<const Area> kept = {}, LineList list = LineList::None)
 {
     for (std::int16_t slot = 0; slot < SlotTable::Rows; ++slot) {
         // The style is set only around a patterned line, so that a solid picture is drawn by the
@@ -116,7 +116,7 @@ std::vector<ExactPoint> drawLines(PlaneSurface& surface, const SlotTable& table,
             surface.DrawStyle(LineStyle::Solid);
     }
     if (names == AxisNames::Beside)
-        return drawUnitMarks(surface, table, geometry, show, slopeSlot, kept, forms, points);
+        return drawUnitMarks(surface, table, geometry, show, slopeSlot, kept, forms, points, list);
     // With marks, the names come before them: a ring or a dot under a name stays in sight over
     // it, and the labels keep off the names like any mark. Without, they come last, as ever.
     if (!drawsMarks(show, table, forms) && points.Points.empty()) {
@@ -127,21 +127,21 @@ std::vector<ExactPoint> drawLines(PlaneSurface& surface, const SlotTable& table,
     for (const AxisNameText& name : axisNameTexts(surface, geometry))
         free.push_back(name.Box);
     drawAxisNames(surface, geometry);
-    return drawUnitMarks(surface, table, geometry, show, slopeSlot, free, forms, points);
+    return drawUnitMarks(surface, table, geometry, show, slopeSlot, free, forms, points, list);
 }
 
 } // namespace
 
 std::vector<ExactPoint> drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
     const ShowOptions& show, int slopeSlot, PlaneEdges edges, Ink ink, AxisNames names, const LineForms& forms,
-    const PointMarks& points)
+    const PointMarks& points, LineList list)
 {
     DrawPlane(surface, geometry, edges);
     const std::vector<Area> kept
         = edges == PlaneEdges::Sheet && (drawsMarks(show, table, forms) || !points.Points.empty())
         ? sheetTextAreas(surface, geometry)
         : std::vector<Area>{};
-    return drawLines(surface, table, geometry, show, slopeSlot, ink, names, forms, points, kept);
+    return drawLines(surface, table, geometry, show, slopeSlot, ink, names, forms, points, kept, list);
 }
 
 void drawPicture(PlaneSurface& surface, const Board& board, AxisNames names)

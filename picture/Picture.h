@@ -19,13 +19,15 @@ class PlaneSurface;
 // Where the axis names go: beside the picture, as the window shows them, or inside it, as
 // drawAxisNames prints them: after the lines, and before the marks, which stay in sight over them
 // and whose labels keep off them. The forms kept beside the table add its vertical lines, each
-// drawn with its slot, and the points are drawn over everything. Gives back the crossings whose coordinates the marks
-// found no place for.
+// drawn with its slot, and the points are drawn over everything. Gives back the crossings whose
+// coordinates the marks found no place for; with a list of the lines beside the picture, a legend
+// entry with no free place is left to it.
 enum class AxisNames { Beside, Inside };
 
 std::vector<ExactPoint> drawPicture(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
     const ShowOptions& show = {}, int slopeSlot = 0, PlaneEdges edges = PlaneEdges::Window, Ink ink = Ink::Colour,
-    AxisNames names = AxisNames::Beside, const LineForms& forms = {}, const PointMarks& points = {});
+    AxisNames names = AxisNames::Beside, const LineForms& forms = {}, const PointMarks& points = {},
+    LineList list = LineList::None);
 // The board's picture with the marks it shows, the slope triangle on the line drawn or chosen last,
 // and the line it keeps for comparing drawn faintly (grey) under the lines.
 void drawPicture(PlaneSurface& surface, const Board& board, AxisNames names = AxisNames::Beside);

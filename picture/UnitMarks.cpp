@@ -645,8 +645,8 @@ void addLineLabels(std::vector<Label>& labels, const std::vector<ShownLine>& lin
 }
 
 // The legend entry of a line whose label found no room by it: its number and its equation, at the
-// plane's edge, never left out.
-Label legendOf(const ShownLine& line, const ShowOptions& show, double width, double height)
+// plane's edge, never left out unless a list beside the picture names the line.
+Label legendOf(const ShownLine& line, const ShowOptions& show, double width, double height, LineList list)
 {
     std::vector<EquationPart> parts{std::string(slotNumbers[static_cast<std::size_t>(line.Slot)]) + " "};
     for (EquationPart& part : shownEquationOf(line.Line, Minus::Typographic).Parts)
@@ -654,7 +654,7 @@ Label legendOf(const ShownLine& line, const ShowOptions& show, double width, dou
     Label label
         = labelOf(MarkLabelKind::Legend, std::move(parts), lineColour(show, line.Slot), legendSpots(width, height));
     label.Slot = line.Slot;
-    label.Kept = true;
+    label.Kept = list == LineList::None;
     return label;
 }
 
@@ -669,7 +669,7 @@ std::vector<std::optional<LabelPlace>> place(const LabelScene& scene, const std:
 }
 
 Marks layoutMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, const ShowOptions& show,
-    int slopeSlot, std::span<const Area> free, const LineForms& forms, const PointMarks& points)
+    int slopeSlot, std::span<const Area> free, const LineForms& forms, const PointMarks& points, LineList list)
 {
     Marks marks;
     const double width = surface.Width();
@@ -792,12 +792,12 @@ Marks layoutMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeom
         scene.Lines.resize(scene.Segments.size());
         places = place(scene, labels);
     }
-    // A line whose label found no room by it is named in the legend at the plane's edge instead:
-    // what names a line never goes missing.
+    // A line whose label found no room by it is named in the legend at the plane's edge instead,
+    // or in the list beside the picture: what names a line never goes missing.
     const std::size_t placedCount = labels.size();
     for (std::size_t i = 0; i < placedCount; ++i) {
         if (labels[i].Kind == MarkLabelKind::Line && !places[i])
-            labels.push_back(legendOf(lines[*labels[i].Line], show, width, height));
+            labels.push_back(legendOf(lines[*labels[i].Line], show, width, height, list));
     }
     if (labels.size() > placedCount) {
         std::vector<Label> legend(labels.begin() + static_cast<std::ptrdiff_t>(placedCount), labels.end());
@@ -823,12 +823,12 @@ Marks layoutMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeom
 
 std::vector<MarkLabel> markLabels(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
     const ShowOptions& show, int slopeSlot, std::span<const Area> free, const LineForms& forms,
-    const PointMarks& points)
+    const PointMarks& points, LineList list)
 {
     std::vector<MarkLabel> placed;
     if ((!drawsMarks(show, table, forms) && points.Points.empty()) || geometry.UnitPixels <= 0)
         return placed;
-    const Marks marks = layoutMarks(surface, table, geometry, show, slopeSlot, free, forms, points);
+    const Marks marks = layoutMarks(surface, table, geometry, show, slopeSlot, free, forms, points, list);
     for (const Label& label : marks.Labels) {
         const Point at = label.Place->At;
         placed.push_back(
@@ -840,11 +840,11 @@ std::vector<MarkLabel> markLabels(PlaneSurface& surface, const SlotTable& table,
 
 std::vector<ExactPoint> drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
     const ShowOptions& show, int slopeSlot, std::span<const Area> free, const LineForms& forms,
-    const PointMarks& points)
+    const PointMarks& points, LineList list)
 {
     if ((!drawsMarks(show, table, forms) && points.Points.empty()) || geometry.UnitPixels <= 0)
         return {};
-    const Marks marks = layoutMarks(surface, table, geometry, show, slopeSlot, free, forms, points);
+    const Marks marks = layoutMarks(surface, table, geometry, show, slopeSlot, free, forms, points, list);
     const Rgb blue = PaletteBlue;
     const Rgb black = PaletteBlack;
 

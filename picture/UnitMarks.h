@@ -61,12 +61,18 @@ struct PointMarks {
     bool NamesOnly = false;
 };
 
+// Whether a list beside the picture names every line with its equation, as an answer sheet's list
+// under its plane does. A line whose label finds no room by it is named in a legend at the plane's
+// edge; where that edge has no free place either, the legend entry takes the place that breaks
+// the fewest rules, or with such a list it is left to the list instead.
+enum class LineList { None, Beside };
+
 // The forms kept beside the table add its vertical lines, and the equations lines were typed as,
-// which their labels show; the points are drawn over the rest. Gives back the crossings whose coordinates found no
-// place, in order, for a sheet to list beside the picture.
+// which their labels show; the points are drawn over the rest. Gives back the crossings whose
+// coordinates found no place, in order, for a sheet to list beside the picture.
 std::vector<ExactPoint> drawUnitMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
     const ShowOptions& show, int slopeSlot, std::span<const Area> free = {}, const LineForms& forms = {},
-    const PointMarks& points = {});
+    const PointMarks& points = {}, LineList list = LineList::None);
 
 // What a label of the marks names; Range: the range of y by its bracket on the y axis.
 enum class MarkLabelKind { Line, Legend, Coordinates, SlopeRun, SlopeRise, Point, Range };
@@ -89,6 +95,6 @@ struct MarkLabel {
 // their texts.
 std::vector<MarkLabel> markLabels(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry,
     const ShowOptions& show, int slopeSlot, std::span<const Area> free = {}, const LineForms& forms = {},
-    const PointMarks& points = {});
+    const PointMarks& points = {}, LineList list = LineList::None);
 
 } // namespace zelmora

@@ -308,5 +308,22 @@ TEST(LabelPlacer, CrowdedBoardsKeepTheRules)
     }
 }
 
+// With no free place anywhere, a legend entry still stands on the picture, unless a list beside it
+// names the lines.
+TEST(LabelPlacer, LegendWithoutRoomGoesToTheList)
+{
+    const SlotTable table = tableOf({{"-2/3", "1", "-3", "3"}, {"2", "-2", "-3", "3"}, {"1/2", "3", "-6", "6"}});
+    const ShowOptions equations{false, true};
+    const std::vector<Area> everywhere{{0, 0, 600, 600}};
+    for (const auto& [list, legends] : {std::pair{LineList::None, 3}, std::pair{LineList::Beside, 0}}) {
+        RecordingSurface surface;
+        const auto labels
+            = markLabels(surface, table, PlaneGeometry{300, 300, 40}, equations, 0, everywhere, {}, {}, list);
+        EXPECT_EQ(std::ssize(labels), legends);
+        EXPECT_TRUE(std::all_of(
+            labels.begin(), labels.end(), [](const MarkLabel& label) { return label.Kind == MarkLabelKind::Legend; }));
+    }
+}
+
 } // namespace
 } // namespace zelmora
