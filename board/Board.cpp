@@ -491,8 +491,10 @@ Lesson Board::lesson() const
             lesson.Through[k] = Forms[k]->Through->Names;
         if (const VerticalLine* vertical = verticalLineOf(Forms, slot)) {
             lesson.Slots[k] = EntryTexts{"", "", vertical->From, vertical->To};
-            if (!Forms[k]->Typed.empty())
-                lesson.Equations[k] = LessonEquation{Forms[k]->Typed, true};
+            // One drawn through two points is written as its equation too, so that a program
+            // that knows no points reads a vertical line, not empty boxes.
+            lesson.Equations[k]
+                = LessonEquation{Forms[k]->Typed.empty() ? "χ = " + vertical->At : Forms[k]->Typed, true};
         } else if (Slots.isDrawn(slot)) {
             lesson.Slots[k] = entryTexts(Slots, slot);
             if (Forms[k] && !Forms[k]->Typed.empty())

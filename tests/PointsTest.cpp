@@ -188,6 +188,21 @@ TEST(LessonPoints, RoundTripAndOpen)
     again.putPoint("A", "-6", "3");
     EXPECT_EQ(slotText(again, 1), "-4/ 9, 1/ 3,-6,3");
 
+    // A vertical line through two points is written as its equation as well, for a reader that
+    // knows no points, and read back tied to them.
+    const auto vertical = readLesson(R"({"format": "zelmora-lesson", "version": 1,
+        "points": [{"name": "C", "x": "2", "y": "5"}, {"name": "D", "x": "2", "y": "-1"}],
+        "slots": [{"slot": 3, "through": ["C", "D"]}]})");
+    Board upright;
+    ASSERT_TRUE(std::holds_alternative<Outcome>(upright.open(std::get<Lesson>(vertical))));
+    const QByteArray written = writeLesson(upright.lesson());
+    EXPECT_TRUE(written.contains(R"("version": 2)")) << written.toStdString();
+    EXPECT_TRUE(written.contains(R"("through": ["C", "D"], "equation": "χ = 2", "from": "-1", "to": "5")"))
+        << written.toStdString();
+    Board reopened;
+    ASSERT_TRUE(std::holds_alternative<Outcome>(reopened.open(std::get<Lesson>(readLesson(written)))));
+    EXPECT_EQ(writeLesson(reopened.lesson()), written);
+
     const struct {
         const char* Name;
         const char* Json;
