@@ -374,11 +374,15 @@ PainterSurface::Halo& PainterSurface::haloOf(const QString& text)
     halo.Text = text;
     halo.Font = face().Font;
     const double pixels = HaloPixels;
-    halo.Bounds = QRectF(
-        -pixels, -pixels, fontMetrics().horizontalAdvance(text) + 2 * pixels, fontMetrics().height() + 2 * pixels);
+    const QFontMetricsF& metrics = fontMetrics();
+    const double advance = metrics.horizontalAdvance(text);
+    halo.Bounds = QRectF(-pixels, -pixels, advance + 2 * pixels, metrics.height() + 2 * pixels);
+    halo.Core = QRectF(0, metrics.ascent() - metrics.capHeight(), advance, metrics.capHeight());
     return *Halos.insert(key, halo);
 }
 
+// Between the glyphs, the halo fills the band of the digits from the first glyph to the last: a grid
+// line seen through a space, "(−3, 3)", would read as a minus sign.
 // Vector devices (PDF, SVG, printers) get the glyphs' outline widened by the halo, filled together
 // with the glyphs by the winding rule, so that their own strokes are covered too. Filling that
 // outline, many overlapping curves, costs a raster device far more than the text itself: there the
@@ -402,6 +406,7 @@ void PainterSurface::paintHalo(QPainter& painter, Halo& halo, const QStaticText&
         painter.setRenderHint(QPainter::Antialiasing);
         painter.translate(TextPosition);
         painter.fillPath(halo.Outline, FillColour);
+        painter.fillRect(halo.Core, FillColour);
         painter.translate(-TextPosition);
         return;
     }
@@ -427,6 +432,7 @@ void PainterSurface::paintHalo(QPainter& painter, Halo& halo, const QStaticText&
                 stamp.drawStaticText(QPointF(radius * std::cos(angle), radius * std::sin(angle)), line);
             }
         }
+        stamp.fillRect(halo.Core, FillColour);
         halo.Scale = scale;
         halo.Colour = FillColour;
     }

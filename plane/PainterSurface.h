@@ -104,6 +104,7 @@ private:
         QString Text;
         QFont Font;
         QRectF Bounds;
+        QRectF Core; // from the first glyph to the last, the height of a digit above the baseline
         QPainterPath Outline;
         QImage Image;
         double Scale = 0;
