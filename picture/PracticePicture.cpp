@@ -90,7 +90,8 @@ void drawPracticePicture(PlaneSurface& surface, const PlaneGeometry& geometry, c
     const std::vector<ExactLine> lines = taskLines(task);
     surface.DrawWidth(lineWidth);
     surface.ForeColor(PaletteBlue);
-    if (task.Kind != TaskKind::Graph) {
+    // A グラフをかく task's line is hers to draw; once she has checked, it stands beside hers.
+    if (task.Kind != TaskKind::Graph || pupil.Line) {
         for (const ExactLine& line : lines)
             segment(surface, geometry, line);
     }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // 練習 by keyboard: a lesson's tasks start the practice window at once; each kind is answered in
 // its two boxes, Enter moving on and then checking; each part is told apart, hints come in order,
-// a グラフをかく task is answered with two points, and the score and the tasks missed close the set.
+// a グラフをかく task is answered with two points typed or put on the plane, and the score and the tasks missed close
+// the set.
 #include "WindowFixture.h"
 
 #include "app/access/Accessibility.h"
@@ -26,7 +27,8 @@ protected:
             {"kind": "range", "line": {"a": "2", "b": "-1", "from": "-1", "to": "3"}},
             {"kind": "crossing", "lines": [{"a": "1", "b": "0", "from": "-6", "to": "6"},
                                            {"a": "-2", "b": "1", "from": "-6", "to": "6"}]},
-            {"kind": "graph", "line": {"a": "1", "b": "1", "from": "-3", "to": "3"}}]})");
+            {"kind": "graph", "line": {"a": "1", "b": "1", "from": "-3", "to": "3"}},
+            {"kind": "graph", "line": {"a": "-2/3", "b": "1", "from": "-3", "to": "3"}}]})");
         lesson.close();
         ASSERT_TRUE(Window->openFile(path));
         Practice = Window->findChild<PracticeWindow*>();
@@ -64,7 +66,7 @@ protected:
 
 TEST_F(PracticeWindowTest, EachKindByKeyboard)
 {
-    EXPECT_EQ(said("PracticeHeading"), u"問題 1/4（問題番号 4721）"_qs);
+    EXPECT_EQ(said("PracticeHeading"), u"問題 1/5（問題番号 4721）"_qs);
     // Before answering, the line is explored from the plane, one stop before the boxes.
     key(Qt::Key_Backtab);
     key(Qt::Key_Right);
@@ -121,8 +123,27 @@ TEST_F(PracticeWindowTest, EachKindByKeyboard)
     EXPECT_EQ(said("PracticeFeedback"), u"1つ目の点は合っています。2つ目の点は数として読めません。"_qs);
     key(Qt::Key_Backtab);
     answer(u"０，１"_qs, u"−3, −2"_qs);
+    EXPECT_EQ(Practice->current(), 4);
+
+    // グラフをかく by the plane's cursor: from the origin a unit a key, Enter putting each point,
+    // which fills its box; Enter in the second box checks.
+    key(Qt::Key_Backtab);
+    key(Qt::Key_Up);
+    EXPECT_EQ(Practice->findChild<Announcer*>()->text(), u"エックス0、y1"_qs);
+    key(Qt::Key_Return);
+    EXPECT_EQ(Practice->findChild<Announcer*>()->text(), u"点をエックス0、y1にとりました。"_qs);
+    for (const Qt::Key step : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down})
+        key(step);
+    key(Qt::Key_Return);
+    EXPECT_TRUE(Practice->findChild<QWidget*>(u"PracticePlane"_qs)
+                    ->accessibleDescription()
+                    .endsWith(u"あなたの点：エックス0、y1 と エックス3、y−1。カーソル：エックス3、y−1。"_qs))
+        << Practice->findChild<QWidget*>(u"PracticePlane"_qs)->accessibleDescription().toStdString();
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Return);
     EXPECT_EQ(said("PracticeScore"),
-        u"4問中1問正解\nまちがえた問題とその答え：\n問題1：y = −2/3χ + 1\n問題3：(1/3, 1/3)\n問題4：y = χ + 1"_qs);
+        u"5問中2問正解\nまちがえた問題とその答え：\n問題1：y = −2/3χ + 1\n問題3：(1/3, 1/3)\n問題4：y = χ + 1"_qs);
     // The main window's board is left as it was.
     EXPECT_FALSE(Form->board().slotTable().isDrawn(0));
 }

@@ -593,6 +593,10 @@
         <source>問題の座標平面：← → で線をたどります</source>
         <translation>The task&apos;s plane: ← → trace the line</translation>
     </message>
+    <message>
+        <source>問題の座標平面：矢印キーで動かしてEnterで点をとります</source>
+        <translation>The task&apos;s plane: move with the arrow keys, Enter puts a point</translation>
+    </message>
 </context>
 <context>
     <name>zelmora::ProjectorWindow</name>
@@ -1906,10 +1910,6 @@
         <translation>second point</translation>
     </message>
     <message>
-        <source>グラフが通る点を2つ、「−3, 3」のように χ, y で入れましょう。</source>
-        <translation>Type two points the graph passes through, as x, y like &quot;-3, 3&quot;.</translation>
-    </message>
-    <message>
         <source>χは%1から%2まで、yは%3から%4まで見えています</source>
         <translation>x from %1 to %2 and y from %3 to %4 are shown</translation>
     </message>
@@ -1940,6 +1940,22 @@
     <message>
         <source>。</source>
         <translation>.</translation>
+    </message>
+    <message>
+        <source>問題の線：%1</source>
+        <translation>The task&apos;s line: %1</translation>
+    </message>
+    <message>
+        <source> と </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>カーソル：%1</source>
+        <translation>Cursor: %1</translation>
+    </message>
+    <message>
+        <source>グラフが通る点を2つ、座標平面でクリックするか、矢印キーで動かしてEnterでとりましょう。「−3, 3」のように χ, y で入れることもできます。</source>
+        <translation>Put two points the graph passes through on the plane: click, or move with the arrow keys and press Enter. You can also type them as x, y like &quot;-3, 3&quot;.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 #include "app/companions/PracticeWindow.h"
 
 #include "app/access/Accessibility.h"
+#include "app/access/LatticeCursor.h"
 #include "app/words/Look.h"
 #include "app/words/PracticeWords.h"
 #include "app/words/Speech.h"
@@ -20,6 +21,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -42,10 +44,12 @@ constexpr int planeSide = 480;
 // The task's plane, drawn by the renderer at the widget's size on every paint.
 class PracticePlane : public QWidget {
 public:
-    PracticePlane(QWidget* parent, std::function<void(PlaneSurface&)> draw, std::function<bool(const QKeyEvent&)> keys)
+    PracticePlane(QWidget* parent, std::function<void(PlaneSurface&)> draw, std::function<bool(const QKeyEvent&)> keys,
+        std::function<bool(QPointF)> click)
         : QWidget(parent)
         , Draw(std::move(draw))
         , Keys(std::move(keys))
+        , Click(std::move(click))
     {
         setFixedSize(planeSide, planeSide);
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -57,6 +61,14 @@ protected:
     {
         if (!Keys(*event))
             QWidget::keyPressEvent(event);
+    }
+
+    // A left click, in the renderer's surface pixels.
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        const double scale = double(PictureSide) / planeSide;
+        if (event->button() != Qt::LeftButton || !Click(event->position() * scale))
+            QWidget::mousePressEvent(event);
     }
 
     void paintEvent(QPaintEvent*) override
@@ -71,11 +83,8 @@ protected:
 private:
     std::function<void(PlaneSurface&)> Draw;
     std::function<bool(const QKeyEvent&)> Keys;
+    std::function<bool(QPointF)> Click;
 };
-
-// The kinds the window sets itself: グラフをかく needs points put on the plane, which it has no way
-// of yet.
-constexpr std::array<TaskKind, 3> windowKinds{TaskKind::Equation, TaskKind::Range, TaskKind::Crossing};
 
 } // namespace
 
@@ -99,8 +108,8 @@ void PracticeWindow::build()
         settings->addWidget(control);
     };
     Kind = new QComboBox(this);
-    for (const TaskKind kind : windowKinds)
-        Kind->addItem(practiceWords::kindCaption(kind), static_cast<int>(kind));
+    for (const TaskKindRow& kind : TaskKinds)
+        Kind->addItem(practiceWords::kindCaption(kind.Kind), static_cast<int>(kind.Kind));
     labelled(tr("種類(&K)"), Kind, u"PracticeKind"_s);
     Level = new QComboBox(this);
     for (const TaskLevelRow& level : TaskLevels)
@@ -140,7 +149,8 @@ void PracticeWindow::build()
             else
                 DrawPlane(surface, practiceGeometry);
         },
-        [this](const QKeyEvent& event) { return trace(event); });
+        [this](const QKeyEvent& event) { return placeByKey(event) || trace(event); },
+        [this](QPointF at) { return placeByClick(at); });
     Plane->setObjectName(u"PracticePlane"_s);
     Plane->setAccessibleName(tr("問題の座標平面：← → で線をたどります"));
     layout->addWidget(Plane, 0, Qt::AlignHCenter);
@@ -225,10 +235,13 @@ void PracticeWindow::showTask(const QString& before)
     Pupil = {};
     Traced.reset();
     TracedLine = 0;
+    Cursor.moveTo({mpq_class(0), mpq_class(0)});
     const PracticeTask& shown = task();
     const QString heading = practiceWords::heading(Current + 1, static_cast<int>(Set.Tasks.size()), Set.Seed);
     Heading->setText(heading);
     const bool graph = shown.Kind == TaskKind::Graph;
+    Plane->setAccessibleName(graph ? tr("問題の座標平面：矢印キーで動かしてEnterで点をとります")
+                                   : tr("問題の座標平面：← → で線をたどります"));
     Prompt->setText(practiceWords::prompt(shown, practiceWords::Form::Eye)
         + (graph ? u"\n"_s + practiceWords::pointsWanted() : QString()));
     const std::array<QString, 2> names = practiceWords::boxNames(shown.Kind);
@@ -288,6 +301,16 @@ void PracticeWindow::check()
         Pupil.Line = line;
     } else if (first && second && task().Kind == TaskKind::Crossing) {
         Pupil.Point = ExactPoint{*first, *second};
+    } else if (put.size() == 2 && put[0].X != put[1].X) {
+        // The line through her two points, over the task's domain; two points one above the other
+        // make no line of the form y = aχ + b, and stay dots.
+        ExactLine line = taskLines(task()).front();
+        line.A = (put[1].Y - put[0].Y) / (put[1].X - put[0].X);
+        line.B = put[0].Y - line.A * put[0].X;
+        line.AText = fractionText(line.A);
+        line.BText = fractionText(line.B);
+        line.Typed.clear();
+        Pupil.Line = line;
     }
     Pupil.Points = put;
     const QString verdict = practiceWords::verdict(task().Kind, result);
@@ -359,6 +382,64 @@ void PracticeWindow::finish()
     say(speech::joinedSentences(sentences));
 }
 
+// A グラフをかく task's points are put on the plane as 点をとる puts them on the main window's
+// picture. Each point goes into the first box without a point, or, with both filled, the earlier
+// one gives way; the boxes stay the place her answer is read from.
+bool PracticeWindow::placeByKey(const QKeyEvent& event)
+{
+    if (Current >= static_cast<int>(Set.Tasks.size()) || task().Kind != TaskKind::Graph)
+        return false;
+    switch (Cursor.key(event)) {
+    case LatticeCursor::Act::Moved:
+        Traced = Cursor.at();
+        showPlane();
+        say(speech::pointCursor(Cursor.at(), {}));
+        return true;
+    case LatticeCursor::Act::Put:
+        place(Cursor.at());
+        return true;
+    case LatticeCursor::Act::None:
+    case LatticeCursor::Act::Remove:
+        return false;
+    }
+    return false;
+}
+
+bool PracticeWindow::placeByClick(QPointF at)
+{
+    if (Current >= static_cast<int>(Set.Tasks.size()) || task().Kind != TaskKind::Graph)
+        return false;
+    Cursor.moveTo(LatticeCursor::nearest(practiceGeometry, at));
+    Plane->setFocus(Qt::MouseFocusReason);
+    place(Cursor.at());
+    return true;
+}
+
+void PracticeWindow::place(const ExactPoint& point)
+{
+    const auto written = [this](std::size_t k) { return readPointText(Boxes[k]->text().toStdString()); };
+    const QString text = practiceWords::pointText(point);
+    if (!written(0)) {
+        Boxes[0]->setText(text);
+    } else if (!written(1)) {
+        Boxes[1]->setText(text);
+    } else {
+        Boxes[0]->setText(Boxes[1]->text());
+        Boxes[1]->setText(text);
+    }
+    Pupil = {};
+    for (std::size_t k = 0; k < 2; ++k) {
+        if (const auto at = written(k))
+            Pupil.Points.push_back(*at);
+    }
+    Traced = point;
+    showPlane();
+    const PlaneWindow window = practiceWindow();
+    const bool outside
+        = point.X < window.XMin || point.X > window.XMax || point.Y < window.YMin || point.Y > window.YMax;
+    say(speech::pointNotice(PointNotice{{}, point, outside}));
+}
+
 // The keys of the main window's picture: ← → by one unit of χ, with Shift to the next lattice point,
 // Home and End to the ends, ↑ ↓ to the other line of a crossing. The first key puts the point at
 // the line's low end.
@@ -405,8 +486,7 @@ void PracticeWindow::showPlane()
 {
     Plane->update();
     const bool asking = Current < static_cast<int>(Set.Tasks.size());
-    Plane->setAccessibleDescription(
-        asking ? practiceWords::planeDescription(task(), Hints, Pupil.Line, Pupil.Point, Traced) : QString());
+    Plane->setAccessibleDescription(asking ? practiceWords::planeDescription(task(), Hints, Pupil, Traced) : QString());
 }
 
 void PracticeWindow::say(const QString& text)

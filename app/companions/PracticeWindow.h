@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/access/LatticeCursor.h"
 #include "picture/PracticePicture.h"
 #include "practice/PracticeTask.h"
 
@@ -24,8 +25,10 @@ class Announcer;
 // tasks; each task is drawn on a plane of its own, answered in two boxes by keyboard (Enter moves
 // from the first to the second, and checks there) and checked exactly; ヒント gives the hints one
 // by one, 次へ passes a task by. On the plane, the arrow keys trace the task's line as they trace
-// a line on the main window's picture, saying each point. Everything shown is said too. The main window's board is left
-// as it is. A task counts as right when its first check is right and its answer was not shown.
+// a line on the main window's picture, saying each point; a グラフをかく task's two points are put
+// there by a click or by the arrow keys and Enter, as 点をとる puts them, and fill the boxes. Everything shown is said
+// too. The main window's board is left as it is. A task counts as right when its first check is right and its answer
+// was not shown.
 class PracticeWindow : public QWidget {
     Q_OBJECT
 
@@ -50,6 +53,9 @@ private:
     void passBy();
     void finish();
     bool trace(const QKeyEvent& event);
+    bool placeByKey(const QKeyEvent& event);
+    bool placeByClick(QPointF at);
+    void place(const ExactPoint& point);
     void say(const QString& text);
     void showPlane();
     const PracticeTask& task() const { return Set.Tasks[static_cast<std::size_t>(Current)]; }
@@ -61,8 +67,10 @@ private:
     bool Missed = false; // the task in hand no longer counts as right
     std::vector<int> MissedTasks;
     PupilAnswer Pupil;
-    // The point tracing the task's line (or the crossing's line TracedLine) with the keys.
+    // The point tracing the task's line (or the crossing's line TracedLine) with the keys; in a
+    // グラフをかく task, the cursor that puts her points.
     std::optional<ExactPoint> Traced;
+    LatticeCursor Cursor;
     int TracedLine = 0;
 
     QComboBox* Kind = nullptr;

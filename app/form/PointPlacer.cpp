@@ -50,18 +50,13 @@ void PointPlacer::setActive(bool on)
     Q_EMIT activeChanged(on);
 }
 
-ExactPoint PointPlacer::latticePoint(QPointF at) const
-{
-    const PlanePoint plane = State.geometry().toPlane({at.x(), at.y()});
-    return {mpq_class(static_cast<long>(std::lround(plane.X))), mpq_class(static_cast<long>(std::lround(plane.Y)))};
-}
-
 void PointPlacer::showCursor()
 {
-    const Point at = State.geometry().toSurface({Cursor.X.get_d(), Cursor.Y.get_d()});
+    const ExactPoint& cursor = Cursor.at();
+    const Point at = State.geometry().toSurface({cursor.X.get_d(), cursor.Y.get_d()});
     Picture->setMarker(PictureBox::Marker{QPointF(at.X, at.Y),
         QString::fromStdString(
-            "(" + fractionText(Cursor.X, Minus::Typographic) + ", " + fractionText(Cursor.Y, Minus::Typographic) + ")"),
+            "(" + fractionText(cursor.X, Minus::Typographic) + ", " + fractionText(cursor.Y, Minus::Typographic) + ")"),
         {}});
 }
 
@@ -80,37 +75,30 @@ void PointPlacer::put(const std::string& name, const ExactPoint& at, bool contin
 
 bool PointPlacer::key(QKeyEvent* event)
 {
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (modifiers != Qt::NoModifier)
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        setActive(false);
+        return true;
+    }
+    switch (Cursor.key(*event)) {
+    case LatticeCursor::Act::None:
         return false;
-    const auto move = [&](int dx, int dy) {
-        Cursor = {Cursor.X + dx, Cursor.Y + dy};
+    case LatticeCursor::Act::Moved: {
         showCursor();
         std::string there;
         for (const NamedPoint& point : State.points()) {
-            if (point.At == Cursor)
+            if (point.At == Cursor.at())
                 there = point.Name;
         }
-        Announce->announce(speech::pointCursor(Cursor, there));
+        Announce->announce(speech::pointCursor(Cursor.at(), there));
         return true;
-    };
-    switch (event->key()) {
-    case Qt::Key_Left:
-        return move(-1, 0);
-    case Qt::Key_Right:
-        return move(1, 0);
-    case Qt::Key_Up:
-        return move(0, 1);
-    case Qt::Key_Down:
-        return move(0, -1);
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        put({}, Cursor, false);
+    }
+    case LatticeCursor::Act::Put:
+        put({}, Cursor.at(), false);
         showCursor();
         return true;
-    case Qt::Key_Delete:
+    case LatticeCursor::Act::Remove:
         for (const NamedPoint& point : State.points()) {
-            if (point.At == Cursor) {
+            if (point.At == Cursor.at()) {
                 const std::string name = point.Name;
                 Do([&](Board& board) { return board.deletePoint(name); });
                 Announce->announce(speech::pointNotice(PointNotice{name, std::nullopt}));
@@ -119,12 +107,8 @@ bool PointPlacer::key(QKeyEvent* event)
             }
         }
         return true;
-    case Qt::Key_Escape:
-        setActive(false);
-        return true;
-    default:
-        return false;
     }
+    return false;
 }
 
 bool PointPlacer::press(QMouseEvent* event)
@@ -142,8 +126,8 @@ bool PointPlacer::press(QMouseEvent* event)
     }
     if (!Active)
         return false;
-    Cursor = latticePoint(at);
-    put({}, Cursor, false);
+    Cursor.moveTo(LatticeCursor::nearest(State.geometry(), at));
+    put({}, Cursor.at(), false);
     showCursor();
     return true;
 }
@@ -159,7 +143,8 @@ bool PointPlacer::eventFilter(QObject* watched, QEvent* event)
         return press(static_cast<QMouseEvent*>(event));
     case QEvent::MouseMove:
         if (Dragged && (static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton)) {
-            const ExactPoint at = latticePoint(static_cast<QMouseEvent*>(event)->position());
+            const ExactPoint at
+                = LatticeCursor::nearest(State.geometry(), static_cast<QMouseEvent*>(event)->position());
             const NamedPoint* point = pointNamed(State.points(), *Dragged);
             if (point != nullptr && point->At != at) {
                 put(*Dragged, at, DragMoved);

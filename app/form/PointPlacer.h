@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/access/LatticeCursor.h"
 #include "board/Board.h"
 
 #include <QObject>
@@ -45,14 +46,13 @@ private:
     bool press(QMouseEvent* event);
     void put(const std::string& name, const ExactPoint& at, bool continuing);
     void showCursor();
-    ExactPoint latticePoint(QPointF at) const;
 
     const Board& State;
     PictureBox* Picture;
     Announcer* Announce;
     Perform Do;
     bool Active = false;
-    ExactPoint Cursor{mpq_class(0), mpq_class(0)};
+    LatticeCursor Cursor;
     std::optional<std::string> Dragged;
     bool DragMoved = false; // the drag's first move is a step of its own, the rest join it
 };

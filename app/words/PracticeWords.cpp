@@ -202,8 +202,8 @@ QString missed(int number, const PracticeTask& task)
     return tr("問題%1：%2").arg(number).arg(answer(task, Form::Eye));
 }
 
-QString planeDescription(const PracticeTask& task, int hintsShown, const std::optional<ExactLine>& pupilLine,
-    const std::optional<ExactPoint>& pupilPoint, const std::optional<ExactPoint>& traced)
+QString planeDescription(
+    const PracticeTask& task, int hintsShown, const PupilAnswer& pupil, const std::optional<ExactPoint>& traced)
 {
     const Form ear = Form::Ear;
     const PlaneWindow window = practiceWindow();
@@ -214,7 +214,11 @@ QString planeDescription(const PracticeTask& task, int hintsShown, const std::op
     const std::vector<ExactLine> lines = taskLines(task);
     switch (task.Kind) {
     case TaskKind::Graph:
-        sentences << tr("線はまだありません");
+        // Her line is drawn beside the task's once she has checked it.
+        if (pupil.Line)
+            sentences << said(tr("問題の線：%1").arg(equation(lines[0], ear)), ear);
+        else
+            sentences << tr("線はまだありません");
         break;
     case TaskKind::Equation:
         // The equation is what the pupil finds: the line is told by where it runs.
@@ -240,18 +244,32 @@ QString planeDescription(const PracticeTask& task, int hintsShown, const std::op
             given.chop(1);
         sentences << given;
     }
-    if (pupilLine)
-        sentences << said(tr("あなたの線：%1").arg(equation(*pupilLine, ear)), ear);
-    if (pupilPoint)
-        sentences << tr("あなたの点：%1").arg(point(*pupilPoint, ear));
-    if (traced)
+    if (pupil.Line)
+        sentences << said(tr("あなたの線：%1").arg(equation(*pupil.Line, ear)), ear);
+    if (pupil.Point)
+        sentences << tr("あなたの点：%1").arg(point(*pupil.Point, ear));
+    if (!pupil.Points.empty()) {
+        QStringList points;
+        for (const ExactPoint& at : pupil.Points)
+            points << point(at, ear);
+        sentences << tr("あなたの点：%1").arg(points.join(tr(" と ")));
+    }
+    if (traced && task.Kind == TaskKind::Graph)
+        sentences << tr("カーソル：%1").arg(point(*traced, ear));
+    else if (traced)
         sentences << tr("たどっている点：%1").arg(point(*traced, ear));
     return speech::joinedSentences(sentences) + tr("。");
 }
 
 QString pointsWanted()
 {
-    return tr("グラフが通る点を2つ、「−3, 3」のように χ, y で入れましょう。");
+    return tr("グラフが通る点を2つ、座標平面でクリックするか、矢印キーで動かしてEnterでとりましょう。"
+              "「−3, 3」のように χ, y で入れることもできます。");
+}
+
+QString pointText(const ExactPoint& at)
+{
+    return u"%1, %2"_s.arg(number(at.X, Form::Eye), number(at.Y, Form::Eye));
 }
 
 } // namespace zelmora::practiceWords

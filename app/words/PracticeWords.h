@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "picture/PracticePicture.h"
 #include "practice/AnswerCheck.h"
 #include "practice/TaskGenerator.h"
 
@@ -43,12 +44,15 @@ QString traced(const ExactPoint& at, int line, bool twoLines, Form form);
 
 // What the task's plane shows, for a screen reader: the part of the plane in sight, the task's
 // lines (a line to read without its equation), the hints given so far, the pupil's own answer
-// drawn beside the task's and the point tracing a line. Never the answer before it is shown.
-QString planeDescription(const PracticeTask& task, int hintsShown, const std::optional<ExactLine>& pupilLine,
-    const std::optional<ExactPoint>& pupilPoint, const std::optional<ExactPoint>& traced);
+// drawn beside the task's (her line, her crossing, the points she put) and the point tracing a
+// line, or in a グラフをかく task the cursor that puts points. Never the answer before it is shown.
+QString planeDescription(
+    const PracticeTask& task, int hintsShown, const PupilAnswer& pupil, const std::optional<ExactPoint>& traced);
 
-// A グラフをかく task: how its two points are put in the boxes.
+// A グラフをかく task: how its two points are put on the plane or in the boxes.
 QString pointsWanted();
+// A point put on the plane, as its box shows it: 「−3, 3」.
+QString pointText(const ExactPoint& at);
 
 } // namespace practiceWords
 } // namespace zelmora
