@@ -80,7 +80,7 @@ constexpr std::array<TaskKind, 3> windowKinds{TaskKind::Equation, TaskKind::Rang
 } // namespace
 
 PracticeWindow::PracticeWindow(QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Window)
+    : CompanionWindow(mainWindow)
 {
     setObjectName(u"PracticeWindow"_s);
     setWindowTitle(tr("Zelmora — 練習"));
@@ -412,14 +412,6 @@ void PracticeWindow::showPlane()
 void PracticeWindow::say(const QString& text)
 {
     Speaker->announce(text);
-}
-
-void PracticeWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
-        close();
-    else
-        QWidget::keyPressEvent(event);
 }
 
 } // namespace zelmora

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/companions/CompanionWindow.h"
 #include "picture/PracticePicture.h"
 #include "practice/PracticeTask.h"
-
-#include <QWidget>
 
 #include <array>
 #include <vector>
@@ -26,7 +25,7 @@ class Announcer;
 // by one, 次へ passes a task by. On the plane, the arrow keys trace the task's line as they trace
 // a line on the main window's picture, saying each point. Everything shown is said too. The main window's board is left
 // as it is. A task counts as right when its first check is right and its answer was not shown.
-class PracticeWindow : public QWidget {
+class PracticeWindow : public CompanionWindow {
     Q_OBJECT
 
 public:
@@ -37,9 +36,6 @@ public:
 
     int current() const { return Current; }
     int rightCount() const { return Right; }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void build();
