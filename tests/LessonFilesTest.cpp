@@ -86,13 +86,13 @@ TEST_F(LessonFilesTest, TheMenuBarHasTheFileEditViewAndHelpMenus)
     // The usage text lists the menus' keys by the items' names, undo by its command, not its step.
     drawTypicalPair();
     action("Usage")->trigger();
-    auto* usage = Window->findChild<QDialog*>(u"Usage"_s);
+    auto* usage = Window->findChild<QDialog*>(u"Usage"_qs);
     ASSERT_NE(usage, nullptr);
     const QString text = usage->findChild<QTextBrowser*>()->toPlainText();
-    for (const QString& listed : {u"Ctrl+N 新規、Ctrl+O 開く、Ctrl+S 上書き保存、Ctrl+Shift+S 名前を付けて保存、"_s,
-             u"Ctrl+Q 終了、Ctrl+Z 元に戻す、Ctrl+Y か Ctrl+Shift+Z やり直し、Ctrl+Shift+E 式で入力、"_s,
-             u"Ctrl+R 練習する、F1 使い方。"_s})
-        EXPECT_TRUE(text.contains(listed)) << listed;
+    for (const QString& listed : {u"Ctrl+N 新規、Ctrl+O 開く、Ctrl+S 上書き保存、Ctrl+Shift+S 名前を付けて保存、"_qs,
+             u"Ctrl+Q 終了、Ctrl+Z 元に戻す、Ctrl+Y か Ctrl+Shift+Z やり直し、Ctrl+Shift+E 式で入力、"_qs,
+             u"Ctrl+R 練習する、F1 使い方。"_qs})
+        EXPECT_TRUE(text.contains(listed)) << listed.toStdString();
     usage->close();
 }
 
