@@ -4,6 +4,7 @@
 #include "WindowFixture.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include <unistd.h>
@@ -80,6 +82,18 @@ TEST_F(LessonFilesTest, TheMenuBarHasTheFileEditViewAndHelpMenus)
         EXPECT_EQ(item->text(), QString::fromUtf16(row.Text));
         EXPECT_EQ(item->shortcut(), row.Keys);
     }
+
+    // The usage text lists the menus' keys by the items' names, undo by its command, not its step.
+    drawTypicalPair();
+    action("Usage")->trigger();
+    auto* usage = Window->findChild<QDialog*>(u"Usage"_qs);
+    ASSERT_NE(usage, nullptr);
+    const QString text = usage->findChild<QTextBrowser*>()->toPlainText();
+    for (const QString& listed : {u"Ctrl+N 新規、Ctrl+O 開く、Ctrl+S 上書き保存、Ctrl+Shift+S 名前を付けて保存、"_qs,
+             u"Ctrl+Q 終了、Ctrl+Z 元に戻す、Ctrl+Y か Ctrl+Shift+Z やり直し、Ctrl+Shift+E 式で入力、"_qs,
+             u"Ctrl+R 練習する、F1 使い方。"_qs})
+        EXPECT_TRUE(text.contains(listed)) << listed.toStdString();
+    usage->close();
 }
 
 // Ctrl+E would move to the end of a line in an entry box; the menu's shortcuts win, the boxes keep

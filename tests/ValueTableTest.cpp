@@ -255,9 +255,9 @@ TEST(ValueTablePlace, DockedTheWindowGrowsAndStaysOnTheScreen)
     EXPECT_EQ(valueTableOverPicture({-90, 0, 600, 600}, {0, 0, 800, 600}, {462, 620}), QRect(0, 0, 462, 600));
 }
 
-// The table's window never covers the main window and stays on the screen: beside it on the right
+// A companion window never covers the main window and stays on the screen: beside it on the right
 // where there is room, else on its left, else below, narrowed down to 300 pixels, never less.
-TEST(ValueTablePlace, BesideTheMainWindowOnTheScreen)
+TEST(CompanionPlace, BesideTheMainWindowOnTheScreen)
 {
     const QSize wanted(460, 560);
     const QSize least(300, 240);
@@ -275,7 +275,7 @@ TEST(ValueTablePlace, BesideTheMainWindowOnTheScreen)
         {"no room at all", {50, 0, 937, 700}, {0, 0, 1024, 768}, std::nullopt}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
-        EXPECT_EQ(valueTablePlace(row.MainFrame, row.Screen, wanted, least), row.Expected);
+        EXPECT_EQ(besideMainWindow(row.MainFrame, row.Screen, wanted, least), row.Expected);
     }
 }
 

@@ -15,7 +15,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QSlider>
 
 #include <utility>
@@ -54,33 +53,10 @@ QString shownValue(const std::string& text)
     return shown;
 }
 
-// Beside the main window where it fits wholly on the screen without covering it: right, below,
-// left, above; otherwise in the screen's lower right corner.
-void placeBeside(QWidget* window, const QWidget* mainWindow)
-{
-    const QRect main = mainWindow->frameGeometry();
-    const QScreen* screen = mainWindow->screen();
-    if (screen == nullptr)
-        return;
-    const QRect room = screen->availableGeometry();
-    const QSize size = window->frameGeometry().size().expandedTo(window->sizeHint());
-    const int gap = 8;
-    const std::array<QPoint, 4> places{main.topRight() + QPoint(gap, 0), main.bottomLeft() + QPoint(0, gap),
-        main.topLeft() - QPoint(size.width() + gap, 0), main.topLeft() - QPoint(0, size.height() + gap)};
-    for (const QPoint& place : places) {
-        const QRect at(place, size);
-        if (room.contains(at) && !at.intersects(main)) {
-            window->move(place);
-            return;
-        }
-    }
-    window->move(room.bottomRight() - QPoint(size.width(), size.height()));
-}
-
 } // namespace
 
 ExploreWindow::ExploreWindow(const Board& board, QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Window)
+    : CompanionWindow(mainWindow)
     , Followed(board)
 {
     setObjectName(u"Explore"_s);
@@ -91,7 +67,7 @@ ExploreWindow::ExploreWindow(const Board& board, QWidget* mainWindow)
     connect(&Player, &QTimer::timeout, this, &ExploreWindow::playStep);
     if (mainWindow) {
         adjustSize();
-        placeBeside(this, mainWindow);
+        placeBeside();
     }
 }
 
@@ -308,14 +284,6 @@ void ExploreWindow::keepChosen()
 {
     const std::optional<int> slot = Keep->isChecked() ? std::optional(Slot) : std::nullopt;
     Q_EMIT commandAsked([slot](Board& board) { return board.keepLine(slot); });
-}
-
-void ExploreWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape)
-        close();
-    else
-        QWidget::keyPressEvent(event);
 }
 
 // Closed, the window stops its play and lets the kept line go.

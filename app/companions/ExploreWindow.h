@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/companions/CompanionWindow.h"
 #include "board/Board.h"
 #include "board/ParameterScale.h"
 
 #include <QTimer>
-#include <QWidget>
 
 #include <array>
 #include <functional>
@@ -26,7 +26,7 @@ class Announcer;
 // play is one step of the board's history, which the window asks of whoever performs the board's
 // commands. ▶ moves a coefficient slowly through its range and back until stopped, for a
 // projector. Slider positions are whole steps of the chosen scale.
-class ExploreWindow : public QWidget {
+class ExploreWindow : public CompanionWindow {
     Q_OBJECT
 
 public:
@@ -37,7 +37,7 @@ public:
     ExploreWindow(const Board& board, QWidget* mainWindow);
 
     // Follows the board: the line it concerns, and the sliders where that line's a and b are.
-    void showBoard(const Board& board);
+    void showBoard(const Board& board) override;
     // Says which line the sliders move and its equation, once the window has been heard opening.
     void sayLine();
 
@@ -47,7 +47,6 @@ Q_SIGNALS:
     void commandAsked(const std::function<Outcome(Board&)>& command);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:

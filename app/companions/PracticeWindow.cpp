@@ -89,7 +89,7 @@ private:
 } // namespace
 
 PracticeWindow::PracticeWindow(QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Window)
+    : CompanionWindow(mainWindow)
 {
     setObjectName(u"PracticeWindow"_s);
     setWindowTitle(tr("Zelmora — 練習"));
@@ -492,14 +492,6 @@ void PracticeWindow::showPlane()
 void PracticeWindow::say(const QString& text)
 {
     Speaker->announce(text);
-}
-
-void PracticeWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
-        close();
-    else
-        QWidget::keyPressEvent(event);
 }
 
 } // namespace zelmora

@@ -2,10 +2,9 @@
 #pragma once
 
 #include "app/access/LatticeCursor.h"
+#include "app/companions/CompanionWindow.h"
 #include "picture/PracticePicture.h"
 #include "practice/PracticeTask.h"
-
-#include <QWidget>
 
 #include <array>
 #include <vector>
@@ -26,10 +25,10 @@ class Announcer;
 // from the first to the second, and checks there) and checked exactly; ヒント gives the hints one
 // by one, 次へ passes a task by. On the plane, the arrow keys trace the task's line as they trace
 // a line on the main window's picture, saying each point; a グラフをかく task's two points are put
-// there by a click or by the arrow keys and Enter, as 点をとる puts them, and fill the boxes. Everything shown is said
-// too. The main window's board is left as it is. A task counts as right when its first check is right and its answer
-// was not shown.
-class PracticeWindow : public QWidget {
+// there by a click or by the arrow keys and Enter, as 点をとる puts them, and fill the boxes.
+// Everything shown is said too. The main window's board is left as it is. A task counts as right
+// when its first check is right and its answer was not shown.
+class PracticeWindow : public CompanionWindow {
     Q_OBJECT
 
 public:
@@ -40,9 +39,6 @@ public:
 
     int current() const { return Current; }
     int rightCount() const { return Right; }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void build();

@@ -22,7 +22,7 @@ namespace {
 } // namespace
 
 ProjectorWindow::ProjectorWindow(const Board& board, QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Window | Qt::FramelessWindowHint)
+    : CompanionWindow(mainWindow, Qt::Window | Qt::FramelessWindowHint)
     , State(board)
 {
     setObjectName(u"Projector"_s);
@@ -48,12 +48,14 @@ QScreen* ProjectorWindow::chooseScreen(const QWidget* mainWindow)
     return own;
 }
 
-void ProjectorWindow::keyPressEvent(QKeyEvent* event)
+void ProjectorWindow::showBoard(const Board&)
 {
-    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_F5)
-        close();
-    else
-        QWidget::keyPressEvent(event);
+    update();
+}
+
+bool ProjectorWindow::closesOn(const QKeyEvent& event) const
+{
+    return event.key() == Qt::Key_Escape || event.key() == Qt::Key_F5;
 }
 
 // The renderer draws at the screen's size: the 600 x 600 picture scaled to the height, centred on

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/companions/CompanionWindow.h"
+
 #include <QSize>
-#include <QWidget>
 
 #include <memory>
 
@@ -16,7 +17,7 @@ class PainterSurface;
 // The picture alone, full-screen, for a classroom projector: drawn by the renderer at the screen's
 // height (lines and texts scaled with it, never a bitmap blown up), centred, and following the
 // board live. Esc or F5 closes it.
-class ProjectorWindow : public QWidget {
+class ProjectorWindow : public CompanionWindow {
     Q_OBJECT
 
 public:
@@ -26,9 +27,11 @@ public:
     // The screen it shows on: another screen than the main window's when there is one, as a
     // projector beside a laptop is.
     static QScreen* chooseScreen(const QWidget* mainWindow);
+    void showBoard(const Board& board) override;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    // F5, which opened it, closes it too.
+    bool closesOn(const QKeyEvent& event) const override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

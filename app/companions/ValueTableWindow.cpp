@@ -274,30 +274,6 @@ ValueTableText valueTableText(const Board& board, const std::optional<mpq_class>
     return valueTableText(board.slotTable(), board.lineForms(), board.lineSlot(), step);
 }
 
-std::optional<QRect> valueTablePlace(const QRect& mainFrame, const QRect& screen, QSize wanted, QSize least)
-{
-    constexpr int gap = 8;
-    const int height = std::min(wanted.height(), screen.height());
-    const int top = std::clamp(mainFrame.top(), screen.top(), screen.bottom() + 1 - height);
-    const int rightRoom = screen.right() - mainFrame.right() - gap;
-    if (rightRoom >= least.width() && height >= least.height()) {
-        const int width = std::min(wanted.width(), rightRoom);
-        return QRect(mainFrame.right() + 1 + gap, top, width, height);
-    }
-    const int leftRoom = mainFrame.left() - screen.left() - gap;
-    if (leftRoom >= least.width() && height >= least.height()) {
-        const int width = std::min(wanted.width(), leftRoom);
-        return QRect(mainFrame.left() - gap - width, top, width, height);
-    }
-    const int belowRoom = screen.bottom() - mainFrame.bottom() - gap;
-    if (belowRoom >= least.height() && screen.width() >= least.width()) {
-        const int width = std::min(wanted.width(), screen.width());
-        const int left = std::clamp(mainFrame.left(), screen.left(), screen.right() + 1 - width);
-        return QRect(left, mainFrame.bottom() + 1 + gap, width, std::min(wanted.height(), belowRoom));
-    }
-    return std::nullopt;
-}
-
 std::optional<int> dockedValueTableWidth(const QRect& mainFrame, const QRect& screen, int wanted, int least)
 {
     if (mainFrame.width() + least > screen.width())
@@ -326,7 +302,7 @@ std::chrono::milliseconds FollowPace::wait() const
 }
 
 ValueTableWindow::ValueTableWindow(QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Window)
+    : CompanionWindow(mainWindow)
 {
     Later.setSingleShot(true);
     connect(&Later, &QTimer::timeout, this, &ValueTableWindow::refresh);
@@ -507,14 +483,6 @@ void ValueTableWindow::closeEvent(QCloseEvent* event)
         Returning->activateWindow();
         Returning->setFocus(Qt::OtherFocusReason);
     }
-}
-
-void ValueTableWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape)
-        close();
-    else
-        QWidget::keyPressEvent(event);
 }
 
 } // namespace zelmora

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/companions/CompanionWindow.h"
 #include "entry/LineEntry.h"
 #include "facts/ExactLine.h"
 #include "slots/SlotTable.h"
@@ -52,11 +53,6 @@ ValueTableText valueTableText(const Board& board, const std::optional<mpq_class>
 // what it says of that ("χの刻み1では列が41を超えるので、刻みを20にしました。"), else nothing.
 QString replacedStepNote(const ExactLine& line, const std::optional<mpq_class>& step);
 
-// Where the frame of the table's own window goes, in screen pixels: beside the main window's frame
-// on the right where the screen has room, else on its left, else below it, narrowed or shortened
-// down to the least size; none when there is no such place. It never covers the main window.
-std::optional<QRect> valueTablePlace(const QRect& mainFrame, const QRect& screen, QSize wanted, QSize least);
-
 // How wide the table is when it is docked on the right of the main window, which grows by that
 // much: as wide as wanted where the screen has room, narrowed down to the least width, and never
 // less; none when the screen is too narrow for the main window grown by the least width.
@@ -91,7 +87,7 @@ private:
 // The table as a window of its own, not modal, or docked in the main window; shown and kept
 // current by the main window. Its text can be selected by keyboard or mouse and copied; a button
 // copies all of it. A box chooses the step of χ (自動, 1, 1/2, 2, 5, 10).
-class ValueTableWindow : public QWidget {
+class ValueTableWindow : public CompanionWindow {
     Q_OBJECT
 
 public:
@@ -103,7 +99,7 @@ public:
 
     // Shows the table of the board as it is now; a line moving step after step is followed at
     // FollowPace's rate, and a board whose lines did not change leaves the table as it is.
-    void showBoard(const Board& board);
+    void showBoard(const Board& board) override;
     QString plainText() const { return Shown.Plain; }
     // Brings the window to the front with the focus in the table, for whoever opened it from the keyboard.
     void takeFocus();
@@ -111,7 +107,6 @@ public:
     std::vector<QWidget*> tabStops() const;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

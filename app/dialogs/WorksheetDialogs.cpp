@@ -511,7 +511,7 @@ void printWithPreview(QWidget* parent, const Board& board, bool practiceFirst)
         parent, printer, [&planes, settings](QPrinter& page) { drawWorksheet(page, planes, settings); }, warnOff);
 }
 
-void showUsage(QWidget* parent)
+void showUsage(QWidget* parent, const QString& keys)
 {
     auto* dialog = new QDialog(parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -562,9 +562,7 @@ void showUsage(QWidget* parent)
             "何をしたかを読み上げます。Ctrl+T で値の表に移り、χとyの組を読み上げます。Esc でもとの欄に戻ります。</p>"
             "<h3>キー</h3>"
             "<p>Tab と Shift+Tab でボタンや欄を順に移ります。番号の○の間は矢印キーで移ります。"
-            "Ctrl+Shift+C で図をコピー、Ctrl+N 新規、Ctrl+O 開く、Ctrl+S 上書き保存、"
-            "Ctrl+E 図を書き出す、Ctrl+P 印刷、Ctrl+Z 元に戻す、Ctrl+Y やり直し、Ctrl+T 値の表、"
-            "Ctrl+M 動かして調べる、F5 大きく映す、F1 この説明。</p>"
+            "%1。</p>"
             "<h3>授業ファイル</h3>"
             "<p>「ファイル」メニューで、引いた線を授業ファイル（.zelmora）に保存し、あとで開けます。"
             "ファイルをウィンドウに落としても開けます。図は PNG、SVG、PDF に書き出せ、"
@@ -581,6 +579,7 @@ void showUsage(QWidget* parent)
             "新規・開く・終了をしようとすると、保存するかどうかをたずねます。</p>"
             "<p>引いた線は、変えるたびに控えとして自動で残ります。停電などでプログラムが急に終わっても、"
             "次に起動して「ファイル」→「前回の線を開く」を選ぶと、前回の線がもどります。</p>")
+            .arg(keys.toHtmlEscaped())
         + QCoreApplication::translate("zelmora::WorksheetDialogs",
             "<h3>式で入力（Ctrl+Shift+E）</h3>"
             "<p>「編集」の「式で入力…」で、<b>2χ + 3y = 6</b>、<b>y = -2/3χ + 1</b>、<b>χ = 3</b> のような式を"
@@ -601,8 +600,14 @@ void showUsage(QWidget* parent)
             "「次へ」でとばせます。最後に「10問中8問正解」とまちがえた問題が出ます。図に移ると、"
             "← → で線をたどれます。問題番号が同じなら、どのコンピューターでも同じ問題になります。</p>"
             "<p>「練習プリントを印刷…」（印刷の種類「練習プリント」）で、問題番号とそれに続く番号から、"
-            "一人ずつちがう練習プリントを解答付きで印刷できます。</p>"
-            "<p>Ctrl+Shift+E で式で入力、Ctrl+R で練習。</p>"));
+            "一人ずつちがう練習プリントを解答付きで印刷できます。</p>")
+        + QCoreApplication::translate("zelmora::WorksheetDialogs",
+            "<h3>点と直線</h3>"
+            "<p>「編集」の「点をとる」を選ぶと、図をクリックするか、矢印キーと Enter で点をとれます（Esc "
+            "で終わります）。"
+            "「点を入力…」では名前と座標を入れて点をとります。「2点を通る直線…」は二つの点の名前から、"
+            "「傾きと1点…」は傾きと一つの点の座標から、今の番号に線を引きます。「表示」の「表の点をとる」は、"
+            "値の表の点を図にとります。</p>"));
     layout->addWidget(text);
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
     QObject::connect(close, &QDialogButtonBox::rejected, dialog, &QDialog::close);

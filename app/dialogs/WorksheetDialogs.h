@@ -27,7 +27,8 @@ std::optional<ExportChoice> askExport(QWidget* parent, const QString& suggestedN
 // 問題番号 instead of the lesson's lines, which it starts with when practiceFirst.
 void printWithPreview(QWidget* parent, const Board& board, bool practiceFirst = false);
 
-// The guide: typing fractions, the slots, the keys, lesson files. Not modal.
-void showUsage(QWidget* parent);
+// The guide: typing fractions, the slots, the keys, lesson files. Not modal. Keys: the list of the
+// menus' keys, each with its item's name.
+void showUsage(QWidget* parent, const QString& keys);
 
 } // namespace zelmora

@@ -37,6 +37,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QShortcut>
 
@@ -90,10 +91,11 @@ constexpr std::size_t markIndex(bool ShowOptions::*member)
 }
 
 // A companion window follows its checkable menu item: made when the item is checked, deleted when
-// it closes (which unchecks the item), closed when the item is unchecked. The window to show, or
-// none. The connections name only what outlives the window, so that nothing reaches back into a
-// main window being destroyed around it.
-template <typename Window, typename Make> Window* companion(QAction* item, QPointer<Window>& window, Make make)
+// it closes (which unchecks the item), closed when the item is unchecked; while open, it follows
+// the form's board. The window to show, or none. The connections name only what outlives the
+// window, so that nothing reaches back into a main window being destroyed around it.
+template <typename Window, typename Make>
+Window* companion(QAction* item, QPointer<Window>& window, const Form1* form, Make make)
 {
     if (!item->isChecked()) {
         if (window)
@@ -103,6 +105,8 @@ template <typename Window, typename Make> Window* companion(QAction* item, QPoin
     if (!window) {
         window = make();
         window->setAttribute(Qt::WA_DeleteOnClose);
+        CompanionWindow* made = window.data();
+        QObject::connect(form, &Form1::boardChanged, made, [form, made] { made->showBoard(form->board()); });
         QObject::connect(window.data(), &QObject::destroyed, item, [item] { item->setChecked(false); });
     }
     return window.data();
@@ -316,10 +320,8 @@ void MainWindow::showOptionsChosen()
 // The companion windows close themselves too (Esc, the window's close button); their menu items follow.
 void MainWindow::toggleValueTable()
 {
-    ValueTableWindow* table = companion(ValueTableAction, ValueTable, [this] {
+    ValueTableWindow* table = companion(ValueTableAction, ValueTable, Form, [this] {
         auto* made = new ValueTableWindow(this);
-        const Form1* form = Form;
-        connect(Form, &Form1::boardChanged, made, [form, made] { made->showBoard(form->board()); });
         placeValueTable(made);
         return made;
     });
@@ -364,7 +366,7 @@ void MainWindow::placeValueTable(ValueTableWindow* table)
         table->move(chosen.topLeft());
     };
     if (!DockValueTableAction->isChecked() || !docked) {
-        const auto place = valueTablePlace(frame, available, wanted, ValueTableWindow::Least.grownBy(frameMargins));
+        const auto place = besideMainWindow(frame, available, wanted, ValueTableWindow::Least.grownBy(frameMargins));
         if (place || !docked) {
             placeOwnWindow(place);
             return;
@@ -437,10 +439,8 @@ void MainWindow::dockValueTableChosen()
 
 void MainWindow::toggleExplore()
 {
-    ExploreWindow* explore = companion(ExploreAction, Explore, [this] {
+    ExploreWindow* explore = companion(ExploreAction, Explore, Form, [this] {
         auto* made = new ExploreWindow(Form->board(), this);
-        const Form1* form = Form;
-        connect(Form, &Form1::boardChanged, made, [form, made] { made->showBoard(form->board()); });
         connect(made, &ExploreWindow::commandAsked, Form, &Form1::perform);
         return made;
     });
@@ -469,11 +469,8 @@ void MainWindow::showPractice(const PracticeSet* set)
 
 void MainWindow::toggleProjector()
 {
-    ProjectorWindow* projector = companion(ProjectorAction, Projector, [this] {
-        auto* made = new ProjectorWindow(Form->board(), this);
-        connect(Form, &Form1::boardChanged, made, qOverload<>(&QWidget::update));
-        return made;
-    });
+    ProjectorWindow* projector
+        = companion(ProjectorAction, Projector, Form, [this] { return new ProjectorWindow(Form->board(), this); });
     if (projector != nullptr)
         projector->showFullScreen();
 }
@@ -710,7 +707,40 @@ void MainWindow::printPicture()
 
 void MainWindow::showHelp()
 {
-    showUsage(this);
+    showUsage(this, menuKeys());
+}
+
+// The usage text's list of keys: every menu item that has keys, in the menus' order, so that the
+// list names every shortcut the menus have.
+QString MainWindow::menuKeys() const
+{
+    static const QRegularExpression accessKey(u"\\(&.\\)|&"_s);
+    QStringList keys;
+    const std::function<void(const QMenu*)> collect = [&](const QMenu* menu) {
+        for (const QAction* action : menu->actions()) {
+            if (action->menu() != nullptr) {
+                collect(action->menu());
+                continue;
+            }
+            QStringList sequences;
+            for (const QKeySequence& sequence : action->shortcuts())
+                sequences << sequence.toString(QKeySequence::NativeText);
+            if (sequences.isEmpty())
+                continue;
+            // Undo and redo name the step they would take; the list names the command.
+            QString name = action == UndoAction ? messages::undoText({})
+                : action == RedoAction          ? messages::redoText({})
+                                                : action->text();
+            name.remove(accessKey).remove(u'…').remove(u"..."_s);
+            keys << tr("%1 %2", "a menu item's keys and its name, in the usage text's list of keys")
+                        .arg(sequences.join(tr(" か ", "between two keys of one menu item")), name.trimmed());
+        }
+    };
+    for (const QAction* menu : menuBar()->actions()) {
+        if (menu->menu() != nullptr)
+            collect(menu->menu());
+    }
+    return keys.join(tr("、", "between the menu items of the usage text's list of keys"));
 }
 
 void MainWindow::showAbout()

@@ -75,6 +75,7 @@ private:
     void buildViewMenu(QMenu* view);
     void buildLanguageMenu(QMenu* menu);
     void showOptionsChosen();
+    QString menuKeys() const;
     void checkShowOptions(const ShowOptions& options);
     void toggleValueTable();
     void placeValueTable(ValueTableWindow* table);
