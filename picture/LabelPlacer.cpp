@@ -108,7 +108,7 @@ double squaredDistance(const Area& box, Point point)
     return dx * dx + dy * dy;
 }
 
-double distanceToSegment(Point point, const Segment& segment)
+double squaredDistanceToSegment(Point point, const Segment& segment)
 {
     const double dx = segment.To.X - segment.From.X;
     const double dy = segment.To.Y - segment.From.Y;
@@ -118,7 +118,21 @@ double distanceToSegment(Point point, const Segment& segment)
         : 0.0;
     const double ex = segment.From.X + t * dx - point.X;
     const double ey = segment.From.Y + t * dy - point.Y;
-    return std::sqrt(ex * ex + ey * ey);
+    return ex * ex + ey * ey;
+}
+
+double distanceToSegment(Point point, const Segment& segment)
+{
+    return std::sqrt(squaredDistanceToSegment(point, segment));
+}
+
+// The squared distance between two boxes; no more than that between a box and a segment the
+// other box bounds.
+double squaredDistance(const Area& a, const Area& b)
+{
+    const double dx = std::max({0.0, b.Left - a.Right, a.Left - b.Right});
+    const double dy = std::max({0.0, b.Top - a.Bottom, a.Top - b.Bottom});
+    return dx * dx + dy * dy;
 }
 
 // The leader from the ring's edge towards the nearest point of the label's box.
@@ -228,23 +242,29 @@ double distance(const Area& box, const Segment& segment)
 {
     if (clipSegment(segment, {box.Left, box.Top, box.Right, box.Bottom}))
         return 0;
-    double nearest = std::min(distance(box, segment.From), distance(box, segment.To));
+    // The root of the least square is the least root, and costs one root instead of six.
+    double nearest = std::min(squaredDistance(box, segment.From), squaredDistance(box, segment.To));
     for (const Point corner : {Point{box.Left, box.Top}, Point{box.Right, box.Top}, Point{box.Left, box.Bottom},
              Point{box.Right, box.Bottom}})
-        nearest = std::min(nearest, distanceToSegment(corner, segment));
-    return nearest;
+        nearest = std::min(nearest, squaredDistanceToSegment(corner, segment));
+    return std::sqrt(nearest);
 }
 
 std::vector<Spot> spotsAround(Point anchor, const std::vector<double>& gaps)
 {
+    std::vector<Spot> spots;
+    spots.reserve(gaps.size() * 8);
+    for (const double gap : gaps)
+        addSpotsAround(spots, anchor, gap);
+    return spots;
+}
+
+void addSpotsAround(std::vector<Spot>& spots, Point anchor, double gap)
+{
     constexpr std::array<Side, 8> sides{Side::BelowRight, Side::AboveRight, Side::BelowLeft, Side::AboveLeft,
         Side::Right, Side::Left, Side::Below, Side::Above};
-    std::vector<Spot> spots;
-    for (const double gap : gaps) {
-        for (const Side side : sides)
-            spots.push_back({anchor, side, gap});
-    }
-    return spots;
+    for (const Side side : sides)
+        spots.push_back({anchor, side, gap});
 }
 
 // Places on whole pixels, so that text and fraction bars fall on whole pixels too.
@@ -314,8 +334,15 @@ std::vector<std::optional<LabelPlace>> placeLabels(const LabelScene& scene, cons
             if (label.Line) {
                 // Nearer its own line than any other, or it would be read as the other's.
                 const double own = distance(box, scene.Segments[*label.Line]);
+                // A segment whose bounds lie clearly further off than that cannot be nearer: its
+                // exact distance is not worked out.
+                const double within = own - LineTolerance - 1e-6;
                 const auto nearer = [&](std::size_t other) {
-                    return other != *label.Line && distance(box, scene.Segments[other]) + LineTolerance < own;
+                    if (other == *label.Line)
+                        return false;
+                    if (within > 0 && squaredDistance(box, bounds(scene.Segments[other])) >= within * within)
+                        return false;
+                    return distance(box, scene.Segments[other]) + LineTolerance < own;
                 };
                 bool astray = false;
                 if (own + LineTolerance < lineReach)

@@ -92,6 +92,8 @@ std::vector<std::optional<LabelPlace>> placeLabels(const LabelScene& scene, cons
 // The places round a point, nearest first: the four corners, then straight right, left, below and
 // above, at each of the gaps.
 std::vector<Spot> spotsAround(Point anchor, const std::vector<double>& gaps);
+// The same places at one gap, added to the end of spots.
+void addSpotsAround(std::vector<Spot>& spots, Point anchor, double gap);
 
 // The distance from a point to the nearest point of a box; 0 inside it.
 double distance(const Area& box, Point point);

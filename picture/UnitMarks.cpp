@@ -358,8 +358,7 @@ void alongTheLine(std::vector<Spot>& spots, Point from, Point to)
         const auto anchor = along(from, to, distance);
         if (!anchor)
             break;
-        for (const Spot& spot : spotsAround(*anchor, {pointGap}))
-            spots.push_back(spot);
+        addSpotsAround(spots, *anchor, pointGap);
     }
 }
 
@@ -367,10 +366,11 @@ void alongTheLine(std::vector<Spot>& spots, Point from, Point to)
 // further out from the high end.
 std::vector<Spot> byTheEnd(const Segment& part)
 {
-    std::vector<Spot> spots = spotsAround(part.To, {pointGap});
+    std::vector<Spot> spots;
+    addSpotsAround(spots, part.To, pointGap);
     alongTheLine(spots, part.To, part.From);
-    for (const Spot& spot : spotsAround(part.To, furtherGaps))
-        spots.push_back(spot);
+    for (const double gap : furtherGaps)
+        addSpotsAround(spots, part.To, gap);
     return spots;
 }
 
@@ -379,21 +379,21 @@ std::vector<Spot> byTheEnd(const Segment& part)
 std::vector<Spot> byTheMiddle(const Segment& part)
 {
     const Point middle{(part.From.X + part.To.X) / 2, (part.From.Y + part.To.Y) / 2};
-    std::vector<Spot> spots = spotsAround(middle, {pointGap});
+    std::vector<Spot> spots;
+    addSpotsAround(spots, middle, pointGap);
     for (double distance = lineStep;; distance += lineStep) {
         bool any = false;
         for (const Point end : {part.To, part.From}) {
             if (const auto anchor = along(middle, end, distance)) {
                 any = true;
-                for (const Spot& spot : spotsAround(*anchor, {pointGap}))
-                    spots.push_back(spot);
+                addSpotsAround(spots, *anchor, pointGap);
             }
         }
         if (!any)
             break;
     }
-    for (const Spot& spot : spotsAround(middle, furtherGaps))
-        spots.push_back(spot);
+    for (const double gap : furtherGaps)
+        addSpotsAround(spots, middle, gap);
     return spots;
 }
 
@@ -570,8 +570,8 @@ std::vector<Spot> byTheBracket(const Segment& bar)
                 beside(*anchor);
         }
     }
-    for (const Spot& spot : spotsAround(middle, furtherGaps))
-        spots.push_back(spot);
+    for (const double gap : furtherGaps)
+        addSpotsAround(spots, middle, gap);
     return spots;
 }
 
