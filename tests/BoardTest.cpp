@@ -2,11 +2,6 @@
 // The commands of the panel on the board, without a window: what each does to the state and what
 // it tells the window to show.
 #include "board/Board.h"
-#include "RecordingSurface.h"
-#include "picture/Picture.h"
-#include "plane/DrawPlane.h"
-#include "plane/Palette.h"
-#include "slots/DrawSlotLine.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +9,6 @@
 
 namespace zelmora {
 namespace {
-
-using testing::RecordingSurface;
 
 struct Stored {
     float ANum, ADen, BNum, BDen, XFrom, XTo;
@@ -32,13 +25,6 @@ Stored stored(const Board& board, int slot)
 void PrintTo(const Stored& s, std::ostream* out)
 {
     *out << s.ANum << "/" << s.ADen << ", " << s.BNum << "/" << s.BDen << ", " << s.XFrom << ".." << s.XTo;
-}
-
-void fill(SlotTable& table, int slot, const Stored& v, float drawn = 1)
-{
-    const float cells[] = {drawn, v.ANum, v.BNum, v.XFrom, v.XTo, v.ADen, v.BDen}; // in column order
-    for (int column = 0; column < SlotTable::Columns; ++column)
-        table.set(slot, static_cast<SlotTable::Column>(column), cells[column]);
 }
 
 const EntryTexts typical{"-2/3", "1", "-3", "3"};
@@ -250,27 +236,6 @@ TEST(Board, PlaneSizeSetsTheScaleMarksTheButtonAndRedrawsEverything)
     EXPECT_EQ(board.setPlaneSize(3), Outcome{});
 }
 
-TEST(DrawPicture, PlaneThenSlotsInOrder)
-{
-    SlotTable table;
-    fill(table, 0, {0, 1, 1, 1, -1, 1});
-    fill(table, 3, {0, 1, 2, 1, -1, 1});
-    fill(table, 7, {0, 1, 3, 1, -1, 1});
-    fill(table, 8, {0, 1, 4, 1, -1, 1}, 0);
-    fill(table, 9, {0, 1, 5, 1, -1, 1}, 0);
-    const PlaneGeometry geometry{300, 300, 22};
-
-    RecordingSurface planeOnly;
-    DrawPlane(planeOnly, geometry);
-    RecordingSurface surface;
-    drawPicture(surface, table, geometry);
-
-    auto expected = planeOnly.Calls;
-    for (const char* line : {"Line 278 278 322 278", "Line 278 256 322 256", "Line 278 234 322 234"})
-        expected.insert(expected.end(), {"ForeColor 0 0 255", "DrawWidth 3", line, "ForeColor 0 0 0"});
-    EXPECT_EQ(surface.Calls, expected);
-}
-
 TEST(Board, ALessonRoundTripsThroughTheBoard)
 {
     Board board;
@@ -363,45 +328,6 @@ TEST(Board, ALessonWithATextTheDrawCommandRefusesChangesNothing)
     EXPECT_EQ(board.slotTable().cells(), before);
     EXPECT_EQ(board.unitPixels(), 22);
     EXPECT_EQ(board.currentSlot(), 1);
-}
-
-// Each change draws what it names on the surface: a segment over the picture, the plane alone, or
-// the plane and every line in slot order.
-TEST(Board, DrawChangeDrawsWhatTheOutcomeNames)
-{
-    Board board;
-    board.draw(typical);
-    board.draw({"0", "2", "-1", "1"});
-    const PlaneGeometry geometry = board.geometry();
-
-    RecordingSurface plane;
-    DrawPlane(plane, geometry);
-    RecordingSurface first;
-    DrawSlotLine(first, board.slotTable(), geometry, 0, PaletteBlue);
-    RecordingSurface second;
-    DrawSlotLine(second, board.slotTable(), geometry, 1, PaletteBlue);
-
-    const struct {
-        const char* Name;
-        PictureChange Change;
-        std::vector<std::string> Expected;
-    } rows[] = {{"none", PictureChange::None, {}}, {"segment", PictureChange::Segment, second.Calls},
-        {"plane", PictureChange::Plane, plane.Calls},
-        {"whole", PictureChange::Whole, [&] {
-             auto calls = plane.Calls;
-             calls.insert(calls.end(), first.Calls.begin(), first.Calls.end());
-             calls.insert(calls.end(), second.Calls.begin(), second.Calls.end());
-             return calls;
-         }()}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.Name);
-        Outcome outcome;
-        outcome.Picture = row.Change;
-        outcome.Slot = 1;
-        RecordingSurface surface;
-        drawChange(surface, board, outcome);
-        EXPECT_EQ(surface.Calls, row.Expected);
-    }
 }
 
 } // namespace

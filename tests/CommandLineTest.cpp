@@ -98,7 +98,8 @@ TEST_F(CommandLineTest, MistakesEndWithAMessageAndAStatus)
         {"no lesson", {u"--export"_qs, u"out.png"_qs}, 2, u"授業ファイルが要ります"},
         {"bad scale", {u"--export"_qs, u"out.png"_qs, u"--unit-mm"_qs, u"-1"_qs, u"lesson.zelmora"_qs}, 2,
             u"--unit-mm"},
-        {"unknown option", {u"--export"_qs, u"out.png"_qs, u"--colour"_qs, u"lesson.zelmora"_qs}, 2, u"colour"}};
+        {"unknown option", {u"--export"_qs, u"out.png"_qs, u"--colour"_qs, u"lesson.zelmora"_qs}, 2, u"colour"},
+        {"a single dash", {u"-export"_qs, u"out.png"_qs, u"lesson.zelmora"_qs}, 2, u"e, x, p, o, r, t"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
         const Finished result = run(row.Arguments);

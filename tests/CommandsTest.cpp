@@ -219,6 +219,9 @@ void PrintTo(const FaultRow& row, std::ostream* out)
 class RefusedLineTest : public CommandsTest, public ::testing::WithParamInterface<FaultRow> { };
 
 // A line that cannot be drawn changes nothing: not the slot, not the picture, not the selection.
+// Which texts are refused, and for which box, is the board's rule and tested there; here each box
+// once, with each kind of fault: the focus goes to that box with its text selected, and the
+// message names it.
 TEST_P(RefusedLineTest, LeavesEverythingAsItWasAndSaysWhy)
 {
     const FaultRow& row = GetParam();
@@ -255,10 +258,6 @@ TEST_P(RefusedLineTest, LeavesEverythingAsItWasAndSaysWhy)
 
 INSTANTIATE_TEST_SUITE_P(Faults, RefusedLineTest,
     ::testing::Values(FaultRow{"ZeroDenominatorOfA", {"1/0", "1", "0", "1"}, 1, "ａの分母が０です。"},
-        FaultRow{"NothingAfterTheSlash", {"1", "2/", "0", "1"}, 2, "ｂの分母が０です。"},
-        FaultRow{"FullWidthZeroDenominator", {"１／０", "1", "0", "1"}, 1, "ａの分母が０です。"},
-        FaultRow{"AOutsideSinglePrecision", {"1E39", "1", "0", "1"}, 1, "ａの値が大きすぎます。"},
-        FaultRow{"BeyondDouble", {"1", "1E400", "0", "1"}, 2, "ｂの値が大きすぎます。"},
         FaultRow{"HugeDenominator", {"1", "1/-1E39", "0", "1"}, 2, "ｂの分母が大きすぎます。"},
         FaultRow{"LowerBound", {"1", "1", "-1E39", "1"}, 3, "変域の下限の値が大きすぎます。"},
         FaultRow{"UpperBoundAndFirstFaultWins", {"1", "1", "0", "1E99"}, 4, "変域の上限の値が大きすぎます。"}),

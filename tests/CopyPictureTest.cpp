@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Copying the picture for worksheets, from the plane's menu or the keyboard.
+// Copying the picture for worksheets, from the plane's menu or the keyboard; and a picture written
+// to a file is the one the window shows.
 #include "WindowFixture.h"
 
 #include "output/PictureOutput.h"
@@ -10,6 +11,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMimeData>
+#include <QTemporaryDir>
 
 namespace zelmora::testing {
 namespace {
@@ -83,6 +85,34 @@ TEST_F(CopyPictureTest, CtrlCInAnEntryBoxStillCopiesItsText)
     QTest::keyClick(Window->windowHandle(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("-2/3"));
     EXPECT_TRUE(clipboardImage().isNull());
+}
+
+// A picture written to a file, as the window writes it for 書き出し.
+class PictureFileTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        drawTypicalPair();
+    }
+
+    QString path(const QString& name) const { return Folder.filePath(name); }
+
+    QTemporaryDir Folder;
+};
+
+TEST_F(PictureFileTest, APngIsTheWindowsPictureWithTheAxisNamesInIt)
+{
+    ASSERT_EQ(writePicture(path(u"plane.png"_qs), Form->board(), {}), std::nullopt);
+    const QImage png(path(u"plane.png"_qs));
+    QImage named = picture();
+    {
+        PainterSurface surface(named, QSizeF(600, 600), QColor(), Form->surface().font());
+        drawAxisNames(surface, Form->board().geometry());
+    }
+    EXPECT_NE(named, picture()) << "the names are in the picture, not beside it";
+    EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32), named);
+    EXPECT_EQ(qRound(png.dotsPerMeterX() * 0.0254), 96);
 }
 
 } // namespace

@@ -242,46 +242,10 @@ TEST_F(CaptionFitTest, EveryOneLineCaptionKeepsInsideItsControlInEnglish)
 // wider than the area, none a lone character, none starting with a closing mark.
 void expectMessagesFit()
 {
-    std::vector<QString> all{messages::pictureCopied(), messages::lessonSaved(), messages::pictureWritten(),
-        messages::outputFault(OutputFault::UnknownFormat), messages::outputFault(OutputFault::Unwritable)};
-    for (int code = 0; code <= static_cast<int>(LessonFaultCode::Unwritable); ++code) {
-        for (const char* key : {"a", "currentSlot", "version"}) {
-            for (const int slot : {0, 3}) {
-                for (const auto error : {QFileDevice::NoError, QFileDevice::PermissionsError}) {
-                    all.push_back(messages::lessonFault({static_cast<LessonFaultCode>(code), slot, key, error}));
-                }
-            }
-        }
-    }
-    LessonFault syntax;
-    syntax.Code = LessonFaultCode::NotJson;
-    syntax.Line = 1234;
-    syntax.Column = 5678;
-    all.push_back(messages::lessonFault(syntax));
-    for (const EntryBox box : {EntryBox::A, EntryBox::B, EntryBox::From, EntryBox::To}) {
-        for (const EntryFault fault :
-            {EntryFault::ZeroDenominator, EntryFault::TooLarge, EntryFault::DenominatorTooLarge})
-            all.push_back(messages::refusal({box, fault}));
-        for (const char* text : {"x", "/2", "abc", "ａｂｃ", "abcdef", "ａｂｃｄｅｆ", "ａｂｃｄｅｆｇｈｉｊ",
-                 "WWWWWWWWWW", "。。。。。。"}) {
-            all.push_back(messages::ignored({box, text}));
-            all.push_back(messages::notice(LessonNotice{7, box, text}));
-        }
-        all.push_back(messages::notice(LessonNotice{7, box, std::nullopt}));
-    }
-    for (int fault = 0; fault <= static_cast<int>(EquationFault::OpenEndOfPoint); ++fault) {
-        for (const int position : {0, 128})
-            all.push_back(messages::notice(EquationRefusal{static_cast<EquationFault>(fault), position, "＊"}));
-    }
-    for (const TypedForm& form : {TypedForm{7, "χ = -12345/678", true}, TypedForm{7, "-0.25χ + 1.5y = -12.75", false}})
-        all.push_back(messages::notice(form));
-    all.push_back(messages::noSlopeTriangle(7));
-    for (const float x : {0.0f, -12.5f, 1e-5f})
-        all.push_back(messages::notice(ZeroLengthLine{7, x}));
     const QFont font = look::font(12, true);
     const QFontMetricsF metrics(font);
     const QString noLineStart = QStringLiteral("、。，．」』）…");
-    for (const QString& message : all) {
+    for (const QString& message : messages::all()) {
         SCOPED_TRACE(message.toStdString());
         const QStringList lines = MessageLabel::lines(message, font, 145);
         EXPECT_LE(lines.size(), 3);

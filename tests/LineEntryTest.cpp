@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
 #include <variant>
 
 using namespace zelmora;
@@ -65,14 +66,17 @@ TEST(ReadLineEntry, RefusalNamesTheFirstBoxAtFault)
         {"a = /", {"/", "1", "0", "1"}, {EntryBox::A, ZeroDenominator}},
         {"a = //", {"//", "1", "0", "1"}, {EntryBox::A, ZeroDenominator}},
         {"a = 1//2", {"1//2", "1", "0", "1"}, {EntryBox::A, ZeroDenominator}},
+        {"a = /0", {"/0", "1", "0", "1"}, {EntryBox::A, ZeroDenominator}},
         {"denominator underflows to 0", {"1/1E-50", "1", "0", "1"}, {EntryBox::A, ZeroDenominator}},
         {"full-width 1/0", {"１／０", "1", "0", "1"}, {EntryBox::A, ZeroDenominator}},
         {"kana-mode 1/0", {"１・０", "1", "0", "1"}, {EntryBox::A, ZeroDenominator}},
         {"a beyond single", {"1E39", "1", "0", "1"}, {EntryBox::A, TooLarge}},
         {"a beyond double", {"1E400", "1", "0", "1"}, {EntryBox::A, TooLarge}},
+        {"a beyond double, negative", {"-1E400", "1", "0", "1"}, {EntryBox::A, TooLarge}},
         {"a denominator beyond single", {"1/1E39", "1", "0", "1"}, {EntryBox::A, DenominatorTooLarge}},
         {"b = 1/0", {"1", "1/0", "0", "1"}, {EntryBox::B, ZeroDenominator}},
         {"lower bound beyond single", {"1", "1", "-1E39", "1"}, {EntryBox::From, TooLarge}},
+        {"ten thousand digits in a bound", {"1", "1", std::string(10000, '9'), "1"}, {EntryBox::From, TooLarge}},
         {"upper bound beyond single", {"1", "1", "0", "1E39"}, {EntryBox::To, TooLarge}},
         {"a before b", {"1/0", "1/0", "1E39", "1E39"}, {EntryBox::A, ZeroDenominator}},
         {"b before the bounds", {"1", "1/0", "1E39", "1"}, {EntryBox::B, ZeroDenominator}},
@@ -101,10 +105,21 @@ TEST(IgnoredText, NamesTheFirstBoxWithUnreadCharactersAsTyped)
         {"first box wins", {"1", "2y", "3z", "1"}, IgnoredText{EntryBox::B, "y"}},
         {"no number at all", {"abc", "", "", ""}, IgnoredText{EntryBox::A, "abc"}},
         {"lone minus", {"-", "", "", ""}, IgnoredText{EntryBox::A, "-"}},
+        {"lone point", {".", "", "", ""}, IgnoredText{EntryBox::A, "."}},
+        {"lone plus", {"+", "", "", ""}, IgnoredText{EntryBox::A, "+"}},
+        {"exponent without mantissa", {"E5", "", "", ""}, IgnoredText{EntryBox::A, "E5"}},
+        {"signed exponent without digits", {"1E+", "", "", ""}, IgnoredText{EntryBox::A, "E+"}},
+        {"nan is no number", {"nan", "", "", ""}, IgnoredText{EntryBox::A, "nan"}},
+        {"inf is no number", {"inf", "", "", ""}, IgnoredText{EntryBox::A, "inf"}},
+        {"hex prefix without digits", {"&H", "", "", ""}, IgnoredText{EntryBox::A, "&H"}},
+        {"nine is no octal digit", {"&O9", "", "", ""}, IgnoredText{EntryBox::A, "&O9"}},
         {"exponent without digits", {"1E", "", "", ""}, IgnoredText{EntryBox::A, "E"}},
         {"after the numerator", {"2x/3", "", "", ""}, IgnoredText{EntryBox::A, "x"}},
         {"after the denominator", {"2/3x", "", "", ""}, IgnoredText{EntryBox::A, "x"}},
         {"second slash", {"1/2/3", "", "", ""}, IgnoredText{EntryBox::A, "/3"}},
+        {"a bound is not split at slashes", {"", "", "1//2", ""}, IgnoredText{EntryBox::From, "//2"}},
+        {"emoji ends the number", {"2\U0001F600/3", "", "", ""}, IgnoredText{EntryBox::A, "\U0001F600"}},
+        {"combining marks end the number", {"1\u0301\u0308/2", "", "", ""}, IgnoredText{EntryBox::A, "\u0301\u0308"}},
         {"nothing before the slash", {"/3", "", "", ""}, std::nullopt},
         {"full-width text as typed", {"３ａｂ　", "", "", ""}, IgnoredText{EntryBox::A, "ａｂ"}},
         {"kana-mode fraction read whole", {"ー２・３", "０。５", "", ""}, std::nullopt},

@@ -1,24 +1,25 @@
 // SPDX-License-Identifier: MIT
-// The picture in files: the same drawing as the window's at any resolution, PNG, SVG with real
+// The picture in files, drawn from a board without a window: PNG at any resolution, SVG with real
 // text, PDF, problem sheets and black and white, the size on paper, and a write that fails
-// leaving the old file.
-#include "WindowFixture.h"
-
+// leaving the old file. That a PNG is the window's own picture is tested with the window.
 #include "output/PictureOutput.h"
 #include "output/Worksheet.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
 namespace zelmora::testing {
 namespace {
 
-class PictureOutputTest : public WindowTest {
+class PictureOutputTest : public ::testing::Test {
 protected:
+    // The typical pair, y = -2/3χ + 1 and y = 2χ - 2 over -3 ≦ χ ≦ 3, in slots １ and ２.
     void SetUp() override
     {
-        WindowTest::SetUp();
-        drawTypicalPair();
+        Lesson.draw({"-2/3", "1", "-3", "3"});
+        Lesson.draw({"2", "-2", "-3", "3"});
     }
 
     QString path(const QString& name) const { return Folder.filePath(name); }
@@ -40,21 +41,8 @@ protected:
     }
 
     QTemporaryDir Folder;
+    Board Lesson;
 };
-
-TEST_F(PictureOutputTest, APngIsTheWindowsPictureWithTheAxisNamesInIt)
-{
-    ASSERT_EQ(writePicture(path(u"plane.png"_qs), Form->board(), {}), std::nullopt);
-    const QImage png(path(u"plane.png"_qs));
-    QImage named = picture();
-    {
-        PainterSurface surface(named, QSizeF(600, 600), QColor(), Form->surface().font());
-        drawAxisNames(surface, Form->board().geometry());
-    }
-    EXPECT_NE(named, picture()) << "the names are in the picture, not beside it";
-    EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32), named);
-    EXPECT_EQ(qRound(png.dotsPerMeterX() * 0.0254), 96);
-}
 
 TEST_F(PictureOutputTest, PngScaleAndSizeOnPaper)
 {
@@ -68,7 +56,7 @@ TEST_F(PictureOutputTest, PngScaleAndSizeOnPaper)
         {"a unit a centimetre", {false, false, 10, 1}, 600, 56}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
-        ASSERT_EQ(writePicture(path(u"scaled.png"_qs), Form->board(), row.Settings), std::nullopt);
+        ASSERT_EQ(writePicture(path(u"scaled.png"_qs), Lesson, row.Settings), std::nullopt);
         const QImage png(path(u"scaled.png"_qs));
         EXPECT_EQ(png.width(), row.Width);
         EXPECT_EQ(qRound(png.dotsPerMeterX() * 0.0254), row.DotsPerInch);
@@ -78,12 +66,12 @@ TEST_F(PictureOutputTest, PngScaleAndSizeOnPaper)
 TEST_F(PictureOutputTest, ProblemSheetsHaveNoLinesAndBlackAndWhiteNoColour)
 {
     const QColor blue{0, 0, 255};
-    ASSERT_EQ(writePicture(path(u"problem.png"_qs), Form->board(), {true, false, 0, 1}), std::nullopt);
+    ASSERT_EQ(writePicture(path(u"problem.png"_qs), Lesson, {true, false, 0, 1}), std::nullopt);
     const QImage problem(path(u"problem.png"_qs));
     EXPECT_EQ(countOf(problem, blue), 0);
     EXPECT_EQ(problem.pixelColor(300, 150), QColor(0, 0, 0)) << "the axis is there";
 
-    ASSERT_EQ(writePicture(path(u"grey.png"_qs), Form->board(), {false, true, 0, 1}), std::nullopt);
+    ASSERT_EQ(writePicture(path(u"grey.png"_qs), Lesson, {false, true, 0, 1}), std::nullopt);
     const QImage grey(path(u"grey.png"_qs));
     EXPECT_EQ(countOf(grey, blue), 0);
     EXPECT_EQ(grey.pixelColor(10, 10), QColor(255, 255, 255));
@@ -119,7 +107,7 @@ TEST_F(PictureOutputTest, BlackAndWhiteTellsTheColouredLinesApartByTheirDashes)
 
 TEST_F(PictureOutputTest, SvgAndPdfAreVectorsWithText)
 {
-    ASSERT_EQ(writePicture(path(u"plane.svg"_qs), Form->board(), {false, false, 10, 1}), std::nullopt);
+    ASSERT_EQ(writePicture(path(u"plane.svg"_qs), Lesson, {false, false, 10, 1}), std::nullopt);
     const QByteArray svg = read(u"plane.svg"_qs);
     EXPECT_TRUE(svg.contains("<svg"));
     EXPECT_TRUE(svg.contains("viewBox=\"0 0 600 600\""));
@@ -136,14 +124,14 @@ TEST_F(PictureOutputTest, SvgAndPdfAreVectorsWithText)
     EXPECT_EQ(svg.count("</text>"), 1 + 8 + 2) << "Ｏ, ±5 and ±10 on both axes, χ and ｙ";
 
     // -8..8 units: 16 x 22 pixels, at a centimetre 160 mm.
-    ASSERT_EQ(writePicture(path(u"units.svg"_qs), Form->board(), {false, false, 10, 1, 8}), std::nullopt);
+    ASSERT_EQ(writePicture(path(u"units.svg"_qs), Lesson, {false, false, 10, 1, 8}), std::nullopt);
     EXPECT_TRUE(read(u"units.svg"_qs).contains("width=\"160.0000mm\" height=\"160.0000mm\""));
-    ASSERT_EQ(writePicture(path(u"units.pdf"_qs), Form->board(), {false, false, 10, 1, 8}), std::nullopt);
+    ASSERT_EQ(writePicture(path(u"units.pdf"_qs), Lesson, {false, false, 10, 1, 8}), std::nullopt);
     // The page is the picture: 16 units and a frame of two pixels of 1/96 inch each side.
     const double side = (160 + 4 * 10.0 / sheetUnitPixels(10)) * 72 / 25.4;
     EXPECT_TRUE(read(u"units.pdf"_qs).contains("/MediaBox [0 0 " + QByteArray::number(side, 'f', 0))) << side;
 
-    ASSERT_EQ(writePicture(path(u"plane.pdf"_qs), Form->board(), {}), std::nullopt);
+    ASSERT_EQ(writePicture(path(u"plane.pdf"_qs), Lesson, {}), std::nullopt);
     EXPECT_TRUE(read(u"plane.pdf"_qs).startsWith("%PDF-"));
 }
 
@@ -153,8 +141,8 @@ TEST_F(PictureOutputTest, TheFormatComesFromTheNameAndAFailedWriteKeepsTheOldFil
     EXPECT_EQ(pictureFormatFor(u"a.Svg"_qs), PictureFormat::Svg);
     EXPECT_EQ(pictureFormatFor(u"a.pdf"_qs), PictureFormat::Pdf);
     EXPECT_EQ(pictureFormatFor(u"a.gif"_qs), std::nullopt);
-    EXPECT_EQ(writePicture(path(u"a.gif"_qs), Form->board(), {}), OutputFault::UnknownFormat);
-    EXPECT_EQ(writePicture(path(u"gone/a.png"_qs), Form->board(), {}), OutputFault::Unwritable);
+    EXPECT_EQ(writePicture(path(u"a.gif"_qs), Lesson, {}), OutputFault::UnknownFormat);
+    EXPECT_EQ(writePicture(path(u"gone/a.png"_qs), Lesson, {}), OutputFault::Unwritable);
 }
 
 // The printable area of each paper with 10 mm margins, in millimetres.
@@ -173,32 +161,31 @@ TEST_F(PictureOutputTest, ThePageDecidesTheWholeUnitsThePlaneShows)
         const char* Name;
         Paper PaperSize;
         bool Landscape;
-        const char* Size;
+        int Size;
         double UnitMillimetres;
         bool CentreOnLines;
         UnitRange Expected;
         double ExpectedUnit;
     } rows[] = {
-        {"A4 at 1 cm, 中", Paper::A4, false, "Command3_1", 10, false, {-9, 9, -13, 13}, 10},
-        {"A4 at 5 mm, 中", Paper::A4, false, "Command3_1", 5, false, {-18, 18, -27, 27}, 5},
-        {"A4 landscape at 1 cm", Paper::A4, true, "Command3_1", 10, false, {-13, 13, -9, 9}, 10},
-        {"A3 at 5 mm, 大", Paper::A3, false, "Command3_2", 5, false, {-27, 27, -39, 39}, 5},
-        {"B5 at 1 cm", Paper::B5, false, "Command3_1", 10, false, {-8, 8, -11, 11}, 10},
-        {"Letter at 2 cm", Paper::Letter, false, "Command3_1", 20, false, {-4, 4, -6, 6}, 20},
-        {"centred on the lines", Paper::A4, false, "Command3_1", 10, true, {-9, 9, -16, 11}, 10},
+        {"A4 at 1 cm, 中", Paper::A4, false, 1, 10, false, {-9, 9, -13, 13}, 10},
+        {"A4 at 5 mm, 中", Paper::A4, false, 1, 5, false, {-18, 18, -27, 27}, 5},
+        {"A4 landscape at 1 cm", Paper::A4, true, 1, 10, false, {-13, 13, -9, 9}, 10},
+        {"A3 at 5 mm, 大", Paper::A3, false, 2, 5, false, {-27, 27, -39, 39}, 5},
+        {"B5 at 1 cm", Paper::B5, false, 1, 10, false, {-8, 8, -11, 11}, 10},
+        {"Letter at 2 cm", Paper::Letter, false, 1, 20, false, {-4, 4, -6, 6}, 20},
+        {"centred on the lines", Paper::A4, false, 1, 10, true, {-9, 9, -16, 11}, 10},
         // Fitted, ten units each way whatever the lesson's size, with a frame of two pixels of 1/96
         // inch: 9.5 mm a unit holds 35 of them.
-        {"fit at 中", Paper::A4, false, "Command3_1", 0, false, {-10, 10, -10, 10}, 190 / (20 + 4 / 35.0)},
-        {"fit at 小", Paper::A4, true, "Command3_0", 0, false, {-10, 10, -10, 10}, 190 / (20 + 4 / 35.0)},
-        {"fit at 大", Paper::A4, false, "Command3_2", 0, false, {-10, 10, -10, 10}, 190 / (20 + 4 / 35.0)},
-        {"fit, centred on the lines", Paper::A4, false, "Command3_2", 0, true, {-10, 10, -12, 8},
-            190 / (20 + 4 / 35.0)},
+        {"fit at 中", Paper::A4, false, 1, 0, false, {-10, 10, -10, 10}, 190 / (20 + 4 / 35.0)},
+        {"fit at 小", Paper::A4, true, 0, 0, false, {-10, 10, -10, 10}, 190 / (20 + 4 / 35.0)},
+        {"fit at 大", Paper::A4, false, 2, 0, false, {-10, 10, -10, 10}, 190 / (20 + 4 / 35.0)},
+        {"fit, centred on the lines", Paper::A4, false, 2, 0, true, {-10, 10, -12, 8}, 190 / (20 + 4 / 35.0)},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
-        click(row.Size);
+        Lesson.setPlaneSize(row.Size);
         const QSizeF area = areaOf(row.PaperSize, row.Landscape);
-        const PagePlane plane = planeInArea(area, Form->board(), row.UnitMillimetres, row.CentreOnLines);
+        const PagePlane plane = planeInArea(area, Lesson, row.UnitMillimetres, row.CentreOnLines);
         EXPECT_EQ(plane.Range, row.Expected);
         EXPECT_NEAR(plane.UnitMillimetres, row.ExpectedUnit, 1e-9);
         // Inside the printable area, and the units and the frame are all it holds.

@@ -28,21 +28,6 @@ unsigned long long environmentNumber(const char* name, unsigned long long fallba
     return text != nullptr && *text != '\0' ? std::strtoull(text, nullptr, 0) : fallback;
 }
 
-// The hostile-input table's texts, except the pasted megabyte: typed thousands of times, it
-// would only slow the run down.
-const std::vector<QString>& hostileTexts()
-{
-    static const std::vector<QString> texts = [] {
-        std::vector<QString> typed;
-        for (const HostileRow& row : hostileRows()) {
-            if (!row.Pasted)
-                typed.push_back(row.Text);
-        }
-        return typed;
-    }();
-    return texts;
-}
-
 const std::array<Qt::Key, 13> keys{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Space,
     Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Backspace, Qt::Key_A, Qt::Key_Z, Qt::Key_Y};
 

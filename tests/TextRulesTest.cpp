@@ -41,7 +41,7 @@ TEST(ReadNumber, Texts)
         {"negative overflow", "-1E400", -inf}, {"just past", "1.8e308", inf}, {"underflow", "1E-400", 0},
         {"huge exponent", "1E99999999999999999999", inf}, {"huge negative exponent", "1E-99999999999999999999", 0},
         {"zero, huge exponent", "0E999999999", 0}, {"inf", "inf", 0}, {"nan", "nan", 0}, {"Infinity", "Infinity", 0},
-        {"-inf", "-inf", 0}};
+        {"-inf", "-inf", 0}, {"plus alone", "+", 0}, {"hex of 96 bits", "&HFFFFFFFFFFFFFFFFFFFFFFFF", 0x1p96}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
         EXPECT_EQ(ReadNumber(row.Text), row.Expected);
@@ -102,7 +102,8 @@ TEST(ParseCoefficient, Texts)
         Coefficient Expected;
     } rows[] = {{"-2/3", {-2, 3}}, {" 3/ 4", {3, 4}}, {"1.5", {1.5f, 1}}, {"", {0, 1}}, {"2/", {2, 0}}, {"/3", {0, 3}},
         {"1/2/3", {1, 2}}, {"1/-2", {1, -2}}, {"1／2", {1, 1}}, // a full-width slash is no separator
-        {"1E39", {infF, 1}}, {"1/1E-50", {1, 0}}};
+        {"1E39", {infF, 1}}, {"1/1E-50", {1, 0}}, {" ", {0, 1}}, {"2\U0001F600/3", {2, 3}},
+        {"1\u0301\u0308/2", {1, 2}}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Text);
         EXPECT_EQ(ParseCoefficient(row.Text), row.Expected);

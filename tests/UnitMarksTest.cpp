@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The marks the show options add to the picture, on the recording surface: where each lands, that
-// labels keep apart and on the surface, that the pen and font come back, and that with every option
-// off the picture is the plain one, call for call.
+// The picture of a board on the recording surface: the plane and the lines in slot order, what each
+// change draws, and the marks the show options add: where each lands, that labels keep apart and
+// on the surface, that the pen and font come back, and that with every option off the picture is
+// the plain one, call for call.
 #include "picture/UnitMarks.h"
 #include "RecordingSurface.h"
 #include "picture/Picture.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <iterator>
@@ -62,10 +64,79 @@ ShowOptions only(bool ShowOptions::*mark)
 
 const ShowOptions everything{true, true, true, true, true};
 
+// Fills a slot as the draw command stores a line: a's and b's numerators and denominators, then the
+// bounds.
+void fill(SlotTable& table, int slot, const std::array<float, 6>& v, float drawn = 1)
+{
+    const float cells[] = {drawn, v[0], v[2], v[4], v[5], v[1], v[3]}; // in column order
+    for (int column = 0; column < SlotTable::Columns; ++column)
+        table.set(slot, static_cast<SlotTable::Column>(column), cells[column]);
+}
+
 // Rising, falling, steep, flat, fractional, some reaching past the edges.
 const std::vector<EntryTexts> eightLines{{"-2/3", "1", "-3", "3"}, {"2", "-3", "-5", "5"}, {"1/2", "2", "-8", "8"},
     {"-1", "0", "-10", "10"}, {"3", "0", "-2", "2"}, {"0", "4", "-6", "6"}, {"-1/4", "-5", "-12", "12"},
     {"5/2", "-1/3", "-4", "4"}};
+
+TEST(DrawPicture, PlaneThenSlotsInOrder)
+{
+    SlotTable table;
+    fill(table, 0, {0, 1, 1, 1, -1, 1});
+    fill(table, 3, {0, 1, 2, 1, -1, 1});
+    fill(table, 7, {0, 1, 3, 1, -1, 1});
+    fill(table, 8, {0, 1, 4, 1, -1, 1}, 0);
+    fill(table, 9, {0, 1, 5, 1, -1, 1}, 0);
+    const PlaneGeometry geometry{300, 300, 22};
+
+    RecordingSurface planeOnly;
+    DrawPlane(planeOnly, geometry);
+    RecordingSurface surface;
+    drawPicture(surface, table, geometry);
+
+    auto expected = planeOnly.Calls;
+    for (const char* line : {"Line 278 278 322 278", "Line 278 256 322 256", "Line 278 234 322 234"})
+        expected.insert(expected.end(), {"ForeColor 0 0 255", "DrawWidth 3", line, "ForeColor 0 0 0"});
+    EXPECT_EQ(surface.Calls, expected);
+}
+
+// Each change draws what it names on the surface: a segment over the picture, the plane alone, or
+// the plane and every line in slot order.
+TEST(DrawPicture, DrawChangeDrawsWhatTheOutcomeNames)
+{
+    Board board;
+    board.draw(firstTypical);
+    board.draw({"0", "2", "-1", "1"});
+    const PlaneGeometry geometry = board.geometry();
+
+    RecordingSurface plane;
+    DrawPlane(plane, geometry);
+    RecordingSurface first;
+    DrawSlotLine(first, board.slotTable(), geometry, 0, PaletteBlue);
+    RecordingSurface second;
+    DrawSlotLine(second, board.slotTable(), geometry, 1, PaletteBlue);
+
+    const struct {
+        const char* Name;
+        PictureChange Change;
+        std::vector<std::string> Expected;
+    } rows[] = {{"none", PictureChange::None, {}}, {"segment", PictureChange::Segment, second.Calls},
+        {"plane", PictureChange::Plane, plane.Calls},
+        {"whole", PictureChange::Whole, [&] {
+             auto calls = plane.Calls;
+             calls.insert(calls.end(), first.Calls.begin(), first.Calls.end());
+             calls.insert(calls.end(), second.Calls.begin(), second.Calls.end());
+             return calls;
+         }()}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        Outcome outcome;
+        outcome.Picture = row.Change;
+        outcome.Slot = 1;
+        RecordingSurface surface;
+        drawChange(surface, board, outcome);
+        EXPECT_EQ(surface.Calls, row.Expected);
+    }
+}
 
 TEST(UnitMarks, WithEveryOptionOffThePictureIsThePlainOneCallForCall)
 {

@@ -1,35 +1,31 @@
 // SPDX-License-Identifier: MIT
-// Worksheets: where the planes of a page stand, the answer list as a textbook writes it, the order
-// of problem and answer sheets, the PDF in the forms other programs keep, and the dialogs that
-// remember what was chosen.
-#include "WindowFixture.h"
-
-#include "app/dialogs/WorksheetDialogs.h"
-#include "output/PdfTidy.h"
+// Worksheets, made from boards without a window: where the planes of a page stand, the answer list
+// as a textbook writes it, the order of problem and answer sheets, and the PDF in the forms other
+// programs keep.
 #include "output/Worksheet.h"
+#include "output/PdfTidy.h"
 #include "plane/DrawPlane.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialog>
-#include <QDoubleSpinBox>
 #include <QRegularExpression>
-#include <QTimer>
 #include <QtEndian>
 
-#include <functional>
 #include <set>
+
+#include <gtest/gtest.h>
 
 namespace zelmora::testing {
 namespace {
 
-class WorksheetTest : public WindowTest {
+class WorksheetTest : public ::testing::Test {
 protected:
+    // The typical pair, y = -2/3χ + 1 and y = 2χ - 2 over -3 ≦ χ ≦ 3, in slots １ and ２.
     void SetUp() override
     {
-        WindowTest::SetUp();
-        drawTypicalPair();
+        Lesson.draw({"-2/3", "1", "-3", "3"});
+        Lesson.draw({"2", "-2", "-3", "3"});
     }
+
+    Board Lesson;
 };
 
 // Every stream of a PDF, inflated where it is deflated.
@@ -104,9 +100,9 @@ TEST(Worksheet, PlanesStandOnTheGridThatGivesTheLargestPlanes)
 TEST_F(WorksheetTest, TheSameLessonAtEverySizeGivesTheSameSheet)
 {
     std::vector<Board> sizes;
-    for (const char* size : {"Command3_0", "Command3_1", "Command3_2"}) {
-        click(size);
-        sizes.push_back(Form->board());
+    for (const int size : {0, 1, 2}) {
+        Lesson.setPlaneSize(size);
+        sizes.push_back(Lesson);
     }
     ASSERT_NE(sizes[0].unitPixels(), sizes[2].unitPixels());
     // The date the writer puts into each file is all that may differ.
@@ -163,18 +159,16 @@ TEST(Worksheet, TheUnitInMillimetresDecidesTheSheetsPixelsLettersAndTicks)
 TEST_F(WorksheetTest, TheAnswerListWritesEachLineAsATextbookDoes)
 {
     // Slot ４, drawn from the larger bound to the smaller, with a decimal slope.
-    box(1)->setFocus();
-    click("Option1_3");
-    typeLine({u"0.5"_qs, u"-1/4"_qs, u"2"_qs, u"-6"_qs});
-    press(Qt::Key_Return);
-    EXPECT_EQ(answerLines(Form->board()),
+    Lesson.selectSlot(3);
+    Lesson.draw({"0.5", "-1/4", "2", "-6"});
+    EXPECT_EQ(answerLines(Lesson),
         (std::vector<QString>{
             u"① y = −2/3χ + 1 (−3 ≦ χ ≦ 3)"_qs, u"② y = 2χ − 2 (−3 ≦ χ ≦ 3)"_qs, u"④ y = 0.5χ − 1/4 (−6 ≦ χ ≦ 2)"_qs}));
 }
 
 TEST_F(WorksheetTest, ProblemSheetsComeFirstThenTheirAnswers)
 {
-    const std::vector<Board> lessons(2, Form->board());
+    const std::vector<Board> lessons(2, Lesson);
     const struct {
         const char* Name;
         SheetKind Kind;
@@ -201,7 +195,7 @@ TEST_F(WorksheetTest, ThePdfKeepsItsColoursTextAndBoldInOtherPrograms)
 {
     WorksheetSettings settings;
     settings.Title = u"一次関数"_qs;
-    const std::vector<Board> lessons{Form->board()};
+    const std::vector<Board> lessons{Lesson};
     const QByteArray pdf = worksheetPdf(sheetPlanes(lessons, SheetKind::ProblemAndAnswer), settings);
     const QList<QByteArray> streams = streamsOf(pdf);
     const QByteArray all = streams.join('\n');
@@ -220,107 +214,6 @@ TEST_F(WorksheetTest, ThePdfKeepsItsColoursTextAndBoldInOtherPrograms)
     EXPECT_TRUE(QString::fromLatin1(*map).contains(QRegularExpression(u"<[0-9A-F]{4}> <0020>"_qs)))
         << "the blank read back as a blank";
     EXPECT_FALSE(map->contains('[')) << "each glyph on a line of its own";
-}
-
-// Answers the dialogs as they open: the first with the choices, a second (the file or the preview
-// it leads to) cancelled, the third read back and cancelled.
-class DialogDriver {
-public:
-    explicit DialogDriver(std::function<void(QDialog&)> choose, std::function<void(QDialog&)> readBack)
-    {
-        QObject::connect(&Timer, &QTimer::timeout, [this, choose, readBack] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!dialog || dialog == Last)
-                return;
-            Last = dialog;
-            if (dialog->inherits("QPrintPreviewDialog") || dialog->inherits("QFileDialog")) {
-                dialog->reject();
-            } else if (Step++ == 0) {
-                choose(*dialog);
-                dialog->accept();
-            } else {
-                readBack(*dialog);
-                dialog->reject();
-            }
-        });
-        Timer.start(20);
-    }
-
-private:
-    QTimer Timer;
-    QDialog* Last = nullptr;
-    int Step = 0;
-};
-
-template <typename T> T* child(QDialog& dialog, const char* name)
-{
-    T* found = dialog.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
-TEST_F(WorksheetTest, ThePrintAndExportDialogsRememberTheirChoices)
-{
-    // The last kind is 練習プリント, with the practice's own choices.
-    const char* combos[]
-        = {"Paper", "Orientation", "Scale", "Centre", "PerPage", "Kind", "PracticeKind", "PracticeLevel"};
-    std::vector<int> chosen;
-    std::vector<int> shown;
-    QString title;
-    double unit = 0;
-    bool blackAndWhite = false;
-    double greyedUnit = 0;
-    bool greyed = false;
-    {
-        const DialogDriver driver(
-            [&](QDialog& dialog) {
-                for (const char* name : combos) {
-                    auto* box = child<QComboBox>(dialog, name);
-                    box->setCurrentIndex(box->count() - 1);
-                    chosen.push_back(box->currentIndex());
-                }
-                child<QLineEdit>(dialog, "Title")->setText(u"一次関数"_qs);
-                child<QDoubleSpinBox>(dialog, "UnitMillimetres")->setValue(7.5);
-                child<QCheckBox>(dialog, "BlackAndWhite")->setChecked(true);
-            },
-            [&](QDialog& dialog) {
-                for (const char* name : combos)
-                    shown.push_back(child<QComboBox>(dialog, name)->currentIndex());
-                title = child<QLineEdit>(dialog, "Title")->text();
-                EXPECT_FALSE(child<QLineEdit>(dialog, "Title")->isEnabled()) << "a practice sheet has its own heading";
-                unit = child<QDoubleSpinBox>(dialog, "UnitMillimetres")->value();
-                blackAndWhite = child<QCheckBox>(dialog, "BlackAndWhite")->isChecked();
-                child<QComboBox>(dialog, "Scale")->setCurrentIndex(1);
-                greyedUnit = child<QDoubleSpinBox>(dialog, "UnitMillimetres")->value();
-                greyed = !child<QDoubleSpinBox>(dialog, "UnitMillimetres")->isEnabled();
-            });
-        printWithPreview(Window.get(), Form->board());
-        printWithPreview(Window.get(), Form->board());
-    }
-    EXPECT_EQ(shown, chosen);
-    EXPECT_EQ(title, QString()) << "the open lesson's title, which it has not, not the one printed last";
-    EXPECT_EQ(unit, 7.5);
-    EXPECT_TRUE(greyed);
-    EXPECT_EQ(greyedUnit, 10.0) << "the greyed length shows the scale chosen, 1 cm";
-    EXPECT_TRUE(blackAndWhite);
-
-    int format = 0;
-    bool problem = false;
-    {
-        const DialogDriver driver(
-            [](QDialog& dialog) {
-                child<QComboBox>(dialog, "Format")->setCurrentIndex(3);
-                child<QCheckBox>(dialog, "Problem")->setChecked(true);
-            },
-            [&](QDialog& dialog) {
-                format = child<QComboBox>(dialog, "Format")->currentIndex();
-                problem = child<QCheckBox>(dialog, "Problem")->isChecked();
-            });
-        EXPECT_EQ(askExport(Window.get(), u"plane"_qs), std::nullopt);
-        EXPECT_EQ(askExport(Window.get(), u"plane"_qs), std::nullopt);
-    }
-    EXPECT_EQ(format, 3);
-    EXPECT_TRUE(problem);
 }
 
 TEST(PdfTidy, LeavesWhatItCannotReadAsItIs)

@@ -10,8 +10,8 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
-#include <cstring>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -50,6 +50,10 @@ const QCommandLineOption seedOption(u"seed"_s, u"問題番号：同じ番号か�
 const QCommandLineOption languageOption(u"lang"_s, u"画面の言語：ja（日本語）、en（English）。"_s, u"LANG"_s);
 const QCommandLineOption helpOption(QStringList{u"h"_s, u"help"_s}, u"この説明を出す。"_s);
 const QCommandLineOption versionOption(u"version"_s, u"版を出す。"_s);
+
+// What runs without a window, and so needs no display.
+const std::array windowlessOptions{
+    &exportOption, &worksheetOption, &practiceOption, &practiceSheetOption, &helpOption, &versionOption};
 
 void configure(QCommandLineParser& parser)
 {
@@ -200,15 +204,18 @@ std::optional<Lesson> openForRun(const QString& path, Board& board)
 
 bool wantsNoWindow(int argc, const char* const* argv)
 {
-    for (int i = 1; i < argc; ++i) {
-        for (const char* option : {"--export", "-export", "--worksheet", "-worksheet", "--practice", "-practice",
-                 "--practice-sheet", "-practice-sheet", "--help", "-help", "-h", "--version", "-version"}) {
-            const std::size_t length = std::strlen(option);
-            if (std::strncmp(argv[i], option, length) == 0 && (argv[i][length] == '\0' || argv[i][length] == '='))
-                return true;
-        }
-    }
-    return false;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    QCommandLineParser parser;
+    configure(parser);
+    // The arguments are not yet sorted from Qt's own (-platform NAME), which the parser does not
+    // know: whatever else it finds wrong, it still finds the options it knows. A single dash names
+    // them too ("-export"), as Qt's own options are named.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.parse(arguments);
+    return std::any_of(windowlessOptions.begin(), windowlessOptions.end(),
+        [&](const QCommandLineOption* option) { return parser.isSet(*option); });
 }
 
 CommandLine readCommandLine(const QStringList& arguments)

@@ -458,4 +458,59 @@ QString notices(const std::vector<LessonNotice>& notices)
     return lines.join(u'\n');
 }
 
+std::vector<QString> all()
+{
+    std::vector<QString> all{pictureCopied(), lessonSaved(), pictureWritten(), outputFault(OutputFault::UnknownFormat),
+        outputFault(OutputFault::Unwritable), recoveryUnwritable(), recoveryUnreadable(), languageChosen(false),
+        languageChosen(true)};
+    for (int code = 0; code <= static_cast<int>(LessonFaultCode::Unwritable); ++code) {
+        for (const char* key : {"a", "currentSlot", "version"}) {
+            for (const int slot : {0, 3}) {
+                for (const auto error : {QFileDevice::NoError, QFileDevice::PermissionsError})
+                    all.push_back(lessonFault({static_cast<LessonFaultCode>(code), slot, key, error}));
+            }
+        }
+    }
+    LessonFault syntax;
+    syntax.Code = LessonFaultCode::NotJson;
+    syntax.Line = 1234;
+    syntax.Column = 5678;
+    all.push_back(lessonFault(syntax));
+    for (const EntryBox box : {EntryBox::A, EntryBox::B, EntryBox::From, EntryBox::To}) {
+        for (const EntryFault fault :
+            {EntryFault::ZeroDenominator, EntryFault::TooLarge, EntryFault::DenominatorTooLarge})
+            all.push_back(refusal({box, fault}));
+        for (const char* text : {"x", "/2", "abc", "ａｂｃ", "abcdef", "ａｂｃｄｅｆ", "ａｂｃｄｅｆｇｈｉｊ",
+                 "WWWWWWWWWW", "。。。。。。"}) {
+            all.push_back(ignored({box, text}));
+            all.push_back(notice(LessonNotice{7, box, text}));
+        }
+        all.push_back(notice(LessonNotice{7, box, std::nullopt}));
+    }
+    for (int fault = 0; fault <= static_cast<int>(EquationFault::OpenEndOfPoint); ++fault) {
+        for (const int position : {0, 128})
+            all.push_back(notice(EquationRefusal{static_cast<EquationFault>(fault), position, "＊"}));
+    }
+    for (const TypedForm& form : {TypedForm{7, "χ = -12345/678", true}, TypedForm{7, "-0.25χ + 1.5y = -12.75", false}})
+        all.push_back(notice(form));
+    all.push_back(noSlopeTriangle(7));
+    for (const float x : {0.0f, -12.5f, 1e-5f})
+        all.push_back(notice(ZeroLengthLine{7, x}));
+    for (int fault = 0; fault <= static_cast<int>(PointFault::TooLarge); ++fault) {
+        for (const bool ofY : {false, true})
+            all.push_back(notice(PointRefusal{static_cast<PointFault>(fault), ofY}));
+    }
+    for (const auto fault : {std::optional<PointLineFault>(), std::optional(PointLineFault::SamePoint),
+             std::optional(PointLineFault::TooLarge)})
+        all.push_back(notice(PointLineRefusal{fault, "WWWW"}));
+    // A point as a click on the lattice names and places it. (A four-letter name at fractions takes a
+    // fourth line, and is not fitted yet.)
+    const ExactPoint far{mpq_class(-12), mpq_class(-9)};
+    for (const bool outside : {false, true})
+        all.push_back(notice(PointNotice{"A", far, outside}));
+    all.push_back(notice(PointNotice{"WWWW", std::nullopt}));
+    all.push_back(notice(PointNotice{"A", std::nullopt, false, true}));
+    return all;
+}
+
 } // namespace zelmora::messages

@@ -82,5 +82,9 @@ QString notice(const PointNotice& notice);
 // A lesson's notices, one a line, for a box that lists them all.
 QString notices(const std::vector<LessonNotice>& notices);
 
+// Every sentence the message area shows, each kind with the values that make it longest or oddest:
+// the longest names and numbers, texts cut short, every fault. For checking that each fits.
+std::vector<QString> all();
+
 } // namespace messages
 } // namespace zelmora
