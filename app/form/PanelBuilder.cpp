@@ -18,6 +18,11 @@
 namespace zelmora {
 namespace {
 
+// The catalogue's context for the panel's captions and names.
+struct Panel {
+    Q_DECLARE_TR_FUNCTIONS(zelmora::Panel)
+};
+
 QColor colourOf(Colour colour)
 {
     switch (colour) {
@@ -79,7 +84,7 @@ QString text(std::u16string_view text)
 // A caption of the layout table in the window's language.
 QString caption(std::u16string_view words)
 {
-    return QCoreApplication::translate("zelmora::Panel", text(words).toUtf8().constData());
+    return Panel::tr(text(words).toUtf8().constData());
 }
 
 template <typename Label> QWidget* makeLabel(const ControlRow& row, QWidget* form)
