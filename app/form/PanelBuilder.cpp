@@ -48,7 +48,9 @@ QString text(std::u16string_view text)
 }
 
 // The panel's words and names for the translators' catalogue, as the layout table writes them. Signs and
-// numerals (ａ, ｂ, χ, ＋, the slot numbers) are the same in every language and not listed.
+// numerals (ａ, ｂ, χ, ＋, the slot numbers) are the same in every language and not listed. lupdate reads
+// only narrow string literals, and the table's are UTF-16 (the size buttons' names are even put together
+// from the plane sizes' names), so they are marked here; caption() translates them where they are shown.
 [[maybe_unused]] constexpr const char* panelWords[] = {
     QT_TRANSLATE_NOOP("zelmora::Panel", "初期画面"),
     QT_TRANSLATE_NOOP("zelmora::Panel", "座標平面の大きさ"),
