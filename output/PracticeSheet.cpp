@@ -22,6 +22,11 @@ using namespace Qt::StringLiterals;
 namespace zelmora {
 namespace {
 
+// The catalogue's context for the practice sheet's words.
+struct PracticeSheet {
+    Q_DECLARE_TR_FUNCTIONS(zelmora::PracticeSheet)
+};
+
 constexpr double millimetresPerInch = 25.4;
 constexpr double headerRow = 11;
 constexpr double nameRow = 10;
@@ -46,15 +51,14 @@ QString question(const PracticeTask& task)
     const std::vector<ExactLine> lines = taskLines(task);
     switch (task.Kind) {
     case TaskKind::Equation:
-        return QCoreApplication::translate("zelmora::PracticeSheet", "この直線の式を求めましょう。");
+        return PracticeSheet::tr("この直線の式を求めましょう。");
     case TaskKind::Graph:
-        return QCoreApplication::translate("zelmora::PracticeSheet", "%1 のグラフをかきましょう。")
-            .arg(equationText(lines[0]));
+        return PracticeSheet::tr("%1 のグラフをかきましょう。").arg(equationText(lines[0]));
     case TaskKind::Range:
-        return QCoreApplication::translate("zelmora::PracticeSheet", "%1（%2）の y の変域を求めましょう。")
+        return PracticeSheet::tr("%1（%2）の y の変域を求めましょう。")
             .arg(equationText(lines[0]), QString::fromStdString(domainText(lines[0])));
     case TaskKind::Crossing:
-        return QCoreApplication::translate("zelmora::PracticeSheet", "%1 と %2 の交点の座標を求めましょう。")
+        return PracticeSheet::tr("%1 と %2 の交点の座標を求めましょう。")
             .arg(equationText(lines[0]), equationText(lines[1]));
     }
     return {};
@@ -136,16 +140,14 @@ private:
             return headerRow;
         Painter.setFont(sheetFont(12, false));
         const QRectF row = dots(QRectF(Area.width() * 0.4, headerRow, Area.width() * 0.6, nameRow - 2));
-        Painter.drawText(row, Qt::AlignLeft | Qt::AlignBottom,
-            QCoreApplication::translate("zelmora::PracticeSheet", "　　　組　　　番　名前"));
+        Painter.drawText(row, Qt::AlignLeft | Qt::AlignBottom, PracticeSheet::tr("　　　組　　　番　名前"));
         Painter.drawLine(row.bottomLeft(), row.bottomRight());
         return headerRow + nameRow;
     }
 
     void problems(const std::vector<PracticeTask>& tasks, std::uint64_t seed)
     {
-        const QString title
-            = QCoreApplication::translate("zelmora::PracticeSheet", "練習プリント　問題番号 %1").arg(seed);
+        const QString title = PracticeSheet::tr("練習プリント　問題番号 %1").arg(seed);
         std::vector<QRectF> cells;
         for (std::size_t k = 0; k < tasks.size(); ++k) {
             if (k % static_cast<std::size_t>(Settings.Sheet.PerPage) == 0) {
@@ -186,11 +188,7 @@ private:
     void key(const std::vector<PracticeTask>& tasks, std::uint64_t seed)
     {
         newPage();
-        double y
-            = heading(
-                  QCoreApplication::translate("zelmora::PracticeSheet", "練習プリント　問題番号 %1　解答").arg(seed),
-                  false)
-            + 4;
+        double y = heading(PracticeSheet::tr("練習プリント　問題番号 %1　解答").arg(seed), false) + 4;
         Painter.setFont(sheetFont(12, false));
         constexpr double row = 8;
         for (std::size_t k = 0; k < tasks.size(); ++k) {
@@ -225,7 +223,7 @@ QByteArray practiceSheetPdf(const PracticeSheetSettings& settings)
         QPdfWriter writer(&buffer);
         writer.setResolution(600);
         writer.setPageLayout(pageLayoutOf(settings.Sheet));
-        writer.setTitle(QCoreApplication::translate("zelmora::PracticeSheet", "練習プリント"));
+        writer.setTitle(PracticeSheet::tr("練習プリント"));
         writer.setCreator(u"Zelmora"_s);
         PracticePages(writer, settings).draw();
     }

@@ -25,6 +25,11 @@ using namespace Qt::StringLiterals;
 namespace zelmora {
 namespace {
 
+// The catalogue's context for the worksheet's words.
+struct Worksheet {
+    Q_DECLARE_TR_FUNCTIONS(zelmora::Worksheet)
+};
+
 constexpr double millimetresPerInch = 25.4;
 
 // The rows of a page above its planes, and of a plane above and below its picture, in millimetres.
@@ -215,14 +220,13 @@ void drawNameLine(QPainter& painter, const PageScale& scale, const QRectF& row, 
     painter.setFont(sheetFont(12, false));
     painter.setPen(QPen(Qt::black, scale.dots(0.3)));
     const QRectF text = scale.rect(row.adjusted(row.width() * 0.4, 0, 0, -2));
-    painter.drawText(text, Qt::AlignLeft | Qt::AlignBottom,
-        QCoreApplication::translate("zelmora::Worksheet", "　　　組　　　番　名前"));
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignBottom, Worksheet::tr("　　　組　　　番　名前"));
     painter.drawLine(
         QPointF(text.left(), text.bottom() + scale.dots(0.8)), QPointF(text.right(), text.bottom() + scale.dots(0.8)));
     if (answers && !marked) {
         painter.setFont(sheetFont(answerMarkPoints, true));
         painter.drawText(scale.rect(row.adjusted(0, 0, -row.width() * 0.6, -2)), Qt::AlignLeft | Qt::AlignBottom,
-            QCoreApplication::translate("zelmora::Worksheet", "解答"));
+            Worksheet::tr("解答"));
     }
 }
 
@@ -258,14 +262,13 @@ std::vector<QString> crossingLines(
     // A line breaks between two points, never inside one's coordinates, unless one alone is wider.
     const QFont font = sheetFont(listPoints(settings), false);
     std::vector<QString> lines;
-    QString line = QCoreApplication::translate("zelmora::Worksheet", "交点");
+    QString line = Worksheet::tr("交点");
     for (const ExactPoint& point : leftOut) {
         const QString coordinates = u"(%1, %2)"_s.arg(QString::fromStdString(fractionText(point.X, Minus::Typographic)),
             QString::fromStdString(fractionText(point.Y, Minus::Typographic)));
         const QString longer = &point == &leftOut.front()
             ? line + u' ' + coordinates
-            : QCoreApplication::translate("zelmora::Worksheet", "%1　%2", "two crossings of the list side by side")
-                  .arg(line, coordinates);
+            : Worksheet::tr("%1　%2", "two crossings of the list side by side").arg(line, coordinates);
         if (&point == &leftOut.front() || wrapped(longer, font, width).size() == 1) {
             line = longer;
             continue;
@@ -643,8 +646,7 @@ void drawWorksheet(QPagedPaintDevice& device, std::span<const SheetPlane> planes
                     if (answers) {
                         painter.setFont(sheetFont(answerMarkPoints, true));
                         painter.drawText(scale.rect(QRectF(area.width() - answerMarkRoom, 0, answerMarkRoom, y)),
-                            Qt::AlignRight | Qt::AlignBottom,
-                            QCoreApplication::translate("zelmora::Worksheet", "解答"));
+                            Qt::AlignRight | Qt::AlignBottom, Worksheet::tr("解答"));
                     }
                     y += 3;
                 }

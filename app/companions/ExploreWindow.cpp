@@ -10,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -60,8 +59,8 @@ ExploreWindow::ExploreWindow(const Board& board, QWidget* mainWindow)
     , Followed(board)
 {
     setObjectName(u"Explore"_s);
-    setWindowTitle(QCoreApplication::translate("zelmora::ExploreWindow", "動かして調べる"));
-    setAccessibleName(QCoreApplication::translate("zelmora::ExploreWindow", "動かして調べる"));
+    setWindowTitle(tr("動かして調べる"));
+    setAccessibleName(tr("動かして調べる"));
     build();
     Player.setInterval(PlayInterval);
     connect(&Player, &QTimer::timeout, this, &ExploreWindow::playStep);
@@ -100,8 +99,7 @@ void ExploreWindow::build()
         control.Value->setMinimumWidth(70);
         control.Step = new QComboBox(this);
         control.Step->setObjectName(u"ExploreStep"_s + suffix);
-        control.Step->setAccessibleName(
-            names[static_cast<std::size_t>(which)] + QCoreApplication::translate("zelmora::ExploreWindow", "の刻み"));
+        control.Step->setAccessibleName(names[static_cast<std::size_t>(which)] + tr("の刻み"));
         for (const StepChoice& choice : stepChoices[static_cast<std::size_t>(which)])
             control.Step->addItem(QString::fromUtf16(choice.Caption), static_cast<int>(choice.Step));
         // Qt names a combo box by its current item; a screen reader takes the name of the label
@@ -111,8 +109,7 @@ void ExploreWindow::build()
         stepName->hide();
         control.Play = new QPushButton(u"▶"_s, this);
         control.Play->setObjectName(u"ExplorePlay"_s + suffix);
-        control.Play->setAccessibleName(names[static_cast<std::size_t>(which)]
-            + QCoreApplication::translate("zelmora::ExploreWindow", "を自動で動かす"));
+        control.Play->setAccessibleName(names[static_cast<std::size_t>(which)] + tr("を自動で動かす"));
         control.Play->setAutoDefault(true);
         grid->addWidget(name, row, 0);
         grid->addWidget(control.Slider, row, 1);
@@ -128,7 +125,7 @@ void ExploreWindow::build()
         control.Scale = parameterScale(
             stepChoices[static_cast<std::size_t>(which)].front().Step, ranges[static_cast<std::size_t>(which)]);
     }
-    Keep = new QCheckBox(QCoreApplication::translate("zelmora::ExploreWindow", "前の線を残す(&K)"), this);
+    Keep = new QCheckBox(tr("前の線を残す(&K)"), this);
     Keep->setObjectName(u"ExploreKeep"_s);
     connect(Keep, &QCheckBox::toggled, this, &ExploreWindow::keepChosen);
     grid->addWidget(Keep, 3, 1, 1, 4);
@@ -159,16 +156,13 @@ void ExploreWindow::showBoard(const Board& board)
     const bool newLine = slot != Slot || Line->text().isEmpty();
     Slot = slot;
     // Full-width as the buttons show it in Japanese, ordinary digits in English.
-    const QString digits = QCoreApplication::translate("zelmora::ExploreWindow", "１２３４５６７８");
+    const QString digits = tr("１２３４５６７８");
     const QChar digit = digits.size() == SlotTable::UserSlots ? digits.at(slot) : QChar(u'１' + slot);
-    setWindowTitle(QCoreApplication::translate("zelmora::ExploreWindow", "動かして調べる — 線%1").arg(digit));
-    Line->setText(drawn ? QCoreApplication::translate("zelmora::ExploreWindow", "線%1を動かします。").arg(digit)
-                        : QCoreApplication::translate("zelmora::ExploreWindow", "線%1には線がありません。").arg(digit));
+    setWindowTitle(tr("動かして調べる — 線%1").arg(digit));
+    Line->setText(drawn ? tr("線%1を動かします。").arg(digit) : tr("線%1には線がありません。").arg(digit));
     // A vertical line has no a and b to move.
     if (verticalLineOf(board.lineForms(), slot) != nullptr)
-        Line->setText(
-            QCoreApplication::translate("zelmora::ExploreWindow", "線%1は χ＝の直線で、a と b がないので動かせません。")
-                .arg(digit));
+        Line->setText(tr("線%1は χ＝の直線で、a と b がないので動かせません。").arg(digit));
     for (Control& control : Controls) {
         control.Slider->setEnabled(drawn);
         control.Step->setEnabled(drawn);

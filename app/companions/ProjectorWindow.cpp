@@ -6,7 +6,6 @@
 #include "picture/Picture.h"
 #include "plane/PainterSurface.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -26,8 +25,8 @@ ProjectorWindow::ProjectorWindow(const Board& board, QWidget* mainWindow)
     , State(board)
 {
     setObjectName(u"Projector"_s);
-    setWindowTitle(QCoreApplication::translate("zelmora::ProjectorWindow", "Zelmora — 大きく映す"));
-    setAccessibleName(QCoreApplication::translate("zelmora::ProjectorWindow", "座標平面（大きく映す）"));
+    setWindowTitle(tr("Zelmora — 大きく映す"));
+    setAccessibleName(tr("座標平面（大きく映す）"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::BlankCursor);
     if (QScreen* screen = chooseScreen(mainWindow)) {

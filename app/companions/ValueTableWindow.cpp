@@ -14,7 +14,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -52,7 +51,7 @@ QString point(const ExactPoint& at)
 // Full-width as the buttons show it in Japanese, ordinary digits in English.
 QChar slotDigit(int slot)
 {
-    const QString digits = QCoreApplication::translate("zelmora::ValueTableWindow", "１２３４５６７８");
+    const QString digits = ValueTableWindow::tr("１２３４５６７８");
     return digits.size() == SlotTable::UserSlots ? digits.at(slot) : QChar(u'１' + slot);
 }
 
@@ -105,21 +104,20 @@ QString valueText(const mpq_class& value)
 
 QString crossingText(int other, const Intersection& crossing)
 {
-    const QString with = QCoreApplication::translate("zelmora::ValueTableWindow", "線%1と：").arg(slotDigit(other));
+    const QString with = ValueTableWindow::tr("線%1と：").arg(slotDigit(other));
     switch (crossing.Kind) {
     case IntersectionKind::Point:
         return with + point(*crossing.Point);
     case IntersectionKind::OutsideDomain:
-        return with + QCoreApplication::translate("zelmora::ValueTableWindow", "変域の外で交わる ")
-            + point(*crossing.Point);
+        return with + ValueTableWindow::tr("変域の外で交わる ") + point(*crossing.Point);
     case IntersectionKind::Parallel:
-        return with + QCoreApplication::translate("zelmora::ValueTableWindow", "平行（交わらない）");
+        return with + ValueTableWindow::tr("平行（交わらない）");
     case IntersectionKind::SameLineApart:
-        return with + QCoreApplication::translate("zelmora::ValueTableWindow", "同じ直線上（共有点なし）");
+        return with + ValueTableWindow::tr("同じ直線上（共有点なし）");
     case IntersectionKind::Overlapping:
         break;
     }
-    return with + QCoreApplication::translate("zelmora::ValueTableWindow", "重なる");
+    return with + ValueTableWindow::tr("重なる");
 }
 
 QString asciiMinus(QString shown)
@@ -133,8 +131,7 @@ QString replacedStepNote(const ExactLine& line, const std::optional<mpq_class>& 
 {
     if (!step || multiplesIn(line, *step) <= MaxGivenColumns)
         return {};
-    return QCoreApplication::translate(
-        "zelmora::ValueTableWindow", "χの刻み%1では列が%2を超えるので、刻みを%3にしました。")
+    return ValueTableWindow::tr("χの刻み%1では列が%2を超えるので、刻みを%3にしました。")
         .arg(number(*step))
         .arg(MaxGivenColumns)
         .arg(number(tableStep(line)));
@@ -161,10 +158,10 @@ ValueTableText valueTableText(const SlotTable& table, int slot, const std::optio
 ValueTableText valueTableText(
     const SlotTable& table, const LineForms& forms, int slot, const std::optional<mpq_class>& step)
 {
-    const QString title = QCoreApplication::translate("zelmora::ValueTableWindow", "線%1").arg(slotDigit(slot));
+    const QString title = ValueTableWindow::tr("線%1").arg(slotDigit(slot));
     const auto line = exactLineOf(table, forms, slot);
     if (!line) {
-        const QString none = title + QCoreApplication::translate("zelmora::ValueTableWindow", "には線がありません。");
+        const QString none = title + ValueTableWindow::tr("には線がありません。");
         return {u"<p>%1</p>"_s.arg(none), none, none + u'\n', u"<p>%1</p>"_s.arg(none)};
     }
 
@@ -196,17 +193,16 @@ ValueTableText valueTableText(
         return crossings;
     };
     if (line->Vertical) {
-        const QString why = QCoreApplication::translate("zelmora::ValueTableWindow",
+        const QString why = ValueTableWindow::tr(
             "χ＝の直線では χ が変わらないので、値の表はつくれません。変化の割合と切片もありません。");
         html += u"<p>%1</p>"_s.arg(why);
         plain << why;
         copied << why;
         const QStringList crossings = crossingsOf();
         if (!crossings.isEmpty()) {
-            html += QCoreApplication::translate("zelmora::ValueTableWindow", "<p>交点<br>%1</p>")
-                        .arg(crossings.join(u"<br>"_s));
-            plain << QCoreApplication::translate("zelmora::ValueTableWindow", "交点") << crossings;
-            copied << QCoreApplication::translate("zelmora::ValueTableWindow", "交点");
+            html += ValueTableWindow::tr("<p>交点<br>%1</p>").arg(crossings.join(u"<br>"_s));
+            plain << ValueTableWindow::tr("交点") << crossings;
+            copied << ValueTableWindow::tr("交点");
             for (const QString& crossing : crossings)
                 copied << asciiMinus(crossing);
         }
@@ -239,10 +235,9 @@ ValueTableText valueTableText(
     plain << xRow.join(u'\t') << yRow.join(u'\t');
     copied << xCopied.join(u'\t') << yCopied.join(u'\t');
 
-    const QStringList facts{
-        QCoreApplication::translate("zelmora::ValueTableWindow", "変化の割合：%1").arg(number(line->A)),
-        QCoreApplication::translate("zelmora::ValueTableWindow", "切片：%1").arg(number(line->B)),
-        QCoreApplication::translate("zelmora::ValueTableWindow", "yの変域：%1").arg(text(rangeText(*line)))};
+    const QStringList facts{ValueTableWindow::tr("変化の割合：%1").arg(number(line->A)),
+        ValueTableWindow::tr("切片：%1").arg(number(line->B)),
+        ValueTableWindow::tr("yの変域：%1").arg(text(rangeText(*line)))};
     QStringList factsEscaped;
     for (const QString& fact : facts)
         factsEscaped << fact.toHtmlEscaped();
@@ -255,11 +250,10 @@ ValueTableText valueTableText(
     QString crossingsHtml;
     const QStringList crossings = crossingsOf();
     if (!crossings.isEmpty()) {
-        crossingsHtml = QCoreApplication::translate("zelmora::ValueTableWindow", "<p>交点<br>%1</p>")
-                            .arg(crossings.join(u"<br>"_s));
+        crossingsHtml = ValueTableWindow::tr("<p>交点<br>%1</p>").arg(crossings.join(u"<br>"_s));
         html += crossingsHtml;
-        plain << QCoreApplication::translate("zelmora::ValueTableWindow", "交点") << crossings;
-        copied << QCoreApplication::translate("zelmora::ValueTableWindow", "交点");
+        plain << ValueTableWindow::tr("交点") << crossings;
+        copied << ValueTableWindow::tr("交点");
         for (const QString& crossing : crossings)
             copied << asciiMinus(crossing);
     }
@@ -307,7 +301,7 @@ ValueTableWindow::ValueTableWindow(QWidget* mainWindow)
     Later.setSingleShot(true);
     connect(&Later, &QTimer::timeout, this, &ValueTableWindow::refresh);
     setObjectName(u"ValueTable"_s);
-    setWindowTitle(QCoreApplication::translate("zelmora::ValueTableWindow", "値の表"));
+    setWindowTitle(tr("値の表"));
     // The pupil goes on typing in the main window while the table follows.
     setAttribute(Qt::WA_ShowWithoutActivating);
     auto* layout = new QVBoxLayout(this);
@@ -320,11 +314,11 @@ ValueTableWindow::ValueTableWindow(QWidget* mainWindow)
     Text->installEventFilter(this);
     layout->addWidget(Text);
     auto* buttons = new QHBoxLayout;
-    auto* stepLabel = new QLabel(QCoreApplication::translate("zelmora::ValueTableWindow", "χの刻み(&S)"), this);
+    auto* stepLabel = new QLabel(tr("χの刻み(&S)"), this);
     Step = new QComboBox(this);
     Step->setObjectName(u"ValueTableStep"_s);
-    Step->setAccessibleName(QCoreApplication::translate("zelmora::ValueTableWindow", "χの刻み"));
-    Step->addItem(QCoreApplication::translate("zelmora::ValueTableWindow", "自動"));
+    Step->setAccessibleName(tr("χの刻み"));
+    Step->addItem(tr("自動"));
     for (const StepChoice& choice : stepChoices)
         Step->addItem(QString::fromUtf16(choice.Caption));
     stepLabel->setBuddy(Step);
@@ -340,10 +334,9 @@ ValueTableWindow::ValueTableWindow(QWidget* mainWindow)
     buttons->addWidget(stepLabel);
     buttons->addWidget(Step);
     buttons->addStretch();
-    auto* copyButton = CopyButton
-        = new QPushButton(QCoreApplication::translate("zelmora::ValueTableWindow", "表をコピー(&C)"), this);
+    auto* copyButton = CopyButton = new QPushButton(tr("表をコピー(&C)"), this);
     copyButton->setObjectName(u"CopyValueTable"_s);
-    copyButton->setAccessibleName(QCoreApplication::translate("zelmora::ValueTableWindow", "表をコピー"));
+    copyButton->setAccessibleName(tr("表をコピー"));
     connect(copyButton, &QPushButton::clicked, this, &ValueTableWindow::copy);
     buttons->addWidget(copyButton);
     layout->addLayout(buttons);
@@ -389,9 +382,9 @@ void ValueTableWindow::refresh()
     const std::optional<mpq_class> step = chosenStep();
     Shown = valueTableText(Lines, Forms, Slot, step);
     Text->setHtml(Shown.Html);
-    setWindowTitle(QCoreApplication::translate("zelmora::ValueTableWindow", "値の表 — 線%1").arg(slotDigit(Slot)));
+    setWindowTitle(tr("値の表 — 線%1").arg(slotDigit(Slot)));
     // A screen reader hears which line the table is of, and its columns as pairs of χ and y.
-    setAccessibleName(QCoreApplication::translate("zelmora::ValueTableWindow", "値の表 線%1").arg(slotDigit(Slot)));
+    setAccessibleName(tr("値の表 線%1").arg(slotDigit(Slot)));
     Text->setAccessibleName(accessibleName());
     Text->setAccessibleDescription(speech::joinedSentences(speech::valueTableFacts(Lines, Forms, Slot)));
     SpokenTable table{{speech::forEar(u"χ"_s), u"y"_s}, {{}, {}}};

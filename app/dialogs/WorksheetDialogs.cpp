@@ -37,6 +37,11 @@ using namespace Qt::StringLiterals;
 namespace zelmora {
 namespace {
 
+// The catalogue's context for the export and print dialogs.
+struct WorksheetDialogs {
+    Q_DECLARE_TR_FUNCTIONS(zelmora::WorksheetDialogs)
+};
+
 // The print dialog's kinds are SheetKind's, and then the practice sheet.
 constexpr int practiceSheetKind = -1;
 
@@ -45,8 +50,8 @@ QComboBox* scaleChoice(QWidget* parent, const QString& fitting)
 {
     auto* scale = new QComboBox(parent);
     scale->setObjectName(u"Scale"_s);
-    scale->addItem(QCoreApplication::translate("zelmora::WorksheetDialogs", "1目盛り 5 mm"), 5.0);
-    scale->addItem(QCoreApplication::translate("zelmora::WorksheetDialogs", "1目盛り 1 cm"), 10.0);
+    scale->addItem(WorksheetDialogs::tr("1目盛り 5 mm"), 5.0);
+    scale->addItem(WorksheetDialogs::tr("1目盛り 1 cm"), 10.0);
     scale->addItem(fitting, 0.0);
     return scale;
 }
@@ -60,7 +65,7 @@ void selectData(QComboBox* box, const QVariant& data)
 
 QString pointNamesCaption()
 {
-    return QCoreApplication::translate("zelmora::WorksheetDialogs", "問題用の点は名前だけ(&A)");
+    return WorksheetDialogs::tr("問題用の点は名前だけ(&A)");
 }
 
 // The choices both dialogs share: scale, a problem sheet, black and white.
@@ -72,15 +77,14 @@ struct SheetChoices {
 
     SheetChoices(QDialog& dialog, QFormLayout& form, const QString& fitting)
         : Scale(scaleChoice(&dialog, fitting))
-        , Problem(
-              new QCheckBox(QCoreApplication::translate("zelmora::WorksheetDialogs", "問題用（線なし）(&Q)"), &dialog))
+        , Problem(new QCheckBox(WorksheetDialogs::tr("問題用（線なし）(&Q)"), &dialog))
         , PointNames(new QCheckBox(pointNamesCaption(), &dialog))
-        , BlackAndWhite(new QCheckBox(QCoreApplication::translate("zelmora::WorksheetDialogs", "白黒 (&B)"), &dialog))
+        , BlackAndWhite(new QCheckBox(WorksheetDialogs::tr("白黒 (&B)"), &dialog))
     {
         Problem->setObjectName(u"Problem"_s);
         PointNames->setObjectName(u"PointNamesOnly"_s);
         BlackAndWhite->setObjectName(u"BlackAndWhite"_s);
-        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "大きさ(&S):"), Scale);
+        form.addRow(WorksheetDialogs::tr("大きさ(&S):"), Scale);
         form.addRow(QString(), Problem);
         form.addRow(QString(), PointNames);
         form.addRow(QString(), BlackAndWhite);
@@ -117,8 +121,7 @@ QDialogButtonBox* buttons(QDialog& dialog, const QString& accept)
 {
     auto* box = new QDialogButtonBox(&dialog);
     box->addButton(accept, QDialogButtonBox::AcceptRole)->setDefault(true);
-    box->addButton(
-        QCoreApplication::translate("zelmora::WorksheetDialogs", "キャンセル"), QDialogButtonBox::RejectRole);
+    box->addButton(WorksheetDialogs::tr("キャンセル"), QDialogButtonBox::RejectRole);
     QObject::connect(box, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(box, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     return box;
@@ -173,8 +176,8 @@ struct PrintChoices {
         for (const PaperChoice& paper : Papers)
             PaperSize->addItem(QString::fromUtf16(paper.Name), static_cast<int>(paper.Id));
         Orientation->setObjectName(u"Orientation"_s);
-        Orientation->addItem(QCoreApplication::translate("zelmora::WorksheetDialogs", "縦"), false);
-        Orientation->addItem(QCoreApplication::translate("zelmora::WorksheetDialogs", "横"), true);
+        Orientation->addItem(WorksheetDialogs::tr("縦"), false);
+        Orientation->addItem(WorksheetDialogs::tr("横"), true);
         Margin->setObjectName(u"Margin"_s);
         Margin->setRange(5, 30);
         Margin->setDecimals(0);
@@ -187,29 +190,26 @@ struct PrintChoices {
         Unit->setSuffix(u" mm"_s);
         Unit->setValue(5);
         Centre->setObjectName(u"Centre"_s);
-        Centre->addItem(QCoreApplication::translate("zelmora::WorksheetDialogs", "原点"), false);
-        Centre->addItem(QCoreApplication::translate("zelmora::WorksheetDialogs", "線のあるところ"), true);
+        Centre->addItem(WorksheetDialogs::tr("原点"), false);
+        Centre->addItem(WorksheetDialogs::tr("線のあるところ"), true);
         PerPage->setObjectName(u"PerPage"_s);
         for (const int count : PlanesPerPage)
             PerPage->addItem(QString::number(count), count);
         Kind->setObjectName(u"Kind"_s);
-        Kind->addItem(QCoreApplication::translate("zelmora::WorksheetDialogs", "問題用（線なし）"),
-            static_cast<int>(SheetKind::Problem));
-        Kind->addItem(
-            QCoreApplication::translate("zelmora::WorksheetDialogs", "解答用"), static_cast<int>(SheetKind::Answer));
-        Kind->addItem(QCoreApplication::translate("zelmora::WorksheetDialogs", "問題と解答"),
-            static_cast<int>(SheetKind::ProblemAndAnswer));
-        Kind->addItem(QCoreApplication::translate("zelmora::WorksheetDialogs", "練習プリント"), practiceSheetKind);
+        Kind->addItem(WorksheetDialogs::tr("問題用（線なし）"), static_cast<int>(SheetKind::Problem));
+        Kind->addItem(WorksheetDialogs::tr("解答用"), static_cast<int>(SheetKind::Answer));
+        Kind->addItem(WorksheetDialogs::tr("問題と解答"), static_cast<int>(SheetKind::ProblemAndAnswer));
+        Kind->addItem(WorksheetDialogs::tr("練習プリント"), practiceSheetKind);
         Title->setObjectName(u"Title"_s);
         Title->setMaxLength(200);
-        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "題名(&T):"), Title);
-        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "用紙(&P):"), PaperSize);
-        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "向き(&O):"), Orientation);
-        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "余白(&M):"), Margin);
-        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "1目盛りの長さ(&U):"), Unit);
-        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "中心(&C):"), Centre);
-        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "1ページの図の数(&N):"), PerPage);
-        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "種類(&K):"), Kind);
+        form.addRow(WorksheetDialogs::tr("題名(&T):"), Title);
+        form.addRow(WorksheetDialogs::tr("用紙(&P):"), PaperSize);
+        form.addRow(WorksheetDialogs::tr("向き(&O):"), Orientation);
+        form.addRow(WorksheetDialogs::tr("余白(&M):"), Margin);
+        form.addRow(WorksheetDialogs::tr("1目盛りの長さ(&U):"), Unit);
+        form.addRow(WorksheetDialogs::tr("中心(&C):"), Centre);
+        form.addRow(WorksheetDialogs::tr("1ページの図の数(&N):"), PerPage);
+        form.addRow(WorksheetDialogs::tr("種類(&K):"), Kind);
         PointNames->setObjectName(u"PointNamesOnly"_s);
         form.addRow(QString(), PointNames);
     }
@@ -259,7 +259,7 @@ struct PracticeChoices {
         , Fields{Kind, Level, Count, Seed, Versions}
     {
         Kind->setObjectName(u"PracticeKind"_s);
-        Kind->addItem(QCoreApplication::translate("zelmora::WorksheetDialogs", "いろいろ"), -1);
+        Kind->addItem(WorksheetDialogs::tr("いろいろ"), -1);
         for (const TaskKind kind : {TaskKind::Equation, TaskKind::Graph, TaskKind::Range, TaskKind::Crossing})
             Kind->addItem(practiceWords::kindCaption(kind), static_cast<int>(kind));
         Level->setObjectName(u"PracticeLevel"_s);
@@ -276,11 +276,11 @@ struct PracticeChoices {
             static_cast<int>(QRandomGenerator::global()->bounded(1U, static_cast<quint32>(MaxDrawnSeed) + 1)));
         Versions->setObjectName(u"PracticeVersions"_s);
         Versions->setRange(1, MaxVersions);
-        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "問題の種類(&R):"), Kind);
-        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "数(&L):"), Level);
-        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "問題の数(&E):"), Count);
-        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "問題番号(&I):"), Seed);
-        form.addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "何通り(&V):"), Versions);
+        form.addRow(WorksheetDialogs::tr("問題の種類(&R):"), Kind);
+        form.addRow(WorksheetDialogs::tr("数(&L):"), Level);
+        form.addRow(WorksheetDialogs::tr("問題の数(&E):"), Count);
+        form.addRow(WorksheetDialogs::tr("問題番号(&I):"), Seed);
+        form.addRow(WorksheetDialogs::tr("何通り(&V):"), Versions);
     }
 
     // Shown while 練習プリント is the kind chosen.
@@ -324,7 +324,7 @@ void showPreview(QWidget* parent, QPrinter& printer, const std::function<void(QP
     const std::function<void(QPrintPreviewDialog&)>& extra = {})
 {
     QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle(QCoreApplication::translate("zelmora::WorksheetDialogs", "印刷プレビュー"));
+    preview.setWindowTitle(WorksheetDialogs::tr("印刷プレビュー"));
     if (extra)
         extra(preview);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, parent, [&draw](QPrinter* page) { draw(*page); });
@@ -336,29 +336,28 @@ void showPreview(QWidget* parent, QPrinter& printer, const std::function<void(QP
 std::optional<ExportChoice> askExport(QWidget* parent, const QString& suggestedName)
 {
     QDialog dialog(parent);
-    dialog.setWindowTitle(QCoreApplication::translate("zelmora::WorksheetDialogs", "図を書き出す"));
+    dialog.setWindowTitle(WorksheetDialogs::tr("図を書き出す"));
     auto* layout = new QVBoxLayout(&dialog);
     auto* form = new QFormLayout;
     auto* format = new QComboBox(&dialog);
     format->setObjectName(u"Format"_s);
     for (const FormatChoice& choice : formats)
-        format->addItem(QCoreApplication::translate("zelmora::WorksheetDialogs", choice.Label));
-    form->addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "形式(&F):"), format);
-    SheetChoices sheet(
-        dialog, *form, QCoreApplication::translate("zelmora::WorksheetDialogs", "画面と同じ／用紙に合わせる"));
+        format->addItem(WorksheetDialogs::tr(choice.Label));
+    form->addRow(WorksheetDialogs::tr("形式(&F):"), format);
+    SheetChoices sheet(dialog, *form, WorksheetDialogs::tr("画面と同じ／用紙に合わせる"));
     sheet.Scale->setCurrentIndex(2);
     auto* units = new QSpinBox(&dialog);
     units->setObjectName(u"Units"_s);
     units->setRange(0, MaxFitUnits);
-    units->setSpecialValueText(QCoreApplication::translate("zelmora::WorksheetDialogs", "画面と同じ"));
-    units->setPrefix(QCoreApplication::translate("zelmora::WorksheetDialogs", "−N〜N、N = "));
-    form->addRow(QCoreApplication::translate("zelmora::WorksheetDialogs", "目盛りの数（PDF）(&N):"), units);
+    units->setSpecialValueText(WorksheetDialogs::tr("画面と同じ"));
+    units->setPrefix(WorksheetDialogs::tr("−N〜N、N = "));
+    form->addRow(WorksheetDialogs::tr("目盛りの数（PDF）(&N):"), units);
     const ExportRemembered remembered = Settings::exportChoices();
     units->setValue(remembered.Units);
     format->setCurrentIndex(std::clamp(remembered.Format, 0, int(std::size(formats)) - 1));
     sheet.restore(remembered);
     layout->addLayout(form);
-    layout->addWidget(buttons(dialog, QCoreApplication::translate("zelmora::WorksheetDialogs", "書き出す…")));
+    layout->addWidget(buttons(dialog, WorksheetDialogs::tr("書き出す…")));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     ExportRemembered kept;
@@ -369,9 +368,8 @@ std::optional<ExportChoice> askExport(QWidget* parent, const QString& suggestedN
 
     const FormatChoice& chosen = formats[format->currentIndex()];
     const QString suffix = QString::fromUtf16(chosen.Suffix);
-    QString path
-        = QFileDialog::getSaveFileName(parent, QCoreApplication::translate("zelmora::WorksheetDialogs", "図を書き出す"),
-            suggestedName + u'.' + suffix, QCoreApplication::translate("zelmora::WorksheetDialogs", chosen.Filter));
+    QString path = QFileDialog::getSaveFileName(parent, WorksheetDialogs::tr("図を書き出す"),
+        suggestedName + u'.' + suffix, WorksheetDialogs::tr(chosen.Filter));
     if (path.isEmpty())
         return std::nullopt;
     if (!path.endsWith(u'.' + suffix, Qt::CaseInsensitive))
@@ -387,18 +385,17 @@ std::optional<ExportChoice> askExport(QWidget* parent, const QString& suggestedN
 void printWithPreview(QWidget* parent, const Board& board, bool practiceFirst)
 {
     QDialog dialog(parent);
-    dialog.setWindowTitle(QCoreApplication::translate("zelmora::WorksheetDialogs", "印刷"));
+    dialog.setWindowTitle(WorksheetDialogs::tr("印刷"));
     auto* layout = new QVBoxLayout(&dialog);
     auto* form = new QFormLayout;
     PrintChoices print(dialog, *form);
-    auto* scale = scaleChoice(&dialog, QCoreApplication::translate("zelmora::WorksheetDialogs", "用紙に合わせる"));
-    scale->addItem(QCoreApplication::translate("zelmora::WorksheetDialogs", "1目盛りの長さを指定"), -1.0);
-    form->insertRow(4, QCoreApplication::translate("zelmora::WorksheetDialogs", "大きさ(&S):"), scale);
-    auto* blackAndWhite = new QCheckBox(QCoreApplication::translate("zelmora::WorksheetDialogs", "白黒 (&B)"), &dialog);
+    auto* scale = scaleChoice(&dialog, WorksheetDialogs::tr("用紙に合わせる"));
+    scale->addItem(WorksheetDialogs::tr("1目盛りの長さを指定"), -1.0);
+    form->insertRow(4, WorksheetDialogs::tr("大きさ(&S):"), scale);
+    auto* blackAndWhite = new QCheckBox(WorksheetDialogs::tr("白黒 (&B)"), &dialog);
     blackAndWhite->setObjectName(u"BlackAndWhite"_s);
     form->addRow(QString(), blackAndWhite);
-    auto* plain = new QCheckBox(
-        QCoreApplication::translate("zelmora::WorksheetDialogs", "座標平面を白に（インクを減らす）(&W)"), &dialog);
+    auto* plain = new QCheckBox(WorksheetDialogs::tr("座標平面を白に（インクを減らす）(&W)"), &dialog);
     plain->setObjectName(u"Plain"_s);
     form->addRow(QString(), plain);
     const PrintRemembered remembered = Settings::printChoices();
@@ -437,7 +434,7 @@ void printWithPreview(QWidget* parent, const Board& board, bool practiceFirst)
     blackAndWhite->setChecked(remembered.BlackAndWhite);
     plain->setChecked(remembered.Plain);
     layout->addLayout(form);
-    layout->addWidget(buttons(dialog, QCoreApplication::translate("zelmora::WorksheetDialogs", "プレビュー…")));
+    layout->addWidget(buttons(dialog, WorksheetDialogs::tr("プレビュー…")));
     if (dialog.exec() != QDialog::Accepted)
         return;
     print.Unit->setValue(typedUnit);
@@ -468,7 +465,7 @@ void printWithPreview(QWidget* parent, const Board& board, bool practiceFirst)
         const PracticeSheetSettings sheets = practice.settings(settings);
         QPrinter printer(QPrinter::HighResolution);
         printer.setPageLayout(pageLayoutOf(settings));
-        printer.setDocName(QCoreApplication::translate("zelmora::WorksheetDialogs", "練習プリント"));
+        printer.setDocName(WorksheetDialogs::tr("練習プリント"));
         showPreview(parent, printer, [&sheets](QPrinter& page) { drawPracticeSheet(page, sheets); });
         return;
     }
@@ -477,11 +474,10 @@ void printWithPreview(QWidget* parent, const Board& board, bool practiceFirst)
     // One lesson fills each page with copies of its sheet, the answers on pages of their own.
     const std::vector<SheetPlane> planes = sheetPlanes(std::span(&board, 1), settings.Kind, settings.PerPage);
     if (const auto fault = worksheetFault(planes, settings)) {
-        QMessageBox::warning(parent, QCoreApplication::translate("zelmora::WorksheetDialogs", "印刷"),
+        QMessageBox::warning(parent, WorksheetDialogs::tr("印刷"),
             *fault == SheetFault::TitleTooLong
-                ? QCoreApplication::translate("zelmora::WorksheetDialogs", "題名が長すぎて、用紙に入りません。")
-                : QCoreApplication::translate(
-                    "zelmora::WorksheetDialogs", "この1目盛りの長さでは、座標平面が用紙に入りません。"));
+                ? WorksheetDialogs::tr("題名が長すぎて、用紙に入りません。")
+                : WorksheetDialogs::tr("この1目盛りの長さでは、座標平面が用紙に入りません。"));
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -498,10 +494,9 @@ void printWithPreview(QWidget* parent, const Board& board, bool practiceFirst)
                 names.push_back(name);
         }
         auto* warning
-            = new QLabel(QCoreApplication::translate("zelmora::WorksheetDialogs",
+            = new QLabel(WorksheetDialogs::tr(
                              "線 %1 は座標平面の外にあり、印刷されません。中心を「線のあるところ」にすると入ります。")
-                             .arg(names.join(QCoreApplication::translate(
-                                 "zelmora::WorksheetDialogs", "、", "between the line numbers of a list"))),
+                             .arg(names.join(WorksheetDialogs::tr("、", "between the line numbers of a list"))),
                 &preview);
         warning->setObjectName(u"LinesOffPlane"_s);
         warning->setWordWrap(true);
@@ -516,11 +511,11 @@ void showUsage(QWidget* parent, const QString& keys)
     auto* dialog = new QDialog(parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setObjectName(u"Usage"_s);
-    dialog->setWindowTitle(QCoreApplication::translate("zelmora::WorksheetDialogs", "Zelmora の使い方"));
+    dialog->setWindowTitle(WorksheetDialogs::tr("Zelmora の使い方"));
     auto* layout = new QVBoxLayout(dialog);
     auto* text = new QTextBrowser(dialog);
     text->setHtml(
-        QCoreApplication::translate("zelmora::WorksheetDialogs",
+        WorksheetDialogs::tr(
             "<h3>線を引く</h3>"
             "<p>番号の○（１～８）を選び、ａ、ｂと変域（χの範囲）を入れて「線を引く」を押します。"
             "Enter で次の欄へ進み、最後の欄で Enter を押すと「線を引く」が選ばれます。"
@@ -580,7 +575,7 @@ void showUsage(QWidget* parent, const QString& keys)
             "<p>引いた線は、変えるたびに控えとして自動で残ります。停電などでプログラムが急に終わっても、"
             "次に起動して「ファイル」→「前回の線を開く」を選ぶと、前回の線がもどります。</p>")
             .arg(keys.toHtmlEscaped())
-        + QCoreApplication::translate("zelmora::WorksheetDialogs",
+        + WorksheetDialogs::tr(
             "<h3>式で入力（Ctrl+Shift+E）</h3>"
             "<p>「編集」の「式で入力…」で、<b>2χ + 3y = 6</b>、<b>y = -2/3χ + 1</b>、<b>χ = 3</b> のような式を"
             "そのまま入れて、今の番号の線を引けます。χは x でも入れられます。変域は "
@@ -601,7 +596,7 @@ void showUsage(QWidget* parent, const QString& keys)
             "← → で線をたどれます。問題番号が同じなら、どのコンピューターでも同じ問題になります。</p>"
             "<p>「練習プリントを印刷…」（印刷の種類「練習プリント」）で、問題番号とそれに続く番号から、"
             "一人ずつちがう練習プリントを解答付きで印刷できます。</p>")
-        + QCoreApplication::translate("zelmora::WorksheetDialogs",
+        + WorksheetDialogs::tr(
             "<h3>点と直線</h3>"
             "<p>「編集」の「点をとる」を選ぶと、図をクリックするか、矢印キーと Enter で点をとれます（Esc "
             "で終わります）。"

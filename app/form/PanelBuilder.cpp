@@ -18,6 +18,11 @@
 namespace zelmora {
 namespace {
 
+// The catalogue's context for the panel's captions and names.
+struct Panel {
+    Q_DECLARE_TR_FUNCTIONS(zelmora::Panel)
+};
+
 QColor colourOf(Colour colour)
 {
     switch (colour) {
@@ -43,7 +48,9 @@ QString text(std::u16string_view text)
 }
 
 // The panel's words and names for the translators' catalogue, as the layout table writes them. Signs and
-// numerals (ａ, ｂ, χ, ＋, the slot numbers) are the same in every language and not listed.
+// numerals (ａ, ｂ, χ, ＋, the slot numbers) are the same in every language and not listed. lupdate reads
+// only narrow string literals, and the table's are UTF-16 (the size buttons' names are even put together
+// from the plane sizes' names), so they are marked here; caption() translates them where they are shown.
 [[maybe_unused]] constexpr const char* panelWords[] = {
     QT_TRANSLATE_NOOP("zelmora::Panel", "初期画面"),
     QT_TRANSLATE_NOOP("zelmora::Panel", "座標平面の大きさ"),
@@ -79,7 +86,7 @@ QString text(std::u16string_view text)
 // A caption of the layout table in the window's language.
 QString caption(std::u16string_view words)
 {
-    return QCoreApplication::translate("zelmora::Panel", text(words).toUtf8().constData());
+    return Panel::tr(text(words).toUtf8().constData());
 }
 
 template <typename Label> QWidget* makeLabel(const ControlRow& row, QWidget* form)

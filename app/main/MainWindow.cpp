@@ -50,10 +50,15 @@ namespace {
 
 constexpr qsizetype recentCount = 8;
 
+// The catalogue's context for the 表示 marks' captions, which the board's table of marks holds.
+struct MarkCaption {
+    Q_DECLARE_TR_FUNCTIONS(ShowMarks)
+};
+
 // The file dialogs' filter for lessons.
 QString lessonFilter()
 {
-    return QCoreApplication::translate("zelmora::MainWindow", "Zelmora の授業 (*.zelmora);;すべてのファイル (*)");
+    return MainWindow::tr("Zelmora の授業 (*.zelmora);;すべてのファイル (*)");
 }
 
 // The menus' keys act from the companion windows too (the table, 動かして調べる), as from the main
@@ -234,7 +239,7 @@ void MainWindow::buildMenus()
 void MainWindow::buildViewMenu(QMenu* view)
 {
     for (std::size_t k = 0; k < ShowMarks.size(); ++k) {
-        QAction* action = view->addAction(QCoreApplication::translate("ShowMarks", ShowMarks[k].Caption));
+        QAction* action = view->addAction(MarkCaption::tr(ShowMarks[k].Caption));
         action->setObjectName(QString::fromLatin1(ShowMarks[k].Name));
         action->setCheckable(true);
         connect(action, &QAction::triggered, this, &MainWindow::showOptionsChosen);

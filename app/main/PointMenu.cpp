@@ -19,6 +19,11 @@ using namespace Qt::StringLiterals;
 namespace zelmora {
 namespace {
 
+// The catalogue's context for the 点 menu.
+struct PointMenu {
+    Q_DECLARE_TR_FUNCTIONS(zelmora::PointMenu)
+};
+
 // Performs a command of points on the board. A refusal is the dialog's to show, and the window
 // stays as it was; anything else is shown, and said.
 std::optional<QString> performed(Form1* form, const std::function<Outcome(Board&)>& command)
@@ -70,29 +75,25 @@ QString pointNames(const Board& board, std::size_t k)
 
 void addPointItems(QMenu* edit, Form1* form, QWidget* window)
 {
-    QAction* mode = edit->addAction(QCoreApplication::translate("zelmora::PointMenu", "点をとる(&P)"));
+    QAction* mode = edit->addAction(PointMenu::tr("点をとる(&P)"));
     mode->setObjectName(u"PlacePoints"_s);
     mode->setCheckable(true);
     PointPlacer* placer = form->pointPlacer();
     QObject::connect(mode, &QAction::toggled, placer, &PointPlacer::setActive);
     QObject::connect(placer, &PointPlacer::activeChanged, mode, [mode, form](bool on) {
         mode->setChecked(on);
-        form->showMessage(on ? QCoreApplication::translate("zelmora::PointMenu",
-                              "点をとる：クリックするか、矢印キーとEnterでとります（Escで終わり）。")
-                             : QString());
+        form->showMessage(
+            on ? PointMenu::tr("点をとる：クリックするか、矢印キーとEnterでとります（Escで終わり）。") : QString());
     });
 
-    QObject::connect(item(edit, QCoreApplication::translate("zelmora::PointMenu", "点を入力(&N)…"), u"EnterPoint"_s),
-        &QAction::triggered, window, [form, window] {
+    QObject::connect(
+        item(edit, PointMenu::tr("点を入力(&N)…"), u"EnterPoint"_s), &QAction::triggered, window, [form, window] {
             const QString name = QString::fromStdString(nextPointName(form->board().points()).value_or(""));
-            ask(window, QCoreApplication::translate("zelmora::PointMenu", "点を入力"),
-                {{QCoreApplication::translate("zelmora::PointMenu", "名前(&N)："), u"PointName"_s, name},
-                    {QCoreApplication::translate("zelmora::PointMenu", "χ座標(&X)："), u"PointX"_s, {}},
-                    {QCoreApplication::translate("zelmora::PointMenu", "y座標(&Y)："), u"PointY"_s, {}}},
-                QCoreApplication::translate(
-                    "zelmora::PointMenu", "例：名前 A、χ −3、y 3　分数は 1/2 のように。同じ名前の点は動きます。"),
-                {}, QCoreApplication::translate("zelmora::PointMenu", "点をとる"),
-                [form](const QStringList& texts, bool) -> std::optional<QString> {
+            ask(window, PointMenu::tr("点を入力"),
+                {{PointMenu::tr("名前(&N)："), u"PointName"_s, name}, {PointMenu::tr("χ座標(&X)："), u"PointX"_s, {}},
+                    {PointMenu::tr("y座標(&Y)："), u"PointY"_s, {}}},
+                PointMenu::tr("例：名前 A、χ −3、y 3　分数は 1/2 のように。同じ名前の点は動きます。"), {},
+                PointMenu::tr("点をとる"), [form](const QStringList& texts, bool) -> std::optional<QString> {
                     std::optional<Notice> said;
                     auto refused = performed(form, [&](Board& board) {
                         Outcome outcome
@@ -106,13 +107,11 @@ void addPointItems(QMenu* edit, Form1* form, QWidget* window)
                 });
         });
 
-    QObject::connect(item(edit, QCoreApplication::translate("zelmora::PointMenu", "点を消す(&D)…"), u"DeletePoint"_s),
-        &QAction::triggered, window, [form, window] {
-            ask(window, QCoreApplication::translate("zelmora::PointMenu", "点を消す"),
-                {{QCoreApplication::translate("zelmora::PointMenu", "名前(&N)："), u"PointName"_s,
-                    pointNames(form->board(), 0)}},
-                {}, {}, QCoreApplication::translate("zelmora::PointMenu", "消す"),
-                [form](const QStringList& texts, bool) -> std::optional<QString> {
+    QObject::connect(
+        item(edit, PointMenu::tr("点を消す(&D)…"), u"DeletePoint"_s), &QAction::triggered, window, [form, window] {
+            ask(window, PointMenu::tr("点を消す"),
+                {{PointMenu::tr("名前(&N)："), u"PointName"_s, pointNames(form->board(), 0)}}, {}, {},
+                PointMenu::tr("消す"), [form](const QStringList& texts, bool) -> std::optional<QString> {
                     const std::string name = texts[0].trimmed().toStdString();
                     if (pointNamed(form->board().points(), name) == nullptr)
                         return messages::notice(PointLineRefusal{std::nullopt, name});
@@ -122,18 +121,13 @@ void addPointItems(QMenu* edit, Form1* form, QWidget* window)
                 });
         });
 
-    QObject::connect(
-        item(edit, QCoreApplication::translate("zelmora::PointMenu", "2点を通る直線(&T)…"), u"LineThroughPoints"_s),
-        &QAction::triggered, window, [form, window] {
-            ask(window, QCoreApplication::translate("zelmora::PointMenu", "2点を通る直線"),
-                {{QCoreApplication::translate("zelmora::PointMenu", "1つ目の点(&1)："), u"FirstPoint"_s,
-                     pointNames(form->board(), 0)},
-                    {QCoreApplication::translate("zelmora::PointMenu", "2つ目の点(&2)："), u"SecondPoint"_s,
-                        pointNames(form->board(), 1)}},
-                QCoreApplication::translate("zelmora::PointMenu",
-                    "いまの線の番号に、2点を通る直線の式を入れて引きます。点を動かすと線もついてきます。"),
-                QCoreApplication::translate("zelmora::PointMenu", "座標平面の端から端まで引く(&W)"),
-                QCoreApplication::translate("zelmora::PointMenu", "線を引く"),
+    QObject::connect(item(edit, PointMenu::tr("2点を通る直線(&T)…"), u"LineThroughPoints"_s), &QAction::triggered,
+        window, [form, window] {
+            ask(window, PointMenu::tr("2点を通る直線"),
+                {{PointMenu::tr("1つ目の点(&1)："), u"FirstPoint"_s, pointNames(form->board(), 0)},
+                    {PointMenu::tr("2つ目の点(&2)："), u"SecondPoint"_s, pointNames(form->board(), 1)}},
+                PointMenu::tr("いまの線の番号に、2点を通る直線の式を入れて引きます。点を動かすと線もついてきます。"),
+                PointMenu::tr("座標平面の端から端まで引く(&W)"), PointMenu::tr("線を引く"),
                 [form](const QStringList& texts, bool whole) -> std::optional<QString> {
                     const int slot = form->board().currentSlot();
                     auto refused = performed(form, [&](Board& board) {
@@ -146,14 +140,12 @@ void addPointItems(QMenu* edit, Form1* form, QWidget* window)
                 });
         });
 
-    QObject::connect(item(edit, QCoreApplication::translate("zelmora::PointMenu", "傾きと1点(&S)…"), u"LineOfSlope"_s),
-        &QAction::triggered, window, [form, window] {
-            ask(window, QCoreApplication::translate("zelmora::PointMenu", "傾きと1点"),
-                {{QCoreApplication::translate("zelmora::PointMenu", "傾き ａ(&A)："), u"SlopeA"_s, {}},
-                    {QCoreApplication::translate("zelmora::PointMenu", "点のχ座標(&X)："), u"PointX"_s, {}},
-                    {QCoreApplication::translate("zelmora::PointMenu", "点のy座標(&Y)："), u"PointY"_s, {}}},
-                QCoreApplication::translate("zelmora::PointMenu", "例：傾き −2/3 で点 (3, −1) を通る直線"), {},
-                QCoreApplication::translate("zelmora::PointMenu", "線を引く"),
+    QObject::connect(
+        item(edit, PointMenu::tr("傾きと1点(&S)…"), u"LineOfSlope"_s), &QAction::triggered, window, [form, window] {
+            ask(window, PointMenu::tr("傾きと1点"),
+                {{PointMenu::tr("傾き ａ(&A)："), u"SlopeA"_s, {}}, {PointMenu::tr("点のχ座標(&X)："), u"PointX"_s, {}},
+                    {PointMenu::tr("点のy座標(&Y)："), u"PointY"_s, {}}},
+                PointMenu::tr("例：傾き −2/3 で点 (3, −1) を通る直線"), {}, PointMenu::tr("線を引く"),
                 [form](const QStringList& texts, bool) -> std::optional<QString> {
                     const int slot = form->board().currentSlot();
                     auto refused = performed(form, [&](Board& board) {
@@ -169,7 +161,7 @@ void addPointItems(QMenu* edit, Form1* form, QWidget* window)
 
 void addTablePointsItem(QMenu* view, Form1* form)
 {
-    QAction* item = view->addAction(QCoreApplication::translate("zelmora::PointMenu", "表の点をとる(&O)"));
+    QAction* item = view->addAction(PointMenu::tr("表の点をとる(&O)"));
     item->setObjectName(u"PlotTablePoints"_s);
     QObject::connect(item, &QAction::triggered, form, [form] {
         const Board& board = form->board();
@@ -182,15 +174,13 @@ void addTablePointsItem(QMenu* view, Form1* form)
             }
         }
         if (points.empty()) {
-            const QString none = QCoreApplication::translate(
-                "zelmora::PointMenu", "表の点がありません。線を引いてからにしてください。");
+            const QString none = PointMenu::tr("表の点がありません。線を引いてからにしてください。");
             form->showMessage(none);
             form->announce(none);
             return;
         }
         form->perform([&](Board& changed) { return changed.plotPoints(points); });
-        const QString said
-            = QCoreApplication::translate("zelmora::PointMenu", "表の点を%1個とりました。").arg(points.size());
+        const QString said = PointMenu::tr("表の点を%1個とりました。").arg(points.size());
         form->showMessage(said);
         form->announce(said);
     });

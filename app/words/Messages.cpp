@@ -15,6 +15,16 @@ using namespace Qt::StringLiterals;
 namespace zelmora::messages {
 namespace {
 
+// The catalogue's context for the messages.
+struct Messages {
+    Q_DECLARE_TR_FUNCTIONS(zelmora::messages)
+};
+
+// The panel's words, among them the plane sizes' names.
+struct Panel {
+    Q_DECLARE_TR_FUNCTIONS(zelmora::Panel)
+};
+
 // Longer ignored texts are cut, so that the message keeps to the three lines its area holds.
 constexpr qsizetype shownCharacters = 6;
 
@@ -26,11 +36,11 @@ QString boxName(EntryBox box)
     case EntryBox::B:
         return u"ｂ"_s;
     case EntryBox::From:
-        return QCoreApplication::translate("zelmora::messages", "変域の下限");
+        return Messages::tr("変域の下限");
     case EntryBox::To:
         break;
     }
-    return QCoreApplication::translate("zelmora::messages", "変域の上限");
+    return Messages::tr("変域の上限");
 }
 
 // Characters that would not show, or would turn the line around, are shown as U+FFFD.
@@ -58,7 +68,7 @@ QString shortened(const QString& text)
 // ordinary digits in English.
 QChar slotDigit(int slot)
 {
-    const QString digits = QCoreApplication::translate("zelmora::messages", "１２３４５６７８");
+    const QString digits = Messages::tr("１２３４５６７８");
     return digits.size() == SlotTable::UserSlots ? digits.at(slot) : QChar(u'１' + slot);
 }
 
@@ -68,116 +78,105 @@ QString refusal(const EntryRefusal& refusal)
 {
     switch (refusal.Fault) {
     case EntryFault::ZeroDenominator:
-        return QCoreApplication::translate("zelmora::messages", "%1の分母が０です。").arg(boxName(refusal.Box));
+        return Messages::tr("%1の分母が０です。").arg(boxName(refusal.Box));
     case EntryFault::DenominatorTooLarge:
-        return QCoreApplication::translate("zelmora::messages", "%1の分母が大きすぎます。").arg(boxName(refusal.Box));
+        return Messages::tr("%1の分母が大きすぎます。").arg(boxName(refusal.Box));
     case EntryFault::TooLarge:
         break;
     }
-    return QCoreApplication::translate("zelmora::messages", "%1の値が大きすぎます。").arg(boxName(refusal.Box));
+    return Messages::tr("%1の値が大きすぎます。").arg(boxName(refusal.Box));
 }
 
 QString ignored(const IgnoredText& ignored)
 {
     // Both bounds go by the name the hint gives them; the text itself tells which one it was.
-    const QString box = ignored.Box == EntryBox::From || ignored.Box == EntryBox::To
-        ? QCoreApplication::translate("zelmora::messages", "変域")
-        : boxName(ignored.Box);
-    return QCoreApplication::translate("zelmora::messages", "%1の「%2」は読みませんでした。")
+    const QString box
+        = ignored.Box == EntryBox::From || ignored.Box == EntryBox::To ? Messages::tr("変域") : boxName(ignored.Box);
+    return Messages::tr("%1の「%2」は読みませんでした。")
         .arg(box, shortened(visible(QString::fromStdString(ignored.Text))));
 }
 
 QString pictureCopied()
 {
-    return QCoreApplication::translate("zelmora::messages", "図をコピーしました。");
+    return Messages::tr("図をコピーしました。");
 }
 
 QString lessonFault(const LessonFault& fault)
 {
     const QString key = QString::fromStdString(fault.Key);
-    QString slot = fault.Slot > 0
-        ? QCoreApplication::translate("zelmora::messages", "線%1の").arg(QChar(u'０' + fault.Slot))
-        : QString();
+    QString slot = fault.Slot > 0 ? Messages::tr("線%1の").arg(QChar(u'０' + fault.Slot)) : QString();
     if (fault.Task > 0)
-        slot = QCoreApplication::translate("zelmora::messages", "問題%1の").arg(fault.Task);
+        slot = Messages::tr("問題%1の").arg(fault.Task);
     switch (fault.Code) {
     case LessonFaultCode::Empty:
-        return QCoreApplication::translate("zelmora::messages", "ファイルが空です。");
+        return Messages::tr("ファイルが空です。");
     case LessonFaultCode::TooLarge:
-        return QCoreApplication::translate("zelmora::messages", "ファイルが大きすぎます（1MiBまで）。");
+        return Messages::tr("ファイルが大きすぎます（1MiBまで）。");
     case LessonFaultCode::NotUtf8:
-        return QCoreApplication::translate("zelmora::messages", "文字がUTF-8で書かれていません。");
+        return Messages::tr("文字がUTF-8で書かれていません。");
     case LessonFaultCode::NotJson:
         if (fault.Line > 0)
-            return QCoreApplication::translate("zelmora::messages", "%1行目の%2文字目の書き方が正しくありません。")
-                .arg(fault.Line)
-                .arg(fault.Column);
-        return QCoreApplication::translate("zelmora::messages", "ファイルの書き方が正しくありません。");
+            return Messages::tr("%1行目の%2文字目の書き方が正しくありません。").arg(fault.Line).arg(fault.Column);
+        return Messages::tr("ファイルの書き方が正しくありません。");
     case LessonFaultCode::NotAnObject:
     case LessonFaultCode::TooDeep:
-        return QCoreApplication::translate("zelmora::messages", "ファイルの書き方が正しくありません。");
+        return Messages::tr("ファイルの書き方が正しくありません。");
     case LessonFaultCode::NotALesson:
-        return QCoreApplication::translate("zelmora::messages", "Zelmoraの授業ファイルではありません。");
+        return Messages::tr("Zelmoraの授業ファイルではありません。");
     case LessonFaultCode::MissingKey:
-        return QCoreApplication::translate("zelmora::messages", "%1「%2」がありません。").arg(slot, key);
+        return Messages::tr("%1「%2」がありません。").arg(slot, key);
     case LessonFaultCode::WrongType:
-        return QCoreApplication::translate("zelmora::messages", "%1「%2」の値の種類が違います。").arg(slot, key);
+        return Messages::tr("%1「%2」の値の種類が違います。").arg(slot, key);
     case LessonFaultCode::BadVersion:
-        return QCoreApplication::translate("zelmora::messages", "版の番号が正しくありません。");
+        return Messages::tr("版の番号が正しくありません。");
     case LessonFaultCode::NewerVersion:
-        return QCoreApplication::translate("zelmora::messages", "このファイルは新しい版のZelmoraで作られています。");
+        return Messages::tr("このファイルは新しい版のZelmoraで作られています。");
     case LessonFaultCode::BadSize: {
         QString names;
         for (const PlaneSize& size : PlaneSizes)
-            names += QCoreApplication::translate(
-                "zelmora::messages", "「%1」", "a size's name as a lesson file writes it")
-                         .arg(QStringView(size.Name));
-        return QCoreApplication::translate("zelmora::messages", "大きさは%1のどれかです。").arg(names);
+            names += Messages::tr("「%1」", "a size's name as a lesson file writes it").arg(QStringView(size.Name));
+        return Messages::tr("大きさは%1のどれかです。").arg(names);
     }
     case LessonFaultCode::TitleTooLong:
-        return QCoreApplication::translate("zelmora::messages", "題名は200字までです。");
+        return Messages::tr("題名は200字までです。");
     case LessonFaultCode::BadPoint:
-        return QCoreApplication::translate(
-            "zelmora::messages", "点「%1」の名前か座標が正しくありません（名前は4文字まで、同じ名前は1つだけ）。")
+        return Messages::tr("点「%1」の名前か座標が正しくありません（名前は4文字まで、同じ名前は1つだけ）。")
             .arg(QString::fromStdString(fault.Point));
     case LessonFaultCode::TooManyPoints:
-        return QCoreApplication::translate("zelmora::messages", "点は26個までです。");
+        return Messages::tr("点は26個までです。");
     case LessonFaultCode::UnknownPoint:
-        return QCoreApplication::translate("zelmora::messages", "%1「through」の点「%2」がないか、2点が同じです。")
+        return Messages::tr("%1「through」の点「%2」がないか、2点が同じです。")
             .arg(slot, QString::fromStdString(fault.Point));
     case LessonFaultCode::SlotOutOfRange:
-        return QCoreApplication::translate("zelmora::messages", "線の番号は１から８までです。");
+        return Messages::tr("線の番号は１から８までです。");
     case LessonFaultCode::RepeatedSlot:
-        return fault.Slot > 0
-            ? QCoreApplication::translate("zelmora::messages", "線%1が二度あります。").arg(slotDigit(fault.Slot - 1))
-            : QCoreApplication::translate("zelmora::messages", "同じ線の番号が二度あります。");
+        return fault.Slot > 0 ? Messages::tr("線%1が二度あります。").arg(slotDigit(fault.Slot - 1))
+                              : Messages::tr("同じ線の番号が二度あります。");
     case LessonFaultCode::SlotNotObject:
-        return QCoreApplication::translate("zelmora::messages", "「slots」の中の書き方が正しくありません。");
+        return Messages::tr("「slots」の中の書き方が正しくありません。");
     case LessonFaultCode::FileMissing:
-        return QCoreApplication::translate("zelmora::messages", "ファイルが見つかりません。");
+        return Messages::tr("ファイルが見つかりません。");
     case LessonFaultCode::NotRegularFile:
-        return QCoreApplication::translate("zelmora::messages", "ふつうのファイルではありません。");
+        return Messages::tr("ふつうのファイルではありません。");
     case LessonFaultCode::Unreadable:
-        return QCoreApplication::translate("zelmora::messages", "ファイルを読めません。");
+        return Messages::tr("ファイルを読めません。");
     case LessonFaultCode::UnknownTaskKind:
-        return QCoreApplication::translate(
-            "zelmora::messages", "%1「kind」は equation、graph、range、crossing のどれかです。")
-            .arg(slot);
+        return Messages::tr("%1「kind」は equation、graph、range、crossing のどれかです。").arg(slot);
     case LessonFaultCode::TaskNoValue:
-        return QCoreApplication::translate("zelmora::messages", "%1線に、数として読めない値があります。").arg(slot);
+        return Messages::tr("%1線に、数として読めない値があります。").arg(slot);
     case LessonFaultCode::TaskNoCrossing:
-        return QCoreApplication::translate("zelmora::messages", "%1二本の線が一点で交わりません。").arg(slot);
+        return Messages::tr("%1二本の線が一点で交わりません。").arg(slot);
     case LessonFaultCode::Unwritable:
         break;
     }
     if (fault.FileError == QFileDevice::PermissionsError || fault.FileError == QFileDevice::OpenError)
-        return QCoreApplication::translate("zelmora::messages", "保存できません。書き込みが許されていません。");
-    return QCoreApplication::translate("zelmora::messages", "保存できませんでした。");
+        return Messages::tr("保存できません。書き込みが許されていません。");
+    return Messages::tr("保存できませんでした。");
 }
 
 QString lessonNotOpened(const QString& fileName)
 {
-    return QCoreApplication::translate("zelmora::messages", "「%1」を開けませんでした。").arg(fileName);
+    return Messages::tr("「%1」を開けませんでした。").arg(fileName);
 }
 
 QString lessonRefusal(const LessonRefusal& refusal)
@@ -185,121 +184,112 @@ QString lessonRefusal(const LessonRefusal& refusal)
     if (refusal.Point)
         return notice(*refusal.Point);
     if (refusal.Through) {
-        return QCoreApplication::translate("zelmora::messages", "線%1：%2")
-            .arg(slotDigit(refusal.Slot), notice(*refusal.Through));
+        return Messages::tr("線%1：%2").arg(slotDigit(refusal.Slot), notice(*refusal.Through));
     }
     if (refusal.Equation && refusal.Equation->Fault == EquationFault::OpenEndOfPoint)
-        return QCoreApplication::translate("zelmora::messages", "線%1：%2")
-            .arg(slotDigit(refusal.Slot), notice(*refusal.Equation));
+        return Messages::tr("線%1：%2").arg(slotDigit(refusal.Slot), notice(*refusal.Equation));
     if (refusal.Equation) {
-        return QCoreApplication::translate("zelmora::messages", "線%1の式：%2")
-            .arg(slotDigit(refusal.Slot), notice(*refusal.Equation));
+        return Messages::tr("線%1の式：%2").arg(slotDigit(refusal.Slot), notice(*refusal.Equation));
     }
-    return QCoreApplication::translate("zelmora::messages", "線%1の%2")
-        .arg(slotDigit(refusal.Slot), messages::refusal(refusal.Refusal));
+    return Messages::tr("線%1の%2").arg(slotDigit(refusal.Slot), messages::refusal(refusal.Refusal));
 }
 
 QString lessonSaved()
 {
-    return QCoreApplication::translate("zelmora::messages", "保存しました。");
+    return Messages::tr("保存しました。");
 }
 
 QString lessonNotSaved(const QString& fileName)
 {
-    return QCoreApplication::translate("zelmora::messages", "「%1」に保存できませんでした。").arg(fileName);
+    return Messages::tr("「%1」に保存できませんでした。").arg(fileName);
 }
 
 QString lessonOpenedWithNotices(const QString& fileName)
 {
-    return QCoreApplication::translate("zelmora::messages", "「%1」を開きました。次のところは読み方を変えました。")
-        .arg(fileName);
+    return Messages::tr("「%1」を開きました。次のところは読み方を変えました。").arg(fileName);
 }
 
 QString outputFault(OutputFault fault)
 {
     if (fault == OutputFault::UnknownFormat)
-        return QCoreApplication::translate("zelmora::messages", "書き出せるのはPNG、SVG、PDFです。");
-    return QCoreApplication::translate("zelmora::messages", "書き出せませんでした。");
+        return Messages::tr("書き出せるのはPNG、SVG、PDFです。");
+    return Messages::tr("書き出せませんでした。");
 }
 
 QString pictureWritten()
 {
-    return QCoreApplication::translate("zelmora::messages", "図を書き出しました。");
+    return Messages::tr("図を書き出しました。");
 }
 
 QString stepName(const BoardStep& step)
 {
     switch (step.Command) {
     case BoardCommand::Draw:
-        return QCoreApplication::translate("zelmora::messages", "線%1を引く").arg(slotDigit(step.Index));
+        return Messages::tr("線%1を引く").arg(slotDigit(step.Index));
     case BoardCommand::Erase:
-        return QCoreApplication::translate("zelmora::messages", "線%1を消す").arg(slotDigit(step.Index));
+        return Messages::tr("線%1を消す").arg(slotDigit(step.Index));
     case BoardCommand::InitialScreen:
-        return QCoreApplication::translate("zelmora::messages", "初期画面");
+        return Messages::tr("初期画面");
     case BoardCommand::Size: {
         const int size = std::clamp(step.Index, 0, static_cast<int>(PlaneSizes.size()) - 1);
-        return QCoreApplication::translate("zelmora::messages", "大きさを%1に")
-            .arg(QCoreApplication::translate(
-                "zelmora::Panel", QStringView(PlaneSizes[static_cast<std::size_t>(size)].Name).toUtf8().constData()));
+        return Messages::tr("大きさを%1に")
+            .arg(Panel::tr(QStringView(PlaneSizes[static_cast<std::size_t>(size)].Name).toUtf8().constData()));
     }
     case BoardCommand::New:
-        return QCoreApplication::translate("zelmora::messages", "新規");
+        return Messages::tr("新規");
     case BoardCommand::Open:
-        return QCoreApplication::translate("zelmora::messages", "開く");
+        return Messages::tr("開く");
     case BoardCommand::Recover:
-        return QCoreApplication::translate("zelmora::messages", "前回の線を開く");
+        return Messages::tr("前回の線を開く");
     case BoardCommand::Show:
-        return QCoreApplication::translate("zelmora::messages", "表示");
+        return Messages::tr("表示");
     case BoardCommand::PutPoint:
-        return QCoreApplication::translate("zelmora::messages", "点をとる");
+        return Messages::tr("点をとる");
     case BoardCommand::DeletePoint:
-        return QCoreApplication::translate("zelmora::messages", "点を消す");
+        return Messages::tr("点を消す");
     case BoardCommand::PlotTable:
-        return QCoreApplication::translate("zelmora::messages", "表の点をとる");
+        return Messages::tr("表の点をとる");
     case BoardCommand::Ends:
-        return QCoreApplication::translate("zelmora::messages", "線%1の端").arg(slotDigit(step.Index));
+        return Messages::tr("線%1の端").arg(slotDigit(step.Index));
     case BoardCommand::Move:
         break;
     }
-    return QCoreApplication::translate("zelmora::messages", "線%1を動かす").arg(slotDigit(step.Index));
+    return Messages::tr("線%1を動かす").arg(slotDigit(step.Index));
 }
 
 QString undoText(const std::optional<BoardStep>& step)
 {
-    return step ? QCoreApplication::translate("zelmora::messages", "元に戻す：%1(&U)").arg(stepName(*step))
-                : QCoreApplication::translate("zelmora::messages", "元に戻す(&U)");
+    return step ? Messages::tr("元に戻す：%1(&U)").arg(stepName(*step)) : Messages::tr("元に戻す(&U)");
 }
 
 QString redoText(const std::optional<BoardStep>& step)
 {
-    return step ? QCoreApplication::translate("zelmora::messages", "やり直し：%1(&R)").arg(stepName(*step))
-                : QCoreApplication::translate("zelmora::messages", "やり直し(&R)");
+    return step ? Messages::tr("やり直し：%1(&R)").arg(stepName(*step)) : Messages::tr("やり直し(&R)");
 }
 
 QString unsavedQuestion(const QString& fileName)
 {
-    return QCoreApplication::translate("zelmora::messages", "「%1」への変更を保存しますか？").arg(fileName);
+    return Messages::tr("「%1」への変更を保存しますか？").arg(fileName);
 }
 
 QString unsavedDetail()
 {
-    return QCoreApplication::translate("zelmora::messages", "保存しないと、この変更はなくなります。");
+    return Messages::tr("保存しないと、この変更はなくなります。");
 }
 
 QString recoveryUnwritable()
 {
-    return QCoreApplication::translate("zelmora::messages", "線の控えを保存できません。このまま続けられます。");
+    return Messages::tr("線の控えを保存できません。このまま続けられます。");
 }
 
 QString languageChosen(bool english)
 {
-    return english ? QCoreApplication::translate("zelmora::messages", "次の起動から English になります。")
-                   : QCoreApplication::translate("zelmora::messages", "次の起動から日本語になります。");
+    return english ? Messages::tr("次の起動から English になります。") : Messages::tr("次の起動から日本語になります。");
 }
 
 QString recoveryUnreadable()
 {
-    return QCoreApplication::translate("zelmora::messages", "前回の線を読めませんでした。");
+    return Messages::tr("前回の線を読めませんでした。");
 }
 
 QString notice(std::monostate)
@@ -319,11 +309,10 @@ QString notice(const IgnoredText& text)
 
 QString notice(const LessonNotice& notice)
 {
-    const QString slot = QCoreApplication::translate("zelmora::messages", "線%1の").arg(slotDigit(notice.Slot));
+    const QString slot = Messages::tr("線%1の").arg(slotDigit(notice.Slot));
     if (notice.Unread)
         return slot + ignored({notice.Box, *notice.Unread});
-    return slot
-        + QCoreApplication::translate("zelmora::messages", "%1がないので、０としました。").arg(boxName(notice.Box));
+    return slot + Messages::tr("%1がないので、０としました。").arg(boxName(notice.Box));
 }
 
 QString notice(const EquationRefusal& refusal)
@@ -331,44 +320,37 @@ QString notice(const EquationRefusal& refusal)
     const QString typed = shortened(visible(QString::fromStdString(refusal.Text)));
     switch (refusal.Fault) {
     case EquationFault::Empty:
-        return QCoreApplication::translate("zelmora::messages", "式を入れてください。");
+        return Messages::tr("式を入れてください。");
     case EquationFault::Unreadable:
-        return QCoreApplication::translate("zelmora::messages", "%1文字目の「%2」が読めません。")
-            .arg(refusal.Position)
-            .arg(typed);
+        return Messages::tr("%1文字目の「%2」が読めません。").arg(refusal.Position).arg(typed);
     case EquationFault::NoEquals:
-        return QCoreApplication::translate("zelmora::messages", "「＝」がありません。");
+        return Messages::tr("「＝」がありません。");
     case EquationFault::ExtraEquals:
-        return QCoreApplication::translate("zelmora::messages", "%1文字目に２つ目の「＝」があります。")
-            .arg(refusal.Position);
+        return Messages::tr("%1文字目に２つ目の「＝」があります。").arg(refusal.Position);
     case EquationFault::MissingTerm:
         if (refusal.Position == 0)
-            return QCoreApplication::translate("zelmora::messages", "式が途中で終わっています。");
-        return QCoreApplication::translate("zelmora::messages", "%1文字目の「%2」の前に項がありません。")
-            .arg(refusal.Position)
-            .arg(typed);
+            return Messages::tr("式が途中で終わっています。");
+        return Messages::tr("%1文字目の「%2」の前に項がありません。").arg(refusal.Position).arg(typed);
     case EquationFault::ZeroDenominator:
-        return QCoreApplication::translate("zelmora::messages", "%1文字目の分母が０です。").arg(refusal.Position);
+        return Messages::tr("%1文字目の分母が０です。").arg(refusal.Position);
     case EquationFault::NoVariable:
-        return QCoreApplication::translate("zelmora::messages", "χもyもない式です。");
+        return Messages::tr("χもyもない式です。");
     case EquationFault::TooLarge:
         if (refusal.Position == 0)
-            return QCoreApplication::translate("zelmora::messages", "ａ、ｂかχの値が大きすぎます。");
-        return QCoreApplication::translate("zelmora::messages", "%1文字目の数が大きすぎます。").arg(refusal.Position);
+            return Messages::tr("ａ、ｂかχの値が大きすぎます。");
+        return Messages::tr("%1文字目の数が大きすぎます。").arg(refusal.Position);
     case EquationFault::DomainVariable:
-        return QCoreApplication::translate("zelmora::messages", "%1文字目：この直線の変域は%2で書きます。")
+        return Messages::tr("%1文字目：この直線の変域は%2で書きます。")
             .arg(refusal.Position)
             .arg(QString::fromStdString(refusal.Text));
     case EquationFault::DomainOrder:
-        return QCoreApplication::translate(
-            "zelmora::messages", "%1文字目からの変域は、下限が上限より大きくなっています。")
-            .arg(refusal.Position);
+        return Messages::tr("%1文字目からの変域は、下限が上限より大きくなっています。").arg(refusal.Position);
     case EquationFault::OpenEndOfPoint:
-        return QCoreApplication::translate("zelmora::messages", "変域が１点だけなので、端を含まないことはできません。");
+        return Messages::tr("変域が１点だけなので、端を含まないことはできません。");
     case EquationFault::DoesNotMatch:
         break;
     }
-    return QCoreApplication::translate("zelmora::messages", "式がａとｂの直線になりません。");
+    return Messages::tr("式がａとｂの直線になりません。");
 }
 
 QString notice(const TypedForm& form)
@@ -379,17 +361,16 @@ QString notice(const TypedForm& form)
     equation.replace(u'-', QChar(0x2212));
     if (equation.size() > shownEquation)
         equation = equation.first(shownEquation - 1) + u'…';
-    const QString shown
-        = QCoreApplication::translate("zelmora::messages", "線%1：%2").arg(slotDigit(form.Slot), equation);
+    const QString shown = Messages::tr("線%1：%2").arg(slotDigit(form.Slot), equation);
     if (!form.Vertical)
         return shown;
     // The boxes keep what they held: they cannot show χ = h, which has no a, b or slope.
-    return shown + QCoreApplication::translate("zelmora::messages", "（ａ、ｂなし）");
+    return shown + Messages::tr("（ａ、ｂなし）");
 }
 
 QString openEndChoice(int slot, const ExactPoint& at)
 {
-    return QCoreApplication::translate("zelmora::messages", "線%1の端 (%2, %3) を含まない（白丸）")
+    return Messages::tr("線%1の端 (%2, %3) を含まない（白丸）")
         .arg(slotDigit(slot))
         .arg(QString::fromStdString(fractionText(at.X, Minus::Typographic)),
             QString::fromStdString(fractionText(at.Y, Minus::Typographic)));
@@ -397,16 +378,13 @@ QString openEndChoice(int slot, const ExactPoint& at)
 
 QString noSlopeTriangle(int slot)
 {
-    return QCoreApplication::translate("zelmora::messages", "線%1は χ＝の直線なので、変化の割合はありません。")
-        .arg(slotDigit(slot));
+    return Messages::tr("線%1は χ＝の直線なので、変化の割合はありません。").arg(slotDigit(slot));
 }
 
 QString notice(const ZeroLengthLine& line)
 {
     const QString x = QString::fromStdString(FormatNumber(line.X)).trimmed();
-    return QCoreApplication::translate("zelmora::messages", "線%1は長さ０の線です（χは%2から%2まで）。")
-        .arg(slotDigit(line.Slot))
-        .arg(x);
+    return Messages::tr("線%1は長さ０の線です（χは%2から%2まで）。").arg(slotDigit(line.Slot)).arg(x);
 }
 
 QString notice(const PointRefusal& refusal)
@@ -414,40 +392,39 @@ QString notice(const PointRefusal& refusal)
     const QString axis = refusal.OfY ? u"y"_s : u"χ"_s;
     switch (refusal.Fault) {
     case PointFault::NoName:
-        return QCoreApplication::translate("zelmora::messages", "点の名前を入れてください。");
+        return Messages::tr("点の名前を入れてください。");
     case PointFault::LongName:
-        return QCoreApplication::translate("zelmora::messages", "点の名前は4文字までです。");
+        return Messages::tr("点の名前は4文字までです。");
     case PointFault::NoValue:
-        return QCoreApplication::translate("zelmora::messages", "点の%1座標が数として読めません。").arg(axis);
+        return Messages::tr("点の%1座標が数として読めません。").arg(axis);
     case PointFault::ZeroDenominator:
-        return QCoreApplication::translate("zelmora::messages", "点の%1座標の分母が０です。").arg(axis);
+        return Messages::tr("点の%1座標の分母が０です。").arg(axis);
     case PointFault::TooLarge:
         break;
     }
-    return QCoreApplication::translate("zelmora::messages", "点の%1座標の値が大きすぎます。").arg(axis);
+    return Messages::tr("点の%1座標の値が大きすぎます。").arg(axis);
 }
 
 QString notice(const PointLineRefusal& refusal)
 {
     if (!refusal.Fault)
-        return QCoreApplication::translate("zelmora::messages", "点%1がありません。")
-            .arg(QString::fromStdString(refusal.Name));
+        return Messages::tr("点%1がありません。").arg(QString::fromStdString(refusal.Name));
     if (*refusal.Fault == PointLineFault::SamePoint)
-        return QCoreApplication::translate("zelmora::messages", "2点が同じ点なので、直線が決まりません。");
-    return QCoreApplication::translate("zelmora::messages", "ａかｂの桁が多すぎて、欄に書けません。");
+        return Messages::tr("2点が同じ点なので、直線が決まりません。");
+    return Messages::tr("ａかｂの桁が多すぎて、欄に書けません。");
 }
 
 QString notice(const PointNotice& notice)
 {
     const QString name = QString::fromStdString(notice.Name);
     if (notice.Full)
-        return QCoreApplication::translate("zelmora::messages", "点は26個までです。");
+        return Messages::tr("点は26個までです。");
     if (!notice.At)
-        return QCoreApplication::translate("zelmora::messages", "点%1を消しました。").arg(name);
-    const QString placed = QCoreApplication::translate("zelmora::messages", "点%1(%2, %3)をとりました。")
+        return Messages::tr("点%1を消しました。").arg(name);
+    const QString placed = Messages::tr("点%1(%2, %3)をとりました。")
                                .arg(name, QString::fromStdString(fractionText(notice.At->X, Minus::Typographic)),
                                    QString::fromStdString(fractionText(notice.At->Y, Minus::Typographic)));
-    return notice.Outside ? placed + QCoreApplication::translate("zelmora::messages", "図の外です。") : placed;
+    return notice.Outside ? placed + Messages::tr("図の外です。") : placed;
 }
 
 QString notices(const std::vector<LessonNotice>& notices)

@@ -15,10 +15,10 @@ using namespace Qt::StringLiterals;
 namespace zelmora::practiceWords {
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("zelmora::practiceWords", text);
-}
+// The catalogue's context for the practice's words.
+struct PracticeWords {
+    Q_DECLARE_TR_FUNCTIONS(zelmora::practiceWords)
+};
 
 QString number(const mpq_class& value, Form form)
 {
@@ -36,7 +36,7 @@ QString equation(const ExactLine& line, Form form)
 
 QString domain(const ExactLine& line, Form form)
 {
-    return tr("%1≦χ≦%2").arg(number(line.low(), form), number(line.high(), form));
+    return PracticeWords::tr("%1≦χ≦%2").arg(number(line.low(), form), number(line.high(), form));
 }
 
 QString said(const QString& text, Form form)
@@ -49,7 +49,7 @@ QString said(const QString& text, Form form)
 QString point(const ExactPoint& at, Form form)
 {
     if (form == Form::Ear)
-        return tr("エックス%1、y%2").arg(number(at.X, form), number(at.Y, form));
+        return PracticeWords::tr("エックス%1、y%2").arg(number(at.X, form), number(at.Y, form));
     return u"(%1, %2)"_s.arg(number(at.X, form), number(at.Y, form));
 }
 
@@ -57,20 +57,20 @@ QString traced(const ExactPoint& at, int line, bool twoLines, Form form)
 {
     if (!twoLines)
         return point(at, form);
-    return tr("線%1：%2").arg(line + 1).arg(point(at, form));
+    return PracticeWords::tr("線%1：%2").arg(line + 1).arg(point(at, form));
 }
 
 QString kindCaption(TaskKind kind)
 {
     switch (kind) {
     case TaskKind::Equation:
-        return tr("式を求める");
+        return PracticeWords::tr("式を求める");
     case TaskKind::Graph:
-        return tr("グラフをかく");
+        return PracticeWords::tr("グラフをかく");
     case TaskKind::Range:
-        return tr("変域");
+        return PracticeWords::tr("変域");
     case TaskKind::Crossing:
-        return tr("交点");
+        return PracticeWords::tr("交点");
     }
     return {};
 }
@@ -79,11 +79,11 @@ QString levelCaption(TaskLevel level)
 {
     switch (level) {
     case TaskLevel::Integer:
-        return tr("整数");
+        return PracticeWords::tr("整数");
     case TaskLevel::Fraction:
-        return tr("分数");
+        return PracticeWords::tr("分数");
     case TaskLevel::Mixed:
-        return tr("まぜる");
+        return PracticeWords::tr("まぜる");
     }
     return {};
 }
@@ -91,8 +91,8 @@ QString levelCaption(TaskLevel level)
 QString heading(int number, int count, const std::optional<std::uint64_t>& seed)
 {
     if (!seed)
-        return tr("問題 %1/%2").arg(number).arg(count);
-    return tr("問題 %1/%2（問題番号 %3）").arg(number).arg(count).arg(*seed);
+        return PracticeWords::tr("問題 %1/%2").arg(number).arg(count);
+    return PracticeWords::tr("問題 %1/%2（問題番号 %3）").arg(number).arg(count).arg(*seed);
 }
 
 QString prompt(const PracticeTask& task, Form form)
@@ -100,15 +100,16 @@ QString prompt(const PracticeTask& task, Form form)
     const std::vector<ExactLine> lines = taskLines(task);
     switch (task.Kind) {
     case TaskKind::Equation:
-        return said(tr("この直線の式 y＝aχ＋b の a と b を求めましょう。"), form);
+        return said(PracticeWords::tr("この直線の式 y＝aχ＋b の a と b を求めましょう。"), form);
     case TaskKind::Graph:
-        return said(tr("%1 のグラフをかきましょう。").arg(equation(lines[0], form)), form);
+        return said(PracticeWords::tr("%1 のグラフをかきましょう。").arg(equation(lines[0], form)), form);
     case TaskKind::Range:
-        return said(
-            tr("%1（%2）のとき、y の変域を求めましょう。").arg(equation(lines[0], form), domain(lines[0], form)), form);
+        return said(PracticeWords::tr("%1（%2）のとき、y の変域を求めましょう。")
+                        .arg(equation(lines[0], form), domain(lines[0], form)),
+            form);
     case TaskKind::Crossing:
-        return said(
-            tr("%1 と %2 のグラフの交点の座標を求めましょう。").arg(equation(lines[0], form), equation(lines[1], form)),
+        return said(PracticeWords::tr("%1 と %2 のグラフの交点の座標を求めましょう。")
+                        .arg(equation(lines[0], form), equation(lines[1], form)),
             form);
     }
     return {};
@@ -118,13 +119,13 @@ std::array<QString, 2> boxNames(TaskKind kind)
 {
     switch (kind) {
     case TaskKind::Equation:
-        return {tr("ａ"), tr("ｂ")};
+        return {PracticeWords::tr("ａ"), PracticeWords::tr("ｂ")};
     case TaskKind::Graph:
-        return {tr("1つ目の点"), tr("2つ目の点")};
+        return {PracticeWords::tr("1つ目の点"), PracticeWords::tr("2つ目の点")};
     case TaskKind::Range:
-        return {tr("yの最小値"), tr("yの最大値")};
+        return {PracticeWords::tr("yの最小値"), PracticeWords::tr("yの最大値")};
     case TaskKind::Crossing:
-        return {tr("χ"), tr("y")};
+        return {PracticeWords::tr("χ"), PracticeWords::tr("y")};
     }
     return {};
 }
@@ -132,22 +133,22 @@ std::array<QString, 2> boxNames(TaskKind kind)
 QString verdict(TaskKind kind, const AnswerCheck& check)
 {
     if (check.right())
-        return tr("正解");
+        return PracticeWords::tr("正解");
     const std::array<QString, 2> names = boxNames(kind);
     QString text;
     for (std::size_t k = 0; k < 2; ++k) {
         switch (check.Parts[k]) {
         case Verdict::Right:
-            text += tr("%1は合っています。").arg(names[k]);
+            text += PracticeWords::tr("%1は合っています。").arg(names[k]);
             break;
         case Verdict::Near:
-            text += tr("%1は近いですが、分数で書きましょう。").arg(names[k]);
+            text += PracticeWords::tr("%1は近いですが、分数で書きましょう。").arg(names[k]);
             break;
         case Verdict::Wrong:
-            text += tr("%1がちがいます。").arg(names[k]);
+            text += PracticeWords::tr("%1がちがいます。").arg(names[k]);
             break;
         case Verdict::Unreadable:
-            text += tr("%1は数として読めません。").arg(names[k]);
+            text += PracticeWords::tr("%1は数として読めません。").arg(names[k]);
             break;
         }
     }
@@ -157,24 +158,26 @@ QString verdict(TaskKind kind, const AnswerCheck& check)
 QString hint(const PracticeTask& task, const Hint& hint, Form form)
 {
     if (const auto* lattice = std::get_if<LatticeHint>(&hint))
-        return said(
-            tr("直線は、格子点 %1 と %2 を通ります。").arg(point(lattice->First, form), point(lattice->Second, form)),
+        return said(PracticeWords::tr("直線は、格子点 %1 と %2 を通ります。")
+                        .arg(point(lattice->First, form), point(lattice->Second, form)),
             form);
     if (const auto* slope = std::get_if<SlopeHint>(&hint)) {
         const mpq_class rise = abs(slope->Step.Rise);
-        const QString text
-            = sgn(slope->Step.Rise) < 0 ? tr("χが%1増えるとyは%2減ります。") : tr("χが%1増えるとyは%2増えます。");
+        const QString text = sgn(slope->Step.Rise) < 0 ? PracticeWords::tr("χが%1増えるとyは%2減ります。")
+                                                       : PracticeWords::tr("χが%1増えるとyは%2増えます。");
         return said(text.arg(number(slope->Step.Run, form), number(rise, form)), form);
     }
     if (const auto* intercept = std::get_if<InterceptHint>(&hint))
-        return said(tr("直線は y 軸と %1 で交わります。").arg(point(intercept->At, form)), form);
+        return said(PracticeWords::tr("直線は y 軸と %1 で交わります。").arg(point(intercept->At, form)), form);
     if (const auto* ends = std::get_if<EndsHint>(&hint))
-        return said(tr("線の両はしは %1 と %2 です。").arg(point(ends->Low, form), point(ends->High, form)), form);
+        return said(
+            PracticeWords::tr("線の両はしは %1 と %2 です。").arg(point(ends->Low, form), point(ends->High, form)),
+            form);
     if (const auto* crossing = std::get_if<CrossingHint>(&hint)) {
         Q_UNUSED(crossing);
-        return said(tr("交点に○をつけました。まわりの格子点から読みましょう。"), form);
+        return said(PracticeWords::tr("交点に○をつけました。まわりの格子点から読みましょう。"), form);
     }
-    return said(tr("答え：%1").arg(answer(task, form)), form);
+    return said(PracticeWords::tr("答え：%1").arg(answer(task, form)), form);
 }
 
 QString answer(const PracticeTask& task, Form form)
@@ -185,7 +188,7 @@ QString answer(const PracticeTask& task, Form form)
     case TaskKind::Graph:
         return equation(taskLines(task).front(), form);
     case TaskKind::Range:
-        return said(tr("%1≦y≦%2").arg(number(values[0], form), number(values[1], form)), form);
+        return said(PracticeWords::tr("%1≦y≦%2").arg(number(values[0], form), number(values[1], form)), form);
     case TaskKind::Crossing:
         return point({values[0], values[1]}, form);
     }
@@ -194,12 +197,12 @@ QString answer(const PracticeTask& task, Form form)
 
 QString score(int right, int count)
 {
-    return tr("%1問中%2問正解").arg(count).arg(right);
+    return PracticeWords::tr("%1問中%2問正解").arg(count).arg(right);
 }
 
 QString missed(int number, const PracticeTask& task)
 {
-    return tr("問題%1：%2").arg(number).arg(answer(task, Form::Eye));
+    return PracticeWords::tr("問題%1：%2").arg(number).arg(answer(task, Form::Eye));
 }
 
 QString planeDescription(
@@ -207,7 +210,7 @@ QString planeDescription(
 {
     const Form ear = Form::Ear;
     const PlaneWindow window = practiceWindow();
-    QStringList sentences{said(tr("χは%1から%2まで、yは%3から%4まで見えています")
+    QStringList sentences{said(PracticeWords::tr("χは%1から%2まで、yは%3から%4まで見えています")
                                    .arg(number(window.XMin, ear), number(window.XMax, ear), number(window.YMin, ear),
                                        number(window.YMax, ear)),
         ear)};
@@ -216,24 +219,24 @@ QString planeDescription(
     case TaskKind::Graph:
         // Her line is drawn beside the task's once she has checked it.
         if (pupil.Line)
-            sentences << said(tr("問題の線：%1").arg(equation(lines[0], ear)), ear);
+            sentences << said(PracticeWords::tr("問題の線：%1").arg(equation(lines[0], ear)), ear);
         else
-            sentences << tr("線はまだありません");
+            sentences << PracticeWords::tr("線はまだありません");
         break;
     case TaskKind::Equation:
         // The equation is what the pupil finds: the line is told by where it runs.
-        sentences << said(tr("直線が1本、χは%1から%2まで引かれています")
+        sentences << said(PracticeWords::tr("直線が1本、χは%1から%2まで引かれています")
                               .arg(number(lines[0].low(), ear), number(lines[0].high(), ear)),
             ear);
         break;
     case TaskKind::Range:
-        sentences << said(tr("%1の線が、χは%2から%3まで引かれています")
+        sentences << said(PracticeWords::tr("%1の線が、χは%2から%3まで引かれています")
                               .arg(equation(lines[0], ear), number(lines[0].low(), ear), number(lines[0].high(), ear)),
             ear);
         break;
     case TaskKind::Crossing:
         for (std::size_t k = 0; k < lines.size(); ++k)
-            sentences << said(tr("線%1：%2").arg(k + 1).arg(equation(lines[k], ear)), ear);
+            sentences << said(PracticeWords::tr("線%1：%2").arg(k + 1).arg(equation(lines[k], ear)), ear);
         break;
     }
     const std::vector<Hint> hints = hintsFor(task);
@@ -245,26 +248,26 @@ QString planeDescription(
         sentences << given;
     }
     if (pupil.Line)
-        sentences << said(tr("あなたの線：%1").arg(equation(*pupil.Line, ear)), ear);
+        sentences << said(PracticeWords::tr("あなたの線：%1").arg(equation(*pupil.Line, ear)), ear);
     if (pupil.Point)
-        sentences << tr("あなたの点：%1").arg(point(*pupil.Point, ear));
+        sentences << PracticeWords::tr("あなたの点：%1").arg(point(*pupil.Point, ear));
     if (!pupil.Points.empty()) {
         QStringList points;
         for (const ExactPoint& at : pupil.Points)
             points << point(at, ear);
-        sentences << tr("あなたの点：%1").arg(points.join(tr(" と ")));
+        sentences << PracticeWords::tr("あなたの点：%1").arg(points.join(PracticeWords::tr(" と ")));
     }
     if (traced && task.Kind == TaskKind::Graph)
-        sentences << tr("カーソル：%1").arg(point(*traced, ear));
+        sentences << PracticeWords::tr("カーソル：%1").arg(point(*traced, ear));
     else if (traced)
-        sentences << tr("たどっている点：%1").arg(point(*traced, ear));
-    return speech::joinedSentences(sentences) + tr("。");
+        sentences << PracticeWords::tr("たどっている点：%1").arg(point(*traced, ear));
+    return speech::joinedSentences(sentences) + PracticeWords::tr("。");
 }
 
 QString pointsWanted()
 {
-    return tr("グラフが通る点を2つ、座標平面でクリックするか、矢印キーで動かしてEnterでとりましょう。"
-              "「−3, 3」のように χ, y で入れることもできます。");
+    return PracticeWords::tr("グラフが通る点を2つ、座標平面でクリックするか、矢印キーで動かしてEnterでとりましょう。"
+                             "「−3, 3」のように χ, y で入れることもできます。");
 }
 
 QString pointText(const ExactPoint& at)

@@ -19,6 +19,11 @@ using namespace Qt::StringLiterals;
 namespace zelmora::speech {
 namespace {
 
+// The catalogue's context for what is spoken.
+struct Speech {
+    Q_DECLARE_TR_FUNCTIONS(zelmora::Speech)
+};
+
 // An ordinal in English words, for denominators past those the catalogue names: "thirteenth",
 // "twenty-first", "one hundred first"; none past what an unsigned 64-bit number holds.
 std::optional<QString> englishOrdinal(const QString& digits)
@@ -73,8 +78,8 @@ std::optional<QString> englishOrdinal(const QString& digits)
 QString spokenRatio(const QString& numerator, const QString& denominator)
 {
     // The denominators 2 to 12 as words, "singular/plural" each, where the language has them.
-    const QStringList words = QCoreApplication::translate("zelmora::Speech", "分母の言葉",
-        "the denominators 2 to 12 said as words, 'half/halves|third/thirds|…'; untranslated: none")
+    const QStringList words = Speech::tr(
+        "分母の言葉", "the denominators 2 to 12 said as words, 'half/halves|third/thirds|…'; untranslated: none")
                                   .split(u'|');
     bool whole = false;
     const int below = denominator.toInt(&whole);
@@ -90,13 +95,13 @@ QString spokenRatio(const QString& numerator, const QString& denominator)
         if (const auto ordinal = englishOrdinal(denominator))
             return numerator + u' ' + *ordinal + (one ? QString() : u"s"_s);
     }
-    return QCoreApplication::translate("zelmora::Speech", "%1分の%2").arg(denominator, numerator);
+    return Speech::tr("%1分の%2").arg(denominator, numerator);
 }
 
 // The minus sign as it is said: "−" in Japanese, a word in English.
 QString minusSaid()
 {
-    return QCoreApplication::translate("zelmora::Speech", "−", "the minus sign, as a screen reader is given it");
+    return Speech::tr("−", "the minus sign, as a screen reader is given it");
 }
 
 // A sentence's first letter as the language writes it: a capital in English.
@@ -111,17 +116,17 @@ QString sentenceStart(QString said)
 // ". " and ", " in English.
 QString betweenSentences()
 {
-    return QCoreApplication::translate("zelmora::Speech", "。", "between two sentences");
+    return Speech::tr("。", "between two sentences");
 }
 
 QString sentenceEnd()
 {
-    return QCoreApplication::translate("zelmora::Speech", "。", "after the last sentence");
+    return Speech::tr("。", "after the last sentence");
 }
 
 QString betweenItems()
 {
-    return QCoreApplication::translate("zelmora::Speech", "、", "between the items of a list");
+    return Speech::tr("、", "between the items of a list");
 }
 
 QString spoken(const mpq_class& value)
@@ -138,23 +143,21 @@ QString written(const mpq_class& value)
 // ordinary digits in English.
 QChar slotDigit(int slot)
 {
-    const QString digits = QCoreApplication::translate("zelmora::Speech", "１２３４５６７８");
+    const QString digits = Speech::tr("１２３４５６７８");
     return digits.size() == SlotTable::UserSlots ? digits.at(slot) : QChar(u'１' + slot);
 }
 
 // A change as a sign and a size: "＋1", "−2/3" ("+1" in English).
 QString signedChange(const mpq_class& change, QString (*number)(const mpq_class&))
 {
-    return (sgn(change) < 0 ? u"−"_s
-                            : QCoreApplication::translate(
-                                "zelmora::Speech", "＋", "the plus sign of a change shown beside the tracing point"))
+    return (sgn(change) < 0 ? u"−"_s : Speech::tr("＋", "the plus sign of a change shown beside the tracing point"))
         + number(abs(change));
 }
 
 // "エックス−3、y3": a point as it is said, without the brackets and the comma a reader would spell out.
 QString spokenPoint(const mpq_class& x, const mpq_class& y)
 {
-    return QCoreApplication::translate("zelmora::Speech", "エックス%1、y%2").arg(spoken(x), spoken(y));
+    return Speech::tr("エックス%1、y%2").arg(spoken(x), spoken(y));
 }
 
 QString sayableEquation(const ExactLine& line)
@@ -165,8 +168,7 @@ QString sayableEquation(const ExactLine& line)
 // "エックス＝3の直線、yは−2から5まで".
 QString verticalOverDomain(const ExactLine& line)
 {
-    return QCoreApplication::translate("zelmora::Speech", "%1の直線、yは%2から%3まで")
-        .arg(sayableEquation(line), spoken(line.low()), spoken(line.high()));
+    return Speech::tr("%1の直線、yは%2から%3まで").arg(sayableEquation(line), spoken(line.low()), spoken(line.high()));
 }
 
 // Whether a line's domain leaves an end out, which its spoken span then says.
@@ -178,10 +180,8 @@ bool hasOpenEnd(const ExactLine& line)
 // "−3より大きく3以下": a span with an end left out, as a textbook words it.
 QString spokenSpan(const ExactInterval& span)
 {
-    const QString from = span.LowOpen ? QCoreApplication::translate("zelmora::Speech", "%1より大きく")
-                                      : QCoreApplication::translate("zelmora::Speech", "%1以上");
-    const QString to = span.HighOpen ? QCoreApplication::translate("zelmora::Speech", "%1未満")
-                                     : QCoreApplication::translate("zelmora::Speech", "%1以下");
+    const QString from = span.LowOpen ? Speech::tr("%1より大きく") : Speech::tr("%1以上");
+    const QString to = span.HighOpen ? Speech::tr("%1未満") : Speech::tr("%1以下");
     return from.arg(spoken(span.Low)) + to.arg(spoken(span.High));
 }
 
@@ -193,11 +193,11 @@ ExactInterval domainOf(const ExactLine& line)
 // "線１、エックスは−3より大きく3以下、yは−1以上3未満": a line whose domain leaves an end out.
 QString lineWithOpenEnd(int slot, const ExactLine& line, bool withRange)
 {
-    QString said = QCoreApplication::translate("zelmora::Speech", "線%1：%2、エックスは%3")
+    QString said = Speech::tr("線%1：%2、エックスは%3")
                        .arg(slotDigit(slot))
                        .arg(sayableEquation(line), spokenSpan(domainOf(line)));
     if (withRange)
-        said += QCoreApplication::translate("zelmora::Speech", "、yは%1").arg(spokenSpan(yRange(line)));
+        said += Speech::tr("、yは%1").arg(spokenSpan(yRange(line)));
     return said;
 }
 
@@ -205,16 +205,13 @@ QString lineWithOpenEnd(int slot, const ExactLine& line, bool withRange)
 // vertical line.
 QString spokenChange(const mpq_class& dx, const mpq_class& dy)
 {
-    const auto moved = [](const mpq_class& change) {
-        return sgn(change) < 0 ? QCoreApplication::translate("zelmora::Speech", "減る")
-                               : QCoreApplication::translate("zelmora::Speech", "増える");
-    };
+    const auto moved
+        = [](const mpq_class& change) { return sgn(change) < 0 ? Speech::tr("減る") : Speech::tr("増える"); };
     if (sgn(dx) == 0)
-        return QCoreApplication::translate("zelmora::Speech", "yが%1%2").arg(spoken(abs(dy)), moved(dy));
-    const QString y = sgn(dy) == 0
-        ? QCoreApplication::translate("zelmora::Speech", "yは変わらない")
-        : QCoreApplication::translate("zelmora::Speech", "yは%1%2").arg(spoken(abs(dy)), moved(dy));
-    return QCoreApplication::translate("zelmora::Speech", "エックスが%1%2と%3").arg(spoken(abs(dx)), moved(dx), y);
+        return Speech::tr("yが%1%2").arg(spoken(abs(dy)), moved(dy));
+    const QString y
+        = sgn(dy) == 0 ? Speech::tr("yは変わらない") : Speech::tr("yは%1%2").arg(spoken(abs(dy)), moved(dy));
+    return Speech::tr("エックスが%1%2と%3").arg(spoken(abs(dx)), moved(dx), y);
 }
 
 // The whole units the picture shows: "エックスは−13から13まで、yは−13から13まで見えています".
@@ -222,7 +219,7 @@ QString visibleRange(const Board& board)
 {
     const PlaneRect visible = board.geometry().visible(PictureSide, PictureSide);
     const auto unit = [](double value) { return mpq_class(static_cast<long>(value)); };
-    return QCoreApplication::translate("zelmora::Speech", "エックスは%1から%2まで、yは%3から%4まで見えています")
+    return Speech::tr("エックスは%1から%2まで、yは%3から%4まで見えています")
         .arg(spoken(unit(std::ceil(visible.Left))), spoken(unit(std::floor(visible.Right))),
             spoken(unit(std::ceil(visible.Bottom))), spoken(unit(std::floor(visible.Top))));
 }
@@ -264,10 +261,8 @@ QString equation(const ExactLine& line)
             break;
         case EquationSymbol::X:
             // A fraction's word apart from the χ it multiplies: "2 thirds x".
-            said = afterFraction
-                ? QCoreApplication::translate("zelmora::Speech", "%1%2", "a fraction, then χ and what follows")
-                      .arg(said, u"χ"_s)
-                : said + u'χ';
+            said = afterFraction ? Speech::tr("%1%2", "a fraction, then χ and what follows").arg(said, u"χ"_s)
+                                 : said + u'χ';
             break;
         case EquationSymbol::Equals:
             said += u'＝';
@@ -286,9 +281,7 @@ QString equation(const ExactLine& line)
 
 QString forEar(QString written)
 {
-    written.replace(u'χ', QCoreApplication::translate("zelmora::Speech", "エックス"))
-        .replace(u'＝', QCoreApplication::translate("zelmora::Speech", "＝"))
-        .replace(u'＋', QCoreApplication::translate("zelmora::Speech", "＋"));
+    written.replace(u'χ', Speech::tr("エックス")).replace(u'＝', Speech::tr("＝")).replace(u'＋', Speech::tr("＋"));
     // A minus said as a word stands apart from what it joins: "x minus 1", "= minus 2".
     const QString minus = minusSaid();
     if (minus == u"−"_s)
@@ -324,9 +317,7 @@ QString pictureDescription(const Board& board)
         if (!line)
             continue;
         if (line->Vertical) {
-            sentences << QCoreApplication::translate("zelmora::Speech", "線%1：%2")
-                             .arg(slotDigit(slot))
-                             .arg(verticalOverDomain(*line));
+            sentences << Speech::tr("線%1：%2").arg(slotDigit(slot)).arg(verticalOverDomain(*line));
             continue;
         }
         if (hasOpenEnd(*line)) {
@@ -334,7 +325,7 @@ QString pictureDescription(const Board& board)
             continue;
         }
         const ExactInterval range = yRange(*line);
-        sentences << QCoreApplication::translate("zelmora::Speech", "線%1：%2、エックスは%3から%4まで、yは%5から%6まで")
+        sentences << Speech::tr("線%1：%2、エックスは%3から%4まで、yは%5から%6まで")
                          .arg(slotDigit(slot))
                          .arg(sayableEquation(*line), spoken(line->low()), spoken(line->high()), spoken(range.Low),
                              spoken(range.High));
@@ -351,7 +342,7 @@ QString pictureDescription(const Board& board)
                     continue;
                 const Intersection crossing = intersection(*one, *other);
                 if (crossing.Kind == IntersectionKind::Point)
-                    sentences << QCoreApplication::translate("zelmora::Speech", "線%1と線%2は%3で交わる")
+                    sentences << Speech::tr("線%1と線%2は%3で交わる")
                                      .arg(slotDigit(first))
                                      .arg(slotDigit(second))
                                      .arg(spokenPoint(crossing.Point->X, crossing.Point->Y));
@@ -360,16 +351,13 @@ QString pictureDescription(const Board& board)
     }
     const int rangeSlot = board.lineSlot();
     if (const auto line = board.line(rangeSlot); board.showOptions().Range && line && !line->Vertical)
-        sentences << QCoreApplication::translate("zelmora::Speech", "y軸に線%1のyの変域、%2")
-                         .arg(slotDigit(rangeSlot))
-                         .arg(spokenSpan(yRange(*line)));
+        sentences << Speech::tr("y軸に線%1のyの変域、%2").arg(slotDigit(rangeSlot)).arg(spokenSpan(yRange(*line)));
     if (sentences.size() == 1)
-        sentences << QCoreApplication::translate("zelmora::Speech", "線はありません");
+        sentences << Speech::tr("線はありません");
     for (const NamedPoint& point : board.points()) {
-        const QString said = QCoreApplication::translate("zelmora::Speech", "点%1、%2")
-                                 .arg(QString::fromStdString(point.Name), spokenPoint(point.At.X, point.At.Y));
-        sentences << (board.shows(point.At) ? said
-                                            : said + QCoreApplication::translate("zelmora::Speech", "（図の外）"));
+        const QString said
+            = Speech::tr("点%1、%2").arg(QString::fromStdString(point.Name), spokenPoint(point.At.X, point.At.Y));
+        sentences << (board.shows(point.At) ? said : said + Speech::tr("（図の外）"));
     }
     return sentences.join(betweenSentences()) + sentenceEnd();
 }
@@ -379,44 +367,38 @@ QString pointNotice(const Notice& notice)
     const auto* point = std::get_if<PointNotice>(&notice);
     if (point == nullptr || point->Full || !point->At)
         return std::visit([](const auto& one) { return messages::notice(one); }, notice);
-    const QString placed = QCoreApplication::translate("zelmora::Speech", "点%1を%2にとりました")
+    const QString placed = Speech::tr("点%1を%2にとりました")
                                .arg(QString::fromStdString(point->Name), spokenPoint(point->At->X, point->At->Y));
-    return (point->Outside ? joinedSentences({placed, QCoreApplication::translate("zelmora::Speech", "図の外です")})
-                           : placed)
-        + sentenceEnd();
+    return (point->Outside ? joinedSentences({placed, Speech::tr("図の外です")}) : placed) + sentenceEnd();
 }
 
 QString pointModeStarted()
 {
-    return QCoreApplication::translate(
-        "zelmora::Speech", "点をとります。クリックするか、矢印キーで動かしてEnterでとります。Escで終わります。");
+    return Speech::tr("点をとります。クリックするか、矢印キーで動かしてEnterでとります。Escで終わります。");
 }
 
 QString pointModeEnded()
 {
-    return QCoreApplication::translate("zelmora::Speech", "点をとるのを終わりました。");
+    return Speech::tr("点をとるのを終わりました。");
 }
 
 QString pointCursor(const ExactPoint& at, const std::string& pointThere)
 {
     if (pointThere.empty())
         return spokenPoint(at.X, at.Y);
-    return QCoreApplication::translate("zelmora::Speech", "%1、点%2")
-        .arg(spokenPoint(at.X, at.Y), QString::fromStdString(pointThere));
+    return Speech::tr("%1、点%2").arg(spokenPoint(at.X, at.Y), QString::fromStdString(pointThere));
 }
 
 QString lineSummary(const Board& board, int slot)
 {
     const auto line = board.line(slot);
     if (!line)
-        return QCoreApplication::translate("zelmora::Speech", "線%1には線がありません。").arg(slotDigit(slot));
+        return Speech::tr("線%1には線がありません。").arg(slotDigit(slot));
     if (line->Vertical)
-        return QCoreApplication::translate("zelmora::Speech", "線%1：%2。")
-            .arg(slotDigit(slot))
-            .arg(verticalOverDomain(*line));
+        return Speech::tr("線%1：%2。").arg(slotDigit(slot)).arg(verticalOverDomain(*line));
     if (hasOpenEnd(*line))
         return lineWithOpenEnd(slot, *line, false) + sentenceEnd();
-    return QCoreApplication::translate("zelmora::Speech", "線%1：%2、エックスは%3から%4まで。")
+    return Speech::tr("線%1：%2、エックスは%3から%4まで。")
         .arg(slotDigit(slot))
         .arg(sayableEquation(*line), spoken(line->low()), spoken(line->high()));
 }
@@ -427,34 +409,30 @@ QString lineDrawn(const Board& board, int slot)
     if (!line)
         return {};
     if (line->Vertical)
-        return QCoreApplication::translate("zelmora::Speech", "線%1を引きました。%2。")
-            .arg(slotDigit(slot))
-            .arg(sentenceStart(verticalOverDomain(*line)));
-    return QCoreApplication::translate("zelmora::Speech", "線%1を引きました。%2、エックスは%3から%4まで。")
+        return Speech::tr("線%1を引きました。%2。").arg(slotDigit(slot)).arg(sentenceStart(verticalOverDomain(*line)));
+    return Speech::tr("線%1を引きました。%2、エックスは%3から%4まで。")
         .arg(slotDigit(slot))
         .arg(sayableEquation(*line), spoken(line->low()), spoken(line->high()));
 }
 
 QString lineErased(int slot)
 {
-    return QCoreApplication::translate("zelmora::Speech", "線%1を消しました。").arg(slotDigit(slot));
+    return Speech::tr("線%1を消しました。").arg(slotDigit(slot));
 }
 
 QString slotSelected(const Board& board, int slot)
 {
-    return QCoreApplication::translate("zelmora::Speech", "線%1を選びました。").arg(slotDigit(slot))
-        + lineSummary(board, slot);
+    return Speech::tr("線%1を選びました。").arg(slotDigit(slot)) + lineSummary(board, slot);
 }
 
 QString initialScreen()
 {
-    return QCoreApplication::translate("zelmora::Speech", "初期画面にしました。線はありません。");
+    return Speech::tr("初期画面にしました。線はありません。");
 }
 
 QString sizeChosen(const Board& board, const QString& sizeName)
 {
-    return QCoreApplication::translate("zelmora::Speech", "大きさを%1にしました。%2。")
-        .arg(sizeName, visibleRange(board));
+    return Speech::tr("大きさを%1にしました。%2。").arg(sizeName, visibleRange(board));
 }
 
 QString linesHeld(const Board& board)
@@ -464,7 +442,7 @@ QString linesHeld(const Board& board)
         if (exactLineOf(board.slotTable(), slot))
             said = oneAfterAnother(said, lineSummary(board, slot));
     }
-    return said.isEmpty() ? QCoreApplication::translate("zelmora::Speech", "線はありません。") : said;
+    return said.isEmpty() ? Speech::tr("線はありません。") : said;
 }
 
 namespace {
@@ -488,29 +466,27 @@ QString leftAfter(const Board& board, const BoardStep& step)
 
 QString undone(const Board& board, const BoardStep& step)
 {
-    return QCoreApplication::translate("zelmora::Speech", "元に戻しました：%1。").arg(messages::stepName(step))
-        + leftAfter(board, step);
+    return Speech::tr("元に戻しました：%1。").arg(messages::stepName(step)) + leftAfter(board, step);
 }
 
 QString redone(const Board& board, const BoardStep& step)
 {
-    return QCoreApplication::translate("zelmora::Speech", "やり直しました：%1。").arg(messages::stepName(step))
-        + leftAfter(board, step);
+    return Speech::tr("やり直しました：%1。").arg(messages::stepName(step)) + leftAfter(board, step);
 }
 
 QString nothingToUndo()
 {
-    return QCoreApplication::translate("zelmora::Speech", "元に戻すことはありません。");
+    return Speech::tr("元に戻すことはありません。");
 }
 
 QString nothingToRedo()
 {
-    return QCoreApplication::translate("zelmora::Speech", "やり直すことはありません。");
+    return Speech::tr("やり直すことはありません。");
 }
 
 QString newLesson()
 {
-    return QCoreApplication::translate("zelmora::Speech", "新しい授業にしました。線はありません。");
+    return Speech::tr("新しい授業にしました。線はありません。");
 }
 
 QString lessonOpened(const QString& fileName, const Board& board)
@@ -518,58 +494,54 @@ QString lessonOpened(const QString& fileName, const Board& board)
     int count = 0;
     for (int slot = 0; slot < SlotTable::UserSlots; ++slot)
         count += exactLineOf(board.slotTable(), slot) ? 1 : 0;
-    const QString opened = QCoreApplication::translate("zelmora::Speech", "「%1」を開きました。").arg(fileName);
+    const QString opened = Speech::tr("「%1」を開きました。").arg(fileName);
     if (count == 0)
         return opened + linesHeld(board);
-    return opened + QCoreApplication::translate("zelmora::Speech", "線が%1本あります。").arg(count) + linesHeld(board);
+    return opened + Speech::tr("線が%1本あります。").arg(count) + linesHeld(board);
 }
 
 QString traceEnded()
 {
-    return QCoreApplication::translate("zelmora::Speech", "点を消しました。");
+    return Speech::tr("点を消しました。");
 }
 
 QString markShown(bool ShowOptions::*mark, bool on)
 {
     if (mark == &ShowOptions::CurrentCrossingsOnly)
-        return on ? QCoreApplication::translate("zelmora::Speech", "交点は現在の線とだけ表示します。")
-                  : QCoreApplication::translate("zelmora::Speech", "交点はすべての線について表示します。");
+        return on ? Speech::tr("交点は現在の線とだけ表示します。") : Speech::tr("交点はすべての線について表示します。");
     if (mark == &ShowOptions::Colours)
-        return on ? QCoreApplication::translate("zelmora::Speech", "線を色分けします。")
-                  : QCoreApplication::translate("zelmora::Speech", "線をすべて青で引きます。");
+        return on ? Speech::tr("線を色分けします。") : Speech::tr("線をすべて青で引きます。");
     QString name;
     if (mark == &ShowOptions::Numbers)
-        name = QCoreApplication::translate("zelmora::Speech", "線の番号");
+        name = Speech::tr("線の番号");
     else if (mark == &ShowOptions::Equations)
-        name = QCoreApplication::translate("zelmora::Speech", "式");
+        name = Speech::tr("式");
     else if (mark == &ShowOptions::Intersections)
-        name = QCoreApplication::translate("zelmora::Speech", "交点");
+        name = Speech::tr("交点");
     else if (mark == &ShowOptions::Endpoints)
-        name = QCoreApplication::translate("zelmora::Speech", "端点");
+        name = Speech::tr("端点");
     else if (mark == &ShowOptions::Range)
-        name = QCoreApplication::translate("zelmora::Speech", "yの変域");
+        name = Speech::tr("yの変域");
     else
-        name = QCoreApplication::translate("zelmora::Speech", "変化の割合");
-    return name
-        + (on ? QCoreApplication::translate("zelmora::Speech", "を表示します。")
-              : QCoreApplication::translate("zelmora::Speech", "を隠します。"));
+        name = Speech::tr("変化の割合");
+    return name + (on ? Speech::tr("を表示します。") : Speech::tr("を隠します。"));
 }
 
 QString endChosen(const Board& board, int slot, const ExactPoint& at, bool open)
 {
-    const QString said = open ? QCoreApplication::translate("zelmora::Speech", "線%1の端、%2を含まないようにしました。")
-                              : QCoreApplication::translate("zelmora::Speech", "線%1の端、%2を含むようにしました。");
+    const QString said = open ? Speech::tr("線%1の端、%2を含まないようにしました。")
+                              : Speech::tr("線%1の端、%2を含むようにしました。");
     return oneAfterAnother(said.arg(slotDigit(slot)).arg(spokenPoint(at.X, at.Y)), lineSummary(board, slot));
 }
 
 QString valueTableOpened(int slot)
 {
-    return QCoreApplication::translate("zelmora::Speech", "値の表を開きました。線%1の表です。").arg(slotDigit(slot));
+    return Speech::tr("値の表を開きました。線%1の表です。").arg(slotDigit(slot));
 }
 
 QString valueTableClosed()
 {
-    return QCoreApplication::translate("zelmora::Speech", "値の表を閉じました。");
+    return Speech::tr("値の表を閉じました。");
 }
 
 QString valuePairs(const SlotTable& table, int slot, const std::optional<mpq_class>& step)
@@ -579,8 +551,7 @@ QString valuePairs(const SlotTable& table, int slot, const std::optional<mpq_cla
         return {};
     QStringList pairs;
     for (const ExactPoint& column : tableOfValues(*line, step))
-        pairs << QCoreApplication::translate("zelmora::Speech", "エックスが%1のときyは%2")
-                     .arg(spoken(column.X), spoken(column.Y));
+        pairs << Speech::tr("エックスが%1のときyは%2").arg(spoken(column.X), spoken(column.Y));
     return sentenceStart(pairs.join(betweenItems())) + sentenceEnd();
 }
 
@@ -593,15 +564,13 @@ QString traceChange(const std::optional<TracePoint>& before, const TracePoint& n
 {
     if (!before || before->Slot != now.Slot || (before->X == now.X && before->Y == now.Y))
         return {};
-    return QCoreApplication::translate("zelmora::Speech", "χ%1 → y%2", "the tracing point's change, shown beside it")
+    return Speech::tr("χ%1 → y%2", "the tracing point's change, shown beside it")
         .arg(signedChange(now.X - before->X, written), signedChange(now.Y - before->Y, written));
 }
 
 QString traceAnnouncement(const std::optional<TracePoint>& before, const TracePoint& now)
 {
-    QString said = QCoreApplication::translate("zelmora::Speech", "線%1、%2")
-                       .arg(slotDigit(now.Slot))
-                       .arg(spokenPoint(now.X, now.Y));
+    QString said = Speech::tr("線%1、%2").arg(slotDigit(now.Slot)).arg(spokenPoint(now.X, now.Y));
     if (before && before->Slot == now.Slot && (before->X != now.X || before->Y != now.Y))
         said += betweenSentences() + spokenChange(now.X - before->X, now.Y - before->Y);
     return said + sentenceEnd();
@@ -609,17 +578,17 @@ QString traceAnnouncement(const std::optional<TracePoint>& before, const TracePo
 
 QString noLineToTrace()
 {
-    return QCoreApplication::translate("zelmora::Speech", "線がありません。");
+    return Speech::tr("線がありません。");
 }
 
 QString noOtherLine()
 {
-    return QCoreApplication::translate("zelmora::Speech", "ほかの線はありません。");
+    return Speech::tr("ほかの線はありません。");
 }
 
 QString endOfLine()
 {
-    return QCoreApplication::translate("zelmora::Speech", "線の端です。");
+    return Speech::tr("線の端です。");
 }
 
 QString coefficientMoved(const QString& name, const mpq_class& value)
@@ -632,9 +601,7 @@ QString lineToMove(const Board& board, int slot)
     const auto line = exactLineOf(board.slotTable(), slot);
     if (!line)
         return lineSummary(board, slot);
-    return QCoreApplication::translate("zelmora::Speech", "線%1を動かします。%2。")
-        .arg(slotDigit(slot))
-        .arg(sayableEquation(*line));
+    return Speech::tr("線%1を動かします。%2。").arg(slotDigit(slot)).arg(sayableEquation(*line));
 }
 
 QString lineMoved(const Board& board, int slot)
@@ -645,15 +612,13 @@ QString lineMoved(const Board& board, int slot)
 
 QString playStopped(const QString& name, const Board& board, int slot)
 {
-    return QCoreApplication::translate("zelmora::Speech", "%1を止めました。%2")
-        .arg(name, lineMoved(board, slot))
-        .trimmed();
+    return Speech::tr("%1を止めました。%2").arg(name, lineMoved(board, slot)).trimmed();
 }
 
 QString valueStepChosen(const QString& step, const SlotTable& table, int slot, const std::optional<mpq_class>& chosen)
 {
     const auto line = exactLineOf(table, slot);
-    const QString said = QCoreApplication::translate("zelmora::Speech", "χの刻みを%1にしました。").arg(step);
+    const QString said = Speech::tr("χの刻みを%1にしました。").arg(step);
     if (!line)
         return forEar(said);
     // The first pairs are enough to hear the step; the whole table is there to be read.
@@ -661,8 +626,7 @@ QString valueStepChosen(const QString& step, const SlotTable& table, int slot, c
     const std::vector<ExactPoint> columns = tableOfValues(*line, chosen);
     QStringList pairs;
     for (std::size_t k = 0; k < std::min(firstPairs, columns.size()); ++k)
-        pairs << QCoreApplication::translate("zelmora::Speech", "エックスが%1のときyは%2")
-                     .arg(spoken(columns[k].X), spoken(columns[k].Y));
+        pairs << Speech::tr("エックスが%1のときyは%2").arg(spoken(columns[k].X), spoken(columns[k].Y));
     return forEar(said) + sentenceStart(pairs.join(betweenItems())) + sentenceEnd();
 }
 
@@ -681,14 +645,11 @@ QStringList valueTableFacts(const SlotTable& table, const LineForms& forms, int 
     const ExactInterval range = yRange(*line);
     const bool open = hasOpenEnd(*line);
     QStringList facts{sayableEquation(*line),
-        open ? QCoreApplication::translate("zelmora::Speech", "エックスは%1").arg(spokenSpan(domainOf(*line)))
-             : QCoreApplication::translate("zelmora::Speech", "エックスは%1から%2まで")
-                   .arg(spoken(line->low()), spoken(line->high())),
-        QCoreApplication::translate("zelmora::Speech", "変化の割合は%1").arg(spoken(line->A)),
-        QCoreApplication::translate("zelmora::Speech", "切片は%1").arg(spoken(line->B)),
-        open ? QCoreApplication::translate("zelmora::Speech", "yの変域は%1").arg(spokenSpan(range))
-             : QCoreApplication::translate("zelmora::Speech", "yの変域は%1から%2まで")
-                   .arg(spoken(range.Low), spoken(range.High))};
+        open ? Speech::tr("エックスは%1").arg(spokenSpan(domainOf(*line)))
+             : Speech::tr("エックスは%1から%2まで").arg(spoken(line->low()), spoken(line->high())),
+        Speech::tr("変化の割合は%1").arg(spoken(line->A)), Speech::tr("切片は%1").arg(spoken(line->B)),
+        open ? Speech::tr("yの変域は%1").arg(spokenSpan(range))
+             : Speech::tr("yの変域は%1から%2まで").arg(spoken(range.Low), spoken(range.High))};
     for (int other = 0; other < SlotTable::UserSlots; ++other) {
         const auto otherLine = other == slot ? std::nullopt : exactLineOf(table, other);
         if (!otherLine)
@@ -696,24 +657,23 @@ QStringList valueTableFacts(const SlotTable& table, const LineForms& forms, int 
         const Intersection crossing = intersection(*line, *otherLine);
         switch (crossing.Kind) {
         case IntersectionKind::Point:
-            facts << QCoreApplication::translate("zelmora::Speech", "線%1とは%2で交わる")
+            facts << Speech::tr("線%1とは%2で交わる")
                          .arg(slotDigit(other))
                          .arg(spokenPoint(crossing.Point->X, crossing.Point->Y));
             break;
         case IntersectionKind::OutsideDomain:
-            facts << QCoreApplication::translate("zelmora::Speech", "線%1とは変域の外の%2で交わる")
+            facts << Speech::tr("線%1とは変域の外の%2で交わる")
                          .arg(slotDigit(other))
                          .arg(spokenPoint(crossing.Point->X, crossing.Point->Y));
             break;
         case IntersectionKind::Parallel:
-            facts << QCoreApplication::translate("zelmora::Speech", "線%1とは平行で交わらない").arg(slotDigit(other));
+            facts << Speech::tr("線%1とは平行で交わらない").arg(slotDigit(other));
             break;
         case IntersectionKind::SameLineApart:
-            facts << QCoreApplication::translate("zelmora::Speech", "線%1とは同じ直線上にあるが共有点はない")
-                         .arg(slotDigit(other));
+            facts << Speech::tr("線%1とは同じ直線上にあるが共有点はない").arg(slotDigit(other));
             break;
         case IntersectionKind::Overlapping:
-            facts << QCoreApplication::translate("zelmora::Speech", "線%1と重なる").arg(slotDigit(other));
+            facts << Speech::tr("線%1と重なる").arg(slotDigit(other));
             break;
         }
     }
