@@ -1755,7 +1755,7 @@
     </message>
     <message>
         <source>図の外です。</source>
-        <translation>It is outside the picture.</translation>
+        <translation>Off the picture.</translation>
     </message>
     <message>
         <source>線%1の端</source>

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/words/Messages.h"
+#include "app/words/Speech.h"
 
 #include "entry/TextRules.h"
 #include "slots/SlotTable.h"
@@ -424,7 +425,7 @@ QString notice(const PointNotice& notice)
     const QString placed = Messages::tr("点%1(%2, %3)をとりました。")
                                .arg(name, QString::fromStdString(fractionText(notice.At->X, Minus::Typographic)),
                                    QString::fromStdString(fractionText(notice.At->Y, Minus::Typographic)));
-    return notice.Outside ? placed + Messages::tr("図の外です。") : placed;
+    return notice.Outside ? speech::oneAfterAnother(placed, Messages::tr("図の外です。")) : placed;
 }
 
 QString notices(const std::vector<LessonNotice>& notices)
