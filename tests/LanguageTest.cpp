@@ -316,7 +316,9 @@ TEST(LanguageTexts, MessagesAndSpokenTextsInEachLanguage)
             },
             u"線２は長さ０の線です（χは0から0まで）。", u"Line 2 has length 0 (χ from 0 to 0)."},
         {"a point put outside the picture, two sentences",
-            [] { return messages::notice(PointNotice{"P", ExactPoint{20, mpq_class(-1, 2)}, true, false}); },
+            [] {
+                return messages::notice(PointNotice{"P", ExactPoint{20, mpq_class(-1, 2)}, true, false});
+            },
             u"点P(20, −1/2)をとりました。図の外です。", u"Point P(20, −1/2) plotted. Off the picture."},
         {"notices listed", [] { return messages::lessonOpenedWithNotices(u"a.zelmora"_qs); },
             u"「a.zelmora」を開きました。次のところは読み方を変えました。",

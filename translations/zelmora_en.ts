@@ -407,10 +407,6 @@
         <translation>&amp;Plot points</translation>
     </message>
     <message>
-        <source>点をとる：クリックするか、矢印キーとEnterでとります（Escで終わり）。</source>
-        <translation>Plot points: click, or move with the arrow keys and press Enter (Esc ends).</translation>
-    </message>
-    <message>
         <source>点を入力(&amp;N)…</source>
         <translation>E&amp;nter a point...</translation>
     </message>
@@ -1768,6 +1764,10 @@
     <message>
         <source>線%1の端 (%2, %3) を含まない（白丸）</source>
         <translation>Leave out the end (%2, %3) of line %1 (hollow dot)</translation>
+    </message>
+    <message>
+        <source>クリックか矢印キーとEnterで点をとります。Escで終わり。</source>
+        <translation>Click, or arrow keys and Enter, to plot a point. Esc ends.</translation>
     </message>
 </context>
 <context>

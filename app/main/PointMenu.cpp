@@ -82,8 +82,7 @@ void addPointItems(QMenu* edit, Form1* form, QWidget* window)
     QObject::connect(mode, &QAction::toggled, placer, &PointPlacer::setActive);
     QObject::connect(placer, &PointPlacer::activeChanged, mode, [mode, form](bool on) {
         mode->setChecked(on);
-        form->showMessage(
-            on ? PointMenu::tr("点をとる：クリックするか、矢印キーとEnterでとります（Escで終わり）。") : QString());
+        form->showMessage(on ? messages::placingPoints() : QString());
     });
 
     QObject::connect(

@@ -102,6 +102,11 @@ QString pictureCopied()
     return Messages::tr("図をコピーしました。");
 }
 
+QString placingPoints()
+{
+    return Messages::tr("クリックか矢印キーとEnterで点をとります。Escで終わり。");
+}
+
 QString lessonFault(const LessonFault& fault)
 {
     const QString key = QString::fromStdString(fault.Key);
@@ -438,9 +443,9 @@ QString notices(const std::vector<LessonNotice>& notices)
 
 std::vector<QString> all()
 {
-    std::vector<QString> all{pictureCopied(), lessonSaved(), pictureWritten(), outputFault(OutputFault::UnknownFormat),
-        outputFault(OutputFault::Unwritable), recoveryUnwritable(), recoveryUnreadable(), languageChosen(false),
-        languageChosen(true)};
+    std::vector<QString> all{pictureCopied(), placingPoints(), lessonSaved(), pictureWritten(),
+        outputFault(OutputFault::UnknownFormat), outputFault(OutputFault::Unwritable), recoveryUnwritable(),
+        recoveryUnreadable(), languageChosen(false), languageChosen(true)};
     for (int code = 0; code <= static_cast<int>(LessonFaultCode::Unwritable); ++code) {
         for (const char* key : {"a", "currentSlot", "version"}) {
             for (const int slot : {0, 3}) {

@@ -26,6 +26,8 @@ QString refusal(const EntryRefusal& refusal);
 QString ignored(const IgnoredText& ignored);
 
 QString pictureCopied();
+// While 点をとる is on: how to put a point and how to stop.
+QString placingPoints();
 
 // Why a lesson file was not opened or not saved: "このファイルは新しい版のZelmoraで作られています。",
 // "3行目の12文字目の書き方が正しくありません。"
