@@ -195,6 +195,8 @@ QString pdfColour(const QColor& colour)
 // for again.
 QString readTaggedTexts(const QString& text, const QStringList& readings)
 {
+    if (readings.isEmpty())
+        return text;
     static const QRegularExpression colour(uR"(([-0-9.]+) ([-0-9.]+) ([-0-9.]+) (scn|SCN)\n)"_s);
     static const QRegularExpression textObject(uR"(\G((?:/\w+ gs\n)?)(BT\n[\s\S]*?\nET\n))"_s);
     QString out;
