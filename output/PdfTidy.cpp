@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "output/PdfTidy.h"
 
+#include "plane/PainterSurface.h"
+
 #include <QList>
 #include <QRegularExpression>
 #include <QSet>
@@ -8,6 +10,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <optional>
 
@@ -125,7 +128,7 @@ QByteArray bodyOf(const Stream& stream)
 
 // Colours through the device spaces; each bold text once, filled and outlined as wide as Qt's two
 // copies stand apart, in the colour it is filled with.
-QByteArray tidyContent(const QByteArray& content)
+QString tidyColoursAndBold(const QByteArray& content)
 {
     QString text = QString::fromLatin1(content);
     text.replace(u"/CSpg cs"_s, u"/DeviceGray cs"_s);
@@ -147,7 +150,77 @@ QByteArray tidyContent(const QByteArray& content)
         from = match.capturedEnd();
     }
     out += QStringView(text).mid(from);
-    return out.toLatin1();
+    return out;
+}
+
+// A number as Qt's PDF writer writes it: up to nine decimals, cut rather than rounded, without
+// trailing zeros.
+QString pdfNumber(double value)
+{
+    const bool negative = value < 0;
+    double whole = 0;
+    const double fraction = std::modf(std::abs(value), &whole);
+    auto billionths = static_cast<qint64>(fraction * 1e9);
+    if (billionths == 1000000000) {
+        whole += 1;
+        billionths = 0;
+    }
+    QString number = (negative ? u"-"_s : QString()) + QString::number(qint64(whole));
+    if (billionths != 0) {
+        QString decimals = QString::number(billionths).rightJustified(9, u'0');
+        while (decimals.endsWith(u'0'))
+            decimals.chop(1);
+        number += u'.' + decimals;
+    }
+    return number;
+}
+
+// A text string as PDF writes one in any script: UTF-16BE with its byte order mark, in hex.
+QString pdfTextString(const QString& text)
+{
+    QString hex = u"<FEFF"_s;
+    for (const QChar unit : text)
+        hex += u"%1"_s.arg(unit.unicode(), 4, 16, QChar(u'0')).toUpper();
+    return hex + u'>';
+}
+
+// A colour as Qt's PDF writer writes one.
+QString pdfColour(const QColor& colour)
+{
+    return pdfNumber(colour.redF()) + u' ' + pdfNumber(colour.greenF()) + u' ' + pdfNumber(colour.blueF());
+}
+
+// Each text object drawn in a reading's tag reads as the reading, wrapped in a span that says so;
+// then every tag, the painter's stroke colour as well as the text's fill, is the colour it stands
+// for again.
+QString readTaggedTexts(const QString& text, const QStringList& readings)
+{
+    if (readings.isEmpty())
+        return text;
+    static const QRegularExpression colour(uR"(([-0-9.]+) ([-0-9.]+) ([-0-9.]+) (scn|SCN)\n)"_s);
+    static const QRegularExpression textObject(uR"(\G((?:/\w+ gs\n)?)(BT\n[\s\S]*?\nET\n))"_s);
+    QString out;
+    qsizetype from = 0;
+    for (auto matches = colour.globalMatch(text); matches.hasNext();) {
+        const QRegularExpressionMatch match = matches.next();
+        const auto part = [&](int i) { return quint16(std::lround(match.captured(i).toDouble() * 0xffff)); };
+        const auto tag = readingOfTag(QRgba64::fromRgba64(part(1), part(2), part(3), 0xffff));
+        if (!tag || tag->Reading >= readings.size() || match.capturedStart() < from)
+            continue;
+        out += QStringView(text).mid(from, match.capturedStart() - from);
+        out += pdfColour(tag->Colour) + u' ' + match.captured(4) + u'\n';
+        from = match.capturedEnd();
+        if (match.captured(4) != u"scn"_s)
+            continue;
+        const QRegularExpressionMatch drawn = textObject.match(text, from);
+        if (!drawn.hasMatch())
+            continue;
+        out += drawn.captured(1) + u"/Span << /ActualText "_s + pdfTextString(readings[tag->Reading]) + u" >> BDC\n"_s
+            + drawn.captured(2) + u"EMC\n"_s;
+        from = drawn.capturedEnd();
+    }
+    out += QStringView(text).mid(from);
+    return out;
 }
 
 // Qt's text layer names each glyph's character in ranges with a list of destinations; some
@@ -257,7 +330,7 @@ void tagFontNames(std::vector<PdfObject>& objects)
 
 } // namespace
 
-QByteArray tidyPdf(const QByteArray& pdf)
+QByteArray tidyPdf(const QByteArray& pdf, const QStringList& readings)
 {
     auto file = readPdf(pdf);
     if (!file)
@@ -273,7 +346,8 @@ QByteArray tidyPdf(const QByteArray& pdf)
             auto stream = streamOf(object.Body);
             if (!stream)
                 return pdf;
-            stream->Data = isContent ? tidyContent(stream->Data) : tidyUnicodeMap(stream->Data);
+            stream->Data = isContent ? readTaggedTexts(tidyColoursAndBold(stream->Data), readings).toLatin1()
+                                     : tidyUnicodeMap(stream->Data);
             object.Body = bodyOf(*stream);
             continue;
         }

@@ -19,6 +19,8 @@
 #include <algorithm>
 #include <optional>
 #include <span>
+#include <string>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -64,9 +66,10 @@ public:
     }
     void TextHalo(int pixels) override { Surface.TextHalo(pixels); }
     // A text wholly past the edge is left out where asked: a file that keeps what its clip hides
-    // shows it again in an editor.
+    // shows it again in an editor. Its reading goes with it.
     void Print(std::string_view text) override
     {
+        const std::optional<std::string> reading = std::exchange(Reading, std::nullopt);
         if (TextsInside
             && (TextX >= Width() || TextY >= Height() || TextX + TextWidth(text) <= 0
                 || TextY + TextHeight(text) <= 0)) {
@@ -74,9 +77,12 @@ public:
             Surface.CurrentY(TextY);
             return;
         }
+        if (reading)
+            Surface.ReadAs(*reading);
         Surface.Print(text);
         TextY += TextHeight(text);
     }
+    void ReadAs(std::string_view text) override { Reading = std::string(text); }
     void Refresh() override { Surface.Refresh(); }
     void DrawStyle(LineStyle style) override { Surface.DrawStyle(style); }
     void FillStyle(FillMode style) override { Surface.FillStyle(style); }
@@ -99,6 +105,7 @@ private:
     bool TextsInside;
     double TextX = 0;
     double TextY = 0;
+    std::optional<std::string> Reading;
 };
 
 // In black, a line along the χ axis lies over the black axis and vanishes. It is drawn again on a
@@ -274,6 +281,7 @@ std::vector<ExactPoint> drawPictureOn(QPaintDevice& device, QPainter* open, cons
     const bool white = settings.BlackAndWhite || settings.Plain;
     const QColor background = white ? QColor(Qt::white) : toQColor(PlaneBackground);
     PainterSurface surface = planeSurface(device, frame.ToDevice, frame.Size, background);
+    surface.setReadings(frame.Readings);
     std::optional<PainterSurface::Batch> batch;
     if (open)
         batch.emplace(surface, *open);

@@ -10,6 +10,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 #include <QTransform>
 
 #include <optional>
@@ -57,6 +58,9 @@ struct PictureFrame {
     PlaneEdges Edges = PlaneEdges::Window;
     QTransform ToDevice;
     bool TextsInside = false; // texts wholly past the edge left out, not only clipped
+    // The readings of texts the document's text layer reads otherwise, for tidyPdf; none on a
+    // device that keeps no text layer of its own making.
+    QStringList* Readings = nullptr;
 };
 
 // Draws the board's lines (none for a problem sheet) on a plane of any size, with the axis names,

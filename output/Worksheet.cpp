@@ -370,7 +370,7 @@ int listRowsOnce(const SheetPlane& plane, const PagePlane& placed, double width,
 }
 
 void drawCell(QPainter& painter, QPagedPaintDevice& device, const PageScale& scale, const QRectF& cell,
-    const SheetPlane& plane, int rows, const WorksheetSettings& settings)
+    const SheetPlane& plane, int rows, const WorksheetSettings& settings, QStringList* readings)
 {
     const Board& board = *plane.Source;
     const double rowMillimetres = listRowMillimetres(settings);
@@ -391,7 +391,8 @@ void drawCell(QPainter& painter, QPagedPaintDevice& device, const PageScale& sca
             Qt::AlignLeft | Qt::AlignBottom, u"(%1)"_s.arg(plane.Number));
     }
 
-    const PictureFrame frame = sheetFrame(placed, picture.topLeft(), scale.DotsPerMillimetre);
+    PictureFrame frame = sheetFrame(placed, picture.topLeft(), scale.DotsPerMillimetre);
+    frame.Readings = readings;
     const std::vector<ExactPoint> leftOut
         = drawPictureOn(device, &painter, frame, board, pictureSettingsOf(plane, settings));
 
@@ -617,7 +618,8 @@ std::vector<SheetPlane> sheetPlanes(std::span<const Board> lessons, SheetKind ki
     return planes;
 }
 
-void drawWorksheet(QPagedPaintDevice& device, std::span<const SheetPlane> planes, const WorksheetSettings& settings)
+void drawWorksheet(QPagedPaintDevice& device, std::span<const SheetPlane> planes, const WorksheetSettings& settings,
+    QStringList* readings)
 {
     QPainter painter(&device);
     const PageScale scale(device);
@@ -654,7 +656,7 @@ void drawWorksheet(QPagedPaintDevice& device, std::span<const SheetPlane> planes
             }
             for (std::size_t i = 0; i < onPage.size(); ++i) {
                 if (onPage[i].Source)
-                    drawCell(painter, device, scale, cells[i], onPage[i], rows, settings);
+                    drawCell(painter, device, scale, cells[i], onPage[i], rows, settings, readings);
             }
         });
 }
@@ -705,15 +707,16 @@ QByteArray worksheetPdf(std::span<const SheetPlane> planes, const WorksheetSetti
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
+    QStringList readings;
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(600);
         writer.setPageLayout(pageLayoutOf(settings));
         writer.setTitle(settings.Title.isEmpty() ? u"Zelmora"_s : settings.Title);
         writer.setCreator(u"Zelmora"_s);
-        drawWorksheet(writer, planes, settings);
+        drawWorksheet(writer, planes, settings, &readings);
     }
-    return tidyPdf(bytes);
+    return tidyPdf(bytes, readings);
 }
 
 std::optional<OutputFault> writeWorksheet(

@@ -11,6 +11,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -169,8 +170,10 @@ struct LineOffPlane {
 // The lines of the lessons that would stand off their planes, each once, in order.
 std::vector<LineOffPlane> linesOffPlanes(std::span<const SheetPlane> planes, const WorksheetSettings& settings);
 
-// Draws the pages on a printer or a PDF writer whose page layout is already pageLayoutOf(settings).
-void drawWorksheet(QPagedPaintDevice& device, std::span<const SheetPlane> planes, const WorksheetSettings& settings);
+// Draws the pages on a printer or a PDF writer whose page layout is already pageLayoutOf(settings);
+// for a PDF, with the readings its text layer is to be given (see PictureFrame).
+void drawWorksheet(QPagedPaintDevice& device, std::span<const SheetPlane> planes, const WorksheetSettings& settings,
+    QStringList* readings = nullptr);
 
 // A worksheet as a PDF document, its colours and text in the forms other programs keep.
 QByteArray worksheetPdf(std::span<const SheetPlane> planes, const WorksheetSettings& settings);

@@ -227,11 +227,14 @@ void measure(PlaneSurface& surface, std::vector<Label>& labels)
     }
 }
 
-// Where a label's texts and fraction bars go, in whole pixels.
+// Where a label's texts and fraction bars go, in whole pixels. A label with a stacked fraction
+// reads whole from its first text and not at all from the others, so that a text layer does not
+// read the fraction's digits as numbers of their own.
 struct LabelText {
     Point At;
     std::string Text;
     bool Small = false; // a fraction's numerator or denominator
+    std::optional<std::string> ReadAs;
 };
 
 struct LabelLayout {
@@ -249,17 +252,28 @@ LabelLayout layoutOf(const Label& label)
         const double partX = x;
         x += partWidth(label.Parts[i], size);
         if (const auto* text = std::get_if<std::string>(&label.Parts[i])) {
-            layout.Texts.push_back({{std::round(partX), std::round(axis - size.Upper.Height / 2)}, *text, false});
+            layout.Texts.push_back(
+                {{std::round(partX), std::round(axis - size.Upper.Height / 2)}, *text, false, std::nullopt});
             continue;
         }
         const auto& fraction = std::get<StackedFraction>(label.Parts[i]);
         const double width = x - partX;
         layout.Texts.push_back(
             {{std::round(partX + (width - size.Upper.Width) / 2), std::floor(axis - 1 - size.Upper.Height)},
-                fraction.Numerator, true});
+                fraction.Numerator, true, std::nullopt});
         layout.Texts.push_back(
-            {{std::round(partX + (width - size.Lower.Width) / 2), axis + 2}, fraction.Denominator, true});
+            {{std::round(partX + (width - size.Lower.Width) / 2), axis + 2}, fraction.Denominator, true, std::nullopt});
         layout.Bars.push_back({{std::round(partX), axis}, {std::round(x) - 1, axis}});
+    }
+    if (!layout.Bars.empty()) {
+        std::string reading;
+        for (const EquationPart& part : label.Parts) {
+            const auto* fraction = std::get_if<StackedFraction>(&part);
+            reading += fraction ? fraction->Numerator + "/" + fraction->Denominator : std::get<std::string>(part);
+        }
+        for (LabelText& text : layout.Texts)
+            text.ReadAs = std::string();
+        layout.Texts.front().ReadAs = std::move(reading);
     }
     return layout;
 }
@@ -317,6 +331,8 @@ void drawLabels(PlaneSurface& surface, const std::vector<Label>& labels, Rgb lea
                 foreColor(labels[i].Colour);
                 surface.CurrentX(text.At.X);
                 surface.CurrentY(text.At.Y);
+                if (text.ReadAs)
+                    surface.ReadAs(*text.ReadAs);
                 surface.Print(text.Text);
             }
         }

@@ -324,6 +324,13 @@ void PainterSurface::Print(std::string_view text)
     const QString string = fromUtf8(text);
     const QStaticText& line = laidOut(string);
     Halo* halo = HaloPixels > 0 ? &haloOf(string) : nullptr;
+    std::optional<QColor> tag;
+    if (NextReading && Readings) {
+        tag = readingTag(PenColour, Readings->size());
+        if (tag)
+            Readings->append(*NextReading);
+    }
+    NextReading.reset();
     paint([&](QPainter& painter) {
         if (halo != nullptr)
             paintHalo(painter, *halo, line);
@@ -333,10 +340,52 @@ void PainterSurface::Print(std::string_view text)
         const QFont& font = face().Font;
         if (painter.font() != font)
             painter.setFont(font);
-        painter.setPen(PenColour);
+        painter.setPen(tag.value_or(PenColour));
         painter.drawStaticText(TextPosition, line);
     });
     TextPosition = {0.0, TextPosition.y() + fontMetrics().height()};
+}
+
+void PainterSurface::ReadAs(std::string_view text)
+{
+    if (Readings)
+        NextReading = fromUtf8(text);
+}
+
+namespace {
+
+constexpr int tagSteps = 127;
+constexpr int eightBitStep = 257; // a part of 8 bits, v, is v * 257 in 16 bits
+
+} // namespace
+
+std::optional<QColor> readingTag(QColor colour, qsizetype reading)
+{
+    if (reading < 0 || reading >= qsizetype(tagSteps) * tagSteps * tagSteps)
+        return std::nullopt;
+    const QRgba64 rgb = colour.rgba64();
+    const auto moved = [](quint16 part, qsizetype by) {
+        const int base = (part + eightBitStep / 2) / eightBitStep * eightBitStep;
+        const int step = int(by) + 1;
+        return quint16(base + step <= 0xffff ? base + step : base - step);
+    };
+    return QColor(QRgba64::fromRgba64(moved(rgb.red(), reading % tagSteps),
+        moved(rgb.green(), reading / tagSteps % tagSteps), moved(rgb.blue(), reading / tagSteps / tagSteps), 0xffff));
+}
+
+std::optional<TaggedReading> readingOfTag(QRgba64 colour)
+{
+    int parts[3] = {colour.red(), colour.green(), colour.blue()};
+    int steps[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        const int base = (parts[i] + eightBitStep / 2) / eightBitStep;
+        steps[i] = std::abs(parts[i] - base * eightBitStep);
+        if (steps[i] == 0)
+            return std::nullopt;
+        parts[i] = base;
+    }
+    return TaggedReading{
+        (steps[0] - 1) + tagSteps * ((steps[1] - 1) + tagSteps * (steps[2] - 1)), QColor(parts[0], parts[1], parts[2])};
 }
 
 // Shaping a short text costs more than drawing it, and a picture prints and measures the same

@@ -17,6 +17,7 @@
 #include <QPointF>
 #include <QSizeF>
 #include <QStaticText>
+#include <QStringList>
 #include <QTransform>
 
 #include <functional>
@@ -55,6 +56,7 @@ public:
     void CurrentX(double x) override;
     void CurrentY(double y) override;
     void Print(std::string_view text) override;
+    void ReadAs(std::string_view text) override;
     double TextWidth(std::string_view text) const override;
     double TextHeight(std::string_view text) const override;
     void Refresh() override;
@@ -62,6 +64,12 @@ public:
     QColor penColour() const { return PenColour; }
     const QFont& font() const { return Font; }
     QPointF textPosition() const { return TextPosition; }
+
+    // Where a document's text layer is to read texts otherwise than they are drawn (see ReadAs):
+    // each such text is drawn in a tag of its colour (readingTag), numbered by its place in the
+    // list, which the readings are added to, for the step that writes the document to put in.
+    // None (the default) draws every text as it is.
+    void setReadings(QStringList* readings) { Readings = readings; }
 
     // Called whenever the drawing changes (changed) and when it is to be shown at once (refresh).
     void setChangedCallback(std::function<void()> changed) { Changed = std::move(changed); }
@@ -134,11 +142,25 @@ private:
     int HaloPixels = 0;
     mutable QHash<QString, qreal> Widths;
     QPointF TextPosition;
+    QStringList* Readings = nullptr;
+    std::optional<QString> NextReading;
     std::optional<QPainter> Held;
     QPainter* Open = nullptr; // a painter the surface borrows for a batch
     std::function<void()> Changed;
     std::function<void()> Refreshed;
 };
+
+// A colour that tells a reading's number as well: each part of 16 bits moved off the colour by 1
+// to 127, less than a step of 8 bits (257), so that it still rounds to the colour and no colour
+// of 8 bits, as every other colour drawn is, reads as a tag. Numbers past 127 x 127 x 127 have no
+// tag.
+std::optional<QColor> readingTag(QColor colour, qsizetype reading);
+struct TaggedReading {
+    qsizetype Reading = 0;
+    QColor Colour;
+};
+// The reading a colour tags and the colour it stands for; none for a colour that is not a tag.
+std::optional<TaggedReading> readingOfTag(QRgba64 colour);
 
 // Text sizes are pixels; points convert as on a standard display of 96 dots per inch (20.25 points
 // are 27 pixels).

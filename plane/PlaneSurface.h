@@ -71,6 +71,11 @@ public:
     // Draws UTF-8 text at the text position in the pen colour, without filling its background
     // (apart from its halo), then moves the text position to the start of the next line.
     virtual void Print(std::string_view text) = 0;
+    // The text Print draws next reads as this one where the surface keeps a text layer, as a PDF
+    // does: a label drawn in parts reads whole from its first part ("y = 1/2χ + 3", its stacked
+    // fraction written with a slash) and not at all from the others (empty). A surface without a
+    // text layer, as the screen and images are, draws as ever.
+    virtual void ReadAs(std::string_view /*text*/) { }
     // How far Print would advance along the line for this UTF-8 text, and how far down it would
     // move the text position, in the current font.
     virtual double TextWidth(std::string_view text) const = 0;

@@ -354,6 +354,30 @@ TEST(PainterSurfaceTest, AHaloCutsALineBehindATextOnlyRoundItsGlyphs)
 }
 
 // The surface keeps what it laid out and measured; the same text in another font is new to it.
+TEST(PainterSurfaceTest, AReadingsTagStillRoundsToItsColourAndTellsItsNumber)
+{
+    constexpr qsizetype steps = 127;
+    const struct {
+        const char* Name;
+        QColor Colour;
+        qsizetype Reading;
+    } rows[] = {{"black, the first", Qt::black, 0}, {"blue, the last of the first part", QColor(0, 0, 255), steps - 1},
+        {"white, into the second part", Qt::white, steps}, {"pale yellow", QColor(255, 255, 192), steps * steps + 5},
+        {"grey, the last there is", QColor(128, 128, 128), steps * steps * steps - 1}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(readingOfTag(row.Colour.rgba64()), std::nullopt) << "a colour of 8 bits is no tag";
+        const std::optional<QColor> tag = readingTag(row.Colour, row.Reading);
+        ASSERT_TRUE(tag.has_value());
+        EXPECT_EQ(tag->rgb(), row.Colour.rgb());
+        const auto read = readingOfTag(tag->rgba64());
+        ASSERT_TRUE(read.has_value());
+        EXPECT_EQ(read->Reading, row.Reading);
+        EXPECT_EQ(read->Colour, row.Colour);
+    }
+    EXPECT_EQ(readingTag(Qt::black, steps * steps * steps), std::nullopt);
+}
+
 TEST(PainterSurfaceTest, TheSameTextInAnotherFontIsDrawnAndMeasuredInThatFont)
 {
     const struct {

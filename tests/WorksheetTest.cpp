@@ -195,7 +195,10 @@ TEST_F(WorksheetTest, ThePdfKeepsItsColoursTextAndBoldInOtherPrograms)
 {
     WorksheetSettings settings;
     settings.Title = u"一次関数"_qs;
-    const std::vector<Board> lessons{Lesson};
+    std::vector<Board> lessons{Lesson};
+    ShowOptions show;
+    show.Equations = true;
+    lessons.front().setShowOptions(show);
     const QByteArray pdf = worksheetPdf(sheetPlanes(lessons, SheetKind::ProblemAndAnswer), settings);
     const QList<QByteArray> streams = streamsOf(pdf);
     const QByteArray all = streams.join('\n');
@@ -203,7 +206,11 @@ TEST_F(WorksheetTest, ThePdfKeepsItsColoursTextAndBoldInOtherPrograms)
     EXPECT_FALSE(all.contains("/CSp")) << "colours set in /DeviceRGB itself";
     EXPECT_TRUE(all.contains("/DeviceRGB cs 0 0 1 scn") || all.contains("/DeviceRGB CS 0 0 1 SCN"))
         << "the lines are blue";
-    EXPECT_FALSE(all.contains("ActualText")) << "bold text drawn once";
+    EXPECT_FALSE(all.contains("/ActualText <>")) << "bold text drawn once";
+    // −2/3χ + 1 in UTF-16, in the label's reading; its other parts read as nothing.
+    EXPECT_TRUE(all.contains("22120032002F003303C70020002B00200031")) << "the fraction read with its label";
+    EXPECT_TRUE(all.contains("/Span << /ActualText <FEFF> >> BDC\nBT\n"));
+    EXPECT_FALSE(all.contains("0.000015259")) << "every text in its own colour again";
     EXPECT_TRUE(all.contains("2 Tr")) << "bold text filled and outlined";
     const auto map
         = std::find_if(streams.begin(), streams.end(), [](const QByteArray& s) { return s.contains("begincmap"); });
