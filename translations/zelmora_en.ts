@@ -60,9 +60,11 @@
     </message>
     <message>
         <source>例：2χ + 3y = 6&#x3000;χ = 3&#x3000;y = −2/3χ + 1 (−3 ≦ χ ≦ 3)&#x3000;χ = 3 (−2 ≦ y ≦ 5)
-χ は x でも入力できます（全角でも）。変域は「,」のあとか ( ) の中に書きます。</source>
+χ は x でも入力できます（全角でも）。変域は「,」のあとか ( ) の中に書きます。
+端を含まないときは「&lt;」で書きます（−3 &lt; χ ≦ 3）。</source>
         <translation>Examples: 2χ + 3y = 6  χ = 3  y = −2/3χ + 1 (−3 ≦ χ ≦ 3)  χ = 3 (−2 ≦ y ≦ 5)
-χ may be typed as x (full-width too). Write a domain after a comma or in brackets.</translation>
+χ may be typed as x (full-width too). Write a domain after a comma or in brackets.
+Write &quot;&lt;&quot; for an end left out (−3 &lt; χ ≦ 3).</translation>
     </message>
 </context>
 <context>
@@ -1002,6 +1004,33 @@
         <source>yの変域は%1</source>
         <translation>y %1</translation>
     </message>
+    <message>
+        <source>エックスが%1のときyは%2、ただしこの点は含まない</source>
+        <translation>when x is %1, y would be %2, but this point is not included</translation>
+    </message>
+    <message>
+        <source>%1、含まない</source>
+        <comment>a cell of the table of values at an open end</comment>
+        <translation>%1, not included</translation>
+    </message>
+    <message>
+        <source>%1（含まない）</source>
+        <comment>the tracing point at an open end, shown beside it</comment>
+        <translation>%1 (not included)</translation>
+    </message>
+    <message>
+        <source>、この点は含まない</source>
+        <comment>said after the tracing point at an open end</comment>
+        <translation>, not included</translation>
+    </message>
+    <message>
+        <source>%1の直線、yは%2</source>
+        <translation>the line %1, y %2</translation>
+    </message>
+    <message>
+        <source>線%1を引きました。%2、エックスは%3。</source>
+        <translation>Line %1 drawn. %2, x %3.</translation>
+    </message>
 </context>
 <context>
     <name>zelmora::ValueTableWindow</name>
@@ -1096,6 +1125,10 @@
     <message>
         <source>χの刻み%1では列が%2を超えるので、刻みを%3にしました。</source>
         <translation>A step of %1 would give more than %2 columns: the step is %3.</translation>
+    </message>
+    <message>
+        <source>( ) は、変域に含まれない端での値です。</source>
+        <translation>( ) marks a value at an end left out of the domain.</translation>
     </message>
 </context>
 <context>
