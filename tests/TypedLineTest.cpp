@@ -232,7 +232,8 @@ TEST(TypedLine, LessonsKeepVerticalLinesAndRaiseTheVersionOnlyForThem)
     // Written by hand: a and b, or the domain, left to the equation.
     const auto byHand = readLesson(R"lesson({"format": "zelmora-lesson", "version": 2, "slots": [
         {"slot": 1, "equation": "χ = 3 (-2 ≦ y ≦ 5)"},
-        {"slot": 2, "equation": "2x + 3y = 6", "from": "-3", "to": "6"}]})lesson");
+        {"slot": 2, "equation": "2x + 3y = 6", "from": "-3", "to": "6"},
+        {"slot": 3, "equation": "y = x (-1 < x < 2)"}]})lesson");
     ASSERT_TRUE(std::holds_alternative<Lesson>(byHand));
     Board written;
     const auto outcome = written.open(std::get<Lesson>(byHand));
@@ -240,6 +241,7 @@ TEST(TypedLine, LessonsKeepVerticalLinesAndRaiseTheVersionOnlyForThem)
     EXPECT_EQ(std::get<Outcome>(outcome).Message, Notice(TypedForm{0, "χ = 3", true})) << "nothing left out";
     EXPECT_EQ(domainText(*written.line(0)), "−2 ≦ y ≦ 5");
     EXPECT_EQ(equationOf(*written.line(1)).Plain, "y = -2/3χ + 2");
+    EXPECT_EQ(domainText(*written.line(2)), "−1 < χ < 2") << "the open ends with the domain";
 
     // An equation that is not the slot's line refuses the whole lesson.
     Lesson wrong = board.lesson();
