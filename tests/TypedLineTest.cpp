@@ -82,7 +82,6 @@ TEST(TypedLine, RefusalsSayWhere)
         {"two variables in one term", "xy = 1", {EquationFault::Unreadable, 2, "y"}},
         {"a point alone", ".x = 1", {EquationFault::Unreadable, 1, "."}},
         {"an open end of a one-point domain", "y = x (2 < x <= 2)", {EquationFault::OpenEndOfPoint, 8, ""}},
-        {"a domain closed by two <", "y = x (2 <<= x <= 3)", {EquationFault::Unreadable, 11, "<"}},
         {"nothing typed", "  ", {EquationFault::Empty, 0, ""}},
         {"no equals sign", "2x + 3y", {EquationFault::NoEquals, 0, ""}},
         {"a second equals sign", "x = 3 = 4", {EquationFault::ExtraEquals, 7, "="}},

@@ -59,10 +59,6 @@ TEST_F(ValueTableTest, TheFactsOfTheCurrentLineExactly)
     EXPECT_TRUE(open.Plain.contains(u"y\t(3)\t7/3\t5/3\t1\t1/3\t−1/3\t−1\n( ) は、変域に含まれない端での値です。\n"_qs))
         << open.Plain.toStdString();
     EXPECT_TRUE(open.CopiedText.contains(u"y\t'(3)\t'7/3"_qs)) << "a spreadsheet would read (3) as −3";
-    Form->perform([](Board& board) { return board.setOpenEnd(1, EntryBox::From, true); });
-    click("Option1_1");
-    EXPECT_TRUE(valueTableText(Form->board()).Html.contains(u"<td align=\"center\" nowrap>(−8)</td>"_qs))
-        << valueTableText(Form->board()).Html.toStdString();
 
     click("Option1_5");
     EXPECT_EQ(valueTableText(Form->board()).Plain, u"線６には線がありません。"_qs);

@@ -1128,7 +1128,7 @@ Write &quot;&lt;&quot; for an end left out (−3 &lt; χ ≦ 3).</translation>
     </message>
     <message>
         <source>( ) は、変域に含まれない端での値です。</source>
-        <translation>( ) marks a value at an end left out of the domain.</translation>
+        <translation>( ): at an end not in the domain.</translation>
     </message>
 </context>
 <context>
