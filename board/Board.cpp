@@ -108,6 +108,7 @@ std::variant<TypedSlot, EquationRefusal> keptLineOf(const TypedLine& typed, cons
 {
     TypedSlot kept;
     kept.Form.Typed = typed.Form;
+    kept.Form.Open = typed.Open;
     const std::string from = typed.From.value_or(domain[static_cast<std::size_t>(EntryBox::From)]);
     const std::string to = typed.To.value_or(domain[static_cast<std::size_t>(EntryBox::To)]);
     if (typed.Vertical) {
@@ -173,7 +174,7 @@ Outcome Board::typeLine(std::string_view text)
         form = line.Form;
     } else {
         storeLine(Slots, slot, std::get<LineValues>(readLineEntry(line.Texts)));
-        if (!line.Form.Typed.empty())
+        if (!line.Form.empty())
             form = line.Form;
     }
     Outcome outcome = showSlot((slot + 1) % SlotTable::UserSlots);
@@ -519,6 +520,8 @@ std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson, BoardComm
     }
     SlotTable table;
     LineForms forms;
+    // The file's open ends, and those of a domain its equation gives ("−3 < χ ≦ 3").
+    auto open = lesson.Open;
     for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
         const auto k = static_cast<std::size_t>(slot);
         const auto& texts = lesson.Slots[k];
@@ -568,6 +571,8 @@ std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson, BoardComm
         if (typed && typed->From && leftOut && *leftOut >= EntryBox::From) {
             given[2] = *typed->From;
             given[3] = *typed->To;
+            open[k].From = open[k].From || typed->Open.From;
+            open[k].To = open[k].To || typed->Open.To;
         }
         if (typed && typed->Vertical) {
             // Its bounds are of y, and read as the boxes read bounds.
@@ -594,7 +599,7 @@ std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson, BoardComm
     // An open end needs a domain of more than one point, which it would leave empty.
     for (int slot = 0; slot < SlotTable::UserSlots; ++slot) {
         const auto k = static_cast<std::size_t>(slot);
-        if (!lesson.Open[k].any())
+        if (!open[k].any())
             continue;
         const auto line = exactLineOf(table, forms, slot);
         if (!line)
@@ -603,7 +608,7 @@ std::variant<Outcome, LessonRefusal> Board::open(const Lesson& lesson, BoardComm
             return LessonRefusal{slot, {}, EquationRefusal{EquationFault::OpenEndOfPoint, 0, {}}};
         if (!forms[k])
             forms[k].emplace();
-        forms[k]->Open = lesson.Open[k];
+        forms[k]->Open = open[k];
     }
     // The file's reader has checked the size and the slot; anything else is kept in range.
     const int size = std::clamp(lesson.Size, 0, static_cast<int>(PlaneSizes.size()) - 1);

@@ -200,8 +200,8 @@ private:
         return true;
     }
 
-    // "≦", "≤" or "<=".
-    bool atMost()
+    // "≦", "≤" or "<=", and "<" (full-width "＜" folds to it), which leaves the end out.
+    bool atMost(bool& open)
     {
         if (peek() == U'≦' || peek() == U'≤') {
             ++Next;
@@ -209,6 +209,11 @@ private:
         }
         if (peek() == '<' && Next + 1 < Characters.size() && Characters[Next + 1].Code == '=') {
             Next += 2;
+            return true;
+        }
+        if (peek() == '<') {
+            ++Next;
+            open = true;
             return true;
         }
         return fail(atEnd() ? refusal(EquationFault::MissingTerm) : unreadable());
@@ -222,14 +227,14 @@ private:
         ++Next;
         EquationDomain domain;
         domain.Position = position();
-        if (!bound(domain.Low) || !atMost())
+        if (!bound(domain.Low) || !atMost(domain.LowOpen))
             return false;
         domain.VariablePosition = position();
         domain.Variable = variableOf(peek());
         if (domain.Variable == EquationVariable::None)
             return fail(atEnd() ? refusal(EquationFault::MissingTerm) : unreadable());
         ++Next;
-        if (!atMost() || !bound(domain.High))
+        if (!atMost(domain.HighOpen) || !bound(domain.High))
             return false;
         if (bracketed) {
             if (peek() != ')')

@@ -11,8 +11,8 @@ namespace zelmora {
 
 // A line typed as one equation in χ and y (UTF-8, full-width and kana forms as the boxes take
 // them): "2χ + 3y = 6", "χ = 3", "3y = 2χ - 6", with an optional domain after a comma or in
-// brackets ("2χ + 3y = 6 (-3 ≦ χ ≦ 3)"). This reads its terms; what line they make is worked out
-// exactly elsewhere. Positions count characters of the typed text from 1.
+// brackets ("2χ + 3y = 6 (-3 ≦ χ ≦ 3)", "y = 2χ + 1 (−3 < χ ≦ 3)"). This reads its terms; what line they make is worked
+// out exactly elsewhere. Positions count characters of the typed text from 1.
 
 enum class EquationVariable { None, X, Y };
 
@@ -29,10 +29,13 @@ struct EquationTerm {
     friend bool operator==(const EquationTerm&, const EquationTerm&) = default;
 };
 
-// A domain "low ≦ v ≦ high", the bounds as number texts (a sign and a decimal).
+// A domain "low ≦ v ≦ high", the bounds as number texts (a sign and a decimal); an end written
+// with "<" is left out of it ("−3 < χ ≦ 3").
 struct EquationDomain {
     std::string Low;
     std::string High;
+    bool LowOpen = false;
+    bool HighOpen = false;
     EquationVariable Variable = EquationVariable::X;
     int Position = 0;         // of the low bound
     int VariablePosition = 0; // of its variable
@@ -61,7 +64,7 @@ enum class EquationFault {
     DomainVariable,  // a domain in χ for χ = h, or in y for any other line
     DomainOrder,     // a domain whose low bound is above its high one
     DoesNotMatch,    // (lessons) the equation is not the line the slot's a and b give
-    OpenEndOfPoint,  // (lessons) an open end of a domain of one point, which it would leave empty
+    OpenEndOfPoint,  // an open end of a domain of one point, which it would leave empty
 };
 
 struct EquationRefusal {

@@ -14,14 +14,6 @@ bool inDomain(const ExactLine& line, const mpq_class& x)
     return line.low() <= x && x <= line.high();
 }
 
-// Whether x is in the domain, an open end left out.
-bool onSegment(const ExactLine& line, const mpq_class& x)
-{
-    const bool fromLow = line.lowOpen() ? line.low() < x : line.low() <= x;
-    const bool toHigh = line.highOpen() ? x < line.high() : x <= line.high();
-    return fromLow && toHigh;
-}
-
 std::string intervalText(const ExactInterval& interval, std::string_view variable)
 {
     std::string text = fractionText(interval.Low, Minus::Typographic);
@@ -85,6 +77,13 @@ Intersection sameLine(const ExactLine& first, const ExactLine& second)
 }
 
 } // namespace
+
+bool onSegment(const ExactLine& line, const mpq_class& t)
+{
+    const bool fromLow = line.lowOpen() ? line.low() < t : line.low() <= t;
+    const bool toHigh = line.highOpen() ? t < line.high() : t <= line.high();
+    return fromLow && toHigh;
+}
 
 Intersection intersection(const ExactLine& first, const ExactLine& second)
 {

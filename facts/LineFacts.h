@@ -29,6 +29,10 @@ struct Intersection {
 
 Intersection intersection(const ExactLine& first, const ExactLine& second);
 
+// Whether the domain holds t (χ, or y on a vertical line), an open end left out: the table of
+// values and tracing reach an open end, and say that the line does not.
+bool onSegment(const ExactLine& line, const mpq_class& t);
+
 // An interval, low ≤ high, each end in it or, when open, not.
 struct ExactInterval {
     mpq_class Low;

@@ -110,8 +110,11 @@ std::variant<TypedLine, EquationRefusal> readTypedLine(std::string_view text)
             return EquationRefusal{EquationFault::TooLarge, domain->Position, {}};
         if (*low > *high)
             return EquationRefusal{EquationFault::DomainOrder, domain->Position, {}};
+        if (*low == *high && (domain->LowOpen || domain->HighOpen))
+            return EquationRefusal{EquationFault::OpenEndOfPoint, domain->Position, {}};
         line.From = domain->Low;
         line.To = domain->High;
+        line.Open = {domain->LowOpen, domain->HighOpen};
     }
     return line;
 }

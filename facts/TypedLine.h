@@ -2,6 +2,7 @@
 #pragma once
 
 #include "entry/EquationText.h"
+#include "entry/LineEntry.h"
 #include "facts/ExactNumber.h"
 
 #include <optional>
@@ -22,6 +23,8 @@ struct TypedLine {
     // The domain typed with it, of χ (of y for a vertical line), as number texts.
     std::optional<std::string> From;
     std::optional<std::string> To;
+    // Its ends typed with "<", left out.
+    OpenEnds Open{};
 };
 
 // The largest numerator or denominator a coefficient worked out from an equation may have: the

@@ -265,12 +265,25 @@ TEST(LanguageTexts, MessagesAndSpokenTextsInEachLanguage)
             [] {
                 Board board;
                 board.draw({"1/2", "0", "0", "1"});
-                return speech::valuePairs(board.slotTable(), 0, std::nullopt) + u" | "_qs
+                return speech::valuePairs(board.slotTable(), board.lineForms(), 0, std::nullopt) + u" | "_qs
                     + speech::traceAnnouncement(TracePoint{0, 0, 0}, TracePoint{0, 1, mpq_class(1, 2)});
             },
             u"エックスが0のときyは0、エックスが1のときyは2分の1。 | "
             u"線１、エックス1、y2分の1。エックスが1増えるとyは2分の1増える。",
             u"When x is 0, y is 0, when x is 1, y is 1 half. | Line 1, x 1, y 1 half. x up by 1, y up by 1 half."},
+        {"pairs, a cell and the tracing point at an open end",
+            [] {
+                Board board;
+                board.draw({"1/2", "0", "0", "1"});
+                board.setOpenEnd(0, EntryBox::To, true);
+                const TracePoint end{0, 1, mpq_class(1, 2)};
+                return speech::valuePairs(board.slotTable(), board.lineForms(), 0, std::nullopt) + u" | "_qs
+                    + speech::leftOutValue(speech::number(end.Y)) + u" | "_qs + speech::traceCoordinates(end, true);
+            },
+            u"エックスが0のときyは0、エックスが1のときyは2分の1、ただしこの点は含まない。 | 2分の1、含まない | "
+            u"(1, 1/2)（含まない）",
+            u"When x is 0, y is 0, when x is 1, y would be 1 half, but this point is not included. | 1 half, not "
+            u"included | (1, 1/2) (not included)"},
         {"Esc while tracing", [] { return speech::traceEnded(); }, u"点を消しました。", u"Point removed."},
         {"sentences said one after another",
             [] {
@@ -279,8 +292,8 @@ TEST(LanguageTexts, MessagesAndSpokenTextsInEachLanguage)
                 return speech::oneAfterAnother(
                            speech::noOtherLine(), speech::traceAnnouncement(std::nullopt, TracePoint{0, 0, 0}))
                     + u" | "_qs
-                    + speech::oneAfterAnother(
-                        speech::valueTableOpened(0), speech::valuePairs(board.slotTable(), 0, std::nullopt));
+                    + speech::oneAfterAnother(speech::valueTableOpened(0),
+                        speech::valuePairs(board.slotTable(), board.lineForms(), 0, std::nullopt));
             },
             u"ほかの線はありません。線１、エックス0、y0。 | 値の表を開きました。線１の表です。"
             u"エックスが0のときyは0、エックスが1のときyは2分の1。",

@@ -149,6 +149,25 @@ TEST_F(SpokenAnswersTest, EachCommandSaysWhatItDid)
             u"線２の端、エックス−3、y−8を含まないようにしました。線２：y＝2エックス−2、エックスは−3より大きく3以下。",
             u"The end of line 2 at x minus 3, y minus 8 is left out. Line 2: y = 2x minus 2, x greater than minus 3 "
             u"and at most 3."},
+        {"tracing back to an open end",
+            [this] {
+                control("Picture1")->setFocus();
+                keys(Qt::Key_Home, Qt::NoModifier);
+                chooseFromMenu(Qt::Key_Menu);
+                // The end changed the lines: tracing begins again at the left end.
+                for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Home})
+                    QTest::keyClick(control("Picture1"), key);
+            },
+            u"線２、エックス−3、y−8、この点は含まない。エックスが1減るとyは2減る。",
+            u"Line 2, x minus 3, y minus 8, not included. x down by 1, y down by 2."},
+        {"an equation with an open end typed", [this] { typeEquation(u"y = 2χ + 1 (−3 < χ ≦ 3)"_s); },
+            u"線３を引きました。y＝2エックス＋1、エックスは−3より大きく3以下。",
+            u"Line 3 drawn. y = 2x + 1, x greater than minus 3 and at most 3."},
+        {"a vertical line typed open at both ends", [this] { typeEquation(u"x = 3, -2 < y < 5"_s); },
+            u"線３を引きました。エックス＝3の直線、yは−2より大きく5未満。",
+            u"Line 3 drawn. The line x = 3, y greater than minus 2 and less than 5."},
+        {"an open end of a one-point domain typed", [this] { typeEquation(u"y = x (2 < x ≦ 2)"_s); },
+            u"変域が１点だけなので、端を含まないことはできません。", u"A one-point domain has no end to leave out."},
         {"a vertical line typed", [this] { typeEquation(u"x = 3, -2 <= y <= 5"_s); },
             u"線３を引きました。エックス＝3の直線、yは−2から5まで。",
             u"Line 3 drawn. The line x = 3, y from minus 2 to 5."},
@@ -340,6 +359,9 @@ TEST_F(SpokenAnswersTest, TheTableOfValuesCarriesItsLineAndReadsAsPairs)
     EXPECT_EQ(cells->tableInterface()->columnCount(), 13) << "the cells follow the step";
     click("Option1_1");
     EXPECT_EQ(table->accessibleName(), u"値の表 線２"_s) << "it follows the line chosen";
+    // An open end's column is read with its point left out.
+    Form->perform([](Board& board) { return board.setOpenEnd(1, EntryBox::From, true); });
+    EXPECT_EQ(cells->tableInterface()->cellAt(1, 0)->text(QAccessible::Name), u"−8、含まない"_s);
 }
 
 } // namespace

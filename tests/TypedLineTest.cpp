@@ -29,7 +29,7 @@ std::string lineOf(const TypedLine& line)
 {
     std::string text = line.Vertical ? "χ = " + asText(line.At) : "a " + asText(line.A) + ", b " + asText(line.B);
     if (line.From)
-        text += " [" + *line.From + ", " + *line.To + "]";
+        text += (line.Open.From ? " (" : " [") + *line.From + ", " + *line.To + (line.Open.To ? ")" : "]");
     return text;
 }
 
@@ -57,6 +57,9 @@ TEST(TypedLine, EveryFormReadsExactly)
         {"domain in brackets", "2χ + 3y = 6 (−3 ≦ χ ≦ 3)", "a -2/3, b 2 [-3, 3]", "2χ + 3y = 6"},
         {"domain of y after a comma", "x = 3, -2 <= y <= 5", "χ = 3 [-2, 5]", "χ = 3"},
         {"domain with decimals", "y=x、0.5≤x≤2", "a 1, b 0 [0.5, 2]", "y = χ"},
+        {"lower end left out", "y = 2χ + 1 (−3 < χ ≦ 3)", "a 2, b 1 (-3, 3]", "y = 2χ + 1"},
+        {"both ends left out, full-width", "ｙ＝２ｘ＋１（ー３＜ｘ＜３）", "a 2, b 1 (-3, 3)", "y = 2χ + 1"},
+        {"upper end of y left out", "x = 3, -2 <= y < 5", "χ = 3 [-2, 5)", "χ = 3"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
@@ -78,6 +81,7 @@ TEST(TypedLine, RefusalsSayWhere)
         {"counted in characters, as typed", "２ｘ＋３ｙ＝６？", {EquationFault::Unreadable, 8, "？"}},
         {"two variables in one term", "xy = 1", {EquationFault::Unreadable, 2, "y"}},
         {"a point alone", ".x = 1", {EquationFault::Unreadable, 1, "."}},
+        {"an open end of a one-point domain", "y = x (2 < x <= 2)", {EquationFault::OpenEndOfPoint, 8, ""}},
         {"nothing typed", "  ", {EquationFault::Empty, 0, ""}},
         {"no equals sign", "2x + 3y", {EquationFault::NoEquals, 0, ""}},
         {"a second equals sign", "x = 3 = 4", {EquationFault::ExtraEquals, 7, "="}},
@@ -183,6 +187,15 @@ TEST(TypedLine, TheBoardKeepsAVerticalLineBesideTheTable)
     EXPECT_EQ(refused.Message, Notice(EquationRefusal{EquationFault::Unreadable, 3, "*"}));
     EXPECT_EQ(board.lesson(), before);
 
+    // An end typed with "<" is left out, in the same one step as the line.
+    board.typeEquation("y = 2χ + 1 (−3 < χ ≦ 3)");
+    ASSERT_TRUE(board.line(2));
+    EXPECT_TRUE(board.line(2)->FromOpen && !board.line(2)->ToOpen);
+    EXPECT_EQ(domainText(*board.line(2)), "−3 < χ ≦ 3");
+    board.undo();
+    EXPECT_FALSE(board.holdsLine(2));
+    EXPECT_FALSE(board.lineForms()[2].has_value());
+
     // Undo takes the typed forms back with the table; a draw from the boxes drops the form.
     board.undo();
     EXPECT_FALSE(board.holdsLine(1));
@@ -218,7 +231,8 @@ TEST(TypedLine, LessonsKeepVerticalLinesAndRaiseTheVersionOnlyForThem)
     // Written by hand: a and b, or the domain, left to the equation.
     const auto byHand = readLesson(R"lesson({"format": "zelmora-lesson", "version": 2, "slots": [
         {"slot": 1, "equation": "χ = 3 (-2 ≦ y ≦ 5)"},
-        {"slot": 2, "equation": "2x + 3y = 6", "from": "-3", "to": "6"}]})lesson");
+        {"slot": 2, "equation": "2x + 3y = 6", "from": "-3", "to": "6"},
+        {"slot": 3, "equation": "y = x (-1 < x < 2)"}]})lesson");
     ASSERT_TRUE(std::holds_alternative<Lesson>(byHand));
     Board written;
     const auto outcome = written.open(std::get<Lesson>(byHand));
@@ -226,6 +240,7 @@ TEST(TypedLine, LessonsKeepVerticalLinesAndRaiseTheVersionOnlyForThem)
     EXPECT_EQ(std::get<Outcome>(outcome).Message, Notice(TypedForm{0, "χ = 3", true})) << "nothing left out";
     EXPECT_EQ(domainText(*written.line(0)), "−2 ≦ y ≦ 5");
     EXPECT_EQ(equationOf(*written.line(1)).Plain, "y = -2/3χ + 2");
+    EXPECT_EQ(domainText(*written.line(2)), "−1 < χ < 2") << "the open ends with the domain";
 
     // An equation that is not the slot's line refuses the whole lesson.
     Lesson wrong = board.lesson();

@@ -54,6 +54,11 @@ TEST_F(ValueTableTest, TheFactsOfTheCurrentLineExactly)
     Form->perform([](Board& board) { return board.setOpenEnd(0, EntryBox::From, true); });
     const QString html = valueTableText(Form->board()).Html;
     EXPECT_TRUE(html.contains(u"−3 &lt; χ ≦ 3"_qs) && html.contains(u"−1 ≦ y &lt; 3"_qs)) << html.toStdString();
+    // Its column stays, the y in brackets: the end of y's range, which y does not take.
+    const ValueTableText open = valueTableText(Form->board());
+    EXPECT_TRUE(open.Plain.contains(u"y\t(3)\t7/3\t5/3\t1\t1/3\t−1/3\t−1\n( ) は、変域に含まれない端での値です。\n"_qs))
+        << open.Plain.toStdString();
+    EXPECT_TRUE(open.CopiedText.contains(u"y\t'(3)\t'7/3"_qs)) << "a spreadsheet would read (3) as −3";
 
     click("Option1_5");
     EXPECT_EQ(valueTableText(Form->board()).Plain, u"線６には線がありません。"_qs);

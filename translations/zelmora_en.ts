@@ -60,9 +60,11 @@
     </message>
     <message>
         <source>例：2χ + 3y = 6&#x3000;χ = 3&#x3000;y = −2/3χ + 1 (−3 ≦ χ ≦ 3)&#x3000;χ = 3 (−2 ≦ y ≦ 5)
-χ は x でも入力できます（全角でも）。変域は「,」のあとか ( ) の中に書きます。</source>
+χ は x でも入力できます（全角でも）。変域は「,」のあとか ( ) の中に書きます。
+端を含まないときは「&lt;」で書きます（−3 &lt; χ ≦ 3）。</source>
         <translation>Examples: 2χ + 3y = 6  χ = 3  y = −2/3χ + 1 (−3 ≦ χ ≦ 3)  χ = 3 (−2 ≦ y ≦ 5)
-χ may be typed as x (full-width too). Write a domain after a comma or in brackets.</translation>
+χ may be typed as x (full-width too). Write a domain after a comma or in brackets.
+Write &quot;&lt;&quot; for an end left out (−3 &lt; χ ≦ 3).</translation>
     </message>
 </context>
 <context>
@@ -1002,6 +1004,33 @@
         <source>yの変域は%1</source>
         <translation>y %1</translation>
     </message>
+    <message>
+        <source>エックスが%1のときyは%2、ただしこの点は含まない</source>
+        <translation>when x is %1, y would be %2, but this point is not included</translation>
+    </message>
+    <message>
+        <source>%1、含まない</source>
+        <comment>a cell of the table of values at an open end</comment>
+        <translation>%1, not included</translation>
+    </message>
+    <message>
+        <source>%1（含まない）</source>
+        <comment>the tracing point at an open end, shown beside it</comment>
+        <translation>%1 (not included)</translation>
+    </message>
+    <message>
+        <source>、この点は含まない</source>
+        <comment>said after the tracing point at an open end</comment>
+        <translation>, not included</translation>
+    </message>
+    <message>
+        <source>%1の直線、yは%2</source>
+        <translation>the line %1, y %2</translation>
+    </message>
+    <message>
+        <source>線%1を引きました。%2、エックスは%3。</source>
+        <translation>Line %1 drawn. %2, x %3.</translation>
+    </message>
 </context>
 <context>
     <name>zelmora::ValueTableWindow</name>
@@ -1096,6 +1125,10 @@
     <message>
         <source>χの刻み%1では列が%2を超えるので、刻みを%3にしました。</source>
         <translation>A step of %1 would give more than %2 columns: the step is %3.</translation>
+    </message>
+    <message>
+        <source>( ) は、変域に含まれない端での値です。</source>
+        <translation>( ): at an end not in the domain.</translation>
     </message>
 </context>
 <context>
@@ -1346,12 +1379,12 @@
         <translation>&amp;Versions:</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;式で入力（Ctrl+Shift+E）&lt;/h3&gt;&lt;p&gt;「編集」の「式で入力…」で、&lt;b&gt;2χ + 3y = 6&lt;/b&gt;、&lt;b&gt;y = -2/3χ + 1&lt;/b&gt;、&lt;b&gt;χ = 3&lt;/b&gt; のような式をそのまま入れて、今の番号の線を引けます。χは x でも入れられます。変域は &lt;b&gt;2χ + 3y = 6, -3 &amp;lt;= χ &amp;lt;= 3&lt;/b&gt; のように後ろに書きます。書かないと、見えている座標平面のはしからはしまで引きます。&lt;b&gt;χ = 3&lt;/b&gt; のような縦の線も引けます。読めない式は、何文字目がおかしいかを知らせ、線は変わりません。&lt;/p&gt;&lt;h3&gt;yの変域と白丸&lt;/h3&gt;&lt;p&gt;「表示」の「yの変域」で、最後に引いた（または選んだ）線のyの変域を y軸の上に太い線で示し、「−1 ≦ y ≦ 3」と書きます。線の端を右クリックして「端を含まない（白丸）」を選ぶと、その端は白丸になり、変域は「−3 &amp;lt; χ ≦ 3」のように書かれます（図に移って Home か End で端に点を置き、Menu キーでも選べます）。&lt;/p&gt;&lt;h3&gt;練習（Ctrl+R）&lt;/h3&gt;&lt;p&gt;「練習」の「練習する…」で練習のウィンドウが開きます。種類（式を求める・変域・交点）、数（整数・分数・まぜる）、問題の数、問題番号を選んで「始める」を押します。答えを二つの欄に入れ、二つ目の欄で Enter を押すと答え合わせをします。分数は -2/3 のように入れます。まちがえたところを教え、自分の線を朱色でかきます。「ヒント」を押すと順にヒントが出て、「次へ」でとばせます。最後に「10問中8問正解」とまちがえた問題が出ます。図に移ると、← → で線をたどれます。問題番号が同じなら、どのコンピューターでも同じ問題になります。&lt;/p&gt;&lt;p&gt;「練習プリントを印刷…」（印刷の種類「練習プリント」）で、問題番号とそれに続く番号から、一人ずつちがう練習プリントを解答付きで印刷できます。&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Type an equation (Ctrl+Shift+E)&lt;/h3&gt;&lt;p&gt;Edit → Type an equation... takes an equation as it is, such as &lt;b&gt;2χ + 3y = 6&lt;/b&gt;, &lt;b&gt;y = -2/3χ + 1&lt;/b&gt; or &lt;b&gt;χ = 3&lt;/b&gt;, and draws it in the current slot. χ may be typed as x. A domain goes after it: &lt;b&gt;2χ + 3y = 6, -3 &amp;lt;= χ &amp;lt;= 3&lt;/b&gt;; without one, the line runs from edge to edge of the plane shown. Vertical lines such as &lt;b&gt;χ = 3&lt;/b&gt; can be drawn too. An equation that cannot be read is refused with the place of the fault, and the lines stay as they are.&lt;/p&gt;&lt;h3&gt;Range of y and hollow dots&lt;/h3&gt;&lt;p&gt;View → Range of y marks the range of y of the line drawn or chosen last as a thick bar on the y axis, labelled &quot;−1 ≦ y ≦ 3&quot;. Right-click an end of a line and choose &quot;Leave out the end (hollow dot)&quot;: the end becomes a hollow dot and the domain is written &quot;−3 &amp;lt; χ ≦ 3&quot; (from the keyboard: move to the picture, put the point on the end with Home or End, and press the Menu key).&lt;/p&gt;&lt;h3&gt;Practice (Ctrl+R)&lt;/h3&gt;&lt;p&gt;Practice → Practise... opens the practice window. Choose the kind (find the equation, range, crossing), the numbers (whole, fractions, mixed), how many tasks and a set number, then press Start. Type the answer into the two boxes; Enter in the second box checks it. Type fractions as -2/3. A wrong answer names the part that is wrong and draws your line in vermilion. Hint gives the hints in order, and Next passes a task by. At the end you see &quot;8 of 10 right&quot; and the tasks missed. On the plane, ← → trace the line. The same set number gives the same tasks on every computer.&lt;/p&gt;&lt;p&gt;Print a Practice Sheet... (or the print kind &quot;Practice sheet&quot;) prints a different sheet for each pupil, with its answers, from a set number and the numbers after it.&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>&lt;h3&gt;点と直線&lt;/h3&gt;&lt;p&gt;「編集」の「点をとる」を選ぶと、図をクリックするか、矢印キーと Enter で点をとれます（Esc で終わります）。「点を入力…」では名前と座標を入れて点をとります。「2点を通る直線…」は二つの点の名前から、「傾きと1点…」は傾きと一つの点の座標から、今の番号に線を引きます。「表示」の「表の点をとる」は、値の表の点を図にとります。&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Points and lines&lt;/h3&gt;&lt;p&gt;With Edit → Plot points chosen, click the picture, or use the arrow keys and Enter, to plot a point (Esc ends it). Enter a point... plots a point from its name and coordinates. Line through two points... draws a line through two named points, and Slope and a point... a line from its slope and the coordinates of one point, both in the current line number. View → Plot the table&apos;s points plots the points of the table of values on the picture.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;式で入力（Ctrl+Shift+E）&lt;/h3&gt;&lt;p&gt;「編集」の「式で入力…」で、&lt;b&gt;2χ + 3y = 6&lt;/b&gt;、&lt;b&gt;y = -2/3χ + 1&lt;/b&gt;、&lt;b&gt;χ = 3&lt;/b&gt; のような式をそのまま入れて、今の番号の線を引けます。χは x でも入れられます。変域は &lt;b&gt;2χ + 3y = 6, -3 &amp;lt;= χ &amp;lt;= 3&lt;/b&gt; のように後ろに書きます。書かないと、見えている座標平面のはしからはしまで引きます。&lt;b&gt;χ = 3&lt;/b&gt; のような縦の線も引けます。読めない式は、何文字目がおかしいかを知らせ、線は変わりません。&lt;/p&gt;&lt;h3&gt;yの変域と白丸&lt;/h3&gt;&lt;p&gt;「表示」の「yの変域」で、最後に引いた（または選んだ）線のyの変域を y軸の上に太い線で示し、「−1 ≦ y ≦ 3」と書きます。線の端を右クリックして「端を含まない（白丸）」を選ぶと、その端は白丸になり、変域は「−3 &amp;lt; χ ≦ 3」のように書かれます（図に移って Home か End で端に点を置き、Menu キーでも選べます）。「式で入力」でも、変域を &lt;b&gt;-3 &amp;lt; χ &amp;lt;= 3&lt;/b&gt; のように「&amp;lt;」で書くと、その端を含みません。値の表では、含まない端でのyの値を ( ) に入れて示します。&lt;/p&gt;&lt;h3&gt;練習（Ctrl+R）&lt;/h3&gt;&lt;p&gt;「練習」の「練習する…」で練習のウィンドウが開きます。種類（式を求める・変域・交点）、数（整数・分数・まぜる）、問題の数、問題番号を選んで「始める」を押します。答えを二つの欄に入れ、二つ目の欄で Enter を押すと答え合わせをします。分数は -2/3 のように入れます。まちがえたところを教え、自分の線を朱色でかきます。「ヒント」を押すと順にヒントが出て、「次へ」でとばせます。最後に「10問中8問正解」とまちがえた問題が出ます。図に移ると、← → で線をたどれます。問題番号が同じなら、どのコンピューターでも同じ問題になります。&lt;/p&gt;&lt;p&gt;「練習プリントを印刷…」（印刷の種類「練習プリント」）で、問題番号とそれに続く番号から、一人ずつちがう練習プリントを解答付きで印刷できます。&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Type an equation (Ctrl+Shift+E)&lt;/h3&gt;&lt;p&gt;Edit → Type an equation... takes an equation as it is, such as &lt;b&gt;2χ + 3y = 6&lt;/b&gt;, &lt;b&gt;y = -2/3χ + 1&lt;/b&gt; or &lt;b&gt;χ = 3&lt;/b&gt;, and draws it in the current slot. χ may be typed as x. A domain goes after it: &lt;b&gt;2χ + 3y = 6, -3 &amp;lt;= χ &amp;lt;= 3&lt;/b&gt;; without one, the line runs from edge to edge of the plane shown. Vertical lines such as &lt;b&gt;χ = 3&lt;/b&gt; can be drawn too. An equation that cannot be read is refused with the place of the fault, and the lines stay as they are.&lt;/p&gt;&lt;h3&gt;Range of y and hollow dots&lt;/h3&gt;&lt;p&gt;View → Range of y marks the range of y of the line drawn or chosen last as a thick bar on the y axis, labelled &quot;−1 ≦ y ≦ 3&quot;. Right-click an end of a line and choose &quot;Leave out the end (hollow dot)&quot;: the end becomes a hollow dot and the domain is written &quot;−3 &amp;lt; χ ≦ 3&quot; (from the keyboard: move to the picture, put the point on the end with Home or End, and press the Menu key). In Type an equation, a domain written with &quot;&amp;lt;&quot;, such as &lt;b&gt;-3 &amp;lt; χ &amp;lt;= 3&lt;/b&gt;, leaves that end out too. The table of values puts the y at an end left out in brackets ( ).&lt;/p&gt;&lt;h3&gt;Practice (Ctrl+R)&lt;/h3&gt;&lt;p&gt;Practice → Practise... opens the practice window. Choose the kind (find the equation, range, crossing), the numbers (whole, fractions, mixed), how many tasks and a set number, then press Start. Type the answer into the two boxes; Enter in the second box checks it. Type fractions as -2/3. A wrong answer names the part that is wrong and draws your line in vermilion. Hint gives the hints in order, and Next passes a task by. At the end you see &quot;8 of 10 right&quot; and the tasks missed. On the plane, ← → trace the line. The same set number gives the same tasks on every computer.&lt;/p&gt;&lt;p&gt;Print a Practice Sheet... (or the print kind &quot;Practice sheet&quot;) prints a different sheet for each pupil, with its answers, from a set number and the numbers after it.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

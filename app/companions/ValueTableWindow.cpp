@@ -82,24 +82,36 @@ QString partsHtml(const std::vector<EquationPart>& parts)
     return u"<table cellspacing=\"0\" cellpadding=\"0\"><tr>%1</tr></table>"_s.arg(cells);
 }
 
-// A value of the table: an integer as it is, any other as its sign and a stacked fraction.
-QString valueHtml(const mpq_class& value)
+QString bracketed(const QString& value, bool leftOut)
+{
+    return leftOut ? u"(%1)"_s.arg(value) : value;
+}
+
+// A value of the table: an integer as it is, any other as its sign and a stacked fraction; in
+// brackets when the line leaves its point out.
+QString valueHtml(const mpq_class& value, bool leftOut = false)
 {
     if (value.get_den() == 1)
-        return number(value);
+        return bracketed(number(value), leftOut);
     std::vector<EquationPart> parts;
+    std::string before = leftOut ? "(" : "";
     if (sgn(value) < 0)
-        parts.emplace_back(std::string(minusSign(Minus::Typographic)));
+        before += minusSign(Minus::Typographic);
+    if (!before.empty())
+        parts.emplace_back(before);
     parts.emplace_back(StackedFraction{mpz_class(abs(value.get_num())).get_str(), value.get_den().get_str()});
+    if (leftOut)
+        parts.emplace_back(std::string(")"));
     return partsHtml(parts);
 }
 
 // A value as tab-separated text: the ASCII minus, and a fraction behind an apostrophe, which tells a
-// spreadsheet to keep "-1/2" as text rather than read it as a date.
-QString valueText(const mpq_class& value)
+// spreadsheet to keep "-1/2" as text rather than read it as a date; likewise a value in brackets,
+// which it would read as a negative number.
+QString valueText(const mpq_class& value, bool leftOut = false)
 {
-    const QString written = text(fractionText(value, Minus::Ascii));
-    return value.get_den() == 1 ? written : u"'"_s + written;
+    const QString written = bracketed(text(fractionText(value, Minus::Ascii)), leftOut);
+    return value.get_den() == 1 && !leftOut ? written : u"'"_s + written;
 }
 
 QString crossingText(int other, const Intersection& crossing)
@@ -219,21 +231,32 @@ ValueTableText valueTableText(
     QStringList yRow{u"y"_s};
     QStringList xCopied{u"χ"_s};
     QStringList yCopied{u"y"_s};
+    bool leftOut = false;
     for (const ExactPoint& column : tableOfValues(*line, step)) {
+        // At an open end the column stays, since its y is the end of y's range, but that y is in
+        // brackets: the line does not reach it.
+        const bool open = !onSegment(*line, column.X);
+        leftOut = leftOut || open;
         xs += u"<td align=\"center\" nowrap>%1</td>"_s.arg(valueHtml(column.X));
-        ys += u"<td align=\"center\" nowrap>%1</td>"_s.arg(valueHtml(column.Y));
+        ys += u"<td align=\"center\" nowrap>%1</td>"_s.arg(valueHtml(column.Y, open));
         xsCopied += u"<td align=\"center\">%1</td>"_s.arg(number(column.X));
-        ysCopied += u"<td align=\"center\">%1</td>"_s.arg(number(column.Y));
+        ysCopied += u"<td align=\"center\">%1</td>"_s.arg(bracketed(number(column.Y), open));
         xRow << number(column.X);
-        yRow << number(column.Y);
+        yRow << bracketed(number(column.Y), open);
         xCopied << valueText(column.X);
-        yCopied << valueText(column.Y);
+        yCopied << valueText(column.Y, open);
     }
     const QString rows = u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\"><tr><th>χ</th>%1</tr>"
                          "<tr><th>y</th>%2</tr></table>"_s;
-    html += rows.arg(xs, ys);
+    const QString leftOutNote = ValueTableWindow::tr("( ) は、変域に含まれない端での値です。");
+    const QString leftOutHtml = leftOut ? u"<p>%1</p>"_s.arg(leftOutNote.toHtmlEscaped()) : QString();
+    html += rows.arg(xs, ys) + leftOutHtml;
     plain << xRow.join(u'\t') << yRow.join(u'\t');
     copied << xCopied.join(u'\t') << yCopied.join(u'\t');
+    if (leftOut) {
+        plain << leftOutNote;
+        copied << leftOutNote;
+    }
 
     const QStringList facts{ValueTableWindow::tr("変化の割合：%1").arg(number(line->A)),
         ValueTableWindow::tr("切片：%1").arg(number(line->B)),
@@ -259,7 +282,7 @@ ValueTableText valueTableText(
     }
     const QString copiedHtml
         = u"<html><body><p>%1<br>%2<br>%3</p>%4%5%6</body></html>"_s.arg(title, text(equation.Plain).toHtmlEscaped(),
-            domain.toHtmlEscaped(), rows.arg(xsCopied, ysCopied), factsHtml, crossingsHtml);
+            domain.toHtmlEscaped(), rows.arg(xsCopied, ysCopied) + leftOutHtml, factsHtml, crossingsHtml);
     return {html, plain.join(u'\n') + u'\n', copied.join(u'\n') + u'\n', copiedHtml};
 }
 
@@ -326,7 +349,7 @@ ValueTableWindow::ValueTableWindow(QWidget* mainWindow)
         refresh();
         if (Speaker == nullptr)
             Speaker = new Announcer(this);
-        QString said = speech::valueStepChosen(Step->currentText(), Lines, Slot, chosenStep());
+        QString said = speech::valueStepChosen(Step->currentText(), Lines, Forms, Slot, chosenStep());
         if (const auto line = exactLineOf(Lines, Slot))
             said = speech::oneAfterAnother(speech::forEar(replacedStepNote(*line, chosenStep())), said);
         Speaker->announce(said);
@@ -388,17 +411,18 @@ void ValueTableWindow::refresh()
     Text->setAccessibleName(accessibleName());
     Text->setAccessibleDescription(speech::joinedSentences(speech::valueTableFacts(Lines, Forms, Slot)));
     SpokenTable table{{speech::forEar(u"χ"_s), u"y"_s}, {{}, {}}};
-    if (const auto line = exactLineOf(Lines, Slot)) {
+    if (const auto line = exactLineOf(Lines, Forms, Slot); line && !line->Vertical) {
         for (const ExactPoint& column : tableOfValues(*line, step)) {
             table.Rows[0] << speech::number(column.X);
-            table.Rows[1] << speech::number(column.Y);
+            const QString y = speech::number(column.Y);
+            table.Rows[1] << (onSegment(*line, column.X) ? y : speech::leftOutValue(y));
         }
     } else {
         table = {};
     }
     Cell = QPoint(std::min(Cell.x(), std::max(0, static_cast<int>(table.Rows.value(0).size()) - 1)), Cell.y());
     setSpokenTable(Text, table);
-    Pairs = speech::valuePairs(Lines, Slot, step);
+    Pairs = speech::valuePairs(Lines, Forms, Slot, step);
 }
 
 // While a screen reader listens, the arrows in the table move from cell to cell, and the reader

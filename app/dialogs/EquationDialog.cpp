@@ -26,7 +26,8 @@ EquationDialog::EquationDialog(QWidget* parent, Enter enter)
     caption->setBuddy(Box);
     Box->setAccessibleName(tr("直線の式"));
     auto* example = new QLabel(tr("例：2χ + 3y = 6　χ = 3　y = −2/3χ + 1 (−3 ≦ χ ≦ 3)　χ = 3 (−2 ≦ y ≦ 5)\n"
-                                  "χ は x でも入力できます（全角でも）。変域は「,」のあとか ( ) の中に書きます。"),
+                                  "χ は x でも入力できます（全角でも）。変域は「,」のあとか ( ) の中に書きます。\n"
+                                  "端を含まないときは「<」で書きます（−3 < χ ≦ 3）。"),
         this);
     Reason = new QLabel(this);
     Reason->setObjectName(u"EquationReason"_s);

@@ -5,6 +5,7 @@
 #include "app/form/PictureBox.h"
 #include "app/words/Speech.h"
 #include "board/Board.h"
+#include "facts/LineFacts.h"
 
 namespace zelmora {
 
@@ -35,10 +36,13 @@ void Tracer::key(TraceKey key)
     }
     const auto before = Point;
     Point = next;
+    // Home and End stop at an open end too, where the end's menu is, and say the line leaves it out.
+    const auto traced = State.line(next->Slot);
+    const bool leftOut = traced && !onSegment(*traced, traced->Vertical ? next->Y : next->X);
     const zelmora::Point at = State.geometry().toSurface({next->X.get_d(), next->Y.get_d()});
-    Picture->setMarker(
-        PictureBox::Marker{QPointF(at.X, at.Y), speech::traceCoordinates(*next), speech::traceChange(before, *next)});
-    QString said = speech::traceAnnouncement(before, *next);
+    Picture->setMarker(PictureBox::Marker{
+        QPointF(at.X, at.Y), speech::traceCoordinates(*next, leftOut), speech::traceChange(before, *next)});
+    QString said = speech::traceAnnouncement(before, *next, leftOut);
     // Along a vertical line ↑ ↓ move the point, and ← → go to another line.
     const auto line = before ? State.line(before->Slot) : std::nullopt;
     const bool upOrDown = key == TraceKey::NextLine || key == TraceKey::PreviousLine;

@@ -165,16 +165,19 @@ QString sayableEquation(const ExactLine& line)
     return speech::equation(line);
 }
 
-// "エックス＝3の直線、yは−2から5まで".
-QString verticalOverDomain(const ExactLine& line)
-{
-    return Speech::tr("%1の直線、yは%2から%3まで").arg(sayableEquation(line), spoken(line.low()), spoken(line.high()));
-}
-
 // Whether a line's domain leaves an end out, which its spoken span then says.
 bool hasOpenEnd(const ExactLine& line)
 {
     return line.FromOpen || line.ToOpen;
+}
+
+// "エックスが−3のときyは−5": a column of the table of values, and at an open end, that the line
+// leaves the point out.
+QString valuePair(const ExactLine& line, const ExactPoint& column)
+{
+    if (!onSegment(line, column.X))
+        return Speech::tr("エックスが%1のときyは%2、ただしこの点は含まない").arg(spoken(column.X), spoken(column.Y));
+    return Speech::tr("エックスが%1のときyは%2").arg(spoken(column.X), spoken(column.Y));
 }
 
 // "−3より大きく3以下": a span with an end left out, as a textbook words it.
@@ -188,6 +191,14 @@ QString spokenSpan(const ExactInterval& span)
 ExactInterval domainOf(const ExactLine& line)
 {
     return {line.low(), line.high(), line.lowOpen(), line.highOpen()};
+}
+
+// "エックス＝3の直線、yは−2から5まで", and "yは−2以上5未満" with an end left out.
+QString verticalOverDomain(const ExactLine& line)
+{
+    if (line.FromOpen || line.ToOpen)
+        return Speech::tr("%1の直線、yは%2").arg(sayableEquation(line), spokenSpan(domainOf(line)));
+    return Speech::tr("%1の直線、yは%2から%3まで").arg(sayableEquation(line), spoken(line.low()), spoken(line.high()));
 }
 
 // "線１、エックスは−3より大きく3以下、yは−1以上3未満": a line whose domain leaves an end out.
@@ -410,6 +421,11 @@ QString lineDrawn(const Board& board, int slot)
         return {};
     if (line->Vertical)
         return Speech::tr("線%1を引きました。%2。").arg(slotDigit(slot)).arg(sentenceStart(verticalOverDomain(*line)));
+    if (hasOpenEnd(*line)) {
+        return Speech::tr("線%1を引きました。%2、エックスは%3。")
+            .arg(slotDigit(slot))
+            .arg(sayableEquation(*line), spokenSpan(domainOf(*line)));
+    }
     return Speech::tr("線%1を引きました。%2、エックスは%3から%4まで。")
         .arg(slotDigit(slot))
         .arg(sayableEquation(*line), spoken(line->low()), spoken(line->high()));
@@ -544,20 +560,27 @@ QString valueTableClosed()
     return Speech::tr("値の表を閉じました。");
 }
 
-QString valuePairs(const SlotTable& table, int slot, const std::optional<mpq_class>& step)
+QString valuePairs(const SlotTable& table, const LineForms& forms, int slot, const std::optional<mpq_class>& step)
 {
-    const auto line = exactLineOf(table, slot);
+    const auto line = exactLineOf(table, forms, slot);
     if (!line)
         return {};
     QStringList pairs;
     for (const ExactPoint& column : tableOfValues(*line, step))
-        pairs << Speech::tr("エックスが%1のときyは%2").arg(spoken(column.X), spoken(column.Y));
+        pairs << valuePair(*line, column);
     return sentenceStart(pairs.join(betweenItems())) + sentenceEnd();
 }
 
-QString traceCoordinates(const TracePoint& point)
+QString leftOutValue(const QString& value)
 {
-    return u"(%1, %2)"_s.arg(written(point.X), written(point.Y));
+    return Speech::tr("%1、含まない", "a cell of the table of values at an open end").arg(value);
+}
+
+QString traceCoordinates(const TracePoint& point, bool leftOut)
+{
+    const QString shown = u"(%1, %2)"_s.arg(written(point.X), written(point.Y));
+    return leftOut ? Speech::tr("%1（含まない）", "the tracing point at an open end, shown beside it").arg(shown)
+                   : shown;
 }
 
 QString traceChange(const std::optional<TracePoint>& before, const TracePoint& now)
@@ -568,9 +591,11 @@ QString traceChange(const std::optional<TracePoint>& before, const TracePoint& n
         .arg(signedChange(now.X - before->X, written), signedChange(now.Y - before->Y, written));
 }
 
-QString traceAnnouncement(const std::optional<TracePoint>& before, const TracePoint& now)
+QString traceAnnouncement(const std::optional<TracePoint>& before, const TracePoint& now, bool leftOut)
 {
     QString said = Speech::tr("線%1、%2").arg(slotDigit(now.Slot)).arg(spokenPoint(now.X, now.Y));
+    if (leftOut)
+        said += Speech::tr("、この点は含まない", "said after the tracing point at an open end");
     if (before && before->Slot == now.Slot && (before->X != now.X || before->Y != now.Y))
         said += betweenSentences() + spokenChange(now.X - before->X, now.Y - before->Y);
     return said + sentenceEnd();
@@ -615,9 +640,10 @@ QString playStopped(const QString& name, const Board& board, int slot)
     return Speech::tr("%1を止めました。%2").arg(name, lineMoved(board, slot)).trimmed();
 }
 
-QString valueStepChosen(const QString& step, const SlotTable& table, int slot, const std::optional<mpq_class>& chosen)
+QString valueStepChosen(const QString& step, const SlotTable& table, const LineForms& forms, int slot,
+    const std::optional<mpq_class>& chosen)
 {
-    const auto line = exactLineOf(table, slot);
+    const auto line = exactLineOf(table, forms, slot);
     const QString said = Speech::tr("χの刻みを%1にしました。").arg(step);
     if (!line)
         return forEar(said);
@@ -626,7 +652,7 @@ QString valueStepChosen(const QString& step, const SlotTable& table, int slot, c
     const std::vector<ExactPoint> columns = tableOfValues(*line, chosen);
     QStringList pairs;
     for (std::size_t k = 0; k < std::min(firstPairs, columns.size()); ++k)
-        pairs << Speech::tr("エックスが%1のときyは%2").arg(spoken(columns[k].X), spoken(columns[k].Y));
+        pairs << valuePair(*line, columns[k]);
     return forEar(said) + sentenceStart(pairs.join(betweenItems())) + sentenceEnd();
 }
 
@@ -651,9 +677,12 @@ QStringList valueTableFacts(const SlotTable& table, const LineForms& forms, int 
         open ? Speech::tr("yの変域は%1").arg(spokenSpan(range))
              : Speech::tr("yの変域は%1から%2まで").arg(spoken(range.Low), spoken(range.High))};
     for (int other = 0; other < SlotTable::UserSlots; ++other) {
-        const auto otherLine = other == slot ? std::nullopt : exactLineOf(table, other);
+        auto otherLine = other == slot ? std::nullopt : exactLineOf(table, other);
         if (!otherLine)
             continue;
+        // A crossing at another line's open end is no point of it, as the table writes it.
+        otherLine->FromOpen = openEndsOf(forms, other).From;
+        otherLine->ToOpen = openEndsOf(forms, other).To;
         const Intersection crossing = intersection(*line, *otherLine);
         switch (crossing.Kind) {
         case IntersectionKind::Point:

@@ -72,16 +72,21 @@ QString markShown(bool ShowOptions::*mark, bool on);
 QString endChosen(const Board& board, int slot, const ExactPoint& at, bool open);
 QString valueTableOpened(int slot);
 QString valueTableClosed();
-// The table of values as pairs, which is how it is read: "エックスが−3のときyは3、…".
-QString valuePairs(const SlotTable& table, int slot, const std::optional<mpq_class>& step);
+// The table of values as pairs, which is how it is read: "エックスが−3のときyは3、…"; a pair at
+// an open end is said with the point left out ("…、ただしこの点は含まない").
+QString valuePairs(const SlotTable& table, const LineForms& forms, int slot, const std::optional<mpq_class>& step);
+// A cell of the table at an open end, as a screen reader reads it: "−5、含まない".
+QString leftOutValue(const QString& value);
 
-// Beside the tracing point, on screen: its coordinates, exact ("(3/2, 0)"), and the change from
-// the point before ("χ＋1 → y−2/3"), empty when it did not move.
-QString traceCoordinates(const TracePoint& point);
+// Beside the tracing point, on screen: its coordinates, exact ("(3/2, 0)", and "(−3, −5)（含まない）"
+// at an open end, which the segment leaves out), and the change from the point before
+// ("χ＋1 → y−2/3"), empty when it did not move.
+QString traceCoordinates(const TracePoint& point, bool leftOut = false);
 QString traceChange(const std::optional<TracePoint>& before, const TracePoint& now);
 
-// What a screen reader says when the point moves: the line, the point and the change.
-QString traceAnnouncement(const std::optional<TracePoint>& before, const TracePoint& now);
+// What a screen reader says when the point moves: the line, the point (and that the line leaves
+// it out, at an open end) and the change.
+QString traceAnnouncement(const std::optional<TracePoint>& before, const TracePoint& now, bool leftOut = false);
 QString noLineToTrace();
 // ↑ or ↓ when only one line is drawn.
 QString noOtherLine();
@@ -98,7 +103,8 @@ QString playStopped(const QString& name, const Board& board, int slot);
 
 // The table of values: a new step of χ, with the first pairs it gives ("χの刻みを1にしました。
 // エックスが−3のときyは3、…"); the facts below the table, one spoken line each.
-QString valueStepChosen(const QString& step, const SlotTable& table, int slot, const std::optional<mpq_class>& chosen);
+QString valueStepChosen(const QString& step, const SlotTable& table, const LineForms& forms, int slot,
+    const std::optional<mpq_class>& chosen);
 QStringList valueTableFacts(const SlotTable& table, int slot);
 // With the forms kept beside the table: an end of the domain left open is said ("−3より大きく").
 QStringList valueTableFacts(const SlotTable& table, const LineForms& forms, int slot);
