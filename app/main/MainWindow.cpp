@@ -11,7 +11,7 @@
 #include "app/form/Form1.h"
 #include "app/form/PointPlacer.h"
 #include "app/main/PointMenu.h"
-#include "app/session/LessonOpening.h"
+#include "app/session/BoardSession.h"
 #include "app/session/Recovery.h"
 #include "app/session/Settings.h"
 #include "app/session/Startup.h"
@@ -92,10 +92,10 @@ constexpr std::size_t markIndex(bool ShowOptions::*member)
 
 // A companion window follows its checkable menu item: made when the item is checked, deleted when
 // it closes (which unchecks the item), closed when the item is unchecked; while open, it follows
-// the form's board. The window to show, or none. The connections name only what outlives the
+// the session's board. The window to show, or none. The connections name only what outlives the
 // window, so that nothing reaches back into a main window being destroyed around it.
 template <typename Window, typename Make>
-Window* companion(QAction* item, QPointer<Window>& window, const Form1* form, Make make)
+Window* companion(QAction* item, QPointer<Window>& window, const BoardSession* session, Make make)
 {
     if (!item->isChecked()) {
         if (window)
@@ -106,7 +106,8 @@ Window* companion(QAction* item, QPointer<Window>& window, const Form1* form, Ma
         window = make();
         window->setAttribute(Qt::WA_DeleteOnClose);
         CompanionWindow* made = window.data();
-        QObject::connect(form, &Form1::boardChanged, made, [form, made] { made->showBoard(form->board()); });
+        QObject::connect(
+            session, &BoardSession::boardChanged, made, [session, made] { made->showBoard(session->board()); });
         QObject::connect(window.data(), &QObject::destroyed, item, [item] { item->setChecked(false); });
     }
     return window.data();
@@ -126,8 +127,8 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , Form(new Form1(this))
-    , Keeper(new Recovery(Form->board(), Recovery::defaultFolder(), this))
+    , Session(new BoardSession(Recovery::defaultFolder(), this))
+    , Form(new Form1(Session, this))
     , Input(new InputKind(this))
 {
     setObjectName(u"MainWindow"_s);
@@ -140,15 +141,16 @@ MainWindow::MainWindow(QWidget* parent)
     // Ctrl+E would otherwise move to the end of the line.
     for (QLineEdit* box : Form->findChildren<QLineEdit*>())
         box->installEventFilter(this);
-    connect(Keeper, &Recovery::writeFailed, this, [this] { Form->showMessage(messages::recoveryUnwritable()); });
+    connect(Session, &BoardSession::recoveryUnwritable, this,
+        [this] { Form->showMessage(messages::recoveryUnwritable()); });
     connect(Form, &QWidget::windowTitleChanged, this, [this] { updateCaption(); });
-    connect(Form, &Form1::boardChanged, this, &MainWindow::boardChanged);
+    connect(Session, &BoardSession::boardChanged, this, &MainWindow::boardChanged);
     boardChanged();
 }
 
 QString MainWindow::fileName() const
 {
-    return QString::fromStdString(Form->board().document());
+    return Session->fileName();
 }
 
 void MainWindow::buildMenus()
@@ -175,8 +177,8 @@ void MainWindow::buildMenus()
     fillRecentMenu();
     LastBoardAction = menuItem(file, tr("前回の線を開く(&L)"), {}, u"OpenLastBoard"_s);
     connect(LastBoardAction, &QAction::triggered, this, &MainWindow::openLastBoard);
-    LastBoardAction->setEnabled(!Keeper->lastBoards().isEmpty());
-    connect(file, &QMenu::aboutToShow, this, [this] { LastBoardAction->setEnabled(!Keeper->lastBoards().isEmpty()); });
+    LastBoardAction->setEnabled(!Session->lastBoards().isEmpty());
+    connect(file, &QMenu::aboutToShow, this, [this] { LastBoardAction->setEnabled(!Session->lastBoards().isEmpty()); });
     file->addSeparator();
     connect(menuItem(file, tr("終了(&X)"), QKeySequence(Qt::CTRL | Qt::Key_Q), u"Quit"_s), &QAction::triggered, this,
         &QWidget::close);
@@ -186,16 +188,16 @@ void MainWindow::buildMenus()
     UndoAction = menuItem(edit, messages::undoText({}), QKeySequence(Qt::CTRL | Qt::Key_Z), u"Undo"_s);
     UndoAction->setShortcutContext(Qt::ApplicationShortcut);
     connect(UndoAction, &QAction::triggered, this, [this] {
-        const auto step = Form->board().undoStep();
-        Form->perform([](Board& board) { return board.undo(); });
-        Form->announce(step ? speech::undone(Form->board(), *step) : speech::nothingToUndo());
+        const auto step = Session->board().undoStep();
+        Session->perform([](Board& board) { return board.undo(); });
+        Form->announce(step ? speech::undone(Session->board(), *step) : speech::nothingToUndo());
     });
     RedoAction = menuItem(edit, messages::redoText({}), QKeySequence(Qt::CTRL | Qt::Key_Y), u"Redo"_s);
     RedoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(RedoAction, &QAction::triggered, this, [this] {
-        const auto step = Form->board().redoStep();
-        Form->perform([](Board& board) { return board.redo(); });
-        Form->announce(step ? speech::redone(Form->board(), *step) : speech::nothingToRedo());
+        const auto step = Session->board().redoStep();
+        Session->perform([](Board& board) { return board.redo(); });
+        Form->announce(step ? speech::redone(Session->board(), *step) : speech::nothingToRedo());
     });
     UndoAction->setEnabled(false);
     RedoAction->setEnabled(false);
@@ -220,7 +222,7 @@ void MainWindow::buildMenus()
     connect(menuItem(practice, tr("練習する(&P)…"), QKeySequence(Qt::CTRL | Qt::Key_R), u"Practise"_s),
         &QAction::triggered, this, [this] { showPractice(nullptr); });
     connect(menuItem(practice, tr("練習プリントを印刷(&S)…"), {}, u"PrintPracticeSheet"_s), &QAction::triggered, this,
-        [this] { printWithPreview(this, Form->board(), true); });
+        [this] { printWithPreview(this, Session->board(), true); });
 
     QMenu* help = menuBar()->addMenu(tr("ヘルプ(&H)"));
     connect(menuItem(help, tr("使い方(&H)"), QKeySequence::HelpContents, u"Usage"_s), &QAction::triggered, this,
@@ -261,7 +263,7 @@ void MainWindow::buildViewMenu(QMenu* view)
     const ShowOptions options = Settings::showOptions();
     checkShowOptions(options);
     if (options.any())
-        Form->perform([&options](Board& board) { return board.setShowOptions(options, false); });
+        Session->perform([&options](Board& board) { return board.setShowOptions(options, false); });
 }
 
 // The language the window speaks from the next start on; each language's name in itself. The
@@ -305,22 +307,22 @@ void MainWindow::showOptionsChosen()
         options.*ShowMarks[k].Member = ShowActions[k]->isChecked();
     Settings::setShowOptions(options);
     ShowActions[markIndex(&ShowOptions::CurrentCrossingsOnly)]->setEnabled(options.Intersections);
-    Form->perform([&options](Board& board) { return board.setShowOptions(options); });
+    Session->perform([&options](Board& board) { return board.setShowOptions(options); });
     const auto chosen = std::ranges::find(ShowActions, sender());
     if (chosen != ShowActions.end()) {
         const ShowMark& mark = ShowMarks[static_cast<std::size_t>(chosen - ShowActions.begin())];
         Form->announce(speech::markShown(mark.Member, options.*mark.Member));
         // The slope triangle has nothing to stand on along χ = h; the message area says so.
-        const auto line = Form->board().line(Form->board().lineSlot());
+        const auto line = Session->board().line(Session->board().lineSlot());
         if (mark.Member == &ShowOptions::Slope && options.Slope && line && line->Vertical)
-            Form->showMessage(messages::noSlopeTriangle(Form->board().lineSlot()));
+            Form->showMessage(messages::noSlopeTriangle(Session->board().lineSlot()));
     }
 }
 
 // The companion windows close themselves too (Esc, the window's close button); their menu items follow.
 void MainWindow::toggleValueTable()
 {
-    ValueTableWindow* table = companion(ValueTableAction, ValueTable, Form, [this] {
+    ValueTableWindow* table = companion(ValueTableAction, ValueTable, Session, [this] {
         auto* made = new ValueTableWindow(this);
         placeValueTable(made);
         return made;
@@ -329,7 +331,7 @@ void MainWindow::toggleValueTable()
         Form->announce(speech::valueTableClosed());
         return;
     }
-    table->showBoard(Form->board());
+    table->showBoard(Session->board());
     table->show();
     if (!ValueTableDock)
         table->raise();
@@ -338,7 +340,7 @@ void MainWindow::toggleValueTable()
     if (Input->keyboardLast())
         table->takeFocus();
     else
-        Form->announce(speech::valueTableOpened(Form->board().lineSlot()));
+        Form->announce(speech::valueTableOpened(Session->board().lineSlot()));
 }
 
 // The table covers none of the window's controls and stays on the screen: in a window of its own
@@ -439,14 +441,14 @@ void MainWindow::dockValueTableChosen()
 
 void MainWindow::toggleExplore()
 {
-    ExploreWindow* explore = companion(ExploreAction, Explore, Form, [this] {
-        auto* made = new ExploreWindow(Form->board(), this);
-        connect(made, &ExploreWindow::commandAsked, Form, &Form1::perform);
+    ExploreWindow* explore = companion(ExploreAction, Explore, Session, [this] {
+        auto* made = new ExploreWindow(Session->board(), this);
+        connect(made, &ExploreWindow::commandAsked, Session, &BoardSession::perform);
         return made;
     });
     if (explore == nullptr)
         return;
-    explore->showBoard(Form->board());
+    explore->showBoard(Session->board());
     explore->show();
     explore->raise();
     explore->activateWindow();
@@ -469,8 +471,8 @@ void MainWindow::showPractice(const PracticeSet* set)
 
 void MainWindow::toggleProjector()
 {
-    ProjectorWindow* projector
-        = companion(ProjectorAction, Projector, Form, [this] { return new ProjectorWindow(Form->board(), this); });
+    ProjectorWindow* projector = companion(
+        ProjectorAction, Projector, Session, [this] { return new ProjectorWindow(Session->board(), this); });
     if (projector != nullptr)
         projector->showFullScreen();
 }
@@ -491,21 +493,20 @@ void MainWindow::updateCaption()
     name.replace(u"[*]"_s, u"[*][*]"_s);
     setWindowTitle(
         tr("%1[*] — %2", "the lesson's file name, Qt's modified mark and the form's caption").arg(name, caption));
-    setWindowModified(Form->board().isModified());
+    setWindowModified(Session->board().isModified());
 }
 
-// After every command: the 編集 menu names what it would undo and redo, the caption shows whether
-// the lesson has changed, and a change is kept for the next run.
+// After every command: the 編集 menu names what it would undo and redo, and the caption shows
+// whether the lesson has changed.
 void MainWindow::boardChanged()
 {
-    const Board& board = Form->board();
+    const Board& board = Session->board();
     checkShowOptions(board.showOptions());
     UndoAction->setText(messages::undoText(board.undoStep()));
     UndoAction->setEnabled(board.undoStep().has_value());
     RedoAction->setText(messages::redoText(board.redoStep()));
     RedoAction->setEnabled(board.redoStep().has_value());
     updateCaption();
-    Keeper->boardChanged();
 }
 
 // A lesson with changes not saved is not replaced, nor the program ended, before the teacher has
@@ -513,7 +514,7 @@ void MainWindow::boardChanged()
 bool MainWindow::mayReplaceBoard()
 {
     const QString file = fileName();
-    if (file.isEmpty() || !Form->board().isModified())
+    if (file.isEmpty() || !Session->isModified())
         return true;
     QMessageBox question(QMessageBox::Warning, u"Zelmora"_s, messages::unsavedQuestion(QFileInfo(file).fileName()),
         QMessageBox::NoButton, this);
@@ -536,7 +537,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    Keeper->flush();
+    Session->flush();
     QMainWindow::closeEvent(event);
 }
 
@@ -545,7 +546,7 @@ void MainWindow::newLesson()
 {
     if (!mayReplaceBoard())
         return;
-    Form->perform([](Board& board) { return board.newBoard(); });
+    Session->perform([](Board& board) { return board.newBoard(); });
     Form->announce(speech::newLesson());
 }
 
@@ -561,12 +562,9 @@ void MainWindow::openLastBoard()
 {
     if (!mayReplaceBoard())
         return;
-    for (const QString& path : Keeper->lastBoards()) {
-        if (std::holds_alternative<LessonOpened>(
-                openLessonFile(path, std::bind_front(&Form1::perform, Form), BoardCommand::Recover))) {
-            checkShowOptions(Form->board().showOptions());
-            return;
-        }
+    if (Session->recoverLast()) {
+        checkShowOptions(Session->board().showOptions());
+        return;
     }
     Form->showMessage(messages::recoveryUnreadable());
 }
@@ -600,8 +598,7 @@ void MainWindow::tellNotOpened(const QString& path, const QString& why)
 bool MainWindow::openFile(const QString& path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    const LessonOpening opening
-        = openLessonFile(path, std::bind_front(&Form1::perform, Form), BoardCommand::Open, absolute.toStdString());
+    const LessonOpening opening = Session->open(path);
     if (const auto* fault = std::get_if<LessonFault>(&opening)) {
         tellNotOpened(path, messages::lessonFault(*fault));
         return false;
@@ -612,8 +609,8 @@ bool MainWindow::openFile(const QString& path)
     }
     remember(absolute);
     // A lesson's own choice of marks wins; it is shown, not remembered for the next run.
-    checkShowOptions(Form->board().showOptions());
-    Form->announce(speech::lessonOpened(QFileInfo(path).fileName(), Form->board()));
+    checkShowOptions(Session->board().showOptions());
+    Form->announce(speech::lessonOpened(QFileInfo(path).fileName(), Session->board()));
     // The message area has room for one notice; several are listed together.
     if (const auto notices = lessonNotices(std::get<LessonOpened>(opening).Read); notices.size() > 1) {
         QMessageBox box(QMessageBox::Information, u"Zelmora"_s,
@@ -622,14 +619,14 @@ bool MainWindow::openFile(const QString& path)
         box.setInformativeText(messages::notices(notices));
         box.exec();
     }
-    if (!Form->board().practice().empty())
-        showPractice(&Form->board().practice());
+    if (!Session->board().practice().empty())
+        showPractice(&Session->board().practice());
     return true;
 }
 
 bool MainWindow::saveTo(const QString& path)
 {
-    if (const auto fault = saveLessonFile(path, Form->board().lesson())) {
+    if (const auto fault = Session->save(path)) {
         Form->showMessage(messages::lessonFault(*fault));
         // Not only in the small message area: a lesson not saved is told in a box naming the file.
         QMessageBox box(QMessageBox::Warning, u"Zelmora"_s, messages::lessonNotSaved(QFileInfo(path).fileName()),
@@ -639,12 +636,7 @@ bool MainWindow::saveTo(const QString& path)
         box.exec();
         return false;
     }
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    Form->perform([&absolute](Board& board) {
-        board.markSaved(absolute.toStdString());
-        return Outcome{};
-    });
-    remember(absolute);
+    remember(QFileInfo(path).absoluteFilePath());
     Form->showMessage(messages::lessonSaved());
     return true;
 }
@@ -674,7 +666,7 @@ void MainWindow::exportPicture()
     const auto choice = askExport(this, name);
     if (!choice)
         return;
-    const auto fault = writePicture(choice->Path, Form->board(), choice->Settings);
+    const auto fault = writePicture(choice->Path, Session->board(), choice->Settings);
     Form->showMessage(fault ? messages::outputFault(*fault) : messages::pictureWritten());
 }
 
@@ -682,8 +674,8 @@ void MainWindow::typeEquation()
 {
     auto* dialog = new EquationDialog(this, [this](const QString& equation) -> std::optional<QString> {
         std::optional<QString> refused;
-        const int slot = Form->board().currentSlot();
-        Form->perform([&](Board& board) {
+        const int slot = Session->board().currentSlot();
+        Session->perform([&](Board& board) {
             Outcome outcome = board.typeEquation(equation.toStdString());
             // A refusal is the dialog's to show: the window stays as it was.
             if (outcome.Message && std::holds_alternative<EquationRefusal>(*outcome.Message)) {
@@ -692,7 +684,7 @@ void MainWindow::typeEquation()
             }
             return outcome;
         });
-        Form->announce(refused ? *refused : speech::lineDrawn(Form->board(), slot));
+        Form->announce(refused ? *refused : speech::lineDrawn(Session->board(), slot));
         return refused;
     });
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -702,7 +694,7 @@ void MainWindow::typeEquation()
 
 void MainWindow::printPicture()
 {
-    printWithPreview(this, Form->board());
+    printWithPreview(this, Session->board());
 }
 
 void MainWindow::showHelp()

@@ -15,13 +15,13 @@ class QMenu;
 
 namespace zelmora {
 
+class BoardSession;
 class ExploreWindow;
 class InputKind;
 class PracticeWindow;
 struct PracticeSet;
 class Form1;
 class ProjectorWindow;
-class Recovery;
 class ValueTableWindow;
 
 // The program's main window: the form as its central widget, unchanged, and a menu bar above it
@@ -36,6 +36,7 @@ class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(QWidget* parent = nullptr);
 
+    BoardSession* session() const { return Session; }
     Form1* form() const { return Form; }
     // The lesson file open now, or empty.
     QString fileName() const;
@@ -87,12 +88,12 @@ private:
     void fillRecentMenu();
     void updateCaption();
 
+    BoardSession* Session = nullptr;
     Form1* Form = nullptr;
     QMenu* RecentMenu = nullptr;
     QAction* LastBoardAction = nullptr;
     QAction* UndoAction = nullptr;
     QAction* RedoAction = nullptr;
-    Recovery* Keeper = nullptr;
     InputKind* Input = nullptr;
     // The 表示 menu's marks, in the order of ShowMarks.
     std::array<QAction*, ShowMarks.size()> ShowActions{};
