@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/main/MenuTable.h"
 #include "board/ShowOptions.h"
 
 #include <QMainWindow>
@@ -8,6 +9,7 @@
 #include <QStringList>
 
 #include <array>
+#include <vector>
 
 class QAction;
 class QDockWidget;
@@ -58,7 +60,11 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    std::vector<MenuRow> menuRows();
     void buildMenus();
+    void buildRecentMenu(QMenu* menu);
+    void undo();
+    void redo();
     void newLesson();
     void chooseAndOpen();
     void openAsked(const QString& path);
@@ -73,9 +79,8 @@ private:
     void typeEquation();
     void showHelp();
     void showAbout();
-    void buildViewMenu(QMenu* view);
     void buildLanguageMenu(QMenu* menu);
-    void showOptionsChosen();
+    void showOptionsChosen(std::size_t chosen);
     QString menuKeys() const;
     void checkShowOptions(const ShowOptions& options);
     void toggleValueTable();
@@ -90,6 +95,8 @@ private:
 
     BoardSession* Session = nullptr;
     Form1* Form = nullptr;
+    // The menus' rows, in order, as the menu bar was made from them.
+    std::vector<MenuRow> Rows;
     QMenu* RecentMenu = nullptr;
     QAction* LastBoardAction = nullptr;
     QAction* UndoAction = nullptr;
