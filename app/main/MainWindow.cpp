@@ -80,14 +80,15 @@ constexpr std::size_t markIndex(bool ShowOptions::*member)
     return 0;
 }
 
-// A companion window follows its checkable menu item: made when the item is checked, deleted when
-// it closes (which unchecks the item), closed when the item is unchecked; while open, it follows
-// the session's board. The window to show, or none. The connections name only what outlives the
-// window, so that nothing reaches back into a main window being destroyed around it.
+// A companion window follows its menu item: made when the item is checked (or chosen, when the
+// item only opens it, as 練習する does), deleted when it closes (which unchecks the item), closed
+// when the item is unchecked; while open, it follows the session's board. The window to show, or
+// none. The connections name only what outlives the window, so that nothing reaches back into a
+// main window being destroyed around it.
 template <typename Window, typename Make>
 Window* companion(QAction* item, QPointer<Window>& window, const BoardSession* session, Make make)
 {
-    if (!item->isChecked()) {
+    if (item->isCheckable() && !item->isChecked()) {
         if (window)
             window->close();
         return nullptr;
@@ -272,7 +273,8 @@ std::vector<MenuRow> MainWindow::menuRows()
                 .Caption = tr("練習する(&P)…"),
                 .Name = u"Practise"_s,
                 .Keys = key(Qt::CTRL | Qt::Key_R),
-                .Does = [this] { showPractice(nullptr); }},
+                .Does = [this] { showPractice(nullptr); },
+                .Kept = &PracticeAction},
             {.Menu = Practice,
                 .Caption = tr("練習プリントを印刷(&S)…"),
                 .Name = u"PrintPracticeSheet"_s,
@@ -528,15 +530,13 @@ void MainWindow::toggleExplore()
 // 練習 in a window of its own, the board left as it is; a lesson's own tasks start at once.
 void MainWindow::showPractice(const PracticeSet* set)
 {
-    if (!Practice) {
-        Practice = new PracticeWindow(this);
-        Practice->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    Practice->show();
-    Practice->raise();
-    Practice->activateWindow();
+    PracticeWindow* practice
+        = companion(PracticeAction, Practice, Session, [this] { return new PracticeWindow(this); });
+    practice->show();
+    practice->raise();
+    practice->activateWindow();
     if (set != nullptr)
-        Practice->start(*set);
+        practice->start(*set);
 }
 
 void MainWindow::toggleProjector()

@@ -113,6 +113,7 @@ private:
     QPointer<ExploreWindow> Explore;
     QAction* ProjectorAction = nullptr;
     QPointer<ProjectorWindow> Projector;
+    QAction* PracticeAction = nullptr;
     QPointer<PracticeWindow> Practice;
 };
 
