@@ -10,6 +10,7 @@
 #include "app/form/PointPlacer.h"
 #include "app/form/TabRing.h"
 #include "app/form/Tracer.h"
+#include "app/session/BoardSession.h"
 #include "app/words/Look.h"
 #include "app/words/Messages.h"
 #include "app/words/Speech.h"
@@ -52,7 +53,13 @@ void bindControl(const PanelWidgets& made, std::array<T*, N>& controls, std::str
 } // namespace
 
 Form1::Form1(QWidget* parent)
+    : Form1(nullptr, parent)
+{
+}
+
+Form1::Form1(BoardSession* session, QWidget* parent)
     : QWidget(parent)
+    , Session(session != nullptr ? session : new BoardSession(this))
 {
     // What a screen reader is handed for the form and its own kinds of control, named before any
     // of them exists.
@@ -63,12 +70,18 @@ Form1::Form1(QWidget* parent)
     setObjectName(u"Form1"_s);
     bindControls(buildPanel(this));
     connectHandlers();
+    connect(Session, &BoardSession::performed, this, &Form1::apply);
     Form_Load();
     // The window opens ready for typing a.
     Text1->setFocus();
 }
 
 Form1::~Form1() = default;
+
+const Board& Form1::board() const
+{
+    return Session->board();
+}
 
 const PainterSurface& Form1::surface() const
 {
@@ -98,8 +111,8 @@ void Form1::bindControls(const PanelWidgets& made)
 
     Ring = std::make_unique<TabRing>(this);
     Speaker = made.Speaker;
-    Tracing = new Tracer(State, Picture1, Speaker);
-    Placer = new PointPlacer(State, Picture1, Speaker, [this](const auto& command) { perform(command); });
+    Tracing = new Tracer(board(), Picture1, Speaker);
+    Placer = new PointPlacer(board(), Picture1, Speaker, [this](const auto& command) { perform(command); });
     Option1[0]->setChecked(true);
 }
 
@@ -140,10 +153,10 @@ void Form1::addEndChoices(QMenu& menu, QPointF at, bool byKeyboard)
     constexpr double pickPixels = 6;
     std::vector<LineEnd> ends;
     if (!byKeyboard) {
-        ends = lineEndsNear(State, {at.x(), at.y()}, pickPixels);
+        ends = lineEndsNear(board(), {at.x(), at.y()}, pickPixels);
     } else if (const auto& point = Tracing->point()) {
-        const Point traced = State.geometry().toSurface({point->X.get_d(), point->Y.get_d()});
-        for (LineEnd& end : lineEndsNear(State, traced, 0.5)) {
+        const Point traced = board().geometry().toSurface({point->X.get_d(), point->Y.get_d()});
+        for (LineEnd& end : lineEndsNear(board(), traced, 0.5)) {
             if (end.Slot == point->Slot)
                 ends.push_back(std::move(end));
         }
@@ -154,7 +167,7 @@ void Form1::addEndChoices(QMenu& menu, QPointF at, bool byKeyboard)
         choice->setChecked(end.Open);
         connect(choice, &QAction::triggered, this, [this, end](bool open) {
             perform([&end, open](Board& board) { return board.setOpenEnd(end.Slot, end.End, open); });
-            announce(speech::endChosen(State, end.Slot, end.At, open));
+            announce(speech::endChosen(board(), end.Slot, end.At, open));
         });
     }
 }
@@ -162,12 +175,12 @@ void Form1::addEndChoices(QMenu& menu, QPointF at, bool byKeyboard)
 void Form1::Form_Load()
 {
     setWindowTitle(u"Zelmora (Tavrin)"_s);
-    DrawPlane(Picture1->surface(), State.geometry());
+    DrawPlane(Picture1->surface(), board().geometry());
     placeAxisNames();
     describePicture();
     // The size that is on shows by its bold caption; a screen reader hears it as pressed.
     for (std::size_t k = 0; k < Command3.size(); ++k)
-        setPressed(Command3[k], static_cast<int>(k) == State.planeSize());
+        setPressed(Command3[k], static_cast<int>(k) == board().planeSize());
 }
 
 // The image goes at the display's pixel ratio, as sharp as the picture on screen, tagged to paste
@@ -175,7 +188,7 @@ void Form1::Form_Load()
 // inside it.
 void Form1::CopyPicture_Click()
 {
-    const ClipboardPicture copy = clipboardPicture(Picture1->image(), State);
+    const ClipboardPicture copy = clipboardPicture(Picture1->image(), board());
     auto* data = new QMimeData;
     data->setImageData(copy.Image);
     data->setData(u"image/svg+xml"_s, copy.Svg);
@@ -191,26 +204,24 @@ void Form1::Command1_Click()
 
 void Form1::Command2_Click()
 {
-    apply(State.initialScreen());
+    perform([](Board& board) { return board.initialScreen(); });
     announce(speech::initialScreen());
 }
 
 void Form1::Command3_Click(int index)
 {
-    const Outcome outcome = State.setPlaneSize(index);
-    apply(outcome);
+    const Outcome outcome = Session->perform([index](Board& board) { return board.setPlaneSize(index); });
     if (outcome.SizeMark)
-        announce(speech::sizeChosen(State, Command3[static_cast<std::size_t>(index)]->text()));
+        announce(speech::sizeChosen(board(), Command3[static_cast<std::size_t>(index)]->text()));
 }
 
 void Form1::Command4_Click()
 {
-    const Outcome outcome = State.draw(boxTexts());
-    apply(outcome);
+    const Outcome outcome = Session->perform([texts = boxTexts()](Board& board) { return board.draw(texts); });
     // A refusal is heard from the message area; a drawn line is confirmed, with what the rules
     // left out of it.
     if (outcome.Picture == PictureChange::Segment) {
-        QString said = speech::lineDrawn(State, outcome.Slot);
+        QString said = speech::lineDrawn(board(), outcome.Slot);
         if (outcome.Message)
             said += speech::forEar(Label10->text());
         announce(said);
@@ -219,18 +230,17 @@ void Form1::Command4_Click()
 
 void Form1::Command5_Click()
 {
-    const int slot = State.currentSlot();
-    const bool drawn = State.holdsLine(slot);
-    apply(State.erase());
-    announce(drawn ? speech::lineErased(slot) : speech::lineSummary(State, slot));
+    const int slot = board().currentSlot();
+    const bool drawn = board().holdsLine(slot);
+    perform([](Board& board) { return board.erase(); });
+    announce(drawn ? speech::lineErased(slot) : speech::lineSummary(board(), slot));
 }
 
 void Form1::Option1_Click(int index)
 {
-    const Outcome outcome = State.selectSlot(index);
-    apply(outcome);
+    const Outcome outcome = Session->perform([index](Board& board) { return board.selectSlot(index); });
     if (outcome.Focus)
-        announce(speech::slotSelected(State, index));
+        announce(speech::slotSelected(board(), index));
 }
 
 void Form1::announce(const QString& said)
@@ -240,7 +250,7 @@ void Form1::announce(const QString& said)
 
 void Form1::perform(const std::function<Outcome(Board&)>& command)
 {
-    apply(command(State));
+    Session->perform(command);
 }
 
 void Form1::Text1_KeyPress(int key)
@@ -272,7 +282,7 @@ void Form1::apply(const Outcome& outcome)
 {
     {
         const PainterSurface::Batch batch(Picture1->surface());
-        drawChange(Picture1->surface(), State, outcome);
+        drawChange(Picture1->surface(), board(), outcome);
     }
     if (outcome.Picture == PictureChange::Plane || outcome.Picture == PictureChange::Whole)
         placeAxisNames();
@@ -308,14 +318,13 @@ void Form1::apply(const Outcome& outcome)
         Tracing->reset();
         describePicture();
     }
-    Q_EMIT boardChanged();
 }
 
 // Kept current after every command, for a screen reader: what the picture shows, in words.
 void Form1::describePicture()
 {
-    Picture1->setPlaneGeometry(State.geometry());
-    Picture1->setAccessibleDescription(speech::pictureDescription(State));
+    Picture1->setPlaneGeometry(board().geometry());
+    Picture1->setAccessibleDescription(speech::pictureDescription(board()));
 }
 
 // The message area is there only while it has something to say, and each new message appears
@@ -331,13 +340,13 @@ void Form1::showMessage(const QString& message)
 void Form1::redrawPicture()
 {
     const PainterSurface::Batch batch(Picture1->surface());
-    drawPicture(Picture1->surface(), State);
+    drawPicture(Picture1->surface(), board());
     placeAxisNames();
 }
 
 void Form1::placeAxisNames()
 {
-    const AxisNamePlaces places = axisNamePlaces(State.geometry());
+    const AxisNamePlaces places = axisNamePlaces(board().geometry());
     Label5[0]->move(places.YNameLeft, Label5[0]->y());
     Label5[1]->move(Label5[1]->x(), places.XNameTop);
 }

@@ -21,6 +21,7 @@ class QPushButton;
 namespace zelmora {
 
 class Announcer;
+class BoardSession;
 class OptionButton;
 struct PanelWidgets;
 class PainterSurface;
@@ -31,16 +32,20 @@ class Tracer;
 
 // The program's form, the main window's client area: the plane on the left, the panel on the
 // right. Its controls are built from the panel layout; its handlers, named after the control and
-// the event they answer, hand each command to the board and show what the board answers. Pixels of
-// the 935 x 650 client area.
+// the event they answer, hand each command to the board's session and show what the board answers,
+// whoever performed the command. Pixels of the 935 x 650 client area.
 class Form1 : public QWidget {
     Q_OBJECT
 
 public:
+    // The form of a board of its own, kept for no later run.
     explicit Form1(QWidget* parent = nullptr);
+    // The form of the session's board; the session outlives the form.
+    Form1(BoardSession* session, QWidget* parent);
     ~Form1() override;
 
-    const Board& board() const { return State; }
+    BoardSession* session() const { return Session; }
+    const Board& board() const;
     const PainterSurface& surface() const;
     // 図をコピー, the picture's own action, for the menus to show.
     QAction* copyPictureAction() const;
@@ -58,10 +63,6 @@ public:
     // none when empty; and Tab or Shift+Tab from one of them or the form's.
     void setTrailingStops(const std::vector<QWidget*>& stops);
     bool moveFocus(QWidget* from, bool next);
-
-Q_SIGNALS:
-    // After every command that may have changed the board or its picture.
-    void boardChanged();
 
 protected:
     bool focusNextPrevChild(bool next) override;
@@ -91,7 +92,7 @@ private:
     EntryTexts boxTexts() const;
     QLineEdit* box(EntryBox which) const;
 
-    Board State;
+    BoardSession* Session;
 
     // Controls, named as on the form; the arrays are indexed as their captions are numbered.
     PictureBox* Picture1 = nullptr;

@@ -10,8 +10,9 @@
 #include "app/dialogs/WorksheetDialogs.h"
 #include "app/form/Form1.h"
 #include "app/form/PointPlacer.h"
+#include "app/main/MenuTable.h"
 #include "app/main/PointMenu.h"
-#include "app/session/LessonOpening.h"
+#include "app/session/BoardSession.h"
 #include "app/session/Recovery.h"
 #include "app/session/Settings.h"
 #include "app/session/Startup.h"
@@ -61,17 +62,6 @@ QString lessonFilter()
     return MainWindow::tr("Zelmora の授業 (*.zelmora);;すべてのファイル (*)");
 }
 
-// The menus' keys act from the companion windows too (the table, 動かして調べる), as from the main
-// window; a modal dialog still holds them back.
-QAction* menuItem(QMenu* menu, const QString& text, const QKeySequence& keys, const QString& name)
-{
-    QAction* action = menu->addAction(text);
-    action->setShortcut(keys);
-    action->setShortcutContext(Qt::ApplicationShortcut);
-    action->setObjectName(name);
-    return action;
-}
-
 // While undo or redo has nothing to do, its item is off and its keys go to this shortcut, which
 // says so.
 QShortcut* nothingToDo(QAction* item, QWidget* window, const std::function<QString()>& said, Form1* form)
@@ -95,14 +85,15 @@ constexpr std::size_t markIndex(bool ShowOptions::*member)
     return 0;
 }
 
-// A companion window follows its checkable menu item: made when the item is checked, deleted when
-// it closes (which unchecks the item), closed when the item is unchecked; while open, it follows
-// the form's board. The window to show, or none. The connections name only what outlives the
-// window, so that nothing reaches back into a main window being destroyed around it.
+// A companion window follows its menu item: made when the item is checked (or chosen, when the
+// item only opens it, as 練習する does), deleted when it closes (which unchecks the item), closed
+// when the item is unchecked; while open, it follows the session's board. The window to show, or
+// none. The connections name only what outlives the window, so that nothing reaches back into a
+// main window being destroyed around it.
 template <typename Window, typename Make>
-Window* companion(QAction* item, QPointer<Window>& window, const Form1* form, Make make)
+Window* companion(QAction* item, QPointer<Window>& window, const BoardSession* session, Make make)
 {
-    if (!item->isChecked()) {
+    if (item->isCheckable() && !item->isChecked()) {
         if (window)
             window->close();
         return nullptr;
@@ -111,7 +102,8 @@ Window* companion(QAction* item, QPointer<Window>& window, const Form1* form, Ma
         window = make();
         window->setAttribute(Qt::WA_DeleteOnClose);
         CompanionWindow* made = window.data();
-        QObject::connect(form, &Form1::boardChanged, made, [form, made] { made->showBoard(form->board()); });
+        QObject::connect(
+            session, &BoardSession::boardChanged, made, [session, made] { made->showBoard(session->board()); });
         QObject::connect(window.data(), &QObject::destroyed, item, [item] { item->setChecked(false); });
     }
     return window.data();
@@ -131,8 +123,8 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , Form(new Form1(this))
-    , Keeper(new Recovery(Form->board(), Recovery::defaultFolder(), this))
+    , Session(new BoardSession(Recovery::defaultFolder(), this))
+    , Form(new Form1(Session, this))
     , Input(new InputKind(this))
 {
     setObjectName(u"MainWindow"_s);
@@ -145,128 +137,211 @@ MainWindow::MainWindow(QWidget* parent)
     // Ctrl+E would otherwise move to the end of the line.
     for (QLineEdit* box : Form->findChildren<QLineEdit*>())
         box->installEventFilter(this);
-    connect(Keeper, &Recovery::writeFailed, this, [this] { Form->showMessage(messages::recoveryUnwritable()); });
+    connect(Session, &BoardSession::recoveryUnwritable, this,
+        [this] { Form->showMessage(messages::recoveryUnwritable()); });
     connect(Form, &QWidget::windowTitleChanged, this, [this] { updateCaption(); });
-    connect(Form, &Form1::boardChanged, this, &MainWindow::boardChanged);
+    connect(Session, &BoardSession::boardChanged, this, &MainWindow::boardChanged);
     boardChanged();
 }
 
 QString MainWindow::fileName() const
 {
-    return QString::fromStdString(Form->board().document());
+    return Session->fileName();
+}
+
+// The menus, in their order, from which the menu bar, its keys and the usage text's list of keys
+// are made.
+std::vector<MenuRow> MainWindow::menuRows()
+{
+    using enum MenuOf;
+    const auto key = [](QKeyCombination keys) { return QList<QKeySequence>{QKeySequence(keys)}; };
+    const auto standard = [](QKeySequence::StandardKey keys) { return QList<QKeySequence>{QKeySequence(keys)}; };
+    std::vector<MenuRow> rows{
+        {.Menu = File,
+            .Caption = tr("新規(&N)"),
+            .Name = u"New"_s,
+            .Keys = standard(QKeySequence::New),
+            .Does = [this] { newLesson(); }},
+        {.Menu = File,
+            .Caption = tr("開く(&O)…"),
+            .Name = u"Open"_s,
+            .Keys = standard(QKeySequence::Open),
+            .Does = [this] { chooseAndOpen(); }},
+        {.Menu = File,
+            .Caption = tr("上書き保存(&S)"),
+            .Name = u"Save"_s,
+            .Keys = standard(QKeySequence::Save),
+            .Does = [this] { save(); }},
+        {.Menu = File,
+            .Caption = tr("名前を付けて保存(&A)…"),
+            .Name = u"SaveAs"_s,
+            .Keys = key(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+            .Does = [this] { saveAs(); }},
+        {.Menu = File},
+        {.Menu = File,
+            .Caption = tr("図を書き出す(&E)…"),
+            .Name = u"Export"_s,
+            .Keys = key(Qt::CTRL | Qt::Key_E),
+            .Does = [this] { exportPicture(); }},
+        {.Menu = File,
+            .Caption = tr("印刷(&P)…"),
+            .Name = u"Print"_s,
+            .Keys = standard(QKeySequence::Print),
+            .Does = [this] { printPicture(); }},
+        {.Menu = File},
+        {.Menu = File, .Caption = tr("最近使ったファイル(&R)"), .Part = [this](QMenu* menu) { buildRecentMenu(menu); }},
+        {.Menu = File,
+            .Caption = tr("前回の線を開く(&L)"),
+            .Name = u"OpenLastBoard"_s,
+            .Does = [this] { openLastBoard(); },
+            .Kept = &LastBoardAction},
+        {.Menu = File},
+        {.Menu = File,
+            .Caption = tr("終了(&X)"),
+            .Name = u"Quit"_s,
+            .Keys = key(Qt::CTRL | Qt::Key_Q),
+            .Does = [this] { close(); }},
+
+        // Undo and redo are named by the step they would take once there is one.
+        {.Menu = Edit,
+            .Caption = messages::undoText({}),
+            .Name = u"Undo"_s,
+            .Keys = key(Qt::CTRL | Qt::Key_Z),
+            .Does = [this] { undo(); },
+            .Kept = &UndoAction},
+        {.Menu = Edit,
+            .Caption = messages::redoText({}),
+            .Name = u"Redo"_s,
+            .Keys = {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+            .Does = [this] { redo(); },
+            .Kept = &RedoAction},
+        {.Menu = Edit},
+        // Ctrl+E already exports the picture.
+        {.Menu = Edit,
+            .Caption = tr("式で入力(&Q)…"),
+            .Name = u"TypeEquation"_s,
+            .Keys = key(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+            .Does = [this] { typeEquation(); }},
+        {.Menu = Edit,
+            .Part =
+                [this](QMenu* menu) {
+                    addPointItems(menu, Form, this);
+                    connect(Form->pointPlacer(), &PointPlacer::activeChanged, this, &MainWindow::updateCaption);
+                }},
+        // The picture's own copy action, with its keys, so that both places do the one thing.
+        {.Menu = Edit, .Caption = tr("図をコピー(&C)"), .Adopted = Form->copyPictureAction()},
+    };
+    // The marks the unit draws, each switched on and off, remembered across runs.
+    for (std::size_t k = 0; k < ShowMarks.size(); ++k) {
+        rows.push_back({.Menu = View,
+            .Caption = MarkCaption::tr(ShowMarks[k].Caption),
+            .Name = QString::fromLatin1(ShowMarks[k].Name),
+            .Does = [this, k] { showOptionsChosen(k); },
+            .Checkable = true,
+            .Kept = &ShowActions[k]});
+    }
+    rows.insert(rows.end(),
+        {
+            {.Menu = View},
+            {.Menu = View,
+                .Caption = tr("値の表(&T)"),
+                .Name = u"ValueTable"_s,
+                .Keys = key(Qt::CTRL | Qt::Key_T),
+                .Does = [this] { toggleValueTable(); },
+                .Checkable = true,
+                .Kept = &ValueTableAction},
+            {.Menu = View,
+                .Caption = tr("値の表をウィンドウに付ける(&D)"),
+                .Name = u"DockValueTable"_s,
+                .Does = [this] { dockValueTableChosen(); },
+                .Checkable = true,
+                .Kept = &DockValueTableAction},
+            {.Menu = View, .Part = [this](QMenu* menu) { addTablePointsItem(menu, Form); }},
+            {.Menu = View,
+                .Caption = tr("動かして調べる(&M)"),
+                .Name = u"Explore"_s,
+                .Keys = key(Qt::CTRL | Qt::Key_M),
+                .Does = [this] { toggleExplore(); },
+                .Checkable = true,
+                .Kept = &ExploreAction},
+            {.Menu = View,
+                .Caption = tr("大きく映す(&P)"),
+                .Name = u"Projector"_s,
+                .Keys = {QKeySequence(Qt::Key_F5)},
+                .Does = [this] { toggleProjector(); },
+                .Checkable = true,
+                .Kept = &ProjectorAction},
+            {.Menu = View},
+            {.Menu = View, .Caption = tr("言語(&G)"), .Part = [this](QMenu* menu) { buildLanguageMenu(menu); }},
+
+            {.Menu = Practice,
+                .Caption = tr("練習する(&P)…"),
+                .Name = u"Practise"_s,
+                .Keys = key(Qt::CTRL | Qt::Key_R),
+                .Does = [this] { showPractice(nullptr); },
+                .Kept = &PracticeAction},
+            {.Menu = Practice,
+                .Caption = tr("練習プリントを印刷(&S)…"),
+                .Name = u"PrintPracticeSheet"_s,
+                .Does = [this] { printWithPreview(this, Session->board(), true); }},
+
+            {.Menu = Help,
+                .Caption = tr("使い方(&H)"),
+                .Name = u"Usage"_s,
+                .Keys = standard(QKeySequence::HelpContents),
+                .Does = [this] { showHelp(); }},
+            {.Menu = Help,
+                .Caption = tr("このプログラムについて(&A)"),
+                .Name = u"About"_s,
+                .Does = [this] { showAbout(); }},
+        });
+    return rows;
 }
 
 void MainWindow::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(tr("ファイル(&F)"));
-    file->setObjectName(u"FileMenu"_s);
-    connect(
-        menuItem(file, tr("新規(&N)"), QKeySequence::New, u"New"_s), &QAction::triggered, this, &MainWindow::newLesson);
-    connect(menuItem(file, tr("開く(&O)…"), QKeySequence::Open, u"Open"_s), &QAction::triggered, this,
-        &MainWindow::chooseAndOpen);
-    connect(menuItem(file, tr("上書き保存(&S)"), QKeySequence::Save, u"Save"_s), &QAction::triggered, this,
-        &MainWindow::save);
-    connect(menuItem(file, tr("名前を付けて保存(&A)…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), u"SaveAs"_s),
-        &QAction::triggered, this, &MainWindow::saveAs);
-    file->addSeparator();
-    connect(menuItem(file, tr("図を書き出す(&E)…"), QKeySequence(Qt::CTRL | Qt::Key_E), u"Export"_s),
-        &QAction::triggered, this, &MainWindow::exportPicture);
-    connect(menuItem(file, tr("印刷(&P)…"), QKeySequence::Print, u"Print"_s), &QAction::triggered, this,
-        &MainWindow::printPicture);
-    file->addSeparator();
-    RecentMenu = file->addMenu(tr("最近使ったファイル(&R)"));
-    RecentMenu->setObjectName(u"RecentFiles"_s);
-    connect(RecentMenu, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
-    fillRecentMenu();
-    LastBoardAction = menuItem(file, tr("前回の線を開く(&L)"), {}, u"OpenLastBoard"_s);
-    connect(LastBoardAction, &QAction::triggered, this, &MainWindow::openLastBoard);
-    LastBoardAction->setEnabled(!Keeper->lastBoards().isEmpty());
-    connect(file, &QMenu::aboutToShow, this, [this] { LastBoardAction->setEnabled(!Keeper->lastBoards().isEmpty()); });
-    file->addSeparator();
-    connect(menuItem(file, tr("終了(&X)"), QKeySequence(Qt::CTRL | Qt::Key_Q), u"Quit"_s), &QAction::triggered, this,
-        &QWidget::close);
+    Rows = menuRows();
+    const std::array<QMenu*, 5> menus = buildMenuBar(menuBar(),
+        {{{tr("ファイル(&F)"), u"FileMenu"_s}, {tr("編集(&E)"), {}}, {tr("表示(&V)"), u"ViewMenu"_s},
+            {tr("練習(&R)"), u"PracticeMenu"_s}, {tr("ヘルプ(&H)"), {}}}},
+        Rows, this);
 
-    // The picture's own copy action, with its shortcut, so that both places do the one thing.
-    QMenu* edit = menuBar()->addMenu(tr("編集(&E)"));
-    UndoAction = menuItem(edit, messages::undoText({}), QKeySequence(Qt::CTRL | Qt::Key_Z), u"Undo"_s);
-    UndoAction->setShortcutContext(Qt::ApplicationShortcut);
-    connect(UndoAction, &QAction::triggered, this, [this] {
-        const auto step = Form->board().undoStep();
-        Form->perform([](Board& board) { return board.undo(); });
-        Form->announce(step ? speech::undone(Form->board(), *step) : speech::nothingToUndo());
-    });
-    RedoAction = menuItem(edit, messages::redoText({}), QKeySequence(Qt::CTRL | Qt::Key_Y), u"Redo"_s);
-    RedoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    connect(RedoAction, &QAction::triggered, this, [this] {
-        const auto step = Form->board().redoStep();
-        Form->perform([](Board& board) { return board.redo(); });
-        Form->announce(step ? speech::redone(Form->board(), *step) : speech::nothingToRedo());
-    });
+    LastBoardAction->setEnabled(!Session->lastBoards().isEmpty());
+    connect(menus[static_cast<std::size_t>(MenuOf::File)], &QMenu::aboutToShow, this,
+        [this] { LastBoardAction->setEnabled(!Session->lastBoards().isEmpty()); });
     UndoAction->setEnabled(false);
     RedoAction->setEnabled(false);
     nothingToDo(UndoAction, this, &speech::nothingToUndo, Form)->setObjectName(u"NothingToUndo"_s);
     nothingToDo(RedoAction, this, &speech::nothingToRedo, Form)->setObjectName(u"NothingToRedo"_s);
-    edit->addSeparator();
-    // Ctrl+E already exports the picture.
-    connect(menuItem(edit, tr("式で入力(&Q)…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), u"TypeEquation"_s),
-        &QAction::triggered, this, &MainWindow::typeEquation);
-    addPointItems(edit, Form, this);
-    connect(Form->pointPlacer(), &PointPlacer::activeChanged, this, &MainWindow::updateCaption);
-    QAction* copy = Form->copyPictureAction();
-    copy->setText(tr("図をコピー(&C)"));
-    edit->addAction(copy);
-
-    QMenu* view = menuBar()->addMenu(tr("表示(&V)"));
-    view->setObjectName(u"ViewMenu"_s);
-    buildViewMenu(view);
-
-    QMenu* practice = menuBar()->addMenu(tr("練習(&R)"));
-    practice->setObjectName(u"PracticeMenu"_s);
-    connect(menuItem(practice, tr("練習する(&P)…"), QKeySequence(Qt::CTRL | Qt::Key_R), u"Practise"_s),
-        &QAction::triggered, this, [this] { showPractice(nullptr); });
-    connect(menuItem(practice, tr("練習プリントを印刷(&S)…"), {}, u"PrintPracticeSheet"_s), &QAction::triggered, this,
-        [this] { printWithPreview(this, Form->board(), true); });
-
-    QMenu* help = menuBar()->addMenu(tr("ヘルプ(&H)"));
-    connect(menuItem(help, tr("使い方(&H)"), QKeySequence::HelpContents, u"Usage"_s), &QAction::triggered, this,
-        &MainWindow::showHelp);
-    connect(menuItem(help, tr("このプログラムについて(&A)"), {}, u"About"_s), &QAction::triggered, this,
-        &MainWindow::showAbout);
-}
-
-// The marks the unit draws, each switched on and off, remembered across runs; and the companion
-// table of values.
-void MainWindow::buildViewMenu(QMenu* view)
-{
-    for (std::size_t k = 0; k < ShowMarks.size(); ++k) {
-        QAction* action = view->addAction(MarkCaption::tr(ShowMarks[k].Caption));
-        action->setObjectName(QString::fromLatin1(ShowMarks[k].Name));
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, this, &MainWindow::showOptionsChosen);
-        ShowActions[k] = action;
-    }
-    view->addSeparator();
-    ValueTableAction = menuItem(view, tr("値の表(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T), u"ValueTable"_s);
-    ValueTableAction->setCheckable(true);
-    connect(ValueTableAction, &QAction::triggered, this, &MainWindow::toggleValueTable);
-    DockValueTableAction = menuItem(view, tr("値の表をウィンドウに付ける(&D)"), {}, u"DockValueTable"_s);
-    DockValueTableAction->setCheckable(true);
     DockValueTableAction->setChecked(Settings::valueTableDocked());
-    connect(DockValueTableAction, &QAction::triggered, this, &MainWindow::dockValueTableChosen);
-    addTablePointsItem(view, Form);
-    ExploreAction = menuItem(view, tr("動かして調べる(&M)"), QKeySequence(Qt::CTRL | Qt::Key_M), u"Explore"_s);
-    ExploreAction->setCheckable(true);
-    connect(ExploreAction, &QAction::triggered, this, &MainWindow::toggleExplore);
-    ProjectorAction = menuItem(view, tr("大きく映す(&P)"), QKeySequence(Qt::Key_F5), u"Projector"_s);
-    ProjectorAction->setCheckable(true);
-    connect(ProjectorAction, &QAction::triggered, this, &MainWindow::toggleProjector);
-    view->addSeparator();
-    buildLanguageMenu(view->addMenu(tr("言語(&G)")));
 
     const ShowOptions options = Settings::showOptions();
     checkShowOptions(options);
     if (options.any())
-        Form->perform([&options](Board& board) { return board.setShowOptions(options, false); });
+        Session->perform([&options](Board& board) { return board.setShowOptions(options, false); });
+}
+
+// The lesson files opened or saved last, listed afresh each time the menu opens.
+void MainWindow::buildRecentMenu(QMenu* menu)
+{
+    RecentMenu = menu;
+    RecentMenu->setObjectName(u"RecentFiles"_s);
+    connect(RecentMenu, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
+    fillRecentMenu();
+}
+
+void MainWindow::undo()
+{
+    const auto step = Session->board().undoStep();
+    Session->perform([](Board& board) { return board.undo(); });
+    Form->announce(step ? speech::undone(Session->board(), *step) : speech::nothingToUndo());
+}
+
+void MainWindow::redo()
+{
+    const auto step = Session->board().redoStep();
+    Session->perform([](Board& board) { return board.redo(); });
+    Form->announce(step ? speech::redone(Session->board(), *step) : speech::nothingToRedo());
 }
 
 // The language the window speaks from the next start on; each language's name in itself. The
@@ -283,7 +358,9 @@ void MainWindow::buildLanguageMenu(QMenu* menu)
         {u"English(&E)"_s, Language::English, u"LanguageEnglish"_s}};
     const Language saved = Settings::language();
     for (const auto& language : languages) {
-        QAction* action = menuItem(menu, language.Caption, {}, language.Name);
+        QAction* action = menu->addAction(language.Caption);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+        action->setObjectName(language.Name);
         action->setCheckable(true);
         action->setChecked(language.Which == saved);
         action->setStatusTip(messages::languageChosen(language.Which == Language::English));
@@ -303,29 +380,26 @@ void MainWindow::checkShowOptions(const ShowOptions& options)
     ShowActions[markIndex(&ShowOptions::CurrentCrossingsOnly)]->setEnabled(options.Intersections);
 }
 
-void MainWindow::showOptionsChosen()
+void MainWindow::showOptionsChosen(std::size_t chosen)
 {
     ShowOptions options;
     for (std::size_t k = 0; k < ShowMarks.size(); ++k)
         options.*ShowMarks[k].Member = ShowActions[k]->isChecked();
     Settings::setShowOptions(options);
     ShowActions[markIndex(&ShowOptions::CurrentCrossingsOnly)]->setEnabled(options.Intersections);
-    Form->perform([&options](Board& board) { return board.setShowOptions(options); });
-    const auto chosen = std::ranges::find(ShowActions, sender());
-    if (chosen != ShowActions.end()) {
-        const ShowMark& mark = ShowMarks[static_cast<std::size_t>(chosen - ShowActions.begin())];
-        Form->announce(speech::markShown(mark.Member, options.*mark.Member));
-        // The slope triangle has nothing to stand on along χ = h; the message area says so.
-        const auto line = Form->board().line(Form->board().lineSlot());
-        if (mark.Member == &ShowOptions::Slope && options.Slope && line && line->Vertical)
-            Form->showMessage(messages::noSlopeTriangle(Form->board().lineSlot()));
-    }
+    Session->perform([&options](Board& board) { return board.setShowOptions(options); });
+    const ShowMark& mark = ShowMarks[chosen];
+    Form->announce(speech::markShown(mark.Member, options.*mark.Member));
+    // The slope triangle has nothing to stand on along χ = h; the message area says so.
+    const auto line = Session->board().line(Session->board().lineSlot());
+    if (mark.Member == &ShowOptions::Slope && options.Slope && line && line->Vertical)
+        Form->showMessage(messages::noSlopeTriangle(Session->board().lineSlot()));
 }
 
 // The companion windows close themselves too (Esc, the window's close button); their menu items follow.
 void MainWindow::toggleValueTable()
 {
-    ValueTableWindow* table = companion(ValueTableAction, ValueTable, Form, [this] {
+    ValueTableWindow* table = companion(ValueTableAction, ValueTable, Session, [this] {
         auto* made = new ValueTableWindow(this);
         placeValueTable(made);
         return made;
@@ -334,7 +408,7 @@ void MainWindow::toggleValueTable()
         Form->announce(speech::valueTableClosed());
         return;
     }
-    table->showBoard(Form->board());
+    table->showBoard(Session->board());
     table->show();
     if (!ValueTableDock)
         table->raise();
@@ -343,7 +417,7 @@ void MainWindow::toggleValueTable()
     if (Input->keyboardLast())
         table->takeFocus();
     else
-        Form->announce(speech::valueTableOpened(Form->board().lineSlot()));
+        Form->announce(speech::valueTableOpened(Session->board().lineSlot()));
 }
 
 // The table covers none of the window's controls and stays on the screen: in a window of its own
@@ -444,14 +518,14 @@ void MainWindow::dockValueTableChosen()
 
 void MainWindow::toggleExplore()
 {
-    ExploreWindow* explore = companion(ExploreAction, Explore, Form, [this] {
-        auto* made = new ExploreWindow(Form->board(), this);
-        connect(made, &ExploreWindow::commandAsked, Form, &Form1::perform);
+    ExploreWindow* explore = companion(ExploreAction, Explore, Session, [this] {
+        auto* made = new ExploreWindow(Session->board(), this);
+        connect(made, &ExploreWindow::commandAsked, Session, &BoardSession::perform);
         return made;
     });
     if (explore == nullptr)
         return;
-    explore->showBoard(Form->board());
+    explore->showBoard(Session->board());
     explore->show();
     explore->raise();
     explore->activateWindow();
@@ -461,21 +535,19 @@ void MainWindow::toggleExplore()
 // 練習 in a window of its own, the board left as it is; a lesson's own tasks start at once.
 void MainWindow::showPractice(const PracticeSet* set)
 {
-    if (!Practice) {
-        Practice = new PracticeWindow(this);
-        Practice->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    Practice->show();
-    Practice->raise();
-    Practice->activateWindow();
+    PracticeWindow* practice
+        = companion(PracticeAction, Practice, Session, [this] { return new PracticeWindow(this); });
+    practice->show();
+    practice->raise();
+    practice->activateWindow();
     if (set != nullptr)
-        Practice->start(*set);
+        practice->start(*set);
 }
 
 void MainWindow::toggleProjector()
 {
-    ProjectorWindow* projector
-        = companion(ProjectorAction, Projector, Form, [this] { return new ProjectorWindow(Form->board(), this); });
+    ProjectorWindow* projector = companion(
+        ProjectorAction, Projector, Session, [this] { return new ProjectorWindow(Session->board(), this); });
     if (projector != nullptr)
         projector->showFullScreen();
 }
@@ -496,21 +568,20 @@ void MainWindow::updateCaption()
     name.replace(u"[*]"_s, u"[*][*]"_s);
     setWindowTitle(
         tr("%1[*] — %2", "the lesson's file name, Qt's modified mark and the form's caption").arg(name, caption));
-    setWindowModified(Form->board().isModified());
+    setWindowModified(Session->board().isModified());
 }
 
-// After every command: the 編集 menu names what it would undo and redo, the caption shows whether
-// the lesson has changed, and a change is kept for the next run.
+// After every command: the 編集 menu names what it would undo and redo, and the caption shows
+// whether the lesson has changed.
 void MainWindow::boardChanged()
 {
-    const Board& board = Form->board();
+    const Board& board = Session->board();
     checkShowOptions(board.showOptions());
     UndoAction->setText(messages::undoText(board.undoStep()));
     UndoAction->setEnabled(board.undoStep().has_value());
     RedoAction->setText(messages::redoText(board.redoStep()));
     RedoAction->setEnabled(board.redoStep().has_value());
     updateCaption();
-    Keeper->boardChanged();
 }
 
 // A lesson with changes not saved is not replaced, nor the program ended, before the teacher has
@@ -518,7 +589,7 @@ void MainWindow::boardChanged()
 bool MainWindow::mayReplaceBoard()
 {
     const QString file = fileName();
-    if (file.isEmpty() || !Form->board().isModified())
+    if (file.isEmpty() || !Session->isModified())
         return true;
     QMessageBox question(QMessageBox::Warning, u"Zelmora"_s, messages::unsavedQuestion(QFileInfo(file).fileName()),
         QMessageBox::NoButton, this);
@@ -541,7 +612,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    Keeper->flush();
+    Session->flush();
     QMainWindow::closeEvent(event);
 }
 
@@ -550,7 +621,7 @@ void MainWindow::newLesson()
 {
     if (!mayReplaceBoard())
         return;
-    Form->perform([](Board& board) { return board.newBoard(); });
+    Session->perform([](Board& board) { return board.newBoard(); });
     Form->announce(speech::newLesson());
 }
 
@@ -566,12 +637,9 @@ void MainWindow::openLastBoard()
 {
     if (!mayReplaceBoard())
         return;
-    for (const QString& path : Keeper->lastBoards()) {
-        if (std::holds_alternative<LessonOpened>(
-                openLessonFile(path, std::bind_front(&Form1::perform, Form), BoardCommand::Recover))) {
-            checkShowOptions(Form->board().showOptions());
-            return;
-        }
+    if (Session->recoverLast()) {
+        checkShowOptions(Session->board().showOptions());
+        return;
     }
     Form->showMessage(messages::recoveryUnreadable());
 }
@@ -605,8 +673,7 @@ void MainWindow::tellNotOpened(const QString& path, const QString& why)
 bool MainWindow::openFile(const QString& path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    const LessonOpening opening
-        = openLessonFile(path, std::bind_front(&Form1::perform, Form), BoardCommand::Open, absolute.toStdString());
+    const LessonOpening opening = Session->open(path);
     if (const auto* fault = std::get_if<LessonFault>(&opening)) {
         tellNotOpened(path, messages::lessonFault(*fault));
         return false;
@@ -617,8 +684,8 @@ bool MainWindow::openFile(const QString& path)
     }
     remember(absolute);
     // A lesson's own choice of marks wins; it is shown, not remembered for the next run.
-    checkShowOptions(Form->board().showOptions());
-    Form->announce(speech::lessonOpened(QFileInfo(path).fileName(), Form->board()));
+    checkShowOptions(Session->board().showOptions());
+    Form->announce(speech::lessonOpened(QFileInfo(path).fileName(), Session->board()));
     // The message area has room for one notice; several are listed together.
     if (const auto notices = lessonNotices(std::get<LessonOpened>(opening).Read); notices.size() > 1) {
         QMessageBox box(QMessageBox::Information, u"Zelmora"_s,
@@ -627,14 +694,14 @@ bool MainWindow::openFile(const QString& path)
         box.setInformativeText(messages::notices(notices));
         box.exec();
     }
-    if (!Form->board().practice().empty())
-        showPractice(&Form->board().practice());
+    if (!Session->board().practice().empty())
+        showPractice(&Session->board().practice());
     return true;
 }
 
 bool MainWindow::saveTo(const QString& path)
 {
-    if (const auto fault = saveLessonFile(path, Form->board().lesson())) {
+    if (const auto fault = Session->save(path)) {
         Form->showMessage(messages::lessonFault(*fault));
         // Not only in the small message area: a lesson not saved is told in a box naming the file.
         QMessageBox box(QMessageBox::Warning, u"Zelmora"_s, messages::lessonNotSaved(QFileInfo(path).fileName()),
@@ -644,12 +711,7 @@ bool MainWindow::saveTo(const QString& path)
         box.exec();
         return false;
     }
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    Form->perform([&absolute](Board& board) {
-        board.markSaved(absolute.toStdString());
-        return Outcome{};
-    });
-    remember(absolute);
+    remember(QFileInfo(path).absoluteFilePath());
     Form->showMessage(messages::lessonSaved());
     return true;
 }
@@ -679,7 +741,7 @@ void MainWindow::exportPicture()
     const auto choice = askExport(this, name);
     if (!choice)
         return;
-    const auto fault = writePicture(choice->Path, Form->board(), choice->Settings);
+    const auto fault = writePicture(choice->Path, Session->board(), choice->Settings);
     Form->showMessage(fault ? messages::outputFault(*fault) : messages::pictureWritten());
 }
 
@@ -687,8 +749,8 @@ void MainWindow::typeEquation()
 {
     auto* dialog = new EquationDialog(this, [this](const QString& equation) -> std::optional<QString> {
         std::optional<QString> refused;
-        const int slot = Form->board().currentSlot();
-        Form->perform([&](Board& board) {
+        const int slot = Session->board().currentSlot();
+        Session->perform([&](Board& board) {
             Outcome outcome = board.typeEquation(equation.toStdString());
             // A refusal is the dialog's to show: the window stays as it was.
             if (outcome.Message && std::holds_alternative<EquationRefusal>(*outcome.Message)) {
@@ -697,7 +759,7 @@ void MainWindow::typeEquation()
             }
             return outcome;
         });
-        Form->announce(refused ? *refused : speech::lineDrawn(Form->board(), slot));
+        Form->announce(refused ? *refused : speech::lineDrawn(Session->board(), slot));
         return refused;
     });
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -707,7 +769,7 @@ void MainWindow::typeEquation()
 
 void MainWindow::printPicture()
 {
-    printWithPreview(this, Form->board());
+    printWithPreview(this, Session->board());
 }
 
 void MainWindow::showHelp()
@@ -715,37 +777,12 @@ void MainWindow::showHelp()
     showUsage(this, menuKeys());
 }
 
-// The usage text's list of keys: every menu item that has keys, in the menus' order, so that the
-// list names every shortcut the menus have.
+// The usage text's list of keys, from the menus' rows, so that it names every key the menus have.
 QString MainWindow::menuKeys() const
 {
-    static const QRegularExpression accessKey(u"\\(&.\\)|&"_s);
-    QStringList keys;
-    const std::function<void(const QMenu*)> collect = [&](const QMenu* menu) {
-        for (const QAction* action : menu->actions()) {
-            if (action->menu() != nullptr) {
-                collect(action->menu());
-                continue;
-            }
-            QStringList sequences;
-            for (const QKeySequence& sequence : action->shortcuts())
-                sequences << sequence.toString(QKeySequence::NativeText);
-            if (sequences.isEmpty())
-                continue;
-            // Undo and redo name the step they would take; the list names the command.
-            QString name = action == UndoAction ? messages::undoText({})
-                : action == RedoAction          ? messages::redoText({})
-                                                : action->text();
-            name.remove(accessKey).remove(u'…').remove(u"..."_s);
-            keys << tr("%1 %2", "a menu item's keys and its name, in the usage text's list of keys")
-                        .arg(sequences.join(tr(" か ", "between two keys of one menu item")), name.trimmed());
-        }
-    };
-    for (const QAction* menu : menuBar()->actions()) {
-        if (menu->menu() != nullptr)
-            collect(menu->menu());
-    }
-    return keys.join(tr("、", "between the menu items of the usage text's list of keys"));
+    return keyList(Rows, tr("%1 %2", "a menu item's keys and its name, in the usage text's list of keys"),
+        tr(" か ", "between two keys of one menu item"),
+        tr("、", "between the menu items of the usage text's list of keys"));
 }
 
 void MainWindow::showAbout()

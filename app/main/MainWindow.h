@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/main/MenuTable.h"
 #include "board/ShowOptions.h"
 
 #include <QMainWindow>
@@ -8,6 +9,7 @@
 #include <QStringList>
 
 #include <array>
+#include <vector>
 
 class QAction;
 class QDockWidget;
@@ -15,13 +17,13 @@ class QMenu;
 
 namespace zelmora {
 
+class BoardSession;
 class ExploreWindow;
 class InputKind;
 class PracticeWindow;
 struct PracticeSet;
 class Form1;
 class ProjectorWindow;
-class Recovery;
 class ValueTableWindow;
 
 // The program's main window: the form as its central widget, unchanged, and a menu bar above it
@@ -36,6 +38,7 @@ class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(QWidget* parent = nullptr);
 
+    BoardSession* session() const { return Session; }
     Form1* form() const { return Form; }
     // The lesson file open now, or empty.
     QString fileName() const;
@@ -57,7 +60,11 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    std::vector<MenuRow> menuRows();
     void buildMenus();
+    void buildRecentMenu(QMenu* menu);
+    void undo();
+    void redo();
     void newLesson();
     void chooseAndOpen();
     void openAsked(const QString& path);
@@ -72,9 +79,8 @@ private:
     void typeEquation();
     void showHelp();
     void showAbout();
-    void buildViewMenu(QMenu* view);
     void buildLanguageMenu(QMenu* menu);
-    void showOptionsChosen();
+    void showOptionsChosen(std::size_t chosen);
     QString menuKeys() const;
     void checkShowOptions(const ShowOptions& options);
     void toggleValueTable();
@@ -87,12 +93,14 @@ private:
     void fillRecentMenu();
     void updateCaption();
 
+    BoardSession* Session = nullptr;
     Form1* Form = nullptr;
+    // The menus' rows, in order, as the menu bar was made from them.
+    std::vector<MenuRow> Rows;
     QMenu* RecentMenu = nullptr;
     QAction* LastBoardAction = nullptr;
     QAction* UndoAction = nullptr;
     QAction* RedoAction = nullptr;
-    Recovery* Keeper = nullptr;
     InputKind* Input = nullptr;
     // The 表示 menu's marks, in the order of ShowMarks.
     std::array<QAction*, ShowMarks.size()> ShowActions{};
@@ -105,6 +113,7 @@ private:
     QPointer<ExploreWindow> Explore;
     QAction* ProjectorAction = nullptr;
     QPointer<ProjectorWindow> Projector;
+    QAction* PracticeAction = nullptr;
     QPointer<PracticeWindow> Practice;
 };
 
