@@ -221,6 +221,15 @@ TEST_F(SpokenAnswersTest, EachCommandSaysWhatItDid)
             u"Line 3 drawn. y = 1 half x minus 1, x from minus 14 to 14."},
         {"表の点をとる", [this] { trigger("PlotTablePoints"); }, u"表の点を7個とりました。",
             u"Plotted 7 points of the table."},
+        {"表の点をとる, the column at an open end left out",
+            [this] {
+                Window->form()->perform([](Board& board) {
+                    board.draw({"1", "0", "-3", "3"});
+                    return board.setOpenEnd(board.lineSlot(), EntryBox::From, true);
+                });
+                trigger("PlotTablePoints");
+            },
+            u"表の点を6個とりました。", u"Plotted 6 points of the table."},
     };
     QTranslator english;
     ASSERT_TRUE(english.load(englishCatalogue()));

@@ -168,7 +168,8 @@ void addTablePointsItem(QMenu* view, Form1* form)
         std::vector<ExactPoint> points;
         if (line && !line->Vertical) {
             for (const ExactPoint& point : tableOfValues(*line)) {
-                if (board.shows(point))
+                // A column at an open end is a value the line does not reach: no point there.
+                if (board.shows(point) && onSegment(*line, point.X))
                     points.push_back(point);
             }
         }
