@@ -25,11 +25,11 @@ int runWithoutWindow(int argc, char* argv[])
     QGuiApplication application(argc, argv);
     zelmora::installIdentity();
     zelmora::installFontSubstitution();
-    const zelmora::CommandLine command = zelmora::readCommandLine(QGuiApplication::arguments());
-    // Sheets, pictures and messages in the language the program runs in: English from the
-    // catalogue, Japanese as written.
-    if (zelmora::chosenLanguage(command.Language) == zelmora::Language::English)
-        zelmora::installTranslations(zelmora::Language::English);
+    // The help, the mistakes, sheets, pictures and messages in the language the program runs in:
+    // English from the catalogue, Japanese as written.
+    const QStringList arguments = QGuiApplication::arguments();
+    zelmora::installCatalogue(zelmora::commandLineLanguage(arguments));
+    const zelmora::CommandLine command = zelmora::readCommandLine(arguments);
     switch (command.Want) {
     case zelmora::CommandLine::Mode::Help:
         print(stdout, zelmora::commandLineHelp());
@@ -65,15 +65,19 @@ int main(int argc, char* argv[])
     }
     zelmora::prepareApplication();
     QApplication application(argc, argv);
-    const zelmora::CommandLine command = zelmora::readCommandLine(QApplication::arguments());
+    // The language is chosen before the arguments are read and before any window exists, so that
+    // a mistake and every word of the window are made in it; the settings it is kept in need the
+    // program's name first.
+    zelmora::installIdentity();
+    const QStringList arguments = QApplication::arguments();
+    const zelmora::Language language = zelmora::commandLineLanguage(arguments);
+    zelmora::installCatalogue(language);
+    const zelmora::CommandLine command = zelmora::readCommandLine(arguments);
     if (command.Want == zelmora::CommandLine::Mode::Mistake) {
         print(stderr, QStringLiteral("zelmora: %1\n").arg(command.Mistake));
         return 2;
     }
-    // The language is chosen before any window exists, so that every word is made in it; the
-    // settings it is kept in need the program's name first.
-    zelmora::installIdentity();
-    zelmora::installWindowedApplication(zelmora::chosenLanguage(command.Language));
+    zelmora::installWindowedApplication(language);
     zelmora::MainWindow window;
     // Shown first, so that a lesson that cannot be opened is told over the window.
     window.show();

@@ -2,16 +2,22 @@
 // The program from the command line: --export writes each format and --worksheet its pages without
 // a window or display, and a bad lesson, an unwritable path or a wrong argument ends with a
 // one-line message and a non-zero status.
+#include "app/session/Settings.h"
 #include "lesson/LessonFile.h"
 #include "practice/TaskGenerator.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
 
 namespace zelmora::testing {
 namespace {
@@ -47,6 +53,8 @@ protected:
             environment.remove(QString::fromLatin1(name));
         // As on a desktop, where the session provides one.
         environment.insert(u"XDG_RUNTIME_DIR"_qs, Folder.path());
+        // The settings the test keeps, where the program looks for its own.
+        environment.insert(u"XDG_CONFIG_HOME"_qs, QFileInfo(QFileInfo(QSettings().fileName()).path()).path());
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(Folder.path());
         process.start(QStringLiteral(ZELMORA_BINARY), arguments);
@@ -99,7 +107,14 @@ TEST_F(CommandLineTest, MistakesEndWithAMessageAndAStatus)
         {"bad scale", {u"--export"_qs, u"out.png"_qs, u"--unit-mm"_qs, u"-1"_qs, u"lesson.zelmora"_qs}, 2,
             u"--unit-mm"},
         {"unknown option", {u"--export"_qs, u"out.png"_qs, u"--colour"_qs, u"lesson.zelmora"_qs}, 2, u"colour"},
-        {"a single dash", {u"-export"_qs, u"out.png"_qs, u"lesson.zelmora"_qs}, 2, u"e, x, p, o, r, t"}};
+        {"a single dash", {u"-export"_qs, u"out.png"_qs, u"lesson.zelmora"_qs}, 2, u"e, x, p, o, r, t"},
+        {"in English, a syntax error", {u"--lang"_qs, u"en"_qs, u"--export"_qs, u"out.png"_qs, u"broken.zelmora"_qs}, 1,
+            u"broken.zelmora:3:3: Wrong syntax at line 3, character 3.\n", true},
+        {"in English, no lesson", {u"--export"_qs, u"out.png"_qs, u"--lang=en"_qs}, 2,
+            u"zelmora: --export needs a lesson file.\n", true},
+        {"in English, before a window",
+            {u"-platform"_qs, u"offscreen"_qs, u"--lang"_qs, u"en"_qs, u"a.zelmora"_qs, u"b.zelmora"_qs}, 2,
+            u"zelmora: One lesson file at most.\n", true}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
         const Finished result = run(row.Arguments);
@@ -273,14 +288,39 @@ TEST_F(CommandLineTest, APracticeSetIsNamedByItsSeed)
     EXPECT_EQ(QString::fromLatin1(pdf.readAll()).count(page), 6);
 }
 
+// The help in the language the window would choose: --lang, else the kept choice.
 TEST_F(CommandLineTest, HelpListsTheOptions)
 {
-    const Finished result = run({u"--help"_qs});
-    EXPECT_EQ(result.Status, 0);
-    for (const char* option : {"--export", "--problem", "--unit-mm", "--scale", "--bw", "--worksheet", "--paper",
-             "--landscape", "--per-page", "--answers", "--title", "--units", "--centre", "--margin", "--plain",
-             "--practice", "--kind", "--level", "--count", "--seed", "LESSON"})
-        EXPECT_TRUE(result.Output.contains(QString::fromLatin1(option))) << option;
+    const struct {
+        const char* Name;
+        QStringList Arguments;
+        std::optional<Language> Kept;
+        bool English;
+    } rows[] = {{"Japanese", {u"--help"_qs}, std::nullopt, false},
+        {"--lang en", {u"--lang"_qs, u"en"_qs, u"--help"_qs}, std::nullopt, true},
+        {"English kept", {u"--help"_qs}, Language::English, true},
+        {"--lang ja over English kept", {u"--help"_qs, u"--lang=ja"_qs}, Language::English, false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        Settings::clear();
+        if (row.Kept)
+            Settings::setLanguage(*row.Kept);
+        const Finished result = run(row.Arguments);
+        EXPECT_EQ(result.Status, 0);
+        EXPECT_TRUE(result.Output.contains(row.English ? u"  -h, --help              Print this help.\n"_qs
+                                                       : u"  -h, --help              この説明を出す。\n"_qs))
+            << result.Output.toStdString();
+        for (const char* option : {"--export", "--problem", "--unit-mm", "--scale", "--bw", "--worksheet", "--paper",
+                 "--landscape", "--per-page", "--answers", "--title", "--units", "--centre", "--margin", "--plain",
+                 "--practice", "--kind", "--level", "--count", "--seed", "LESSON"})
+            EXPECT_TRUE(result.Output.contains(QString::fromLatin1(option))) << option;
+        if (row.English) {
+            EXPECT_TRUE(
+                std::all_of(result.Output.begin(), result.Output.end(), [](QChar c) { return c.unicode() < 128; }))
+                << "English, in ASCII: " << result.Output.toStdString();
+        }
+    }
+    Settings::clear();
 }
 
 } // namespace

@@ -37,6 +37,274 @@
     </message>
 </context>
 <context>
+    <name>zelmora::CommandLine</name>
+    <message>
+        <source>図を書き出して終わる（.png .svg .pdf）。</source>
+        <translation>Write the picture (.png, .svg or .pdf) and end.</translation>
+    </message>
+    <message>
+        <source>問題用：線のない座標平面。</source>
+        <translation>For a problem: the plane without its lines.</translation>
+    </message>
+    <message>
+        <source>問題用の点は名前だけ（座標を書かない）。</source>
+        <translation>For a problem: the points named, without their coordinates.</translation>
+    </message>
+    <message>
+        <source>1目盛りの長さ（mm、2〜20）。</source>
+        <translation>The length of one unit (mm, 2 to 20).</translation>
+    </message>
+    <message>
+        <source>PNG の倍率：1、2、4。</source>
+        <translation>The scale of a PNG: 1, 2 or 4.</translation>
+    </message>
+    <message>
+        <source>白黒。</source>
+        <translation>Black and white.</translation>
+    </message>
+    <message>
+        <source>プリント（PDF）を書き出して終わる。</source>
+        <translation>Write a worksheet (PDF) and end.</translation>
+    </message>
+    <message>
+        <source>用紙：A4、B5、A3、Letter。</source>
+        <translation>The paper: A4, B5, A3 or Letter.</translation>
+    </message>
+    <message>
+        <source>用紙を横に使う。</source>
+        <translation>Use the paper in landscape.</translation>
+    </message>
+    <message>
+        <source>1ページの図の数：1、2、4、6。</source>
+        <translation>Planes a page: 1, 2, 4 or 6.</translation>
+    </message>
+    <message>
+        <source>問題のあとに解答をつける。</source>
+        <translation>Add the answers after the problems.</translation>
+    </message>
+    <message>
+        <source>題名（200字まで）。</source>
+        <translation>The title (200 characters at most).</translation>
+    </message>
+    <message>
+        <source>座標平面を −N〜N 目盛りにする（PDF とプリント、1〜50）。</source>
+        <translation>Make the plane -N to N units (PDF and worksheets, 1 to 50).</translation>
+    </message>
+    <message>
+        <source>中心：origin（原点）、lines（線のあるところ）。</source>
+        <translation>The centre: origin, or lines (where the lines are).</translation>
+    </message>
+    <message>
+        <source>プリントの余白（mm、5〜30）。</source>
+        <translation>The worksheet&apos;s margin (mm, 5 to 30).</translation>
+    </message>
+    <message>
+        <source>座標平面を白にする（カラーでもインクを減らす）。</source>
+        <translation>A white plane (less ink, in colour too).</translation>
+    </message>
+    <message>
+        <source>練習の問題の授業ファイルを書き出して終わる。</source>
+        <translation>Write a lesson file of practice tasks and end.</translation>
+    </message>
+    <message>
+        <source>練習プリント（PDF）を書き出して終わる。</source>
+        <translation>Write practice sheets (PDF) and end.</translation>
+    </message>
+    <message>
+        <source>練習プリントの種類の数：問題番号を一つずつ進める（1〜100）。</source>
+        <translation>How many versions of the practice sheet, each from the next seed (1 to 100).</translation>
+    </message>
+    <message>
+        <source>問題の種類：equation（式を求める）、graph（グラフをかく）、range（変域）、crossing（交点）、mixed。</source>
+        <translation>The kind of task: equation (find the equation), graph (draw the graph), range (the range), crossing (where two lines cross) or mixed.</translation>
+    </message>
+    <message>
+        <source>数：integer（整数）、fraction（分数）、mixed（まぜる）。</source>
+        <translation>The numbers: integer, fraction or mixed.</translation>
+    </message>
+    <message>
+        <source>問題の数（1〜100、ふつうは10）。</source>
+        <translation>How many tasks (1 to 100, 10 unless given).</translation>
+    </message>
+    <message>
+        <source>問題番号：同じ番号から同じ問題ができる。</source>
+        <translation>The seed: the same seed makes the same tasks.</translation>
+    </message>
+    <message>
+        <source>画面の言語：ja（日本語）、en（English）。</source>
+        <translation>The language of the window: ja (Japanese) or en (English).</translation>
+    </message>
+    <message>
+        <source>この説明を出す。</source>
+        <translation>Print this help.</translation>
+    </message>
+    <message>
+        <source>版を出す。</source>
+        <translation>Print the version.</translation>
+    </message>
+    <message>
+        <source>一次関数のグラフをかく。 Draws linear functions for pupils.</source>
+        <translation>Draws linear functions for pupils.</translation>
+    </message>
+    <message>
+        <source>開く授業ファイル（.zelmora）。</source>
+        <translation>The lesson file to open (.zelmora).</translation>
+    </message>
+    <message>
+        <source>--paper は A4、B5、A3、Letter のどれかです。 (A4, B5, A3 or Letter)</source>
+        <translation>--paper is one of A4, B5, A3 and Letter.</translation>
+    </message>
+    <message>
+        <source>--per-page は 1、2、4、6 のどれかです。 (1, 2, 4 or 6)</source>
+        <translation>--per-page is one of 1, 2, 4 and 6.</translation>
+    </message>
+    <message>
+        <source>--worksheet には授業ファイルが要ります。 (--worksheet needs a lesson file)</source>
+        <translation>--worksheet needs a lesson file.</translation>
+    </message>
+    <message>
+        <source>--worksheet は PDF に書き出します。 (--worksheet writes a .pdf file)</source>
+        <translation>--worksheet writes a .pdf file.</translation>
+    </message>
+    <message>
+        <source>--title は 200 字までです。 (200 characters at most)</source>
+        <translation>--title is 200 characters at most.</translation>
+    </message>
+    <message>
+        <source>--centre は origin か lines です。 (origin or lines)</source>
+        <translation>--centre is origin or lines.</translation>
+    </message>
+    <message>
+        <source>--margin は 5 から 30 までの mm の数です。 (5 to 30 millimetres)</source>
+        <translation>--margin is a number of millimetres from 5 to 30.</translation>
+    </message>
+    <message>
+        <source>--kind は equation、graph、range、crossing、mixed のどれかです。</source>
+        <translation>--kind is one of equation, graph, range, crossing and mixed.</translation>
+    </message>
+    <message>
+        <source>--level は integer、fraction、mixed のどれかです。</source>
+        <translation>--level is one of integer, fraction and mixed.</translation>
+    </message>
+    <message>
+        <source>--count は 1 から 100 までの数です。 (1 to 100)</source>
+        <translation>--count is a number from 1 to 100.</translation>
+    </message>
+    <message>
+        <source>--seed は 0 から 2^53 までの整数です。 (a whole number, 0 to 2^53)</source>
+        <translation>--seed is a whole number from 0 to 2^53.</translation>
+    </message>
+    <message>
+        <source>--lang は ja か en です。 (ja or en)</source>
+        <translation>--lang is ja or en.</translation>
+    </message>
+    <message>
+        <source>--units は 1 から 50 までの整数です。 (a whole number from 1 to 50)</source>
+        <translation>--units is a whole number from 1 to 50.</translation>
+    </message>
+    <message>
+        <source>--unit-mm は 2 から 20 までの mm の数です。 (2 to 20 millimetres)</source>
+        <translation>--unit-mm is a number of millimetres from 2 to 20.</translation>
+    </message>
+    <message>
+        <source>--practice-sheet は授業ファイルを読まず、ほかの書き出しと一緒に使えません。</source>
+        <translation>--practice-sheet reads no lesson file and cannot be used with another output.</translation>
+    </message>
+    <message>
+        <source>--practice-sheet は PDF に書き出します。 (a .pdf file)</source>
+        <translation>--practice-sheet writes a .pdf file.</translation>
+    </message>
+    <message>
+        <source>--versions は 1 から 100 までの数です。 (1 to 100)</source>
+        <translation>--versions is a number from 1 to 100.</translation>
+    </message>
+    <message>
+        <source>--practice は授業ファイルを読まず、ほかの書き出しと一緒に使えません。</source>
+        <translation>--practice reads no lesson file and cannot be used with another output.</translation>
+    </message>
+    <message>
+        <source>--export と --worksheet は一緒に使えません。 (one of --export and --worksheet)</source>
+        <translation>--export and --worksheet cannot be used together.</translation>
+    </message>
+    <message>
+        <source>授業ファイルは一つだけです。 (one lesson file at most)</source>
+        <translation>One lesson file at most.</translation>
+    </message>
+    <message>
+        <source>--scale は 1、2、4 のどれかです。 (1, 2 or 4)</source>
+        <translation>--scale is one of 1, 2 and 4.</translation>
+    </message>
+    <message>
+        <source>--export には授業ファイルが要ります。 (--export needs a lesson file)</source>
+        <translation>--export needs a lesson file.</translation>
+    </message>
+    <message>
+        <source>例 (examples):
+  zelmora --export 問題.pdf --problem --unit-mm 10 授業.zelmora
+  zelmora --worksheet プリント.pdf --per-page 4 --answers --title 一次関数 授業1.zelmora 授業2.zelmora
+  zelmora --worksheet プリント.pdf --centre lines --unit-mm 5 授業.zelmora
+  zelmora --practice 練習.zelmora --kind equation --level fraction --count 10 --seed 4721
+  zelmora --practice-sheet 練習.pdf --kind mixed --count 8 --seed 4721 --versions 30
+</source>
+        <translation>Examples:
+  zelmora --export problem.pdf --problem --unit-mm 10 lesson.zelmora
+  zelmora --worksheet worksheet.pdf --per-page 4 --answers --title &quot;Linear functions&quot; lesson1.zelmora lesson2.zelmora
+  zelmora --worksheet worksheet.pdf --centre lines --unit-mm 5 lesson.zelmora
+  zelmora --practice practice.zelmora --kind equation --level fraction --count 10 --seed 4721
+  zelmora --practice-sheet practice.pdf --kind mixed --count 8 --seed 4721 --versions 30
+</translation>
+    </message>
+    <message>
+        <source>題名が長すぎて用紙に入りません。 (the title is too long for the paper)</source>
+        <translation>The title is too long for the paper.</translation>
+    </message>
+    <message>
+        <source>この1目盛りの長さでは座標平面が用紙に入りません。 (the planes do not fit the paper at this scale)</source>
+        <translation>The planes do not fit the paper at this unit length.</translation>
+    </message>
+    <message>
+        <source>座標平面の外にある線: %1（--centre lines で線のあるところを中心にできます） (lines off their planes)</source>
+        <translation>Lines off their planes: %1 (--centre lines centres each plane on its lines).</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <comment>between the lines off their planes</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>①</source>
+        <translation>line 1</translation>
+    </message>
+    <message>
+        <source>②</source>
+        <translation>line 2</translation>
+    </message>
+    <message>
+        <source>③</source>
+        <translation>line 3</translation>
+    </message>
+    <message>
+        <source>④</source>
+        <translation>line 4</translation>
+    </message>
+    <message>
+        <source>⑤</source>
+        <translation>line 5</translation>
+    </message>
+    <message>
+        <source>⑥</source>
+        <translation>line 6</translation>
+    </message>
+    <message>
+        <source>⑦</source>
+        <translation>line 7</translation>
+    </message>
+    <message>
+        <source>⑧</source>
+        <translation>line 8</translation>
+    </message>
+</context>
+<context>
     <name>zelmora::EquationDialog</name>
     <message>
         <source>式で入力</source>

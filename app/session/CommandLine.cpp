@@ -2,8 +2,10 @@
 #include "app/session/CommandLine.h"
 
 #include "app/session/LessonOpening.h"
+#include "app/session/Startup.h"
 #include "app/words/Messages.h"
 #include "lesson/LessonFile.h"
+#include "slots/SlotTable.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -19,37 +21,88 @@ using namespace Qt::StringLiterals;
 namespace zelmora {
 namespace {
 
-const QCommandLineOption exportOption(u"export"_s, u"図を書き出して終わる（.png .svg .pdf）。"_s, u"OUT"_s);
-const QCommandLineOption problemOption(u"problem"_s, u"問題用：線のない座標平面。"_s);
-const QCommandLineOption pointNamesOption(u"point-names"_s, u"問題用の点は名前だけ（座標を書かない）。"_s);
-const QCommandLineOption unitOption(u"unit-mm"_s, u"1目盛りの長さ（mm、2〜20）。"_s, u"N"_s);
-const QCommandLineOption scaleOption(u"scale"_s, u"PNG の倍率：1、2、4。"_s, u"S"_s);
-const QCommandLineOption blackOption(u"bw"_s, u"白黒。"_s);
-const QCommandLineOption worksheetOption(u"worksheet"_s, u"プリント（PDF）を書き出して終わる。"_s, u"OUT"_s);
-const QCommandLineOption paperOption(u"paper"_s, u"用紙：A4、B5、A3、Letter。"_s, u"PAPER"_s);
-const QCommandLineOption landscapeOption(u"landscape"_s, u"用紙を横に使う。"_s);
-const QCommandLineOption perPageOption(u"per-page"_s, u"1ページの図の数：1、2、4、6。"_s, u"N"_s);
-const QCommandLineOption answersOption(u"answers"_s, u"問題のあとに解答をつける。"_s);
-const QCommandLineOption titleOption(u"title"_s, u"題名（200字まで）。"_s, u"TEXT"_s);
-const QCommandLineOption unitsOption(u"units"_s, u"座標平面を −N〜N 目盛りにする（PDF とプリント、1〜50）。"_s, u"N"_s);
-const QCommandLineOption centreOption(u"centre"_s, u"中心：origin（原点）、lines（線のあるところ）。"_s, u"AT"_s);
-const QCommandLineOption marginOption(u"margin"_s, u"プリントの余白（mm、5〜30）。"_s, u"MM"_s);
-const QCommandLineOption plainOption(u"plain"_s, u"座標平面を白にする（カラーでもインクを減らす）。"_s);
-const QCommandLineOption practiceOption(u"practice"_s, u"練習の問題の授業ファイルを書き出して終わる。"_s, u"OUT"_s);
-const QCommandLineOption practiceSheetOption(
-    u"practice-sheet"_s, u"練習プリント（PDF）を書き出して終わる。"_s, u"OUT"_s);
-const QCommandLineOption versionsOption(
-    u"versions"_s, u"練習プリントの種類の数：問題番号を一つずつ進める（1〜100）。"_s, u"K"_s);
-const QCommandLineOption kindOption(u"kind"_s,
-    u"問題の種類：equation（式を求める）、graph（グラフをかく）、range（変域）、crossing（交点）、mixed。"_s,
-    u"KIND"_s);
-const QCommandLineOption levelOption(
-    u"level"_s, u"数：integer（整数）、fraction（分数）、mixed（まぜる）。"_s, u"LEVEL"_s);
-const QCommandLineOption countOption(u"count"_s, u"問題の数（1〜100、ふつうは10）。"_s, u"N"_s);
-const QCommandLineOption seedOption(u"seed"_s, u"問題番号：同じ番号から同じ問題ができる。"_s, u"S"_s);
-const QCommandLineOption languageOption(u"lang"_s, u"画面の言語：ja（日本語）、en（English）。"_s, u"LANG"_s);
-const QCommandLineOption helpOption(QStringList{u"h"_s, u"help"_s}, u"この説明を出す。"_s);
-const QCommandLineOption versionOption(u"version"_s, u"版を出す。"_s);
+const QCommandLineOption exportOption(u"export"_s, {}, u"OUT"_s);
+const QCommandLineOption problemOption(u"problem"_s, {});
+const QCommandLineOption pointNamesOption(u"point-names"_s, {});
+const QCommandLineOption unitOption(u"unit-mm"_s, {}, u"N"_s);
+const QCommandLineOption scaleOption(u"scale"_s, {}, u"S"_s);
+const QCommandLineOption blackOption(u"bw"_s, {});
+const QCommandLineOption worksheetOption(u"worksheet"_s, {}, u"OUT"_s);
+const QCommandLineOption paperOption(u"paper"_s, {}, u"PAPER"_s);
+const QCommandLineOption landscapeOption(u"landscape"_s, {});
+const QCommandLineOption perPageOption(u"per-page"_s, {}, u"N"_s);
+const QCommandLineOption answersOption(u"answers"_s, {});
+const QCommandLineOption titleOption(u"title"_s, {}, u"TEXT"_s);
+const QCommandLineOption unitsOption(u"units"_s, {}, u"N"_s);
+const QCommandLineOption centreOption(u"centre"_s, {}, u"AT"_s);
+const QCommandLineOption marginOption(u"margin"_s, {}, u"MM"_s);
+const QCommandLineOption plainOption(u"plain"_s, {});
+const QCommandLineOption practiceOption(u"practice"_s, {}, u"OUT"_s);
+const QCommandLineOption practiceSheetOption(u"practice-sheet"_s, {}, u"OUT"_s);
+const QCommandLineOption versionsOption(u"versions"_s, {}, u"K"_s);
+const QCommandLineOption kindOption(u"kind"_s, {}, u"KIND"_s);
+const QCommandLineOption levelOption(u"level"_s, {}, u"LEVEL"_s);
+const QCommandLineOption countOption(u"count"_s, {}, u"N"_s);
+const QCommandLineOption seedOption(u"seed"_s, {}, u"S"_s);
+const QCommandLineOption languageOption(u"lang"_s, {}, u"LANG"_s);
+const QCommandLineOption helpOption(QStringList{u"h"_s, u"help"_s}, {});
+const QCommandLineOption versionOption(u"version"_s, {});
+
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(zelmora::CommandLine)
+};
+
+// What the help says of each option, in the order it lists them; translated when the help is made,
+// so that it is in the language the program runs in.
+struct Described {
+    const QCommandLineOption* Option;
+    const char* Description;
+};
+const std::array described{
+    Described{&exportOption, QT_TRANSLATE_NOOP("zelmora::CommandLine", "図を書き出して終わる（.png .svg .pdf）。")},
+    Described{&problemOption, QT_TRANSLATE_NOOP("zelmora::CommandLine", "問題用：線のない座標平面。")},
+    Described{&pointNamesOption, QT_TRANSLATE_NOOP("zelmora::CommandLine", "問題用の点は名前だけ（座標を書かない）。")},
+    Described{&unitOption, QT_TRANSLATE_NOOP("zelmora::CommandLine", "1目盛りの長さ（mm、2〜20）。")},
+    Described{&scaleOption, QT_TRANSLATE_NOOP("zelmora::CommandLine", "PNG の倍率：1、2、4。")},
+    Described{&blackOption, QT_TRANSLATE_NOOP("zelmora::CommandLine", "白黒。")},
+    Described{&worksheetOption, QT_TRANSLATE_NOOP("zelmora::CommandLine", "プリント（PDF）を書き出して終わる。")},
+    Described{&paperOption, QT_TRANSLATE_NOOP("zelmora::CommandLine", "用紙：A4、B5、A3、Letter。")},
+    Described{&landscapeOption, QT_TRANSLATE_NOOP("zelmora::CommandLine", "用紙を横に使う。")},
+    Described{&perPageOption, QT_TRANSLATE_NOOP("zelmora::CommandLine", "1ページの図の数：1、2、4、6。")},
+    Described{&answersOption, QT_TRANSLATE_NOOP("zelmora::CommandLine", "問題のあとに解答をつける。")},
+    Described{&titleOption, QT_TRANSLATE_NOOP("zelmora::CommandLine", "題名（200字まで）。")},
+    Described{&unitsOption,
+        QT_TRANSLATE_NOOP("zelmora::CommandLine", "座標平面を −N〜N 目盛りにする（PDF とプリント、1〜50）。")},
+    Described{
+        &centreOption, QT_TRANSLATE_NOOP("zelmora::CommandLine", "中心：origin（原点）、lines（線のあるところ）。")},
+    Described{&marginOption, QT_TRANSLATE_NOOP("zelmora::CommandLine", "プリントの余白（mm、5〜30）。")},
+    Described{
+        &plainOption, QT_TRANSLATE_NOOP("zelmora::CommandLine", "座標平面を白にする（カラーでもインクを減らす）。")},
+    Described{
+        &practiceOption, QT_TRANSLATE_NOOP("zelmora::CommandLine", "練習の問題の授業ファイルを書き出して終わる。")},
+    Described{
+        &practiceSheetOption, QT_TRANSLATE_NOOP("zelmora::CommandLine", "練習プリント（PDF）を書き出して終わる。")},
+    Described{&versionsOption,
+        QT_TRANSLATE_NOOP("zelmora::CommandLine", "練習プリントの種類の数：問題番号を一つずつ進める（1〜100）。")},
+    Described{&kindOption,
+        QT_TRANSLATE_NOOP("zelmora::CommandLine",
+            "問題の種類：equation（式を求める）、graph（グラフをかく）、range（変域）、crossing（交点）、mixed。")},
+    Described{&levelOption,
+        QT_TRANSLATE_NOOP("zelmora::CommandLine", "数：integer（整数）、fraction（分数）、mixed（まぜる）。")},
+    Described{&countOption, QT_TRANSLATE_NOOP("zelmora::CommandLine", "問題の数（1〜100、ふつうは10）。")},
+    Described{&seedOption, QT_TRANSLATE_NOOP("zelmora::CommandLine", "問題番号：同じ番号から同じ問題ができる。")},
+    Described{&languageOption, QT_TRANSLATE_NOOP("zelmora::CommandLine", "画面の言語：ja（日本語）、en（English）。")},
+    Described{&helpOption, QT_TRANSLATE_NOOP("zelmora::CommandLine", "この説明を出す。")},
+    Described{&versionOption, QT_TRANSLATE_NOOP("zelmora::CommandLine", "版を出す。")},
+};
+
+// The lines of a lesson as the warnings name them.
+const std::array slotMarks{QT_TRANSLATE_NOOP("zelmora::CommandLine", "①"),
+    QT_TRANSLATE_NOOP("zelmora::CommandLine", "②"), QT_TRANSLATE_NOOP("zelmora::CommandLine", "③"),
+    QT_TRANSLATE_NOOP("zelmora::CommandLine", "④"), QT_TRANSLATE_NOOP("zelmora::CommandLine", "⑤"),
+    QT_TRANSLATE_NOOP("zelmora::CommandLine", "⑥"), QT_TRANSLATE_NOOP("zelmora::CommandLine", "⑦"),
+    QT_TRANSLATE_NOOP("zelmora::CommandLine", "⑧")};
+static_assert(slotMarks.size() == SlotTable::UserSlots);
 
 // What runs without a window, and so needs no display.
 const std::array windowlessOptions{
@@ -57,12 +110,13 @@ const std::array windowlessOptions{
 
 void configure(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription(u"一次関数のグラフをかく。 Draws linear functions for pupils."_s);
-    parser.addOptions({exportOption, problemOption, pointNamesOption, unitOption, scaleOption, blackOption,
-        worksheetOption, paperOption, landscapeOption, perPageOption, answersOption, titleOption, unitsOption,
-        centreOption, marginOption, plainOption, practiceOption, practiceSheetOption, versionsOption, kindOption,
-        levelOption, countOption, seedOption, languageOption, helpOption, versionOption});
-    parser.addPositionalArgument(u"LESSON"_s, u"開く授業ファイル（.zelmora）。"_s, u"[LESSON]"_s);
+    parser.setApplicationDescription(Words::tr("一次関数のグラフをかく。 Draws linear functions for pupils."));
+    for (const auto& [option, description] : described) {
+        QCommandLineOption shown = *option;
+        shown.setDescription(Words::tr(description));
+        parser.addOption(shown);
+    }
+    parser.addPositionalArgument(u"LESSON"_s, Words::tr("開く授業ファイル（.zelmora）。"), u"[LESSON]"_s);
 }
 
 void printLine(std::FILE* stream, const QString& text)
@@ -94,7 +148,7 @@ std::optional<QString> readPaper(const QCommandLineParser& parser, WorksheetSett
     if (parser.isSet(paperOption)) {
         const auto paper = paperNamed(parser.value(paperOption));
         if (!paper)
-            return u"--paper は A4、B5、A3、Letter のどれかです。 (A4, B5, A3 or Letter)"_s;
+            return Words::tr("--paper は A4、B5、A3、Letter のどれかです。 (A4, B5, A3 or Letter)");
         sheet.PaperSize = *paper;
     }
     sheet.Landscape = parser.isSet(landscapeOption);
@@ -103,7 +157,7 @@ std::optional<QString> readPaper(const QCommandLineParser& parser, WorksheetSett
         bool number = false;
         sheet.PerPage = parser.value(perPageOption).toInt(&number);
         if (!number || std::find(PlanesPerPage.begin(), PlanesPerPage.end(), sheet.PerPage) == PlanesPerPage.end())
-            return u"--per-page は 1、2、4、6 のどれかです。 (1, 2, 4 or 6)"_s;
+            return Words::tr("--per-page は 1、2、4、6 のどれかです。 (1, 2, 4 or 6)");
     }
     return std::nullopt;
 }
@@ -115,9 +169,10 @@ CommandLine readWorksheet(const QCommandLineParser& parser, CommandLine command)
     command.Output = parser.value(worksheetOption);
     command.Lessons = parser.positionalArguments();
     if (command.Lessons.isEmpty())
-        return mistake(command, u"--worksheet には授業ファイルが要ります。 (--worksheet needs a lesson file)"_s);
+        return mistake(
+            command, Words::tr("--worksheet には授業ファイルが要ります。 (--worksheet needs a lesson file)"));
     if (pictureFormatFor(command.Output) != PictureFormat::Pdf)
-        return mistake(command, u"--worksheet は PDF に書き出します。 (--worksheet writes a .pdf file)"_s);
+        return mistake(command, Words::tr("--worksheet は PDF に書き出します。 (--worksheet writes a .pdf file)"));
     WorksheetSettings& sheet = command.Sheet;
     if (const auto wrong = readPaper(parser, sheet))
         return mistake(command, *wrong);
@@ -126,19 +181,19 @@ CommandLine readWorksheet(const QCommandLineParser& parser, CommandLine command)
         sheet.Title = parser.value(titleOption);
         command.TitleGiven = true;
         if (sheet.Title.size() > MaxTitleLength)
-            return mistake(command, u"--title は 200 字までです。 (200 characters at most)"_s);
+            return mistake(command, Words::tr("--title は 200 字までです。 (200 characters at most)"));
     }
     if (parser.isSet(centreOption)) {
         const QString centre = parser.value(centreOption);
         if (centre != u"origin" && centre != u"lines")
-            return mistake(command, u"--centre は origin か lines です。 (origin or lines)"_s);
+            return mistake(command, Words::tr("--centre は origin か lines です。 (origin or lines)"));
         sheet.CentreOnLines = centre == u"lines";
     }
     if (parser.isSet(marginOption)) {
         bool number = false;
         sheet.MarginMillimetres = parser.value(marginOption).toDouble(&number);
         if (!number || sheet.MarginMillimetres < MinMarginMillimetres || sheet.MarginMillimetres > MaxMarginMillimetres)
-            return mistake(command, u"--margin は 5 から 30 までの mm の数です。 (5 to 30 millimetres)"_s);
+            return mistake(command, Words::tr("--margin は 5 から 30 までの mm の数です。 (5 to 30 millimetres)"));
     }
     sheet.UnitMillimetres = command.Settings.UnitMillimetres;
     sheet.BlackAndWhite = command.Settings.BlackAndWhite;
@@ -155,25 +210,25 @@ CommandLine readPractice(const QCommandLineParser& parser, CommandLine command)
     if (parser.isSet(kindOption) && parser.value(kindOption) != u"mixed") {
         practice.Kind = taskKindNamed(parser.value(kindOption).toStdString());
         if (!practice.Kind)
-            return mistake(command, u"--kind は equation、graph、range、crossing、mixed のどれかです。"_s);
+            return mistake(command, Words::tr("--kind は equation、graph、range、crossing、mixed のどれかです。"));
     }
     if (parser.isSet(levelOption)) {
         const auto level = taskLevelNamed(parser.value(levelOption).toStdString());
         if (!level)
-            return mistake(command, u"--level は integer、fraction、mixed のどれかです。"_s);
+            return mistake(command, Words::tr("--level は integer、fraction、mixed のどれかです。"));
         practice.Level = *level;
     }
     if (parser.isSet(countOption)) {
         bool number = false;
         practice.Count = parser.value(countOption).toInt(&number);
         if (!number || practice.Count < 1 || practice.Count > MaxTaskCount)
-            return mistake(command, u"--count は 1 から 100 までの数です。 (1 to 100)"_s);
+            return mistake(command, Words::tr("--count は 1 から 100 までの数です。 (1 to 100)"));
     }
     if (parser.isSet(seedOption)) {
         bool number = false;
         practice.Seed = parser.value(seedOption).toULongLong(&number);
         if (!number || practice.Seed > MaxSeed)
-            return mistake(command, u"--seed は 0 から 2^53 までの整数です。 (a whole number, 0 to 2^53)"_s);
+            return mistake(command, Words::tr("--seed は 0 から 2^53 までの整数です。 (a whole number, 0 to 2^53)"));
     } else {
         practice.Seed = QRandomGenerator::global()->bounded(quint64{1}, quint64{MaxDrawnSeed + 1});
     }
@@ -218,6 +273,16 @@ bool wantsNoWindow(int argc, const char* const* argv)
         [&](const QCommandLineOption* option) { return parser.isSet(*option); });
 }
 
+Language commandLineLanguage(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    configure(parser);
+    // Whatever else the parser finds wrong, it still finds --lang.
+    parser.parse(arguments);
+    const QString asked = parser.value(languageOption);
+    return chosenLanguage(asked == u"ja" || asked == u"en" ? asked : QString());
+}
+
 CommandLine readCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
@@ -239,7 +304,7 @@ CommandLine readCommandLine(const QStringList& arguments)
     if (parser.isSet(languageOption)) {
         command.Language = parser.value(languageOption);
         if (command.Language != u"ja" && command.Language != u"en")
-            return mistake(command, u"--lang は ja か en です。 (ja or en)"_s);
+            return mistake(command, Words::tr("--lang は ja か en です。 (ja or en)"));
     }
     const QStringList lessons = parser.positionalArguments();
     command.Settings.BlackAndWhite = parser.isSet(blackOption);
@@ -248,23 +313,24 @@ CommandLine readCommandLine(const QStringList& arguments)
         bool number = false;
         command.Settings.Units = parser.value(unitsOption).toInt(&number);
         if (!number || command.Settings.Units < 1 || command.Settings.Units > MaxFitUnits)
-            return mistake(command, u"--units は 1 から 50 までの整数です。 (a whole number from 1 to 50)"_s);
+            return mistake(command, Words::tr("--units は 1 から 50 までの整数です。 (a whole number from 1 to 50)"));
     }
     if (parser.isSet(unitOption)) {
         bool number = false;
         command.Settings.UnitMillimetres = parser.value(unitOption).toDouble(&number);
         if (!number || command.Settings.UnitMillimetres < MinUnitMillimetres
             || command.Settings.UnitMillimetres > MaxUnitMillimetres)
-            return mistake(command, u"--unit-mm は 2 から 20 までの mm の数です。 (2 to 20 millimetres)"_s);
+            return mistake(command, Words::tr("--unit-mm は 2 から 20 までの mm の数です。 (2 to 20 millimetres)"));
     }
     if (parser.isSet(practiceSheetOption)) {
         if (parser.isSet(exportOption) || parser.isSet(worksheetOption) || parser.isSet(practiceOption)
             || !lessons.isEmpty())
-            return mistake(command, u"--practice-sheet は授業ファイルを読まず、ほかの書き出しと一緒に使えません。"_s);
+            return mistake(
+                command, Words::tr("--practice-sheet は授業ファイルを読まず、ほかの書き出しと一緒に使えません。"));
         command.Want = CommandLine::Mode::PracticeSheet;
         command.Output = parser.value(practiceSheetOption);
         if (pictureFormatFor(command.Output) != PictureFormat::Pdf)
-            return mistake(command, u"--practice-sheet は PDF に書き出します。 (a .pdf file)"_s);
+            return mistake(command, Words::tr("--practice-sheet は PDF に書き出します。 (a .pdf file)"));
         command.Sheet.PerPage = 4;
         if (const auto wrong = readPaper(parser, command.Sheet))
             return mistake(command, *wrong);
@@ -274,13 +340,13 @@ CommandLine readCommandLine(const QStringList& arguments)
             bool number = false;
             command.Versions = parser.value(versionsOption).toInt(&number);
             if (!number || command.Versions < 1 || command.Versions > MaxVersions)
-                return mistake(command, u"--versions は 1 から 100 までの数です。 (1 to 100)"_s);
+                return mistake(command, Words::tr("--versions は 1 から 100 までの数です。 (1 to 100)"));
         }
         return readPractice(parser, command);
     }
     if (parser.isSet(practiceOption)) {
         if (parser.isSet(exportOption) || parser.isSet(worksheetOption) || !lessons.isEmpty())
-            return mistake(command, u"--practice は授業ファイルを読まず、ほかの書き出しと一緒に使えません。"_s);
+            return mistake(command, Words::tr("--practice は授業ファイルを読まず、ほかの書き出しと一緒に使えません。"));
         command.Want = CommandLine::Mode::Practice;
         command.Output = parser.value(practiceOption);
         return readPractice(parser, command);
@@ -288,12 +354,12 @@ CommandLine readCommandLine(const QStringList& arguments)
     if (parser.isSet(worksheetOption)) {
         if (parser.isSet(exportOption))
             return mistake(
-                command, u"--export と --worksheet は一緒に使えません。 (one of --export and --worksheet)"_s);
+                command, Words::tr("--export と --worksheet は一緒に使えません。 (one of --export and --worksheet)"));
         return readWorksheet(parser, command);
     }
     if (lessons.size() > 1) {
         command.Want = CommandLine::Mode::Mistake;
-        command.Mistake = u"授業ファイルは一つだけです。 (one lesson file at most)"_s;
+        command.Mistake = Words::tr("授業ファイルは一つだけです。 (one lesson file at most)");
         return command;
     }
     command.Lesson = lessons.value(0);
@@ -303,7 +369,7 @@ CommandLine readCommandLine(const QStringList& arguments)
         command.Settings.PngScale = parser.value(scaleOption).toInt();
         if (command.Settings.PngScale != 1 && command.Settings.PngScale != 2 && command.Settings.PngScale != 4) {
             command.Want = CommandLine::Mode::Mistake;
-            command.Mistake = u"--scale は 1、2、4 のどれかです。 (1, 2 or 4)"_s;
+            command.Mistake = Words::tr("--scale は 1、2、4 のどれかです。 (1, 2 or 4)");
             return command;
         }
     }
@@ -312,7 +378,7 @@ CommandLine readCommandLine(const QStringList& arguments)
         command.Output = parser.value(exportOption);
         if (command.Lesson.isEmpty()) {
             command.Want = CommandLine::Mode::Mistake;
-            command.Mistake = u"--export には授業ファイルが要ります。 (--export needs a lesson file)"_s;
+            command.Mistake = Words::tr("--export には授業ファイルが要ります。 (--export needs a lesson file)");
         } else if (!pictureFormatFor(command.Output)) {
             command.Want = CommandLine::Mode::Mistake;
             command.Mistake = messages::outputFault(OutputFault::UnknownFormat);
@@ -328,13 +394,14 @@ QString commandLineHelp()
     // The first line names the program as it was started; the guide names it as it is installed.
     QString help = parser.helpText();
     help.replace(0, help.indexOf(u'\n'), u"Usage: zelmora [options] [LESSON]"_s);
-    return help
-        + u"\n例 (examples):\n  zelmora --export 問題.pdf --problem --unit-mm 10 授業.zelmora\n"
-          "  zelmora --worksheet プリント.pdf --per-page 4 --answers --title 一次関数 授業1.zelmora 授業2.zelmora\n"
-          "  zelmora --worksheet プリント.pdf --centre lines --unit-mm 5 授業.zelmora\n"
-
-          "  zelmora --practice 練習.zelmora --kind equation --level fraction --count 10 --seed 4721\n"
-          "  zelmora --practice-sheet 練習.pdf --kind mixed --count 8 --seed 4721 --versions 30\n"_s;
+    return help + u'\n'
+        + Words::tr(
+            "例 (examples):\n"
+            "  zelmora --export 問題.pdf --problem --unit-mm 10 授業.zelmora\n"
+            "  zelmora --worksheet プリント.pdf --per-page 4 --answers --title 一次関数 授業1.zelmora 授業2.zelmora\n"
+            "  zelmora --worksheet プリント.pdf --centre lines --unit-mm 5 授業.zelmora\n"
+            "  zelmora --practice 練習.zelmora --kind equation --level fraction --count 10 --seed 4721\n"
+            "  zelmora --practice-sheet 練習.pdf --kind mixed --count 8 --seed 4721 --versions 30\n");
 }
 
 int runPractice(const CommandLine& command)
@@ -376,18 +443,22 @@ int runWorksheet(const CommandLine& command)
     const std::vector<SheetPlane> planes = sheetPlanes(boards, sheet.Kind);
     if (const auto fault = worksheetFault(planes, sheet)) {
         printLine(stderr,
-            *fault == SheetFault::TitleTooLong
-                ? u"zelmora: 題名が長すぎて用紙に入りません。 (the title is too long for the paper)"_s
-                : u"zelmora: この1目盛りの長さでは座標平面が用紙に入りません。 (the planes do not fit the paper at this scale)"_s);
+            u"zelmora: "_s
+                + (*fault == SheetFault::TitleTooLong
+                        ? Words::tr("題名が長すぎて用紙に入りません。 (the title is too long for the paper)")
+                        : Words::tr("この1目盛りの長さでは座標平面が用紙に入りません。 (the planes do not fit the "
+                                    "paper at this scale)")));
         return 2;
     }
     if (const auto off = linesOffPlanes(planes, sheet); !off.empty()) {
         QStringList lines;
         for (const LineOffPlane& line : off)
-            lines.push_back(u"(%1) %2"_s.arg(line.Plane).arg(QChar(0x2460 + line.Slot)));
+            lines.push_back(u"(%1) %2"_s.arg(line.Plane).arg(Words::tr(slotMarks.at(std::size_t(line.Slot)))));
         printLine(stderr,
-            u"zelmora: 座標平面の外にある線: %1（--centre lines で線のあるところを中心にできます） (lines off their planes)"_s
-                .arg(lines.join(u"、"_s)));
+            u"zelmora: "_s
+                + Words::tr("座標平面の外にある線: %1（--centre lines で線のあるところを中心にできます） (lines off "
+                            "their planes)")
+                      .arg(lines.join(Words::tr("、", "between the lines off their planes"))));
     }
     if (const auto fault = writeWorksheet(command.Output, planes, sheet)) {
         printLine(stderr, u"zelmora: %1: %2"_s.arg(command.Output, messages::outputFault(*fault)));

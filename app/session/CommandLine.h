@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/session/Startup.h"
 #include "output/PictureOutput.h"
 #include "output/PracticeSheet.h"
 #include "output/Worksheet.h"
@@ -48,6 +49,11 @@ struct CommandLine {
 // Whether the arguments ask for a run without a window (export, help or version), so that no
 // display is needed. Looks at the raw arguments, before any application object exists.
 bool wantsNoWindow(int argc, const char* const* argv);
+
+// The language the program runs in for these arguments: --lang when it is ja or en, else what the
+// window would choose. Found whatever else the arguments get wrong, before they are read, so that
+// the help and every mistake can be written in it.
+Language commandLineLanguage(const QStringList& arguments);
 
 // Reads the arguments the application object leaves (its own, such as -platform, taken out).
 CommandLine readCommandLine(const QStringList& arguments);

@@ -132,17 +132,27 @@ QString englishCatalogue()
     return QStringLiteral(":/i18n/zelmora_en.qm");
 }
 
-void installTranslations(Language language)
+void installCatalogue(Language language)
 {
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (language == Language::English) {
-        if (translator->load(englishCatalogue()))
-            QCoreApplication::installTranslator(translator);
+    if (language != Language::English)
         return;
-    }
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(englishCatalogue()))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+void installQtTranslations(Language language)
+{
+    if (language != Language::Japanese)
+        return;
+    auto* translator = new QTranslator(QCoreApplication::instance());
     if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
 }
 
 void installStyle()
@@ -155,7 +165,7 @@ void installWindowedApplication(Language language)
     installStyle();
     installFontSubstitution();
     installIdentity();
-    installTranslations(language);
+    installQtTranslations(language);
     installWindowIcon();
     installAccessibility();
 }

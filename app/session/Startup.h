@@ -34,10 +34,14 @@ Language chosenLanguage(const QString& commandLineLanguage);
 // Where the English catalogue is built into the program.
 QString englishCatalogue();
 
-// The window's words in the language: for Japanese, Qt's own words (standard buttons, file
-// dialogs) in Japanese, as the program's, where Qt's translations are installed, and nothing more;
-// for English, the program's English catalogue and Qt's own English.
-void installTranslations(Language language);
+// The program's own words in the language: English from its catalogue; Japanese is the language
+// they are written in. Installed before the command line is read, so that its help and its
+// mistakes are in the language too.
+void installCatalogue(Language language);
+// Qt's own words in the window (standard buttons, file dialogs): Japanese, as the program's, where
+// Qt's translations are installed; English is Qt's own. Not installed for the command line, whose
+// parser's own few messages (an unknown option, a missing value) stay in Qt's English.
+void installQtTranslations(Language language);
 // The Fusion style, so that the window looks the same on every desktop.
 void installStyle();
 // The program's name and version, under which its settings are kept, and the desktop entry it
@@ -46,8 +50,9 @@ void installIdentity();
 // Gives the windows the desktop entry's icon once the first one is on screen.
 void installWindowIcon();
 
-// All of the above that a program with windows needs once its application object exists, and the
-// screen-reader support: the program and its window tests start alike.
+// All of the above that a program with windows needs once its application object exists but the
+// program's catalogue, which goes in before the command line is read, and the screen-reader
+// support: the program and its window tests start alike.
 void installWindowedApplication(Language language);
 
 } // namespace zelmora
