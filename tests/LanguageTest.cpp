@@ -328,6 +328,11 @@ TEST(LanguageTexts, MessagesAndSpokenTextsInEachLanguage)
                 return messages::notice(ZeroLengthLine{1, 0});
             },
             u"線２は長さ０の線です（χは0から0まで）。", u"Line 2 has length 0 (χ from 0 to 0)."},
+        {"a lesson's line refused",
+            [] {
+                return messages::lessonRefusal({2, {EntryBox::A, EntryFault::ZeroDenominator}});
+            },
+            u"線３のａの分母が０です。", u"Line 3: The denominator of ａ is 0."},
         {"a point put outside the picture, two sentences",
             [] {
                 return messages::notice(PointNotice{"P", ExactPoint{20, mpq_class(-1, 2)}, true, false});

@@ -1787,7 +1787,7 @@ Write &quot;&lt;&quot; for an end left out (−3 &lt; χ ≦ 3).</translation>
     </message>
     <message>
         <source>線%1の%2</source>
-        <translation>line %1, %2</translation>
+        <translation>Line %1: %2</translation>
     </message>
     <message>
         <source>保存しました。</source>
