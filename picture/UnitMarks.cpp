@@ -722,14 +722,16 @@ Label legendOf(const ShownLine& line, const ShowOptions& show, double width, dou
     return label;
 }
 
-std::vector<std::optional<LabelPlace>> place(const LabelScene& scene, const std::vector<Label>& labels)
+// The first labels keep the places known for them.
+std::vector<std::optional<LabelPlace>> place(
+    const LabelScene& scene, const std::vector<Label>& labels, std::vector<std::optional<LabelPlace>> known = {})
 {
     std::vector<LabelRequest> requests;
     requests.reserve(labels.size());
     for (const Label& label : labels)
         requests.push_back(
             {label.Width + 2 * padding, label.Height + 2 * padding, label.Spots, label.Names, label.Line, label.Kept});
-    return placeLabels(scene, requests);
+    return placeLabels(scene, requests, std::move(known));
 }
 
 Marks layoutMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, const ShowOptions& show,
@@ -838,41 +840,35 @@ Marks layoutMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeom
     }
     surface.FontBold(false);
     measure(surface, labels);
-    std::vector<std::optional<LabelPlace>> places = place(scene, labels);
-
-    // A slope triangle shows both its numbers or none: without them, it is not drawn.
-    const auto missing = [&](MarkLabelKind kind) {
-        for (std::size_t i = 0; i < labels.size(); ++i) {
-            if (labels[i].Kind == kind && !places[i])
-                return true;
-        }
-        return false;
-    };
-    if (marks.Legs && (missing(MarkLabelKind::SlopeRun) || missing(MarkLabelKind::SlopeRise))) {
-        // The numbers come first, so nothing but the scene stands in their way: the triangle moved
-        // along its line is tried with them alone, and kept where both find a place.
+    // A slope triangle shows both its numbers or none. They come first, so nothing but the scene
+    // stands in their way, and they are placed alone: where they find no place, the triangle is
+    // tried further along its line, and where they find none there either, it is not drawn.
+    if (marks.Legs) {
         const auto legsAt = static_cast<std::ptrdiff_t>(scene.Segments.size());
-        marks.Legs.reset();
-        for (const SlopeLegs& moved : movedLegs(lines, slopeSlot, geometry, window)) {
-            scene.Lines[static_cast<std::size_t>(legsAt)] = moved.Run;
-            scene.Lines[static_cast<std::size_t>(legsAt) + 1] = moved.Rise;
-            std::vector<Label> numbers = slopeLabels(moved, slopeColour);
-            for (std::size_t i = 0; i < numbers.size(); ++i)
-                labels[i].Spots = std::move(numbers[i].Spots);
+        const auto bothPlaced = [&] {
             const std::vector<std::optional<LabelPlace>> tried = place(scene, {labels.begin(), labels.begin() + 2});
-            if (tried[0] && tried[1]) {
-                marks.Legs = moved;
-                break;
+            return tried[0] && tried[1];
+        };
+        if (!bothPlaced()) {
+            marks.Legs.reset();
+            for (const SlopeLegs& moved : movedLegs(lines, slopeSlot, geometry, window)) {
+                scene.Lines[static_cast<std::size_t>(legsAt)] = moved.Run;
+                scene.Lines[static_cast<std::size_t>(legsAt) + 1] = moved.Rise;
+                std::vector<Label> numbers = slopeLabels(moved, slopeColour);
+                for (std::size_t i = 0; i < numbers.size(); ++i)
+                    labels[i].Spots = std::move(numbers[i].Spots);
+                if (bothPlaced()) {
+                    marks.Legs = moved;
+                    break;
+                }
             }
         }
         if (!marks.Legs) {
-            std::erase_if(labels, [](const Label& label) {
-                return label.Kind == MarkLabelKind::SlopeRun || label.Kind == MarkLabelKind::SlopeRise;
-            });
+            labels.erase(labels.begin(), labels.begin() + 2);
             scene.Lines.erase(scene.Lines.begin() + legsAt, scene.Lines.begin() + legsAt + 2);
         }
-        places = place(scene, labels);
     }
+    std::vector<std::optional<LabelPlace>> places = place(scene, labels);
     // The coordinates come before the lines' labels, and on a crowded plane they can take every
     // place beside a short line. A line's label goes to the legend only where it finds no room even
     // before them: the labels that found none try again ahead of the coordinates, which are left
@@ -889,9 +885,11 @@ Marks layoutMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeom
         const auto homeless = [](const Label& label) { return label.Kind == MarkLabelKind::Line && !label.Place; };
         if (std::none_of(labels.begin() + static_cast<std::ptrdiff_t>(ahead), labels.end(), homeless))
             break;
+        // The labels ahead of those moving keep their places.
+        places.resize(ahead);
         ahead = static_cast<std::size_t>(std::distance(labels.begin(),
             std::stable_partition(labels.begin() + static_cast<std::ptrdiff_t>(ahead), labels.end(), homeless)));
-        places = place(scene, labels);
+        places = place(scene, labels, std::move(places));
     }
     // A line whose label found no room by it is named in the legend at the plane's edge instead,
     // or in the list beside the picture: what names a line never goes missing.
@@ -904,7 +902,8 @@ Marks layoutMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeom
         std::vector<Label> legend(labels.begin() + static_cast<std::ptrdiff_t>(placedCount), labels.end());
         measure(surface, legend);
         std::move(legend.begin(), legend.end(), labels.begin() + static_cast<std::ptrdiff_t>(placedCount));
-        places = place(scene, labels);
+        // The legend comes last: the labels before it keep their places.
+        places = place(scene, labels, std::move(places));
     }
     for (std::size_t i = 0; i < labels.size(); ++i)
         labels[i].Place = places[i];
