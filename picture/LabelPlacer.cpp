@@ -268,16 +268,24 @@ void addSpotsAround(std::vector<Spot>& spots, Point anchor, double gap)
 }
 
 // Places on whole pixels, so that text and fraction bars fall on whole pixels too.
-std::vector<std::optional<LabelPlace>> placeLabels(const LabelScene& scene, const std::vector<LabelRequest>& labels)
+std::vector<std::optional<LabelPlace>> placeLabels(
+    const LabelScene& scene, const std::vector<LabelRequest>& labels, std::vector<std::optional<LabelPlace>> known)
 {
-    std::vector<std::optional<LabelPlace>> places;
+    std::vector<std::optional<LabelPlace>> places = std::move(known);
     std::vector<Area> placed;
     // No label covers a leader: the leader would seem to point at it.
     std::vector<Segment> leaders;
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        if (const auto& place = places[i]) {
+            placed.push_back({place->At.X, place->At.Y, place->At.X + labels[i].Width, place->At.Y + labels[i].Height});
+            if (place->Leader)
+                leaders.push_back(*place->Leader);
+        }
+    }
     // The places round one anchor lie close together: what bears on them is gathered once for
     // them all.
     Nearby near;
-    for (const LabelRequest& label : labels) {
+    for (const LabelRequest& label : std::span(labels).subspan(places.size())) {
         std::optional<LabelPlace> best;
         double bestScore = 0;
         const Point own = label.Names.value_or(label.Spots.front().Anchor);

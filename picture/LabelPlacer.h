@@ -87,7 +87,10 @@ inline constexpr double MaxLeaderDistance = 72;
 inline constexpr double LineTolerance = 2;
 
 // The places of the labels, in order, each kept clear of those before it; none for a label left out.
-std::vector<std::optional<LabelPlace>> placeLabels(const LabelScene& scene, const std::vector<LabelRequest>& labels);
+// The first labels keep the places known for them, as an earlier call over the same scene and the
+// same first labels found them, and only the others are placed.
+std::vector<std::optional<LabelPlace>> placeLabels(const LabelScene& scene, const std::vector<LabelRequest>& labels,
+    std::vector<std::optional<LabelPlace>> known = {});
 
 // The places round a point, nearest first: the four corners, then straight right, left, below and
 // above, at each of the gaps.

@@ -50,6 +50,8 @@ constexpr std::array<double, 3> legGaps{legGap, 6, 10};
 // pixels apart along it.
 constexpr double legendStep = 4;
 constexpr double legendInset = 2;
+// How many times the lines' labels that found no room try again ahead of the coordinates.
+constexpr int lineRounds = 2;
 // A label beside an intersection moves out from it in these steps: close to a crossing, the lines
 // leave no room for a label. Beyond MaxRingDistance it gets a leader.
 const std::vector<double> ringGaps{6, 9, 12, 15, 18, 21, 23, 30, 36, 42, 48, 56, 64};
@@ -385,8 +387,10 @@ std::vector<Spot> byTheEnd(const Segment& part)
     std::vector<Spot> spots;
     addSpotsAround(spots, part.To, pointGap);
     alongTheLine(spots, part.To, part.From);
-    for (const double gap : furtherGaps)
-        addSpotsAround(spots, part.To, gap);
+    for (const Point end : {part.To, part.From}) {
+        for (const double gap : furtherGaps)
+            addSpotsAround(spots, end, gap);
+    }
     return spots;
 }
 
@@ -433,22 +437,66 @@ struct SlopeLegs {
     std::string RiseText;
 };
 
-std::optional<SlopeLegs> slopeLegs(
-    const std::vector<ShownLine>& lines, int slot, const PlaneGeometry& geometry, const PlaneWindow& window)
+SlopeLegs legsOf(const SlopeStep& step, const PlaneGeometry& geometry)
+{
+    const mpq_class cornerX = step.Start.X + step.Run;
+    const Point start = surfacePoint(geometry, step.Start.X, step.Start.Y);
+    const Point corner = surfacePoint(geometry, cornerX, step.Start.Y);
+    const Point end = surfacePoint(geometry, cornerX, step.Start.Y + step.Rise);
+    return SlopeLegs{{start, corner}, {corner, end}, sgn(step.Rise) < 0, step.Run.get_str(),
+        fractionText(step.Rise, Minus::Typographic)};
+}
+
+const ShownLine* shownLineOf(const std::vector<ShownLine>& lines, int slot)
 {
     const auto current
         = std::find_if(lines.begin(), lines.end(), [&](const ShownLine& line) { return line.Slot == slot; });
-    if (current == lines.end())
+    return current == lines.end() ? nullptr : &*current;
+}
+
+std::optional<SlopeLegs> slopeLegs(
+    const std::vector<ShownLine>& lines, int slot, const PlaneGeometry& geometry, const PlaneWindow& window)
+{
+    const ShownLine* current = shownLineOf(lines, slot);
+    if (current == nullptr)
         return std::nullopt;
     const auto step = slopeStep(current->Line, window);
     if (!step)
         return std::nullopt;
-    const mpq_class cornerX = step->Start.X + step->Run;
-    const Point start = surfacePoint(geometry, step->Start.X, step->Start.Y);
-    const Point corner = surfacePoint(geometry, cornerX, step->Start.Y);
-    const Point end = surfacePoint(geometry, cornerX, step->Start.Y + step->Rise);
-    return SlopeLegs{{start, corner}, {corner, end}, sgn(step->Rise) < 0, step->Run.get_str(),
-        fractionText(step->Rise, Minus::Typographic)};
+    return legsOf(*step, geometry);
+}
+
+// The same triangle moved along the line by whole runs to the other lattice points where it still
+// lies on the visible part, the nearest first (to the right before the left), at most maxMoves of
+// them: where its numbers find no place by the intercept, a crowded plane may still have room for
+// them a little further along.
+constexpr int maxMoves = 6;
+
+std::vector<SlopeLegs> movedLegs(
+    const std::vector<ShownLine>& lines, int slot, const PlaneGeometry& geometry, const PlaneWindow& window)
+{
+    std::vector<SlopeLegs> moved;
+    const ShownLine* current = shownLineOf(lines, slot);
+    if (current == nullptr)
+        return moved;
+    const auto step = slopeStep(current->Line, window);
+    const auto visible = visibleDomain(current->Line, window);
+    if (!step || !visible)
+        return moved;
+    for (int k = 1; std::ssize(moved) < maxMoves; ++k) {
+        bool any = false;
+        for (const int by : {k, -k}) {
+            const mpq_class x = step->Start.X + by * mpq_class(step->Run);
+            if (x < visible->Low || x + step->Run > visible->High)
+                continue;
+            any = true;
+            if (std::ssize(moved) < maxMoves)
+                moved.push_back(legsOf({{x, yAt(current->Line, x)}, step->Rise, step->Run}, geometry));
+        }
+        if (!any)
+            break;
+    }
+    return moved;
 }
 
 // The run stands on the side of its leg away from the line: under it when the line rises, over it
@@ -674,14 +722,16 @@ Label legendOf(const ShownLine& line, const ShowOptions& show, double width, dou
     return label;
 }
 
-std::vector<std::optional<LabelPlace>> place(const LabelScene& scene, const std::vector<Label>& labels)
+// The first labels keep the places known for them.
+std::vector<std::optional<LabelPlace>> place(
+    const LabelScene& scene, const std::vector<Label>& labels, std::vector<std::optional<LabelPlace>> known = {})
 {
     std::vector<LabelRequest> requests;
     requests.reserve(labels.size());
     for (const Label& label : labels)
         requests.push_back(
             {label.Width + 2 * padding, label.Height + 2 * padding, label.Spots, label.Names, label.Line, label.Kept});
-    return placeLabels(scene, requests);
+    return placeLabels(scene, requests, std::move(known));
 }
 
 Marks layoutMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeometry& geometry, const ShowOptions& show,
@@ -790,23 +840,56 @@ Marks layoutMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeom
     }
     surface.FontBold(false);
     measure(surface, labels);
-    std::vector<std::optional<LabelPlace>> places = place(scene, labels);
-
-    // A slope triangle shows both its numbers or none: without them, it is not drawn.
-    const auto missing = [&](MarkLabelKind kind) {
-        for (std::size_t i = 0; i < labels.size(); ++i) {
-            if (labels[i].Kind == kind && !places[i])
-                return true;
+    // A slope triangle shows both its numbers or none. They come first, so nothing but the scene
+    // stands in their way, and they are placed alone: where they find no place, the triangle is
+    // tried further along its line, and where they find none there either, it is not drawn.
+    if (marks.Legs) {
+        const auto legsAt = static_cast<std::ptrdiff_t>(scene.Segments.size());
+        const auto bothPlaced = [&] {
+            const std::vector<std::optional<LabelPlace>> tried = place(scene, {labels.begin(), labels.begin() + 2});
+            return tried[0] && tried[1];
+        };
+        if (!bothPlaced()) {
+            marks.Legs.reset();
+            for (const SlopeLegs& moved : movedLegs(lines, slopeSlot, geometry, window)) {
+                scene.Lines[static_cast<std::size_t>(legsAt)] = moved.Run;
+                scene.Lines[static_cast<std::size_t>(legsAt) + 1] = moved.Rise;
+                std::vector<Label> numbers = slopeLabels(moved, slopeColour);
+                for (std::size_t i = 0; i < numbers.size(); ++i)
+                    labels[i].Spots = std::move(numbers[i].Spots);
+                if (bothPlaced()) {
+                    marks.Legs = moved;
+                    break;
+                }
+            }
         }
-        return false;
-    };
-    if (marks.Legs && (missing(MarkLabelKind::SlopeRun) || missing(MarkLabelKind::SlopeRise))) {
-        marks.Legs.reset();
-        std::erase_if(labels, [](const Label& label) {
-            return label.Kind == MarkLabelKind::SlopeRun || label.Kind == MarkLabelKind::SlopeRise;
-        });
-        scene.Lines.resize(scene.Segments.size());
-        places = place(scene, labels);
+        if (!marks.Legs) {
+            labels.erase(labels.begin(), labels.begin() + 2);
+            scene.Lines.erase(scene.Lines.begin() + legsAt, scene.Lines.begin() + legsAt + 2);
+        }
+    }
+    std::vector<std::optional<LabelPlace>> places = place(scene, labels);
+    // The coordinates come before the lines' labels, and on a crowded plane they can take every
+    // place beside a short line. A line's label goes to the legend only where it finds no room even
+    // before them: the labels that found none try again ahead of the coordinates, which are left
+    // out rather (the description and the table of values still give them). A label moved ahead can
+    // take the room of another line's, which then moves ahead in the next round.
+    std::size_t ahead = static_cast<std::size_t>(
+        std::distance(labels.begin(), std::find_if(labels.begin(), labels.end(), [](const Label& label) {
+            return label.Kind != MarkLabelKind::SlopeRun && label.Kind != MarkLabelKind::SlopeRise
+                && label.Kind != MarkLabelKind::Point;
+        })));
+    for (int round = 0; round < lineRounds; ++round) {
+        for (std::size_t i = 0; i < labels.size(); ++i)
+            labels[i].Place = places[i];
+        const auto homeless = [](const Label& label) { return label.Kind == MarkLabelKind::Line && !label.Place; };
+        if (std::none_of(labels.begin() + static_cast<std::ptrdiff_t>(ahead), labels.end(), homeless))
+            break;
+        // The labels ahead of those moving keep their places.
+        places.resize(ahead);
+        ahead = static_cast<std::size_t>(std::distance(labels.begin(),
+            std::stable_partition(labels.begin() + static_cast<std::ptrdiff_t>(ahead), labels.end(), homeless)));
+        places = place(scene, labels, std::move(places));
     }
     // A line whose label found no room by it is named in the legend at the plane's edge instead,
     // or in the list beside the picture: what names a line never goes missing.
@@ -819,7 +902,8 @@ Marks layoutMarks(PlaneSurface& surface, const SlotTable& table, const PlaneGeom
         std::vector<Label> legend(labels.begin() + static_cast<std::ptrdiff_t>(placedCount), labels.end());
         measure(surface, legend);
         std::move(legend.begin(), legend.end(), labels.begin() + static_cast<std::ptrdiff_t>(placedCount));
-        places = place(scene, labels);
+        // The legend comes last: the labels before it keep their places.
+        places = place(scene, labels, std::move(places));
     }
     for (std::size_t i = 0; i < labels.size(); ++i)
         labels[i].Place = places[i];

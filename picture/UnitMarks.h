@@ -31,8 +31,9 @@ class SlotTable;
 // places: never over a ring, a dot, a segment's end, another label or an area kept free (the axis
 // names a picture carries inside it); a line's label nearer its line than any other, coordinates
 // near their ring or joined to it by a leader. What names a line is never dropped: a line whose
-// label finds no room by it is named at the plane's edge (「① y = −2/3χ + 1」). A slope triangle
-// shows both its numbers or is not drawn; coordinates with no place are left out. The range of y of
+// label finds no room by it, even with the coordinates giving way to it, is named at the plane's
+// edge (「① y = −2/3χ + 1」). A slope triangle shows both its numbers, moved along its line by whole
+// runs where they find no room, or is not drawn; coordinates with no place are left out. The range of y of
 // the given slot's line is a bracket 5 pixels wide on the y axis, its ends in sight drawn as dots,
 // hollow where open, labelled 「−1 ≦ y ≦ 3」 beside it; an end of a domain left open is a hollow dot
 // in the line's colour, shown or not.

@@ -158,7 +158,9 @@ TEST(LabelPlacer, CrowdedBoardsKeepTheRules)
         const char* Name;
         std::vector<EntryTexts> Lines;
         int SlopeSlot = 0;
-    } boards[] = {{"eight lines", eightLines}, {"eight lines, the slope of the last", eightLines, 7},
+        // The most lines named in the legend, at any size: coordinates give way to a line's label.
+        long MostLegends = SlotTable::UserSlots;
+    } boards[] = {{"eight lines", eightLines, 0, 1}, {"eight lines, the slope of the last", eightLines, 7},
         {"four lines through the origin",
             {{"1/3", "0", "-6", "6"}, {"-1", "0", "-6", "6"}, {"3", "0", "-2", "2"}, {"0", "0", "-6", "6"}}},
         {"three lines through one point", {{"-2/3", "1", "-3", "3"}, {"2", "-2", "-3", "3"}, {"1/2", "3", "-6", "6"}}},
@@ -301,6 +303,9 @@ TEST(LabelPlacer, CrowdedBoardsKeepTheRules)
                     return label.Names && distance(Area{ring.X, ring.Y, ring.X, ring.Y}, *label.Names) < 1e-6;
                 })) << "a crossing both labelled and left out";
             }
+            EXPECT_LE(std::count_if(labels.begin(), labels.end(),
+                          [](const MarkLabel& label) { return label.Kind == MarkLabelKind::Legend; }),
+                board.MostLegends);
             EXPECT_LE(ranges, 1);
             EXPECT_EQ(runs, rises);
             EXPECT_LE(runs, 1);

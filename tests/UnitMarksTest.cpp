@@ -224,7 +224,10 @@ TEST(UnitMarks, SlopeTriangleOnlyWhereTheCurrentLineHasOne)
     } rows[]
         = {{"a = 1/13, a run beyond 12", {{"1/13", "0", "-13", "13"}}, 0, 0}, {"a = 0", {{"0", "2", "-3", "3"}}, 0, 0},
             {"the current slot is empty", {firstTypical}, 1, 0}, {"a = 1/12", {{"1/12", "0", "-13", "13"}}, 0, 2},
-            {"the current line is off the surface", {{"1", "20", "-3", "3"}}, 0, 0}};
+            {"the current line is off the surface", {{"1", "20", "-3", "3"}}, 0, 0},
+            // The ends at (1/2, ±1/2) leave the run's number no place at the origin; a run further on it has one.
+            {"no room for the numbers at the intercept: moved along the line",
+                {{"1", "0", "-6", "6"}, {"0", "0.5", "0.5", "3"}, {"0", "-0.5", "0.5", "3"}}, 0, 2}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
         const RecordingSurface surface = marksOf(row.Lines, only(&ShowOptions::Slope), row.CurrentSlot);
