@@ -337,7 +337,7 @@ TEST(LanguageTexts, MessagesAndSpokenTextsInEachLanguage)
             [] {
                 return messages::notice(PointNotice{"P", ExactPoint{20, mpq_class(-1, 2)}, true, false});
             },
-            u"点P(20, −1/2)をとりました。図の外です。", u"Point P(20, −1/2) plotted. Off the picture."},
+            u"点P(20, −1/2)をとりました。図の外です。", u"P(20, −1/2) plotted. Off the picture."},
         {"notices listed", [] { return messages::lessonOpenedWithNotices(u"a.zelmora"_qs); },
             u"「a.zelmora」を開きました。次のところは読み方を変えました。",
             u"Opened a.zelmora. These were read differently:"},

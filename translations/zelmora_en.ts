@@ -2048,7 +2048,7 @@ Write &quot;&lt;&quot; for an end left out (−3 &lt; χ ≦ 3).</translation>
     </message>
     <message>
         <source>点%1(%2, %3)をとりました。</source>
-        <translation>Point %1(%2, %3) plotted.</translation>
+        <translation>%1(%2, %3) plotted.</translation>
     </message>
     <message>
         <source>図の外です。</source>

@@ -486,11 +486,11 @@ std::vector<QString> all()
     for (const auto fault : {std::optional<PointLineFault>(), std::optional(PointLineFault::SamePoint),
              std::optional(PointLineFault::TooLarge)})
         all.push_back(notice(PointLineRefusal{fault, "WWWW"}));
-    // A point as a click on the lattice names and places it. (A four-letter name at fractions takes a
-    // fourth line, and is not fitted yet.)
-    const ExactPoint far{mpq_class(-12), mpq_class(-9)};
+    // A point at its longest name and at fractions as they are usually typed. (Coordinates of three or
+    // more digits over three or more still take a fourth line.)
+    const ExactPoint far{mpq_class(-25, 4), mpq_class(-19, 3)};
     for (const bool outside : {false, true})
-        all.push_back(notice(PointNotice{"A", far, outside}));
+        all.push_back(notice(PointNotice{"WWWW", far, outside}));
     all.push_back(notice(PointNotice{"WWWW", std::nullopt}));
     all.push_back(notice(PointNotice{"A", std::nullopt, false, true}));
     return all;
