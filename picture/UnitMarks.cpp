@@ -979,14 +979,18 @@ std::vector<ExactPoint> drawUnitMarks(PlaneSurface& surface, const SlotTable& ta
             surface.Circle(dot.At.X, dot.At.Y, markRadius);
         }
     }
-    if (!marks.Dots.empty()) {
-        surface.ForeColor(blue);
-        surface.FillColor(blue);
+    // Filled dots of one colour: the lines' ends in blue, the pupil's points in black.
+    const auto drawDots = [&surface](const std::vector<Point>& dots, Rgb colour) {
+        if (dots.empty())
+            return;
+        surface.ForeColor(colour);
+        surface.FillColor(colour);
         surface.FillStyle(FillMode::Solid);
         surface.DrawWidth(1);
-        for (const Point& dot : marks.Dots)
+        for (const Point& dot : dots)
             surface.Circle(dot.X, dot.Y, markRadius);
-    }
+    };
+    drawDots(marks.Dots, blue);
     if (!marks.Rings.empty()) {
         surface.ForeColor(black);
         surface.FillStyle(FillMode::Transparent);
@@ -994,14 +998,7 @@ std::vector<ExactPoint> drawUnitMarks(PlaneSurface& surface, const SlotTable& ta
         for (const Point& ring : marks.Rings)
             surface.Circle(ring.X, ring.Y, markRadius);
     }
-    if (!marks.PointDots.empty()) {
-        surface.ForeColor(black);
-        surface.FillColor(black);
-        surface.FillStyle(FillMode::Solid);
-        surface.DrawWidth(1);
-        for (const Point& dot : marks.PointDots)
-            surface.Circle(dot.X, dot.Y, markRadius);
-    }
+    drawDots(marks.PointDots, black);
     if (!marks.Labels.empty()) {
         surface.DrawWidth(1);
         drawLabels(surface, marks.Labels, black);
